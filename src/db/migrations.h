@@ -1,0 +1,29 @@
+#pragma once
+// Numbered schema migrations. Each part of the program owns a range of
+// numbers; the program applies every migration the database has not seen, in
+// number order, and records it in schema_migrations.
+#include <string>
+#include <vector>
+
+#include "db/connection.h"
+
+namespace meridian::db {
+
+struct Migration {
+  int version;
+  std::string name;
+  std::vector<std::string> statements;
+};
+
+// Writes a statement in the dialect of the engine: "{{ID}}" becomes an
+// auto-numbered primary key, and CREATE TABLE gets MariaDB's table options
+// (binary collation, so that both engines compare text the same way).
+std::string inDialect(Engine engine, const std::string& statement);
+
+// Applies the missing migrations; returns how many ran.
+int migrate(Connection& conn, const std::vector<Migration>& migrations);
+
+// Every migration of the program.
+const std::vector<Migration>& allMigrations();
+
+}  // namespace meridian::db

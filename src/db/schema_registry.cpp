@@ -1,0 +1,18 @@
+#include "db/migrations.h"
+#include "suite/host_schema.h"
+
+namespace meridian::db {
+
+const std::vector<Migration>& allMigrations() {
+  static const std::vector<Migration> all = [] {
+    std::vector<Migration> out;
+    for (auto part : {suite::hostMigrations}) {
+      auto ms = part();
+      out.insert(out.end(), ms.begin(), ms.end());
+    }
+    return out;
+  }();
+  return all;
+}
+
+}  // namespace meridian::db

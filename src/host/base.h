@@ -1,0 +1,90 @@
+#pragma once
+// The host's base object ("KesBase.ClsMain"): the database connection,
+// per-user settings, paths, screen ratios, user rights and client passwords,
+// formatting and the client-master services, plus the part of the working
+// context it carries.
+#include <string>
+#include <vector>
+
+#include "host/property.h"
+
+namespace meridian::db { class Connection; }
+namespace meridian::ui { class Form; class Control; }
+
+namespace meridian::host {
+
+class MainPage {
+ public:
+  virtual ~MainPage() = default;
+  // Any key a screen does not handle itself (F1 excepted) goes here.
+  virtual void hotkey(int keyCode, ui::Form& from) = 0;
+};
+
+class PopupMenu {
+ public:
+  virtual ~PopupMenu() = default;
+  // Pops up the host's menu over the given screen (F1).
+  virtual void popup(ui::Form& over) = 0;
+};
+
+class Base {
+ public:
+  explicit Base(ContextJournal& j)
+      : STATUSR(j, "Base", "STATUSR"),
+        TSTATUS(j, "Base", "TSTATUS", 1),
+        vLstSelClCode(j, "Base", "vLstSelClCode"),
+        vChkCode(j, "Base", "vChkCode"),
+        vChkYr(j, "Base", "vChkYr", 0),
+        vChkCatg(j, "Base", "vChkCatg"),
+        Temp_Code(j, "Base", "Temp_Code"),
+        DocPath(j, "Base", "DocPath"),
+        ExePath(j, "Base", "ExePath"),
+        vTmpPath(j, "Base", "vTmpPath"),
+        vScreenRatX(j, "Base", "vScreenRatX", 1.0),
+        vScreenRatY(j, "Base", "vScreenRatY", 1.0),
+        vScreenRatFS(j, "Base", "vScreenRatFS", 1.0),
+        ObjSubForm(j, "Base", "ObjSubForm", nullptr),
+        ObjForm1(j, "Base", "ObjForm1", nullptr),
+        vFlagInProcess(j, "Base", "vFlagInProcess", false) {}
+  virtual ~Base() = default;
+
+  Property<std::string> STATUSR;
+  Property<int> TSTATUS;
+  Property<std::string> vLstSelClCode;
+  Property<std::string> vChkCode;
+  Property<int> vChkYr;
+  Property<std::string> vChkCatg;
+  Property<std::string> Temp_Code;
+  Property<std::string> DocPath, ExePath, vTmpPath;
+  Property<double> vScreenRatX, vScreenRatY, vScreenRatFS;
+  Property<ui::Form*> ObjSubForm, ObjForm1;
+  Property<bool> vFlagInProcess;
+
+  virtual db::Connection& DbObj() = 0;
+  // The value as text that may stand between single quotes in SQL.
+  virtual std::string TruncVarSQL(const std::string& value) = 0;
+  virtual std::string GetSettingINI(const std::string& section, const std::string& key, const std::string& fallback) = 0;
+  virtual void SaveSettingINI(const std::string& section, const std::string& key, const std::string& value) = 0;
+  // Completes a typed date to dd/mm/yyyy ("" when it is no date).
+  virtual std::string ConvertDate(const std::string& typed) = 0;
+  // True when the signed-in user holds the numbered right; with quiet false a
+  // refusal is also told to the user.
+  virtual bool CheckPass(int right, bool quiet = false) = 0;
+  // True when the user may open the client (asks for its password if it has one).
+  virtual bool CheckClpass(const std::string& code) = 0;
+  virtual void Resize_For_Resolution(ui::Form& form) = 0;
+  virtual MainPage& MainPageObj() = 0;
+  virtual PopupMenu& PopupMenuObj() = 0;
+
+  virtual std::string GetMiscOthInf(const std::string& code, int year, const std::string& key) = 0;
+  virtual void SetMiscOthInf(const std::string& code, int year, const std::string& key, const std::string& value) = 0;
+  virtual std::string GetClOthVars(const std::string& code, const std::string& key) = 0;
+  virtual void SetClOthVars(const std::string& code, const std::string& key, const std::string& value) = 0;
+  virtual std::string GetPhone4MobNo(const std::string& code) = 0;
+
+  // Host screens around the client list; true when the list must be reloaded.
+  virtual bool ShowClListSetup() = 0;
+  virtual bool ShowClListSelection(const std::string& moduleCode) = 0;
+};
+
+}  // namespace meridian::host

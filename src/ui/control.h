@@ -1,0 +1,80 @@
+#pragma once
+// The controls of a screen, kept by the names the screens give them. The web
+// layer renders each with its name as the element id and sends the user's
+// edits back into them before an event runs.
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace meridian::ui {
+
+enum class ControlKind { label, textBox, button, comboBox, checkBox, option, frame, grid, dateBox, menu };
+
+class Grid;
+
+struct MenuEntry {
+  std::string name;     // control name raised as a click when chosen
+  std::string caption;  // "&" marks the access key
+  std::vector<MenuEntry> children;
+};
+
+struct Control {
+  std::string name;
+  ControlKind kind = ControlKind::label;
+  std::string parent;  // frame holding the control ("" = the form)
+  std::string caption;
+  std::string text;
+  int value = 0;  // check box and option button: 0 or 1
+  std::vector<std::string> items;
+  int listIndex = -1;
+  bool visible = true;
+  bool enabled = true;
+  bool locked = false;
+  bool multiline = false;
+  bool secret = false;
+  std::string tooltip;
+  std::string cssClass;  // layout hint for the page ("wide", "row" ...)
+  // Validating text box: input class, lengths, characters always let in or kept out.
+  int validateData = 0;
+  int maxLength = 0;
+  int minLength = 0;
+  std::string include, exclude;
+  std::string mask;  // masked date box: "__/__/____"
+  std::vector<MenuEntry> menu;  // pop-up menu of a button
+  std::shared_ptr<Grid> grid;
+
+  // Combo box helpers.
+  void clear() { items.clear(); listIndex = -1; text.clear(); }
+  void addItem(std::string item) { items.push_back(std::move(item)); }
+  // Selects the entry equal to t (or clears the choice when none is).
+  void selectText(const std::string& t);
+  void selectIndex(int i);
+};
+
+// A flexible grid: fixed title row, data rows, per-column titles, widths,
+// visibility and alignment, a selected row, and optional search boxes above
+// the columns. Rows may be held elsewhere (a large client list): the grid then
+// shows a window of them that the page asks for as the user scrolls.
+class Grid {
+ public:
+  std::vector<std::string> titles;
+  std::vector<bool> hidden;
+  std::vector<int> widths;          // characters; 0 = automatic
+  std::vector<bool> rightAligned;
+  std::vector<std::vector<std::string>> rows;
+  int frozenCols = 0;
+  int selectedRow = -1;             // index into rows, -1 = none
+  bool editable = false;            // cells may be typed into
+  bool searchBoxes = false;         // one search box above each column
+  std::vector<std::string> search;  // text of the search boxes
+  bool changed = false;
+
+  int cols() const { return static_cast<int>(titles.size()); }
+  int rowCount() const { return static_cast<int>(rows.size()); }
+  void setColumns(std::vector<std::string> t);
+  const std::string& textMatrix(int row, int col) const;
+  void setTextMatrix(int row, int col, std::string value);
+  void clearRows() { rows.clear(); selectedRow = -1; }
+};
+
+}  // namespace meridian::ui
