@@ -173,11 +173,14 @@ ConnectionUrl ConnectionUrl::parse(std::string_view url) {
   }
   if (u.engine == Engine::sqlite && u.path.empty())
     throw std::invalid_argument("database URL names no SQLite file");
+  if (u.engine == Engine::sqlite && u.path.find('"') != std::string::npos)
+    throw std::invalid_argument("a SQLite file name may not hold a double quote");
   return u;
 }
 
 std::string ConnectionUrl::sociConnectString() const {
-  if (engine == Engine::sqlite) return "db=" + sociQuoted(path) + " timeout=10";
+  // The SQLite back end reads double-quoted values only.
+  if (engine == Engine::sqlite) return "db=\"" + path + "\" timeout=10";
   std::string s = "db=" + sociQuoted(database) + " host=" + sociQuoted(host) + " port=" + std::to_string(port);
   if (!user.empty()) s += " user=" + sociQuoted(user);
   if (!password.empty()) s += " password=" + sociQuoted(password);
@@ -216,9 +219,10 @@ void Connection::applySessionSettings() {
     *session_ << "PRAGMA foreign_keys=ON";
     // MariaDB databases are created with a binary collation; make LIKE agree.
     *session_ << "PRAGMA case_sensitive_like=ON";
+    // "||" joins texts on both engines (MariaDB runs with PIPES_AS_CONCAT).
   } else {
     *session_ << "SET NAMES utf8mb4 COLLATE utf8mb4_bin";
-    *session_ << "SET SESSION sql_mode='STRICT_TRANS_TABLES,NO_ENGINE_SUBSTITUTION'";
+    *session_ << "SET SESSION sql_mode='STRICT_TRANS_TABLES,NO_ENGINE_SUBSTITUTION,PIPES_AS_CONCAT'";
   }
 }
 

@@ -66,6 +66,13 @@ std::vector<db::Migration> hostMigrations() {
            "CREATE TABLE income (code_no VARCHAR(80) NOT NULL, ass_year INTEGER NOT NULL, status INTEGER DEFAULT 0, "
            "PRIMARY KEY (code_no, ass_year))",
        }},
+      {120, "challans of the utilities module",
+       {
+           "CREATE TABLE challans (id {{ID}}, code_no VARCHAR(80) NOT NULL, ass_year INTEGER NOT NULL, "
+           "chl_date VARCHAR(10) DEFAULT '', bsr_code VARCHAR(7) DEFAULT '', serial_no VARCHAR(5) DEFAULT '', "
+           "tax_type VARCHAR(40) DEFAULT '', amount BIGINT DEFAULT 0)",
+           "CREATE INDEX challans_client ON challans (code_no, ass_year)",
+       }},
   };
 }
 

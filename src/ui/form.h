@@ -89,6 +89,8 @@ class Desktop {
   void setDialogs(Dialogs& d);
   // Finished reports: the page opens each in a preview.
   std::vector<std::string> pendingPreviews;
+  // The host's menu was asked for (F1); the page pops it up.
+  bool menuRequested = false;
 
  private:
   Dialogs* dialogs_;

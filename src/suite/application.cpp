@@ -1,0 +1,45 @@
+#include "suite/application.h"
+
+#include "db/migrations.h"
+#include "suite/suite_factory.h"
+
+namespace meridian::suite {
+
+Application::Application(const AppOptions& options)
+    : data_(DataFolder::open(options.dataDir)), dbUrl_(resolveDatabaseUrl(options.dbUrl, data_)) {
+  conn_ = db::Connection::open(dbUrl_);
+  db::migrate(*conn_, db::allMigrations());
+}
+
+Application::~Application() = default;
+
+std::unique_ptr<UserSession> Application::openSession(const User& user, ui::Dialogs& dialogs) {
+  return std::make_unique<UserSession>(*this, user, dialogs);
+}
+
+UserSession::UserSession(Application& app, const User& user, ui::Dialogs& dialogs)
+    : user_(user), conn_(db::Connection::open(app.databaseUrl())), desktop_(dialogs) {
+  ReportWriterMaker maker;
+  if (app.reportWriters) {
+    maker = [this, make = app.reportWriters] {
+      return make([this](FinishedReport r) {
+        std::lock_guard lock(reportsMutex_);
+        std::string id = std::to_string(nextReport_++);
+        reports_[id] = std::move(r);
+        desktop_.pendingPreviews.push_back(id);
+      });
+    };
+  }
+  factory_ = std::make_unique<SuiteFactory>(*conn_, app.data(), user_, desktop_, maker, app.dueDates);
+  forms_ = std::make_unique<host::Forms>(*factory_, desktop_);
+}
+
+UserSession::~UserSession() = default;
+
+const FinishedReport* UserSession::report(const std::string& id) const {
+  std::lock_guard lock(reportsMutex_);
+  auto it = reports_.find(id);
+  return it == reports_.end() ? nullptr : &it->second;
+}
+
+}  // namespace meridian::suite

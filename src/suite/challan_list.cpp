@@ -1,0 +1,40 @@
+#include "suite/challan_list.h"
+
+#include "db/connection.h"
+#include "host/years.h"
+
+namespace meridian::suite {
+
+ChallanListForm::ChallanListForm(host::Base& base, host::ClientContext& client)
+    : ui::Form("ObjChallan", "Challans"), base_(base), client_(client) {
+  add(ui::ControlKind::label, "lblClient");
+  addGrid("vsfChallans");
+  add(ui::ControlKind::label, "lblTotal");
+  add(ui::ControlKind::button, "cmdBack", "&Back");
+  on("cmdBack", ui::EventType::click, [this](ui::Event&) { desktop()->close(*this); });
+  on("", ui::EventType::keyDown, [this](ui::Event& e) {
+    if (e.key == ui::keys::escape) desktop()->close(*this);
+  });
+}
+
+void ChallanListForm::load() {
+  const std::string code = base_.Temp_Code.get();
+  const int year = client_.vT_Year.get();
+  caption = "Challans of " + code + " for A.Y. " + host::assessmentYearText(year);
+  (*this)["lblClient"].caption = caption;
+  ui::Grid& g = grid("vsfChallans");
+  g.setColumns({"Date", "BSR Code", "Challan No.", "Type", "Amount"});
+  g.rightAligned[4] = true;
+  g.clearRows();
+  long long total = 0;
+  for (const auto& r : base_.DbObj().query(
+           "SELECT chl_date, bsr_code, serial_no, tax_type, amount FROM challans WHERE code_no = ? AND ass_year = ? "
+           "ORDER BY chl_date, serial_no",
+           {code, year})) {
+    g.rows.push_back({r.text("chl_date"), r.text("bsr_code"), r.text("serial_no"), r.text("tax_type"), r.text("amount")});
+    total += r.integer("amount");
+  }
+  (*this)["lblTotal"].caption = "Total : " + std::to_string(total);
+}
+
+}  // namespace meridian::suite

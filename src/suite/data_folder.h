@@ -1,0 +1,28 @@
+#pragma once
+// The data folder: the SQLite database, the documents (DocPath) and the
+// temporary files. Chosen by --data, else MERIDIAN_DATA, else a per-user folder.
+#include <filesystem>
+#include <string>
+
+namespace meridian::suite {
+
+struct DataFolder {
+  std::filesystem::path root;
+  std::filesystem::path documents() const { return root / "documents"; }
+  std::filesystem::path temporary() const { return root / "tmp"; }
+  std::string defaultDatabaseUrl() const { return "sqlite://" + (root / "meridian.db").string(); }
+
+  // Resolves the folder and makes sure it can be written; throws with one
+  // clear line when it cannot.
+  static DataFolder open(const std::string& requested);
+  static std::filesystem::path defaultRoot();
+};
+
+// Resolves the database URL from --db, else MERIDIAN_DB, else the data folder's SQLite file.
+std::string resolveDatabaseUrl(const std::string& requested, const DataFolder& data);
+
+// A name taken from client data (a client code, say) that is safe as one
+// path component: no separators, no "..", no control characters.
+bool safePathComponent(const std::string& name);
+
+}  // namespace meridian::suite

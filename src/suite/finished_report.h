@@ -1,0 +1,19 @@
+#pragma once
+// A report the report writer finished: its pages ready for the preview, and
+// its PDF made on request.
+#include <functional>
+#include <string>
+
+namespace meridian::suite {
+
+struct FinishedReport {
+  std::string title;
+  int pages = 0;
+  std::string pagesHtml;  // one element per page
+  std::string css;
+  std::function<std::string()> pdf;
+};
+
+using FinishedReportSink = std::function<void(FinishedReport)>;
+
+}  // namespace meridian::suite

@@ -1,0 +1,50 @@
+#pragma once
+// A fresh, migrated database per test, on SQLite and on the throw-away MariaDB
+// server the test run starts (tests/mariadb_fixture.sh).
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "db/connection.h"
+
+namespace meridian::testsupport {
+
+class TestDatabase {
+ public:
+  static std::unique_ptr<TestDatabase> create(db::Engine engine, bool migrate = true);
+  ~TestDatabase();
+  db::Connection& conn() { return *conn_; }
+  const std::string& url() const { return url_; }
+  // Another connection to the same database (a second user, say).
+  std::unique_ptr<db::Connection> reconnect() const { return db::Connection::open(url_); }
+  // Every row of a table as text, sorted: compare before and after a refused step.
+  std::vector<std::string> dump(const std::string& table);
+
+ private:
+  db::Engine engine_ = db::Engine::sqlite;
+  std::string url_, dropName_, fileToRemove_, serverUrl_;
+  std::unique_ptr<db::Connection> conn_;
+};
+
+// Why MariaDB tests cannot run here, or "" when they can.
+std::string mariadbUnavailableReason();
+std::string engineName(const ::testing::TestParamInfo<db::Engine>& info);
+std::string scratchDir(const std::string& hint);
+
+class DbTest : public ::testing::TestWithParam<db::Engine> {
+ protected:
+  void SetUp() override;
+  db::Connection& conn() { return database_->conn(); }
+  TestDatabase& database() { return *database_; }
+
+ private:
+  std::unique_ptr<TestDatabase> database_;
+};
+
+}  // namespace meridian::testsupport
+
+#define MERIDIAN_ON_BOTH_ENGINES(Suite)                                                             \
+  INSTANTIATE_TEST_SUITE_P(Engines, Suite,                                                          \
+                           ::testing::Values(::meridian::db::Engine::sqlite, ::meridian::db::Engine::mysql), \
+                           ::meridian::testsupport::engineName)
