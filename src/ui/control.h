@@ -68,13 +68,23 @@ class Grid {
   bool searchBoxes = false;         // one search box above each column
   std::vector<std::string> search;  // text of the search boxes
   bool changed = false;
+  // Rows a search left visible (indices into rows); every row when not filtered.
+  bool filtered = false;
+  std::vector<int> view;
 
+  int visibleCount() const { return filtered ? static_cast<int>(view.size()) : rowCount(); }
+  int visibleRow(int i) const { return filtered ? view[static_cast<size_t>(i)] : i; }
   int cols() const { return static_cast<int>(titles.size()); }
   int rowCount() const { return static_cast<int>(rows.size()); }
   void setColumns(std::vector<std::string> t);
   const std::string& textMatrix(int row, int col) const;
   void setTextMatrix(int row, int col, std::string value);
-  void clearRows() { rows.clear(); selectedRow = -1; }
+  void clearRows() {
+    rows.clear();
+    view.clear();
+    filtered = false;
+    selectedRow = -1;
+  }
 };
 
 }  // namespace meridian::ui

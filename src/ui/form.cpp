@@ -65,6 +65,12 @@ bool Form::dispatch(Event& e) {
   }
 }
 
+std::vector<std::pair<std::string, EventType>> Form::handled() const {
+  std::vector<std::pair<std::string, EventType>> out;
+  for (const auto& [key, h] : handlers_) out.push_back(key);
+  return out;
+}
+
 Dialogs& Form::dialogs() {
   if (dialogs_) return *dialogs_;
   if (desktop_) return desktop_->dialogs();

@@ -57,6 +57,8 @@ class Form {
   // Runs the handler of the event under an error trap; false when none ran
   // to its end.
   bool dispatch(Event& e);
+  // The (control, event) pairs this form handles: the page sends only these.
+  std::vector<std::pair<std::string, EventType>> handled() const;
 
   Dialogs& dialogs();
   void attach(Desktop* desktop, Dialogs* dialogs);
