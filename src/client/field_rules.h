@@ -72,7 +72,9 @@ struct KeyResult {
   char32_t key = 0;          // the key as the box sees it, upper-cased
   std::optional<std::string> message;  // shown in a plain message box; none for silent drops
   ui::Icon icon = ui::Icon::none;
-  bool nextControl = false;  // Enter, or a Tab that passed the check: focus moves on
+  // Focus moves on: a Tab that passed the check, or Enter, after which a Tab
+  // key is sent into the box (so the check still decides whether it leaves).
+  bool nextControl = false;
   bool raiseKeyPress = false;  // the form's key-press event sees the key
 };
 
