@@ -58,36 +58,17 @@ test('shared dates, amounts and colours', () => {
 
 class Box {
   constructor(doc, data) {
-    this.doc = doc;
-    this.dataset = { ...data };
-    this.value = '';
-    this.style = {};
-    this.selectionStart = this.selectionEnd = 0;
-    this.tabIndex = 0;
-    this.type = 'text';
-    this.offsetParent = {};
-    this.maxLength = -1;
-    this.fired = [];
+    Object.assign(this, { doc, dataset: { ...data }, value: '', style: {}, tabIndex: 0, type: 'text' });
+    Object.assign(this, { offsetParent: {}, maxLength: -1, fired: [], selectionStart: 0, selectionEnd: 0 });
   }
-  matches(sel) {
-    return sel === 'input[data-vtxt-class]' && 'vtxtClass' in this.dataset;
-  }
-  closest() {
-    return null;
-  }
-  focus() {
-    this.doc.moveFocus(this);
-  }
-  select() {
-    this.selectionStart = 0;
-    this.selectionEnd = this.value.length;
-  }
+  matches(sel) { return sel === 'input[data-vtxt-class]' && 'vtxtClass' in this.dataset; }
+  closest() { return null; }
+  focus() { this.doc.moveFocus(this); }
+  select() { [this.selectionStart, this.selectionEnd] = [0, this.value.length]; }
+  dispatchEvent(ev) { this.fired.push(ev); }
   setRangeText(t, start, end) {
     this.value = this.value.slice(0, start) + t + this.value.slice(end);
     this.selectionStart = this.selectionEnd = start + t.length;
-  }
-  dispatchEvent(ev) {
-    this.fired.push(ev);
   }
   type_(text) {
     this.value = text;
@@ -103,41 +84,16 @@ class Page {
     this.messages = [];
     this.boxes = boxes.map((d) => new Box(this, d));
     const messages = this.messages;
-    this.win = {
-      meridianMessage: (t) => messages.push(t),
-      Event: class {
-        constructor(type) {
-          this.type = type;
-        }
-      },
-      CustomEvent: class {
-        constructor(type, o) {
-          this.type = type;
-          this.detail = o.detail;
-        }
-      },
-    };
+    this.win = { meridianMessage: (t) => messages.push(t), Event, CustomEvent };
     vtxt.install(this, this.win);
   }
-  addEventListener(type, f) {
-    (this.listeners[type] ||= []).push(f);
-  }
+  addEventListener(type, f) { (this.listeners[type] ||= []).push(f); }
   querySelectorAll(sel) {
     return sel === 'input[data-vtxt-class]' ? this.boxes.filter((b) => b.matches(sel)) : this.boxes;
   }
-  hasFocus() {
-    return true;
-  }
+  hasFocus() { return true; }
   fire(type, target, extra = {}) {
-    const ev = {
-      type,
-      target,
-      defaultPrevented: false,
-      preventDefault() {
-        this.defaultPrevented = true;
-      },
-      ...extra,
-    };
+    const ev = { type, target, defaultPrevented: false, preventDefault() { this.defaultPrevented = true; }, ...extra };
     for (const f of this.listeners[type] || []) f(ev);
     return ev;
   }
@@ -148,9 +104,7 @@ class Page {
     if (from) this.fire('focusout', from);
     if (this.active === to) this.fire('focusin', to);
   }
-  key(box, key, mods = {}) {
-    return this.fire('keydown', box, { key, ...mods });
-  }
+  key(box, key, mods = {}) { return this.fire('keydown', box, { key, ...mods }); }
 }
 
 test('boxes are prepared by class when the page loads', () => {

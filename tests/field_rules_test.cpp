@@ -107,24 +107,6 @@ TEST(FieldRules, SharedDateAndAmountCases) {
   EXPECT_EQ(cssColour(normalBackColour), cases().at("colours").at("normal").get<std::string>());
 }
 
-// Typed text the server replays must come out as the page left it: every
-// shared typing case that ends accepted, replayed as one text, passes too.
-TEST(FieldRules, WholeTextAgreesWithTyping) {
-  for (const auto& c : cases().at("typing")) {
-    const json& e = c.at("expect");
-    const auto accepted = e.at("accepted").get<std::vector<bool>>();
-    const auto keysTyped = c.at("keys").get<std::vector<std::string>>();
-    bool plainTyping = c.at("text").get<std::string>().empty();
-    for (std::size_t i = 0; i < keysTyped.size(); ++i)
-      plainTyping = plainTyping && accepted[i] && decodeUtf8(keysTyped[i]).size() == 1;
-    if (!plainTyping) continue;
-    SCOPED_TRACE(c.at("name").get<std::string>());
-    const WholeTextResult r = validateWholeText(propsOf(c.at("props")), e.at("text").get<std::string>());
-    EXPECT_TRUE(r.accepted || r.refusedAt == std::string::npos)
-        << "a text typed key by key is never refused at a key when replayed";
-  }
-}
-
 TEST(FieldRules, PropertiesOfAScreenControl) {
   ui::Control c;
   c.validateData = 4;
