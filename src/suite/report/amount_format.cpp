@@ -6,19 +6,31 @@
 namespace meridian::suite::report {
 namespace {
 
+// A whole part above this cannot take one more digit and still fit in
+// units of 1/10,000.
+constexpr long long largestWholeBeforeNextDigit = 90'000'000'000'000LL;
+
 long long powerOfTen(int digits) {
   long long p = 1;
   while (digits-- > 0) p *= 10;
   return p;
 }
 
-// Divides by `divisor`, rounding half to even; works for negative values.
-long long divideRoundHalfEven(long long value, long long divisor) {
-  long long quotient = value / divisor;
-  long long remainder = value % divisor;
-  long long twice = 2 * (remainder < 0 ? -remainder : remainder);
-  if (twice > divisor || (twice == divisor && quotient % 2 != 0)) quotient += value < 0 ? -1 : 1;
-  return quotient;
+// Rounds a magnitude cut to `units` (with `tail` cut off below it) to a
+// multiple of `divisor`, half to even; returns the quotient.
+unsigned long long roundHalfEven(unsigned long long units, FixedDecimal::Tail tail, unsigned long long divisor) {
+  using Tail = FixedDecimal::Tail;
+  unsigned long long quotient = units / divisor;
+  unsigned long long remainder = units % divisor;
+  bool up;
+  if (divisor == 1) {
+    up = tail == Tail::aboveHalf || (tail == Tail::half && quotient % 2 != 0);
+  } else {
+    unsigned long long half = divisor / 2;
+    // Anything cut off below the kept units makes an exact half a bit more.
+    up = remainder > half || (remainder == half && (tail != Tail::exact || quotient % 2 != 0));
+  }
+  return up ? quotient + 1 : quotient;
 }
 
 std::string groupIndian(std::string digits) {
@@ -35,6 +47,13 @@ std::string groupIndian(std::string digits) {
 
 }  // namespace
 
+FixedDecimal FixedDecimal::fromUnits(long long signedUnits) {
+  bool negative = signedUnits < 0;
+  unsigned long long magnitude =
+      negative ? 0ULL - static_cast<unsigned long long>(signedUnits) : static_cast<unsigned long long>(signedUnits);
+  return FixedDecimal{magnitude, Tail::exact, negative};
+}
+
 std::optional<FixedDecimal> parseDecimal(std::string_view text) {
   while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
   while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
@@ -46,7 +65,9 @@ std::optional<FixedDecimal> parseDecimal(std::string_view text) {
   long long whole = 0;
   long long fraction = 0;
   int fractionDigits = 0;
-  bool sawDigit = false, sawPoint = false, roundUp = false, sticky = false, tieOdd = false;
+  int firstCutDigit = -1;
+  bool nonZeroAfterFirstCut = false;
+  bool sawDigit = false, sawPoint = false;
   for (char c : text) {
     if (c == ',' && !sawPoint) continue;
     if (c == '.' && !sawPoint) {
@@ -57,24 +78,28 @@ std::optional<FixedDecimal> parseDecimal(std::string_view text) {
     sawDigit = true;
     int digit = c - '0';
     if (!sawPoint) {
-      if (whole > (1'000'000'000'000'000LL / FixedDecimal::scale)) return std::nullopt;  // too large to hold
+      if (whole > largestWholeBeforeNextDigit) return std::nullopt;
       whole = whole * 10 + digit;
     } else if (fractionDigits < FixedDecimal::scaleDigits) {
       fraction = fraction * 10 + digit;
       ++fractionDigits;
-    } else if (fractionDigits == FixedDecimal::scaleDigits) {
-      roundUp = digit > 5;
-      tieOdd = digit == 5;
-      ++fractionDigits;
+    } else if (firstCutDigit < 0) {
+      firstCutDigit = digit;
     } else if (digit != 0) {
-      sticky = true;
+      nonZeroAfterFirstCut = true;
     }
   }
   if (!sawDigit) return std::nullopt;
-  fraction *= powerOfTen(FixedDecimal::scaleDigits - std::min(fractionDigits, FixedDecimal::scaleDigits));
-  long long units = whole * FixedDecimal::scale + fraction;
-  if (roundUp || (tieOdd && (sticky || units % 2 != 0))) ++units;
-  return FixedDecimal{negative ? -units : units};
+  fraction *= powerOfTen(FixedDecimal::scaleDigits - fractionDigits);
+  using Tail = FixedDecimal::Tail;
+  Tail tail = Tail::exact;
+  if (firstCutDigit > 5 || (firstCutDigit == 5 && nonZeroAfterFirstCut))
+    tail = Tail::aboveHalf;
+  else if (firstCutDigit == 5)
+    tail = Tail::half;
+  else if (firstCutDigit > 0 || nonZeroAfterFirstCut)
+    tail = Tail::belowHalf;
+  return FixedDecimal{static_cast<unsigned long long>(whole * FixedDecimal::scale + fraction), tail, negative};
 }
 
 std::optional<NumberFormat> parseNumberFormat(std::string_view format) {
@@ -91,19 +116,19 @@ std::optional<NumberFormat> parseNumberFormat(std::string_view format) {
 
 std::string formatDecimal(FixedDecimal value, NumberFormat format) {
   int kept = std::min(format.decimals, FixedDecimal::scaleDigits);
-  long long scaled = divideRoundHalfEven(value.units, powerOfTen(FixedDecimal::scaleDigits - kept));
-  bool negative = scaled < 0;
-  unsigned long long magnitude = negative ? 0ULL - static_cast<unsigned long long>(scaled) : scaled;
+  unsigned long long rounded =
+      roundHalfEven(value.units, value.tail, static_cast<unsigned long long>(powerOfTen(FixedDecimal::scaleDigits - kept)));
   unsigned long long divisor = static_cast<unsigned long long>(powerOfTen(kept));
-  std::string whole = std::to_string(magnitude / divisor);
+  std::string whole = std::to_string(rounded / divisor);
   std::string text = format.grouping ? groupIndian(whole) : whole;
   if (format.decimals > 0) {
-    std::string fraction = std::to_string(magnitude % divisor);
+    std::string fraction = std::to_string(rounded % divisor);
     fraction.insert(0, static_cast<std::size_t>(kept) - fraction.size(), '0');
     fraction.append(static_cast<std::size_t>(format.decimals - kept), '0');
     text += "." + fraction;
   }
-  return negative ? "-" + text : text;
+  // A figure that rounds to zero prints without a sign.
+  return value.negative && rounded != 0 ? "-" + text : text;
 }
 
 }  // namespace meridian::suite::report

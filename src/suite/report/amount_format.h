@@ -8,15 +8,24 @@
 
 namespace meridian::suite::report {
 
-// A decimal number held as units of 1/10,000.
+// A decimal number: its magnitude in units of 1/10,000, cut toward zero,
+// and its sign (kept apart so -0.00006 still knows it is negative). `tail`
+// says what was cut off, so a later rounding to fewer decimals is still
+// exact: 0.12500001 rounds to 0.13, not (via 0.1250) to 0.12.
 struct FixedDecimal {
   static constexpr int scaleDigits = 4;
   static constexpr long long scale = 10'000;
-  long long units = 0;
+  enum class Tail { exact, belowHalf, half, aboveHalf };
+
+  unsigned long long units = 0;
+  Tail tail = Tail::exact;
+  bool negative = false;
+
+  static FixedDecimal fromUnits(long long signedUnits);
 };
 
 // Reads "1234567.5", "-12,34,567.00", " 42 "; nothing for text that is not a
-// number. Digits beyond the fourth decimal round half to even.
+// number or is too large to hold.
 std::optional<FixedDecimal> parseDecimal(std::string_view text);
 
 struct NumberFormat {

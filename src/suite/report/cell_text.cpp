@@ -24,13 +24,18 @@ std::string plainText(const host::ReportValue& value) {
 }
 
 std::optional<FixedDecimal> asDecimal(const host::ReportValue& value) {
+  // Larger figures would overflow units of 1/10,000; they print as given.
+  constexpr long long limit = 900'000'000'000'000LL;
   if (auto* text = std::get_if<std::string>(&value)) return parseDecimal(*text);
-  if (auto* whole = std::get_if<long long>(&value)) return FixedDecimal{*whole * FixedDecimal::scale};
+  if (auto* whole = std::get_if<long long>(&value)) {
+    if (*whole > limit || *whole < -limit) return std::nullopt;
+    return FixedDecimal::fromUnits(*whole * FixedDecimal::scale);
+  }
   if (auto* real = std::get_if<double>(&value)) {
-    if (!std::isfinite(*real)) return std::nullopt;
+    if (!std::isfinite(*real) || std::fabs(*real) > static_cast<double>(limit)) return std::nullopt;
     // A double arrives from callers that computed in floating point; it is
     // fixed to 1/10,000 here, once, before any decimal rounding.
-    return FixedDecimal{std::llround(*real * FixedDecimal::scale)};
+    return FixedDecimal::fromUnits(std::llround(*real * FixedDecimal::scale));
   }
   return std::nullopt;
 }
