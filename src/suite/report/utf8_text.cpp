@@ -35,12 +35,17 @@ std::vector<std::string> wrapToWidth(std::string_view text, int width) {
   if (width < 1) width = 1;
   while (columnCount(text) > width) {
     std::size_t cut = byteOffsetOfColumn(text, width);
-    std::size_t space = text.substr(0, cut).find_last_of(' ');
-    if (space != std::string_view::npos && space > 0) cut = space + 1;
+    // Break at the last space that still leaves the piece within the width,
+    // unless a word ends exactly at the width.
+    if (text[cut] != ' ') {
+      std::size_t space = text.substr(0, cut).find_last_of(' ');
+      if (space != std::string_view::npos && space > 0) cut = space;
+    }
     std::string piece(text.substr(0, cut));
     while (!piece.empty() && piece.back() == ' ') piece.pop_back();
     pieces.push_back(std::move(piece));
     text.remove_prefix(cut);
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
   }
   pieces.emplace_back(text);
   return pieces;
