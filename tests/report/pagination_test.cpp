@@ -181,6 +181,25 @@ TEST_F(PaginationTest, TableHeadingRowsRepeatOnEveryPageTheTableRunsOnto) {
   EXPECT_EQ(trimmed(report.pages[3].body[0].plainText()), "tail 32");
 }
 
+TEST_F(PaginationTest, RowsWrittenAfterPrintedLinesContinueTheTableUnderItsHeading) {
+  start();
+  writer->createtable(1, 2);
+  tableRow("Particulars", "Amount", true);
+  for (int i = 1; i <= 40; ++i) tableRow("item " + std::to_string(i), "1", false);
+  writer->printtext("a line between rows");
+  for (int i = 41; i <= 80; ++i) tableRow("item " + std::to_string(i), "1", false);
+  writer->createtable(1, 2);  // a new table: its rows have no heading yet
+  for (int i = 1; i <= 70; ++i) tableRow("other " + std::to_string(i), "1", false);
+  const PagedReport& report = show();
+  ASSERT_EQ(report.pages.size(), 3u);
+  // Page 1: heading, items 1-40, the printed line, items 41-64.
+  EXPECT_EQ(texts(report.pages[0].body).size(), 66u);
+  EXPECT_EQ(trimmed(report.pages[1].body[0].plainText()).substr(0, 11), "Particulars");
+  EXPECT_EQ(trimmed(report.pages[1].body[1].plainText()).substr(0, 7), "item 65");
+  // The new table has no heading to repeat when it runs onto page 3.
+  EXPECT_EQ(trimmed(report.pages[2].body[0].plainText()).substr(0, 8), "other 50");
+}
+
 TEST_F(PaginationTest, HeadingRowIsNotLeftAloneAtTheFootOfAPage) {
   start();
   lines(65);

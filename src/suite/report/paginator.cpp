@@ -54,6 +54,10 @@ class BodyPager {
 
   void placeTable(const Table& table) {
     heading_.clear();
+    for (const auto& row : table.continuedHeading) {
+      std::vector<Line> lines = layoutTableRow(row);
+      heading_.insert(heading_.end(), lines.begin(), lines.end());
+    }
     bool previousWasHeading = false;
     for (const auto& row : table.rows) {
       std::vector<Line> lines = layoutTableRow(row);

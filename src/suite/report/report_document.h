@@ -68,9 +68,17 @@ struct TableRow {
   TextStyle style;  // the style in force when the row was written
 };
 
+// Lines printed between rows interrupt a table; rows written after them
+// continue it as a new Table that carries the heading it continues under,
+// so that heading still repeats on the pages the rows run onto.
 struct Table {
   int columns = 0;
   std::vector<TableRow> rows;
+  std::vector<TableRow> continuedHeading;  // repeated after a page break, not printed first
+
+  // The heading in force after the last row: the latest run of consecutive
+  // heading rows, or the continued heading when the table has none.
+  std::vector<TableRow> headingAtEnd() const;
 };
 
 using BodyBlock = std::variant<Line, PageBreak, Table>;

@@ -19,6 +19,7 @@ void ReportWriterImpl::NewReport() {
   headerParser_.reset();
   footerParser_.reset();
   tableOpen_ = false;
+  lastTable_.reset();
   headerFooterTableColumns_ = 0;
   discarded_ = false;
 }
@@ -49,7 +50,14 @@ std::vector<SectionItem>* ReportWriterImpl::headerFooterItems() {
 
 Table& ReportWriterImpl::openTable() {
   if (!tableOpen_) {
-    document_.body.emplace_back(Table{});
+    Table continuation;
+    if (lastTable_) {
+      const Table& interrupted = std::get<Table>(document_.body[*lastTable_]);
+      continuation.columns = interrupted.columns;
+      continuation.continuedHeading = interrupted.headingAtEnd();
+    }
+    document_.body.emplace_back(std::move(continuation));
+    lastTable_ = document_.body.size() - 1;
     tableOpen_ = true;
   }
   return std::get<Table>(document_.body.back());
@@ -80,7 +88,8 @@ void ReportWriterImpl::createtable(int16_t, int16_t columns) {
     headerFooterTableColumns_ = count;
     return;
   }
-  document_.body.emplace_back(Table{count, {}});
+  document_.body.emplace_back(Table{count, {}, {}});
+  lastTable_ = document_.body.size() - 1;
   tableOpen_ = true;
 }
 
@@ -126,6 +135,7 @@ void ReportWriterImpl::InsertPgNo_TB(int16_t align, int16_t style, const std::st
 void ReportWriterImpl::AbortReport() {
   document_ = ReportDocument{};
   tableOpen_ = false;
+  lastTable_.reset();
   discarded_ = true;
 }
 

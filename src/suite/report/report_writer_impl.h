@@ -2,6 +2,8 @@
 // The report writer every screen prints through: collects one report line by
 // line and table row by table row, then hands it, paginated, to the sink
 // that shows it to the user.
+#include <optional>
+
 #include "host/report_writer.h"
 #include "suite/report/paged_report.h"
 #include "suite/report/print_line_parser.h"
@@ -45,6 +47,9 @@ class ReportWriterImpl : public host::ReportWriter {
   // header line cannot turn the body bold.
   PrintLineParser bodyParser_, headerParser_, footerParser_;
   bool tableOpen_ = false;
+  // Index in the body of the table the last createtable opened; rows written
+  // after printed lines continue it.
+  std::optional<std::size_t> lastTable_;
   int headerFooterTableColumns_ = 0;
   bool discarded_ = false;
 };
