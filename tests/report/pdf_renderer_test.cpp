@@ -107,5 +107,12 @@ TEST(PdfRenderer, AFullWidthLineFitsInsideThePrintableWidth) {
   }
 }
 
+TEST(PdfRenderer, ALibraryRefusalBecomesAnException) {
+  PagedReport impossible;
+  impossible.geometry.pageWidthPt = 0;  // no page can be that narrow
+  impossible.pages.emplace_back();
+  EXPECT_THROW(renderPdf(impossible), PdfRenderError);
+}
+
 }  // namespace
 }  // namespace meridian::suite::report
