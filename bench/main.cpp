@@ -1,6 +1,6 @@
-#include <iostream>
+#include "report_bench.h"
 
 int main() {
-  std::cout << "no benchmarks yet\n";
+  meridian::bench::runReportBenchmarks();
   return 0;
 }

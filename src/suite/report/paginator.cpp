@@ -1,0 +1,113 @@
+#include "suite/report/paginator.h"
+
+#include <algorithm>
+
+#include "suite/report/page_number_line.h"
+#include "suite/report/table_layout.h"
+
+namespace meridian::suite::report {
+namespace {
+
+int sectionHeight(const HeaderFooter& section, int page) { return static_cast<int>(section.itemsForPage(page).size()); }
+
+class BodyPager {
+ public:
+  BodyPager(const ReportDocument& document, const PageGeometry& geometry)
+      : document_(document), geometry_(geometry) {
+    pages_.emplace_back();
+  }
+
+  void place(const BodyBlock& block) {
+    if (const auto* line = std::get_if<Line>(&block)) {
+      placeLine(*line);
+    } else if (std::holds_alternative<PageBreak>(block)) {
+      if (!current().empty()) pages_.emplace_back();
+    } else {
+      placeTable(std::get<Table>(block));
+    }
+  }
+
+  std::vector<std::vector<Line>> take() { return std::move(pages_); }
+
+ private:
+  std::vector<Line>& current() { return pages_.back(); }
+  int pageNumber() const { return static_cast<int>(pages_.size()); }
+  int capacity() const {
+    int page = pageNumber();
+    int room = geometry_.linesPerPage - sectionHeight(document_.header, page) - sectionHeight(document_.footer, page);
+    return std::max(1, room);
+  }
+  int room() { return capacity() - static_cast<int>(current().size()); }
+
+  void newPage() {
+    pages_.emplace_back();
+    // A heading that would fill the whole page is not repeated: the rows
+    // would never get a line.
+    if (static_cast<int>(heading_.size()) < capacity())
+      current().insert(current().end(), heading_.begin(), heading_.end());
+  }
+
+  void placeLine(const Line& line) {
+    if (room() <= 0) newPage();
+    current().push_back(line);
+  }
+
+  void placeTable(const Table& table) {
+    heading_.clear();
+    for (const auto& row : table.continuedHeading) {
+      std::vector<Line> lines = layoutTableRow(row);
+      heading_.insert(heading_.end(), lines.begin(), lines.end());
+    }
+    bool previousWasHeading = false;
+    for (const auto& row : table.rows) {
+      std::vector<Line> lines = layoutTableRow(row);
+      if (row.heading && !previousWasHeading) heading_.clear();
+      int needed = static_cast<int>(lines.size()) + (row.heading ? 1 : 0);
+      if (needed > room() && needed <= capacity() && !current().empty()) newPage();
+      for (const auto& line : lines) placeLine(line);
+      if (row.heading) heading_.insert(heading_.end(), lines.begin(), lines.end());
+      previousWasHeading = row.heading;
+    }
+    heading_.clear();
+  }
+
+  const ReportDocument& document_;
+  const PageGeometry& geometry_;
+  std::vector<std::vector<Line>> pages_;
+  std::vector<Line> heading_;
+};
+
+std::vector<Line> sectionLines(const HeaderFooter& section, int page, int pageCount, const PageGeometry& geometry) {
+  std::vector<Line> lines;
+  for (const SectionItem* item : section.itemsForPage(page)) {
+    if (const auto* line = std::get_if<Line>(item))
+      lines.push_back(*line);
+    else
+      lines.push_back(pageNumberLine(std::get<PageNumberField>(*item), page, pageCount, geometry));
+  }
+  return lines;
+}
+
+}  // namespace
+
+PagedReport paginate(const ReportDocument& document, const PageGeometry& geometry) {
+  BodyPager pager(document, geometry);
+  for (const auto& block : document.body) pager.place(block);
+  std::vector<std::vector<Line>> bodies = pager.take();
+  // A break written last leaves an empty page behind; it holds nothing.
+  if (bodies.size() > 1 && bodies.back().empty()) bodies.pop_back();
+
+  PagedReport report;
+  report.geometry = geometry;
+  int pageCount = static_cast<int>(bodies.size());
+  for (int n = 1; n <= pageCount; ++n) {
+    Page page;
+    page.header = sectionLines(document.header, n, pageCount, geometry);
+    page.body = std::move(bodies[static_cast<std::size_t>(n - 1)]);
+    page.footer = sectionLines(document.footer, n, pageCount, geometry);
+    report.pages.push_back(std::move(page));
+  }
+  return report;
+}
+
+}  // namespace meridian::suite::report

@@ -1,0 +1,169 @@
+#include "suite/report/pdf_renderer.h"
+
+#include <hpdf.h>
+
+#include <array>
+#include <cstdio>
+
+#include "suite/report/utf8_text.h"
+
+namespace meridian::suite::report {
+namespace {
+
+struct HpdfFailure {
+  HPDF_STATUS code = HPDF_OK;
+  HPDF_STATUS detail = 0;
+};
+
+// The library reports errors through this callback; it only records them,
+// since an exception must not unwind through the library's C frames. Each
+// step then checks and throws.
+void recordHpdfError(HPDF_STATUS code, HPDF_STATUS detail, void* data) {
+  auto* failure = static_cast<HpdfFailure*>(data);
+  if (failure->code == HPDF_OK) *failure = HpdfFailure{code, detail};
+}
+
+class PdfDocument {
+ public:
+  PdfDocument() : doc_(HPDF_New(recordHpdfError, &failure_)) {
+    if (!doc_) throw PdfRenderError("PDF writer failed while starting the document");
+  }
+  ~PdfDocument() { HPDF_Free(doc_); }
+  PdfDocument(const PdfDocument&) = delete;
+  PdfDocument& operator=(const PdfDocument&) = delete;
+
+  HPDF_Doc get() const { return doc_; }
+
+  void check(const char* step) {
+    if (failure_.code == HPDF_OK) return;
+    char message[160];
+    std::snprintf(message, sizeof message, "PDF writer failed while %s: error 0x%04X, detail %u", step,
+                  static_cast<unsigned>(failure_.code), static_cast<unsigned>(failure_.detail));
+    throw PdfRenderError(message);
+  }
+  void clearFailure() {
+    failure_ = HpdfFailure{};
+    HPDF_ResetError(doc_);
+  }
+  HPDF_STATUS failureCode() const { return failure_.code; }
+
+ private:
+  HpdfFailure failure_;
+  HPDF_Doc doc_;
+};
+
+class PageDrawer {
+ public:
+  PageDrawer(PdfDocument& pdf, const PageGeometry& geometry) : pdf_(pdf), geometry_(geometry) {
+    static constexpr std::array<const char*, 4> names{"Courier", "Courier-Bold", "Courier-Oblique",
+                                                      "Courier-BoldOblique"};
+    for (std::size_t i = 0; i < names.size(); ++i) fonts_[i] = HPDF_GetFont(pdf.get(), names[i], "WinAnsiEncoding");
+    pdf_.check("loading the Courier fonts");
+  }
+
+  void draw(const Page& page) {
+    page_ = HPDF_AddPage(pdf_.get());
+    HPDF_Page_SetWidth(page_, static_cast<HPDF_REAL>(geometry_.pageWidthPt));
+    HPDF_Page_SetHeight(page_, static_cast<HPDF_REAL>(geometry_.pageHeightPt));
+    pdf_.check("adding a page");
+
+    // Text first, in one text object; lines and rectangles are paths and
+    // must be drawn outside it.
+    HPDF_Page_BeginText(page_);
+    forEachLine(page, [&](const Line& line, int index) { drawText(line, index); });
+    HPDF_Page_EndText(page_);
+    pdf_.check("writing text");
+
+    HPDF_Page_SetLineWidth(page_, 0.5f);
+    pathStarted_ = false;
+    forEachLine(page, [&](const Line& line, int index) { drawRules(line, index); });
+    // Stroking with no path is an error in the library's graphics state.
+    if (pathStarted_) HPDF_Page_Stroke(page_);
+    pdf_.check("drawing underlines and boxes");
+  }
+
+ private:
+  template <class Visit>
+  void forEachLine(const Page& page, Visit visit) {
+    int index = 0;
+    for (const auto& line : page.header) visit(line, index++);
+    for (const auto& line : page.body) visit(line, index++);
+    index = geometry_.linesPerPage - static_cast<int>(page.footer.size());
+    for (const auto& line : page.footer) visit(line, index++);
+  }
+
+  double lineTop(int index) const {
+    return geometry_.pageHeightPt - geometry_.marginPt - index * geometry_.lineHeightPt();
+  }
+  double baseline(int index) const { return lineTop(index) - geometry_.lineHeightPt() * 0.78; }
+
+  HPDF_Font fontFor(const TextStyle& style) const { return fonts_[(style.bold ? 1 : 0) + (style.italic ? 2 : 0)]; }
+
+  void drawText(const Line& line, int index) {
+    double x = geometry_.marginPt;
+    for (const auto& run : line.runs) {
+      std::string text = toWinAnsi(run.text);
+      // Runs of spaces only move the pen; they put nothing on the page.
+      if (text.find_first_not_of(' ') != std::string::npos) {
+        HPDF_Page_SetFontAndSize(page_, fontFor(run.style), static_cast<HPDF_REAL>(geometry_.fontSizePt(run.style)));
+        HPDF_Page_TextOut(page_, static_cast<HPDF_REAL>(x), static_cast<HPDF_REAL>(baseline(index)), text.c_str());
+      }
+      x += static_cast<double>(text.size()) * geometry_.charWidthPt(run.style);
+    }
+  }
+
+  void drawRules(const Line& line, int index) {
+    double x = geometry_.marginPt;
+    for (const auto& run : line.runs) {
+      double width = columnCount(run.text) * geometry_.charWidthPt(run.style);
+      if (run.style.underline) {
+        double y = baseline(index) - geometry_.fontSizePt(run.style) * 0.15;
+        HPDF_Page_MoveTo(page_, static_cast<HPDF_REAL>(x), static_cast<HPDF_REAL>(y));
+        HPDF_Page_LineTo(page_, static_cast<HPDF_REAL>(x + width), static_cast<HPDF_REAL>(y));
+        pathStarted_ = true;
+      }
+      x += width;
+    }
+    for (const auto& box : line.boxes) {
+      double cell = geometry_.charWidthPt(box.style);
+      double bottom = lineTop(index + box.lines);
+      HPDF_Page_Rectangle(page_, static_cast<HPDF_REAL>(geometry_.marginPt + box.column * cell),
+                          static_cast<HPDF_REAL>(bottom), static_cast<HPDF_REAL>(box.width * cell),
+                          static_cast<HPDF_REAL>(box.lines * geometry_.lineHeightPt()));
+      pathStarted_ = true;
+    }
+  }
+
+  PdfDocument& pdf_;
+  const PageGeometry& geometry_;
+  std::array<HPDF_Font, 4> fonts_{};
+  HPDF_Page page_ = nullptr;
+  bool pathStarted_ = false;
+};
+
+std::string savedBytes(PdfDocument& pdf) {
+  HPDF_SaveToStream(pdf.get());
+  pdf.check("saving the document");
+  HPDF_UINT32 size = HPDF_GetStreamSize(pdf.get());
+  std::string bytes(size, '\0');
+  HPDF_UINT32 read = size;
+  HPDF_ReadFromStream(pdf.get(), reinterpret_cast<HPDF_BYTE*>(bytes.data()), &read);
+  // Reading the whole stream may report its end; that is not a failure.
+  if (pdf.failureCode() == HPDF_STREAM_EOF) pdf.clearFailure();
+  pdf.check("reading the saved document");
+  bytes.resize(read);
+  return bytes;
+}
+
+}  // namespace
+
+std::string renderPdf(const PagedReport& report) {
+  PdfDocument pdf;
+  HPDF_SetCompressionMode(pdf.get(), HPDF_COMP_ALL);
+  pdf.check("choosing compression");
+  PageDrawer drawer(pdf, report.geometry);
+  for (const auto& page : report.pages) drawer.draw(page);
+  return savedBytes(pdf);
+}
+
+}  // namespace meridian::suite::report
