@@ -139,16 +139,18 @@ EstimateInput parseInput(const json& o) {
   return in;
 }
 
-json resultJson(const EstimateResult& r) {
-  json rows = json::array();
+// Keys in the order the form shows the figures.
+nlohmann::ordered_json resultJson(const EstimateResult& r) {
+  using ojson = nlohmann::ordered_json;
+  ojson rows = ojson::array();
   for (const auto& row : r.instalments)
     rows.push_back({{"due_date", formatDate(row.dueDate)}, {"due", row.due}, {"paid", row.paid}, {"interest", row.interest}});
-  json o = {{"total_income", r.totalIncome},   {"tax", r.tax},
+  ojson o = {{"total_income", r.totalIncome},   {"tax", r.tax},
             {"rebate_87a", r.rebate87A},       {"surcharge", r.surcharge},
             {"education_cess", r.educationCess}, {"she_cess", r.sheCess},
             {"total_tax", r.totalTax},         {"interest_234c", r.interest234C},
             {"payable", r.payable},            {"instalments", rows}};
-  o["no_liability_message"] = r.noLiabilityMessage ? json(*r.noLiabilityMessage) : json(nullptr);
+  o["no_liability_message"] = r.noLiabilityMessage ? ojson(*r.noLiabilityMessage) : ojson(nullptr);
   if (!r.requiredIncome)
     o["required_income"] = nullptr;
   else if (r.requiredIncome->income)
