@@ -1,0 +1,104 @@
+#include "forms/estimator/instalments.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+
+namespace meridian::forms::estimator {
+
+using namespace std::chrono;
+
+InstalmentDates defaultInstalmentDates(int y) {
+  const year before{y - 1};
+  return InstalmentDates{{before / June / 15, before / September / 15, before / December / 15, year{y} / March / 15}};
+}
+
+std::string formatDate(const year_month_day& d) {
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "%02u/%02u/%04d", static_cast<unsigned>(d.day()), static_cast<unsigned>(d.month()),
+                static_cast<int>(d.year()));
+  return buf;
+}
+
+std::optional<year_month_day> parseDate(const std::string& t) {
+  if (t.size() != 10 || t[2] != '/' || t[5] != '/') return std::nullopt;
+  for (int i : {0, 1, 3, 4, 6, 7, 8, 9})
+    if (!std::isdigit(static_cast<unsigned char>(t[i]))) return std::nullopt;
+  const int dd = std::stoi(t.substr(0, 2)), mm = std::stoi(t.substr(3, 2)), yy = std::stoi(t.substr(6, 4));
+  const year_month_day d{year{yy}, month{static_cast<unsigned>(mm)}, day{static_cast<unsigned>(dd)}};
+  if (!d.ok()) return std::nullopt;
+  return d;
+}
+
+std::optional<InstalmentDates> instalmentDatesFromTexts(const std::array<std::string, kDueDates>& texts) {
+  InstalmentDates out;
+  for (int i = 0; i < kDueDates; ++i) {
+    auto d = parseDate(texts[i]);
+    if (!d) return std::nullopt;
+    out.dates[i] = *d;
+  }
+  return out;
+}
+
+namespace {
+
+std::string dayMonth(const year_month_day& d) { return formatDate(d).substr(0, 5); }
+
+std::string periodLabel(int i, const InstalmentDates& dates) {
+  if (i == 0) return "Upto " + dayMonth(dates.dates[0]);
+  const auto from = year_month_day{sys_days{dates.dates[i - 1]} + days{1}};
+  const std::string to = i < kDueDates ? dayMonth(dates.dates[i]) : std::string("31/03");
+  return dayMonth(from) + " to " + to;
+}
+
+}  // namespace
+
+std::vector<InstalmentRow> instalmentGrid(const EstimateInput& in, const YearRates& rates, Rupees taxAfterTds,
+                                          const InstalmentDates& stored, const StateRelaxation* relaxation) {
+  const Rupees t = std::max<Rupees>(0, taxAfterTds);
+  const bool isCompany = in.status == Status::Company;
+  const InstalmentSchedule& schedule = isCompany ? *rates.companySchedule : *rates.nonCompanySchedule;
+
+  // The payment periods follow the dates as the department fixed them for
+  // everyone; a relaxation moves only the date by which one instalment is judged.
+  InstalmentDates periods = stored;
+  std::array<year_month_day, kDueDates> dueDates = stored.dates;
+  std::array<int, kDueDates> paidThrough{1, 2, 3, 4};
+  if (relaxation) {
+    const int k = relaxation->dueDateIndex;
+    const bool move = !relaxation->onlyWhenStoredEarlier || stored.dates[k] < relaxation->movedTo;
+    if (move) {
+      dueDates[k] = relaxation->movedTo;
+      paidThrough[k] = relaxation->paidThroughPeriods;
+      // Where the later date closes a payment period of the form (the December
+      // date in Tamil Nadu and Puducherry), the period moves with it.
+      if (relaxation->paidThroughPeriods == k + 1) periods.dates[k] = relaxation->movedTo;
+    }
+  }
+
+  std::vector<InstalmentRow> rows;
+  Rupees cumulativeDueBefore = 0;
+  for (int i = 0; i < kPaymentPeriods; ++i) {
+    InstalmentRow row;
+    row.period = periodLabel(i, periods);
+    row.paid = in.advancePaid[i];
+    if (i < kDueDates) {
+      const InstalmentStep& step = schedule.steps[i];
+      row.dueDate = dueDates[i];
+      const Rupees cumulativeDue = percentOf(t, step.cumulative);
+      row.due = cumulativeDue - cumulativeDueBefore;
+      cumulativeDueBefore = cumulativeDue;
+      Rupees paidByDate = 0;
+      for (int p = 0; p < paidThrough[i]; ++p) paidByDate += in.advancePaid[p];
+      const bool charged = step.chargeBelow == 0 || paidByDate < percentOf(t, step.chargeBelow);
+      if (step.cumulative > 0 && charged && cumulativeDue > paidByDate)
+        row.interest = percentOf(cumulativeDue - paidByDate, step.interest);
+    } else {
+      row.dueDate = year{in.year} / March / 31;
+    }
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+}  // namespace meridian::forms::estimator
