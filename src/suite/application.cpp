@@ -1,12 +1,15 @@
 #include "suite/application.h"
 
 #include "db/migrations.h"
+#include "suite/report_preview.h"
 #include "suite/suite_factory.h"
 
 namespace meridian::suite {
 
 Application::Application(const AppOptions& options)
-    : data_(DataFolder::open(options.dataDir)), dbUrl_(resolveDatabaseUrl(options.dbUrl, data_)) {
+    : reportWriters(standardReportWriters()),
+      data_(DataFolder::open(options.dataDir)),
+      dbUrl_(resolveDatabaseUrl(options.dbUrl, data_)) {
   conn_ = db::Connection::open(dbUrl_);
   db::migrate(*conn_, db::allMigrations());
 }

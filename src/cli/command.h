@@ -1,0 +1,29 @@
+#pragma once
+// One sub-command of the program: it adds itself to the command line and
+// runs when chosen, returning the exit code.
+#include <CLI/CLI.hpp>
+#include <functional>
+#include <string>
+
+namespace meridian::cli {
+
+struct GlobalOptions {
+  std::string dataDir;  // --data
+  std::string dbUrl;    // --db
+};
+
+using Action = std::function<int()>;
+
+// Each registers a sub-command and points `chosen` at its action when used.
+void addServeCommand(CLI::App& app, GlobalOptions& g, Action& chosen);
+void addUserCommand(CLI::App& app, GlobalOptions& g, Action& chosen);
+void addDemoCommand(CLI::App& app, GlobalOptions& g, Action& chosen);
+void addClientsCommand(CLI::App& app, GlobalOptions& g, Action& chosen);
+void addEstimateCommand(CLI::App& app, GlobalOptions& g, Action& chosen);
+
+// Adds --data and --db to a sub-command.
+void addGlobalOptions(CLI::App& sub, GlobalOptions& g);
+// Runs an action, turning any error into one line on standard error and exit code 1.
+int guarded(const std::function<int()>& action);
+
+}  // namespace meridian::cli

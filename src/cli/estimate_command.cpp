@@ -1,0 +1,24 @@
+#include <iostream>
+
+#include "cli/command.h"
+#include "forms/estimator/estimate_json.h"
+
+namespace meridian::cli {
+
+void addEstimateCommand(CLI::App& app, GlobalOptions& g, Action& chosen) {
+  auto* sub = app.add_subcommand("estimate", "estimate tax for one case: JSON in on standard input, JSON out");
+  static bool json = false;
+  sub->add_flag("--json", json, "read and write JSON (the only form this command speaks)");
+  addGlobalOptions(*sub, g);
+  sub->callback([&chosen] {
+    chosen = [] {
+      if (!json) {
+        std::cerr << "meridian: estimate needs --json\n";
+        return 2;
+      }
+      return forms::estimator::runEstimateJson(std::cin, std::cout, std::cerr);
+    };
+  });
+}
+
+}  // namespace meridian::cli

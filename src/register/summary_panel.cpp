@@ -1,0 +1,242 @@
+#include "register/summary_panel.h"
+
+#include <cstdlib>
+
+#include "db/connection.h"
+#include "host/years.h"
+#include "register/client_list.h"
+
+namespace meridian::reg {
+namespace {
+
+const char* const kOperatorSql[] = {"", " > ", " < ", " >= ", " <= ", " = ", " <> "};
+
+bool isNumber(const std::string& t) {
+  if (t.empty()) return false;
+  char* end = nullptr;
+  std::strtod(t.c_str(), &end);
+  return *end == '\0';
+}
+
+std::string trimmed(const std::string& s) {
+  size_t b = s.find_first_not_of(' ');
+  return b == std::string::npos ? "" : s.substr(b, s.find_last_not_of(' ') - b + 1);
+}
+
+}  // namespace
+
+const std::vector<std::string>& summaryHeads() {
+  static const std::vector<std::string> heads = {
+      "[ALL]",        "Salary",      "House Property", "Business",          "STCG",
+      "LTCG",         "Other Sources", "Gross Total Income", "Deductions",  "Total Income",
+      "Agricultural Income", "Rebate", "Surcharge",    "Tax Payable",       "Relief",
+      "Balance Tax Payable", "Advance Tax", "Interest Payable", "Self Assessment Tax", "Tax Refundable"};
+  return heads;
+}
+
+const std::vector<std::string>& summaryOperators() {
+  static const std::vector<std::string> ops = {"(Select)",
+                                               "> (Greater Than)",
+                                               "< (Less Than)",
+                                               ">= (Greater Than Or Equal To)",
+                                               "<= (Less Than Or Equal To)",
+                                               "= (Equal To)",
+                                               "!= (Not Equal To)"};
+  return ops;
+}
+
+const std::vector<std::string>& summaryGridTitles() {
+  static const std::vector<std::string> titles = {
+      "Code No",       "Name",          "Salary",        "House Property",      "Business",
+      "STCG",          "LTCG",          "Other Sources", "Gross Total Income",  "Deductions",
+      "Total Income",  "Agricultural Income", "Rebate",  "Surcharge",           "Tax Payable",
+      "Relief",        "Balance Tax Payable", "Advance Tax", "Interest Payable", "Self Assessment Tax",
+      "Tax Payable",   "Tax Refundable"};
+  return titles;
+}
+
+std::optional<SummaryCondition> summaryCondition(int head, int op1, const std::string& value1, int op2,
+                                                 const std::string& value2, bool joinWithOr) {
+  if (head < 1 || head > 19 || op1 < 1 || op1 > 6 || !isNumber(value1)) return std::nullopt;
+  const std::string column = "adv_n.a" + std::to_string(head);
+  SummaryCondition c;
+  c.text = column + kOperatorSql[op1] + value1;
+  c.sql = column + kOperatorSql[op1] + "?";
+  c.params.emplace_back(std::strtod(value1.c_str(), nullptr));
+  if (op2 >= 1 && op2 <= 6 && isNumber(value2)) {
+    const char* join = joinWithOr ? " or " : " and ";
+    c.text += join + column + kOperatorSql[op2] + value2;
+    c.sql += join + column + kOperatorSql[op2] + "?";
+    c.params.emplace_back(std::strtod(value2.c_str(), nullptr));
+  }
+  return c;
+}
+
+SummaryPanel::SummaryPanel(ui::Form& form, host::Component& host, const std::string& parent) : form_(form), host_(host) {
+  auto& f = form;
+  f.add(ui::ControlKind::comboBox, "cbosummrepAY", "Assessment Year", parent);
+  f.add(ui::ControlKind::comboBox, "cbogroup", "Group", parent);
+  f.add(ui::ControlKind::comboBox, "Combo1", "Head", parent);
+  f.add(ui::ControlKind::comboBox, "Combo2", "Condition", parent);
+  f.add(ui::ControlKind::textBox, "Text2", "Value", parent).validateData = 4;
+  f.add(ui::ControlKind::option, "Option1", "Or", parent);
+  f.add(ui::ControlKind::option, "Option2", "And", parent).value = 1;
+  f.add(ui::ControlKind::comboBox, "Combo3", "Second condition", parent);
+  f.add(ui::ControlKind::textBox, "Text3", "Value", parent).validateData = 4;
+  f.add(ui::ControlKind::button, "cmdshow", "&Show", parent);
+  f.add(ui::ControlKind::button, "Command1", "Show All Year Details", parent);
+  f.add(ui::ControlKind::button, "cmdprev", "&Print Preview", parent);
+  f.addGrid("vsfsummary", parent).cssClass = "summary";
+  f.on("cmdshow", ui::EventType::click, [this](ui::Event&) { showYear(); });
+  f.on("Command1", ui::EventType::click, [this](ui::Event&) { showAllYears(); });
+  f.on("cmdprev", ui::EventType::click, [this](ui::Event&) { printPreview(); });
+}
+
+void SummaryPanel::setUp() {
+  auto fill = [&](const char* name, const std::vector<std::string>& items) {
+    ui::Control& c = form_[name];
+    c.clear();
+    for (const auto& i : items) c.addItem(i);
+    c.selectIndex(0);
+  };
+  fill("Combo1", summaryHeads());
+  fill("Combo2", summaryOperators());
+  fill("Combo3", summaryOperators());
+  std::vector<std::string> groups = {"[ALL]"};
+  for (const auto& r : host_.base().DbObj().query("Select * from grp_m order by nm")) groups.push_back(r.text("nm"));
+  fill("cbogroup", groups);
+  form_.grid("vsfsummary").setColumns(summaryGridTitles());
+}
+
+std::optional<SummaryCondition> SummaryPanel::condition() {
+  return summaryCondition(form_["Combo1"].listIndex, form_["Combo2"].listIndex, trimmed(form_["Text2"].text),
+                          form_["Combo3"].listIndex, trimmed(form_["Text3"].text), form_["Option1"].value == 1);
+}
+
+void SummaryPanel::rebuildTempDisp() {
+  db::Connection& conn = host_.base().DbObj();
+  const auto excluded = readExclusions(host_.base().DocPath.get(), "IT");
+  auto tx = conn.begin();
+  conn.execute("delete from temp_disp");
+  const int group = form_["cbogroup"].listIndex;
+  std::string groupCode;
+  if (group > 0)
+    groupCode = conn.scalar("Select code from grp_m where nm = ? order by nm", {form_["cbogroup"].text});
+  auto wanted = [&](const std::string& code) {
+    if (std::find(excluded.begin(), excluded.end(), code) != excluded.end()) return false;
+    return group <= 0 || conn.exists("select 1 from grp_trans where code_no = ? and c_code = ?", {groupCode, code});
+  };
+  for (const auto& r : conn.query("select code_no,nm,status from main_info1"))
+    if (wanted(r.text("code_no")))
+      conn.execute("insert into temp_disp (code_no, name, status) values (?, ?, ?)",
+                   {r.text("code_no"), r.text("nm"), r.text("status")});
+  for (const auto& r : conn.query("select code,f_nm,m_nm,l_nm,status from owner1")) {
+    if (!wanted(r.text("code"))) continue;
+    std::string name;
+    for (const char* part : {"f_nm", "m_nm", "l_nm"}) {
+      std::string p = trimmed(r.text(part));
+      if (!p.empty()) name += (name.empty() ? "" : " ") + p;
+    }
+    conn.execute("insert into temp_disp (code_no, name, status) values (?, ?, ?)",
+                 {r.text("code"), name, r.text("status").empty() ? "INDIVIDUAL" : r.text("status")});
+  }
+  tx.commit();
+}
+
+void SummaryPanel::fillGrid(const db::RecordSet& rows, bool byYear) {
+  ui::Grid& g = form_.grid("vsfsummary");
+  std::vector<std::string> titles = summaryGridTitles();
+  if (byYear) titles[1] = "Assessment Year";
+  g.setColumns(titles);
+  for (size_t c = 2; c < titles.size(); ++c) g.rightAligned[c] = true;
+  g.clearRows();
+  for (const auto& r : rows) {
+    std::vector<std::string> cells = {r.text("code_no"),
+                                      byYear ? host::assessmentYearText(static_cast<int>(r.integer("assyear"))) : r.text("name")};
+    for (int a = 1; a <= 20; ++a) cells.push_back(r.text("a" + std::to_string(a)));
+    g.rows.push_back(std::move(cells));
+  }
+  g.selectedRow = g.rows.empty() ? -1 : 0;
+  if (g.rows.empty()) form_.dialogs().info("No records to display.");
+}
+
+void SummaryPanel::showYear() {
+  rebuildTempDisp();
+  const int year = host::yearOfEntry(form_["cbosummrepAY"].text);
+  db::Connection& conn = host_.base().DbObj();
+  auto cond = condition();
+  db::RecordSet rows;
+  if (!cond) {
+    rows = conn.query(
+        "select adv_n.*, temp_disp.name from temp_disp, adv_n where adv_n.code_no = temp_disp.code_no and "
+        "adv_n.assyear = ? ORDER BY temp_disp.name",
+        {std::to_string(year)});
+  } else {
+    db::Params p = cond->params;
+    p.emplace_back(std::to_string(year));
+    rows = conn.query("select adv_n.*,temp_disp.name from adv_n,temp_disp where (" + cond->sql +
+                          ") and adv_n.assyear=? and adv_n.code_no = temp_disp.code_no ORDER BY temp_disp.name",
+                      p);
+  }
+  printTitle_ = "Summarized Details for the Assessment Year " + host::assessmentYearText(year);
+  fillGrid(rows, false);
+}
+
+void SummaryPanel::showAllYears() {
+  ui::Grid& g = form_.grid("vsfsummary");
+  if (g.selectedRow < 0 || g.textMatrix(g.selectedRow, 0).empty()) {
+    form_.dialogs().info("Please select a Client");
+    return;
+  }
+  const std::string code = g.textMatrix(g.selectedRow, 0);
+  const std::string name = g.textMatrix(g.selectedRow, 1);
+  auto cond = condition();
+  db::Params p = {code};
+  std::string sql = "select * from adv_n where code_no=?";
+  if (cond) {
+    sql += " and (" + cond->sql + ")";
+    p.insert(p.end(), cond->params.begin(), cond->params.end());
+  }
+  printTitle_ = "Summarized Computation of " + name;
+  fillGrid(host_.base().DbObj().query(sql + " order by assyear", p), true);
+}
+
+void SummaryPanel::printPreview() {
+  ui::Grid& g = form_.grid("vsfsummary");
+  host::ReportWriter& rep = host_.reporter();
+  rep.WinModeReport = true;
+  rep.SetCol130 = true;
+  rep.NewReport();
+  rep.printtext(host::esc::boldOn + printTitle_ + host::esc::boldOff);
+  rep.printtext();
+  const int cols = g.cols();
+  rep.createtable(1, static_cast<int16_t>(cols));
+  std::vector<int16_t> widths(static_cast<size_t>(cols), 11);
+  widths[0] = 8;
+  widths[1] = 24;
+  std::vector<int32_t> positions(static_cast<size_t>(cols), 0);
+  std::vector<std::string> kinds(static_cast<size_t>(cols), "A"), formats(static_cast<size_t>(cols), "0");
+  kinds[0] = kinds[1] = "T";
+  formats[0] = formats[1] = "";
+  const std::string right = "00" + std::string(static_cast<size_t>(cols - 2), '1');
+  std::vector<host::ReportValue> heading;
+  for (const auto& t : g.titles) heading.emplace_back(t);
+  rep.WriteToReport(heading, widths, positions, kinds, formats, true, std::string(static_cast<size_t>(cols), '1'), right,
+                    std::string(static_cast<size_t>(cols), '1'), std::string(static_cast<size_t>(cols), '0'));
+  for (int r = 0; r < g.rowCount(); ++r) {
+    std::vector<host::ReportValue> values;
+    for (int c = 0; c < cols; ++c) {
+      const std::string& cell = g.textMatrix(r, c);
+      if (c >= 2 && !cell.empty()) values.emplace_back(std::atof(cell.c_str()));
+      else values.emplace_back(cell);
+    }
+    rep.WriteToReport(values, widths, positions, kinds, formats, false, std::string(static_cast<size_t>(cols), '0'), right,
+                      std::string(static_cast<size_t>(cols), '0'), std::string(static_cast<size_t>(cols), '0'));
+  }
+  rep.SelectHF(host::hfFooter, 0, true);
+  rep.InsertPgNo_TB(1, 1, "", "");
+  rep.SelectHF(host::hfBody);
+  rep.showreport();
+}
+
+}  // namespace meridian::reg

@@ -1,0 +1,198 @@
+#include "suite/demo_practice.h"
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+
+#include "suite/client_list_table.h"
+
+namespace meridian::suite {
+namespace {
+
+// A fixed linear congruential sequence: the demo is the same on every machine.
+class Sequence {
+ public:
+  unsigned next() {
+    state_ = state_ * 1103515245u + 12345u;
+    return (state_ >> 8) & 0xFFFFFF;
+  }
+  template <size_t N>
+  const char* pick(const std::array<const char*, N>& list) {
+    return list[next() % N];
+  }
+  int between(int lo, int hi) { return lo + static_cast<int>(next() % static_cast<unsigned>(hi - lo + 1)); }
+
+ private:
+  unsigned state_ = 20161;
+};
+
+constexpr std::array kFirstNames = {"Aarav", "Vivaan", "Aditya", "Meera", "Ananya", "Ishaan", "Kavya", "Rohan",
+                                    "Sneha", "Arjun", "Priya", "Karthik", "Lakshmi", "Nikhil", "Pooja", "Rahul",
+                                    "Sanjay", "Divya", "Manoj", "Neha", "Suresh", "Asha", "Vikram", "Gita"};
+constexpr std::array kMiddleNames = {"", "Kumar", "", "Prasad", "", "Lal", "", "Devi", "", "Chand"};
+constexpr std::array kSurnames = {"Sharma", "Iyer", "Patel", "Reddy", "Nair", "Gupta", "Desai", "Menon", "Joshi",
+                                  "Rao", "Kulkarni", "Banerjee", "Singh", "Pillai", "Mehta", "Verma", "Shah", "Das"};
+constexpr std::array kFirmWords = {"Sunrise", "Ganga", "Deccan", "Kaveri", "Himalaya", "Coastal", "Lotus", "Indus",
+                                   "Saffron", "Narmada", "Vindhya", "Malabar", "Sahyadri", "Konkan"};
+constexpr std::array kTrades = {"Traders", "Textiles", "Agencies", "Engineering", "Foods", "Pharma", "Logistics",
+                                "Builders", "Exports", "Motors", "Software", "Steel"};
+constexpr std::array kCities = {"Pune", "Chennai", "Ahmedabad", "Kochi", "Jaipur", "Lucknow", "Indore", "Nagpur",
+                                "Coimbatore", "Surat", "Mysuru", "Srinagar", "Dehradun", "Puducherry"};
+constexpr std::array kStates = {"Maharashtra", "Tamil Nadu", "Gujarat", "Kerala", "Rajasthan", "Uttar Pradesh",
+                                "Madhya Pradesh", "Maharashtra", "Tamil Nadu", "Gujarat", "Karnataka",
+                                "Jammu & Kashmir", "Uttarakhand", "Puducherry"};
+constexpr std::array kStreets = {"M.G. Road", "Station Road", "Gandhi Nagar", "Park Street", "Nehru Marg",
+                                 "Temple Street", "Lake View Road", "Market Yard"};
+
+struct StatusKind {
+  const char* status;
+  char panLetter;
+  const char* suffix;
+};
+// Non-individual statuses with the fourth PAN letter the department gives them.
+constexpr std::array kOtherStatuses = {
+    StatusKind{"HUF", 'H', " HUF"},
+    StatusKind{"FIRM", 'F', " & Co."},
+    StatusKind{"FIRM", 'F', " Associates LLP"},
+    StatusKind{"PRIVATE LTD.", 'C', " Private Limited"},
+    StatusKind{"PUBLIC LTD.", 'C', " Limited"},
+    StatusKind{"AOP", 'A', " Association"},
+    StatusKind{"AOP (TRUST)", 'T', " Charitable Trust"},
+    StatusKind{"CO-OPERATIVE SOCIETY", 'A', " Co-operative Society"},
+    StatusKind{"BOI", 'B', " Body of Individuals"},
+    StatusKind{"LOCAL AUTHORITY", 'L', " Municipal Council"},
+    StatusKind{"ARTIFICIAL JURIDICAL PERSON", 'J', " University"},
+    StatusKind{"FOREIGN COMPANY", 'C', " Overseas Inc."},
+};
+
+std::string pan(Sequence& s, char fourth, char fifth) {
+  std::string p;
+  for (int i = 0; i < 3; ++i) p.push_back(static_cast<char>('A' + s.next() % 26));
+  p.push_back(fourth);
+  p.push_back(fifth);
+  char digits[8];
+  std::snprintf(digits, sizeof digits, "%04d", s.between(1, 9999));
+  p += digits;
+  p.push_back(static_cast<char>('A' + s.next() % 26));
+  return p;
+}
+
+std::string date(Sequence& s, int fromYear, int toYear) {
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "%02d/%02d/%04d", s.between(1, 28), s.between(1, 12), s.between(fromYear, toYear));
+  return buf;
+}
+
+std::string code(int n) {
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "C%04d", n);
+  return buf;
+}
+
+}  // namespace
+
+void seedDemoPractice(db::Connection& conn, const DataFolder& data, DemoSize size) {
+  Sequence s;
+  auto tx = conn.begin();
+  const std::array<std::pair<const char*, const char*>, 5> groups = {
+      {{"G01", "Family Sharma"}, {"G02", "Textile Traders"}, {"G03", "Salaried Clients"}, {"G04", "Trusts"},
+       {"G05", "Companies"}}};
+  for (const auto& [c, nm] : groups) conn.execute("INSERT INTO grp_m (code, nm) VALUES (?, ?)", {c, nm});
+
+  std::vector<std::string> firms;
+  for (int n = 1; n <= size.clients; ++n) {
+    const std::string c = code(n);
+    const std::string city = s.pick(kCities);
+    const size_t cityIndex = s.next() % kStates.size();
+    const std::string street = s.pick(kStreets);
+    const long long pinCode = 400001 + s.between(0, 299999);
+    const std::string mobile = "9" + std::to_string(100000000 + s.between(0, 899999999));
+    const bool individual = n % 3 != 0;
+    if (individual) {
+      const std::string first = s.pick(kFirstNames), middle = s.pick(kMiddleNames), last = s.pick(kSurnames);
+      const bool female = s.next() % 2 == 0;
+      const std::string nation = n % 17 == 0 ? "NON RESIDENT" : "RESIDENT";
+      conn.execute(
+          "INSERT INTO owner1 (code, code_no, f_nm, m_nm, l_nm, fat_f_nm, fat_l_nm, dob, sex, mobile, email, h_no, "
+          "street, area, city, state, pin, mat_st, nation, ward, ward_no, pan, auditc, status) "
+          "VALUES (?, '', ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 'INDIVIDUAL')",
+          {c, first, middle, last, std::string(s.pick(kFirstNames)), last, date(s, 1940, 1998),
+           female ? "FEMALE" : "MALE", mobile, std::string(first) + "." + last + "@example.in",
+           std::to_string(s.between(1, 400)), street, std::string("Ward ") + std::to_string(s.between(1, 40)), city,
+           std::string(kStates[cityIndex]), pinCode, s.next() % 2 ? "MARRIED" : "SINGLE", nation,
+           std::string("Ward ") + std::to_string(s.between(1, 12)) + "(" + std::to_string(s.between(1, 4)) + ")",
+           std::to_string(s.between(1, 60)), pan(s, 'P', last[0]), n % 11 == 0 ? "Y" : "N"});
+    } else {
+      const StatusKind& kind = kOtherStatuses[static_cast<size_t>(n / 3) % kOtherStatuses.size()];
+      const std::string name = std::string(s.pick(kFirmWords)) + " " + s.pick(kTrades) + kind.suffix;
+      const bool llp = std::string(kind.suffix).find("LLP") != std::string::npos;
+      conn.execute(
+          "INSERT INTO main_info1 (code_no, nm, status, doi, phone1, phone4, email, reg_no, h_no, street, area, city, "
+          "state, pin, ward, ward_no, pan, mrr, llp) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
+          {c, name, kind.status, date(s, 1960, 2015), "0" + std::to_string(s.between(200000000, 899999999)), mobile,
+           "accounts@" + std::string(kind.suffix).substr(1, 3) + std::to_string(n) + ".example.in",
+           llp ? "AAB-" + std::to_string(1000 + n) : "", std::to_string(s.between(1, 400)), street, "Industrial Area",
+           city, std::string(kStates[cityIndex]), pinCode,
+           std::string("Circle ") + std::to_string(s.between(1, 9)), std::to_string(s.between(1, 60)),
+           pan(s, kind.panLetter, name[0]), n % 29 == 0 ? 1 : 0, llp ? "LLP_Y" : ""});
+      conn.execute("INSERT INTO off_info (code_no, nm, street, city, state, pin) VALUES (?, ?, ?, ?, ?, ?)",
+                   {c, name, street, city, std::string(kStates[cityIndex]), pinCode});
+      if (std::string(kind.status) == "FIRM") firms.push_back(c);
+    }
+    const char* groupCode = groups[static_cast<size_t>(n) % groups.size()].first;
+    if (n % 4 == 0) conn.execute("INSERT INTO grp_trans (code_no, c_code) VALUES (?, ?)", {groupCode, c});
+    // Computed figures of earlier years (salary, house property, business ... total income, tax).
+    for (int year = 2013; year <= 2016; ++year) {
+      if ((n + year) % 3 == 0) continue;
+      const long long salary = individual ? s.between(0, 1800000) : 0;
+      const long long business = individual ? s.between(0, 600000) : s.between(100000, 9000000);
+      const long long other = s.between(0, 90000);
+      const long long gross = salary + business + other;
+      const long long deductions = std::min<long long>(gross, s.between(0, 150000));
+      const long long total = (gross - deductions) / 10 * 10;
+      const long long tax = total > 250000 ? (total - 250000) / 10 : 0;
+      const long long advance = tax / 2;
+      conn.execute(
+          "INSERT INTO adv_n (code_no, assyear, a1, a3, a6, a7, a8, a9, a13, a15, a16, a18) "
+          "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
+          {c, std::to_string(year), salary, business, other, gross, deductions, total, tax, tax, advance,
+           tax - advance});
+    }
+    if (n % 5 == 0)
+      for (int q = 0; q < 3; ++q)
+        conn.execute(
+            "INSERT INTO challans (code_no, ass_year, chl_date, bsr_code, serial_no, tax_type, amount) "
+            "VALUES (?, 2016, ?, ?, ?, ?, ?)",
+            {c, std::string(q == 0 ? "15/06/2015" : q == 1 ? "15/09/2015" : "15/12/2015"),
+             std::to_string(s.between(1000000, 9999999)), std::to_string(s.between(10000, 99999)),
+             "Advance Tax (100)", s.between(5, 200) * 1000});
+  }
+  // Partners of the firms and a proprietor or two, linked to their client.
+  int partner = size.clients;
+  for (size_t f = 0; f < firms.size(); ++f) {
+    for (int k = 0; k < 2; ++k) {
+      const std::string c = code(++partner);
+      const std::string last = s.pick(kSurnames);
+      conn.execute(
+          "INSERT INTO owner1 (code, code_no, f_nm, l_nm, fat_f_nm, fat_l_nm, dob, sex, city, state, pan, status, "
+          "auditc) VALUES (?, ?, ?, ?, ?, ?, ?, 'MALE', ?, ?, ?, 'INDIVIDUAL', 'Y')",
+          {c, firms[f], std::string(s.pick(kFirstNames)), last, std::string(s.pick(kFirstNames)), last,
+           date(s, 1950, 1990), std::string(s.pick(kCities)), std::string(s.pick(kStates)), pan(s, 'P', last[0])});
+    }
+  }
+  tx.commit();
+  rebuildClientList(conn);
+
+  // The income-tax module leaves out a few codes kept for other work.
+  std::filesystem::create_directories(data.documents() / "cma_data");
+  std::ofstream(data.documents() / "cma_data" / "it.txt") << code(3) << "\n\n" << code(6) << "\n  " << code(9) << "  \n";
+}
+
+bool seedDemoPracticeIfEmpty(db::Connection& conn, const DataFolder& data) {
+  if (conn.scalar("SELECT COUNT(*) FROM tempcltbl") != "0" || conn.scalar("SELECT COUNT(*) FROM main_info1") != "0")
+    return false;
+  seedDemoPractice(conn, data);
+  return true;
+}
+
+}  // namespace meridian::suite

@@ -1,0 +1,18 @@
+#pragma once
+// A made-up practice for a first look and for tests: a few hundred clients of
+// every status, groups, partners linked to firms, an exclusion file, computed
+// figures for several years and some challans. The same every time.
+#include "db/connection.h"
+#include "suite/data_folder.h"
+
+namespace meridian::suite {
+
+struct DemoSize {
+  int clients = 320;
+};
+
+void seedDemoPractice(db::Connection& conn, const DataFolder& data, DemoSize size = {});
+// Seeds only when the database holds no client; true when it seeded.
+bool seedDemoPracticeIfEmpty(db::Connection& conn, const DataFolder& data);
+
+}  // namespace meridian::suite

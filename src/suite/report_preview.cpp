@@ -1,0 +1,38 @@
+#include "suite/report_preview.h"
+
+#include "suite/report/html_renderer.h"
+#include "suite/report/make_report_writer.h"
+#include "suite/report/pdf_renderer.h"
+
+namespace meridian::suite {
+namespace {
+
+// The first line with text names the report in the preview's title.
+std::string titleOf(const report::PagedReport& r) {
+  for (const auto& page : r.pages)
+    for (const auto& line : page.body) {
+      std::string text;
+      for (const auto& run : line.runs) text += run.text;
+      size_t b = text.find_first_not_of(' ');
+      if (b != std::string::npos) return text.substr(b, text.find_last_not_of(' ') - b + 1);
+    }
+  return "Report";
+}
+
+}  // namespace
+
+ReportWriterFactory standardReportWriters() {
+  return [](FinishedReportSink sink) {
+    return report::makeReportWriter([sink](std::shared_ptr<const report::PagedReport> paged) {
+      FinishedReport f;
+      f.title = titleOf(*paged);
+      f.pages = static_cast<int>(paged->pages.size());
+      f.pagesHtml = report::renderHtmlPages(*paged);
+      f.css = report::reportPagesCss();
+      f.pdf = [paged] { return report::renderPdf(*paged); };
+      sink(std::move(f));
+    });
+  };
+}
+
+}  // namespace meridian::suite
