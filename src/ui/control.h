@@ -64,6 +64,7 @@ class Grid {
   std::vector<std::vector<std::string>> rows;
   int frozenCols = 0;
   int selectedRow = -1;             // index into rows, -1 = none
+  int selectedCol = -1;             // column of the selected cell, -1 = whole row
   bool editable = false;            // cells may be typed into
   bool searchBoxes = false;         // one search box above each column
   std::vector<std::string> search;  // text of the search boxes
@@ -74,7 +75,7 @@ class Grid {
   void setColumns(std::vector<std::string> t);
   const std::string& textMatrix(int row, int col) const;
   void setTextMatrix(int row, int col, std::string value);
-  void clearRows() { rows.clear(); selectedRow = -1; }
+  void clearRows() { rows.clear(); selectedRow = selectedCol = -1; }
 };
 
 }  // namespace meridian::ui
