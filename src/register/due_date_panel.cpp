@@ -27,9 +27,8 @@ DueDatePanel::DueDatePanel(ui::Form& form, host::Base& base, const std::string& 
   form_.on(filingGrid, ui::EventType::cellEdited, [this](ui::Event& e) { onCellEdited(e, false); });
   form_.on(instalmentGrid, ui::EventType::cellEdited, [this](ui::Event& e) { onCellEdited(e, true); });
   form_.on(filingGrid, ui::EventType::rowColChange, [this](ui::Event& e) {
-    auto& g = form_.grid(filingGrid);
-    g.selectedRow = e.row;
-    g.selectedCol = e.col;
+    filing_->selectedRow = e.row;
+    filing_->selectedCol = e.col;
     showSource(e.row);
   });
   form_.on(saveButton, ui::EventType::click, [this](ui::Event&) { save(); });
@@ -42,18 +41,20 @@ void DueDatePanel::buildControls(const std::string& parent) {
   for (int y = kFirstDueDateYear; y <= kLastDueDateYear; ++y) years.addItem(host::assessmentYearText(y));
 
   form_.add(ui::ControlKind::frame, filingFrame, "Income-Tax Return Filing Due Dates", frame);
-  form_.addGrid(filingGrid, filingFrame).grid->setColumns(
-      {"Person", "Original Due Date", "Extended Due Date", "Notification No."});
+  filing_ = form_.addGrid(filingGrid, filingFrame).grid.get();
+  filing_->setColumns({"Person", "Original Due Date", "Extended Due Date", "Notification No."});
   form_.add(ui::ControlKind::label, sourceLabel, "", filingFrame);
 
   form_.add(ui::ControlKind::frame, instalmentFrame, "Advance Tax Installment Due Dates", frame);
-  form_.addGrid(instalmentGrid, instalmentFrame).grid->setColumns({"Installment", "Date"});
+  instalments_ = form_.addGrid(instalmentGrid, instalmentFrame).grid.get();
+  instalments_->setColumns({"Installment", "Date"});
   form_.add(ui::ControlKind::label, extensionLabel, "", instalmentFrame);
 
   form_.add(ui::ControlKind::button, saveButton, "&Save", frame);
 }
 
 void DueDatePanel::enter(int year) {
+  if (!confirmLeavingYear()) return;
   form_[frame].visible = true;
   if (year == 0) year = host::yearOfEntry(form_[yearList].text);
   load(year == 0 ? kLastDueDateYear : year);
@@ -71,7 +72,7 @@ void DueDatePanel::load(int year) {
 
   auto& conn = base_.DbObj();
   const auto stored = readDueDates(conn, year);
-  auto& g = form_.grid(filingGrid);
+  auto& g = *filing_;
   g.clearRows();
   g.editable = true;
   statcs_.clear();
@@ -89,7 +90,7 @@ void DueDatePanel::load(int year) {
   form_[sourceLabel].caption.clear();
 
   const auto dates = readInstalments(conn, year).value_or(defaultInstalments(year));
-  auto& a = form_.grid(instalmentGrid);
+  auto& a = *instalments_;
   a.clearRows();
   a.editable = true;
   for (size_t i = 0; i < dates.size(); ++i) a.rows.push_back({instalmentNames()[i], dates[i]});
@@ -98,14 +99,11 @@ void DueDatePanel::load(int year) {
   form_[extensionLabel].caption = instalmentExtensionNote(year);
 }
 
-bool DueDatePanel::changed() const {
-  auto& f = const_cast<ui::Form&>(form_);
-  return f.grid(filingGrid).changed || f.grid(instalmentGrid).changed;
-}
+bool DueDatePanel::changed() const { return filing_->changed || instalments_->changed; }
 
 void DueDatePanel::onCellEdited(ui::Event& e, bool instalments) {
   const char* name = instalments ? instalmentGrid : filingGrid;
-  auto& g = form_.grid(name);
+  auto& g = instalments ? *instalments_ : *filing_;
   if (e.row < 0 || e.row >= g.rowCount() || e.col <= 0 || e.col >= g.cols()) return;
   const std::string before = g.textMatrix(e.row, e.col);
 
@@ -143,7 +141,8 @@ bool DueDatePanel::confirmLeavingYear() {
 }
 
 bool DueDatePanel::save() {
-  auto& g = form_.grid(filingGrid);
+  if (year_ == 0) return false;  // nothing loaded yet
+  auto& g = *filing_;
   for (int r = 0; r < g.rowCount(); ++r)
     if (blank(g.textMatrix(r, colDueDt))) return refuse(filingGrid, r, colDueDt, "Please Specify Due Date.");
   for (int r = 0; r < g.rowCount(); ++r)
@@ -152,7 +151,7 @@ bool DueDatePanel::save() {
       if ((c == colDueDt || !blank(d)) && !inRange(d, year_)) return refuse(filingGrid, r, c, rangeMessage(year_));
     }
   const bool instalments = year_ >= kFirstInstalmentYear;
-  auto& a = form_.grid(instalmentGrid);
+  auto& a = *instalments_;
   std::array<std::string, 4> dates;
   if (instalments)
     for (int r = 0; r < 4; ++r) {

@@ -36,7 +36,8 @@ class DueDatePanel {
 
   DueDatePanel(ui::Form& form, host::Base& base, const std::string& parent = "");
 
-  // Shows the frame and loads the year (0: the year chosen in the list, else the latest).
+  // Shows the frame and loads the year (0: the year chosen in the list, else
+  // the latest); unsaved changes of the year shown are asked about first.
   void enter(int year = 0);
   // Asks about unsaved changes; false when the user must stay (a refused save).
   // The frame is hidden when the user may go.
@@ -63,6 +64,8 @@ class DueDatePanel {
 
   ui::Form& form_;
   host::Base& base_;
+  ui::Grid* filing_ = nullptr;
+  ui::Grid* instalments_ = nullptr;
   int year_ = 0;
   std::vector<int> statcs_;            // StatC of each filing grid row
   std::vector<DueDateRow> loaded_;     // as read, by grid row (sources shown to the user)
