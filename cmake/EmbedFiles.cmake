@@ -7,5 +7,6 @@ function(meridian_embed_files out_cpp base_dir)
     OUTPUT ${out_cpp}
     COMMAND ${CMAKE_COMMAND} -DOUT=${out_cpp} -DBASE=${base_dir} "-DFILES=${files}" -P ${script}
     DEPENDS ${files} ${script}
-    COMMENT "Embedding shipped files")
+    COMMENT "Embedding shipped files"
+    VERBATIM)
 endfunction()

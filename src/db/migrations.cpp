@@ -32,6 +32,7 @@ int migrate(Connection& conn, const std::vector<Migration>& migrations) {
     // last so that a failed one is tried again on the next start.
     auto tx = conn.begin();
     for (const auto& st : m->statements) conn.execute(inDialect(conn.engine(), st));
+    if (m->step) m->step(conn);
     conn.execute("INSERT INTO schema_migrations (version, name, applied_at) VALUES (?, ?, ?)",
                  {m->version, m->name, std::to_string(std::time(nullptr))});
     tx.commit();

@@ -2,6 +2,7 @@
 // Numbered schema migrations. Each part of the program owns a range of
 // numbers; the program applies every migration the database has not seen, in
 // number order, and records it in schema_migrations.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,9 @@ struct Migration {
   int version;
   std::string name;
   std::vector<std::string> statements;
+  // Rows that come with the database (shipped data), written after the
+  // statements in the same transaction, with bound values.
+  std::function<void(Connection&)> step = nullptr;
 };
 
 // Writes a statement in the dialect of the engine: "{{ID}}" becomes an

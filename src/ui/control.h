@@ -64,6 +64,7 @@ class Grid {
   std::vector<std::vector<std::string>> rows;
   int frozenCols = 0;
   int selectedRow = -1;             // index into rows, -1 = none
+  int selectedCol = -1;             // column of the selected cell, -1 = whole row
   bool editable = false;            // cells may be typed into
   bool searchBoxes = false;         // one search box above each column
   std::vector<std::string> search;  // text of the search boxes
@@ -83,7 +84,7 @@ class Grid {
     rows.clear();
     view.clear();
     filtered = false;
-    selectedRow = -1;
+    selectedRow = selectedCol = -1;
   }
 };
 
