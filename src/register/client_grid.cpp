@@ -65,9 +65,6 @@ void ClientGrid::LoadClList(const std::string& moduleCode, const std::string& fi
   g.hidden = hidden;
   const std::string frozen = base_.GetSettingINI("Settings", "ClFrozen", "0");
   g.frozenCols = std::clamp(std::atoi(frozen.c_str()), 0, static_cast<int>(titles.size()));
-  panColumn_ = -1;
-  for (size_t i = 0; i < titles.size(); ++i)
-    if (titles[i] == "PAN") panColumn_ = static_cast<int>(i);
   SearchClient();
 }
 
@@ -77,16 +74,7 @@ void ClientGrid::SearchClient() {
   for (const auto& s : g.search) any = any || !s.empty();
   g.view.clear();
   g.filtered = any;
-  if (any) {
-    for (int r = 0; r < g.rowCount(); ++r) {
-      bool keep = true;
-      for (int c = 0; keep && c < g.cols(); ++c) {
-        const std::string& box = g.search[static_cast<size_t>(c)];
-        if (!box.empty()) keep = searchMatches(g.textMatrix(r, c), box, c == panColumn_);
-      }
-      if (keep) g.view.push_back(r);
-    }
-  }
+  if (any) g.view = matchingRows(g.rows, g.titles, g.search);
   // The selection follows the first row still shown when its row went away.
   if (g.visibleCount() == 0) g.selectedRow = -1;
   else if (g.selectedRow < 0 || (any && std::find(g.view.begin(), g.view.end(), g.selectedRow) == g.view.end()))

@@ -35,7 +35,6 @@ class ClientGrid {
   ui::Control* gridControl_;
   std::string moduleCode_, filter_;
   db::Params filterParams_;
-  int panColumn_ = -1;
 };
 
 }  // namespace meridian::reg

@@ -124,4 +124,20 @@ bool searchMatches(const std::string& cell, const std::string& box, bool panColu
   return c.compare(0, b.size(), b) == 0;
 }
 
+std::vector<int> matchingRows(const std::vector<std::vector<std::string>>& rows, const std::vector<std::string>& titles,
+                              const std::vector<std::string>& boxes) {
+  static const std::string empty;
+  std::vector<int> out;
+  for (size_t r = 0; r < rows.size(); ++r) {
+    bool keep = true;
+    for (size_t c = 0; keep && c < boxes.size(); ++c) {
+      if (boxes[c].empty()) continue;
+      const std::string& cell = c < rows[r].size() ? rows[r][c] : empty;
+      keep = searchMatches(cell, boxes[c], c < titles.size() && titles[c] == "PAN");
+    }
+    if (keep) out.push_back(static_cast<int>(r));
+  }
+  return out;
+}
+
 }  // namespace meridian::reg

@@ -40,4 +40,9 @@ std::vector<bool> hiddenColumns(const std::string& layout, size_t columnCount);
 // rule, and in the "PAN" column the two masked-PAN forms).
 bool searchMatches(const std::string& cell, const std::string& box, bool panColumn);
 
+// The rows that satisfy every non-empty box (one box per column; the column
+// titled "PAN" reads masked PANs).
+std::vector<int> matchingRows(const std::vector<std::vector<std::string>>& rows, const std::vector<std::string>& titles,
+                              const std::vector<std::string>& boxes);
+
 }  // namespace meridian::reg

@@ -14,7 +14,8 @@ void ClientContextImpl::UpdateTbl() {
 
 void ReturnContextImpl::GetDueDt(std::optional<int> year) {
   const int y = year.value_or(client_.vT_Year.get());
-  auto [due, extended] = lookup_ ? lookup_(client_.vT_Code_No.get(), y) : std::pair<host::Date, host::Date>{};
+  auto [due, extended] =
+      lookup_ ? lookup_(base_.DbObj(), base_, client_.vT_Code_No.get(), y) : std::pair<host::Date, host::Date>{};
   VDue_Dt = due;
   VODue_Dt = extended;
 }

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "db/connection.h"
+#include "host/base.h"
 #include "host/contexts.h"
 
 namespace meridian::suite {
@@ -30,15 +31,17 @@ class ResultContextImpl : public host::ResultContext {
 };
 
 // Answers a client's original and extended due date for a year.
-using DueDateLookup = std::function<std::pair<host::Date, host::Date>(const std::string& code, int year)>;
+using DueDateLookup =
+    std::function<std::pair<host::Date, host::Date>(db::Connection&, host::Base&, const std::string& code, int year)>;
 
 class ReturnContextImpl : public host::ReturnContext {
  public:
-  ReturnContextImpl(host::ContextJournal& j, host::ClientContext& client, DueDateLookup lookup)
-      : host::ReturnContext(j), client_(client), lookup_(std::move(lookup)) {}
+  ReturnContextImpl(host::ContextJournal& j, host::Base& base, host::ClientContext& client, DueDateLookup lookup)
+      : host::ReturnContext(j), base_(base), client_(client), lookup_(std::move(lookup)) {}
   void GetDueDt(std::optional<int> year = std::nullopt) override;
 
  private:
+  host::Base& base_;
   host::ClientContext& client_;
   DueDateLookup lookup_;
 };

@@ -10,7 +10,6 @@ struct FinishedReport {
   std::string title;
   int pages = 0;
   std::string pagesHtml;  // one element per page
-  std::string css;
   std::function<std::string()> pdf;
 };
 

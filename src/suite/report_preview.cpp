@@ -28,7 +28,6 @@ ReportWriterFactory standardReportWriters() {
       f.title = titleOf(*paged);
       f.pages = static_cast<int>(paged->pages.size());
       f.pagesHtml = report::renderHtmlPages(*paged);
-      f.css = report::reportPagesCss();
       f.pdf = [paged] { return report::renderPdf(*paged); };
       sink(std::move(f));
     });

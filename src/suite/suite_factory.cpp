@@ -32,8 +32,8 @@ std::unique_ptr<host::ClientContext> SuiteFactory::createClientContext(host::Con
 std::unique_ptr<host::ResultContext> SuiteFactory::createResultContext() { return std::make_unique<ResultContextImpl>(); }
 
 std::unique_ptr<host::ReturnContext> SuiteFactory::createReturnContext(host::ContextJournal& journal) {
-  if (!client_) throw std::logic_error("the return context needs the client context first");
-  return std::make_unique<ReturnContextImpl>(journal, *client_, dueDates_);
+  if (!client_ || !base_) throw std::logic_error("the return context needs the base object and client context first");
+  return std::make_unique<ReturnContextImpl>(journal, *base_, *client_, dueDates_);
 }
 
 std::unique_ptr<host::UtilitiesComponent> SuiteFactory::createUtilities() {

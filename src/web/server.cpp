@@ -8,6 +8,7 @@
 #include "forms/revcalc_form.h"
 #include "host/embedded_files.h"
 #include "register/income_form.h"
+#include "suite/report/html_renderer.h"
 #include "web/html.h"
 #include "web/pages.h"
 #include "web/render_form.h"
@@ -175,6 +176,10 @@ struct Server::Impl {
   void routes() {
     http.set_post_routing_handler([](const httplib::Request&, httplib::Response& res) { securityHeaders(res); });
 
+    http.Get("/static/report-pages.css", [](const httplib::Request&, httplib::Response& res) {
+      res.set_content(suite::report::reportPagesCss(), "text/css; charset=utf-8");
+    });
+
     http.Get(R"(/static/(.+))", [](const httplib::Request& req, httplib::Response& res) {
       std::string path = "web/static/" + req.matches[1].str();
       auto bytes = embedded::find(path);
@@ -323,7 +328,6 @@ struct Server::Impl {
       res.set_content(renderPage("report", {{"title", r->title},
                                             {"id", req.matches[1].str()},
                                             {"pages", std::to_string(r->pages)},
-                                            {"css", r->css},
                                             {"body", r->pagesHtml}}),
                       "text/html; charset=utf-8");
     });

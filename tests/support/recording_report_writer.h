@@ -30,7 +30,7 @@ class RecordingReportWriter : public host::ReportWriter {
   void showreport(bool) override {
     std::string html;
     for (const auto& l : lines) html += l + "\n";
-    sink_({lines.empty() ? "" : lines.front(), 1, html, "", [] { return std::string(); }});
+    sink_({lines.empty() ? "" : lines.front(), 1, html, [] { return std::string(); }});
   }
 
  private:

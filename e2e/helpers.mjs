@@ -1,0 +1,55 @@
+// Starts the real program on a fresh data folder and drives Debian's Chromium.
+import { spawn, execFileSync } from 'node:child_process';
+import { mkdtempSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { chromium } from 'playwright-core';
+
+const bin = process.env.MERIDIAN_BIN || new URL('../build/src/meridian', import.meta.url).pathname;
+
+export function meridian(args, dataDir, input) {
+  return execFileSync(bin, [...args, '--data', dataDir], { input, encoding: 'utf8' });
+}
+
+// A served practice with the demo clients and a user "clerk".
+export async function startPractice() {
+  const dataDir = mkdtempSync(join(tmpdir(), 'meridian-e2e-'));
+  meridian(['demo'], dataDir);
+  meridian(['user', 'add', 'clerk', '--password', 'clerk-password'], dataDir);
+  const server = spawn(bin, ['serve', '--listen', '127.0.0.1:0', '--data', dataDir], { stdio: ['ignore', 'pipe', 'pipe'] });
+  const url = await new Promise((resolve, reject) => {
+    let out = '';
+    const timer = setTimeout(() => reject(new Error('server did not start: ' + out)), 20000);
+    server.stdout.on('data', (d) => {
+      out += d;
+      const m = out.match(/listening on (http:\/\/[^/\s]+\/)/);
+      if (m) { clearTimeout(timer); resolve(m[1]); }
+    });
+    server.stderr.on('data', (d) => { out += d; });
+    server.on('exit', (code) => reject(new Error('server stopped with ' + code + ': ' + out)));
+  });
+  const browser = await chromium.launch({
+    executablePath: '/usr/bin/chromium',
+    args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+      '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+  });
+  return {
+    url, dataDir, browser,
+    async stop() {
+      await browser.close();
+      server.kill('SIGTERM');
+      rmSync(dataDir, { recursive: true, force: true });
+    },
+  };
+}
+
+export async function signIn(practice, user = 'clerk', password = 'clerk-password') {
+  const context = await practice.browser.newContext();
+  const page = await context.newPage();
+  await page.goto(practice.url + 'signin');
+  await page.fill('#username', user);
+  await page.fill('#password', password);
+  await page.click('#signin');
+  await page.waitForSelector('#home:not([hidden])');
+  return page;
+}

@@ -1,0 +1,79 @@
+#include <iostream>
+#include <nlohmann/json.hpp>
+
+#include "cli/command.h"
+#include "register/client_list.h"
+#include "suite/application.h"
+#include "suite/demo_practice.h"
+
+namespace meridian::cli {
+
+void addClientsCommand(CLI::App& app, GlobalOptions& g, Action& chosen) {
+  auto* sub = app.add_subcommand("clients", "list the clients the dashboard's list would show");
+  static std::string module = "IT";
+  static std::vector<std::string> cols;
+  static bool json = false;
+  sub->add_option("--module", module, "module code choosing the exclusion file (IT, CM, ... ; ? for none)");
+  sub->add_option("--col", cols, "search a column as its box does: TITLE=TEXT (e.g. PAN=XXXDE1234X, Name=%kumar)");
+  sub->add_flag("--json", json, "print JSON");
+  addGlobalOptions(*sub, g);
+  sub->callback([&] {
+    chosen = [&] {
+      suite::Application a({g.dataDir, g.dbUrl});
+      const auto excluded = reg::readExclusions(a.data().documents().string(), module);
+      const auto q = reg::listQuery(excluded);
+      const auto rs = a.conn().query(q.sql, q.params);
+      std::vector<std::string> titles = reg::defaultColumnTitles();
+      titles.resize(std::max(titles.size(), rs.columns().size()));
+      std::vector<std::string> boxes(titles.size());
+      for (const auto& c : cols) {
+        auto eq = c.find('=');
+        if (eq == std::string::npos) throw std::runtime_error("--col needs TITLE=TEXT, got " + c);
+        auto it = std::find(titles.begin(), titles.end(), c.substr(0, eq));
+        if (it == titles.end()) throw std::runtime_error("no column titled " + c.substr(0, eq));
+        boxes[static_cast<size_t>(it - titles.begin())] = c.substr(eq + 1);
+      }
+      std::vector<std::vector<std::string>> rows;
+      for (const auto& r : rs) {
+        std::vector<std::string> cells(r.size());
+        for (size_t i = 0; i < r.size(); ++i) cells[i] = r.text(i);
+        rows.push_back(std::move(cells));
+      }
+      const auto shown = reg::matchingRows(rows, titles, boxes);
+      if (json) {
+        nlohmann::json out = nlohmann::json::array();
+        for (int r : shown) {
+          nlohmann::json row;
+          for (size_t c = 0; c < rows[static_cast<size_t>(r)].size(); ++c) row[titles[c]] = rows[static_cast<size_t>(r)][c];
+          out.push_back(row);
+        }
+        std::cout << out.dump(2) << "\n";
+      } else {
+        for (int r : shown) {
+          const auto& row = rows[static_cast<size_t>(r)];
+          std::cout << row[0] << "\t" << row[1] << "\t" << row[2] << "\t" << (row.size() > 10 ? row[10] : "") << "\n";
+        }
+        std::cout << "No. of Records : " << shown.size() << "\n";
+      }
+      return 0;
+    };
+  });
+}
+
+void addDemoCommand(CLI::App& app, GlobalOptions& g, Action& chosen) {
+  auto* sub = app.add_subcommand("demo", "seed the demo practice into an empty database");
+  addGlobalOptions(*sub, g);
+  sub->callback([&] {
+    chosen = [&] {
+      suite::Application a({g.dataDir, g.dbUrl});
+      if (!suite::seedDemoPracticeIfEmpty(a.conn(), a.data())) {
+        std::cerr << "meridian: the database already holds clients; the demo practice goes only into an empty one\n";
+        return 1;
+      }
+      std::cout << "demo practice seeded: " << a.conn().scalar("SELECT COUNT(*) FROM tempcltbl") << " clients\n";
+      return 0;
+    };
+  });
+}
+
+}  // namespace meridian::cli

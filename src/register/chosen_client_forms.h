@@ -1,0 +1,18 @@
+#pragma once
+// The screens a chosen client opens whose own screens arrive later: they show
+// the client, year and status the dashboard handed over.
+#include "host/component.h"
+#include "ui/form.h"
+
+namespace meridian::reg {
+
+class ChosenClientForm : public ui::Form {
+ public:
+  ChosenClientForm(const std::string& name, const std::string& title, host::Component& host);
+  void load() override;
+
+ private:
+  host::Component& host_;
+};
+
+}  // namespace meridian::reg
