@@ -1,4 +1,5 @@
 #include "db/migrations.h"
+#include "client/client_schema.h"
 #include "suite/host_schema.h"
 
 namespace meridian::db {
@@ -6,7 +7,7 @@ namespace meridian::db {
 const std::vector<Migration>& allMigrations() {
   static const std::vector<Migration> all = [] {
     std::vector<Migration> out;
-    for (auto part : {suite::hostMigrations}) {
+    for (auto part : {suite::hostMigrations, client::clientMigrations}) {
       auto ms = part();
       out.insert(out.end(), ms.begin(), ms.end());
     }
