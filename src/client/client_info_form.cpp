@@ -65,6 +65,29 @@ const std::vector<FieldDef>& clientInfoFields() {
   return fields;
 }
 
+BoxCheck recheckBox(const ui::Control& box, const std::string& label) {
+  BoxCheck out;
+  const FieldProps props = FieldProps::of(box);
+  auto r = validateWholeText(props, box.text);
+  if (r.accepted) {
+    const auto b = r.text.find_first_not_of(' ');
+    out.text = b == std::string::npos ? "" : r.text.substr(b, r.text.find_last_not_of(' ') - b + 1);
+    return out;
+  }
+  out.accepted = false;
+  if (r.message) {
+    out.message = *r.message;  // the box's own words, in its plain message box
+    return out;
+  }
+  out.icon = ui::Icon::information;
+  const auto chars = decodeUtf8(box.text);
+  if (r.refusedAt < chars.size() && chars[r.refusedAt] < U' ')
+    out.message = "'" + label + "' can not hold line breaks, tabs or other control characters.";
+  else  // the box takes one character past its MaxLength, as the desktop box did
+    out.message = "'" + label + "' can not be longer than " + std::to_string(props.maxLength + 1) + " characters.";
+  return out;
+}
+
 namespace {
 
 const char* const masterQuestion = "Do you also want to Update Client's Master Information ?";
@@ -495,18 +518,9 @@ bool ClientInfoForm::save() {
   for (const auto& f : clientInfoFields()) {
     const auto& c = (*this)[f.name];
     if (!c.visible) continue;
-    auto r = validateWholeText(FieldProps::of(c), c.text);
-    if (!r.accepted) {
-      if (r.message) return refuse(f.name, *r.message, Icon::none);
-      const auto chars = decodeUtf8(c.text);
-      if (r.refusedAt < chars.size() && chars[r.refusedAt] < U' ')
-        return refuse(f.name, std::string("'") + f.label + "' can not hold line breaks, tabs or other control characters.",
-                      Icon::information);
-      return refuse(f.name, std::string("'") + f.label + "' can not be longer than " + std::to_string(f.maxLength) +
-                                " characters.",
-                    Icon::information);
-    }
-    v.t[f.name] = trim(r.text);
+    auto r = recheckBox(c, f.label);
+    if (!r.accepted) return refuse(f.name, r.message, r.icon);
+    v.t[f.name] = r.text;
   }
   for (const char* combo : {"cbosex", "cbomatst", "cmbnat", "cbocountry", "cboAddO"}) v.t[combo] = text(combo);
   if (client::refuse(d, checkEmail(v["txtemail"]))) return (focus = "txtemail", false);

@@ -28,6 +28,17 @@ struct FieldDef {
 };
 const std::vector<FieldDef>& clientInfoFields();
 
+// A box's text checked on the server as typing it and leaving the box would
+// have checked it: the text as the box holds it (trimmed, upper case), or the
+// refusal to show. A request may bring texts the page never let through.
+struct BoxCheck {
+  bool accepted = true;
+  std::string text;
+  std::string message;
+  ui::Icon icon = ui::Icon::none;
+};
+BoxCheck recheckBox(const ui::Control& box, const std::string& label);
+
 class ClientInfoForm : public ui::Form {
  public:
   explicit ClientInfoForm(host::Component& host);
