@@ -532,7 +532,11 @@ bool ClientInfoForm::save() {
   std::string date = text("txtdob");
   if (date == emptyDate) date.clear();
   if (!date.empty()) {
-    date = base.ConvertDate(date);
+    try {
+      date = base.ConvertDate(date);
+    } catch (const std::exception&) {  // letters where digits belong
+      date.clear();
+    }
     if (date.empty()) return refuse("txtdob", "Invalid date. Enter date in dd/mm/yyyy.", Icon::information);
   }
   // 3. Name.

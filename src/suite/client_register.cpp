@@ -289,7 +289,11 @@ bool ClientRegisterForm::save() {
   std::string date = text("txtdob");
   if (date == "__/__/____") date.clear();
   if (!date.empty()) {
-    date = base.ConvertDate(date);
+    try {
+      date = base.ConvertDate(date);
+    } catch (const std::exception&) {  // letters where digits belong
+      date.clear();
+    }
     if (date.empty()) return refuse("txtdob", "Invalid date. Enter date in dd/mm/yyyy.");
   }
   std::string personStatus = "INDIVIDUAL";
