@@ -1,3 +1,4 @@
+#include "client/client_schema.h"
 #include "db/migrations.h"
 #include "register/due_date_store.h"
 #include "suite/host_schema.h"
@@ -7,7 +8,7 @@ namespace meridian::db {
 const std::vector<Migration>& allMigrations() {
   static const std::vector<Migration> all = [] {
     std::vector<Migration> out;
-    for (auto part : {suite::hostMigrations, reg::dueDateMigrations}) {
+    for (auto part : {suite::hostMigrations, reg::dueDateMigrations, client::clientMigrations}) {
       auto ms = part();
       out.insert(out.end(), ms.begin(), ms.end());
     }

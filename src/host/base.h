@@ -4,6 +4,7 @@
 // formatting and the client-master services, plus the part of the working
 // context it carries.
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "host/property.h"
@@ -81,6 +82,33 @@ class Base {
   virtual std::string GetClOthVars(const std::string& code, const std::string& key) = 0;
   virtual void SetClOthVars(const std::string& code, const std::string& key, const std::string& value) = 0;
   virtual std::string GetPhone4MobNo(const std::string& code) = 0;
+
+  // Client-master services.
+  // Another client already holding the PAN is named to the user, who decides:
+  // "N" when the user declines to go on, "Y" when the user goes on; "" when no
+  // other client holds the PAN (nothing asked).
+  virtual std::string CheckForDupClWithPAN(const std::string& code, const std::string& pan) = 0;
+  // A PAN as the department issues it (the fourth letter one of its status letters).
+  virtual bool ValidPan(const std::string& pan) = 0;
+  // Fills a combo box with the states and union territories, "STATE OUTSIDE INDIA" last.
+  virtual void loadstatelist(ui::Control& combo) = 0;
+
+  // Services that need the department's portal or the company registry. An
+  // installation without that connection tells the user so and changes
+  // nothing; the results are then empty.
+  virtual void VerifyAadhaar(const std::string& code, const std::string& aadhaar) = 0;
+  virtual std::string VerifyNameAsPerMCA(const std::string& regNo, const std::string& name) = 0;
+  virtual std::string VerifyNameAsPerLoginITD(const std::string& code, const std::string& pan, const std::string& date) = 0;
+  // Field name -> value ("SEX" comes back as "MALE" or "FEMALE").
+  virtual std::vector<std::pair<std::string, std::string>> PrefillAsPerLoginITD(const std::string& code,
+                                                                                const std::string& pan,
+                                                                                const std::string& dob) = 0;
+  virtual bool VerifyAndUpdatePANTAN(const std::string& code, const std::string& pan, const std::string& name,
+                                     const std::string& date) = 0;
+  // Area code, area type, range code, AO number (empty when unknown).
+  virtual std::vector<std::string> KnowYourAO(const std::string& code, const std::string& pan) = 0;
+  virtual std::vector<std::string> GetGWCR(int year) = 0;
+  virtual std::string CheckResStatus(const std::string& code, int year) = 0;
 
   // Host screens around the client list; true when the list must be reloaded.
   virtual bool ShowClListSetup() = 0;

@@ -2,7 +2,9 @@
 
 #include <spdlog/spdlog.h>
 
+#include "client/identifier_rules.h"
 #include "host/civil_date.h"
+#include "host/states.h"
 #include "ui/form.h"
 
 namespace meridian::suite {
@@ -86,6 +88,68 @@ void BaseImpl::SetClOthVars(const std::string& code, const std::string& key, con
   clientValues_.setClientValue(code, key, value);
 }
 std::string BaseImpl::GetPhone4MobNo(const std::string& code) { return clientValues_.mobile(code); }
+
+std::string BaseImpl::CheckForDupClWithPAN(const std::string& code, const std::string& pan) {
+  // A PAN belongs to one person, but the same person may rightly be kept
+  // twice (a partner who is also a client), so the user decides.
+  auto others = conn_.query(
+      "SELECT code_no AS code, nm AS name FROM main_info1 WHERE UPPER(pan) = UPPER(?) AND code_no <> ? "
+      "UNION ALL SELECT code, TRIM(COALESCE(f_nm, '') || ' ' || COALESCE(m_nm, '') || ' ' || COALESCE(l_nm, '')) "
+      "FROM owner1 WHERE UPPER(pan) = UPPER(?) AND code <> ? ORDER BY 1",
+      {pan, code, pan, code});
+  if (others.empty()) return "";
+  std::string name = others.front().text("name");
+  // Blanks left by an empty middle name.
+  for (size_t p; (p = name.find("  ")) != std::string::npos;) name.erase(p, 1);
+  const std::string text = "PAN " + pan + " is already given to client " + others.front().text("code") + " (" + name +
+                           ").\n\nDo you want to continue?";
+  return desktop_.dialogs().yesNo(text, "Duplicate PAN", ui::Answer::no, ui::Icon::exclamation) ? "Y" : "N";
+}
+
+bool BaseImpl::ValidPan(const std::string& pan) { return client::validPan(pan); }
+
+void BaseImpl::loadstatelist(ui::Control& combo) {
+  combo.clear();
+  for (const auto& st : host::states()) combo.addItem(st.name);
+}
+
+namespace {
+const char* const noPortal =
+    "This installation has no connection to the Income Tax Department's portal: nothing was verified or changed.";
+const char* const noRegistry =
+    "This installation has no connection to the company registry: nothing was verified or changed.";
+}  // namespace
+
+void BaseImpl::VerifyAadhaar(const std::string&, const std::string&) { desktop_.dialogs().info(noPortal); }
+std::string BaseImpl::VerifyNameAsPerMCA(const std::string&, const std::string&) {
+  desktop_.dialogs().info(noRegistry);
+  return "";
+}
+std::string BaseImpl::VerifyNameAsPerLoginITD(const std::string&, const std::string&, const std::string&) {
+  desktop_.dialogs().info(noPortal);
+  return "";
+}
+std::vector<std::pair<std::string, std::string>> BaseImpl::PrefillAsPerLoginITD(const std::string&, const std::string&,
+                                                                                const std::string&) {
+  desktop_.dialogs().info(noPortal);
+  return {};
+}
+bool BaseImpl::VerifyAndUpdatePANTAN(const std::string&, const std::string&, const std::string&, const std::string&) {
+  desktop_.dialogs().info(noPortal);
+  return false;
+}
+std::vector<std::string> BaseImpl::KnowYourAO(const std::string&, const std::string&) {
+  desktop_.dialogs().info(noPortal);
+  return {};
+}
+std::vector<std::string> BaseImpl::GetGWCR(int) {
+  desktop_.dialogs().info(noPortal);
+  return {};
+}
+std::string BaseImpl::CheckResStatus(const std::string&, int) {
+  desktop_.dialogs().info(noPortal);
+  return "";
+}
 
 bool BaseImpl::ShowClListSetup() { return false; }
 bool BaseImpl::ShowClListSelection(const std::string&) { return false; }

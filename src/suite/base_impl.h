@@ -30,6 +30,19 @@ class BaseImpl : public host::Base {
   std::string GetClOthVars(const std::string& code, const std::string& key) override;
   void SetClOthVars(const std::string& code, const std::string& key, const std::string& value) override;
   std::string GetPhone4MobNo(const std::string& code) override;
+  std::string CheckForDupClWithPAN(const std::string& code, const std::string& pan) override;
+  bool ValidPan(const std::string& pan) override;
+  void loadstatelist(ui::Control& combo) override;
+  void VerifyAadhaar(const std::string& code, const std::string& aadhaar) override;
+  std::string VerifyNameAsPerMCA(const std::string& regNo, const std::string& name) override;
+  std::string VerifyNameAsPerLoginITD(const std::string& code, const std::string& pan, const std::string& date) override;
+  std::vector<std::pair<std::string, std::string>> PrefillAsPerLoginITD(const std::string& code, const std::string& pan,
+                                                                        const std::string& dob) override;
+  bool VerifyAndUpdatePANTAN(const std::string& code, const std::string& pan, const std::string& name,
+                             const std::string& date) override;
+  std::vector<std::string> KnowYourAO(const std::string& code, const std::string& pan) override;
+  std::vector<std::string> GetGWCR(int year) override;
+  std::string CheckResStatus(const std::string& code, int year) override;
   bool ShowClListSetup() override;
   bool ShowClListSelection(const std::string& moduleCode) override;
 
