@@ -7,6 +7,8 @@
 #include "register/chosen_client_forms.h"
 #include "register/client_list.h"
 #include "register/credit_transfer.h"
+#include "client/client_info_form.h"
+#include "suite/client_register.h"
 #include "suite/data_folder.h"
 
 namespace meridian::reg {
@@ -35,6 +37,7 @@ IncomeForm::IncomeForm(host::Component& host) : ui::Form("income", "Income Tax")
   add(ui::ControlKind::frame, "famclients");
   clients_ = std::make_unique<ClientGrid>(*this, host_.base(), "famclients");
   clients_->onChosen = [this] { clientChosen(); };
+  buildRegisterButtons();
 
   add(ui::ControlKind::frame, "famreps", "Reports").visible = false;
   add(ui::ControlKind::button, "cmdrepclients", "&Client List", "famreps");
@@ -102,6 +105,45 @@ void IncomeForm::buildListMenus() {
     on(name, ui::EventType::click, [this, fill = fill](ui::Event&) { openList(fill); });
 }
 
+void IncomeForm::buildRegisterButtons() {
+  add(ui::ControlKind::button, "cmdNewClient", "&New Client", "famclients");
+  add(ui::ControlKind::button, "cmdEditClient", "&Edit Client", "famclients");
+  add(ui::ControlKind::button, "cmdDelClient", "&Delete Client", "famclients");
+  add(ui::ControlKind::button, "cmdClInfo", "General &Information", "famclients");
+  on("cmdNewClient", ui::EventType::click, [this](ui::Event&) { suite::openClientRegister(host_, ""); });
+  on("cmdEditClient", ui::EventType::click, [this](ui::Event&) {
+    const std::string code = selectedCode();
+    if (code.empty()) return dialogs().info("Please select a Client");
+    if (host_.base().CheckClpass(code)) suite::openClientRegister(host_, code);
+  });
+  on("cmdDelClient", ui::EventType::click, [this](ui::Event&) {
+    const std::string code = selectedCode();
+    if (code.empty()) return dialogs().info("Please select a Client");
+    if (host_.base().CheckClpass(code) && suite::deleteClient(host_, code)) reloadClients();
+  });
+  on("cmdClInfo", ui::EventType::click, [this](ui::Event&) {
+    const std::string code = selectedCode();
+    if (code.empty()) return dialogs().info("Please select a Client");
+    if (!host_.base().CheckClpass(code)) return;
+    const std::string entry = (*this)["cbocompAY"].text;
+    host_.clientCtx().vT_Code_No = code;
+    host_.clientCtx().vt_RTCode_No = code;
+    host_.clientCtx().vT_Year = host::yearOfEntry(entry);
+    host_.returnCtx().Vt_ASS_YEAR = entry.substr(0, 7);
+    host_.base().STATUSR = trimmed(clients_->TextMatrix(clients_->selectedRow(), 2));
+    host_.showMaximised(std::make_shared<client::ClientInfoForm>(host_));
+  });
+}
+
+std::string IncomeForm::selectedCode() const {
+  const int row = clients_->selectedRow();
+  return row < 0 ? "" : trimmed(clients_->TextMatrix(row, 0));
+}
+
+void IncomeForm::activated() {
+  if ((*this)["famclients"].visible) reloadClients();
+}
+
 void IncomeForm::openList(const std::function<void(host::PendingLists&)>& fill) {
   const std::string entry = (*this)["cbocompAY"].text;
   host_.clientCtx().vT_Year = host::yearOfEntry(entry);
@@ -147,7 +189,8 @@ void IncomeForm::OpenForm(int mode) {
   (*this)["famreps"].visible = mode == 3;
   (*this)["famsummary"].visible = mode == 4;
   // Challans need the year; the practice-wide list buttons belong to income-tax work.
-  for (const char* b : {"cmdret", "cmdao", "cmdpan", "cmdtan", "cmdref", "cmdmiscrep", "cmdWard"})
+  for (const char* b : {"cmdret", "cmdao", "cmdpan", "cmdtan", "cmdref", "cmdmiscrep", "cmdWard", "cmdNewClient",
+                        "cmdEditClient", "cmdDelClient", "cmdClInfo"})
     (*this)[b].visible = mode == 1;
   static const char* captions[] = {"", "Income Tax", "Challans", "Reports", "Summaries", "Due Dates",
                                    "New PAN Application", "PAN Change Request"};

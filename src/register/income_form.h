@@ -23,6 +23,7 @@ class IncomeForm : public ui::Form {
   int mode() const { return mode_; }
   void load() override;
   void unload() override;
+  void activated() override;
 
   ClientGrid& clients() { return *clients_; }
   // The client on the selected row was chosen (double-click or Enter).
@@ -39,6 +40,8 @@ class IncomeForm : public ui::Form {
   void openList(const std::function<void(host::PendingLists&)>& fill);
   void goBack();
   void printClientList();
+  void buildRegisterButtons();
+  std::string selectedCode() const;
 
   host::Component& host_;
   int mode_ = 1;

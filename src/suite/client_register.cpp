@@ -185,6 +185,13 @@ ClientRegisterForm::ClientRegisterForm(host::Component& host, std::string code)
   on("cmdback", EventType::click, [this](ui::Event&) {
     if (desktop()) desktop()->close(*this);
   });
+  // Identifiers are checked as the user leaves them; a refusal keeps the focus there.
+  on("txtpan", EventType::lostFocus, [this](ui::Event&) {
+    if (client::refuse(dialogs(), client::checkClientPan(text("txtpan")))) focus = "txtpan";
+  });
+  on("txtemail", EventType::lostFocus, [this](ui::Event&) {
+    if (client::refuse(dialogs(), client::checkEmail(text("txtemail")))) focus = "txtemail";
+  });
   on("cbostatus", EventType::change, [this](ui::Event&) {
     person_ = isPersonStatus(text("cbostatus"));
     for (const auto& f : registerFields()) (*this)[f.name].visible = person_ ? f.person : f.other;

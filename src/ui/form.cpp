@@ -100,6 +100,7 @@ void Desktop::close(Form& form) {
   forms_.erase(it);
   keep->unload();
   keep->loaded = false;
+  if (Form* top = active()) top->activated();
 }
 
 void Desktop::setDialogs(Dialogs& d) { dialogs_ = &d; }

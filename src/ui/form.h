@@ -67,6 +67,8 @@ class Form {
   // Called when the form is shown for the first time, and when it is closed.
   virtual void load() {}
   virtual void unload() {}
+  // The form is on top again after the one shown over it closed.
+  virtual void activated() {}
   bool loaded = false;
 
  private:
