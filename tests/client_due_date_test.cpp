@@ -29,9 +29,8 @@ class ClientDueDate : public testsupport::SessionTest {
     conn().execute("INSERT INTO new_tab (code_no, ass_year, auditc) VALUES (?, ?, ?)",
                    {code, std::to_string(year), flag});
   }
+  // The business tables come with their own module; new_tab is the program's own.
   void createYearTables() {
-    conn().execute("CREATE TABLE new_tab (code_no VARCHAR(64) NOT NULL, ass_year VARCHAR(4) NOT NULL, "
-                   "auditc VARCHAR(4) DEFAULT '')");
     conn().execute("CREATE TABLE business_44ae (code_no VARCHAR(64) NOT NULL, ass_year INTEGER NOT NULL, "
                    "bus_num INTEGER DEFAULT 0, heavy INTEGER DEFAULT 0)");
     conn().execute("CREATE TABLE business_44adaf (code_no VARCHAR(64) NOT NULL, ass_year INTEGER NOT NULL, "

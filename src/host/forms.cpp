@@ -13,7 +13,10 @@ Forms::~Forms() = default;
 
 std::shared_ptr<reg::IncomeForm> Forms::ObjIncome() {
   try {
-    if (!income_) income_ = std::make_shared<reg::IncomeForm>(component_);
+    if (!income_) {
+      income_ = std::make_shared<reg::IncomeForm>(component_);
+      income_->attach(&component_.desktop(), nullptr);
+    }
   } catch (const std::exception& e) {
     spdlog::error("dashboard not made: {}", e.what());
   }
@@ -22,7 +25,10 @@ std::shared_ptr<reg::IncomeForm> Forms::ObjIncome() {
 
 std::shared_ptr<forms::RevCalcForm> Forms::ObjRevCalc() {
   try {
-    if (!revCalc_) revCalc_ = std::make_shared<forms::RevCalcForm>(component_);
+    if (!revCalc_) {
+      revCalc_ = std::make_shared<forms::RevCalcForm>(component_);
+      revCalc_->attach(&component_.desktop(), nullptr);
+    }
   } catch (const std::exception& e) {
     spdlog::error("tax estimator not made: {}", e.what());
   }
