@@ -25,7 +25,7 @@ export async function startPractice() {
       const m = out.match(/listening on (http:\/\/[^/\s]+\/)/);
       if (m) { clearTimeout(timer); resolve(m[1]); }
     });
-    server.stderr.on('data', (d) => { out += d; });
+    server.stderr.on('data', (d) => { out += d; if (process.env.MERIDIAN_E2E_DEBUG) process.stderr.write(d); });
     server.on('exit', (code) => reject(new Error('server stopped with ' + code + ': ' + out)));
   });
   const browser = await chromium.launch({

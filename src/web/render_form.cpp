@@ -26,6 +26,13 @@ std::string classes(const std::string& base, const ui::Control& c) {
 
 void renderControl(ui::Form& form, const ui::Control& c, std::string& out);
 
+// A field with its caption above it, kept together (and hidden together).
+std::string withCaption(const ui::Control& c, const std::string& box) {
+  if (c.caption.empty()) return box;
+  return std::string("<span class=\"fieldwrap\"") + (c.visible ? "" : " hidden") + "><label class=\"caption\"" +
+         attr("for", c.name) + ">" + captionHtml(c.caption) + "</label>" + box + "</span>";
+}
+
 void renderChildren(ui::Form& form, const std::string& parent, std::string& out) {
   for (ui::Control* child : form.childrenOf(parent)) renderControl(form, *child, out);
 }
@@ -97,24 +104,20 @@ void renderControl(ui::Form& form, const ui::Control& c, std::string& out) {
              attr("data-max-length", std::to_string(c.maxLength > 0 ? c.maxLength : 50)) + attr("data-include", c.include) +
              attr("data-exclude", c.exclude);
       }
-      std::string labelled = c.caption.empty() ? "" : "<label class=\"caption\"" + attr("for", c.name) + ">" +
-                                                          captionHtml(c.caption) + "</label>";
-      if (c.multiline)
-        out += labelled + "<textarea" + a + ">" + escapeHtml(c.text) + "</textarea>";
-      else
-        out += labelled + "<input" + std::string(c.secret ? " type=\"password\"" : " type=\"text\"") + a +
-               attr("value", c.text) + " autocomplete=\"off\">";
+      std::string box = c.multiline ? "<textarea" + a + ">" + escapeHtml(c.text) + "</textarea>"
+                                    : "<input" + std::string(c.secret ? " type=\"password\"" : " type=\"text\"") + a +
+                                          attr("value", c.text) + " autocomplete=\"off\">";
+      out += withCaption(c, box);
       break;
     }
     case ui::ControlKind::comboBox: {
-      std::string labelled = c.caption.empty() ? "" : "<label class=\"caption\"" + attr("for", c.name) + ">" +
-                                                          captionHtml(c.caption) + "</label>";
-      out += labelled + "<select" + common(c) + classes("field", c) + attr("name", c.name) + ">";
-      if (c.listIndex < 0) out += "<option value=\"\" selected></option>";
+      std::string box = "<select" + common(c) + classes("field", c) + attr("name", c.name) + ">";
+      if (c.listIndex < 0) box += "<option value=\"\" selected></option>";
       for (size_t i = 0; i < c.items.size(); ++i)
-        out += "<option" + attr("value", c.items[i]) + (static_cast<int>(i) == c.listIndex ? " selected" : "") + ">" +
+        box += "<option" + attr("value", c.items[i]) + (static_cast<int>(i) == c.listIndex ? " selected" : "") + ">" +
                escapeHtml(c.items[i]) + "</option>";
-      out += "</select>";
+      box += "</select>";
+      out += withCaption(c, box);
       break;
     }
     case ui::ControlKind::checkBox:
@@ -186,6 +189,8 @@ std::string renderForm(ui::Form& form) {
   for (const auto& [control, type] : form.handled()) handled += control + ":" + eventName(type) + " ";
   std::string out = "<form class=\"screen\"" + attr("id", "form_" + form.name()) + attr("data-form", form.name()) +
                     attr("data-focus", form.focus) + attr("data-handles", handled) + ">";
+  // The focus a handler asked for is given once; later renders keep the user's.
+  form.focus.clear();
   out += "<h1 class=\"caption\">" + escapeHtml(form.caption) + "</h1>";
   renderChildren(form, "", out);
   out += "</form>";

@@ -8,7 +8,6 @@
   const home = document.getElementById('home');
   const notices = document.getElementById('notices');
   const busy = document.getElementById('busy');
-  let inFlight = false;
   let searchTimer = null;
 
   // ---- talking to the server -------------------------------------------------
@@ -42,34 +41,31 @@
     return out;
   }
 
-  async function send(event, opts = {}) {
+  // Events go to the server one after another, in the order the user made them.
+  let queue = Promise.resolve();
+  function send(event, opts = {}) {
+    queue = queue.then(() => deliver(event, opts)).catch((e) => notice(e.message, 'error'));
+    return queue;
+  }
+
+  async function deliver(event, opts) {
     const form = activeForm();
     if (!form) return;
-    if (inFlight) return;
-    inFlight = true;
     busy.hidden = false;
     try {
-      const reply = await post('/ev', Object.assign({ form: form.dataset.form, values: values(form) }, event));
-      if (reply) await settle(reply, opts);
-    } catch (e) {
-      notice(e.message, 'error');
+      const sent = values(form);
+      const reply = await post('/ev', Object.assign({ form: form.dataset.form, values: sent }, event));
+      if (reply) await settle(reply, Object.assign({ sent }, opts));
     } finally {
-      inFlight = false;
       busy.hidden = true;
     }
   }
 
-  async function open(what, mode) {
-    if (inFlight) return;
-    inFlight = true;
-    try {
+  function open(what, mode) {
+    queue = queue.then(async () => {
       const reply = await post('/open', { what, mode });
       if (reply) await settle(reply, {});
-    } catch (e) {
-      notice(e.message, 'error');
-    } finally {
-      inFlight = false;
-    }
+    }).catch((e) => notice(e.message, 'error'));
   }
 
   // Shows questions one after another until the handler ends, then the screen.
@@ -90,22 +86,34 @@
   // ---- the screen ------------------------------------------------------------
   function show(html, opts) {
     const before = document.activeElement;
-    const keepId = opts.keepFocus && before && before.id;
+    const keepId = before && before.id && screen.contains(before) ? before.id : null;
     const caret = keepId && typeof before.selectionStart === 'number' ? before.selectionStart : null;
+    // What the user typed while the server worked is kept, unless the server changed that field itself.
+    const form0 = activeForm();
+    const typedMeanwhile = {};
+    if (form0 && opts.sent) {
+      const now = values(form0);
+      for (const id of Object.keys(now)) if (now[id] !== opts.sent[id]) typedMeanwhile[id] = now[id];
+    }
     const scrolls = {};
     screen.querySelectorAll('.grid').forEach((g) => { scrolls[g.id] = g.scrollTop; });
     screen.innerHTML = html || '';
     toggleHome(!html);
+    for (const [id, value] of Object.entries(typedMeanwhile)) {
+      const el = document.getElementById(id);
+      if (!el || el.type === 'checkbox' || el.type === 'radio') continue;
+      if (el.value === opts.sent[id]) el.value = value;
+    }
     document.dispatchEvent(new CustomEvent('htmx:load', { detail: { elt: screen } }));
-    screen.querySelectorAll('.grid').forEach((g) => {
-      if (opts.keepScroll && scrolls[g.id]) g.scrollTop = scrolls[g.id];
-    });
+    screen.querySelectorAll('.grid').forEach((g) => { if (scrolls[g.id]) g.scrollTop = scrolls[g.id]; });
     const form = activeForm();
-    let target = keepId ? document.getElementById(keepId) : null;
-    if (!target && form && form.dataset.focus) target = document.getElementById(form.dataset.focus);
+    let target = form && form.dataset.focus ? document.getElementById(form.dataset.focus) : null;
+    if (!target && keepId) target = document.getElementById(keepId);
     if (target) {
       target.focus();
-      if (caret !== null && typeof target.setSelectionRange === 'function') target.setSelectionRange(caret, caret);
+      if (caret !== null && target.id === keepId && typeof target.setSelectionRange === 'function') {
+        try { target.setSelectionRange(caret, caret); } catch (e) { /* not a text box */ }
+      }
       if (target.classList.contains('grid')) scrollSelectedIntoView(target);
     }
   }
@@ -291,13 +299,13 @@
     const form = activeForm();
     if (!form || !handles(form, 'TxtS', 'change')) return;
     clearTimeout(searchTimer);
-    searchTimer = setTimeout(() => send({ type: 'change', control: 'TxtS' }, { keepFocus: true }), 120);
+    searchTimer = setTimeout(() => send({ type: 'change', control: 'TxtS' }), 120);
   });
 
   screen.addEventListener('focusout', (e) => {
     const form = activeForm();
     const el = e.target;
-    if (form && el.id && handles(form, el.id, 'lostfocus')) send({ type: 'lostfocus', control: el.id }, { keepFocus: true });
+    if (form && el.id && handles(form, el.id, 'lostfocus')) send({ type: 'lostfocus', control: el.id });
   });
 
   screen.addEventListener('scroll', (e) => {

@@ -307,6 +307,15 @@
       if (typeof Ev === 'function') el.dispatchEvent(new Ev('input', { bubbles: true }));
     }
 
+    // The text as it stands once a selection is typed over: a key that
+    // replaces the selected text is judged against what remains.
+    function withoutSelection(el) {
+      const start = el.selectionStart;
+      const end = el.selectionEnd;
+      if (typeof start !== 'number' || typeof end !== 'number' || start === end) return el.value;
+      return el.value.slice(0, start) + el.value.slice(end);
+    }
+
     function focusNext(el) {
       const scope = (el.closest && el.closest('form')) || doc;
       const all = Array.from(scope.querySelectorAll('input, select, textarea, button, a[href], [tabindex]')).filter(
@@ -343,7 +352,7 @@
       }
       if (chars(key).length !== 1) return; // arrows, Home, F-keys: not characters
       e.preventDefault();
-      const r = filterKey(propsOf(el), el.value, key);
+      const r = filterKey(propsOf(el), withoutSelection(el), key);
       if (r.accepted) {
         insert(el, r.key);
         raise(el, 'vtxt:keypress', { key: r.key.codePointAt(0) });
@@ -362,7 +371,7 @@
       if (!data) return;
       e.preventDefault();
       const props = propsOf(el);
-      let text = el.value;
+      let text = withoutSelection(el);
       let out = '';
       for (const c of chars(data)) {
         const r = c < ' ' ? { accepted: false, message: null } : filterKey(props, text, c);
