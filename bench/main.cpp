@@ -1,6 +1,8 @@
+#include "client_list_bench.h"
 #include "report_bench.h"
 
 int main() {
   meridian::bench::runReportBenchmarks();
+  meridian::bench::runClientListBenchmarks();
   return 0;
 }
