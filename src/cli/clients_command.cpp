@@ -10,15 +10,19 @@ namespace meridian::cli {
 
 void addClientsCommand(CLI::App& app, GlobalOptions& g, Action& chosen) {
   auto* sub = app.add_subcommand("clients", "list the clients the dashboard's list would show");
-  static std::string module = "IT";
-  static std::vector<std::string> cols;
-  static bool json = false;
-  sub->add_option("--module", module, "module code choosing the exclusion file (IT, CM, ... ; ? for none)");
-  sub->add_option("--col", cols, "search a column as its box does: TITLE=TEXT (e.g. PAN=XXXDE1234X, Name=%kumar)");
-  sub->add_flag("--json", json, "print JSON");
+  struct Options {
+    std::string module = "IT";
+    std::vector<std::string> cols;
+    bool json = false;
+  };
+  auto o = std::make_shared<Options>();
+  sub->add_option("--module", o->module, "module code choosing the exclusion file (IT, CM, ... ; ? for none)");
+  sub->add_option("--col", o->cols, "search a column as its box does: TITLE=TEXT (e.g. PAN=XXXDE1234X, Name=%kumar)");
+  sub->add_flag("--json", o->json, "print JSON");
   addGlobalOptions(*sub, g);
-  sub->callback([&] {
-    chosen = [&] {
+  sub->callback([&g, &chosen, o] {
+    chosen = [&g, o] {
+      const auto& [module, cols, json] = *o;
       suite::Application a({g.dataDir, g.dbUrl});
       const auto excluded = reg::readExclusions(a.data().documents().string(), module);
       const auto q = reg::listQuery(excluded);
@@ -63,8 +67,8 @@ void addClientsCommand(CLI::App& app, GlobalOptions& g, Action& chosen) {
 void addDemoCommand(CLI::App& app, GlobalOptions& g, Action& chosen) {
   auto* sub = app.add_subcommand("demo", "seed the demo practice into an empty database");
   addGlobalOptions(*sub, g);
-  sub->callback([&] {
-    chosen = [&] {
+  sub->callback([&g, &chosen] {
+    chosen = [&g] {
       suite::Application a({g.dataDir, g.dbUrl});
       if (!suite::seedDemoPracticeIfEmpty(a.conn(), a.data())) {
         std::cerr << "meridian: the database already holds clients; the demo practice goes only into an empty one\n";

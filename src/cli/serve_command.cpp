@@ -16,14 +16,20 @@ void stopOnSignal(int) {
 
 void addServeCommand(CLI::App& app, GlobalOptions& g, Action& chosen) {
   auto* sub = app.add_subcommand("serve", "serve the screens to a browser");
-  static std::string listen = "127.0.0.1:8080";
-  static bool demo = false;
-  sub->add_option("--listen", listen, "address and port to listen on (default 127.0.0.1:8080)");
-  sub->add_flag("--demo", demo, "seed the demo practice first when the database holds no clients");
+  struct Options {
+    std::string listen = "127.0.0.1:8080";
+    bool demo = false;
+  };
+  auto o = std::make_shared<Options>();
+  sub->add_option("--listen", o->listen, "address and port to listen on (default 127.0.0.1:8080)");
+  sub->add_flag("--demo", o->demo, "seed the demo practice first when the database holds no clients");
   addGlobalOptions(*sub, g);
-  sub->callback([&] {
-    chosen = [&] {
+  sub->callback([&g, &chosen, o] {
+    chosen = [&g, o] {
+      const auto& [listen, demo] = *o;
       const auto address = web::ListenAddress::parse(listen);
+      // A port in use stops start-up before the database is touched.
+      if (address.port != 0) web::checkCanListen(address);
       suite::Application a({g.dataDir, g.dbUrl});
       if (demo && suite::seedDemoPracticeIfEmpty(a.conn(), a.data()))
         std::cout << "demo practice seeded\n";

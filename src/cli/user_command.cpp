@@ -22,17 +22,21 @@ std::string passwordFrom(const std::string& given) {
 void addUserCommand(CLI::App& app, GlobalOptions& g, Action& chosen) {
   auto* user = app.add_subcommand("user", "manage the practice's users and their rights");
   user->require_subcommand(1);
-  static std::string name, password, oldPassword;
-  static int right = 0;
-  static bool admin = false;
+  struct Options {
+    std::string name, password, oldPassword;
+    int right = 0;
+    bool admin = false;
+  };
+  auto o = std::make_shared<Options>();
+  auto& [name, password, oldPassword, right, admin] = *o;
 
   auto* add = user->add_subcommand("add", "add a user");
   add->add_option("name", name)->required();
   add->add_option("--password", password, "the new password (else read from standard input)");
   add->add_flag("--admin", admin, "the user holds every right");
   addGlobalOptions(*add, g);
-  add->callback([&] {
-    chosen = [&] {
+  add->callback([&, o] {
+    chosen = [&, o] {
       suite::Application a({g.dataDir, g.dbUrl});
       auto u = a.users().add(name, passwordFrom(password), admin);
       std::cout << "user " << u.username << " added" << (u.admin ? " (administrator)" : "") << "\n";
@@ -45,8 +49,8 @@ void addUserCommand(CLI::App& app, GlobalOptions& g, Action& chosen) {
   passwd->add_option("--password", password, "the new password (else read from standard input)");
   passwd->add_option("--old", oldPassword, "the user's present password; refused when wrong");
   addGlobalOptions(*passwd, g);
-  passwd->callback([&] {
-    chosen = [&] {
+  passwd->callback([&, o] {
+    chosen = [&, o] {
       suite::Application a({g.dataDir, g.dbUrl});
       auto users = a.users();
       if (!oldPassword.empty() && !users.authenticate(name, oldPassword)) throw std::runtime_error("wrong password for " + name);
@@ -62,8 +66,8 @@ void addUserCommand(CLI::App& app, GlobalOptions& g, Action& chosen) {
     sub->add_option("right", right)->required()->check(CLI::IsMember({suite::rights::useIncomeTax, suite::rights::unlockReturn, suite::rights::administer}));
     addGlobalOptions(*sub, g);
     const bool granting = std::string(verb) == "grant";
-    sub->callback([&, granting] {
-      chosen = [&, granting] {
+    sub->callback([&, o, granting] {
+      chosen = [&, o, granting] {
         suite::Application a({g.dataDir, g.dbUrl});
         auto users = a.users();
         granting ? users.grant(name, right) : users.revoke(name, right);

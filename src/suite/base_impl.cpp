@@ -4,6 +4,7 @@
 
 #include "client/identifier_rules.h"
 #include "host/civil_date.h"
+#include "suite/client_list_screens.h"
 #include "host/states.h"
 #include "ui/form.h"
 
@@ -151,8 +152,17 @@ std::string BaseImpl::CheckResStatus(const std::string&, int) {
   return "";
 }
 
-bool BaseImpl::ShowClListSetup() { return false; }
-bool BaseImpl::ShowClListSelection(const std::string&) { return false; }
+// The screens open over the list; the list reloads when it is on top again,
+// so there is nothing to reload at once.
+bool BaseImpl::ShowClListSetup() {
+  desktop_.show(std::make_shared<ClientListSetupForm>(*this));
+  return false;
+}
+
+bool BaseImpl::ShowClListSelection(const std::string& moduleCode) {
+  desktop_.show(std::make_shared<ClientListSelectionForm>(*this, moduleCode));
+  return false;
+}
 
 void BaseImpl::HostMainPage::hotkey(int keyCode, ui::Form& from) {
   spdlog::debug("key {} on {} left to the host", keyCode, from.name());

@@ -1,6 +1,12 @@
 #include "web/server.h"
 
 #include <httplib.h>
+#include <netdb.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <spdlog/spdlog.h>
 
 #include <nlohmann/json.hpp>
@@ -108,6 +114,30 @@ ListenAddress ListenAddress::parse(const std::string& text) {
   }
   if (a.host.empty()) throw std::invalid_argument("listen address has no host: " + text);
   return a;
+}
+
+void checkCanListen(const ListenAddress& address) {
+  addrinfo hints{};
+  hints.ai_family = AF_UNSPEC;
+  hints.ai_socktype = SOCK_STREAM;
+  hints.ai_flags = AI_PASSIVE | AI_NUMERICSERV;
+  addrinfo* found = nullptr;
+  const std::string port = std::to_string(address.port);
+  if (getaddrinfo(address.host.c_str(), port.c_str(), &hints, &found) != 0 || !found)
+    throw std::runtime_error("cannot listen on " + address.host + ":" + port + ": no such address");
+  std::string why;
+  bool ok = false;
+  for (addrinfo* a = found; a && !ok; a = a->ai_next) {
+    int fd = ::socket(a->ai_family, a->ai_socktype, a->ai_protocol);
+    if (fd < 0) continue;
+    int yes = 1;
+    ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    if (::bind(fd, a->ai_addr, a->ai_addrlen) == 0) ok = true;
+    else why = std::strerror(errno);
+    ::close(fd);
+  }
+  freeaddrinfo(found);
+  if (!ok) throw std::runtime_error("cannot listen on " + address.host + ":" + port + ": " + why);
 }
 
 struct Server::Impl {

@@ -15,6 +15,10 @@ struct ListenAddress {
   static ListenAddress parse(const std::string& text);  // "ADDR:PORT" or "PORT"
 };
 
+// Throws with one clear line when the address cannot be listened on (in use,
+// not an address of this machine), so that start-up stops before it writes.
+void checkCanListen(const ListenAddress& address);
+
 class Server {
  public:
   explicit Server(suite::Application& app);

@@ -1,0 +1,37 @@
+#pragma once
+// The host's two small screens around the client list: "Client List Setup"
+// (which columns the list shows and how many stay frozen) and "Client List
+// Selection" (which clients a module lists, by group or status, kept as the
+// module's exclusion file).
+#include <memory>
+
+#include "host/base.h"
+#include "ui/form.h"
+
+namespace meridian::suite {
+
+class ClientListSetupForm : public ui::Form {
+ public:
+  explicit ClientListSetupForm(host::Base& base);
+  void load() override;
+
+ private:
+  void save();
+  host::Base& base_;
+};
+
+class ClientListSelectionForm : public ui::Form {
+ public:
+  ClientListSelectionForm(host::Base& base, std::string moduleCode);
+  void load() override;
+
+ private:
+  void apply(bool showAll);
+  host::Base& base_;
+  std::string module_;
+};
+
+// The layout text "column|flag|..." for the shown/hidden state of every column.
+std::string layoutSetting(const std::vector<bool>& hidden);
+
+}  // namespace meridian::suite
