@@ -445,10 +445,8 @@ void ClientInfoForm::fillFromRow(const db::Row& r, bool withNames) {
   set("txtaono", "aono");
 }
 
-void ClientInfoForm::fillYearRow(const db::Row& r) {
-  fillFromRow(r, false);
-  if (!r.text("dob").empty()) (*this)["txtdob"].text = r.text("dob");
-  if (!r.text("country").empty()) (*this)["cbocountry"].selectText(r.text("country"));
+// The office address as a year row of new_tab holds it.
+void ClientInfoForm::fillOfficeFromYearRow(const db::Row& r) {
   (*this)["txtoffnm"].text = r.text("off_nm");
   (*this)["txtoffhno"].text = r.text("off_h_no");
   (*this)["txtoffhnm"].text = r.text("off_h_nm");
@@ -457,6 +455,13 @@ void ClientInfoForm::fillYearRow(const db::Row& r) {
   (*this)["txtoffcity"].text = r.text("off_city");
   (*this)["cbooffstate"].selectText(r.text("off_state"));
   (*this)["txtoffpin"].text = pinText(r.text("off_pin"));
+}
+
+void ClientInfoForm::fillYearRow(const db::Row& r) {
+  fillFromRow(r, false);
+  if (!r.text("dob").empty()) (*this)["txtdob"].text = r.text("dob");
+  if (!r.text("country").empty()) (*this)["cbocountry"].selectText(r.text("country"));
+  fillOfficeFromYearRow(r);
   (*this)["cbomatst"].selectText(r.text("mat_st"));
   if (!r.text("nation").empty()) (*this)["cmbnat"].selectText(r.text("nation"));
   (*this)["txtindnot"].text = r.text("ind_not");
@@ -738,14 +743,7 @@ bool ClientInfoForm::loadPreviousYear() {
   (*this)["txtareatyp"].text = r.text("areatyp");
   (*this)["txtaorng"].text = r.text("aorng");
   (*this)["txtaono"].text = r.text("aono");
-  (*this)["txtoffnm"].text = r.text("off_nm");
-  (*this)["txtoffhno"].text = r.text("off_h_no");
-  (*this)["txtoffhnm"].text = r.text("off_h_nm");
-  (*this)["txtoffstreet"].text = r.text("off_street");
-  (*this)["txtoffarea"].text = r.text("off_area");
-  (*this)["txtoffcity"].text = r.text("off_city");
-  (*this)["cbooffstate"].selectText(r.text("off_state"));
-  (*this)["txtoffpin"].text = pinText(r.text("off_pin"));
+  fillOfficeFromYearRow(r);
   (*this)["cboAddO"].selectText(r.text("addo") == "O" ? "OFFICE" : "RESIDENCE");
   (*this)["chkOpt44AA"].value =
       conn.scalar("SELECT opt44aa FROM geninfo_miscinf WHERE code_no = ? AND ass_year = ?", {code_, year_ - 1}) == "1";

@@ -64,6 +64,7 @@ class ClientInfoForm : public ui::Form {
   void build();
   void wireEvents();
   void fillFromRow(const db::Row& row, bool withNames);
+  void fillOfficeFromYearRow(const db::Row& r);
   void fillYearRow(const db::Row& row);
   void fillOffice(const db::Row& row);
   void fillAddressOffers();

@@ -2,23 +2,11 @@
 
 #include <cctype>
 
+#include "suite/report/html_renderer.h"
+
 namespace meridian::web {
 
-std::string escapeHtml(std::string_view text) {
-  std::string out;
-  out.reserve(text.size() + 8);
-  for (char c : text) {
-    switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      case '\'': out += "&#39;"; break;
-      default: out.push_back(c);
-    }
-  }
-  return out;
-}
+std::string escapeHtml(std::string_view text) { return suite::report::escapeHtml(text); }
 
 std::string captionHtml(std::string_view caption) {
   std::string out;
