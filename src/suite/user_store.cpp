@@ -71,6 +71,7 @@ User UserStore::load(const db::Row& row) {
   u.username = row.text("username");
   u.fullName = row.text("full_name");
   u.admin = row.integer("is_admin") != 0;
+  u.mustChangePassword = row.integer("must_change") != 0;
   for (const auto& r : conn_.query("SELECT right_no FROM user_rights WHERE user_id = ?", {u.id}))
     u.rights.insert(static_cast<int>(r.integer("right_no")));
   return u;

@@ -14,6 +14,7 @@ struct User {
   std::string username;
   std::string fullName;
   bool admin = false;
+  bool mustChangePassword = false;  // signed in with a one-time password
   std::set<int> rights;
   bool holds(int right) const { return admin || rights.count(right) > 0; }
 };

@@ -159,7 +159,7 @@ struct Server::Impl {
       res.set_content(R"({"state":"signedout"})", "application/json");
       return nullptr;
     }
-    if (req.get_header_value("X-CSRF-Token") != s->csrf) {
+    if (req.get_header_value("X-CSRF-Token") != s->csrf || s->user.mustChangePassword) {
       res.status = 403;
       res.set_content(R"({"state":"forbidden"})", "application/json");
       return nullptr;
@@ -234,6 +234,33 @@ struct Server::Impl {
       }
       auto s = sessions.create(*user);
       res.set_header("Set-Cookie", std::string(kCookie) + "=" + s->id + "; HttpOnly; SameSite=Strict; Path=/");
+      res.set_redirect(user->mustChangePassword ? "/password" : "/", 303);
+    });
+
+    // A one-time password must be replaced before any screen opens.
+    http.Get("/password", [this](const httplib::Request& req, httplib::Response& res) {
+      auto s = signedIn(req);
+      if (!s) return res.set_redirect("/signin", 303);
+      res.set_content(renderPage("password", {{"csrf", s->csrf},
+                                              {"user", s->user.username},
+                                              {"error", req.has_param("short") ? "The new password needs at least 8 characters."
+                                                        : req.has_param("differ") ? "The two passwords differ."
+                                                                                  : ""}}),
+                      "text/html; charset=utf-8");
+    });
+
+    http.Post("/password", [this](const httplib::Request& req, httplib::Response& res) {
+      auto s = signedIn(req);
+      if (!s) return res.set_redirect("/signin", 303);
+      if (req.get_param_value("csrf") != s->csrf) {
+        res.status = 403;
+        return;
+      }
+      const std::string first = req.get_param_value("password"), second = req.get_param_value("again");
+      if (first != second) return res.set_redirect("/password?differ=1", 303);
+      if (first.size() < 8) return res.set_redirect("/password?short=1", 303);
+      app.users().setPassword(s->user.username, first);
+      s->user.mustChangePassword = false;
       res.set_redirect("/", 303);
     });
 
@@ -251,6 +278,7 @@ struct Server::Impl {
         res.set_redirect("/signin", 303);
         return;
       }
+      if (s->user.mustChangePassword) return res.set_redirect("/password", 303);
       std::lock_guard lock(s->renderMutex);
       ui::Form* active = s->work->desktop().active();
       res.set_content(renderPage("app", {{"csrf", s->csrf},
