@@ -45,7 +45,7 @@
   async function send(event, opts = {}) {
     const form = activeForm();
     if (!form) return;
-    if (inFlight) return;
+    if (inFlight) { if (event.type !== 'click') return; event = Object.assign({ values: values(form) }, event); while (inFlight) await new Promise((r) => setTimeout(r, 10)); }
     inFlight = true;
     busy.hidden = false;
     try {
