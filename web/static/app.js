@@ -45,7 +45,7 @@
   async function send(event, opts = {}) {
     const form = activeForm();
     if (!form) return;
-    if (inFlight) { if (event.type !== 'click') return; event = Object.assign({ values: values(form) }, event); while (inFlight) await new Promise((r) => setTimeout(r, 10)); }
+    if (inFlight) { if (event.type !== 'click') return; const own = values(form)[event.control]; while (inFlight) await new Promise((r) => setTimeout(r, 10)); const now = activeForm(); if (!now || now.dataset.form !== form.dataset.form) return; event = Object.assign({ values: Object.assign(values(now), own === undefined ? {} : { [event.control]: own }) }, event); }
     inFlight = true;
     busy.hidden = false;
     try {
