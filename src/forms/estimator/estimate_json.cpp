@@ -10,9 +10,9 @@
 #include <nlohmann/json.hpp>
 
 #include "forms/estimator/estimate.h"
+#include "forms/estimator/estimate_input.h"
 #include "forms/estimator/estimator_rates.h"
 #include "forms/estimator/instalments.h"
-#include "host/years.h"
 
 namespace meridian::forms::estimator {
 namespace {
@@ -50,93 +50,61 @@ bool flagOf(const json& o, const char* key) {
   return o[key].get<bool>();
 }
 
-Status statusOf(const std::string& s) {
-  if (s == "Individual") return Status::Individual;
-  if (s == "HUF") return Status::Huf;
-  if (s == "Co-operative Society") return Status::CooperativeSociety;
-  if (s == "Firm") return Status::Firm;
-  if (s == "Company") return Status::Company;
-  throw BadInput("unknown status \"" + s + "\"");
-}
+// The JSON object as the entries of a case: every value is checked for its
+// type here; the building of the case itself is shared with the screen.
+class JsonEntries : public EstimateEntries {
+ public:
+  explicit JsonEntries(const json& o) : o_(o) {}
+  std::string assessmentYear() const override { return textOf(o_, "ay"); }
+  std::string status() const override { return textOf(o_, "status"); }
+  std::string sex() const override { return textOf(o_, "sex"); }
+  std::optional<std::chrono::year_month_day> dateOfBirth() const override {
+    const std::string dob = textOf(o_, "dob");
+    if (dob.empty()) return std::nullopt;
+    auto d = parseDate(dob);
+    if (!d) throw BadInput("\"dob\" must be a date dd/mm/yyyy");
+    return d;
+  }
+  Rupees amount(const AmountField& f) const override { return amountOf(valueOf(f.key), f.key); }
+  int children() const override {
+    const json& c = valueOf(kChildrenKey);
+    if (c.is_null()) return 0;
+    if (!c.is_number_integer() || c.get<long long>() < 0 || c.get<long long>() > 99)
+      throw BadInput("\"children\" must be a whole number from 0");
+    return c.get<int>();
+  }
+  Rupees advancePaid(int period) const override {
+    const json& a = valueOf("advance_paid");
+    if (a.is_null()) return 0;
+    if (!a.is_array() || a.size() > kPaymentPeriods)
+      throw BadInput("\"advance_paid\" must be a list of at most five amounts");
+    return static_cast<size_t>(period) < a.size() ? amountOf(a[static_cast<size_t>(period)], "advance_paid") : 0;
+  }
+  bool compTaxRate() const override { return flagOf(o_, "comp_tax_rate"); }
+  bool resAssInState() const override { return flagOf(o_, "res_ass_in_state"); }
+  std::optional<Rupees> desiredTax() const override {
+    const json& d = valueOf("desired_tax");
+    if (d.is_null()) return std::nullopt;
+    return amountOf(d, "desired_tax");
+  }
 
-int yearOf(const std::string& ay) {
-  for (int y : supportedYears())
-    if (host::assessmentYearText(y) == ay) return y;
-  throw BadInput("assessment year \"" + ay + "\" is not in the estimator's list");
-}
-
-struct AmountKey {
-  const char* key;
-  Rupees EstimateInput::*field;
-};
-const AmountKey kAmounts[] = {
-    {"salary", &EstimateInput::salary},
-    {"hp_let_out", &EstimateInput::hpLetOut},
-    {"hp_deductions", &EstimateInput::hpDeductions},
-    {"hp_self_occupied", &EstimateInput::hpSelfOccupied},
-    {"business_ordinary", &EstimateInput::businessOrdinary},
-    {"business_speculation", &EstimateInput::businessSpeculation},
-    {"ltcg_20", &EstimateInput::ltcg20},
-    {"stcg_111a", &EstimateInput::stcg111a},
-    {"stcg_others", &EstimateInput::stcgOthers},
-    {"other", &EstimateInput::other},
-    {"casual", &EstimateInput::casual},
-    {"family_pension", &EstimateInput::familyPension},
-    {"agricultural", &EstimateInput::agricultural},
-    {"minor_income", &EstimateInput::minorIncome},
-    {"bf_hp", &EstimateInput::bfHp},
-    {"bf_business_ordinary", &EstimateInput::bfBusinessOrdinary},
-    {"bf_business_speculation", &EstimateInput::bfBusinessSpeculation},
-    {"bf_ltcg", &EstimateInput::bfLtcg},
-    {"bf_stcg", &EstimateInput::bfStcg},
-    {"bf_unabsorbed_depreciation", &EstimateInput::bfUnabsorbedDepreciation},
-    {"deductions_via", &EstimateInput::deductionsVia},
-    {"book_profit", &EstimateInput::bookProfit},
-    {"tds", &EstimateInput::tds},
+ private:
+  const json& valueOf(const char* key) const {
+    static const json none;
+    return o_.contains(key) ? o_[key] : none;
+  }
+  const json& o_;
 };
 
 EstimateInput parseInput(const json& o) {
   if (!o.is_object()) throw BadInput("input must be one JSON object");
-  std::set<std::string> known{"ay",       "status",       "sex",             "dob",
-                              "children", "advance_paid", "comp_tax_rate",   "res_ass_in_state",
-                              "desired_tax"};
-  for (const auto& a : kAmounts) known.insert(a.key);
+  std::set<std::string> known{"ay",           "status",        "sex",
+                              "dob",          kChildrenKey,    "advance_paid",
+                              "comp_tax_rate", "res_ass_in_state", "desired_tax"};
+  for (const auto& f : amountFields()) known.insert(f.key);
   for (const auto& item : o.items())
     if (!known.count(item.key())) throw BadInput("unknown key \"" + item.key() + "\"");
-
-  EstimateInput in;
-  in.year = yearOf(textOf(o, "ay"));
-  in.status = statusOf(textOf(o, "status"));
-  const std::string sex = textOf(o, "sex");
-  if (sex == "Female")
-    in.sex = Sex::Female;
-  else if (sex == "Male" || sex.empty())
-    in.sex = Sex::Male;
-  else
-    throw BadInput("unknown sex \"" + sex + "\"");
-  const std::string dob = textOf(o, "dob");
-  if (!dob.empty()) {
-    in.dob = parseDate(dob);
-    if (!in.dob) throw BadInput("\"dob\" must be a date dd/mm/yyyy");
-  }
-  for (const auto& a : kAmounts) in.*a.field = amountOf(o.contains(a.key) ? o[a.key] : json(), a.key);
-
-  if (o.contains("children") && !o["children"].is_null()) {
-    const json& c = o["children"];
-    if (!c.is_number_integer() || c.get<long long>() < 0 || c.get<long long>() > 99)
-      throw BadInput("\"children\" must be a whole number from 0");
-    in.children = c.get<int>();
-  }
-  if (o.contains("advance_paid") && !o["advance_paid"].is_null()) {
-    const json& a = o["advance_paid"];
-    if (!a.is_array() || a.size() > kPaymentPeriods)
-      throw BadInput("\"advance_paid\" must be a list of at most five amounts");
-    for (std::size_t i = 0; i < a.size(); ++i) in.advancePaid[i] = amountOf(a[i], "advance_paid");
-  }
-  in.compTaxRate = flagOf(o, "comp_tax_rate");
-  in.resAssInState = flagOf(o, "res_ass_in_state");
-  if (o.contains("desired_tax") && !o["desired_tax"].is_null()) in.desiredTax = amountOf(o["desired_tax"], "desired_tax");
-  return in;
+  return buildEstimateInput(JsonEntries(o));
 }
 
 // Keys in the order the form shows the figures.
@@ -175,6 +143,9 @@ int runEstimateJson(std::istream& in, std::ostream& out, std::ostream& err) {
     out << resultJson(result).dump(2) << '\n';
     return 0;
   } catch (const BadInput& e) {
+    err << "estimate: " << e.what() << '\n';
+    return 2;
+  } catch (const EntryRefused& e) {
     err << "estimate: " << e.what() << '\n';
     return 2;
   } catch (const std::exception& e) {
