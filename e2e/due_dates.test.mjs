@@ -19,6 +19,8 @@ test('the due-date grid refuses a date outside the year for A.Y. 2016-17', async
   assert.equal(await page.textContent('#dialogText'), 'Date should be between 01/04/2016 and 31/03/2017');
   await page.click('#dialogOK');
   await page.waitForSelector('#dialog', { state: 'hidden' });
+  // The screen as the server left it after the refusal comes back first.
+  await page.waitForFunction(() => document.getElementById('busy').hidden);
   const again = page.locator('#vsfDueDt input.cell[data-row="8"][data-col="1"]');
   await again.fill('31/07/2016');
   await again.press('Tab');

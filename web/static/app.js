@@ -84,7 +84,19 @@
   }
 
   // ---- the screen ------------------------------------------------------------
+  // Replacing the screen takes the focus from a box without the user leaving it.
+  let rendering = false;
+
   function show(html, opts) {
+    rendering = true;
+    try {
+      render(html, opts);
+    } finally {
+      rendering = false;
+    }
+  }
+
+  function render(html, opts) {
     const before = document.activeElement;
     const keepId = before && before.id && screen.contains(before) ? before.id : null;
     const caret = keepId && typeof before.selectionStart === 'number' ? before.selectionStart : null;
@@ -101,8 +113,10 @@
     toggleHome(!html);
     for (const [id, value] of Object.entries(typedMeanwhile)) {
       const el = document.getElementById(id);
-      if (!el || el.type === 'checkbox' || el.type === 'radio') continue;
-      if (el.value === opts.sent[id]) el.value = value;
+      if (!el) continue;
+      const ticked = el.type === 'checkbox' || el.type === 'radio';
+      if (ticked && el.checked === opts.sent[id]) el.checked = value;
+      else if (!ticked && el.value === opts.sent[id]) el.value = value;
     }
     document.dispatchEvent(new CustomEvent('htmx:load', { detail: { elt: screen } }));
     screen.querySelectorAll('.grid').forEach((g) => { if (scrolls[g.id]) g.scrollTop = scrolls[g.id]; });
@@ -305,6 +319,7 @@
   screen.addEventListener('focusout', (e) => {
     const form = activeForm();
     const el = e.target;
+    if (rendering || !el.isConnected) return;
     if (form && el.id && handles(form, el.id, 'lostfocus')) send({ type: 'lostfocus', control: el.id });
   });
 
