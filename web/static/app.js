@@ -1,6 +1,7 @@
 // The screens in the browser: every user action that a screen handles goes
 // to the server as an event; the answer is the screen as it now stands, or a
-// question the screen asks before it goes on.
+// question the screen asks before it goes on. After each swap of the screen
+// the page raises "htmx:load", the signal the validating boxes listen for.
 (() => {
   'use strict';
   const csrf = document.querySelector('meta[name="csrf"]').content;
