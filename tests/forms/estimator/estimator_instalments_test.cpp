@@ -12,7 +12,6 @@ namespace meridian::forms::estimator {
 namespace {
 
 using testing::blankCase;
-using testing::date;
 using testing::run;
 
 struct Row {
