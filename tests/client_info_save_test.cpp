@@ -112,6 +112,8 @@ TEST_P(ClientInfoSave, EachRefusalSaysWhyAndWritesNothing) {
        {{"Invalid PAN !", Icon::exclamation}}, "txtpan"},
       {"date that is no date", "F1", 2016, withTn(setText("txtdob", "31/02/2016")), {},
        {{"Invalid date. Enter date in dd/mm/yyyy.", Icon::information}}, "txtdob"},
+      {"date with letters", "F1", 2016, withTn(setText("txtdob", "ab/cd/efgh")), {},
+       {{"Invalid date. Enter date in dd/mm/yyyy.", Icon::information}}, "txtdob"},
       {"firm without a name", "F1", 2016, withTn(setText("txtnm", "   ")), {},
        {{"Please specify 'Name'.", Icon::information}}, "txtnm"},
       {"person without first or last name", "I1", 2016,
