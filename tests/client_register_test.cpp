@@ -100,37 +100,24 @@ TEST_P(ClientRegister, RefusedEntriesWriteNothing) {
     std::string message;
     std::string focus;
   };
+  auto named = [](const char* box, std::string text) {  // a person named "A", and one box typed
+    return [box, text](ui::Form& f) {
+      f["txtfnm"].text = "A";
+      f[box].text = text;
+    };
+  };
+  const std::string badCode = "A client code can not contain \\ / : .. or control characters.";
   const std::vector<Row> rows = {
-      {"code climbing out of the document folder",
-       [](ui::Form& f) {
-         f["txtcode"].text = "..";
-         f["txtfnm"].text = "A";
-       },
-       "A client code can not contain \\ / : .. or control characters.", "txtcode"},
-      {"code with a backslash",
-       [](ui::Form& f) {
-         f["txtcode"].text = "A\\B";
-         f["txtfnm"].text = "A";
-       },
-       "A client code can not contain \\ / : .. or control characters.", "txtcode"},
-      {"code already given",
-       [](ui::Form& f) {
-         f["txtcode"].text = "F1";
-         f["txtfnm"].text = "A";
-       },
-       "Client code F1 is already given to another client.", "txtcode"},
-      {"person without a name", [](ui::Form& f) { f["txtfnm"].text = ""; },
-       "Please specify 'First Name' or 'Last Name'.", "txtfnm"},
+      {"code climbing out of the document folder", named("txtcode", ".."), badCode, "txtcode"},
+      {"code with a backslash", named("txtcode", "A\\B"), badCode, "txtcode"},
+      {"code already given", named("txtcode", "F1"), "Client code F1 is already given to another client.", "txtcode"},
+      {"person without a name", named("txtfnm", ""), "Please specify 'First Name' or 'Last Name'.", "txtfnm"},
       {"firm without a name", [](ui::Form& f) { setStatus(f, "FIRM"); }, "Please specify 'Name'.", "txtnm"},
-      {"linked to a client that is no firm",
-       [](ui::Form& f) {
-         f["txtfnm"].text = "A";
-         f["txtlinkedto"].text = "C1";
-       },
-       "Client C1 is not a firm or a proprietorship.", "txtlinkedto"},
-      {"name longer than its box", [](ui::Form& f) { f["txtfnm"].text = std::string(80, 'Q'); },
+      {"linked to a client that is no firm", named("txtlinkedto", "C1"), "Client C1 is not a firm or a proprietorship.",
+       "txtlinkedto"},
+      {"name longer than its box", named("txtfnm", std::string(80, 'Q')),
        "'First Name' can not be longer than 76 characters.", "txtfnm"},
-      {"line break in a name", [](ui::Form& f) { f["txtfnm"].text = "A\nB"; },
+      {"line break in a name", named("txtfnm", "A\nB"),
        "'First Name' can not hold line breaks, tabs or other control characters.", "txtfnm"},
   };
   for (const auto& r : rows) {

@@ -46,7 +46,7 @@ TEST(IdentifierRules, Pan) {
          {"ABCPK1234DE", bad, Icon::exclamation},
          {"1BCPK1234D", bad, Icon::exclamation},
          {"ABCP11234D", bad, Icon::exclamation}});
-  for (char status : panStatusLetters) EXPECT_TRUE(validPan(std::string("ABC") + status + "K1234D")) << status;
+  for (char status : std::string("PCHFATBLJG")) EXPECT_TRUE(validPan(std::string("ABC") + status + "K1234D")) << status;
 
   // Finding the assessing officer needs a PAN's shape, not its status letter.
   check("PAN for the assessing officer", checkPanForAssessingOfficer,

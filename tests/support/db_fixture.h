@@ -17,7 +17,6 @@ class TestDatabase {
   db::Connection& conn() { return *conn_; }
   const std::string& url() const { return url_; }
   // Another connection to the same database (a second user, say).
-  std::unique_ptr<db::Connection> reconnect() const { return db::Connection::open(url_); }
   // Every row of a table as text, sorted: compare before and after a refused step.
   std::vector<std::string> dump(const std::string& table);
 

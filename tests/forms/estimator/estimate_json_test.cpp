@@ -1,12 +1,11 @@
 // `meridian estimate --json`: keys in and out, and refusal of bad input with
-// one line on standard error. Also the form's year list and check-box captions.
+// one line on standard error.
 #include <gtest/gtest.h>
 
 #include <sstream>
 
 #include <nlohmann/json.hpp>
 
-#include "forms/estimator/estimate.h"
 #include "forms/estimator/estimate_json.h"
 
 namespace meridian::forms::estimator {
@@ -100,35 +99,6 @@ TEST(EstimateJson, BadInputGivesOneLineAndNonZero) {
     ASSERT_FALSE(r.err.empty());
     EXPECT_EQ(r.err.find('\n'), r.err.size() - 1);
   }
-}
-
-TEST(EstimatorForm, YearListAndCaptions) {
-  const auto years = estimatorYearList();
-  ASSERT_EQ(years.size(), 13u);
-  EXPECT_EQ(years.front(), "2005-06");
-  EXPECT_EQ(years.back(), "2017-18");
-
-  const std::string turnover = "Total Turnover / Gross Receipt in the previous year 2014-15 does not exceed Rs. 5 Crore";
-  struct Box {
-    CheckBoxView view;
-    bool visible;
-    std::string caption;
-  } boxes[] = {
-      {compTaxRateCheckBox(2017, Status::Company), true, turnover},
-      {compTaxRateCheckBox(2016, Status::Company), false, ""},
-      {compTaxRateCheckBox(2017, Status::Firm), false, ""},
-      {resAssInStateCheckBox(2015), true, "Assessee in the State of Jammu && Kashmir"},
-      {resAssInStateCheckBox(2016), true, "Assessee in the State of Tamil Nadu or Union territory of Puducherry"},
-      {resAssInStateCheckBox(2014), false, ""},
-      {resAssInStateCheckBox(2017), false, ""},
-  };
-  for (const auto& b : boxes) {
-    EXPECT_EQ(b.view.visible, b.visible);
-    EXPECT_EQ(b.view.caption, b.caption);
-  }
-  EXPECT_EQ(bookProfitCaption(Status::Company), "Book Profit for MAT Calculation");
-  EXPECT_EQ(bookProfitCaption(Status::Huf), "Adjusted Total Income for AMT Calculation");
-  EXPECT_EQ(rebateCaption(5000), "After Rebate u/s 87A of Rs. 5000");
 }
 
 }  // namespace

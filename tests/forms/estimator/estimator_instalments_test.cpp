@@ -12,7 +12,6 @@ namespace meridian::forms::estimator {
 namespace {
 
 using testing::blankCase;
-using testing::date;
 using testing::run;
 
 struct Row {
@@ -77,14 +76,6 @@ const GridCase kGrids[] = {
        {"16/12 to 15/03", "15/03/2017", 25000, 0, 1000},
        {"16/03 to 31/03", "31/03/2017", 0, 0, 0}}},
      5050, 105050},
-    // Individual 2016, three instalments: 3 % of 30000, 3 % of 60000, 1 % of 100000.
-    {"individual 2016, three instalments", 2016, Status::Individual, 1000000, 28750, {0, 0, 0, 0, 0}, false,
-     {{{"Upto 15/06", "15/06/2015", 0, 0, 0},
-       {"16/06 to 15/09", "15/09/2015", 30000, 0, 900},
-       {"16/09 to 15/12", "15/12/2015", 30000, 0, 1800},
-       {"16/12 to 15/03", "15/03/2016", 40000, 0, 1000},
-       {"16/03 to 31/03", "31/03/2016", 0, 0, 0}}},
-     3700, 103700},
     // Tamil Nadu 2016: the December date becomes 31/12/2015 and the periods follow it.
     {"Tamil Nadu 2016", 2016, Status::Firm, 1000000, 9000, {0, 50000, 100000, 100000, 20000}, true,
      {{{"Upto 15/06", "15/06/2015", 0, 0, 0},

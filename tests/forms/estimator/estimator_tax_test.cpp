@@ -149,11 +149,8 @@ TEST(EstimatorTax, FiguresOfEachRule) {
 }
 
 TEST(EstimatorTax, RebateIsTheSmallerOfTaxAndTheYearsAmount) {
-  const YearRates& y2017 = *ratesFor(2017);
-  EXPECT_EQ(rebate87A(y2017, Status::Individual, 500000, 12500), 5000);
-  EXPECT_EQ(rebate87A(y2017, Status::Individual, 500000, 1500), 1500);
-  EXPECT_EQ(rebate87A(y2017, Status::Individual, 500010, 12500), 0);
-  EXPECT_EQ(rebate87A(*ratesFor(2016), Status::Individual, 400000, 12500), 2000);
+  // The year's amount, the income limit and 2016's 2000 are in the table above; here the tax is the smaller.
+  EXPECT_EQ(rebate87A(*ratesFor(2017), Status::Individual, 500000, 1500), 1500);
 }
 
 TEST(EstimatorTax, TotalIncomeFromTheHeads) {
