@@ -265,6 +265,8 @@
     const button = e.target.closest('button[data-ev]');
     if (button) {
       screen.querySelectorAll('ul.menu').forEach((m) => { m.hidden = true; });
+      // A mouse press already sent this click (see mousedown).
+      if (e.detail > 0 && pressed === button.id) { pressed = null; return; }
       if (handles(form, button.id, 'click')) send({ type: 'click', control: button.id });
       return;
     }
@@ -276,6 +278,20 @@
       selectRow(grid, tr);
       if (handles(form, grid.id, 'rowcolchange')) send({ type: 'rowcolchange', control: grid.id, row: Number(tr.dataset.row) });
     }
+  });
+
+  // Pressing a button takes the focus from the box being typed in, whose
+  // lostfocus may redraw the screen before the button is released: the click
+  // would then never happen. So a mouse press sends the click itself, queued
+  // after that lostfocus, as the desktop ran the box's LostFocus before the
+  // button's Click.
+  let pressed = null;
+  screen.addEventListener('mousedown', (e) => {
+    const form = activeForm();
+    const button = e.button === 0 && e.target.closest('button[data-ev]');
+    if (!form || !button || button.disabled || !handles(form, button.id, 'click')) return;
+    pressed = button.id;
+    setTimeout(() => send({ type: 'click', control: button.id }), 0);
   });
 
   screen.addEventListener('dblclick', (e) => {
