@@ -3,6 +3,9 @@ import assert from 'node:assert/strict';
 import { startPractice, signIn } from './helpers.mjs';
 
 let practice;
+
+// A person types slower than the screen answers: wait until no event is on its way.
+const idle = (page) => page.waitForFunction(() => document.getElementById('busy').hidden);
 before(async () => { practice = await startPractice(); });
 after(async () => { await practice.stop(); });
 
@@ -22,11 +25,13 @@ test('a new individual client with a corrected PAN is found in the list by its P
   assert.equal(await page.getAttribute('#dialog', 'data-icon'), 'exclamation');
   await page.click('#dialogOK');
   await page.waitForSelector('#dialog', { state: 'hidden' });
+  await idle(page);
   await page.fill('#txtpan', 'ABCPD1234F');
   await page.click('#cmdsave');
   await page.waitForFunction(() => document.querySelector('h1.caption').textContent === 'Client Register: NEW01');
   await page.click('#cmdback');
   await page.waitForSelector('#form_income');
+  await idle(page);
   await page.fill('#TxtS10', 'ABCPD1234F');
   await page.waitForFunction(() => document.querySelector('#lblRecCount').textContent === 'No. of Records : 1');
   // Typed letters arrive upper-cased, as every validating box upper-cases its keys.
