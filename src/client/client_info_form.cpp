@@ -13,6 +13,7 @@
 #include "host/status.h"
 #include "host/years.h"
 #include "suite/client_list_table.h"
+#include "host/text.h"
 
 namespace meridian::client {
 
@@ -92,17 +93,6 @@ namespace {
 
 const char* const masterQuestion = "Do you also want to Update Client's Master Information ?";
 const char* const emptyDate = "__/__/____";
-
-std::string trim(const std::string& s) {
-  const auto b = s.find_first_not_of(" \t");
-  if (b == std::string::npos) return "";
-  return s.substr(b, s.find_last_not_of(" \t") - b + 1);
-}
-
-std::string upper(std::string s) {
-  std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::toupper(c); });
-  return s;
-}
 
 std::string joinNames(std::initializer_list<std::string> parts) {
   std::string out;
@@ -280,7 +270,7 @@ void ClientInfoForm::wireEvents() {
   });
 }
 
-std::string ClientInfoForm::text(const std::string& name) { return trim((*this)[name].text); }
+std::string ClientInfoForm::text(const std::string& name) { return host::trimmed((*this)[name].text, host::kBlanksAndTabs); }
 bool ClientInfoForm::ticked(const std::string& name) {
   const auto& c = (*this)[name];
   return c.visible && c.value == 1;
@@ -300,7 +290,7 @@ bool ClientInfoForm::refuse(const std::string& control, const std::string& messa
 void ClientInfoForm::stateChanged(const std::string& stateBox, const std::string& pinBox, const std::string& countryBox) {
   if (!host::isStateOutsideIndia((*this)[stateBox].text)) return;
   (*this)[pinBox].text = host::pinOutsideIndia;
-  if (!countryBox.empty() && upper(text(countryBox)) == "INDIA") (*this)[countryBox].clear();
+  if (!countryBox.empty() && host::upperCase(text(countryBox)) == "INDIA") (*this)[countryBox].clear();
 }
 
 void ClientInfoForm::load() {
@@ -317,7 +307,7 @@ void ClientInfoForm::load() {
   individual_ = !owner.empty();
   status_ = individual_ ? owner.front().text("status") : (master.empty() ? base.STATUSR.get() : master.front().text("status"));
   if (individual_ && status_.empty()) status_ = "INDIVIDUAL";
-  const int cls = host::statusClass(upper(status_));
+  const int cls = host::statusClass(host::upperCase(status_));
   firm_ = cls == 2;
   company_ = cls == 3 || cls == 4;
 
@@ -364,8 +354,8 @@ void ClientInfoForm::load() {
     fillFromRow(m, true);
     (*this)["txtregno"].text = m.text("reg_no");
     if (firm_) {
-      const bool llp = m.text("llp") == "LLP_Y" || upper(m.text("status")).find("LIMITED LIABILITY") != std::string::npos ||
-                       (m.text("llp").empty() && !trim(m.text("reg_no")).empty());
+      const bool llp = m.text("llp") == "LLP_Y" || host::upperCase(m.text("status")).find("LIMITED LIABILITY") != std::string::npos ||
+                       (m.text("llp").empty() && !host::trimmed(m.text("reg_no"), host::kBlanksAndTabs).empty());
       llpMarker_ = llp ? "LLP_Y" : "LLP_N";
       mmr.caption = "Whether LLP ?";
       mmr.value = llp ? 1 : 0;
@@ -760,7 +750,7 @@ bool ClientInfoForm::listAddresses(int target) {
       for (size_t i = 0; i < r.size(); ++i) row.push_back(r.text(i));
       if (row[8] == "0") row[8].clear();
       bool empty = true;
-      for (size_t i = 2; i < row.size(); ++i) empty = empty && trim(row[i]).empty();
+      for (size_t i = 2; i < row.size(); ++i) empty = empty && host::trimmed(row[i], host::kBlanksAndTabs).empty();
       if (!empty) addressRows_.push_back(std::move(row));
     }
   };

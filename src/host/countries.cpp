@@ -5,18 +5,12 @@
 #include <cstdlib>
 
 #include "ui/control.h"
+#include "host/text.h"
 
 namespace meridian::host {
 namespace {
 
-std::string trimmedUpper(const std::string& s) {
-  size_t b = s.find_first_not_of(' ');
-  if (b == std::string::npos) return "";
-  size_t e = s.find_last_not_of(' ');
-  std::string t = s.substr(b, e - b + 1);
-  std::transform(t.begin(), t.end(), t.begin(), [](unsigned char c) { return std::toupper(c); });
-  return t;
-}
+std::string trimmedUpper(const std::string& s) { return upperCase(trimmed(s)); }
 
 }  // namespace
 

@@ -2,17 +2,12 @@
 
 #include <algorithm>
 #include <cctype>
+#include "host/text.h"
 
 namespace meridian::host {
 namespace {
 
-std::string trimmedUpper(const std::string& s) {
-  std::string t = s;
-  t.erase(0, t.find_first_not_of(" \t"));
-  t.erase(t.find_last_not_of(" \t") + 1);
-  std::transform(t.begin(), t.end(), t.begin(), [](unsigned char c) { return std::toupper(c); });
-  return t;
-}
+std::string trimmedUpper(const std::string& s) { return upperCase(trimmed(s, kBlanksAndTabs)); }
 
 }  // namespace
 

@@ -4,6 +4,7 @@
 #include <array>
 #include <cctype>
 #include <string_view>
+#include "host/text.h"
 
 namespace meridian::host {
 namespace {
@@ -34,14 +35,9 @@ constexpr std::array kClasses{
     Entry{"PUBLIC LTD.", 4}, Entry{"FOREIGN COMPANY", 4},
 };
 
-std::string upper(std::string s) {
-  std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::toupper(c); });
-  return s;
-}
-
 template <size_t N>
 int lookup(const std::array<Entry, N>& table, const std::string& text, int fallback) {
-  const std::string key = upper(text);
+  const std::string key = host::upperCase(text);
   for (const auto& e : table)
     if (e.text == key) return e.value;
   return fallback;

@@ -8,20 +8,10 @@
 #include <map>
 
 #include "suite/data_folder.h"
+#include "host/text.h"
 
 namespace meridian::reg {
 namespace {
-
-std::string trim(const std::string& s) {
-  size_t b = s.find_first_not_of(" \t\r\n");
-  if (b == std::string::npos) return "";
-  return s.substr(b, s.find_last_not_of(" \t\r\n") - b + 1);
-}
-
-std::string upper(std::string s) {
-  std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::toupper(c); });
-  return s;
-}
 
 }  // namespace
 
@@ -47,7 +37,7 @@ std::vector<std::string> readExclusions(const std::string& docPath, const std::s
   int number = 0;
   while (std::getline(in, line)) {
     ++number;
-    std::string code = trim(line);
+    std::string code = host::trimmed(line, host::kWhitespace);
     if (code.empty()) continue;
     if (!suite::safePathComponent(code)) {
       spdlog::warn("client list: {} line {} is not a client code; skipped", file, number);
@@ -89,7 +79,7 @@ std::vector<bool> hiddenColumns(const std::string& layout, size_t columnCount) {
     size_t start = 0;
     while (start <= text.size()) {
       size_t bar = text.find('|', start);
-      parts.push_back(trim(text.substr(start, bar == std::string::npos ? std::string::npos : bar - start)));
+      parts.push_back(host::trimmed(text.substr(start, bar == std::string::npos ? std::string::npos : bar - start), host::kWhitespace));
       if (bar == std::string::npos) break;
       start = bar + 1;
     }
@@ -105,14 +95,14 @@ std::vector<bool> hiddenColumns(const std::string& layout, size_t columnCount) {
     }
   };
   apply(kDefaultLayout, false);
-  if (!trim(layout).empty()) apply(layout, true);
+  if (!host::trimmed(layout, host::kWhitespace).empty()) apply(layout, true);
   return hidden;
 }
 
 bool searchMatches(const std::string& cell, const std::string& box, bool panColumn) {
   if (box.empty()) return true;
-  const std::string c = upper(cell);
-  const std::string b = upper(box);
+  const std::string c = host::upperCase(cell);
+  const std::string b = host::upperCase(box);
   if (panColumn && box.size() == 10) {
     // xxxXX0000x: the PAN as an acknowledgement attachment masks it.
     if (b.compare(0, 3, "XXX") == 0 && b[9] == 'X') return c.size() == 10 && c.compare(3, 6, b, 3, 6) == 0;

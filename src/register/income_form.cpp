@@ -10,16 +10,12 @@
 #include "client/client_info_form.h"
 #include "suite/client_register.h"
 #include "suite/data_folder.h"
+#include "host/text.h"
 
 namespace meridian::reg {
 namespace {
 
 constexpr int kLatestYear = 2017;
-
-std::string trimmed(const std::string& s) {
-  size_t b = s.find_first_not_of(' ');
-  return b == std::string::npos ? "" : s.substr(b, s.find_last_not_of(' ') - b + 1);
-}
 
 void fillYears(ui::Control& combo, int first, int selected) {
   combo.clear();
@@ -130,14 +126,14 @@ void IncomeForm::buildRegisterButtons() {
     host_.clientCtx().vt_RTCode_No = code;
     host_.clientCtx().vT_Year = host::yearOfEntry(entry);
     host_.returnCtx().Vt_ASS_YEAR = entry.substr(0, 7);
-    host_.base().STATUSR = trimmed(clients_->TextMatrix(clients_->selectedRow(), 2));
+    host_.base().STATUSR = host::trimmed(clients_->TextMatrix(clients_->selectedRow(), 2));
     host_.showMaximised(std::make_shared<client::ClientInfoForm>(host_));
   });
 }
 
 std::string IncomeForm::selectedCode() const {
   const int row = clients_->selectedRow();
-  return row < 0 ? "" : trimmed(clients_->TextMatrix(row, 0));
+  return row < 0 ? "" : host::trimmed(clients_->TextMatrix(row, 0));
 }
 
 void IncomeForm::activated() {
@@ -218,9 +214,9 @@ void IncomeForm::goBack() {
 void IncomeForm::clientChosen() {
   const int row = clients_->selectedRow();
   if (row < 0) return;
-  const std::string code = trimmed(clients_->TextMatrix(row, 0));
-  const std::string name = trimmed(clients_->TextMatrix(row, 1));
-  const std::string status = trimmed(clients_->TextMatrix(row, 2));
+  const std::string code = host::trimmed(clients_->TextMatrix(row, 0));
+  const std::string name = host::trimmed(clients_->TextMatrix(row, 1));
+  const std::string status = host::trimmed(clients_->TextMatrix(row, 2));
   if (code.empty() || status.empty()) return;
   host::Base& base = host_.base();
   if (!base.CheckClpass(code)) return;

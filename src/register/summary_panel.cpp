@@ -5,6 +5,7 @@
 #include "db/connection.h"
 #include "host/years.h"
 #include "register/client_list.h"
+#include "host/text.h"
 
 namespace meridian::reg {
 namespace {
@@ -16,11 +17,6 @@ bool isNumber(const std::string& t) {
   char* end = nullptr;
   std::strtod(t.c_str(), &end);
   return *end == '\0';
-}
-
-std::string trimmed(const std::string& s) {
-  size_t b = s.find_first_not_of(' ');
-  return b == std::string::npos ? "" : s.substr(b, s.find_last_not_of(' ') - b + 1);
 }
 
 }  // namespace
@@ -109,8 +105,8 @@ void SummaryPanel::setUp() {
 }
 
 std::optional<SummaryCondition> SummaryPanel::condition() {
-  return summaryCondition(form_["Combo1"].listIndex, form_["Combo2"].listIndex, trimmed(form_["Text2"].text),
-                          form_["Combo3"].listIndex, trimmed(form_["Text3"].text), form_["Option1"].value == 1);
+  return summaryCondition(form_["Combo1"].listIndex, form_["Combo2"].listIndex, host::trimmed(form_["Text2"].text),
+                          form_["Combo3"].listIndex, host::trimmed(form_["Text3"].text), form_["Option1"].value == 1);
 }
 
 void SummaryPanel::rebuildTempDisp() {
@@ -134,7 +130,7 @@ void SummaryPanel::rebuildTempDisp() {
     if (!wanted(r.text("code"))) continue;
     std::string name;
     for (const char* part : {"f_nm", "m_nm", "l_nm"}) {
-      std::string p = trimmed(r.text(part));
+      std::string p = host::trimmed(r.text(part));
       if (!p.empty()) name += (name.empty() ? "" : " ") + p;
     }
     conn.execute("insert into temp_disp (code_no, name, status) values (?, ?, ?)",

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include "host/text.h"
 
 namespace meridian::suite {
 namespace {
@@ -17,11 +18,6 @@ std::string joinNonEmpty(std::initializer_list<std::string> parts, const std::st
     out += t;
   }
   return out;
-}
-
-std::string upper(std::string s) {
-  std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::toupper(c); });
-  return s;
 }
 
 struct ListRow {
@@ -52,7 +48,7 @@ ListRow fromMainInfo(const db::Row& m) {
   r.code = m.text("code_no");
   r.name = m.text("nm");
   r.stat = m.text("status");
-  if (upper(r.stat) == "FIRM" && m.text("llp") == "LLP_Y") r.stat = "FIRM (Limited Liability)";
+  if (host::upperCase(r.stat) == "FIRM" && m.text("llp") == "LLP_Y") r.stat = "FIRM (Limited Liability)";
   r.dob = m.text("doi");
   r.addr = joinedAddress(m);
   r.email = m.text("email");
@@ -78,8 +74,8 @@ ListRow fromOwner(db::Connection& conn, const db::Row& o) {
 
 std::string relationName(const std::string& sex, const std::string& fatherName) {
   if (fatherName.empty()) return "";
-  if (upper(fatherName).rfind("W/O ", 0) == 0) return fatherName;
-  return (upper(sex) == "FEMALE" ? "D/o " : "S/o ") + fatherName;
+  if (host::upperCase(fatherName).rfind("W/O ", 0) == 0) return fatherName;
+  return (host::upperCase(sex) == "FEMALE" ? "D/o " : "S/o ") + fatherName;
 }
 
 std::string joinedAddress(const db::Row& row) {

@@ -11,6 +11,7 @@
 #include "host/states.h"
 #include "suite/client_list_table.h"
 #include "suite/data_folder.h"
+#include "host/text.h"
 
 namespace meridian::suite {
 
@@ -55,24 +56,13 @@ const std::vector<RegisterField>& registerFields() {
   return fields;
 }
 
-std::string upper(std::string s) {
-  std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::toupper(c); });
-  return s;
-}
-
-std::string trim(const std::string& s) {
-  const auto b = s.find_first_not_of(" \t");
-  if (b == std::string::npos) return "";
-  return s.substr(b, s.find_last_not_of(" \t") - b + 1);
-}
-
 bool allDigits(const std::string& s) {
   return !s.empty() && std::all_of(s.begin(), s.end(), [](unsigned char c) { return std::isdigit(c); });
 }
 
 // Statuses a person may be linked under: the firm's partners, the proprietor.
 std::string linkedStatusFor(const std::string& parentStatus) {
-  const std::string s = upper(parentStatus);
+  const std::string s = host::upperCase(parentStatus);
   if (s == "FIRM" || s == "FIRM (LIMITED LIABILITY)") return "PARTNER";
   if (s == "PROPRIETORSHIP") return "PROPRIETOR";
   return "";
@@ -85,7 +75,7 @@ std::string clientName(db::Connection& conn, const std::string& code) {
   if (o.empty()) return "";
   std::string name;
   for (size_t i = 0; i < 3; ++i)
-    if (!trim(o.front().text(i)).empty()) name += (name.empty() ? "" : " ") + trim(o.front().text(i));
+    if (!host::trimmed(o.front().text(i), host::kBlanksAndTabs).empty()) name += (name.empty() ? "" : " ") + host::trimmed(o.front().text(i), host::kBlanksAndTabs);
   return name;
 }
 
@@ -148,7 +138,7 @@ const std::vector<std::string>& clientStatuses() {
 }
 
 bool isPersonStatus(const std::string& status) {
-  const std::string s = upper(trim(status));
+  const std::string s = host::upperCase(host::trimmed(status, host::kBlanksAndTabs));
   return s == "INDIVIDUAL" || s == "PARTNER" || s == "PROPRIETOR";
 }
 
@@ -200,7 +190,7 @@ ClientRegisterForm::ClientRegisterForm(host::Component& host, std::string code)
   });
 }
 
-std::string ClientRegisterForm::text(const std::string& name) { return trim((*this)[name].text); }
+std::string ClientRegisterForm::text(const std::string& name) { return host::trimmed((*this)[name].text, host::kBlanksAndTabs); }
 
 bool ClientRegisterForm::refuse(const std::string& control, const std::string& message, ui::Icon icon) {
   dialogs().show({message, "", icon});
