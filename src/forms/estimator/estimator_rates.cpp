@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "host/years.h"
+#include "common/years.h"
 
 namespace meridian::forms::estimator {
 namespace {
@@ -221,7 +221,7 @@ std::vector<int> supportedYears() {
 
 std::vector<std::string> assessmentYearTexts() {
   std::vector<std::string> out;
-  for (const auto& r : kYears) out.push_back(host::assessmentYearText(r.year));
+  for (const auto& r : kYears) out.push_back(assessmentYearText(r.year));
   return out;
 }
 
