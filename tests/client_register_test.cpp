@@ -25,7 +25,7 @@ class ClientRegister : public SessionTest {
   ui::ScriptedDialogs& dialogs() { return *s_.dialogs; }
 
   std::shared_ptr<suite::ClientRegisterForm> open(const std::string& code) {
-    return std::dynamic_pointer_cast<suite::ClientRegisterForm>(suite::openClientRegister(comp(), code));
+    return std::dynamic_pointer_cast<suite::ClientRegisterForm>(comp().open("frmclreg", {.code = code}));
   }
   static void setStatus(ui::Form& f, const std::string& status) {
     f["cbostatus"].selectText(status);

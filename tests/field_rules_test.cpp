@@ -6,10 +6,10 @@
 #include <fstream>
 #include <nlohmann/json.hpp>
 
-#include "client/field_rules.h"
 #include "ui/control.h"
+#include "ui/field_rules.h"
 
-namespace meridian::client {
+namespace meridian::ui::vtxt {
 namespace {
 
 using nlohmann::json;
@@ -136,4 +136,4 @@ TEST(FieldRules, CharactersBeyondAsciiCountOnce) {
 }
 
 }  // namespace
-}  // namespace meridian::client
+}  // namespace meridian::ui::vtxt

@@ -4,22 +4,29 @@
 #include <cctype>
 #include <map>
 
-#include "client/field_rules.h"
-#include "client/identifier_rules.h"
 #include "client/year_options.h"
 #include "common/text.h"
 #include "common/years.h"
 #include "db/connection.h"
 #include "host/countries.h"
+#include "host/identifier_rules.h"
+#include "host/screen_registry.h"
 #include "host/states.h"
 #include "host/status.h"
 #include "suite/client_list_table.h"
 
 namespace meridian::client {
 
+using host::checkAadhaar;
+using host::checkClientPan;
+using host::checkEmail;
+using host::checkPanForAssessingOfficer;
+using host::checkRegistrationNo;
+using host::registrationKindForLabel;
 using ui::ControlKind;
 using ui::EventType;
 using ui::Icon;
+namespace messages = host::messages;
 
 const std::vector<FieldDef>& clientInfoFields() {
   static const std::vector<FieldDef> fields = {
@@ -66,33 +73,9 @@ const std::vector<FieldDef>& clientInfoFields() {
   return fields;
 }
 
-BoxCheck recheckBox(const ui::Control& box, const std::string& label) {
-  BoxCheck out;
-  const FieldProps props = FieldProps::of(box);
-  auto r = validateWholeText(props, box.text);
-  if (r.accepted) {
-    const auto b = r.text.find_first_not_of(' ');
-    out.text = b == std::string::npos ? "" : r.text.substr(b, r.text.find_last_not_of(' ') - b + 1);
-    return out;
-  }
-  out.accepted = false;
-  if (r.message) {
-    out.message = *r.message;  // the box's own words, in its plain message box
-    return out;
-  }
-  out.icon = ui::Icon::information;
-  const auto chars = decodeUtf8(box.text);
-  if (r.refusedAt < chars.size() && chars[r.refusedAt] < U' ')
-    out.message = "'" + label + "' can not hold line breaks, tabs or other control characters.";
-  else  // the box takes one character past its MaxLength, as the desktop box did
-    out.message = "'" + label + "' can not be longer than " + std::to_string(props.maxLength + 1) + " characters.";
-  return out;
-}
-
 namespace {
 
 const char* const masterQuestion = "Do you also want to Update Client's Master Information ?";
-const char* const emptyDate = "__/__/____";
 
 std::string joinNames(std::initializer_list<std::string> parts) {
   std::string out;
@@ -141,7 +124,8 @@ void upsert(db::Connection& conn, const std::string& table, const std::vector<st
 
 }  // namespace
 
-ClientInfoForm::ClientInfoForm(host::Component& host) : ui::Form("frmsetup2", "General Information"), host_(host) {
+ClientInfoForm::ClientInfoForm(host::Component& host)
+    : host::Screen(host.base(), "frmsetup2", "General Information"), host_(host) {
   build();
   wireEvents();
 }
@@ -156,7 +140,7 @@ void ClientInfoForm::build() {
   // Numbers that are identifiers take digits only, no signs.
   for (const char* n : {"txtpin", "txtoffpin", "txtmobile", "txtaadhaar"}) (*this)[n].exclude = "+-";
   add(ControlKind::label, "lbldob", "DATE OF BIRTH", "fraPersonal");
-  add(ControlKind::dateBox, "txtdob", "", "fraPersonal").mask = emptyDate;
+  addDateBox("txtdob", "", "fraPersonal");
   add(ControlKind::label, "lblregno", "Registration No.", "fraPersonal");
   auto& sex = add(ControlKind::comboBox, "cbosex", "Sex", "fraPersonal");
   sex.items = {"MALE", "FEMALE"};
@@ -205,9 +189,7 @@ void ClientInfoForm::wireEvents() {
   on("cmdaddr1", EventType::click, [this](ui::Event&) { listAddresses(1); });
   on("cmdaddr2", EventType::click, [this](ui::Event&) { listAddresses(2); });
   on("vsAddr", EventType::dblClick, [this](ui::Event& e) { takeAddress(e.row); });
-  on("cmdback", EventType::click, [this](ui::Event&) {
-    if (desktop()) desktop()->close(*this);
-  });
+  on("cmdback", EventType::click, [this](ui::Event&) { close(); });
   on("cbostate", EventType::change, [this](ui::Event&) { stateChanged("cbostate", "txtpin", "cbocountry"); });
   on("cbooffstate", EventType::change, [this](ui::Event&) { stateChanged("cbooffstate", "txtoffpin", ""); });
 
@@ -217,32 +199,32 @@ void ClientInfoForm::wireEvents() {
   });
   on("cmdaadhaarV", EventType::click, [this, &base](ui::Event&) {
     if (text("txtaadhaar").empty() || checkAadhaar(text("txtaadhaar"))) {
-      refuse("txtaadhaar", std::string(messages::aadhaar), Icon::information);
+      refuse(std::string(messages::aadhaar), "txtaadhaar");
       return;
     }
     base.VerifyAadhaar(code_, text("txtaadhaar"));
   });
   on("cmdLLPIN_CIN", EventType::click, [this, &base](ui::Event&) {
     if (text("txtregno").empty()) {
-      refuse("txtregno", "Please specify '" + (*this)["lblregno"].caption + "'", Icon::information);
+      refuse("Please specify '" + (*this)["lblregno"].caption + "'", "txtregno");
       return;
     }
     base.VerifyNameAsPerMCA(text("txtregno"), clientName());
   });
   on("cmdNameLoginITD", EventType::click, [this, &base](ui::Event&) {
     if (text("txtpan").empty()) {
-      refuse("txtpan", "Please specify PAN !", Icon::information);
+      refuse("Please specify PAN !", "txtpan");
       return;
     }
     base.VerifyNameAsPerLoginITD(code_, text("txtpan"), text("txtdob"));
   });
   on("cmdPrefillITD", EventType::click, [this, &base](ui::Event&) {
     if (text("txtpan").empty()) {
-      refuse("txtpan", "Please specify PAN !", Icon::information);
+      refuse("Please specify PAN !", "txtpan");
       return;
     }
-    if (text("txtdob").empty() || text("txtdob") == emptyDate) {
-      refuse("txtdob", "Please specify Date of Birth !", Icon::information);
+    if (isBlankDateBox(text("txtdob"))) {
+      refuse("Please specify Date of Birth !", "txtdob");
       return;
     }
     for (const auto& [field, value] : base.PrefillAsPerLoginITD(code_, text("txtpan"), text("txtdob"))) {
@@ -251,10 +233,7 @@ void ClientInfoForm::wireEvents() {
     }
   });
   on("cmdWard", EventType::click, [this, &base](ui::Event&) {
-    if (client::refuse(dialogs(), checkPanForAssessingOfficer(text("txtpan")))) {
-      focus = "txtpan";
-      return;
-    }
+    if (refused(checkPanForAssessingOfficer(text("txtpan")), "txtpan")) return;
     auto ao = base.KnowYourAO(code_, text("txtpan"));
     if (ao.size() == 4) {
       (*this)["txtareacd"].text = ao[0];
@@ -270,7 +249,6 @@ void ClientInfoForm::wireEvents() {
   });
 }
 
-std::string ClientInfoForm::text(const std::string& name) { return trimmed((*this)[name].text, kBlanksAndTabs); }
 bool ClientInfoForm::ticked(const std::string& name) {
   const auto& c = (*this)[name];
   return c.visible && c.value == 1;
@@ -279,12 +257,6 @@ bool ClientInfoForm::ticked(const std::string& name) {
 std::string ClientInfoForm::clientName() {
   if (individual_) return joinNames({text("txtfnm"), text("txtmnm"), text("txtlnm")});
   return text("txtnm");
-}
-
-bool ClientInfoForm::refuse(const std::string& control, const std::string& message, Icon icon) {
-  dialogs().show({message, "", icon});
-  focus = control;
-  return false;
 }
 
 void ClientInfoForm::stateChanged(const std::string& stateBox, const std::string& pinBox, const std::string& countryBox) {
@@ -369,7 +341,7 @@ void ClientInfoForm::load() {
   (*this)["txtregno"].visible = hasRegNo;
   (*this)["lblregno"].visible = hasRegNo;
   (*this)["cmdLLPIN_CIN"].visible = hasRegNo;
-  if ((*this)["txtdob"].text.empty()) (*this)["txtdob"].text = emptyDate;
+  showDate("txtdob", (*this)["txtdob"].text);
 
   // 4. The year row, or the master's address and officer fields without one; the office.
   auto yearRow = conn.query("SELECT * FROM new_tab WHERE code_no = ? AND ass_year = ?", {rtCode_, std::to_string(year_)});
@@ -511,40 +483,32 @@ bool ClientInfoForm::save() {
   // may bring texts the page never let through.
   Checked v;
   for (const auto& f : clientInfoFields()) {
-    const auto& c = (*this)[f.name];
-    if (!c.visible) continue;
-    auto r = recheckBox(c, f.label);
-    if (!r.accepted) return refuse(f.name, r.message, r.icon);
-    v.t[f.name] = r.text;
+    if (!(*this)[f.name].visible) continue;
+    auto checked = checkedText(f.name, f.label);
+    if (!checked) return false;
+    v.t[f.name] = *checked;
   }
   for (const char* combo : {"cbosex", "cbomatst", "cmbnat", "cbocountry", "cboAddO"}) v.t[combo] = text(combo);
-  if (client::refuse(d, checkEmail(v["txtemail"]))) return (focus = "txtemail", false);
-  if (client::refuse(d, checkAadhaar(v["txtaadhaar"]))) return (focus = "txtaadhaar", false);
+  if (refused(checkEmail(v["txtemail"]), "txtemail") || refused(checkAadhaar(v["txtaadhaar"]), "txtaadhaar"))
+    return false;
 
   // 1. PAN.
-  if (client::refuse(d, checkClientPan(v["txtpan"]))) return (focus = "txtpan", false);
+  if (refused(checkClientPan(v["txtpan"]), "txtpan")) return false;
   // 2. Date of birth or incorporation.
-  std::string date = text("txtdob");
-  if (date == emptyDate) date.clear();
-  if (!date.empty()) {
-    try {
-      date = base.ConvertDate(date);
-    } catch (const std::exception&) {  // letters where digits belong
-      date.clear();
-    }
-    if (date.empty()) return refuse("txtdob", "Invalid date. Enter date in dd/mm/yyyy.", Icon::information);
-  }
+  const auto typedDob = typedDate("txtdob");
+  if (!typedDob) return false;
+  const std::string date = *typedDob;
   // 3. Name.
   if (individual_) {
     if (v["txtfnm"].empty() && v["txtlnm"].empty())
-      return refuse("txtfnm", "Please specify 'First Name' or 'Last Name'.", Icon::information);
+      return refuse("Please specify 'First Name' or 'Last Name'.", "txtfnm");
   } else if (v["txtnm"].empty()) {
-    return refuse("txtnm", "Please specify 'Name'.", Icon::information);
+    return refuse("Please specify 'Name'.", "txtnm");
   }
   // 4. LLPIN or CIN.
   if ((*this)["txtregno"].visible &&
-      client::refuse(d, checkRegistrationNo(registrationKindForLabel((*this)["lblregno"].caption), v["txtregno"])))
-    return (focus = "txtregno", false);
+      refused(checkRegistrationNo(registrationKindForLabel((*this)["lblregno"].caption), v["txtregno"]), "txtregno"))
+    return false;
   // 5. A PAN that another client holds.
   const std::string pan = v["txtpan"];
   if (pan != loadedPan_ && pan.size() == 10) {
@@ -557,7 +521,7 @@ bool ClientInfoForm::save() {
   auto opt1 = yearOption(1, year_);
   auto opt2 = yearOption(2, year_);
   if (opt1 && opt2 && ticked("chkResAssInState1") && ticked("chkResAssInState2"))
-    return refuse("chkResAssInState1", "Both '" + opt1->caption + "' & '" + opt2->caption + "' can not be selected.",
+    return refuse("Both '" + opt1->caption + "' & '" + opt2->caption + "' can not be selected.", "chkResAssInState1",
                   Icon::exclamation);
   for (const auto& [opt, box] : {std::pair{opt1, "chkResAssInState1"}, std::pair{opt2, "chkResAssInState2"}}) {
     if (!opt) continue;
@@ -574,9 +538,8 @@ bool ClientInfoForm::save() {
     const std::string caption = (*this)["cboREQEFL"].caption;
     for (const char* other : {"chk92E", "chkaudit", "chkResAssInState2"}) {
       if (!ticked(other)) continue;
-      return refuse("cboREQEFL",
-                    "'" + caption + "' should not be selected where '" + (*this)[other].caption + "' is selected.",
-                    Icon::exclamation);
+      return refuse("'" + caption + "' should not be selected where '" + (*this)[other].caption + "' is selected.",
+                    "cboREQEFL", Icon::exclamation);
     }
   }
   // 8. The domestic company's turnover option against the previous year's turnover.
@@ -785,5 +748,12 @@ void ClientInfoForm::takeAddress(int row) {
   (*this)["fraAddrList"].visible = false;
   addressTarget_ = 0;
 }
+
+namespace {
+
+const host::ScreenRegistration registered{
+    {.name = "frmsetup2", .make = [](host::Component& c) { return std::make_shared<ClientInfoForm>(c); }}};
+
+}  // namespace
 
 }  // namespace meridian::client

@@ -124,4 +124,8 @@ void writeInstalments(db::Connection& conn, int year, const std::array<std::stri
   tx.commit();
 }
 
+namespace {
+const db::MigrationRegistration registered{dueDateMigrations};
+}  // namespace
+
 }  // namespace meridian::reg

@@ -2,9 +2,9 @@
 
 #include <spdlog/spdlog.h>
 
-#include "client/identifier_rules.h"
 #include "common/dates.h"
 #include "common/text.h"
+#include "host/identifier_rules.h"
 #include "host/states.h"
 #include "suite/client_list_screens.h"
 #include "ui/form.h"
@@ -103,7 +103,7 @@ std::string BaseImpl::CheckForDupClWithPAN(const std::string& code, const std::s
   return desktop_.dialogs().yesNo(text, "Duplicate PAN", ui::Answer::no, ui::Icon::exclamation) ? "Y" : "N";
 }
 
-bool BaseImpl::ValidPan(const std::string& pan) { return client::validPan(pan); }
+bool BaseImpl::ValidPan(const std::string& pan) { return host::validPan(pan); }
 
 void BaseImpl::loadstatelist(ui::Control& combo) {
   combo.clear();

@@ -14,7 +14,7 @@ std::string layoutSetting(const std::vector<bool>& hidden) {
   return out;
 }
 
-ClientListSetupForm::ClientListSetupForm(host::Base& base) : ui::Form("frmClListSetup", "Client List Setup"), base_(base) {
+ClientListSetupForm::ClientListSetupForm(host::Base& base) : host::Screen(base, "frmClListSetup", "Client List Setup") {
   add(ui::ControlKind::frame, "famcols", "Columns shown");
   const auto& titles = reg::defaultColumnTitles();
   for (size_t c = 0; c < titles.size(); ++c) add(ui::ControlKind::checkBox, "chkcol" + std::to_string(c), titles[c], "famcols");
@@ -23,10 +23,7 @@ ClientListSetupForm::ClientListSetupForm(host::Base& base) : ui::Form("frmClList
   add(ui::ControlKind::button, "cmdok", "&OK");
   add(ui::ControlKind::button, "cmdcancel", "&Cancel");
   on("cmdok", ui::EventType::click, [this](ui::Event&) { save(); });
-  on("cmdcancel", ui::EventType::click, [this](ui::Event&) { desktop()->close(*this); });
-  on("", ui::EventType::keyDown, [this](ui::Event& e) {
-    if (e.key == ui::keys::escape) desktop()->close(*this);
-  });
+  on("cmdcancel", ui::EventType::click, [this](ui::Event&) { close(); });
 }
 
 void ClientListSetupForm::load() {
@@ -45,11 +42,11 @@ void ClientListSetupForm::save() {
   for (size_t c = 0; c < 3; ++c) hidden[c] = false;
   base_.SaveSettingINI("Settings", "ClList", layoutSetting(hidden));
   base_.SaveSettingINI("Settings", "ClFrozen", (*this)["cbofrozen"].text.empty() ? "0" : (*this)["cbofrozen"].text);
-  desktop()->close(*this);
+  close();
 }
 
 ClientListSelectionForm::ClientListSelectionForm(host::Base& base, std::string moduleCode)
-    : ui::Form("frmClListSelection", "Client List Selection"), base_(base), module_(std::move(moduleCode)) {
+    : host::Screen(base, "frmClListSelection", "Client List Selection"), module_(std::move(moduleCode)) {
   add(ui::ControlKind::label, "lblmodule");
   add(ui::ControlKind::comboBox, "cbogroup", "Group");
   add(ui::ControlKind::comboBox, "cbostatus", "Status");
@@ -58,10 +55,7 @@ ClientListSelectionForm::ClientListSelectionForm(host::Base& base, std::string m
   add(ui::ControlKind::button, "cmdcancel", "&Cancel");
   on("cmdapply", ui::EventType::click, [this](ui::Event&) { apply(false); });
   on("cmdall", ui::EventType::click, [this](ui::Event&) { apply(true); });
-  on("cmdcancel", ui::EventType::click, [this](ui::Event&) { desktop()->close(*this); });
-  on("", ui::EventType::keyDown, [this](ui::Event& e) {
-    if (e.key == ui::keys::escape) desktop()->close(*this);
-  });
+  on("cmdcancel", ui::EventType::click, [this](ui::Event&) { close(); });
 }
 
 void ClientListSelectionForm::load() {
@@ -107,7 +101,7 @@ void ClientListSelectionForm::apply(bool showAll) {
   }
   // Replaced whole, so a failure never leaves half a list.
   std::filesystem::rename(partial, path);
-  desktop()->close(*this);
+  close();
 }
 
 }  // namespace meridian::suite

@@ -5,11 +5,11 @@
 #include <map>
 #include <set>
 
-#include "client/client_info_form.h"
-#include "client/identifier_rules.h"
 #include "common/paths.h"
 #include "common/text.h"
 #include "db/connection.h"
+#include "host/identifier_rules.h"
+#include "host/screen_registry.h"
 #include "host/states.h"
 #include "suite/client_list_table.h"
 #include "suite/data_folder.h"
@@ -152,8 +152,8 @@ std::string nextClientCode(db::Connection& conn) {
   return std::to_string(highest + 1);
 }
 
-ClientRegisterForm::ClientRegisterForm(host::Component& host, std::string code)
-    : ui::Form("frmclreg", "Client Register"), host_(host), code_(std::move(code)) {
+ClientRegisterForm::ClientRegisterForm(host::Component& host)
+    : host::Screen(host.base(), "frmclreg", "Client Register"), host_(host) {
   auto& status = add(ControlKind::comboBox, "cbostatus", "Status");
   status.items = clientStatuses();
   for (const auto& f : registerFields()) {
@@ -163,7 +163,7 @@ ClientRegisterForm::ClientRegisterForm(host::Component& host, std::string code)
   }
   for (const char* n : {"txtpin", "txtmobile"}) (*this)[n].exclude = "+-";
   add(ControlKind::label, "lbldob", "DATE OF BIRTH");
-  add(ControlKind::dateBox, "txtdob").mask = "__/__/____";
+  addDateBox("txtdob");
   add(ControlKind::comboBox, "cbosex", "Sex").items = {"MALE", "FEMALE"};
   add(ControlKind::button, "cmdsave", "&Save");
   add(ControlKind::button, "cmddelete", "&Delete");
@@ -171,17 +171,15 @@ ClientRegisterForm::ClientRegisterForm(host::Component& host, std::string code)
 
   on("cmdsave", EventType::click, [this](ui::Event&) { save(); });
   on("cmddelete", EventType::click, [this](ui::Event&) {
-    if (!code_.empty() && deleteClient(host_, code_) && desktop()) desktop()->close(*this);
+    if (!code_.empty() && deleteClient(host_, code_)) close();
   });
-  on("cmdback", EventType::click, [this](ui::Event&) {
-    if (desktop()) desktop()->close(*this);
-  });
+  on("cmdback", EventType::click, [this](ui::Event&) { close(); });
   // Identifiers are checked as the user leaves them; a refusal keeps the focus there.
   on("txtpan", EventType::lostFocus, [this](ui::Event&) {
-    if (client::refuse(dialogs(), client::checkClientPan(text("txtpan")))) focus = "txtpan";
+    refused(host::checkClientPan(text("txtpan")), "txtpan");
   });
   on("txtemail", EventType::lostFocus, [this](ui::Event&) {
-    if (client::refuse(dialogs(), client::checkEmail(text("txtemail")))) focus = "txtemail";
+    refused(host::checkEmail(text("txtemail")), "txtemail");
   });
   on("cbostatus", EventType::change, [this](ui::Event&) {
     person_ = isPersonStatus(text("cbostatus"));
@@ -191,18 +189,11 @@ ClientRegisterForm::ClientRegisterForm(host::Component& host, std::string code)
   });
 }
 
-std::string ClientRegisterForm::text(const std::string& name) { return trimmed((*this)[name].text, kBlanksAndTabs); }
-
-bool ClientRegisterForm::refuse(const std::string& control, const std::string& message, ui::Icon icon) {
-  dialogs().show({message, "", icon});
-  focus = control;
-  return false;
-}
 
 void ClientRegisterForm::load() {
   auto& conn = host_.base().DbObj();
   host_.base().loadstatelist((*this)["cbostate"]);
-  (*this)["txtdob"].text = "__/__/____";
+  showDate("txtdob", "");
   ui::Event e;
   e.control = "cbostatus";
   e.type = EventType::change;
@@ -232,10 +223,10 @@ void ClientRegisterForm::load() {
     (*this)["txtlinkedto"].text = row->text("code_no");
     (*this)["txtmobile"].text = row->text("mobile");
     (*this)["cbosex"].selectText(row->text("sex"));
-    if (!row->text("dob").empty()) (*this)["txtdob"].text = row->text("dob");
+    showDate("txtdob", row->text("dob"));
   } else {
     (*this)["txtmobile"].text = row->text("phone4");
-    if (!row->text("doi").empty()) (*this)["txtdob"].text = row->text("doi");
+    showDate("txtdob", row->text("doi"));
   }
   (*this)["cbostate"].selectText(row->text("state"));
   (*this)["txtpin"].text = row->text("pin") == "0" ? "" : row->text("pin");
@@ -245,22 +236,20 @@ void ClientRegisterForm::load() {
 bool ClientRegisterForm::save() {
   auto& base = host_.base();
   auto& conn = base.DbObj();
-  auto& d = dialogs();
   const std::string status = text("cbostatus");
   if (status.empty() || (!isPersonStatus(status) && std::find(clientStatuses().begin(), clientStatuses().end(), status) ==
                                                         clientStatuses().end()))
-    return refuse("cbostatus", "Please select the 'Status'.");
+    return refuse("Please select the 'Status'.", "cbostatus");
   const bool person = isPersonStatus(status);
 
   std::map<std::string, std::string> v;
   for (const auto& f : registerFields()) {
-    const auto& c = (*this)[f.name];
     if (!(person ? f.person : f.other)) continue;
-    auto r = client::recheckBox(c, f.label);
-    if (!r.accepted) return refuse(f.name, r.message, r.icon);
-    v[f.name] = r.text;
+    auto checked = checkedText(f.name, f.label);
+    if (!checked) return false;
+    v[f.name] = *checked;
   }
-  if (client::refuse(d, client::checkEmail(v["txtemail"]))) return (focus = "txtemail", false);
+  if (refused(host::checkEmail(v["txtemail"]), "txtemail")) return false;
 
   const bool isNew = code_.empty();
   std::string code = isNew ? v["txtcode"] : code_;
@@ -268,39 +257,32 @@ bool ClientRegisterForm::save() {
     if (code.empty()) code = nextClientCode(conn);
     // Client codes name folders under the document folder.
     if (!safePathComponent(code))
-      return refuse("txtcode", "A client code can not contain \\ / : .. or control characters.");
+      return refuse("A client code can not contain \\ / : .. or control characters.", "txtcode");
     if (conn.exists("SELECT 1 FROM main_info1 WHERE code_no = ?", {code}) ||
         conn.exists("SELECT 1 FROM owner1 WHERE code = ?", {code}))
-      return refuse("txtcode", "Client code " + code + " is already given to another client.");
+      return refuse("Client code " + code + " is already given to another client.", "txtcode");
   } else {
     const bool wasPerson = conn.exists("SELECT 1 FROM owner1 WHERE code = ?", {code});
     if (wasPerson != person)
-      return refuse("cbostatus", "The status of client " + code + " can not change between an individual and other statuses.");
+      return refuse("The status of client " + code + " can not change between an individual and other statuses.", "cbostatus");
   }
   if (person) {
     if (v["txtfnm"].empty() && v["txtlnm"].empty())
-      return refuse("txtfnm", "Please specify 'First Name' or 'Last Name'.");
+      return refuse("Please specify 'First Name' or 'Last Name'.", "txtfnm");
   } else if (v["txtnm"].empty()) {
-    return refuse("txtnm", "Please specify 'Name'.");
+    return refuse("Please specify 'Name'.", "txtnm");
   }
-  if (client::refuse(d, client::checkClientPan(v["txtpan"]))) return (focus = "txtpan", false);
-  std::string date = text("txtdob");
-  if (date == "__/__/____") date.clear();
-  if (!date.empty()) {
-    try {
-      date = base.ConvertDate(date);
-    } catch (const std::exception&) {  // letters where digits belong
-      date.clear();
-    }
-    if (date.empty()) return refuse("txtdob", "Invalid date. Enter date in dd/mm/yyyy.");
-  }
+  if (refused(host::checkClientPan(v["txtpan"]), "txtpan")) return false;
+  const auto typedDob = typedDate("txtdob");
+  if (!typedDob) return false;
+  const std::string date = *typedDob;
   std::string personStatus = "INDIVIDUAL";
   const std::string linkedTo = person ? v["txtlinkedto"] : "";
   if (!linkedTo.empty()) {
-    if (linkedTo == code) return refuse("txtlinkedto", "A client can not be linked to itself.");
+    if (linkedTo == code) return refuse("A client can not be linked to itself.", "txtlinkedto");
     personStatus = linkedStatusFor(conn.scalar("SELECT status FROM main_info1 WHERE code_no = ?", {linkedTo}));
     if (personStatus.empty())
-      return refuse("txtlinkedto", "Client " + linkedTo + " is not a firm or a proprietorship.");
+      return refuse("Client " + linkedTo + " is not a firm or a proprietorship.", "txtlinkedto");
   }
   const std::string pan = v["txtpan"];
   if (pan.size() == 10 && pan != loadedPan_ && base.CheckForDupClWithPAN(code, pan) == "N")
@@ -356,12 +338,6 @@ bool ClientRegisterForm::save() {
   return true;
 }
 
-std::shared_ptr<ui::Form> openClientRegister(host::Component& host, const std::string& code) {
-  auto form = std::make_shared<ClientRegisterForm>(host, code);
-  host.showMaximised(form);
-  return form;
-}
-
 bool deleteClient(host::Component& host, const std::string& code) {
   auto& conn = host.base().DbObj();
   auto& d = host.desktop().dialogs();
@@ -395,5 +371,12 @@ bool deleteClient(host::Component& host, const std::string& code) {
   if (host.base().vLstSelClCode.get() == code) host.base().vLstSelClCode = "";
   return true;
 }
+
+namespace {
+
+const host::ScreenRegistration registered{
+    {.name = "frmclreg", .make = [](host::Component& c) { return std::make_shared<ClientRegisterForm>(c); }}};
+
+}  // namespace
 
 }  // namespace meridian::suite

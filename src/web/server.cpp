@@ -12,9 +12,9 @@
 #include <nlohmann/json.hpp>
 
 #include "common/embedded_files.h"
-#include "forms/revcalc_form.h"
-#include "register/income_form.h"
+#include "host/screen_registry.h"
 #include "suite/report/html_renderer.h"
+#include "web/home_tiles.h"
 #include "web/html.h"
 #include "web/pages.h"
 #include "web/render_form.h"
@@ -283,6 +283,7 @@ struct Server::Impl {
       ui::Form* active = s->work->desktop().active();
       res.set_content(renderPage("app", {{"csrf", s->csrf},
                                          {"user", s->user.username},
+                                         {"tiles", homeTiles(s->work->component().base())},
                                          {"screen", active ? renderForm(*active) : ""}}),
                       "text/html; charset=utf-8");
     });
@@ -293,22 +294,12 @@ struct Server::Impl {
       json body = json::parse(req.body, nullptr, false);
       std::string what = body.is_object() ? body.value("what", "") : "";
       int mode = body.is_object() ? body.value("mode", 1) : 1;
-      if (what != "income" && what != "estimator") {
+      if (!host::ScreenRegistry::instance().find(what)) {
         res.status = 400;
         return;
       }
       std::lock_guard lock(s->renderMutex);
-      auto outcome = s->dialogs.run([s, what, mode] {
-        auto& forms = s->work->forms();
-        if (what == "income") {
-          auto income = forms.ObjIncome();
-          if (!income) return;
-          income->OpenForm(mode);
-          forms.component().showMaximised(income);
-        } else if (auto est = forms.ObjRevCalc()) {
-          forms.component().showMaximised(est);
-        }
-      });
+      auto outcome = s->dialogs.run([s, what, mode] { s->work->component().open(what, {.mode = mode}); });
       reply(res, outcomeJson(*s, outcome));
     });
 

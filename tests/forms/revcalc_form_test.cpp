@@ -27,7 +27,7 @@ class RevCalcScreen : public testsupport::SessionTest {
     SessionTest::SetUp();
     if (IsSkipped() || HasFatalFailure()) return;
     signed_ = signIn(makeUser("clerk"));
-    form_ = signed_.session->forms().ObjRevCalc();
+    form_ = std::dynamic_pointer_cast<RevCalcForm>(signed_.session->forms().ObjRevCalc());
     ASSERT_TRUE(form_);
     signed_.session->component().showMaximised(form_);
   }
