@@ -8,6 +8,8 @@
 #include "common/text.h"
 #include "common/years.h"
 #include "db/connection.h"
+#include "db/rows.h"
+#include "host/control_columns.h"
 #include "host/countries.h"
 #include "host/identifier_rules.h"
 #include "host/screen_registry.h"
@@ -77,49 +79,99 @@ namespace {
 
 const char* const masterQuestion = "Do you also want to Update Client's Master Information ?";
 
-std::string joinNames(std::initializer_list<std::string> parts) {
-  std::string out;
-  for (const auto& p : parts) {
-    if (p.empty()) continue;
-    if (!out.empty()) out += " ";
-    out += p;
-  }
-  return out;
+using host::Shown;
+
+// Where each control of the screen is kept: the year row (new_tab), the
+// person (owner1), any other client (main_info1) and the office (off_info);
+// nullptr where that table does not keep it. Load, save and "Load Last Year
+// Information" (the `carried` controls of last year's new_tab row) all read
+// this one table.
+struct KeptIn {
+  const char* control;
+  Shown shown;
+  const char* year;
+  const char* person;
+  const char* other;
+  const char* office;
+  bool carried;
+  // A blank year value does not override what the master said.
+  bool keepWhenBlank = false;
+};
+
+const std::vector<KeptIn>& keptIn() {
+  static const std::vector<KeptIn> table = {
+      // control        shown           new_tab       owner1      main_info1  off_info  carried  keep blank
+      {"txtfnm",        Shown::text,    nullptr,      "f_nm",     nullptr,    nullptr,  false},
+      {"txtmnm",        Shown::text,    nullptr,      "m_nm",     nullptr,    nullptr,  false},
+      {"txtlnm",        Shown::text,    nullptr,      "l_nm",     nullptr,    nullptr,  false},
+      {"txtfatfnm",     Shown::text,    nullptr,      "fat_f_nm", nullptr,    nullptr,  false},
+      {"txtfatmnm",     Shown::text,    nullptr,      "fat_m_nm", nullptr,    nullptr,  false},
+      {"txtfatlnm",     Shown::text,    nullptr,      "fat_l_nm", nullptr,    nullptr,  false},
+      {"txtnm",         Shown::text,    nullptr,      nullptr,    "nm",       nullptr,  false},
+      {"txtdob",        Shown::date,    "dob",        "dob",      "doi",      nullptr,  false, true},
+      {"cbosex",        Shown::choice,  nullptr,      "sex",      nullptr,    nullptr,  false},
+      {"txtphone1",     Shown::text,    nullptr,      "phone1",   "phone1",   nullptr,  false},
+      {"txtmobile",     Shown::text,    nullptr,      "mobile",   "phone4",   nullptr,  false},
+      {"txtemail",      Shown::text,    nullptr,      "email",    "email",    nullptr,  false},
+      {"txtregno",      Shown::text,    nullptr,      nullptr,    "reg_no",   nullptr,  false},
+      {"cbomatst",      Shown::choice,  "mat_st",     "mat_st",   nullptr,    nullptr,  true},
+      {"cmbnat",        Shown::choice,  "nation",     "nation",   nullptr,    nullptr,  true,  true},
+      {"txthno",        Shown::text,    "h_no",       "h_no",     "h_no",     nullptr,  true},
+      {"txthnm",        Shown::text,    "h_nm",       "h_nm",     "h_nm",     nullptr,  true},
+      {"txtstreet",     Shown::text,    "street",     "street",   "street",   nullptr,  true},
+      {"txtarea",       Shown::text,    "area",       "area",     "area",     nullptr,  true},
+      {"txtcity",       Shown::text,    "city",       "city",     "city",     nullptr,  true},
+      {"cbostate",      Shown::choice,  "state",      "state",    "state",    nullptr,  true},
+      {"txtpin",        Shown::pin,     "pin",        "pin",      "pin",      nullptr,  false},
+      {"cbocountry",    Shown::choice,  "country",    nullptr,    nullptr,    nullptr,  false, true},
+      {"txtgir",        Shown::text,    "gir",        "gir",      "gir",      nullptr,  false},
+      {"txtward",       Shown::text,    "ward",       "ward",     "ward",     nullptr,  true},
+      {"txtrange",      Shown::text,    "range",      "range",    "range",    nullptr,  true},
+      {"txtwardno",     Shown::text,    "ward_no",    "ward_no",  "ward_no",  nullptr,  true},
+      {"txtpan",        Shown::text,    "pan",        "pan",      "pan",      nullptr,  false},
+      {"txtareacd",     Shown::text,    "areacd",     "areacd",   "areacd",   nullptr,  true},
+      {"txtareatyp",    Shown::text,    "areatyp",    "areatyp",  "areatyp",  nullptr,  true},
+      {"txtaorng",      Shown::text,    "aorng",      "aorng",    "aorng",    nullptr,  true},
+      {"txtaono",       Shown::text,    "aono",       "aono",     "aono",     nullptr,  true},
+      {"txtoffnm",      Shown::text,    "off_nm",     nullptr,    nullptr,    "nm",     true},
+      {"txtoffhno",     Shown::text,    "off_h_no",   nullptr,    nullptr,    "h_no",   true},
+      {"txtoffhnm",     Shown::text,    "off_h_nm",   nullptr,    nullptr,    "h_nm",   true},
+      {"txtoffstreet",  Shown::text,    "off_street", nullptr,    nullptr,    "street", true},
+      {"txtoffarea",    Shown::text,    "off_area",   nullptr,    nullptr,    "area",   true},
+      {"txtoffcity",    Shown::text,    "off_city",   nullptr,    nullptr,    "city",   true},
+      {"cbooffstate",   Shown::choice,  "off_state",  nullptr,    nullptr,    "state",  true},
+      {"txtoffpin",     Shown::pin,     "off_pin",    nullptr,    nullptr,    "pin",    true},
+      {"txtindnot",     Shown::text,    "ind_not",    nullptr,    nullptr,    nullptr,  true},
+      {"chkaudit",      Shown::tick,    "auditc",     "auditc",   nullptr,    nullptr,  true},
+      {"chk92E",        Shown::tick,    "rep92e",     nullptr,    nullptr,    nullptr,  false},
+  };
+  return table;
 }
 
-long long pinValue(const std::string& pin) { return pin.empty() ? 0 : std::stoll(pin); }
-std::string pinText(const std::string& stored) { return stored == "0" ? "" : stored; }
+const host::ColumnMap& yearColumns() {
+  static const host::ColumnMap map = host::columnsOf(keptIn(), &KeptIn::year);
+  return map;
+}
+const host::ColumnMap& personColumns() {
+  static const host::ColumnMap map = host::columnsOf(keptIn(), &KeptIn::person);
+  return map;
+}
+const host::ColumnMap& otherColumns() {
+  static const host::ColumnMap map = host::columnsOf(keptIn(), &KeptIn::other);
+  return map;
+}
+const host::ColumnMap& officeColumns() {
+  static const host::ColumnMap map = host::columnsOf(keptIn(), &KeptIn::office);
+  return map;
+}
+const host::ColumnMap& carriedColumns() {
+  static const host::ColumnMap map = host::columnsOf(keptIn(), &KeptIn::year, &KeptIn::carried);
+  return map;
+}
 
-// Writes one row by key: an UPDATE when the row is there, else an INSERT.
-// Column names come from this file only; every value is bound.
-void upsert(db::Connection& conn, const std::string& table, const std::vector<std::pair<std::string, db::Value>>& keys,
-            const std::vector<std::pair<std::string, db::Value>>& cols) {
-  std::string where;
-  db::Params keyValues;
-  for (const auto& [k, v] : keys) {
-    where += (where.empty() ? "" : " AND ") + k + " = ?";
-    keyValues.push_back(v);
-  }
-  if (conn.exists("SELECT 1 FROM " + table + " WHERE " + where, keyValues)) {
-    std::string set;
-    db::Params values;
-    for (const auto& [c, v] : cols) {
-      set += (set.empty() ? "" : ", ") + c + " = ?";
-      values.push_back(v);
-    }
-    values.insert(values.end(), keyValues.begin(), keyValues.end());
-    conn.execute("UPDATE " + table + " SET " + set + " WHERE " + where, values);
-    return;
-  }
-  std::string names, marks;
-  db::Params values;
-  for (const auto* list : {&keys, &cols})
-    for (const auto& [c, v] : *list) {
-      names += (names.empty() ? "" : ", ") + c;
-      marks += marks.empty() ? "?" : ", ?";
-      values.push_back(v);
-    }
-  conn.execute("INSERT INTO " + table + " (" + names + ") VALUES (" + marks + ")", values);
+// The address of communication, kept as "O" (office) or "R" (residence).
+void showAddressChoice(ui::Form& f, const db::Row& yearRow) {
+  f["cboAddO"].selectText(yearRow.text("addo") == "O" ? "OFFICE" : "RESIDENCE");
 }
 
 }  // namespace
@@ -255,7 +307,7 @@ bool ClientInfoForm::ticked(const std::string& name) {
 }
 
 std::string ClientInfoForm::clientName() {
-  if (individual_) return joinNames({text("txtfnm"), text("txtmnm"), text("txtlnm")});
+  if (individual_) return joinNonBlank({text("txtfnm"), text("txtmnm"), text("txtlnm")});
   return text("txtnm");
 }
 
@@ -319,12 +371,10 @@ void ClientInfoForm::load() {
   mmrIsLlp_ = firm_;
   llpMarker_.clear();
   if (individual_) {
-    fillFromRow(owner.front(), true);
-    loadedAudit_ = owner.front().text("auditc") == "1" ? "1" : "0";
+    host::showRow(*this, owner.front(), personColumns());
   } else if (!master.empty()) {
     const auto& m = master.front();
-    fillFromRow(m, true);
-    (*this)["txtregno"].text = m.text("reg_no");
+    host::showRow(*this, m, otherColumns());
     if (firm_) {
       const bool llp = m.text("llp") == "LLP_Y" || upperCase(m.text("status")).find("LIMITED LIABILITY") != std::string::npos ||
                        (m.text("llp").empty() && !trimmed(m.text("reg_no"), kBlanksAndTabs).empty());
@@ -346,14 +396,13 @@ void ClientInfoForm::load() {
   // 4. The year row, or the master's address and officer fields without one; the office.
   auto yearRow = conn.query("SELECT * FROM new_tab WHERE code_no = ? AND ass_year = ?", {rtCode_, std::to_string(year_)});
   if (!yearRow.empty()) {
-    fillYearRow(yearRow.front());
-    loadedAudit_ = yearRow.front().text("auditc") == "1" ? "1" : "0";
+    host::showRow(*this, yearRow.front(), yearColumns());
+    showAddressChoice(*this, yearRow.front());
   } else {
     auto office = conn.query("SELECT * FROM off_info WHERE code_no = ?", {code_});
-    if (!office.empty()) fillOffice(office.front());
+    if (!office.empty()) host::showRow(*this, office.front(), officeColumns());
   }
-  if (loadedAudit_.empty()) loadedAudit_ = "0";
-  (*this)["chkaudit"].value = loadedAudit_ == "1" ? 1 : 0;
+  loadedAudit_ = (*this)["chkaudit"].value == 1 ? "1" : "0";
   loadedPan_ = text("txtpan");
 
   // 5. The year tables and the client's other values.
@@ -367,79 +416,6 @@ void ClientInfoForm::load() {
   (*this)["txtpassport"].text = base.GetClOthVars(code_, "PASSPORT");
   (*this)["txtregnosebi"].text = base.GetClOthVars(code_, "REGNOSEBI");
   fillAddressOffers();
-}
-
-void ClientInfoForm::fillFromRow(const db::Row& r, bool withNames) {
-  auto set = [&](const char* control, const char* column) {
-    if (r.has(column)) (*this)[control].text = r.text(column);
-  };
-  if (withNames) {
-    set("txtfnm", "f_nm");
-    set("txtmnm", "m_nm");
-    set("txtlnm", "l_nm");
-    set("txtfatfnm", "fat_f_nm");
-    set("txtfatmnm", "fat_m_nm");
-    set("txtfatlnm", "fat_l_nm");
-    set("txtnm", "nm");
-    set("txtdob", r.has("dob") ? "dob" : "doi");
-    if (r.has("sex")) (*this)["cbosex"].selectText(r.text("sex"));
-    set("txtphone1", "phone1");
-    set("txtmobile", r.has("mobile") ? "mobile" : "phone4");
-    set("txtemail", "email");
-    if (r.has("mat_st")) (*this)["cbomatst"].selectText(r.text("mat_st"));
-    if (r.has("nation") && !r.text("nation").empty()) (*this)["cmbnat"].selectText(r.text("nation"));
-  }
-  set("txthno", "h_no");
-  set("txthnm", "h_nm");
-  set("txtstreet", "street");
-  set("txtarea", "area");
-  set("txtcity", "city");
-  (*this)["cbostate"].selectText(r.text("state"));
-  (*this)["txtpin"].text = pinText(r.text("pin"));
-  set("txtgir", "gir");
-  set("txtward", "ward");
-  set("txtrange", "range");
-  set("txtwardno", "ward_no");
-  set("txtpan", "pan");
-  set("txtareacd", "areacd");
-  set("txtareatyp", "areatyp");
-  set("txtaorng", "aorng");
-  set("txtaono", "aono");
-}
-
-// The office address as a year row of new_tab holds it.
-void ClientInfoForm::fillOfficeFromYearRow(const db::Row& r) {
-  (*this)["txtoffnm"].text = r.text("off_nm");
-  (*this)["txtoffhno"].text = r.text("off_h_no");
-  (*this)["txtoffhnm"].text = r.text("off_h_nm");
-  (*this)["txtoffstreet"].text = r.text("off_street");
-  (*this)["txtoffarea"].text = r.text("off_area");
-  (*this)["txtoffcity"].text = r.text("off_city");
-  (*this)["cbooffstate"].selectText(r.text("off_state"));
-  (*this)["txtoffpin"].text = pinText(r.text("off_pin"));
-}
-
-void ClientInfoForm::fillYearRow(const db::Row& r) {
-  fillFromRow(r, false);
-  if (!r.text("dob").empty()) (*this)["txtdob"].text = r.text("dob");
-  if (!r.text("country").empty()) (*this)["cbocountry"].selectText(r.text("country"));
-  fillOfficeFromYearRow(r);
-  (*this)["cbomatst"].selectText(r.text("mat_st"));
-  if (!r.text("nation").empty()) (*this)["cmbnat"].selectText(r.text("nation"));
-  (*this)["txtindnot"].text = r.text("ind_not");
-  (*this)["cboAddO"].selectText(r.text("addo") == "O" ? "OFFICE" : "RESIDENCE");
-  (*this)["chk92E"].value = r.text("rep92e") == "1" ? 1 : 0;
-}
-
-void ClientInfoForm::fillOffice(const db::Row& r) {
-  (*this)["txtoffnm"].text = r.text("nm");
-  (*this)["txtoffhno"].text = r.text("h_no");
-  (*this)["txtoffhnm"].text = r.text("h_nm");
-  (*this)["txtoffstreet"].text = r.text("street");
-  (*this)["txtoffarea"].text = r.text("area");
-  (*this)["txtoffcity"].text = r.text("city");
-  (*this)["cbooffstate"].selectText(r.text("state"));
-  (*this)["txtoffpin"].text = pinText(r.text("pin"));
 }
 
 void ClientInfoForm::fillAddressOffers() {
@@ -564,9 +540,14 @@ bool ClientInfoForm::save() {
     updateLinked = d.yesNo(std::string("Do you want to Update Covered under Audit for ") + (firm_ ? "Partners" : "Proprietor"),
                            "", ui::Answer::yes);
 
-  const bool outside = host::isStateOutsideIndia(state);
-  const std::string pin = outside ? host::pinOutsideIndia : v["txtpin"];
-  const std::string offPin = host::isStateOutsideIndia(v["cbooffstate"]) ? host::pinOutsideIndia : v["txtoffpin"];
+  // What is written: an address abroad carries its PIN, the date as completed,
+  // the boxes as ticked.
+  if (host::isStateOutsideIndia(state)) v.t["txtpin"] = host::pinOutsideIndia;
+  if (host::isStateOutsideIndia(v["cbooffstate"])) v.t["txtoffpin"] = host::pinOutsideIndia;
+  v.t["txtdob"] = date;
+  v.t["chkaudit"] = audit;
+  v.t["chk92E"] = ticked("chk92E") ? "1" : "0";
+  const auto valueOf = [&v](const std::string& control) { return v[control]; };
   const bool llp = mmrIsLlp_ && ticked("chkmmr");
 
   auto tx = conn.begin();
@@ -576,22 +557,13 @@ bool ClientInfoForm::save() {
   for (const char* cbo : {"cboREQEFL", "cboDomCompTO"})
     if ((*this)[cbo].visible) base.SetMiscOthInf(rtCode_, year_, yearChoice(cbo, year_)->key, text(cbo) == "YES" ? "Y" : "N");
   // 11. The year row.
-  upsert(conn, "new_tab", {{"code_no", rtCode_}, {"ass_year", yearText}},
-         {{"h_no", v["txthno"]},          {"h_nm", v["txthnm"]},           {"street", v["txtstreet"]},
-          {"area", v["txtarea"]},         {"city", v["txtcity"]},          {"state", state},
-          {"pin", pinValue(pin)},         {"country", v["cbocountry"]},    {"off_nm", v["txtoffnm"]},
-          {"off_h_no", v["txtoffhno"]},   {"off_h_nm", v["txtoffhnm"]},    {"off_street", v["txtoffstreet"]},
-          {"off_area", v["txtoffarea"]},  {"off_city", v["txtoffcity"]},   {"off_state", v["cbooffstate"]},
-          {"off_pin", pinValue(offPin)},  {"mat_st", v["cbomatst"]},       {"nation", v["cmbnat"]},
-          {"gir", v["txtgir"]},           {"ward", v["txtward"]},          {"`range`", v["txtrange"]},
-          {"ward_no", v["txtwardno"]},    {"pan", pan},                    {"d_d", "0"},
-          {"ind_not", v["txtindnot"]},    {"dob", date},                   {"addo", v["cboAddO"] == "OFFICE" ? "O" : "R"},
-          {"auditc", audit},              {"referdd", ""},                 {"dd_d", 0},
-          {"areacd", v["txtareacd"]},     {"areatyp", v["txtareatyp"]},    {"aorng", v["txtaorng"]},
-          {"aono", v["txtaono"]},         {"rep92e", ticked("chk92E") ? "1" : "0"}});
+  db::Pairs yearValues = host::columnValues(yearColumns(), valueOf);
+  yearValues.insert(yearValues.end(),
+                    {{"d_d", "0"}, {"referdd", ""}, {"dd_d", 0}, {"addo", v["cboAddO"] == "OFFICE" ? "O" : "R"}});
+  db::upsertRow(conn, "new_tab", {{"code_no", rtCode_}, {"ass_year", yearText}}, yearValues);
   // 12. Books of account option of the year.
-  upsert(conn, "geninfo_miscinf", {{"code_no", rtCode_}, {"ass_year", year_}},
-         {{"opt44aa", ticked("chkOpt44AA") ? "1" : "0"}});
+  db::upsertRow(conn, "geninfo_miscinf", {{"code_no", rtCode_}, {"ass_year", year_}},
+                {{"opt44aa", ticked("chkOpt44AA") ? "1" : "0"}});
   // 13. Linked persons' audit flag, the maximum marginal rate, the private trust.
   if (updateLinked) {
     conn.execute("UPDATE new_tab SET auditc = ? WHERE ass_year = ? AND code_no IN (SELECT code FROM owner1 WHERE code_no = ?)",
@@ -599,48 +571,22 @@ bool ClientInfoForm::save() {
     conn.execute("UPDATE owner1 SET auditc = ? WHERE code_no = ?", {audit, code_});
   }
   if (!mmrIsLlp_)
-    upsert(conn, "form3a_geninfo", {{"code_no", rtCode_}, {"ass_year", year_}}, {{"minmrate", ticked("chkmmr") ? "1" : "0"}});
+    db::upsertRow(conn, "form3a_geninfo", {{"code_no", rtCode_}, {"ass_year", year_}},
+                  {{"minmrate", ticked("chkmmr") ? "1" : "0"}});
   if ((*this)["chkPvtTrust"].visible) base.SetMiscOthInf(rtCode_, year_, "PVTDESCTRUST", ticked("chkPvtTrust") ? "1" : "0");
 
   if (updateMaster) {
     // 14. The master row.
-    std::vector<std::pair<std::string, db::Value>> address = {
-        {"h_no", v["txthno"]},      {"h_nm", v["txthnm"]},   {"street", v["txtstreet"]}, {"area", v["txtarea"]},
-        {"city", v["txtcity"]},     {"state", state},        {"pin", pinValue(pin)},     {"gir", v["txtgir"]},
-        {"ward", v["txtward"]},     {"`range`", v["txtrange"]}, {"ward_no", v["txtwardno"]}, {"pan", pan},
-        {"areacd", v["txtareacd"]}, {"areatyp", v["txtareatyp"]}, {"aorng", v["txtaorng"]}, {"aono", v["txtaono"]},
-        {"phone1", v["txtphone1"]}, {"email", v["txtemail"]}};
     if (individual_) {
-      address.insert(address.end(), {{"f_nm", v["txtfnm"]},
-                                     {"m_nm", v["txtmnm"]},
-                                     {"l_nm", v["txtlnm"]},
-                                     {"fat_f_nm", v["txtfatfnm"]},
-                                     {"fat_m_nm", v["txtfatmnm"]},
-                                     {"fat_l_nm", v["txtfatlnm"]},
-                                     {"dob", date},
-                                     {"sex", v["cbosex"]},
-                                     {"mobile", v["txtmobile"]},
-                                     {"mat_st", v["cbomatst"]},
-                                     {"nation", v["cmbnat"]},
-                                     {"auditc", audit}});
-      upsert(conn, "owner1", {{"code", code_}}, address);
+      db::upsertRow(conn, "owner1", {{"code", code_}}, host::columnValues(personColumns(), valueOf));
     } else {
-      address.insert(address.end(),
-                     {{"nm", v["txtnm"]}, {"doi", date}, {"phone4", v["txtmobile"]}, {"reg_no", v["txtregno"]}});
-      if (firm_) address.emplace_back("llp", llp ? "LLP_Y" : "LLP_N");
-      else address.emplace_back("mrr", ticked("chkmmr") ? 1 : 0);
-      upsert(conn, "main_info1", {{"code_no", code_}}, address);
+      db::Pairs master = host::columnValues(otherColumns(), valueOf);
+      if (firm_) master.emplace_back("llp", llp ? "LLP_Y" : "LLP_N");
+      else master.emplace_back("mrr", ticked("chkmmr") ? 1 : 0);
+      db::upsertRow(conn, "main_info1", {{"code_no", code_}}, master);
     }
     // 15. The office.
-    upsert(conn, "off_info", {{"code_no", code_}},
-           {{"nm", v["txtoffnm"]},
-            {"h_no", v["txtoffhno"]},
-            {"h_nm", v["txtoffhnm"]},
-            {"street", v["txtoffstreet"]},
-            {"area", v["txtoffarea"]},
-            {"city", v["txtoffcity"]},
-            {"state", v["cbooffstate"]},
-            {"pin", pinValue(offPin)}});
+    db::upsertRow(conn, "off_info", {{"code_no", code_}}, host::columnValues(officeColumns(), valueOf));
     // 16. The client's other values.
     base.SetClOthVars(code_, "AADHAAR", v["txtaadhaar"]);
     base.SetClOthVars(code_, "PASSPORT", v["txtpassport"]);
@@ -678,26 +624,8 @@ bool ClientInfoForm::loadPreviousYear() {
     d.info("Previous Year Information Not Found?");
     return false;
   }
-  const auto& r = rows.front();
-  (*this)["txthno"].text = r.text("h_no");
-  (*this)["txthnm"].text = r.text("h_nm");
-  (*this)["txtstreet"].text = r.text("street");
-  (*this)["txtarea"].text = r.text("area");
-  (*this)["txtcity"].text = r.text("city");
-  (*this)["cbostate"].selectText(r.text("state"));
-  (*this)["txtindnot"].text = r.text("ind_not");
-  (*this)["cbomatst"].selectText(r.text("mat_st"));
-  if (!r.text("nation").empty()) (*this)["cmbnat"].selectText(r.text("nation"));
-  (*this)["chkaudit"].value = r.text("auditc") == "1" ? 1 : 0;
-  (*this)["txtward"].text = r.text("ward");
-  (*this)["txtrange"].text = r.text("range");
-  (*this)["txtwardno"].text = r.text("ward_no");
-  (*this)["txtareacd"].text = r.text("areacd");
-  (*this)["txtareatyp"].text = r.text("areatyp");
-  (*this)["txtaorng"].text = r.text("aorng");
-  (*this)["txtaono"].text = r.text("aono");
-  fillOfficeFromYearRow(r);
-  (*this)["cboAddO"].selectText(r.text("addo") == "O" ? "OFFICE" : "RESIDENCE");
+  host::showRow(*this, rows.front(), carriedColumns());
+  showAddressChoice(*this, rows.front());
   (*this)["chkOpt44AA"].value =
       conn.scalar("SELECT opt44aa FROM geninfo_miscinf WHERE code_no = ? AND ass_year = ?", {code_, year_ - 1}) == "1";
   return true;

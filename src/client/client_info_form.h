@@ -52,10 +52,6 @@ class ClientInfoForm : public host::Screen {
   struct Checked;  // the texts of the boxes after their checks
   void build();
   void wireEvents();
-  void fillFromRow(const db::Row& row, bool withNames);
-  void fillOfficeFromYearRow(const db::Row& r);
-  void fillYearRow(const db::Row& row);
-  void fillOffice(const db::Row& row);
   void fillAddressOffers();
   void stateChanged(const std::string& stateBox, const std::string& pinBox, const std::string& countryBox);
   bool ticked(const std::string& name);

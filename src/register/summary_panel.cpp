@@ -6,6 +6,7 @@
 #include "common/text.h"
 #include "common/years.h"
 #include "db/connection.h"
+#include "db/rows.h"
 #include "register/client_list.h"
 
 namespace meridian::reg {
@@ -126,8 +127,7 @@ void SummaryPanel::rebuildTempDisp() {
   };
   for (const auto& r : conn.query("select code_no,nm,status from main_info1"))
     if (wanted(r.text("code_no")))
-      conn.execute("insert into temp_disp (code_no, name, status) values (?, ?, ?)",
-                   {r.text("code_no"), r.text("nm"), r.text("status")});
+      db::insertRow(conn, "temp_disp", {{"code_no", r.text("code_no")}, {"name", r.text("nm")}, {"status", r.text("status")}});
   for (const auto& r : conn.query("select code,f_nm,m_nm,l_nm,status from owner1")) {
     if (!wanted(r.text("code"))) continue;
     std::string name;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include "common/text.h"
+#include "db/rows.h"
 
 namespace meridian::suite {
 namespace {
@@ -36,11 +37,9 @@ void groupOf(db::Connection& conn, ListRow& r) {
 }
 
 void write(db::Connection& conn, const ListRow& r) {
-  conn.execute("DELETE FROM tempcltbl WHERE codeno = ?", {r.code});
-  conn.execute(
-      "INSERT INTO tempcltbl (codeno, name, stat, fnm, dob, addr, grpcode, grpnm, compnm, email, pan) "
-      "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
-      {r.code, r.name, r.stat, r.fnm, r.dob, r.addr, r.grpcode, r.grpnm, r.compnm, r.email, r.pan});
+  db::upsertRow(conn, "tempcltbl", {{"codeno", r.code}},
+                {{"name", r.name}, {"stat", r.stat}, {"fnm", r.fnm}, {"dob", r.dob}, {"addr", r.addr},
+                 {"grpcode", r.grpcode}, {"grpnm", r.grpnm}, {"compnm", r.compnm}, {"email", r.email}, {"pan", r.pan}});
 }
 
 ListRow fromMainInfo(const db::Row& m) {
@@ -105,7 +104,7 @@ void refreshClientListRow(db::Connection& conn, const std::string& code) {
     groupOf(conn, r);
     write(conn, r);
   } else {
-    conn.execute("DELETE FROM tempcltbl WHERE codeno = ?", {code});
+    db::deleteWhere(conn, "tempcltbl", {{"codeno", code}});
   }
   tx.commit();
 }

@@ -8,6 +8,8 @@
 #include "common/paths.h"
 #include "common/text.h"
 #include "db/connection.h"
+#include "db/rows.h"
+#include "host/control_columns.h"
 #include "host/identifier_rules.h"
 #include "host/screen_registry.h"
 #include "host/states.h"
@@ -26,35 +28,81 @@ struct RegisterField {
   const char* label;
   int validateData;
   int maxLength;
-  const char* column;       // in owner1 (persons) or main_info1 (others)
-  bool person, other;       // which kind of client has the box
+  bool person, other;  // which kind of client has the box
 };
 
-// The boxes of the register, the column each fills, and for whom.
+// The boxes of the register and for whom.
 const std::vector<RegisterField>& registerFields() {
   static const std::vector<RegisterField> fields = {
-      {"txtcode", "Client Code", 0, 20, nullptr, true, true},
-      {"txtlinkedto", "Partner / Proprietor of (client code)", 0, 20, nullptr, true, false},
-      {"txtfnm", "First Name", 0, 75, "f_nm", true, false},
-      {"txtmnm", "Middle Name", 0, 75, "m_nm", true, false},
-      {"txtlnm", "Last Name", 0, 75, "l_nm", true, false},
-      {"txtfatfnm", "Father's First Name", 0, 75, "fat_f_nm", true, false},
-      {"txtfatmnm", "Father's Middle Name", 0, 75, "fat_m_nm", true, false},
-      {"txtfatlnm", "Father's Last Name", 0, 75, "fat_l_nm", true, false},
-      {"txtnm", "Name", 0, 125, "nm", false, true},
-      {"txtpan", "PAN", 3, 10, "pan", true, true},
-      {"txtphone1", "Telephone", 0, 20, "phone1", true, true},
-      {"txtmobile", "Mobile No.", 1, 10, nullptr, true, true},
-      {"txtemail", "E-mail", 0, 100, "email", true, true},
-      {"txthno", "Flat / Door No.", 0, 50, "h_no", true, true},
-      {"txthnm", "Name of Premises", 0, 100, "h_nm", true, true},
-      {"txtstreet", "Road / Street", 0, 100, "street", true, true},
-      {"txtarea", "Area / Locality", 0, 100, "area", true, true},
-      {"txtcity", "Town / City / District", 0, 50, "city", true, true},
-      {"cbostate", "State", 0, 50, "state", true, true},
-      {"txtpin", "PIN", 1, 6, nullptr, true, true},
+      {"txtcode", "Client Code", 0, 20, true, true},
+      {"txtlinkedto", "Partner / Proprietor of (client code)", 0, 20, true, false},
+      {"txtfnm", "First Name", 0, 75, true, false},
+      {"txtmnm", "Middle Name", 0, 75, true, false},
+      {"txtlnm", "Last Name", 0, 75, true, false},
+      {"txtfatfnm", "Father's First Name", 0, 75, true, false},
+      {"txtfatmnm", "Father's Middle Name", 0, 75, true, false},
+      {"txtfatlnm", "Father's Last Name", 0, 75, true, false},
+      {"txtnm", "Name", 0, 125, false, true},
+      {"txtpan", "PAN", 3, 10, true, true},
+      {"txtphone1", "Telephone", 0, 20, true, true},
+      {"txtmobile", "Mobile No.", 1, 10, true, true},
+      {"txtemail", "E-mail", 0, 100, true, true},
+      {"txthno", "Flat / Door No.", 0, 50, true, true},
+      {"txthnm", "Name of Premises", 0, 100, true, true},
+      {"txtstreet", "Road / Street", 0, 100, true, true},
+      {"txtarea", "Area / Locality", 0, 100, true, true},
+      {"txtcity", "Town / City / District", 0, 50, true, true},
+      {"cbostate", "State", 0, 50, true, true},
+      {"txtpin", "PIN", 1, 6, true, true},
   };
   return fields;
+}
+
+using host::Shown;
+
+// Where the register keeps each control: a person in owner1, any other
+// client in main_info1 (nullptr where that table does not keep it). Load and
+// save both read this table.
+struct KeptIn {
+  const char* control;
+  Shown shown;
+  const char* person;
+  const char* other;
+  bool keepWhenBlank = false;
+};
+
+const std::vector<KeptIn>& keptIn() {
+  static const std::vector<KeptIn> table = {
+      // control        shown          owner1      main_info1
+      {"txtlinkedto",   Shown::text,   "code_no",  nullptr},
+      {"txtfnm",        Shown::text,   "f_nm",     nullptr},
+      {"txtmnm",        Shown::text,   "m_nm",     nullptr},
+      {"txtlnm",        Shown::text,   "l_nm",     nullptr},
+      {"txtfatfnm",     Shown::text,   "fat_f_nm", nullptr},
+      {"txtfatmnm",     Shown::text,   "fat_m_nm", nullptr},
+      {"txtfatlnm",     Shown::text,   "fat_l_nm", nullptr},
+      {"txtnm",         Shown::text,   nullptr,    "nm"},
+      {"txtpan",        Shown::text,   "pan",      "pan"},
+      {"txtphone1",     Shown::text,   "phone1",   "phone1"},
+      {"txtmobile",     Shown::text,   "mobile",   "phone4"},
+      {"txtemail",      Shown::text,   "email",    "email"},
+      {"txthno",        Shown::text,   "h_no",     "h_no"},
+      {"txthnm",        Shown::text,   "h_nm",     "h_nm"},
+      {"txtstreet",     Shown::text,   "street",   "street"},
+      {"txtarea",       Shown::text,   "area",     "area"},
+      {"txtcity",       Shown::text,   "city",     "city"},
+      {"cbostate",      Shown::choice, "state",    "state"},
+      {"txtpin",        Shown::pin,    "pin",      "pin"},
+      {"txtdob",        Shown::date,   "dob",      "doi"},
+      {"cbosex",        Shown::choice, "sex",      nullptr},
+  };
+  return table;
+}
+
+const host::ColumnMap& columnsFor(bool person) {
+  static const host::ColumnMap persons = host::columnsOf(keptIn(), &KeptIn::person);
+  static const host::ColumnMap others = host::columnsOf(keptIn(), &KeptIn::other);
+  return person ? persons : others;
 }
 
 bool allDigits(const std::string& s) {
@@ -217,19 +265,7 @@ void ClientRegisterForm::load() {
   auto& statusBox = (*this)["cbostatus"];
   statusBox.selectText(isPersonStatus(status) ? "INDIVIDUAL" : status);
   dispatch(e);
-  for (const auto& f : registerFields())
-    if (f.column && row->has(f.column)) (*this)[f.name].text = row->text(f.column);
-  if (!o.empty()) {
-    (*this)["txtlinkedto"].text = row->text("code_no");
-    (*this)["txtmobile"].text = row->text("mobile");
-    (*this)["cbosex"].selectText(row->text("sex"));
-    showDate("txtdob", row->text("dob"));
-  } else {
-    (*this)["txtmobile"].text = row->text("phone4");
-    showDate("txtdob", row->text("doi"));
-  }
-  (*this)["cbostate"].selectText(row->text("state"));
-  (*this)["txtpin"].text = row->text("pin") == "0" ? "" : row->text("pin");
+  host::showRow(*this, *row, columnsFor(!o.empty()));
   loadedPan_ = row->text("pan");
 }
 
@@ -288,44 +324,23 @@ bool ClientRegisterForm::save() {
   if (pan.size() == 10 && pan != loadedPan_ && base.CheckForDupClWithPAN(code, pan) == "N")
     return (focus = "txtpan", false);
 
-  const std::string pin = host::isStateOutsideIndia(v["cbostate"]) ? "999999" : v["txtpin"];
-  db::Params values;
-  std::string columns;
-  for (const auto& f : registerFields()) {
-    if (!f.column || !(person ? f.person : f.other)) continue;
-    columns += std::string(columns.empty() ? "" : ", ") + f.column;
-    values.push_back(v[f.name]);
-  }
-  columns += person ? ", mobile, dob, sex, pin, code_no, status" : ", phone4, doi, pin, status";
-  values.push_back(v["txtmobile"]);
-  values.push_back(date);
-  if (person) values.push_back(text("cbosex"));
-  values.push_back(pin.empty() ? 0LL : std::stoll(pin));
-  if (person) values.push_back(linkedTo);
-  values.push_back(person ? personStatus : status);
+  // What is written: an address abroad carries its PIN, the date as completed.
+  if (host::isStateOutsideIndia(v["cbostate"])) v["txtpin"] = host::pinOutsideIndia;
+  v["txtdob"] = date;
+  v["cbosex"] = text("cbosex");
+  v["txtlinkedto"] = linkedTo;
+  db::Pairs values = host::columnValues(columnsFor(person), [&v](const std::string& c) { return v[c]; });
+  values.emplace_back("status", person ? personStatus : status);
 
   const std::string table = person ? "owner1" : "main_info1";
   const std::string key = person ? "code" : "code_no";
   {
     auto tx = conn.begin();
     if (isNew) {
-      values.push_back(code);
-      std::string marks;
-      for (size_t i = 0; i < values.size(); ++i) marks += i ? ", ?" : "?";
-      conn.execute("INSERT INTO " + table + " (" + columns + ", " + key + ") VALUES (" + marks + ")", values);
+      values.emplace_back(key, code);
+      db::insertRow(conn, table, values);
     } else {
-      std::string set = columns;
-      // "a, b, c" -> "a = ?, b = ?, c = ?"
-      std::string out;
-      size_t start = 0;
-      while (start < set.size()) {
-        size_t end = set.find(", ", start);
-        if (end == std::string::npos) end = set.size();
-        out += (out.empty() ? "" : ", ") + set.substr(start, end - start) + " = ?";
-        start = end + 2;
-      }
-      values.push_back(code);
-      conn.execute("UPDATE " + table + " SET " + out + " WHERE " + key + " = ?", values);
+      db::updateWhere(conn, table, values, {{key, code}});
     }
     refreshClientListRow(conn, code);
     tx.commit();
