@@ -9,6 +9,7 @@
 #include "common/years.h"
 #include "db/connection.h"
 #include "db/rows.h"
+#include "host/client_particulars.h"
 #include "host/control_columns.h"
 #include "host/countries.h"
 #include "host/identifier_rules.h"
@@ -307,7 +308,7 @@ bool ClientInfoForm::ticked(const std::string& name) {
 }
 
 std::string ClientInfoForm::clientName() {
-  if (individual_) return joinNonBlank({text("txtfnm"), text("txtmnm"), text("txtlnm")});
+  if (individual_) return host::personName(text("txtfnm"), text("txtmnm"), text("txtlnm"));
   return text("txtnm");
 }
 
@@ -634,21 +635,16 @@ bool ClientInfoForm::loadPreviousYear() {
 bool ClientInfoForm::listAddresses(int target) {
   auto& conn = host_.base().DbObj();
   addressRows_.clear();
-  const char* cols = "h_no, h_nm, street, area, city, state, pin";
-  auto collect = [&](const std::string& sql) {
-    for (const auto& r : conn.query(sql)) {
-      std::vector<std::string> row;
-      for (size_t i = 0; i < r.size(); ++i) row.push_back(r.text(i));
-      if (row[8] == "0") row[8].clear();
-      bool empty = true;
-      for (size_t i = 2; i < row.size(); ++i) empty = empty && trimmed(row[i], kBlanksAndTabs).empty();
-      if (!empty) addressRows_.push_back(std::move(row));
-    }
+  auto offer = [this](const std::string& code, const std::string& name, const host::Address& a) {
+    if (!a.empty()) addressRows_.push_back({code, name, a.flatDoor, a.premises, a.road, a.area, a.city, a.state, a.pin});
   };
-  collect(std::string("SELECT code_no, nm, ") + cols + " FROM main_info1 ORDER BY code_no");
-  collect(std::string("SELECT code, TRIM(COALESCE(f_nm, '') || ' ' || COALESCE(l_nm, '')), ") + cols +
-          " FROM owner1 ORDER BY code");
-  collect(std::string("SELECT code_no, nm, ") + cols + " FROM off_info ORDER BY code_no");
+  for (bool person : {false, true})
+    for (const auto& r : conn.query(person ? "SELECT * FROM owner1 ORDER BY code" : "SELECT * FROM main_info1 ORDER BY code_no")) {
+      const auto client = host::ClientParticulars::fromMaster(r, person);
+      offer(client.code, client.name(), client.address);
+    }
+  for (const auto& r : conn.query("SELECT * FROM off_info ORDER BY code_no"))
+    offer(r.text("code_no"), r.text("nm"), host::Address::fromRow(r));
   if (addressRows_.empty()) {
     dialogs().info("No records");
     return false;

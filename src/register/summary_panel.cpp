@@ -7,6 +7,7 @@
 #include "common/years.h"
 #include "db/connection.h"
 #include "db/rows.h"
+#include "host/client_particulars.h"
 #include "register/client_list.h"
 
 namespace meridian::reg {
@@ -125,19 +126,12 @@ void SummaryPanel::rebuildTempDisp() {
     if (std::find(excluded.begin(), excluded.end(), code) != excluded.end()) return false;
     return group <= 0 || conn.exists("select 1 from grp_trans where code_no = ? and c_code = ?", {groupCode, code});
   };
-  for (const auto& r : conn.query("select code_no,nm,status from main_info1"))
-    if (wanted(r.text("code_no")))
-      db::insertRow(conn, "temp_disp", {{"code_no", r.text("code_no")}, {"name", r.text("nm")}, {"status", r.text("status")}});
-  for (const auto& r : conn.query("select code,f_nm,m_nm,l_nm,status from owner1")) {
-    if (!wanted(r.text("code"))) continue;
-    std::string name;
-    for (const char* part : {"f_nm", "m_nm", "l_nm"}) {
-      std::string p = trimmed(r.text(part));
-      if (!p.empty()) name += (name.empty() ? "" : " ") + p;
+  for (bool person : {false, true})
+    for (const auto& r : conn.query(person ? "select * from owner1" : "select * from main_info1")) {
+      const auto client = host::ClientParticulars::fromMaster(r, person);
+      if (wanted(client.code))
+        db::insertRow(conn, "temp_disp", {{"code_no", client.code}, {"name", client.name()}, {"status", client.status}});
     }
-    conn.execute("insert into temp_disp (code_no, name, status) values (?, ?, ?)",
-                 {r.text("code"), name, r.text("status").empty() ? "INDIVIDUAL" : r.text("status")});
-  }
   tx.commit();
 }
 

@@ -9,6 +9,7 @@
 #include "common/text.h"
 #include "db/connection.h"
 #include "db/rows.h"
+#include "host/client_particulars.h"
 #include "host/control_columns.h"
 #include "host/identifier_rules.h"
 #include "host/screen_registry.h"
@@ -115,17 +116,6 @@ std::string linkedStatusFor(const std::string& parentStatus) {
   if (s == "FIRM" || s == "FIRM (LIMITED LIABILITY)") return "PARTNER";
   if (s == "PROPRIETORSHIP") return "PROPRIETOR";
   return "";
-}
-
-std::string clientName(db::Connection& conn, const std::string& code) {
-  auto m = conn.query("SELECT nm FROM main_info1 WHERE code_no = ?", {code});
-  if (!m.empty()) return m.front().text(0);
-  auto o = conn.query("SELECT f_nm, m_nm, l_nm FROM owner1 WHERE code = ?", {code});
-  if (o.empty()) return "";
-  std::string name;
-  for (size_t i = 0; i < 3; ++i)
-    if (!trimmed(o.front().text(i), kBlanksAndTabs).empty()) name += (name.empty() ? "" : " ") + trimmed(o.front().text(i), kBlanksAndTabs);
-  return name;
 }
 
 // Column names of a table, lower case.
@@ -356,14 +346,12 @@ bool ClientRegisterForm::save() {
 bool deleteClient(host::Component& host, const std::string& code) {
   auto& conn = host.base().DbObj();
   auto& d = host.desktop().dialogs();
-  const bool known = conn.exists("SELECT 1 FROM main_info1 WHERE code_no = ?", {code}) ||
-                     conn.exists("SELECT 1 FROM owner1 WHERE code = ?", {code});
-  if (!known) {
+  const auto client = host::ClientParticulars::load(host.base(), code, 0);
+  if (!client) {
     d.info("Client " + code + " not found.");
     return false;
   }
-  if (!d.yesNo("Do you want to delete client " + code + " " + clientName(conn, code) + " ?", "", ui::Answer::no))
-    return false;
+  if (!d.yesNo("Do you want to delete client " + code + " " + client->name() + " ?", "", ui::Answer::no)) return false;
 
   auto tx = conn.begin();
   std::vector<std::string> linked;
