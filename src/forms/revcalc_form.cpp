@@ -6,8 +6,8 @@
 #include "forms/estimator/estimate.h"
 #include "forms/estimator/estimate_input.h"
 #include "forms/estimator/instalments.h"
+#include "host/due_date_store.h"
 #include "host/screen_registry.h"
-#include "register/due_date_store.h"
 
 namespace meridian::forms {
 namespace {
@@ -223,7 +223,7 @@ void RevCalcForm::arrangeForChoices() {
 
 est::InstalmentDates RevCalcForm::dueDates(int year) {
   // A year whose dates were never changed has no row and keeps the statutory ones.
-  if (auto stored = reg::readInstalments(host_.base().DbObj(), year))
+  if (auto stored = host::readInstalments(host_.base().DbObj(), year))
     if (auto dates = est::instalmentDatesFromTexts(*stored)) return *dates;
   return est::defaultInstalmentDates(year);
 }

@@ -5,9 +5,9 @@
 #include "common/paths.h"
 #include "common/text.h"
 #include "common/years.h"
+#include "host/client_list.h"
 #include "host/screen_registry.h"
 #include "host/status.h"
-#include "register/client_list.h"
 #include "register/credit_transfer.h"
 #include "suite/client_register.h"
 
@@ -264,8 +264,8 @@ void IncomeForm::printClientList() {
   rep.NewReport();
   rep.printtext(host::esc::boldOn + "Client List" + host::esc::boldOff);
   rep.printtext();
-  const auto excluded = readExclusions(host_.base().DocPath.get(), "IT");
-  const auto q = listQuery(excluded, "", {});
+  const auto excluded = host::readExclusions(host_.base().DocPath.get(), "IT");
+  const auto q = host::listQuery(excluded, "", {});
   const auto rs = host_.base().DbObj().query(q.sql + " ORDER BY name", q.params);
   std::vector<int16_t> widths = {8, 34, 26, 34, 12};
   std::vector<int32_t> positions(5, 0);

@@ -7,8 +7,8 @@
 #include "common/years.h"
 #include "db/connection.h"
 #include "db/rows.h"
+#include "host/client_list.h"
 #include "host/client_particulars.h"
-#include "register/client_list.h"
 
 namespace meridian::reg {
 namespace {
@@ -115,7 +115,7 @@ std::optional<SummaryCondition> SummaryPanel::condition() {
 
 void SummaryPanel::rebuildTempDisp() {
   db::Connection& conn = host_.base().DbObj();
-  const auto excluded = readExclusions(host_.base().DocPath.get(), "IT");
+  const auto excluded = host::readExclusions(host_.base().DocPath.get(), "IT");
   auto tx = conn.begin();
   conn.execute("delete from temp_disp");
   const int group = form_["cbogroup"].listIndex;

@@ -4,7 +4,7 @@
 #include <fstream>
 
 #include "db/connection.h"
-#include "register/client_list.h"
+#include "host/client_list.h"
 
 namespace meridian::suite {
 
@@ -16,7 +16,7 @@ std::string layoutSetting(const std::vector<bool>& hidden) {
 
 ClientListSetupForm::ClientListSetupForm(host::Base& base) : host::Screen(base, "frmClListSetup", "Client List Setup") {
   add(ui::ControlKind::frame, "famcols", "Columns shown");
-  const auto& titles = reg::defaultColumnTitles();
+  const auto& titles = host::defaultColumnTitles();
   for (size_t c = 0; c < titles.size(); ++c) add(ui::ControlKind::checkBox, "chkcol" + std::to_string(c), titles[c], "famcols");
   auto& frozen = add(ui::ControlKind::comboBox, "cbofrozen", "Frozen columns");
   for (size_t c = 0; c <= 3; ++c) frozen.addItem(std::to_string(c));
@@ -27,15 +27,15 @@ ClientListSetupForm::ClientListSetupForm(host::Base& base) : host::Screen(base, 
 }
 
 void ClientListSetupForm::load() {
-  const auto& titles = reg::defaultColumnTitles();
-  const auto hidden = reg::hiddenColumns(base_.GetSettingINI("Settings", "ClList", reg::kDefaultLayout), titles.size());
+  const auto& titles = host::defaultColumnTitles();
+  const auto hidden = host::hiddenColumns(base_.GetSettingINI("Settings", "ClList", host::kDefaultLayout), titles.size());
   for (size_t c = 0; c < titles.size(); ++c) (*this)["chkcol" + std::to_string(c)].value = hidden[c] ? 0 : 1;
   (*this)["cbofrozen"].selectText(base_.GetSettingINI("Settings", "ClFrozen", "0"));
   if ((*this)["cbofrozen"].listIndex < 0) (*this)["cbofrozen"].selectIndex(0);
 }
 
 void ClientListSetupForm::save() {
-  const size_t n = reg::defaultColumnTitles().size();
+  const size_t n = host::defaultColumnTitles().size();
   std::vector<bool> hidden(n);
   for (size_t c = 0; c < n; ++c) hidden[c] = (*this)["chkcol" + std::to_string(c)].value == 0;
   // Code, name and status identify the client: they always show.
@@ -74,7 +74,7 @@ void ClientListSelectionForm::load() {
 }
 
 void ClientListSelectionForm::apply(bool showAll) {
-  const std::string file = reg::exclusionFileOf(module_);
+  const std::string file = host::exclusionFileOf(module_);
   if (file.empty()) {
     dialogs().info("Module " + module_ + " keeps no client selection.");
     return;

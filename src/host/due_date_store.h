@@ -11,7 +11,7 @@
 #include "db/connection.h"
 #include "db/migrations.h"
 
-namespace meridian::reg {
+namespace meridian::host {
 
 struct DueDateRow {
   int statc = 0;
@@ -41,4 +41,4 @@ void writeDueDates(db::Connection& conn, int year, const std::vector<DueDateRow>
 // when the dates are the statutory ones.
 void writeInstalments(db::Connection& conn, int year, const std::array<std::string, 4>& dates);
 
-}  // namespace meridian::reg
+}  // namespace meridian::host

@@ -1,4 +1,4 @@
-#include "register/due_date_store.h"
+#include "host/due_date_store.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -6,9 +6,9 @@
 #include "common/csv.h"
 #include "common/embedded_files.h"
 #include "db/rows.h"
-#include "register/due_date_categories.h"
+#include "host/due_date_categories.h"
 
-namespace meridian::reg {
+namespace meridian::host {
 namespace {
 
 const char* const kUserEntered = "user";
@@ -127,4 +127,4 @@ namespace {
 const db::MigrationRegistration registered{dueDateMigrations};
 }  // namespace
 
-}  // namespace meridian::reg
+}  // namespace meridian::host
