@@ -222,24 +222,6 @@ TEST_P(ClientInfoSave, SaveWritesTheYearTheMasterAndTheClientList) {
   EXPECT_EQ(again["txtpassport"].text, "Z1234567");
 }
 
-TEST_P(ClientInfoSave, ASaveThatFailsWhileWritingLeavesEveryTableAsItWas) {
-  // The office row is written late, after the year row, the year values and
-  // the master row; a failure there must take all of them back.
-  if (conn().engine() == db::Engine::sqlite)
-    conn().execute("CREATE TRIGGER off_info_locked BEFORE UPDATE ON off_info BEGIN SELECT RAISE(ABORT, 'locked'); END");
-  else
-    conn().execute("CREATE TRIGGER off_info_locked BEFORE UPDATE ON off_info FOR EACH ROW "
-                   "SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT = 'locked'");
-  auto o = openTicked();
-  o["txtnm"].text = "NEVER SAVED";
-  o["txtpassport"].text = "Z1111111";
-  o.s.dialogs->answer(Answer::yes);
-  const auto before = testsupport::snapshot(database());
-  EXPECT_FALSE(o.click("cmdSaveClInfo"));
-  EXPECT_EQ(testsupport::snapshot(database()), before);
-  EXPECT_EQ(o.s.session->component().returnCtx().vITname.get(), "") << "the working context follows only a finished save";
-}
-
 TEST_P(ClientInfoSave, NoToTheMasterQuestionWritesOnlyTheYear) {
   auto o = openTicked();
   o["txtnm"].text = "RENAMED FIRM";

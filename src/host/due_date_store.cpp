@@ -95,23 +95,27 @@ std::optional<std::array<std::string, 4>> readInstalments(db::Connection& conn, 
   return std::array<std::string, 4>{r.text(0), r.text(1), r.text(2), r.text(3)};
 }
 
-void writeDueDates(db::Connection& conn, int year, const std::vector<DueDateRow>& rows) {
+std::vector<DueDateRow> writeDueDates(db::Connection& conn, int year, const std::vector<DueDateRow>& rows) {
   auto tx = conn.begin();
   // Read inside the transaction: the sources of rows the user left as they were are kept.
   const auto before = readDueDates(conn, year);
   db::deleteWhere(conn, "duedt_master", {{"assyear", year}});
-  for (const auto& row : rows) {
-    std::string url, confidence = kUserEntered;
+  std::vector<DueDateRow> written;
+  for (DueDateRow row : rows) {
+    row.sourceUrl.clear();
+    row.confidence = kUserEntered;
     auto it = before.find(row.statc);
     if (it != before.end() && it->second.dueDt == row.dueDt && it->second.revDueDt == row.revDueDt) {
-      url = it->second.sourceUrl;
-      confidence = it->second.confidence;
+      row.sourceUrl = it->second.sourceUrl;
+      row.confidence = it->second.confidence;
     }
     db::insertRow(conn, "duedt_master",
                   {{"assyear", year}, {"statc", row.statc}, {"duedt", row.dueDt}, {"revduedt", row.revDueDt},
-                   {"notification", row.notification}, {"source_url", url}, {"confidence", confidence}});
+                   {"notification", row.notification}, {"source_url", row.sourceUrl}, {"confidence", row.confidence}});
+    written.push_back(std::move(row));
   }
   tx.commit();
+  return written;
 }
 
 void writeInstalments(db::Connection& conn, int year, const std::array<std::string, 4>& dates) {

@@ -167,9 +167,15 @@ bool DueDatePanel::save() {
     rows.push_back(std::move(d));
   }
   auto& conn = base_.DbObj();
-  host::writeDueDates(conn, year_, rows);
+  // The two lists of the year are one save: neither is written without the other.
+  auto tx = conn.begin();
+  auto written = host::writeDueDates(conn, year_, rows);
   if (instalments) host::writeInstalments(conn, year_, dates);
-  load(year_);
+  tx.commit();
+  // The grids already show what was written; only the sources may have changed.
+  loaded_ = std::move(written);
+  g.changed = a.changed = false;
+  form_[sourceLabel].caption.clear();
   return true;
 }
 
