@@ -252,9 +252,11 @@ TEST_P(RevCalcScreen, GivesTheFiguresOfTheJsonCommand) {
     click("cmdAdvTax");
 
     for (const auto& [key, field] : figures) EXPECT_EQ(at(F::field(field)).text, text(cli[key])) << key;
-    const long long rebate = cli["rebate_87a"];
+    const long long rebate = cli["rebate"];
     EXPECT_EQ(at("lblreb87A").visible, rebate > 0);
-    if (rebate > 0) EXPECT_EQ(at("lblreb87A").caption, "After Rebate u/s 87A of Rs. " + std::to_string(rebate));
+    if (rebate > 0)
+      EXPECT_EQ(at("lblreb87A").caption,
+                "After Rebate u/s " + cli["rebate_sections"].get<std::string>() + " of Rs. " + std::to_string(rebate));
     Strings dates, due, paid, interest;
     for (const json& row : cli["instalments"]) {
       dates.push_back(row["due_date"]);

@@ -31,7 +31,7 @@ TEST(EstimateJson, FirmWithInstalments) {
   const auto o = nlohmann::json::parse(r.out);
   EXPECT_EQ(o["total_income"], 1000000);
   EXPECT_EQ(o["tax"], 300000);
-  EXPECT_EQ(o["rebate_87a"], 0);
+  EXPECT_EQ(o["rebate"], 0);
   EXPECT_EQ(o["surcharge"], 0);
   EXPECT_EQ(o["education_cess"], 6000);
   EXPECT_EQ(o["she_cess"], 3000);
