@@ -35,7 +35,16 @@ YearParams YearParams::fromFiles(const std::vector<std::pair<std::string, std::s
       const auto value = parseValue(spec->kind, row.value, why);
       if (!year) faults.push_back(row.where + ": \"" + row.from + "\" is not an assessment year such as 2016-17");
       if (!value) faults.push_back(row.where + ": " + why);
-      if (year && value) p.byKey_[row.key].push_back({*year, *value, row.source, row.note, row.where});
+      if (!year || !value) continue;
+      auto& list = p.byKey_[row.key];
+      // A parameter's history is read in one place, top to bottom.
+      const std::string fileOfFirst = list.empty() ? name : list.front().where.substr(0, name.size());
+      if (!list.empty() && fileOfFirst != name) {
+        faults.push_back(row.where + ": " + row.key + " is already given in " + list.front().where +
+                         "; keep a parameter's changes in one file");
+        continue;
+      }
+      list.push_back({*year, *value, row.source, row.note, row.where});
     }
   }
   // Year order is checked on the rows as written, so no sorting here.
