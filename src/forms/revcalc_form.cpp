@@ -125,8 +125,8 @@ void RevCalcForm::build() {
   for (int i = 0; i < fieldCount; ++i) {
     if (i >= fieldTax && i <= fieldPayable) continue;
     on(field(i), ui::EventType::lostFocus, [this, i](ui::Event&) {
+      recompute();  // shows no figures while a box holds a negative amount
       if (i != fieldDob && refusedNegative(i)) return;
-      recompute();
       if (i == fieldDesiredTax) showRequiredIncomeMessage();
     });
   }

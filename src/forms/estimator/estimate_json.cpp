@@ -136,7 +136,11 @@ nlohmann::ordered_json resultJson(const EstimateResult& r) {
   using ojson = nlohmann::ordered_json;
   ojson rows = ojson::array();
   for (const auto& row : r.instalments)
-    rows.push_back({{"due_date", formatDate(row.dueDate)}, {"due", row.due}, {"paid", row.paid}, {"interest", row.interest}});
+    rows.push_back({{"period", row.period},
+                    {"due_date", formatDate(row.dueDate)},
+                    {"due", row.due},
+                    {"paid", row.paid},
+                    {"interest", row.interest}});
   ojson o = {{"total_income", r.totalIncome},   {"tax", r.tax},
             {"rebate", r.rebate},              {"rebate_sections", r.rebateSections},
             {"surcharge", r.surcharge},
