@@ -132,3 +132,22 @@ test('the rebate label and the income-type rule', async () => {
   assert.equal(await page.isChecked('#Check14'), true, 'the last type stays ticked');
   assert.equal(await page.isVisible('#fraOtherIncome'), true);
 });
+
+test('a negative amount is refused, not counted as nothing', async () => {
+  const page = await signIn(practice);
+  await openEstimator(page);
+  await typeAmount(page, 'txtfields0', '600000');
+  await waitForValue(page, 'txtfields24', String(cli({ ay: '2017-18', status: 'Individual', salary: 600000 }).tax));
+  await page.click('#txtfields9');
+  await idle(page);
+  await page.keyboard.type('-500');
+  let said;
+  await act(page, () => page.keyboard.press('Tab'), async () => {
+    await page.waitForSelector('#dialog:not([hidden])');
+    said = await page.textContent('#dialogText');
+    await page.keyboard.press('Enter');
+  });
+  assert.equal(said, 'Amount can not be negative. Please enter the amount without a minus sign.');
+  await waitForValue(page, 'txtfields24', '');
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'txtfields9', 'the focus is back in the box');
+});
