@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "cli/command.h"
+#include "common/version.h"
 
 namespace meridian::cli {
 
@@ -41,7 +42,7 @@ int run(int argc, char** argv) {
     return app.exit(e);
   }
   if (version) {
-    std::cout << "2.17.2.1\n";
+    std::cout << kVersion << "\n";
     return 0;
   }
   if (!chosen) {

@@ -4,6 +4,8 @@
 #include <cctype>
 #include <cstdio>
 
+#include "common/dates.h"
+
 namespace meridian::forms::estimator {
 
 using namespace std::chrono;
@@ -13,22 +15,9 @@ InstalmentDates defaultInstalmentDates(int y) {
   return InstalmentDates{{before / June / 15, before / September / 15, before / December / 15, year{y} / March / 15}};
 }
 
-std::string formatDate(const year_month_day& d) {
-  char buf[16];
-  std::snprintf(buf, sizeof buf, "%02u/%02u/%04d", static_cast<unsigned>(d.day()), static_cast<unsigned>(d.month()),
-                static_cast<int>(d.year()));
-  return buf;
-}
+std::string formatDate(const year_month_day& d) { return formatDmy(d); }
 
-std::optional<year_month_day> parseDate(const std::string& t) {
-  if (t.size() != 10 || t[2] != '/' || t[5] != '/') return std::nullopt;
-  for (int i : {0, 1, 3, 4, 6, 7, 8, 9})
-    if (!std::isdigit(static_cast<unsigned char>(t[i]))) return std::nullopt;
-  const int dd = std::stoi(t.substr(0, 2)), mm = std::stoi(t.substr(3, 2)), yy = std::stoi(t.substr(6, 4));
-  const year_month_day d{year{yy}, month{static_cast<unsigned>(mm)}, day{static_cast<unsigned>(dd)}};
-  if (!d.ok()) return std::nullopt;
-  return d;
-}
+std::optional<year_month_day> parseDate(const std::string& t) { return parseDmy(t); }
 
 std::optional<InstalmentDates> instalmentDatesFromTexts(const std::array<std::string, kDueDates>& texts) {
   InstalmentDates out;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "host/years.h"
+#include "common/years.h"
 #include "suite/year_params/year_params.h"
 
 namespace meridian::forms::estimator {
@@ -96,7 +96,7 @@ std::vector<int> supportedYears() {
 
 std::vector<std::string> assessmentYearTexts() {
   std::vector<std::string> out;
-  for (int y : supportedYears()) out.push_back(host::assessmentYearText(y));
+  for (int y : supportedYears()) out.push_back(assessmentYearText(y));
   return out;
 }
 
