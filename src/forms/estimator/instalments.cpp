@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "common/dates.h"
+#include "suite/tax/instalment_interest.h"
 
 namespace meridian::forms::estimator {
 
@@ -73,7 +74,6 @@ std::vector<InstalmentRow> instalmentGrid(const EstimateInput& in, const YearRul
     }
   }
 
-  const Rupees unit = std::max<Rupees>(1, rules.interestRounding);
   std::vector<InstalmentRow> rows;
   Rupees cumulativeDueBefore = 0;
   for (int i = 0; i < kPaymentPeriods; ++i) {
@@ -83,15 +83,14 @@ std::vector<InstalmentRow> instalmentGrid(const EstimateInput& in, const YearRul
     if (i < kDueDates && static_cast<size_t>(i) < schedule.size()) {
       const params::InstalmentStep& step = schedule[static_cast<size_t>(i)];
       row.dueDate = dueDates[i];
-      const Rupees cumulativeDue = percentOf(t, step.cumulative);
-      row.due = cumulativeDue - cumulativeDueBefore;
-      cumulativeDueBefore = cumulativeDue;
       Rupees paidByDate = 0;
       for (int p = 0; p < paidThrough[i]; ++p) paidByDate += in.advancePaid[p];
-      const bool charged = step.chargeBelow == 0 || paidByDate < percentOf(t, step.chargeBelow);
-      const Rupees shortfall = (cumulativeDue - paidByDate) / unit * unit;
-      if (step.cumulative > 0 && charged && shortfall > 0)
-        row.interest = percentOf(shortfall, rules.interest234cMonthly * step.months);
+      const meridian::tax::InstalmentInterest owed = meridian::tax::instalmentInterest(
+          Money::rupees(t), Money::rupees(paidByDate), step, rules.interest234cMonthly, rules.interestRounding);
+      const Rupees cumulativeDue = owed.cumulativeDue.wholeRupees();
+      row.due = cumulativeDue - cumulativeDueBefore;
+      cumulativeDueBefore = cumulativeDue;
+      row.interest = owed.interest.wholeRupees();
     } else {
       row.dueDate = i < kDueDates ? dueDates[i] : year{in.year} / March / 31;
     }

@@ -33,11 +33,12 @@ YearRules read(const params::YearParams& p, int y) {
   // The order of Chapter VIII-A: ss.88B and 88C before s.88D, which takes
   // whatever tax is left; s.87A stands alone in its years.
   using W = Rebate::Who;
-  if (auto m = p.amount(key::rebate88bMax, y)) r.rebates.push_back({"88B", W::senior, 0, m});
-  if (auto m = p.amount(key::rebate88cMax, y)) r.rebates.push_back({"88C", W::womanBelowSeniorAge, 0, m});
-  if (auto l = p.amount(key::rebate88dIncomeLimit, y)) r.rebates.push_back({"88D", W::individual, l, 0});
+  const auto rs = [](params::Amount a) { return Money::rupees(a); };
+  if (auto m = p.amount(key::rebate88bMax, y)) r.rebates.push_back({"88B", W::senior, Money(), rs(m)});
+  if (auto m = p.amount(key::rebate88cMax, y)) r.rebates.push_back({"88C", W::womanBelowSeniorAge, Money(), rs(m)});
+  if (auto l = p.amount(key::rebate88dIncomeLimit, y)) r.rebates.push_back({"88D", W::individual, rs(l), Money()});
   if (auto l = p.amount(key::rebate87aIncomeLimit, y))
-    r.rebates.push_back({"87A", W::individual, l, p.amount(key::rebate87aMax, y)});
+    r.rebates.push_back({"87A", W::individual, rs(l), rs(p.amount(key::rebate87aMax, y))});
 
   r.surchargeIndividualHuf = p.surcharge(key::surchargeIndividualHuf, y);
   r.surchargeCooperative = p.surcharge(key::surchargeCooperative, y);
