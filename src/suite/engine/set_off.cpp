@@ -122,6 +122,10 @@ SetOffFigures setOffLosses(const IncomePots& heads, const CapitalGainFigures& ga
     }
   }
   out.afterBroughtForward = p;
+  // The losses table reads by year, then by head.
+  std::stable_sort(out.rows.begin(), out.rows.end(), [](const LossRow& a, const LossRow& b) {
+    return a.year != b.year ? a.year < b.year : static_cast<int>(a.part) < static_cast<int>(b.part);
+  });
 
   // Losses of the year to carry. Other-sources losses are not carried.
   const auto lossOf = [](Money m) { return m < Money() ? -m : Money(); };
