@@ -144,7 +144,11 @@ bool ReturnRegister::addRevision(EntryForms& forms) {
   if (!lastReturnFiled(forms)) return false;
   if (entries_.size() == 1 && year_ < kFirstYearBelatedReturnsMayBeRevised) {
     host_.returnCtx().GetDueDt();
-    const host::Date due = host_.returnCtx().VDue_Dt.get();
+    // A return filed within a due date the Board extended under s.119 is a
+    // return under s.139(1), which s.139(5) lets the assessee revise: the
+    // extended date, when there is one, is the one that counts.
+    const host::Date due = host_.returnCtx().VODue_Dt.get() ? host_.returnCtx().VODue_Dt.get()
+                                                             : host_.returnCtx().VDue_Dt.get();
     const auto filedOn = host::parseDmy(entries_.front().ackDt);
     if (due && filedOn && *filedOn > *due &&
         !ask("Return filed on " + entries_.front().ackDt + " which is after the Due Date " + host::formatDmy(*due) +

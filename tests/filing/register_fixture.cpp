@@ -54,9 +54,9 @@ void RegisterTest::seedFigures(const std::string& code, long long salary) {
                    {code, e, salary * e});
 }
 
-void RegisterTest::enterYear() {
+void RegisterTest::enterYear(int year) {
   host().clientCtx().vT_Code_No = "F1";
-  host().clientCtx().vT_Year = 2016;
+  host().clientCtx().vT_Year = year;
   host().returnCtx().vITname = "SHAH AND SONS";
 }
 

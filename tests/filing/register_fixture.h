@@ -44,7 +44,7 @@ class RegisterTest : public testsupport::SessionTest {
   ui::ScriptedDialogs& dialogs() { return *s_.dialogs; }
   db::Connection& sessionConn() { return s_.session->conn(); }
   // Puts F1 and 2016 in the working context, as the dashboard and the year list do.
-  void enterYear();
+  void enterYear(int year = 2016);
   // Opens the register as the workspace does, on its last entry.
   void openRegister();
   void answer(std::initializer_list<ui::Answer> answers);
