@@ -49,24 +49,24 @@ std::string copyStatement(const PresentTable& t, const RowsOf& source) {
          quoted(t.table.name) + " WHERE " + source.where;
 }
 
-// Which tables hold rows of each of the codes, asked in one statement.
-std::vector<std::vector<bool>> probe(db::Connection& conn, const std::vector<PresentTable>& tables,
-                                     const std::vector<std::string>& codes, int year) {
-  std::vector<std::vector<bool>> out(codes.size(), std::vector<bool>(tables.size(), false));
-  if (tables.empty() || codes.empty()) return out;
-  std::string sql = "SELECT ";
+// Which tables hold rows of the data set, asked in one statement that names
+// only the tables that do (a union of one-row lookups, cheaper to prepare
+// than a column per table).
+std::vector<bool> probe(db::Connection& conn, const std::vector<PresentTable>& tables, const std::string& code,
+                        int year) {
+  std::vector<bool> out(tables.size(), false);
+  if (tables.empty()) return out;
+  std::string sql;
   db::Params params;
-  for (size_t c = 0; c < codes.size(); ++c)
-    for (size_t i = 0; i < tables.size(); ++i) {
-      const RowsOf r = rowsOf(tables[i].table, codes[c], year);
-      if (c || i) sql += ", ";
-      sql += "EXISTS (SELECT 1 FROM " + quoted(tables[i].table.name) + " WHERE " + r.where + ")";
-      append(params, r.params);
-    }
-  const db::RecordSet rs = conn.query(sql, params);
-  const db::Row& row = rs.front();
-  for (size_t c = 0; c < codes.size(); ++c)
-    for (size_t i = 0; i < tables.size(); ++i) out[c][i] = row.text(c * tables.size() + i) == "1";
+  for (size_t i = 0; i < tables.size(); ++i) {
+    const RowsOf r = rowsOf(tables[i].table, code, year);
+    const std::string n = std::to_string(i);
+    if (i) sql += " UNION ALL ";
+    sql += "SELECT " + n + " FROM (SELECT 1 FROM " + quoted(tables[i].table.name) + " WHERE " + r.where +
+           " LIMIT 1) AS p" + n;
+    append(params, r.params);
+  }
+  for (const db::Row& row : conn.query(sql, params)) out.at(std::stoul(row.text(0))) = true;
   return out;
 }
 
@@ -105,9 +105,9 @@ DataSetReport DataSetEngine::replace(const std::string& client, int year, const 
 
 std::vector<std::string> DataSetEngine::occupiedBy(const std::string& client, int year, const std::string& code) {
   std::vector<std::string> out;
-  const auto held = probe(conn_, layout_->tables, {code}, year);
+  const auto held = probe(conn_, layout_->tables, code, year);
   for (size_t i = 0; i < layout_->tables.size(); ++i)
-    if (held[0][i]) out.push_back(layout_->tables[i].table.name);
+    if (held[i]) out.push_back(layout_->tables[i].table.name);
   if (!NotesPlan(documents_, year).existing(code).empty()) out.push_back("notes");
   return out;
 }
@@ -139,14 +139,16 @@ DataSetReport DataSetEngine::run(Op op, const std::string& client, int year, con
     if (op == Op::copy) partners.beforeCopyFrom(from);
     if (op == Op::relabel || op == Op::replace) partners.beforeRelabel(from, to);
 
-    std::vector<std::string> codes = {from};
-    if (twoCodes) codes.push_back(to);
-    const auto held = probe(conn_, tables, codes, year);
+    // Only the target is probed: it must be empty, or its rows go first. The
+    // statements themselves run on every table, rows or none, since a probe
+    // of the source costs about what the statements it would save cost.
+    std::vector<bool> targetHeld(tables.size(), false);
+    if (twoCodes) targetHeld = probe(conn_, tables, to, year);
 
     if (twoCodes && !replace) {
       std::vector<std::string> occupied;
       for (size_t i = 0; i < tables.size(); ++i)
-        if (held[1][i]) occupied.push_back(tables[i].table.name);
+        if (targetHeld[i]) occupied.push_back(tables[i].table.name);
       if (!notes.existing(to).empty()) occupied.push_back("notes");
       if (!occupied.empty()) {
         std::string list;
@@ -160,29 +162,27 @@ DataSetReport DataSetEngine::run(Op op, const std::string& client, int year, con
       const PresentTable& t = tables[i];
       TableOutcome outcome{t.table.name};
       const RowsOf source = rowsOf(t.table, from, year);
-      if (twoCodes && replace && held[1][i]) {
+      if (replace && targetHeld[i]) {
         const RowsOf target = rowsOf(t.table, to, year);
         outcome.replaced = conn_.execute("DELETE FROM " + quoted(t.table.name) + " WHERE " + target.where, target.params);
       }
-      if (held[0][i]) {
-        switch (op) {
-          case Op::copy: {
-            db::Params params{to};
-            append(params, source.params);
-            outcome.rows = conn_.execute(copyStatement(t, source), params);
-            break;
-          }
-          case Op::remove:
-            outcome.rows = conn_.execute("DELETE FROM " + quoted(t.table.name) + " WHERE " + source.where, source.params);
-            break;
-          case Op::relabel:
-          case Op::replace: {
-            db::Params params{to};
-            append(params, source.params);
-            outcome.rows =
-                conn_.execute("UPDATE " + quoted(t.table.name) + " SET `code_no` = ? WHERE " + source.where, params);
-            break;
-          }
+      switch (op) {
+        case Op::copy: {
+          db::Params params{to};
+          append(params, source.params);
+          outcome.rows = conn_.execute(copyStatement(t, source), params);
+          break;
+        }
+        case Op::remove:
+          outcome.rows = conn_.execute("DELETE FROM " + quoted(t.table.name) + " WHERE " + source.where, source.params);
+          break;
+        case Op::relabel:
+        case Op::replace: {
+          db::Params params{to};
+          append(params, source.params);
+          outcome.rows =
+              conn_.execute("UPDATE " + quoted(t.table.name) + " SET `code_no` = ? WHERE " + source.where, params);
+          break;
         }
       }
       report.tables.push_back(std::move(outcome));

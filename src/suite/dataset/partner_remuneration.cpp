@@ -1,5 +1,7 @@
 #include "suite/dataset/partner_remuneration.h"
 
+#include <algorithm>
+
 namespace meridian::suite::dataset {
 namespace {
 constexpr const char* kHolderKey = "PARTREMUDS";
@@ -11,9 +13,14 @@ PartnerRemuneration::PartnerRemuneration(db::Connection& conn, std::string firm,
 
 bool PartnerRemuneration::available() {
   // Only a client with persons linked to it (a firm's partners) has any.
-  if (!available_)
-    available_ = conn_.hasTable("part_remu") && conn_.hasTable("nremutbl") && conn_.hasTable("misc_oth_inf") &&
-                 conn_.exists("SELECT 1 FROM owner1 WHERE code_no = ?", {firm_});
+  if (!available_) {
+    available_ = conn_.exists("SELECT 1 FROM owner1 WHERE code_no = ?", {firm_});
+    if (*available_) {
+      const auto tables = conn_.tables();
+      auto has = [&](const char* name) { return std::find(tables.begin(), tables.end(), name) != tables.end(); };
+      available_ = has("part_remu") && has("nremutbl") && has("misc_oth_inf");
+    }
+  }
   return *available_;
 }
 
