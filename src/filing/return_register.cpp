@@ -190,18 +190,15 @@ bool ReturnRegister::addRectification(EntryForms& forms) {
   if (!ask("Do you really want to 'Submit Online Rectification Request to rectify intimation order issued under "
            "section 143 (1) by CPC, Bangalore' ?"))
     return false;
-  if (!lastReturnFiled(forms)) return false;
-  handLastFiledReturnToTheForm();
-  if (!forms.openRectification()) return false;
-  load();
-  switchToLast();
-  return true;
+  return addThroughForm(forms, &EntryForms::openRectification);
 }
 
-bool ReturnRegister::addOrder(EntryForms& forms) {
+bool ReturnRegister::addOrder(EntryForms& forms) { return addThroughForm(forms, &EntryForms::openOrder); }
+
+bool ReturnRegister::addThroughForm(EntryForms& forms, bool (EntryForms::*open)()) {
   if (!lastReturnFiled(forms)) return false;
   handLastFiledReturnToTheForm();
-  if (!forms.openOrder()) return false;
+  if (!(forms.*open)()) return false;
   load();
   switchToLast();
   return true;

@@ -14,6 +14,9 @@
 
 namespace meridian::filing {
 
+// The single line of the list in the workspace states that keep no register.
+constexpr const char* kNoRegister = "Not Applicable";
+
 class ReturnRegister {
  public:
   ReturnRegister(host::Component& host, ui::Dialogs& dialogs);
@@ -49,6 +52,9 @@ class ReturnRegister {
   // The last return must be filed before anything follows it.
   bool lastReturnFiled(EntryForms& forms);
   void handLastFiledReturnToTheForm();
+  // The entry form opened for a new entry after the last return is filed;
+  // on a save the register shows and uses the new entry.
+  bool addThroughForm(EntryForms& forms, bool (EntryForms::*open)());
   void refuse(const std::string& text) { dialogs_.info(text); }
   bool ask(const std::string& text, ui::Answer def = ui::Answer::yes) {
     return dialogs_.yesNo(text, "", def);
