@@ -5,6 +5,7 @@
 #include "suite/dataset/data_set_layout.h"
 #include "suite/report_preview.h"
 #include "suite/suite_factory.h"
+#include "suite/year_params/year_params.h"
 
 namespace meridian::suite {
 
@@ -13,6 +14,9 @@ Application::Application(const AppOptions& options)
       dueDates(reg::clientDueDates),
       data_(DataFolder::open(options.dataDir)),
       dbUrl_(resolveDatabaseUrl(options.dbUrl, data_)) {
+  // Unsound tax parameters stop the start with the list of faults, before any
+  // figure is computed from them.
+  params::YearParams::shipped();
   conn_ = db::Connection::open(dbUrl_);
   db::migrate(*conn_, db::allMigrations());
   // A year table missing from the data-set list would be left behind by every
