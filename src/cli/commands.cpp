@@ -37,6 +37,7 @@ int run(int argc, char** argv) {
   addClientsCommand(app, g, chosen);
   addEstimateCommand(app, g, chosen);
   addComputeCommand(app, g, chosen);
+  addDataSetCommand(app, g, chosen);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
