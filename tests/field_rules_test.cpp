@@ -16,6 +16,7 @@ using nlohmann::json;
 
 const json& cases() {
   static const json j = [] {
+    // From the source tree: __FILE__ is relative when the compiler cache rewrites paths.
     const auto path = std::filesystem::path(MERIDIAN_TEST_DATA_DIR) / "vtxt_cases.json";
     std::ifstream in(path);
     if (!in) throw std::runtime_error("cannot read " + path.string());

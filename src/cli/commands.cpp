@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "cli/command.h"
+#include "common/version.h"
 
 namespace meridian::cli {
 
@@ -35,6 +36,7 @@ int run(int argc, char** argv) {
   addDemoCommand(app, g, chosen);
   addClientsCommand(app, g, chosen);
   addEstimateCommand(app, g, chosen);
+  addComputeCommand(app, g, chosen);
   addDataSetCommand(app, g, chosen);
   try {
     app.parse(argc, argv);
@@ -42,7 +44,7 @@ int run(int argc, char** argv) {
     return app.exit(e);
   }
   if (version) {
-    std::cout << "2.17.2.1\n";
+    std::cout << kVersion << "\n";
     return 0;
   }
   if (!chosen) {

@@ -4,7 +4,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/command.h"
-#include "host/years.h"
+#include "common/years.h"
 #include "suite/application.h"
 #include "suite/dataset/data_set_engine.h"
 
@@ -18,8 +18,8 @@ struct DataSetOptions {
 
 // "2016-17" -> 2016; anything else is refused.
 int yearOfAssessmentYear(const std::string& ay) {
-  const int year = host::yearOfEntry(ay);
-  if (ay.size() != 7 || year == 0 || host::assessmentYearText(year) != ay)
+  const int year = yearOfEntry(ay);
+  if (ay.size() != 7 || year == 0 || assessmentYearText(year) != ay)
     throw std::runtime_error("--ay must be an assessment year such as 2016-17, not \"" + ay + "\"");
   return year;
 }
@@ -27,7 +27,7 @@ int yearOfAssessmentYear(const std::string& ay) {
 nlohmann::json asJson(const suite::dataset::DataSetReport& r) {
   nlohmann::json tables = nlohmann::json::array();
   for (const auto& t : r.tables) tables.push_back({{"table", t.table}, {"rows", t.rows}, {"replaced", t.replaced}});
-  return {{"operation", r.operation}, {"client", r.client},     {"ay", host::assessmentYearText(r.year)},
+  return {{"operation", r.operation}, {"client", r.client},     {"ay", assessmentYearText(r.year)},
           {"from", r.from},           {"to", r.to},             {"tables", tables},
           {"skipped", r.skipped},     {"files", r.files},       {"warnings", r.warnings},
           {"total_rows", r.totalRows()}};
@@ -42,7 +42,7 @@ void printText(const suite::dataset::DataSetReport& r) {
   }
   for (const auto& f : r.files) std::cout << f << "\n";
   std::cout << r.operation << " " << (r.to.empty() ? r.from : r.from + " -> " + r.to) << " A.Y. "
-            << host::assessmentYearText(r.year) << ": " << r.totalRows() << " rows in " << r.tables.size()
+            << assessmentYearText(r.year) << ": " << r.totalRows() << " rows in " << r.tables.size()
             << " tables; " << r.skipped.size() << " listed tables not created yet\n";
 }
 

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "common/years.h"
 #include "forms/estimator/estimate.h"
 #include "forms/estimator/estimate_input.h"
 #include "forms/estimator/instalments.h"
-#include "host/years.h"
 #include "register/due_date_store.h"
 
 namespace meridian::forms {
@@ -228,7 +228,7 @@ void RevCalcForm::fillChoices() {
 }
 
 void RevCalcForm::arrangeForChoices() {
-  const int year = host::yearOfEntry((*this)["Combo1"].text);
+  const int year = yearOfEntry((*this)["Combo1"].text);
   const est::Status status = statusOf((*this)["Combo2"].text);
   const est::CheckBoxView comp = est::compTaxRateCheckBox(year, status);
   const est::CheckBoxView state = est::resAssInStateCheckBox(year);

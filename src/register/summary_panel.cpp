@@ -2,22 +2,19 @@
 
 #include <cstdlib>
 
+#include "common/money.h"
+#include "common/text.h"
+#include "common/years.h"
 #include "db/connection.h"
-#include "host/years.h"
 #include "register/client_list.h"
-#include "host/text.h"
 
 namespace meridian::reg {
 namespace {
 
 const char* const kOperatorSql[] = {"", " > ", " < ", " >= ", " <= ", " = ", " <> "};
 
-bool isNumber(const std::string& t) {
-  if (t.empty()) return false;
-  char* end = nullptr;
-  std::strtod(t.c_str(), &end);
-  return *end == '\0';
-}
+// An amount as the condition shows it: whole rupees without decimals.
+std::string shownAmount(Money m) { return m.inPaise() % 100 == 0 ? m.rupeesText() : m.text(); }
 
 }  // namespace
 
@@ -53,17 +50,22 @@ const std::vector<std::string>& summaryGridTitles() {
 
 std::optional<SummaryCondition> summaryCondition(int head, int op1, const std::string& value1, int op2,
                                                  const std::string& value2, bool joinWithOr) {
-  if (head < 1 || head > 19 || op1 < 1 || op1 > 6 || !isNumber(value1)) return std::nullopt;
+  const auto amount1 = Money::parse(value1);
+  if (head < 1 || head > 19 || op1 < 1 || op1 > 6 || !amount1) return std::nullopt;
   const std::string column = "adv_n.a" + std::to_string(head);
+  // The figures are whole rupees; they are compared in paise so that a
+  // typed amount with paise compares exactly.
+  const std::string inPaise = column + " * 100";
   SummaryCondition c;
-  c.text = column + kOperatorSql[op1] + value1;
-  c.sql = column + kOperatorSql[op1] + "?";
-  c.params.emplace_back(std::strtod(value1.c_str(), nullptr));
-  if (op2 >= 1 && op2 <= 6 && isNumber(value2)) {
+  c.text = column + kOperatorSql[op1] + shownAmount(*amount1);
+  c.sql = inPaise + kOperatorSql[op1] + "?";
+  c.params.emplace_back(amount1->inPaise());
+  const auto amount2 = Money::parse(value2);
+  if (op2 >= 1 && op2 <= 6 && amount2) {
     const char* join = joinWithOr ? " or " : " and ";
-    c.text += join + column + kOperatorSql[op2] + value2;
-    c.sql += join + column + kOperatorSql[op2] + "?";
-    c.params.emplace_back(std::strtod(value2.c_str(), nullptr));
+    c.text += join + column + kOperatorSql[op2] + shownAmount(*amount2);
+    c.sql += join + inPaise + kOperatorSql[op2] + "?";
+    c.params.emplace_back(amount2->inPaise());
   }
   return c;
 }
@@ -105,8 +107,8 @@ void SummaryPanel::setUp() {
 }
 
 std::optional<SummaryCondition> SummaryPanel::condition() {
-  return summaryCondition(form_["Combo1"].listIndex, form_["Combo2"].listIndex, host::trimmed(form_["Text2"].text),
-                          form_["Combo3"].listIndex, host::trimmed(form_["Text3"].text), form_["Option1"].value == 1);
+  return summaryCondition(form_["Combo1"].listIndex, form_["Combo2"].listIndex, trimmed(form_["Text2"].text),
+                          form_["Combo3"].listIndex, trimmed(form_["Text3"].text), form_["Option1"].value == 1);
 }
 
 void SummaryPanel::rebuildTempDisp() {
@@ -130,7 +132,7 @@ void SummaryPanel::rebuildTempDisp() {
     if (!wanted(r.text("code"))) continue;
     std::string name;
     for (const char* part : {"f_nm", "m_nm", "l_nm"}) {
-      std::string p = host::trimmed(r.text(part));
+      std::string p = trimmed(r.text(part));
       if (!p.empty()) name += (name.empty() ? "" : " ") + p;
     }
     conn.execute("insert into temp_disp (code_no, name, status) values (?, ?, ?)",
@@ -148,7 +150,7 @@ void SummaryPanel::fillGrid(const db::RecordSet& rows, bool byYear) {
   g.clearRows();
   for (const auto& r : rows) {
     std::vector<std::string> cells = {r.text("code_no"),
-                                      byYear ? host::assessmentYearText(static_cast<int>(r.integer("assyear"))) : r.text("name")};
+                                      byYear ? assessmentYearText(static_cast<int>(r.integer("assyear"))) : r.text("name")};
     for (int a = 1; a <= 20; ++a) cells.push_back(r.text("a" + std::to_string(a)));
     g.rows.push_back(std::move(cells));
   }
@@ -158,7 +160,7 @@ void SummaryPanel::fillGrid(const db::RecordSet& rows, bool byYear) {
 
 void SummaryPanel::showYear() {
   rebuildTempDisp();
-  const int year = host::yearOfEntry(form_["cbosummrepAY"].text);
+  const int year = yearOfEntry(form_["cbosummrepAY"].text);
   db::Connection& conn = host_.base().DbObj();
   auto cond = condition();
   db::RecordSet rows;
@@ -174,7 +176,7 @@ void SummaryPanel::showYear() {
                           ") and adv_n.assyear=? and adv_n.code_no = temp_disp.code_no ORDER BY temp_disp.name",
                       p);
   }
-  printTitle_ = "Summarized Details for the Assessment Year " + host::assessmentYearText(year);
+  printTitle_ = "Summarized Details for the Assessment Year " + assessmentYearText(year);
   fillGrid(rows, false);
 }
 
@@ -223,7 +225,8 @@ void SummaryPanel::printPreview() {
     std::vector<host::ReportValue> values;
     for (int c = 0; c < cols; ++c) {
       const std::string& cell = g.textMatrix(r, c);
-      if (c >= 2 && !cell.empty()) values.emplace_back(std::atof(cell.c_str()));
+      auto amount = c >= 2 ? Money::parse(cell) : std::nullopt;
+      if (amount) values.emplace_back(*amount);
       else values.emplace_back(cell);
     }
     rep.WriteToReport(values, widths, positions, kinds, formats, false, std::string(static_cast<size_t>(cols), '0'), right,

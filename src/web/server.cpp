@@ -11,8 +11,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "common/embedded_files.h"
 #include "forms/revcalc_form.h"
-#include "host/embedded_files.h"
 #include "register/income_form.h"
 #include "suite/report/html_renderer.h"
 #include "web/html.h"

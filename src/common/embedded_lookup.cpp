@@ -1,4 +1,4 @@
-#include "host/embedded_files.h"
+#include "common/embedded_files.h"
 
 namespace meridian::embedded {
 

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-namespace meridian::reg {
+namespace meridian {
 
 std::vector<std::vector<std::string>> parseCsv(std::string_view text);
 
-}  // namespace meridian::reg
+}  // namespace meridian

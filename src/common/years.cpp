@@ -1,9 +1,9 @@
-#include "host/years.h"
+#include "common/years.h"
 
 #include <cctype>
 #include <cstdio>
 
-namespace meridian::host {
+namespace meridian {
 
 std::string assessmentYearText(int firstYear) {
   char buf[16];
@@ -21,4 +21,10 @@ int yearOfEntry(const std::string& entry) {
   return y;
 }
 
-}  // namespace meridian::host
+std::vector<std::string> assessmentYearTexts(YearRange range) {
+  std::vector<std::string> out;
+  for (int y = range.first; y <= range.last; ++y) out.push_back(assessmentYearText(y));
+  return out;
+}
+
+}  // namespace meridian

@@ -1,8 +1,8 @@
-#include "register/csv_rows.h"
+#include "common/csv.h"
 
 #include <stdexcept>
 
-namespace meridian::reg {
+namespace meridian {
 
 std::vector<std::vector<std::string>> parseCsv(std::string_view text) {
   std::vector<std::vector<std::string>> rows;
@@ -42,4 +42,4 @@ std::vector<std::vector<std::string>> parseCsv(std::string_view text) {
   return rows;
 }
 
-}  // namespace meridian::reg
+}  // namespace meridian
