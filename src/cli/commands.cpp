@@ -36,6 +36,8 @@ int run(int argc, char** argv) {
   addDemoCommand(app, g, chosen);
   addClientsCommand(app, g, chosen);
   addEstimateCommand(app, g, chosen);
+  addComputeCommand(app, g, chosen);
+  addDataSetCommand(app, g, chosen);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

@@ -2,8 +2,10 @@
 
 #include "db/migrations.h"
 #include "host/client_due_date.h"
+#include "suite/dataset/data_set_layout.h"
 #include "suite/report_preview.h"
 #include "suite/suite_factory.h"
+#include "suite/year_params/year_params.h"
 
 namespace meridian::suite {
 
@@ -12,8 +14,14 @@ Application::Application(const AppOptions& options)
       dueDates(host::clientDueDates),
       data_(DataFolder::open(options.dataDir)),
       dbUrl_(resolveDatabaseUrl(options.dbUrl, data_)) {
+  // Unsound tax parameters stop the start with the list of faults, before any
+  // figure is computed from them.
+  params::YearParams::shipped();
   conn_ = db::Connection::open(dbUrl_);
   db::migrate(*conn_, db::allMigrations());
+  // A year table missing from the data-set list would be left behind by every
+  // revision's copy; refuse to start rather than lose figures quietly.
+  dataset::checkLayout(*conn_);
 }
 
 Application::~Application() = default;

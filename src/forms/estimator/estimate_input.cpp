@@ -1,7 +1,7 @@
 #include "forms/estimator/estimate_input.h"
 
 #include "common/years.h"
-#include "forms/estimator/estimator_rates.h"
+#include "forms/estimator/year_rules.h"
 
 namespace meridian::forms::estimator {
 namespace {
