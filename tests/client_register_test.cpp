@@ -13,16 +13,8 @@ using testsupport::SessionTest;
 using ui::Answer;
 using ui::Icon;
 
-class ClientRegister : public SessionTest {
+class ClientRegister : public testsupport::PracticeTest {
  protected:
-  void SetUp() override {
-    SessionTest::SetUp();
-    if (IsSkipped() || HasFatalFailure()) return;
-    testsupport::seedPractice(conn());
-    s_ = signIn(makeUser("clerk"));
-  }
-  host::Component& comp() { return s_.session->component(); }
-  ui::ScriptedDialogs& dialogs() { return *s_.dialogs; }
 
   std::shared_ptr<suite::ClientRegisterForm> open(const std::string& code) {
     return std::dynamic_pointer_cast<suite::ClientRegisterForm>(comp().open("frmclreg", {.code = code}));
@@ -35,7 +27,6 @@ class ClientRegister : public SessionTest {
     f.dispatch(e);
   }
 
-  Signed s_;
 };
 
 TEST_P(ClientRegister, NewClientsGoToTheirTableAndTheListAtOnce) {

@@ -16,17 +16,8 @@
 namespace meridian {
 namespace {
 
-using testsupport::SessionTest;
-
-class RollbackOnFailure : public SessionTest {
+class RollbackOnFailure : public testsupport::PracticeTest {
  protected:
-  void SetUp() override {
-    SessionTest::SetUp();
-    if (IsSkipped() || HasFatalFailure()) return;
-    testsupport::seedPractice(conn());
-    s_ = signIn(makeUser("clerk"));
-  }
-  host::Component& comp() { return s_.session->component(); }
 
   std::map<std::string, std::vector<std::string>> everyTable() {
     std::map<std::string, std::vector<std::string>> out;
@@ -67,14 +58,12 @@ class RollbackOnFailure : public SessionTest {
     }
     FAIL() << "the step never ran to its end";
   }
-
-  Signed s_;
 };
 
 TEST_P(RollbackOnFailure, ClientInformationSave) {
   std::shared_ptr<client::ClientInfoForm> form;
   eachStatementFailing(
-      s_.session->conn(),
+      clerk_.session->conn(),
       [&] {
         EXPECT_EQ(comp().returnCtx().vITname.get(), "") << "the working context follows only a finished save";
         comp().clientCtx().vT_Code_No = "F1";
@@ -95,18 +84,18 @@ TEST_P(RollbackOnFailure, ClientRegisterDelete) {
   conn().execute("INSERT INTO challans (code_no, ass_year, amount) VALUES ('F1^R-1', 2016, 100)");
   conn().execute("INSERT INTO new_tab (code_no, ass_year) VALUES ('F1', '2016')");
   eachStatementFailing(
-      s_.session->conn(), [&] { s_.dialogs->answer(ui::Answer::yes); },
+      clerk_.session->conn(), [&] { dialogs().answer(ui::Answer::yes); },
       [&] { return suite::deleteClient(comp(), "F1"); });
   EXPECT_EQ(conn().scalar("SELECT COUNT(*) FROM challans WHERE code_no LIKE 'F1^%'"), "0");
 }
 
 TEST_P(RollbackOnFailure, DueDatesSave) {
   ui::Form form("income", "Income Tax");
-  form.attach(nullptr, s_.dialogs.get());
+  form.attach(nullptr, &dialogs());
   reg::DueDatePanel panel(form, comp().base());
   using P = reg::DueDatePanel;
   eachStatementFailing(
-      s_.session->conn(),
+      clerk_.session->conn(),
       [&] {
         panel.load(2016);
         ui::Event due{P::filingGrid, ui::EventType::cellEdited, 0, 0, P::colDueDt, "30/09/2016"};

@@ -9,18 +9,9 @@
 namespace meridian::host {
 namespace {
 
-using testsupport::SessionTest;
-
-class ClientParticularsTest : public SessionTest {
+class ClientParticularsTest : public testsupport::PracticeTest {
  protected:
-  void SetUp() override {
-    SessionTest::SetUp();
-    if (IsSkipped() || HasFatalFailure()) return;
-    testsupport::seedPractice(conn());
-    s_ = signIn(makeUser("clerk"));
-  }
-  Base& base() { return s_.session->component().base(); }
-  Signed s_;
+  Base& base() { return comp().base(); }
 };
 
 TEST_P(ClientParticularsTest, NamesJoinTheSameWayWhateverIsStored) {
