@@ -16,7 +16,7 @@ using nlohmann::json;
 
 const json& cases() {
   static const json j = [] {
-    const auto path = std::filesystem::path(__FILE__).parent_path() / "data" / "vtxt_cases.json";
+    const auto path = std::filesystem::path(MERIDIAN_TEST_DATA_DIR) / "vtxt_cases.json";
     std::ifstream in(path);
     if (!in) throw std::runtime_error("cannot read " + path.string());
     return json::parse(in);
