@@ -53,3 +53,25 @@ export async function signIn(practice, user = 'clerk', password = 'clerk-passwor
   await page.waitForSelector('#home:not([hidden])');
   return page;
 }
+
+// Waits until no event is on its way to the server and no message is open.
+export async function idle(page) {
+  await page.waitForFunction(() => document.body.dataset.idle === '1' && document.getElementById('dialog').hidden);
+}
+
+// Waits for the screen's message box and gives its text.
+export async function messageText(page) {
+  await page.waitForSelector('#dialog:not([hidden])');
+  return page.textContent('#dialogText');
+}
+
+// Enters a box by a click and types into it key by key, as a person does.
+export async function clickAndType(page, selector, text) {
+  await page.click(selector);
+  await page.keyboard.type(text);
+}
+
+// A figure as the screens show it: Indian digit grouping.
+export function shown(amount) {
+  return new Intl.NumberFormat('en-IN', { maximumFractionDigits: 2 }).format(amount);
+}

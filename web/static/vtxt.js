@@ -261,9 +261,9 @@
     // not select its text (the user goes on typing where they were).
     let messageFor = null;
 
+    // Run again whenever the page updates a box: the server's markup does
+    // not carry what the class fixes here.
     function prepare(el) {
-      if (el.dataset.vtxtReady) return;
-      el.dataset.vtxtReady = '1';
       const cls = propsOf(el).class;
       if (boxLimit(cls) !== null) el.maxLength = boxLimit(cls);
       if (rightAligned(cls)) el.style.textAlign = 'right';
@@ -271,11 +271,17 @@
 
     function prepareAll(scope) {
       if (scope && scope.querySelectorAll) scope.querySelectorAll(SELECTOR).forEach(prepare);
+      if (scope && typeof scope.matches === 'function' && scope.matches(SELECTOR)) prepare(scope);
     }
 
+    // A read-only box (a figure the screen works out) takes no keys.
     function isVtxt(el) {
-      return !!el && typeof el.matches === 'function' && el.matches(SELECTOR);
+      return !!el && typeof el.matches === 'function' && el.matches(SELECTOR) && !el.readOnly;
     }
+
+    // A message box of the screen is open: the focus went to it, the user did
+    // not leave the box.
+    const modalOpen = () => !!(doc.body && doc.body.dataset && doc.body.dataset.modal);
 
     function show(el, text) {
       messageFor = el;
@@ -395,7 +401,7 @@
 
     doc.addEventListener('focusout', (e) => {
       const el = e.target;
-      if (!isVtxt(el) || messageFor === el) return;
+      if (!isVtxt(el) || messageFor === el || modalOpen()) return;
       // The whole window losing the focus is not the user leaving the box.
       if (typeof doc.hasFocus === 'function' && !doc.hasFocus()) return;
       const r = leaveBox(propsOf(el), el.value);
@@ -412,8 +418,8 @@
     });
 
     prepareAll(doc);
-    // Screens swapped in later (htmx) carry boxes of their own.
-    doc.addEventListener('htmx:load', (e) => prepareAll(e.detail && e.detail.elt));
+    // Screens and pieces of screens the page puts in later carry boxes of their own.
+    doc.addEventListener('meridian:load', (e) => prepareAll(e.detail && e.detail.elt));
     if (doc.readyState === 'loading') doc.addEventListener('DOMContentLoaded', () => prepareAll(doc));
   }
 
