@@ -56,6 +56,7 @@ test('Delete Client asks about the row that was clicked, or reached with the arr
     }
     await page.click('#cmdDelClient');
     assert.equal(await messageText(page), `Do you want to delete client ${code} ${name} ?`, how);
+    assert.equal(await page.isVisible('#busy'), false, '"Working..." does not show while a question waits');
     await page.click('#dialogNo');
     await idle(page);
     assert.equal(await selectedCode(page), code, 'answering No deletes nothing and keeps the row');

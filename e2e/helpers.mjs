@@ -47,9 +47,11 @@ export async function signIn(practice, user = 'clerk', password = 'clerk-passwor
   const context = await practice.browser.newContext();
   const page = await context.newPage();
   await page.goto(practice.url + 'signin');
-  await page.fill('#username', user);
-  await page.fill('#password', password);
-  await page.click('#signin');
+  await page.click('#username');
+  await page.keyboard.type(user);
+  await page.keyboard.press('Tab');
+  await page.keyboard.type(password);
+  await page.keyboard.press('Enter');
   await page.waitForSelector('#home:not([hidden])');
   return page;
 }

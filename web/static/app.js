@@ -120,8 +120,9 @@
     let asked = false;
     while (reply && reply.state === 'dialog') {
       asked = true;
-      showBusy();
-      const answer = await ask(reply.dialog);
+      const answered = ask(reply.dialog);
+      showBusy(); // a question waiting for the user is no work going on
+      const answer = await answered;
       showBusy();
       reply = await request('/dialog', Object.assign({ id: reply.dialog.id }, answer));
     }
