@@ -35,6 +35,13 @@ test('dates typed the usual ways are taken and shown dd/mm/yyyy', async () => {
     await idle(page);
     assert.equal(await page.inputValue(DOB), expected, typed);
   }
+  // Enter takes the date and moves on, as in the other boxes.
+  await page.click(DOB);
+  await page.keyboard.type('2/2/1960');
+  await page.keyboard.press('Enter');
+  await idle(page);
+  assert.equal(await page.inputValue(DOB), '02/02/1960');
+  assert.notEqual(await page.evaluate(() => document.activeElement.id), 'txtfields37');
 });
 
 test('a date that is not one is refused and the focus stays', async () => {

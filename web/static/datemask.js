@@ -189,23 +189,15 @@
       return true;
     }
 
-    function focusNext(el) {
-      const scope = (el.closest && el.closest('form')) || doc;
-      const all = Array.from(scope.querySelectorAll('input, select, textarea, button, [tabindex]')).filter(
-        (x) => x === el || (!x.disabled && x.tabIndex >= 0 && x.type !== 'hidden' && x.offsetParent !== null),
-      );
-      const next = all[(all.indexOf(el) + 1) % all.length];
-      if (next && next !== el) next.focus();
-    }
-
     doc.addEventListener('keydown', (e) => {
       const el = e.target;
       if (!isMasked(el) || e.isComposing || e.ctrlKey || e.metaKey || e.altKey) return;
       if (e.key === 'Tab' || e.key === 'Enter') {
         if (settled(el)) {
-          if (e.key === 'Enter') {
+          // Enter moves on as in the validating boxes (web/static/vtxt.js, loaded first).
+          if (e.key === 'Enter' && win.meridianVtxt) {
             e.preventDefault();
-            focusNext(el);
+            win.meridianVtxt.focusNext(doc, el);
           }
           return;
         }

@@ -237,6 +237,16 @@
 
   // ---- The page ----
 
+  // Enter moves on to the next control of the form, as Tab would.
+  function focusNext(doc, el) {
+    const scope = (el.closest && el.closest('form')) || doc;
+    const all = Array.from(scope.querySelectorAll('input, select, textarea, button, a[href], [tabindex]')).filter(
+      (x) => x === el || (!x.disabled && x.tabIndex >= 0 && x.type !== 'hidden' && x.offsetParent !== null),
+    );
+    const next = all[(all.indexOf(el) + 1) % all.length];
+    if (next && next !== el) next.focus();
+  }
+
   const SELECTOR = 'input[data-vtxt-class]';
 
   function propsOf(el) {
@@ -322,16 +332,6 @@
       return el.value.slice(0, start) + el.value.slice(end);
     }
 
-    function focusNext(el) {
-      const scope = (el.closest && el.closest('form')) || doc;
-      const all = Array.from(scope.querySelectorAll('input, select, textarea, button, a[href], [tabindex]')).filter(
-        (x) => x === el || (!x.disabled && x.tabIndex >= 0 && x.type !== 'hidden' && x.offsetParent !== null),
-      );
-      const i = all.indexOf(el);
-      const next = all[(i + 1) % all.length];
-      if (next && next !== el) next.focus();
-    }
-
     doc.addEventListener('keydown', (e) => {
       const el = e.target;
       if (!isVtxt(el) || e.isComposing || e.ctrlKey || e.metaKey || e.altKey) return;
@@ -343,7 +343,7 @@
         e.preventDefault();
         raise(el, 'vtxt:keypress', { key: 13 });
         const r = filterKey(propsOf(el), el.value, 'Tab');
-        if (r.accepted) focusNext(el);
+        if (r.accepted) focusNext(doc, el);
         else show(el, r.message);
         return;
       }
@@ -437,6 +437,7 @@
     leaveBox,
     validateWholeText,
     propsOf,
+    focusNext,
     install,
   };
 });
