@@ -124,9 +124,9 @@ test('the rebate label and the income-type rule', async () => {
   await openEstimator(page);
   await typeAmount(page, 'txtfields0', '400000');
   const expected = cli({ ay: '2017-18', status: 'Individual', salary: 400000 });
-  assert.ok(expected.rebate_87a > 0);
+  assert.ok(expected.rebate > 0 && expected.rebate_sections === '87A');
   await waitForValue(page, 'txtfields28', shown(expected.total_tax));
-  assert.equal((await page.textContent('#lblreb87A')).trim(), 'After Rebate u/s 87A of Rs. ' + expected.rebate_87a);
+  assert.equal((await page.textContent('#lblreb87A')).trim(), 'After Rebate u/s 87A of Rs. ' + expected.rebate);
 
   for (const box of ['Check10', 'Check11', 'Check12', 'Check13']) await page.click('#' + box);
   await waitForValue(page, 'txtfields28', '0');
@@ -140,4 +140,19 @@ test('the rebate label and the income-type rule', async () => {
   await idle(page);
   assert.equal(await page.isChecked('#Check14'), true, 'the last type stays ticked');
   assert.equal(await page.isVisible('#fraOtherIncome'), true);
+});
+
+test('a negative amount is refused, not counted as nothing', async () => {
+  const page = await signIn(practice);
+  await openEstimator(page);
+  await typeAmount(page, 'txtfields0', '600000');
+  await waitForValue(page, 'txtfields24', shown(cli({ ay: '2017-18', status: 'Individual', salary: 600000 }).tax));
+  await page.click('#txtfields9');
+  await page.keyboard.type('-500');
+  await page.keyboard.press('Tab');
+  assert.equal(await messageText(page), 'Amount can not be negative. Please enter the amount without a minus sign.');
+  await page.keyboard.press('Enter');
+  await idle(page);
+  await waitForValue(page, 'txtfields24', '');
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'txtfields9', 'the focus is back in the box');
 });

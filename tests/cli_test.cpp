@@ -4,8 +4,14 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <iostream>
+#include <sstream>
+
+#include <nlohmann/json.hpp>
 
 #include "cli/commands.h"
+#include "register/due_date_store.h"
+#include "suite/application.h"
 #include "support/db_fixture.h"
 
 namespace meridian::cli {
@@ -101,6 +107,35 @@ TEST(CommandLine, ClientsListsWhatTheGridShows) {
   auto one = runCli({"clients", "--col", "Code=C0001", "--json", "--data", data});
   EXPECT_NE(one.out.find("\"Code\": \"C0001\""), std::string::npos) << one.out;
   EXPECT_EQ(runCli({"clients", "--col", "Nothing=1", "--data", data}).code, 1);
+  std::filesystem::remove_all(data);
+}
+
+// Runs a command with `input` on standard input.
+Outcome runCliWithInput(std::vector<std::string> args, const std::string& input) {
+  std::istringstream in(input);
+  auto* saved = std::cin.rdbuf(in.rdbuf());
+  Outcome o = runCli(std::move(args));
+  std::cin.rdbuf(saved);
+  return o;
+}
+
+TEST(CommandLine, EstimateReadsTheInstalmentDatesThePracticeStored) {
+  const std::string data = testsupport::scratchDir("cli-estimate");
+  {
+    suite::Application a({data, ""});
+    reg::writeInstalments(a.conn(), 2016, {"15/06/2015", "15/09/2015", "31/12/2015", "15/03/2016"});
+  }
+  const std::string input = R"({"ay": "2016-17", "status": "Firm", "other": 1000000})";
+  auto thirdDate = [](const Outcome& o) {
+    return nlohmann::json::parse(o.out)["instalments"][2]["due_date"].get<std::string>();
+  };
+  const Outcome stored = runCliWithInput({"estimate", "--json", "--data", data}, input);
+  ASSERT_EQ(stored.code, 0) << stored.err;
+  EXPECT_EQ(thirdDate(stored), "31/12/2015");
+  // Without a practice named, the statutory date.
+  const Outcome bare = runCliWithInput({"estimate", "--json"}, input);
+  ASSERT_EQ(bare.code, 0) << bare.err;
+  EXPECT_EQ(thirdDate(bare), "15/12/2015");
   std::filesystem::remove_all(data);
 }
 

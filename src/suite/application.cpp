@@ -4,6 +4,7 @@
 #include "register/client_due_date.h"
 #include "suite/report_preview.h"
 #include "suite/suite_factory.h"
+#include "suite/year_params/year_params.h"
 
 namespace meridian::suite {
 
@@ -12,6 +13,9 @@ Application::Application(const AppOptions& options)
       dueDates(reg::clientDueDates),
       data_(DataFolder::open(options.dataDir)),
       dbUrl_(resolveDatabaseUrl(options.dbUrl, data_)) {
+  // Unsound tax parameters stop the start with the list of faults, before any
+  // figure is computed from them.
+  params::YearParams::shipped();
   conn_ = db::Connection::open(dbUrl_);
   db::migrate(*conn_, db::allMigrations());
 }

@@ -4,10 +4,7 @@ namespace meridian::forms::estimator {
 
 using namespace std::chrono;
 
-year_month_day ageReferenceDate(const YearRates& rates) {
-  const year y{rates.year};
-  return rates.ageOnFirstApril ? y / April / 1 : y / March / 31;
-}
+year_month_day ageReferenceDate(int y) { return year{y} / April / 1; }
 
 namespace {
 // True when the birthday of `age` falls on or before `when`. A birthday on
@@ -19,11 +16,11 @@ bool reached(const year_month_day& dob, int age, const year_month_day& when) {
 }
 }  // namespace
 
-int ageClass(const std::optional<year_month_day>& dob, const YearRates& rates) {
+int ageClass(const std::optional<year_month_day>& dob, const YearRules& rules) {
   if (!dob) return 0;
-  const auto when = ageReferenceDate(rates);
-  if (rates.verySeniorAge > 0 && reached(*dob, rates.verySeniorAge, when)) return 2;
-  if (reached(*dob, rates.seniorAge, when)) return 1;
+  const auto when = ageReferenceDate(rules.year);
+  if (rules.verySeniorAge > 0 && reached(*dob, rules.verySeniorAge, when)) return 2;
+  if (reached(*dob, rules.seniorAge, when)) return 1;
   return 0;
 }
 

@@ -1,6 +1,6 @@
 #include "forms/estimator/estimate_input.h"
 
-#include "forms/estimator/estimator_rates.h"
+#include "forms/estimator/year_rules.h"
 #include "host/years.h"
 
 namespace meridian::forms::estimator {

@@ -53,11 +53,19 @@ std::string periodLabel(int i, const InstalmentDates& dates) {
 
 }  // namespace
 
-std::vector<InstalmentRow> instalmentGrid(const EstimateInput& in, const YearRates& rates, Rupees taxAfterTds,
-                                          const InstalmentDates& stored, const StateRelaxation* relaxation) {
-  const Rupees t = std::max<Rupees>(0, taxAfterTds);
-  const bool isCompany = in.status == Status::Company;
-  const InstalmentSchedule& schedule = isCompany ? *rates.companySchedule : *rates.nonCompanySchedule;
+NoAdvanceTax advanceTaxOwed(const EstimateInput& in, const YearRules& rules, int ageClass, Rupees taxAfterTds) {
+  const bool business = in.businessOrdinary > 0 || in.businessSpeculation > 0;
+  if (rules.seniorWithoutBusinessExempt && in.status == Status::Individual && ageClass >= 1 && !business)
+    return NoAdvanceTax::seniorWithoutBusiness;
+  if (taxAfterTds < rules.advanceTaxLimit) return NoAdvanceTax::belowLimit;
+  return NoAdvanceTax::owed;
+}
+
+std::vector<InstalmentRow> instalmentGrid(const EstimateInput& in, const YearRules& rules, Rupees taxAfterTds,
+                                          bool owed, const InstalmentDates& stored,
+                                          const StateRelaxation* relaxation) {
+  const Rupees t = owed ? std::max<Rupees>(0, taxAfterTds) : 0;
+  const InstalmentSchedule& schedule = in.status == Status::Company ? rules.companySchedule : rules.othersSchedule;
 
   // The payment periods follow the dates as the department fixed them for
   // everyone; a relaxation moves only the date by which one instalment is judged.
@@ -76,14 +84,15 @@ std::vector<InstalmentRow> instalmentGrid(const EstimateInput& in, const YearRat
     }
   }
 
+  const Rupees unit = std::max<Rupees>(1, rules.interestRounding);
   std::vector<InstalmentRow> rows;
   Rupees cumulativeDueBefore = 0;
   for (int i = 0; i < kPaymentPeriods; ++i) {
     InstalmentRow row;
     row.period = periodLabel(i, periods);
     row.paid = in.advancePaid[i];
-    if (i < kDueDates) {
-      const InstalmentStep& step = schedule.steps[i];
+    if (i < kDueDates && static_cast<size_t>(i) < schedule.size()) {
+      const params::InstalmentStep& step = schedule[static_cast<size_t>(i)];
       row.dueDate = dueDates[i];
       const Rupees cumulativeDue = percentOf(t, step.cumulative);
       row.due = cumulativeDue - cumulativeDueBefore;
@@ -91,10 +100,11 @@ std::vector<InstalmentRow> instalmentGrid(const EstimateInput& in, const YearRat
       Rupees paidByDate = 0;
       for (int p = 0; p < paidThrough[i]; ++p) paidByDate += in.advancePaid[p];
       const bool charged = step.chargeBelow == 0 || paidByDate < percentOf(t, step.chargeBelow);
-      if (step.cumulative > 0 && charged && cumulativeDue > paidByDate)
-        row.interest = percentOf(cumulativeDue - paidByDate, step.interest);
+      const Rupees shortfall = (cumulativeDue - paidByDate) / unit * unit;
+      if (step.cumulative > 0 && charged && shortfall > 0)
+        row.interest = percentOf(shortfall, rules.interest234cMonthly * step.months);
     } else {
-      row.dueDate = year{in.year} / March / 31;
+      row.dueDate = i < kDueDates ? dueDates[i] : year{in.year} / March / 31;
     }
     rows.push_back(row);
   }
