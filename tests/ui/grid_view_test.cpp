@@ -67,17 +67,6 @@ TEST(GridView, AnEmptyGridSelectsNothing) {
   EXPECT_EQ(g.selectedRow, -1);
 }
 
-TEST(GridView, PositionOfARowAmongThoseShown) {
-  Grid g = numbered(6);
-  EXPECT_EQ(visibleIndexOf(g, 4), 4);
-  EXPECT_EQ(visibleIndexOf(g, 6), -1);
-  EXPECT_EQ(visibleIndexOf(g, -1), -1);
-  g.filtered = true;
-  g.view = {5, 1, 3};
-  EXPECT_EQ(visibleIndexOf(g, 3), 2);
-  EXPECT_EQ(visibleIndexOf(g, 4), -1) << "a row the search hid";
-}
-
 TEST(GridView, SortsEachKindOfColumnByItsMeaning) {
   struct Case {
     const char* what;

@@ -199,8 +199,8 @@
     if (!form || modalOpen()) return;
     let target = reply.focus ? document.getElementById(reply.focus) : null;
     if (!target && anotherScreen) {
-      const last = lastFocus.get(form.dataset.form);
-      target = (last && document.getElementById(last)) || firstField(form);
+      const last = document.getElementById(lastFocus.get(form.dataset.form) || '');
+      target = last && last.offsetParent !== null ? last : firstField(form);
     }
     if (!target && focusedId && document.activeElement === document.body) target = document.getElementById(focusedId);
     // In a grid whose cells are typed into, the focus goes to the current cell.

@@ -95,8 +95,12 @@
     try {
       const rows = await api.fetchRows(grid.id, Math.max(0, top - (ROWS_HELD >> 1)), Math.max(ROWS_HELD, inView + 2 * MARGIN));
       if (rows && grid.isConnected) {
+        grid.rowRetries = 0;
         window.meridianMorph.morph(bodyOf(grid), window.meridianMorph.parseBody(rows));
         layout(grid.parentElement);
+      } else if (grid.isConnected && (grid.rowRetries = (grid.rowRetries || 0) + 1) <= 20) {
+        // The screen was busy (a question open, an answer on its way): ask again shortly.
+        setTimeout(() => ensureRows(grid), 250);
       }
     } finally {
       grid.loadingRows = false;
