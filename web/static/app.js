@@ -185,7 +185,7 @@
     document.title = reply.title ? reply.title + ' - Meridian' : 'Meridian';
     grids.layout(screen);
     (reply.reveal || []).forEach(grids.reveal);
-    if (anotherScreen) statusLine.textContent = '';
+    // The status line keeps what the last step said until another says more.
     if (reply.status) statusLine.textContent = reply.status;
     (reply.previews || []).forEach(previewReady);
     placeFocus(reply, anotherScreen, focusedId);
