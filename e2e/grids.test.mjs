@@ -74,6 +74,7 @@ test('"Show All Year Details" lists the years of the summary row that was clicke
   await idle(page);
   const third = page.locator('#vsfsummary tbody tr[data-row]').nth(2);
   const code = await third.locator('td[data-col="0"]').textContent();
+  const name = await third.locator('td[data-col="1"]').textContent();
   await third.click();
   await page.click('#Command1');
   await idle(page);
@@ -81,6 +82,9 @@ test('"Show All Year Details" lists the years of the summary row that was clicke
   assert.ok(codes.length >= 1);
   assert.deepEqual([...new Set(codes)], [code]);
   assert.equal(await page.textContent('#vsfsummary thead th[data-col="1"]'), 'Assessment Year');
+  const [preview] = await Promise.all([page.context().waitForEvent('page'), page.click('#cmdprev')]);
+  await preview.waitForLoadState();
+  assert.equal(await preview.textContent('#reportTitle'), 'Summarized Computation of ' + name);
 });
 
 test('a row selected beyond the rows first sent is shown', async () => {
