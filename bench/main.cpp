@@ -1,8 +1,14 @@
+#include <cstring>
+
 #include "client_list_bench.h"
+#include "data_set_bench.h"
 #include "report_bench.h"
 
-int main() {
-  meridian::bench::runReportBenchmarks();
-  meridian::bench::runClientListBenchmarks();
+// meridian_bench [report|clients|dataset]: every benchmark, or the one named.
+int main(int argc, char** argv) {
+  auto chosen = [&](const char* name) { return argc < 2 || std::strcmp(argv[1], name) == 0; };
+  if (chosen("report")) meridian::bench::runReportBenchmarks();
+  if (chosen("clients")) meridian::bench::runClientListBenchmarks();
+  if (chosen("dataset")) meridian::bench::runDataSetBenchmarks();
   return 0;
 }

@@ -9,28 +9,16 @@
 
 #include <nlohmann/json.hpp>
 
-#include "cli/commands.h"
 #include "register/due_date_store.h"
 #include "suite/application.h"
+#include "support/cli_runner.h"
 #include "support/db_fixture.h"
 
 namespace meridian::cli {
 namespace {
 
-struct Outcome {
-  int code;
-  std::string out, err;
-};
-
-Outcome runCli(std::vector<std::string> args) {
-  args.insert(args.begin(), "meridian");
-  std::vector<char*> argv;
-  for (auto& a : args) argv.push_back(a.data());
-  ::testing::internal::CaptureStdout();
-  ::testing::internal::CaptureStderr();
-  int code = run(static_cast<int>(argv.size()), argv.data());
-  return {code, ::testing::internal::GetCapturedStdout(), ::testing::internal::GetCapturedStderr()};
-}
+using testsupport::runCli;
+using Outcome = testsupport::CliOutcome;
 
 // A port some other program holds.
 class HeldPort {

@@ -35,6 +35,7 @@ int run(int argc, char** argv) {
   addDemoCommand(app, g, chosen);
   addClientsCommand(app, g, chosen);
   addEstimateCommand(app, g, chosen);
+  addDataSetCommand(app, g, chosen);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

@@ -2,6 +2,7 @@
 
 #include "db/migrations.h"
 #include "register/client_due_date.h"
+#include "suite/dataset/data_set_layout.h"
 #include "suite/report_preview.h"
 #include "suite/suite_factory.h"
 #include "suite/year_params/year_params.h"
@@ -18,6 +19,9 @@ Application::Application(const AppOptions& options)
   params::YearParams::shipped();
   conn_ = db::Connection::open(dbUrl_);
   db::migrate(*conn_, db::allMigrations());
+  // A year table missing from the data-set list would be left behind by every
+  // revision's copy; refuse to start rather than lose figures quietly.
+  dataset::checkLayout(*conn_);
 }
 
 Application::~Application() = default;
