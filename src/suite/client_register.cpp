@@ -169,7 +169,9 @@ ClientRegisterForm::ClientRegisterForm(host::Component& host, std::string code)
   add(ControlKind::button, "cmddelete", "&Delete");
   add(ControlKind::button, "cmdback", "&Back");
 
-  on("cmdsave", EventType::click, [this](ui::Event&) { save(); });
+  on("cmdsave", EventType::click, [this](ui::Event&) {
+    if (save() && desktop()) desktop()->statusLine = "Client " + code_ + " saved.";
+  });
   on("cmddelete", EventType::click, [this](ui::Event&) {
     if (!code_.empty() && deleteClient(host_, code_) && desktop()) desktop()->close(*this);
   });
