@@ -6,6 +6,7 @@
 #include <fstream>
 #include <nlohmann/json.hpp>
 
+#include "common/dates.h"
 #include "ui/control.h"
 #include "ui/field_rules.h"
 
@@ -106,6 +107,17 @@ TEST(FieldRules, SharedDateAndAmountCases) {
   }
   EXPECT_EQ(cssColour(focusBackColour), cases().at("colours").at("focus").get<std::string>());
   EXPECT_EQ(cssColour(normalBackColour), cases().at("colours").at("normal").get<std::string>());
+}
+
+TEST(FieldRules, SharedDateEntryCases) {
+  using Kind = DateBoxEntry::Kind;
+  static const std::map<std::string, Kind> kinds = {{"empty", Kind::empty}, {"date", Kind::date}, {"invalid", Kind::invalid}};
+  for (const auto& c : cases().at("dateEntries")) {
+    const std::string typed = c.at("typed").get<std::string>();
+    const DateBoxEntry r = readDateBox(typed);
+    EXPECT_EQ(r.kind, kinds.at(c.at("kind").get<std::string>())) << typed;
+    EXPECT_EQ(r.text, c.at("text").get<std::string>()) << typed;
+  }
 }
 
 TEST(FieldRules, PropertiesOfAScreenControl) {

@@ -237,7 +237,10 @@ void ClientInfoForm::build() {
 }
 
 void ClientInfoForm::wireEvents() {
-  on("cmdSaveClInfo", EventType::click, [this](ui::Event&) { save(); });
+  on("cmdSaveClInfo", EventType::click, [this](ui::Event&) {
+    if (save() && desktop())
+      desktop()->statusLine = "General information of client " + code_ + " for A.Y. " + assessmentYearText(year_) + " saved.";
+  });
   on("cmdprevdata", EventType::click, [this](ui::Event&) { loadPreviousYear(); });
   on("cmdaddr1", EventType::click, [this](ui::Event&) { listAddresses(1); });
   on("cmdaddr2", EventType::click, [this](ui::Event&) { listAddresses(2); });

@@ -52,18 +52,14 @@ void Screen::showDate(const std::string& box, const std::string& date) {
 }
 
 std::optional<std::string> Screen::typedDate(const std::string& box) {
-  const std::string typed = trimmed((*this)[box].text, kBlanksAndTabs);
-  if (isBlankDateBox(typed)) return "";
-  std::string date;
-  try {
-    date = base_.ConvertDate(typed);
-  } catch (const std::exception&) {  // a host that cannot read the text at all
+  const DateBoxEntry entry = readDateBox((*this)[box].text);
+  switch (entry.kind) {
+    case DateBoxEntry::Kind::empty: return "";
+    case DateBoxEntry::Kind::date: return entry.text;
+    case DateBoxEntry::Kind::invalid: break;
   }
-  if (date.empty()) {
-    refuse("Invalid date. Enter date in dd/mm/yyyy.", box);
-    return std::nullopt;
-  }
-  return date;
+  refuse("Invalid date. Enter date in dd/mm/yyyy.", box);
+  return std::nullopt;
 }
 
 }  // namespace meridian::host

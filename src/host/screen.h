@@ -44,9 +44,9 @@ class Screen : public ui::Form {
   ui::Control& addDateBox(const std::string& name, const std::string& caption = "", const std::string& parent = "");
   // Shows a stored date, or the mask when there is none.
   void showDate(const std::string& box, const std::string& date);
-  // The date typed into the box, completed to dd/mm/yyyy by the host: "" when
-  // the box is blank; nothing after refusing "Invalid date. Enter date in
-  // dd/mm/yyyy." when it holds no date.
+  // The date typed into the box as dd/mm/yyyy (read as readDateBox reads it):
+  // "" when the box is blank; nothing after refusing "Invalid date. Enter date
+  // in dd/mm/yyyy." when it holds no date.
   std::optional<std::string> typedDate(const std::string& box);
 
   // A control's text without the blanks and tabs around it.

@@ -39,11 +39,13 @@ void DueDatePanel::buildControls(const std::string& parent) {
   form_.add(ui::ControlKind::frame, filingFrame, "Income-Tax Return Filing Due Dates", frame);
   filing_ = form_.addGrid(filingGrid, filingFrame).grid.get();
   filing_->setColumns({"Person", "Original Due Date", "Extended Due Date", "Notification No."});
+  filing_->frozenCols = 1;  // the categories are the rows' titles, never typed into
   form_.add(ui::ControlKind::label, sourceLabel, "", filingFrame);
 
   form_.add(ui::ControlKind::frame, instalmentFrame, "Advance Tax Installment Due Dates", frame);
   instalments_ = form_.addGrid(instalmentGrid, instalmentFrame).grid.get();
   instalments_->setColumns({"Installment", "Date"});
+  instalments_->frozenCols = 1;
   form_.add(ui::ControlKind::label, extensionLabel, "", instalmentFrame);
 
   form_.add(ui::ControlKind::button, saveButton, "&Save", frame);

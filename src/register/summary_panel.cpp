@@ -9,6 +9,7 @@
 #include "db/rows.h"
 #include "host/client_list.h"
 #include "host/client_particulars.h"
+#include "ui/grid_view.h"
 
 namespace meridian::reg {
 namespace {
@@ -86,7 +87,9 @@ SummaryPanel::SummaryPanel(ui::Form& form, host::Component& host, const std::str
   f.add(ui::ControlKind::button, "cmdshow", "&Show", parent);
   f.add(ui::ControlKind::button, "Command1", "Show All Year Details", parent);
   f.add(ui::ControlKind::button, "cmdprev", "&Print Preview", parent);
-  f.addGrid("vsfsummary", parent).cssClass = "summary";
+  ui::Control& grid = f.addGrid("vsfsummary", parent);
+  grid.cssClass = "summary";
+  grid.grid->sortable = true;
   f.on("cmdshow", ui::EventType::click, [this](ui::Event&) { showYear(); });
   f.on("Command1", ui::EventType::click, [this](ui::Event&) { showAllYears(); });
   f.on("cmdprev", ui::EventType::click, [this](ui::Event&) { printPreview(); });
@@ -148,7 +151,8 @@ void SummaryPanel::fillGrid(const db::RecordSet& rows, bool byYear) {
     for (int a = 1; a <= 20; ++a) cells.push_back(r.text("a" + std::to_string(a)));
     g.rows.push_back(std::move(cells));
   }
-  g.selectedRow = g.rows.empty() ? -1 : 0;
+  ui::applySort(g);
+  g.selectedRow = g.rows.empty() ? -1 : g.visibleRow(0);
   if (g.rows.empty()) form_.dialogs().info("No records to display.");
 }
 
@@ -215,7 +219,9 @@ void SummaryPanel::printPreview() {
   for (const auto& t : g.titles) heading.emplace_back(t);
   rep.WriteToReport(heading, widths, positions, kinds, formats, true, std::string(static_cast<size_t>(cols), '1'), right,
                     std::string(static_cast<size_t>(cols), '1'), std::string(static_cast<size_t>(cols), '0'));
-  for (int r = 0; r < g.rowCount(); ++r) {
+  // Rows print in the order the grid shows them (sorted by a column, if so).
+  for (int i = 0; i < g.visibleCount(); ++i) {
+    const int r = g.visibleRow(i);
     std::vector<host::ReportValue> values;
     for (int c = 0; c < cols; ++c) {
       const std::string& cell = g.textMatrix(r, c);

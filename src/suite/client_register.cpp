@@ -207,7 +207,9 @@ ClientRegisterForm::ClientRegisterForm(host::Component& host)
   add(ControlKind::button, "cmddelete", "&Delete");
   add(ControlKind::button, "cmdback", "&Back");
 
-  on("cmdsave", EventType::click, [this](ui::Event&) { save(); });
+  on("cmdsave", EventType::click, [this](ui::Event&) {
+    if (save() && desktop()) desktop()->statusLine = "Client " + code_ + " saved.";
+  });
   on("cmddelete", EventType::click, [this](ui::Event&) {
     if (!code_.empty() && deleteClient(host_, code_)) close();
   });
