@@ -5,6 +5,7 @@
 #include <libxml/xmlerror.h>
 #include <libxml/xmlschemas.h>
 
+#include <limits>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -108,6 +109,7 @@ class ErrorsTo {
 };
 
 Doc parse(std::string_view document) {
+  if (document.size() > static_cast<size_t>(std::numeric_limits<int>::max())) return nullptr;
   return Doc(xmlReadMemory(document.data(), static_cast<int>(document.size()), "e-return.xml", nullptr, kParseOptions));
 }
 
