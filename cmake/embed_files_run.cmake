@@ -1,5 +1,5 @@
 # Writes OUT: a table of (relative path, bytes) for every file in FILES.
-set(body "// Generated at build time from the shipped files; do not edit.\n#include \"host/embedded_files.h\"\nnamespace meridian::embedded {\nnamespace {\n")
+set(body "// Generated at build time from the shipped files; do not edit.\n#include \"common/embedded_files.h\"\nnamespace meridian::embedded {\nnamespace {\n")
 set(table "")
 set(i 0)
 foreach(f IN LISTS FILES)

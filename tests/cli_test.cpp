@@ -80,7 +80,7 @@ TEST(CommandLine, UsersAndAWrongPassword) {
   EXPECT_EQ(runCli({"user", "add", "clerk", "--password", "x-pass-12345", "--data", data}).code, 1);
   EXPECT_EQ(runCli({"user", "grant", "clerk", "121", "--data", data}).code, 0);
   EXPECT_NE(runCli({"user", "grant", "clerk", "7", "--data", data}).code, 0) << "only the numbered rights exist";
-  EXPECT_EQ(runCli({"--version"}).out, "2.17.2.1\n");
+  EXPECT_EQ(runCli({"--version"}).out, std::string(MERIDIAN_VERSION) + "\n");
   std::filesystem::remove_all(data);
 }
 

@@ -20,6 +20,7 @@ void addUserCommand(CLI::App& app, GlobalOptions& g, Action& chosen);
 void addDemoCommand(CLI::App& app, GlobalOptions& g, Action& chosen);
 void addClientsCommand(CLI::App& app, GlobalOptions& g, Action& chosen);
 void addEstimateCommand(CLI::App& app, GlobalOptions& g, Action& chosen);
+void addComputeCommand(CLI::App& app, GlobalOptions& g, Action& chosen);
 void addDataSetCommand(CLI::App& app, GlobalOptions& g, Action& chosen);
 void addEfileCommands(CLI::App& app, GlobalOptions& g, Action& chosen);
 

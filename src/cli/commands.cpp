@@ -5,7 +5,8 @@
 #include <iostream>
 
 #include "cli/command.h"
-#include "host/years.h"
+#include "common/version.h"
+#include "common/years.h"
 
 namespace meridian::cli {
 
@@ -15,8 +16,8 @@ void addGlobalOptions(CLI::App& sub, GlobalOptions& g) {
 }
 
 int yearOfAssessmentYear(const std::string& ay) {
-  const int year = host::yearOfEntry(ay);
-  if (ay.size() != 7 || year == 0 || host::assessmentYearText(year) != ay)
+  const int year = yearOfEntry(ay);
+  if (ay.size() != 7 || year == 0 || assessmentYearText(year) != ay)
     throw std::runtime_error("--ay must be an assessment year such as 2016-17, not \"" + ay + "\"");
   return year;
 }
@@ -43,6 +44,7 @@ int run(int argc, char** argv) {
   addDemoCommand(app, g, chosen);
   addClientsCommand(app, g, chosen);
   addEstimateCommand(app, g, chosen);
+  addComputeCommand(app, g, chosen);
   addDataSetCommand(app, g, chosen);
   addEfileCommands(app, g, chosen);
   try {
@@ -51,7 +53,7 @@ int run(int argc, char** argv) {
     return app.exit(e);
   }
   if (version) {
-    std::cout << "2.17.2.1\n";
+    std::cout << kVersion << "\n";
     return 0;
   }
   if (!chosen) {

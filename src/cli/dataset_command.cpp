@@ -4,7 +4,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/command.h"
-#include "host/years.h"
+#include "common/years.h"
 #include "suite/application.h"
 #include "suite/dataset/data_set_engine.h"
 
@@ -19,7 +19,7 @@ struct DataSetOptions {
 nlohmann::json asJson(const suite::dataset::DataSetReport& r) {
   nlohmann::json tables = nlohmann::json::array();
   for (const auto& t : r.tables) tables.push_back({{"table", t.table}, {"rows", t.rows}, {"replaced", t.replaced}});
-  return {{"operation", r.operation}, {"client", r.client},     {"ay", host::assessmentYearText(r.year)},
+  return {{"operation", r.operation}, {"client", r.client},     {"ay", assessmentYearText(r.year)},
           {"from", r.from},           {"to", r.to},             {"tables", tables},
           {"skipped", r.skipped},     {"files", r.files},       {"warnings", r.warnings},
           {"total_rows", r.totalRows()}};
@@ -34,7 +34,7 @@ void printText(const suite::dataset::DataSetReport& r) {
   }
   for (const auto& f : r.files) std::cout << f << "\n";
   std::cout << r.operation << " " << (r.to.empty() ? r.from : r.from + " -> " + r.to) << " A.Y. "
-            << host::assessmentYearText(r.year) << ": " << r.totalRows() << " rows in " << r.tables.size()
+            << assessmentYearText(r.year) << ": " << r.totalRows() << " rows in " << r.tables.size()
             << " tables; " << r.skipped.size() << " listed tables not created yet\n";
 }
 

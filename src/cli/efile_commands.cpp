@@ -4,7 +4,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/command.h"
-#include "host/years.h"
+#include "common/years.h"
 #include "itr/efile/efile_digest.h"
 #include "suite/application.h"
 #include "suite/atomic_file.h"
@@ -50,7 +50,7 @@ ValidateOutcome validate(const ValidateOptions& o) {
       return out;
     }
     if (o.form.empty()) out.form = identity->formCode;
-    if (o.ay.empty()) year = identity->year, out.ay = host::assessmentYearText(year);
+    if (o.ay.empty()) year = identity->year, out.ay = assessmentYearText(year);
   }
   const auto root = suite::efile::rootSchemaFor(year, out.form);
   if (!root) {
@@ -132,7 +132,7 @@ void addDigestCommand(CLI::App& app, GlobalOptions& g, Action& chosen) {
     chosen = [&g, o] {
       const int year = yearOfAssessmentYear(o->ay);
       if (year < itr::efile::kFirstYearWithDigest)
-        throw std::runtime_error("returns before A.Y. " + host::assessmentYearText(itr::efile::kFirstYearWithDigest) +
+        throw std::runtime_error("returns before A.Y. " + assessmentYearText(itr::efile::kFirstYearWithDigest) +
                                  " carry no digest");
       suite::Application a({g.dataDir, g.dbUrl});
       suite::efile::EfileCredentials credentials(a.conn());

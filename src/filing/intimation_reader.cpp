@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "db/connection.h"
-#include "host/text.h"
+#include "common/text.h"
 #include "suite/external_program.h"
 
 namespace meridian::filing {
@@ -30,8 +30,8 @@ std::string collapsedSpaces(const std::string& text) {
 // The first match of `pattern` within the few characters after `label`
 // (any of its occurrences); "" when none.
 std::string after(const std::string& text, const std::string& label, const std::regex& pattern, size_t window = 40) {
-  const std::string upper = host::upperCase(text);
-  const std::string key = host::upperCase(label);
+  const std::string upper = upperCase(text);
+  const std::string key = upperCase(label);
   for (size_t at = upper.find(key); at != std::string::npos; at = upper.find(key, at + 1)) {
     const std::string following = text.substr(at + key.size(), window);
     std::smatch m;
@@ -50,9 +50,9 @@ struct ClientKey {
 
 ClientKey clientKey(db::Connection& conn, const std::string& code) {
   auto person = conn.query("SELECT pan, dob FROM owner1 WHERE code = ?", {code});
-  if (!person.empty()) return {host::upperCase(person.front().text(0)), person.front().text(1)};
+  if (!person.empty()) return {upperCase(person.front().text(0)), person.front().text(1)};
   auto entity = conn.query("SELECT pan, doi FROM main_info1 WHERE code_no = ?", {code});
-  if (!entity.empty()) return {host::upperCase(entity.front().text(0)), entity.front().text(1)};
+  if (!entity.empty()) return {upperCase(entity.front().text(0)), entity.front().text(1)};
   return {};
 }
 
@@ -81,7 +81,7 @@ std::string textOfHtml(const std::string& html) {
     if (html[i] == '<') {
       const size_t close = html.find('>', i);
       if (close == std::string::npos) break;
-      const std::string tag = host::upperCase(html.substr(i, close - i + 1));
+      const std::string tag = upperCase(html.substr(i, close - i + 1));
       if (tag.rfind("<BR", 0) == 0 || tag.rfind("<P", 0) == 0 || tag.rfind("</P", 0) == 0 || tag.rfind("<HR", 0) == 0)
         text += '\n';
       i = close;
@@ -107,7 +107,7 @@ std::string textOfHtml(const std::string& html) {
 }
 
 std::string maskedPanInFileName(const std::string& fileName) {
-  const std::string upper = host::upperCase(fileName);
+  const std::string upper = upperCase(fileName);
   const size_t at = upper.find("XXXXX");
   if (at == std::string::npos || at < 3 || at + 7 > upper.size()) return "";
   std::string masked = upper.substr(at - 3, 10);
@@ -122,7 +122,7 @@ std::optional<Intimation> parseIntimation(const std::string& text, const std::st
     error = std::move(why);
     return std::nullopt;
   };
-  const std::string upper = host::upperCase(text);
+  const std::string upper = upperCase(text);
   Intimation n;
   if (upper.find("INTIMATION U/S 143(1) OF THE INCOME TAX ACT, 1961") != std::string::npos)
     n.kind = 'I';
@@ -222,7 +222,7 @@ bool fillFromIntimation(host::Component& host, ui::Dialogs& dialogs, const fs::p
   }
   if (!work.empty()) fs::remove_all(work, ec);
   const std::string text = textOfHtml(html);
-  if (host::trimmed(text, host::kWhitespace).empty()) return refuse("Could not read from the PDF File.");
+  if (trimmed(text, kWhitespace).empty()) return refuse("Could not read from the PDF File.");
 
   std::string error;
   auto intimation = parseIntimation(text, key.pan, host.returnCtx().Vt_ASS_YEAR.get(), host.base(), error);

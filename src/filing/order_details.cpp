@@ -10,7 +10,7 @@ namespace {
 
 // The dates of the frame, each read once; a malformed one stops the save.
 struct OrderDates {
-  std::optional<host::CivilDate> order, service, upTo, assessed;
+  std::optional<CivilDate> order, service, upTo, assessed;
 };
 
 bool otherOrderExists(db::Connection& conn, const RegisterScope& s, int editSrNo, const std::string& condition) {
@@ -19,23 +19,23 @@ bool otherOrderExists(db::Connection& conn, const RegisterScope& s, int editSrNo
 }
 
 bool checkDates(RegisterScope& s, const OrderDates& d, int editSrNo) {
-  const host::CivilDate bound = s.lowerBound();
-  if (*d.order <= bound) return s.refuse("Date of Order should be after " + host::formatDmy(bound) + ".");
+  const CivilDate bound = s.lowerBound();
+  if (*d.order <= bound) return s.refuse("Date of Order should be after " + formatDmy(bound) + ".");
   const std::string latest = s.conn().scalar(
       "SELECT orderdt FROM nrevordr WHERE code_no = ? AND asyear = ? AND typ = 'A' AND srno <> ? ORDER BY orderdt DESC",
       {s.client, s.year, editSrNo});
-  if (auto previous = host::parseIso(latest); previous && *d.order < *previous)
-    return s.refuse("Date of Order should be on or after " + host::formatDmy(*previous) + " (i.e. Date of Previous Order).");
+  if (auto previous = parseIso(latest); previous && *d.order < *previous)
+    return s.refuse("Date of Order should be on or after " + formatDmy(*previous) + " (i.e. Date of Previous Order).");
   if (d.service && *d.service < *d.order)
     return s.refuse("Date of Service for interest calculation u/s 220(2) should be on or after " +
-                    host::formatDmy(*d.order) + ".");
+                    formatDmy(*d.order) + ".");
   for (const auto& earlier : {d.service, d.order})
     if (d.upTo && earlier && *d.upTo < *earlier)
       return s.refuse("Date upto which interest to be calculated u/s 220(2) should be on or after " +
-                      host::formatDmy(*earlier) + ".");
+                      formatDmy(*earlier) + ".");
   if (d.assessed && !(*d.assessed < *d.order))
     return s.refuse("Date of Assessment Order u/s 143(1)/143(3) upto which 234B is chargeable should be before " +
-                    host::formatDmy(*d.order));
+                    formatDmy(*d.order));
   return true;
 }
 
@@ -63,7 +63,7 @@ bool saveOrder(host::Component& host, ui::Dialogs& dialogs, const OrderDetails& 
     const TypedDate order = typedDate(d.orderDate);
     if (!order.date) return s.refuse("Specify Date of Order.");
     dates.order = order.date;
-    std::pair<const std::string*, std::optional<host::CivilDate>*> optional[] = {
+    std::pair<const std::string*, std::optional<CivilDate>*> optional[] = {
         {&d.serviceDate, &dates.service}, {&d.interestUpTo, &dates.upTo}, {&d.assessedUpTo, &dates.assessed}};
     for (auto [text, date] : optional) {
       const TypedDate t = typedDate(*text);
@@ -72,7 +72,7 @@ bool saveOrder(host::Component& host, ui::Dialogs& dialogs, const OrderDetails& 
     }
   }
   if (!checkDates(s, dates, editSrNo)) return false;
-  std::vector<std::pair<host::CivilDate, const RefundLine*>> refunds;
+  std::vector<std::pair<CivilDate, const RefundLine*>> refunds;
   for (const auto& r : d.refunds) {
     if (!r.tax && !r.interest) continue;
     const TypedDate granted = typedDate(r.grantDate);
@@ -83,7 +83,7 @@ bool saveOrder(host::Component& host, ui::Dialogs& dialogs, const OrderDetails& 
       offersAssessmentChoice(d.section) ? (d.assessment.empty() ? std::string(kReComputation) : d.assessment) : "";
   if (!checkSequence(s, d, assessment, editSrNo)) return false;
 
-  auto dmy = [](const std::optional<host::CivilDate>& date) { return date ? host::formatDmy(*date) : std::string(); };
+  auto dmy = [](const std::optional<CivilDate>& date) { return date ? formatDmy(*date) : std::string(); };
   db::Connection& conn = s.conn();
   auto tx = conn.begin();
   int srNo = editSrNo;
@@ -91,7 +91,7 @@ bool saveOrder(host::Component& host, ui::Dialogs& dialogs, const OrderDetails& 
     conn.execute(
         "UPDATE nrevordr SET secsrno = ?, asmt = ?, orderdt = ?, dt2 = ?, dt3 = ?, dt4 = ?, tax234b = ?, tax234c = ? "
         "WHERE code_no = ? AND asyear = ? AND srno = ?",
-        {d.section, assessment, host::formatIso(*dates.order), dmy(dates.service), dmy(dates.upTo), dmy(dates.assessed),
+        {d.section, assessment, formatIso(*dates.order), dmy(dates.service), dmy(dates.upTo), dmy(dates.assessed),
          d.tax234B, d.tax234C, s.client, s.year, editSrNo});
   } else {
     RegisterEntry a;
@@ -101,7 +101,7 @@ bool saveOrder(host::Component& host, ui::Dialogs& dialogs, const OrderDetails& 
     a.typ = "A";
     a.secSrNo = d.section;
     a.asMt = assessment;
-    a.orderDt = host::formatIso(*dates.order);
+    a.orderDt = formatIso(*dates.order);
     a.dt2 = dmy(dates.service);
     a.dt3 = dmy(dates.upTo);
     a.dt4 = dmy(dates.assessed);
@@ -114,7 +114,7 @@ bool saveOrder(host::Component& host, ui::Dialogs& dialogs, const OrderDetails& 
   int serial = 0;
   for (const auto& [granted, line] : refunds)
     conn.execute("INSERT INTO nordrefs (code_no, ass_year, srno, grantdt, taxa, inta) VALUES (?, ?, ?, ?, ?, ?)",
-                 {code, s.year, ++serial, host::formatIso(granted), line->tax, line->interest});
+                 {code, s.year, ++serial, formatIso(granted), line->tax, line->interest});
   tx.commit();
   return true;
 }
@@ -124,8 +124,8 @@ std::vector<RefundLine> readRefunds(db::Connection& conn, const std::string& ord
   for (const auto& r : conn.query("SELECT grantdt, taxa, inta FROM nordrefs WHERE code_no = ? AND ass_year = ? "
                                   "ORDER BY grantdt, srno",
                                   {orderCode, year})) {
-    auto date = host::parseIso(r.text("grantdt"));
-    out.push_back({date ? host::formatDmy(*date) : r.text("grantdt"), r.integer("taxa"), r.integer("inta")});
+    auto date = parseIso(r.text("grantdt"));
+    out.push_back({date ? formatDmy(*date) : r.text("grantdt"), r.integer("taxa"), r.integer("inta")});
   }
   return out;
 }

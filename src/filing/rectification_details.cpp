@@ -11,17 +11,17 @@ bool saveRectification(host::Component& host, ui::Dialogs& dialogs, const Rectif
   const TypedDate cpc = typedDate(d.cpcOrderDate);
   if (!cpc.date) return s.refuse("Specify Date of CPC Order.");
   if (*cpc.date <= s.lowerBound())
-    return s.refuse("Date of CPC Order should be after " + host::formatDmy(s.lowerBound()) + ".");
+    return s.refuse("Date of CPC Order should be after " + formatDmy(s.lowerBound()) + ".");
   if (d.referenceNo.empty()) return s.refuse("Specify Reference No. of CPC Order.");
   const TypedDate second = typedDate(d.secondDate);
   if (second.malformed) return s.refuse("Invalid date entry.");
-  const std::string secondText = second.date ? host::formatDmy(*second.date) : "";
+  const std::string secondText = second.date ? formatDmy(*second.date) : "";
 
   db::Connection& conn = s.conn();
   auto tx = conn.begin();
   if (editSrNo) {
     conn.execute("UPDATE nrevordr SET ackdt = ?, ackno = ?, acptdt = ?, acptno = ? WHERE code_no = ? AND asyear = ? AND srno = ?",
-                 {host::formatDmy(*cpc.date), d.referenceNo, secondText, d.secondNo, s.client, s.year, editSrNo});
+                 {formatDmy(*cpc.date), d.referenceNo, secondText, d.secondNo, s.client, s.year, editSrNo});
   } else {
     const auto entries = readRegister(conn, s.client, s.year);
     RegisterEntry z;
@@ -30,7 +30,7 @@ bool saveRectification(host::Component& host, ui::Dialogs& dialogs, const Rectif
     z.srNo = nextSrNo(conn, s.client, s.year);
     z.typ = "Z";
     z.flagYN = "Y";
-    z.ackDt = host::formatDmy(*cpc.date);
+    z.ackDt = formatDmy(*cpc.date);
     z.ackNo = d.referenceNo;
     z.upTyp = "";
     z.acptDt = secondText;

@@ -1,7 +1,7 @@
 #include "filing/register_entry.h"
 
 #include "filing/order_sections.h"
-#include "host/civil_date.h"
+#include "common/dates.h"
 #include "suite/dataset/data_set_code.h"
 
 namespace meridian::filing {
@@ -12,8 +12,8 @@ std::string RegisterEntry::ownCode() const {
 
 std::string RegisterEntry::listText() const {
   if (isOrder()) {
-    auto date = host::parseIso(orderDt);
-    return "Order (U/s " + orderSectionText(secSrNo) + " Dated " + (date ? host::formatDmy(*date) : orderDt) + ")";
+    auto date = parseIso(orderDt);
+    return "Order (U/s " + orderSectionText(secSrNo) + " Dated " + (date ? formatDmy(*date) : orderDt) + ")";
   }
   std::string text = isOriginal() ? "Original" : isRectification() ? "Rectification" : "Revised";
   if (filed()) text += " (Filed on " + ackDt + " No. " + ackNo + ")";

@@ -1,20 +1,20 @@
 #include "filing/register_scope.h"
 
-#include "host/text.h"
+#include "common/text.h"
 
 namespace meridian::filing {
 
-host::CivilDate RegisterScope::lowerBound() const {
+CivilDate RegisterScope::lowerBound() const {
   const host::Date rev = host.returnCtx().vRev_Dt.get();
   if (rev) return *rev;
-  return host::CivilDate{std::chrono::year{year}, std::chrono::April, std::chrono::day{1}};
+  return CivilDate{std::chrono::year{year}, std::chrono::April, std::chrono::day{1}};
 }
 
 TypedDate typedDate(const std::string& text) {
-  const std::string t = host::trimmed(text);
+  const std::string t = trimmed(text);
   // An untouched date box shows its mask.
   if (t.empty() || t == "__/__/____") return {};
-  TypedDate d{host::parseDmy(t)};
+  TypedDate d{parseDmy(t)};
   d.malformed = !d.date;
   return d;
 }

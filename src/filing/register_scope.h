@@ -5,7 +5,7 @@
 #include <string>
 
 #include "db/connection.h"
-#include "host/civil_date.h"
+#include "common/dates.h"
 #include "host/component.h"
 #include "ui/dialogs.h"
 
@@ -23,7 +23,7 @@ struct RegisterScope {
   db::Connection& conn() { return host.base().DbObj(); }
   // Entries dated within the year must fall after the last filed return, or
   // after the first day of the assessment year when none was filed.
-  host::CivilDate lowerBound() const;
+  CivilDate lowerBound() const;
   // Tells the user why the step stops; always false, for `return refuse(...)`.
   bool refuse(const std::string& text) {
     dialogs.info(text);
@@ -33,7 +33,7 @@ struct RegisterScope {
 
 // A typed date: empty text is no date; anything else must be a real date.
 struct TypedDate {
-  std::optional<host::CivilDate> date;
+  std::optional<CivilDate> date;
   bool malformed = false;
 };
 TypedDate typedDate(const std::string& text);

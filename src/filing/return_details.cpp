@@ -2,7 +2,7 @@
 
 #include "filing/register_entry.h"
 #include "filing/register_scope.h"
-#include "host/years.h"
+#include "common/years.h"
 
 namespace meridian::filing {
 namespace {
@@ -13,7 +13,7 @@ constexpr int kFirstYearOfEVerification = 2015;
 
 void writePending(RegisterScope& s, const std::string& filingDate, int srNo) {
   db::Connection& conn = s.conn();
-  const std::string ay = host::assessmentYearText(s.year);
+  const std::string ay = assessmentYearText(s.year);
   if (conn.exists("SELECT 1 FROM pending WHERE code_no = ? AND assyear = ?", {s.client, ay}))
     conn.execute("UPDATE pending SET retdate = ?, srno = ? WHERE code_no = ? AND assyear = ?",
                  {filingDate, std::to_string(srNo), s.client, ay});
@@ -34,7 +34,7 @@ bool saveReturnDetails(host::Component& host, ui::Dialogs& dialogs, int srNo, co
   if (d.mode < 0) return s.refuse("Select Return Type.");
   const auto entries = readRegister(s.conn(), s.client, s.year);
 
-  std::optional<host::CivilDate> filed, posted, received, processed;
+  std::optional<CivilDate> filed, posted, received, processed;
   const bool signedOrVerified = d.mode == 3 && s.year >= kFirstYearOfEVerification;
   if (d.mode >= 1) {
     filed = typedDate(d.filingDate).date;
@@ -42,8 +42,8 @@ bool saveReturnDetails(host::Component& host, ui::Dialogs& dialogs, int srNo, co
     // On or after the return it follows: the latest earlier filed return,
     // else the last filed return handed to the form, else the year's start.
     const RegisterEntry* previous = lastFiledReturnBefore(entries, srNo);
-    const host::CivilDate bound = previous ? *host::parseDmy(previous->ackDt) : s.lowerBound();
-    if (*filed < bound) return s.refuse("Return Filing Date should be on or after " + host::formatDmy(bound));
+    const CivilDate bound = previous ? *parseDmy(previous->ackDt) : s.lowerBound();
+    if (*filed < bound) return s.refuse("Return Filing Date should be on or after " + formatDmy(bound));
     if (d.ackNo.empty()) return s.refuse("Specify Acknowledgement No.");
     if (signedOrVerified && d.verification == Verification::notChosen) return s.refuse("Specify 'e-Verified'.");
     for (auto [text, date] : {std::pair{&d.postDate, &posted}, {&d.receiptDate, &received}, {&d.processDate, &processed}}) {
@@ -65,7 +65,7 @@ bool saveReturnDetails(host::Component& host, ui::Dialogs& dialogs, int srNo, co
 
   std::string mode = std::to_string(d.mode);
   if (signedOrVerified) mode = d.verification == Verification::eVerified ? "6" : "5";
-  auto dmy = [](const std::optional<host::CivilDate>& date) { return date ? host::formatDmy(*date) : std::string(); };
+  auto dmy = [](const std::optional<CivilDate>& date) { return date ? formatDmy(*date) : std::string(); };
   const std::string filingDate = dmy(filed), postDate = dmy(posted);
   const std::string ackNo = d.mode >= 1 ? d.ackNo : "";
   const std::string everifiedOn = mode == "6" ? postDate : "";
@@ -76,7 +76,7 @@ bool saveReturnDetails(host::Component& host, ui::Dialogs& dialogs, int srNo, co
   {
     auto tx = conn.begin();
     if (isLastReturn) {
-      const std::string ay = host::assessmentYearText(s.year);
+      const std::string ay = assessmentYearText(s.year);
       if (d.mode == 0)
         conn.execute("DELETE FROM pending WHERE code_no = ? AND assyear = ?", {s.client, ay});
       else
@@ -126,7 +126,7 @@ void recordOnlineFiling(host::Component& host, ui::Dialogs& dialogs, int srNo, b
   const auto entries = readRegister(conn, s.client, s.year);
   for (size_t i = 0; i < entries.size(); ++i)
     if (entries[i].srNo == srNo) offerDateOfComputation(s, dataSetInUse(entries, i, s.client), filingDate);
-  host.returnCtx().vRev_Dt = host::parseDmy(filingDate);
+  host.returnCtx().vRev_Dt = parseDmy(filingDate);
   host.returnCtx().vrev_srno = srNo;
 }
 

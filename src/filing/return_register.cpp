@@ -1,9 +1,10 @@
+#include "common/paths.h"
 #include "filing/return_register.h"
 
 #include <filesystem>
 
-#include "host/civil_date.h"
-#include "host/years.h"
+#include "common/dates.h"
+#include "common/years.h"
 #include "suite/data_folder.h"
 #include "suite/dataset/data_set_engine.h"
 #include "suite/dataset/partner_remuneration.h"
@@ -64,7 +65,7 @@ std::string ReturnRegister::dataSetOf(int index) const {
 bool ReturnRegister::canDelete() const { return selected_ >= 0 && !inUse().isOriginal(); }
 
 std::string ReturnRegister::caption() const {
-  return "Income Tax calculation for Assessment Year " + host::assessmentYearText(year_) + " of " +
+  return "Income Tax calculation for Assessment Year " + assessmentYearText(year_) + " of " +
          host_.returnCtx().vITname.get();
 }
 
@@ -91,10 +92,10 @@ void ReturnRegister::switchTo(int index) {
   client.vt_RTCode_No = code;
   client.vt_RTFlag = returnFlag(e);
   const RegisterEntry* previous = lastFiledReturnBefore(entries_, e.srNo);
-  ret.vRev_Dt = previous ? host::parseDmy(previous->ackDt) : host::Date{};
+  ret.vRev_Dt = previous ? parseDmy(previous->ackDt) : host::Date{};
   ret.vrev_srno = previous ? previous->srNo : 0;
   ret.vrev_Return = std::string(e.isReturn() ? "Y" : "N");
-  if (suite::safePathComponent(code))
+  if (safePathComponent(code))
     std::filesystem::create_directories(std::filesystem::path(host_.base().DocPath.get()) / "ITData" / code);
 }
 
@@ -126,7 +127,7 @@ bool ReturnRegister::lastReturnFiled(EntryForms& forms) {
 
 void ReturnRegister::handLastFiledReturnToTheForm() {
   const RegisterEntry* last = lastFiledReturnBefore(entries_, entries_.back().srNo + 1);
-  host_.returnCtx().vRev_Dt = last ? host::parseDmy(last->ackDt) : host::Date{};
+  host_.returnCtx().vRev_Dt = last ? parseDmy(last->ackDt) : host::Date{};
   host_.returnCtx().vrev_srno = last ? last->srNo : 0;
 }
 
@@ -149,9 +150,9 @@ bool ReturnRegister::addRevision(EntryForms& forms) {
     // extended date, when there is one, is the one that counts.
     const host::Date due = host_.returnCtx().VODue_Dt.get() ? host_.returnCtx().VODue_Dt.get()
                                                              : host_.returnCtx().VDue_Dt.get();
-    const auto filedOn = host::parseDmy(entries_.front().ackDt);
+    const auto filedOn = parseDmy(entries_.front().ackDt);
     if (due && filedOn && *filedOn > *due &&
-        !ask("Return filed on " + entries_.front().ackDt + " which is after the Due Date " + host::formatDmy(*due) +
+        !ask("Return filed on " + entries_.front().ackDt + " which is after the Due Date " + formatDmy(*due) +
              ". Return filed after due date can not be revised. Do you want to Revise the Return?"))
       return false;
   }

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "common/years.h"
 #include "forms/estimator/estimate.h"
 #include "forms/estimator/estimate_input.h"
 #include "forms/estimator/instalments.h"
-#include "host/years.h"
 #include "register/due_date_store.h"
 
 namespace meridian::forms {
@@ -184,7 +184,9 @@ void RevCalcForm::buildOtherFrames() {
   ui::Control& desired = add(ui::ControlKind::textBox, field(fieldDesiredTax), "Desired Total Tax Amount", "fraOthers");
   desired.validateData = 4;
   desired.maxLength = 12;
-  add(ui::ControlKind::textBox, "txtReqIncome", "Required Income", "fraOthers").locked = true;
+  ui::Control& required = add(ui::ControlKind::textBox, "txtReqIncome", "Required Income", "fraOthers");
+  required.locked = true;
+  required.validateData = 4;
 
   add(ui::ControlKind::frame, "fraAdvancePaid", "Advance Tax Paid");
   for (int p = 0; p < est::kPaymentPeriods; ++p) {
@@ -209,7 +211,9 @@ void RevCalcForm::buildResultFrame() {
                       {fieldInterest234C, "Int. u/s 234C"},
                       {fieldPayable, "Tax Payable /Refundable"}};
   for (const auto& o : outs) {
-    add(ui::ControlKind::textBox, field(o.index), o.caption, "fraResult").locked = true;
+    ui::Control& figure = add(ui::ControlKind::textBox, field(o.index), o.caption, "fraResult");
+    figure.locked = true;
+    figure.validateData = 4;  // an amount: shown grouped and right-aligned
     if (o.index == fieldTax) add(ui::ControlKind::label, "lblreb87A", "", "fraResult").visible = false;
   }
 }
@@ -228,7 +232,7 @@ void RevCalcForm::fillChoices() {
 }
 
 void RevCalcForm::arrangeForChoices() {
-  const int year = host::yearOfEntry((*this)["Combo1"].text);
+  const int year = yearOfEntry((*this)["Combo1"].text);
   const est::Status status = statusOf((*this)["Combo2"].text);
   const est::CheckBoxView comp = est::compTaxRateCheckBox(year, status);
   const est::CheckBoxView state = est::resAssInStateCheckBox(year);

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "host/civil_date.h"
+#include "common/dates.h"
 
 namespace meridian::host {
 namespace {

@@ -11,14 +11,15 @@
 
 #include <nlohmann/json.hpp>
 
+#include "common/embedded_files.h"
 #include "forms/revcalc_form.h"
-#include "host/embedded_files.h"
 #include "register/income_form.h"
 #include "suite/report/html_renderer.h"
 #include "web/html.h"
 #include "web/pages.h"
 #include "web/render_form.h"
 #include "web/screen_events.h"
+#include "web/screen_update.h"
 #include "web/session_registry.h"
 
 namespace meridian::web {
@@ -167,7 +168,20 @@ struct Server::Impl {
     return s;
   }
 
-  json outcomeJson(WebSession& s, const EventOutcome& o) {
+  // The tab a request comes from: the X-Tab header, or the tab parameter of a
+  // link. A tab closed since (too many tabs open) is answered plainly.
+  std::shared_ptr<PageTab> tabOf(WebSession& s, const httplib::Request& req, httplib::Response& res) {
+    std::string id = req.get_header_value("X-Tab");
+    if (id.empty()) id = req.get_param_value("tab");
+    auto t = s.tab(id);
+    if (!t) {
+      res.status = 410;
+      res.set_content(R"({"state":"tabclosed"})", "application/json");
+    }
+    return t;
+  }
+
+  json outcomeJson(PageTab& t, const EventOutcome& o, bool wholeScreen = false) {
     json out;
     switch (o.state) {
       case EventOutcome::State::done: out["state"] = "done"; break;
@@ -188,17 +202,15 @@ struct Server::Impl {
     }
     // While a handler waits on a question its screen is paused mid-way; the
     // page keeps showing what it had.
-    if (o.state == EventOutcome::State::done) {
-      ui::Desktop& desk = s.work->desktop();
-      ui::Form* active = desk.active();
-      out["html"] = active ? renderForm(*active) : "";
-      out["title"] = active ? active->caption : "Meridian";
-      out["previews"] = desk.pendingPreviews;
-      desk.pendingPreviews.clear();
-      out["menu"] = desk.menuRequested;
-      desk.menuRequested = false;
-    }
+    if (o.state == EventOutcome::State::done) out.update(screenAnswer(t.work->desktop(), t.view, wholeScreen, t.id + "_"));
     return out;
+  }
+
+  // A report of one of the session's tabs, by the id the page was given (tab, "_", report).
+  const suite::FinishedReport* reportOf(WebSession& s, const std::string& id) {
+    const auto cut = id.rfind('_');
+    auto t = cut == std::string::npos ? nullptr : s.tab(id.substr(0, cut));
+    return t ? t->work->report(id.substr(cut + 1)) : nullptr;
   }
 
   void reply(httplib::Response& res, const json& j) { res.set_content(j.dump(), "application/json"); }
@@ -279,12 +291,33 @@ struct Server::Impl {
         return;
       }
       if (s->user.mustChangePassword) return res.set_redirect("/password", 303);
-      std::lock_guard lock(s->renderMutex);
-      ui::Form* active = s->work->desktop().active();
-      res.set_content(renderPage("app", {{"csrf", s->csrf},
-                                         {"user", s->user.username},
-                                         {"screen", active ? renderForm(*active) : ""}}),
-                      "text/html; charset=utf-8");
+      // The page asks for its tab's screens itself (POST /tab).
+      res.set_content(renderPage("app", {{"csrf", s->csrf}, {"user", s->user.username}}), "text/html; charset=utf-8");
+    });
+
+    http.Get("/favicon.ico", [](const httplib::Request&, httplib::Response& res) {
+      if (auto bytes = embedded::find("web/static/favicon.svg")) res.set_content(std::string(*bytes), "image/svg+xml");
+      else res.status = 404;
+    });
+
+    // A page takes its tab: the one it had before a reload, or a new one with
+    // screens of its own. The answer is the tab's screen, whole, or the
+    // question its screen waits on.
+    http.Post("/tab", [this](const httplib::Request& req, httplib::Response& res) {
+      auto s = authorised(req, res);
+      if (!s) return;
+      json body = json::parse(req.body, nullptr, false);
+      const std::string resume = body.is_object() && body.contains("resume") && body["resume"].is_string()
+                                     ? body["resume"].get<std::string>()
+                                     : "";
+      auto t = sessions.openTab(*s, resume);
+      std::lock_guard lock(t->renderMutex);
+      EventOutcome waiting;
+      if (auto d = t->dialogs.pending()) waiting = {EventOutcome::State::dialog, d, {}};
+      else if (t->dialogs.busy()) waiting.state = EventOutcome::State::busy;
+      json out = outcomeJson(*t, waiting, true);
+      out["tab"] = t->id;
+      reply(res, out);
     });
 
     http.Post("/open", [this](const httplib::Request& req, httplib::Response& res) {
@@ -297,9 +330,11 @@ struct Server::Impl {
         res.status = 400;
         return;
       }
-      std::lock_guard lock(s->renderMutex);
-      auto outcome = s->dialogs.run([s, what, mode] {
-        auto& forms = s->work->forms();
+      auto t = tabOf(*s, req, res);
+      if (!t) return;
+      std::lock_guard lock(t->renderMutex);
+      auto outcome = t->dialogs.run([t, what, mode] {
+        auto& forms = t->work->forms();
         if (what == "income") {
           auto income = forms.ObjIncome();
           if (!income) return;
@@ -309,7 +344,7 @@ struct Server::Impl {
           forms.component().showMaximised(est);
         }
       });
-      reply(res, outcomeJson(*s, outcome));
+      reply(res, outcomeJson(*t, outcome));
     });
 
     http.Post("/ev", [this](const httplib::Request& req, httplib::Response& res) {
@@ -321,18 +356,24 @@ struct Server::Impl {
         res.status = 400;
         return;
       }
+      auto t = tabOf(*s, req, res);
+      if (!t) return;
       std::string formName = body.value("form", "");
       json values = body.contains("values") ? body["values"] : json::object();
-      std::lock_guard lock(s->renderMutex);
-      auto outcome = s->dialogs.run([s, formName, values, e = *event]() mutable {
+      std::lock_guard lock(t->renderMutex);
+      if (body.contains("grids") && formName == t->view.form) readGridWindows(body["grids"], t->view.windows);
+      auto outcome = t->dialogs.run([t, formName, values, e = *event]() mutable {
         ui::Form* form = nullptr;
-        for (const auto& f : s->work->desktop().forms())
+        for (const auto& f : t->work->desktop().forms())
           if (f->name() == formName) form = f.get();
         if (!form) return;
-        applyValues(*form, values);
+        // What the user changed on the page since it was last told: sent
+        // again after the event, so a value the handler put back shows.
+        for (const auto& piece : applyValues(*form, values)) t->view.pieces.erase(piece);
+        for (const auto& piece : piecesTypedInto(e)) t->view.pieces.erase(piece);
         deliver(*form, e);
       });
-      reply(res, outcomeJson(*s, outcome));
+      reply(res, outcomeJson(*t, outcome));
     });
 
     http.Post("/dialog", [this](const httplib::Request& req, httplib::Response& res) {
@@ -345,31 +386,42 @@ struct Server::Impl {
       }
       std::optional<std::string> typed;
       if (body.contains("text") && body["text"].is_string()) typed = body["text"].get<std::string>();
-      std::lock_guard lock(s->renderMutex);
-      auto outcome = s->dialogs.answer(body.value("id", 0LL), answerFromText(body.value("answer", "cancel")), typed);
-      reply(res, outcomeJson(*s, outcome));
+      auto t = tabOf(*s, req, res);
+      if (!t) return;
+      std::lock_guard lock(t->renderMutex);
+      auto outcome = t->dialogs.answer(body.value("id", 0LL), answerFromText(body.value("answer", "cancel")), typed);
+      reply(res, outcomeJson(*t, outcome));
     });
 
+    // More rows of a grid as the user scrolls: the table body for the window.
     http.Get("/grid", [this](const httplib::Request& req, httplib::Response& res) {
       auto s = signedIn(req);
       if (!s) {
         res.status = 401;
         return;
       }
-      std::lock_guard lock(s->renderMutex);
-      if (s->dialogs.busy()) {
+      auto t = tabOf(*s, req, res);
+      if (!t) return;
+      std::lock_guard lock(t->renderMutex);
+      if (t->dialogs.busy()) {
         res.status = 409;
         return;
       }
-      ui::Form* active = s->work->desktop().active();
-      ui::Control* grid = active ? active->find(req.get_param_value("grid")) : nullptr;
+      ui::Form* active = t->work->desktop().active();
+      const std::string name = req.get_param_value("grid");
+      ui::Control* grid = active && active->name() == t->view.form ? active->find(name) : nullptr;
       if (!grid || !grid->grid) {
         res.status = 404;
         return;
       }
-      int first = std::max(0, std::atoi(req.get_param_value("first").c_str()));
-      int count = std::clamp(std::atoi(req.get_param_value("count").c_str()), 1, 1000);
-      reply(res, {{"total", grid->grid->visibleCount()}, {"first", first}, {"rows", renderGridRows(*grid, first, count)}});
+      RowWindow w{std::max(0, std::atoi(req.get_param_value("first").c_str())),
+                  std::clamp(std::atoi(req.get_param_value("count").c_str()), 1, kGridWindowLimit)};
+      w = clampWindow(*grid->grid, w);
+      std::string body = renderGridBody(*grid, w);
+      // The page now holds these rows: the next answer starts from them.
+      t->view.windows[name] = w;
+      t->view.pieces[name + "/rows"] = std::hash<std::string>{}(body);
+      reply(res, {{"total", grid->grid->visibleCount()}, {"first", w.first}, {"html", body}});
     });
 
     http.Get(R"(/report/(\w+))", [this](const httplib::Request& req, httplib::Response& res) {
@@ -378,7 +430,7 @@ struct Server::Impl {
         res.set_redirect("/signin", 303);
         return;
       }
-      const suite::FinishedReport* r = s->work->report(req.matches[1].str());
+      const suite::FinishedReport* r = reportOf(*s, req.matches[1].str());
       if (!r) {
         res.status = 404;
         return;
@@ -392,7 +444,7 @@ struct Server::Impl {
 
     http.Get(R"(/report/(\w+)\.pdf)", [this](const httplib::Request& req, httplib::Response& res) {
       auto s = signedIn(req);
-      const suite::FinishedReport* r = s ? s->work->report(req.matches[1].str()) : nullptr;
+      const suite::FinishedReport* r = s ? reportOf(*s, req.matches[1].str()) : nullptr;
       if (!r || !r->pdf) {
         res.status = 404;
         return;

@@ -38,7 +38,7 @@ TEST_F(ReturnXmlWriterTest, OneElementPerLineIndentedTwoBlanksPerLevel) {
     w.date("DOB", "05/04/1970");
     w.flag("AadhaarCardFlg", false);
     w.close();
-    w.amountPaise("ITR1FORM:TaxExmpIntInc", 123450);
+    w.amount("ITR1FORM:TaxExmpIntInc", Money::paise(123450));
     w.finish();
   }
   EXPECT_EQ(suite::readWholeFile(file()),
@@ -70,8 +70,8 @@ TEST_F(ReturnXmlWriterTest, ConditionalElementsAreLeftOutWhenThereIsNothingToSay
     w.open("Address");
     w.textIfAny("ResidenceName", " \t ");
     w.codeIfAny("MobileNoSec", "");
-    w.amountPaiseIfNotZero("TCS", 49);   // rounds to nothing
-    w.amountPaiseIfNotZero("TDS", -51);  // a rupee owed back is still said
+    w.amountIfNotZero("TCS", Money::paise(50));   // half a rupee rounds to even: nothing
+    w.amountIfNotZero("TDS", Money::paise(-51));  // a rupee owed back keeps its sign
     w.textIfAny("RoadOrStreet", " M G ROAD");
     w.codeIfAny("MobileNo", "9876543210");
     w.finish();
@@ -104,16 +104,6 @@ TEST(RootLayout, NamespacesFollowTheYearAndForm) {
   EXPECT_EQ(formElementName("ITR-2A"), "ITR2AFORM:ITR2A");
   EXPECT_THROW(rootAttributes(2012, "ITR-1"), std::invalid_argument);
   EXPECT_THROW(formElementName("Form 16"), std::invalid_argument);
-}
-
-TEST(ReturnAmounts, WholeRupeesRoundHalfToEven) {
-  struct Case {
-    long long paise, rupees;
-  };
-  for (const Case c : {Case{250, 2}, {350, 4}, {249, 2}, {251, 3}, {50, 0}, {150, 2}, {99, 1}, {0, 0}, {-250, -2},
-                       {-350, -4}, {-251, -3}, {-49, 0}, {123456789012345, 1234567890123}}) {
-    EXPECT_EQ(wholeRupeesHalfEven(c.paise), c.rupees) << c.paise;
-  }
 }
 
 TEST(ReturnValues, TextIsCleanedAndDatesTakeTheSchemaForm) {
@@ -163,7 +153,7 @@ TEST_F(ReturnXmlWriterTest, FailuresAreToldWithTheFileAndReason) {
   // A full disk shows when the buffered text reaches it.
   ReturnXmlWriter full("/dev/full");
   full.open("Refund");
-  full.amountPaise("RefundDue", 100);
+  full.amount("RefundDue", Money::rupees(1));
   try {
     full.finish();
     FAIL() << "a full disk went unnoticed";

@@ -4,7 +4,7 @@
 
 #include "filing/order_sections.h"
 #include "filing/register_fixture.h"
-#include "host/civil_date.h"
+#include "common/dates.h"
 
 namespace meridian::filing::testing {
 namespace {
@@ -106,7 +106,7 @@ TEST_P(EntryDetails, OrderChecksInTheirOrder) {
     addEntry(1, "R", "25/07/2016");
     int sr = 2;
     for (auto [section, date, choice] : c.existing) addEntry(sr++, "A", "", section, date, choice);
-    host().returnCtx().vRev_Dt = host::parseDmy("25/07/2016");
+    host().returnCtx().vRev_Dt = parseDmy("25/07/2016");
     const auto before = registerRows();
     OrderDetails o = validOrder();
     c.change(o);
@@ -125,7 +125,7 @@ TEST_P(EntryDetails, EditingAnOrderComparesItWithTheOthersOnly) {
   addEntry(1, "R", "25/07/2016");
   addEntry(2, "A", "", 3, "2018-03-15", "Re-Assessment");
   conn().execute("INSERT INTO nordrefs (code_no, ass_year, srno, grantdt, taxa, inta) VALUES ('F1^A-2', 2016, 1, '2018-04-01', 5, 0)");
-  host().returnCtx().vRev_Dt = host::parseDmy("25/07/2016");
+  host().returnCtx().vRev_Dt = parseDmy("25/07/2016");
   OrderDetails o;
   o.section = 3;
   o.assessment = kReAssessment;
@@ -142,7 +142,7 @@ TEST_P(EntryDetails, EditingAnOrderComparesItWithTheOthersOnly) {
 
 TEST_P(EntryDetails, RectificationChecksAndEdit) {
   addEntry(1, "R", "25/07/2016");
-  host().returnCtx().vRev_Dt = host::parseDmy("25/07/2016");
+  host().returnCtx().vRev_Dt = parseDmy("25/07/2016");
   struct Case {
     RectificationDetails d;
     const char* refusal;

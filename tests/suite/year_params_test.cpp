@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <functional>
 
-#include "host/embedded_files.h"
+#include "common/embedded_files.h"
 #include "suite/year_params/year_params.h"
 
 namespace meridian::params {

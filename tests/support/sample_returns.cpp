@@ -10,7 +10,7 @@ namespace {
 
 using itr::efile::ReturnXmlWriter;
 
-long long paise(long long rupees) { return rupees * 100; }
+Money rupees(long long r) { return Money::rupees(r); }
 
 void creationInfo(ReturnXmlWriter& w, const SampleReturn& s) {
   const bool digested = s.year >= itr::efile::kFirstYearWithDigest;
@@ -83,8 +83,8 @@ void filingStatus(ReturnXmlWriter& w, const SampleReturn& s) {
 
 void deductions(ReturnXmlWriter& w, const char* block) {
   w.open(block);
-  w.amountPaise("Section80C", paise(150000));
-  w.amountPaise("TotalChapVIADeductions", paise(150000));
+  w.amount("Section80C", rupees(150000));
+  w.amount("TotalChapVIADeductions", rupees(150000));
   w.close();
 }
 
@@ -93,54 +93,54 @@ void income(ReturnXmlWriter& w, const SampleReturn& s) {
   const long long business = itr1 ? 0 : 200000;
   const long long gross = business + s.salaryRupees + 12000;
   w.open(itr1 ? "ITR1_IncomeDeductions" : "ITR4S_IncomeDeductions");
-  if (!itr1) w.amountPaise("IncomeFromBusinessProf", paise(business));
-  w.amountPaise("IncomeFromSal", paise(s.salaryRupees));
-  w.amountPaise("TotalIncomeOfHP", 0);
-  w.amountPaise("IncomeOthSrc", paise(12000));
-  w.amountPaise("GrossTotIncome", paise(gross));
+  if (!itr1) w.amount("IncomeFromBusinessProf", rupees(business));
+  w.amount("IncomeFromSal", rupees(s.salaryRupees));
+  w.amount("TotalIncomeOfHP", Money());
+  w.amount("IncomeOthSrc", rupees(12000));
+  w.amount("GrossTotIncome", rupees(gross));
   deductions(w, "UsrDeductUndChapVIA");
   deductions(w, "DeductUndChapVIA");
-  w.amountPaise("TotalIncome", paise(gross - 150000));
+  w.amount("TotalIncome", rupees(gross - 150000));
   w.close();
 }
 
 void taxComputation(ReturnXmlWriter& w, const SampleReturn& s) {
   w.open(s.form == "ITR-1" ? "ITR1_TaxComputation" : "ITR4S_TaxComputation");
-  w.amountPaise("TotalTaxPayable", paise(21200));
+  w.amount("TotalTaxPayable", rupees(21200));
   if (s.year >= 2014) {
-    w.amountPaise("Rebate87A", 0);
-    w.amountPaise("TaxPayableOnRebate", paise(21200));
-    w.amountPaise("SurchargeOnAboveCrore", 0);
+    w.amount("Rebate87A", Money());
+    w.amount("TaxPayableOnRebate", rupees(21200));
+    w.amount("SurchargeOnAboveCrore", Money());
   } else if (s.form == "ITR-1") {
-    w.amountPaise("SurchargeOnTaxPayable", 0);
+    w.amount("SurchargeOnTaxPayable", Money());
   }
-  w.amountPaise("EducationCess", paise(636));
-  w.amountPaise("GrossTaxLiability", paise(21836));
-  w.amountPaise("Section89", 0);
-  w.amountPaise("NetTaxLiability", paise(21836));
-  w.amountPaise("TotalIntrstPay", 0);
+  w.amount("EducationCess", rupees(636));
+  w.amount("GrossTaxLiability", rupees(21836));
+  w.amount("Section89", Money());
+  w.amount("NetTaxLiability", rupees(21836));
+  w.amount("TotalIntrstPay", Money());
   w.open("IntrstPay");
-  w.amountPaise("IntrstPayUs234A", 0);
-  w.amountPaise("IntrstPayUs234B", 0);
-  w.amountPaise("IntrstPayUs234C", 0);
+  w.amount("IntrstPayUs234A", Money());
+  w.amount("IntrstPayUs234B", Money());
+  w.amount("IntrstPayUs234C", Money());
   w.close();
-  w.amountPaise("TotTaxPlusIntrstPay", paise(21836));
+  w.amount("TotTaxPlusIntrstPay", rupees(21836));
   w.close();
 }
 
 void taxPaidAndRefund(ReturnXmlWriter& w, const SampleReturn& s) {
   w.open("TaxPaid");
   w.open("TaxesPaid");
-  w.amountPaise("AdvanceTax", 0);
-  w.amountPaise("TDS", paise(25000));
-  if (s.year >= 2016) w.amountPaise("TCS", 0);
-  w.amountPaise("SelfAssessmentTax", 0);
-  w.amountPaise("TotalTaxesPaid", paise(25000));
+  w.amount("AdvanceTax", Money());
+  w.amount("TDS", rupees(25000));
+  if (s.year >= 2016) w.amount("TCS", Money());
+  w.amount("SelfAssessmentTax", Money());
+  w.amount("TotalTaxesPaid", rupees(25000));
   w.close();
-  w.amountPaise("BalTaxPayable", 0);
+  w.amount("BalTaxPayable", Money());
   w.close();
   w.open("Refund");
-  w.amountPaise("RefundDue", paise(3164));
+  w.amount("RefundDue", rupees(3164));
   if (s.year >= 2015) {
     w.open("BankAccountDtls");
     w.open("PriBankDetails");
@@ -168,10 +168,10 @@ void tdsOnSalary(ReturnXmlWriter& w, const SampleReturn& s) {
   w.code("TAN", "PNEA12345B");
   w.text("EmployerOrDeductorOrCollecterName", s.employer);
   w.close();
-  w.amountPaise("IncChrgSal", paise(s.salaryRupees));
-  w.amountPaise("TotalTDSSal", paise(25000));
+  w.amount("IncChrgSal", rupees(s.salaryRupees));
+  w.amount("TotalTDSSal", rupees(25000));
   w.close();
-  if (s.year >= 2015) w.amountPaise("TotalTDSonSalaries", paise(25000));
+  if (s.year >= 2015) w.amount("TotalTDSonSalaries", rupees(25000));
   w.close();
 }
 
@@ -202,19 +202,19 @@ void presumptiveBusiness(ReturnXmlWriter& w, const SampleReturn& s) {
   w.close();
   w.open("ScheduleBPForITR4S");
   w.open("PersumptiveInc44AD");
-  w.amountPaise("GrsTrnOverOrReceipt", paise(2500000));
-  w.amountPaise("TotPersumptiveInc44AD", paise(110000));
+  w.amount("GrsTrnOverOrReceipt", rupees(2500000));
+  w.amount("TotPersumptiveInc44AD", rupees(110000));
   w.close();
   w.open("PersumptiveInc44AE");
-  w.amountPaise("PersumptiveIncHeavyVehicle", paise(90000));
-  w.amountPaise("PersumptiveIncOtherVehicle", 0);
-  w.amountPaise("TotPersumInc44AE", paise(90000));
-  if (s.year >= 2016) w.amountPaise("SalInterestByFirm", 0);
-  if (s.year >= 2015) w.amountPaise("TotalPersumptiveInc", paise(200000));
+  w.amount("PersumptiveIncHeavyVehicle", rupees(90000));
+  w.amount("PersumptiveIncOtherVehicle", Money());
+  w.amount("TotPersumInc44AE", rupees(90000));
+  if (s.year >= 2016) w.amount("SalInterestByFirm", Money());
+  if (s.year >= 2015) w.amount("TotalPersumptiveInc", rupees(200000));
   w.close();
-  w.amountPaise("IncChargeableUnderBus", paise(200000));
+  w.amount("IncChargeableUnderBus", rupees(200000));
   w.open("NoBooksOfAccBS");
-  for (const char* item : {"TotSundryDbtAmt", "TotSundryCrdAmt", "TotStkInTradAmt", "CashBalAmt"}) w.amountPaise(item, 0);
+  for (const char* item : {"TotSundryDbtAmt", "TotSundryCrdAmt", "TotStkInTradAmt", "CashBalAmt"}) w.amount(item, Money());
   w.close();
   w.close();
 }
@@ -222,11 +222,11 @@ void presumptiveBusiness(ReturnXmlWriter& w, const SampleReturn& s) {
 void vehicles(ReturnXmlWriter& w) {
   w.open("Us44aeHeavy");
   w.number("HoldingPeriod", 12);
-  w.amountPaise("IncomePerVehicle", paise(7500));
-  w.amountPaise("DeemedInc", paise(90000));
+  w.amount("IncomePerVehicle", rupees(7500));
+  w.amount("DeemedInc", rupees(90000));
   w.code("VehicleType", "H");
   w.close();
-  w.amountPaise("TotalHeavyVehcl", paise(90000));
+  w.amount("TotalHeavyVehcl", rupees(90000));
 }
 
 }  // namespace
@@ -244,7 +244,7 @@ std::string writeSampleReturn(const std::filesystem::path& file, const SampleRet
     taxComputation(w, s);
     taxPaidAndRefund(w, s);
     if (itr1) tdsOnSalary(w, s);
-    w.amountPaise(itr::efile::formPrefix(s.form) + ":TaxExmpIntInc", 0);
+    w.amount(itr::efile::formPrefix(s.form) + ":TaxExmpIntInc", Money());
     verification(w, s);
     if (!itr1) {
       presumptiveBusiness(w, s);

@@ -4,6 +4,9 @@
 #include <cctype>
 #include <cstdio>
 
+#include "common/dates.h"
+#include "suite/tax/instalment_interest.h"
+
 namespace meridian::forms::estimator {
 
 using namespace std::chrono;
@@ -13,22 +16,9 @@ InstalmentDates defaultInstalmentDates(int y) {
   return InstalmentDates{{before / June / 15, before / September / 15, before / December / 15, year{y} / March / 15}};
 }
 
-std::string formatDate(const year_month_day& d) {
-  char buf[16];
-  std::snprintf(buf, sizeof buf, "%02u/%02u/%04d", static_cast<unsigned>(d.day()), static_cast<unsigned>(d.month()),
-                static_cast<int>(d.year()));
-  return buf;
-}
+std::string formatDate(const year_month_day& d) { return formatDmy(d); }
 
-std::optional<year_month_day> parseDate(const std::string& t) {
-  if (t.size() != 10 || t[2] != '/' || t[5] != '/') return std::nullopt;
-  for (int i : {0, 1, 3, 4, 6, 7, 8, 9})
-    if (!std::isdigit(static_cast<unsigned char>(t[i]))) return std::nullopt;
-  const int dd = std::stoi(t.substr(0, 2)), mm = std::stoi(t.substr(3, 2)), yy = std::stoi(t.substr(6, 4));
-  const year_month_day d{year{yy}, month{static_cast<unsigned>(mm)}, day{static_cast<unsigned>(dd)}};
-  if (!d.ok()) return std::nullopt;
-  return d;
-}
+std::optional<year_month_day> parseDate(const std::string& t) { return parseDmy(t); }
 
 std::optional<InstalmentDates> instalmentDatesFromTexts(const std::array<std::string, kDueDates>& texts) {
   InstalmentDates out;
@@ -84,7 +74,6 @@ std::vector<InstalmentRow> instalmentGrid(const EstimateInput& in, const YearRul
     }
   }
 
-  const Rupees unit = std::max<Rupees>(1, rules.interestRounding);
   std::vector<InstalmentRow> rows;
   Rupees cumulativeDueBefore = 0;
   for (int i = 0; i < kPaymentPeriods; ++i) {
@@ -94,15 +83,14 @@ std::vector<InstalmentRow> instalmentGrid(const EstimateInput& in, const YearRul
     if (i < kDueDates && static_cast<size_t>(i) < schedule.size()) {
       const params::InstalmentStep& step = schedule[static_cast<size_t>(i)];
       row.dueDate = dueDates[i];
-      const Rupees cumulativeDue = percentOf(t, step.cumulative);
-      row.due = cumulativeDue - cumulativeDueBefore;
-      cumulativeDueBefore = cumulativeDue;
       Rupees paidByDate = 0;
       for (int p = 0; p < paidThrough[i]; ++p) paidByDate += in.advancePaid[p];
-      const bool charged = step.chargeBelow == 0 || paidByDate < percentOf(t, step.chargeBelow);
-      const Rupees shortfall = (cumulativeDue - paidByDate) / unit * unit;
-      if (step.cumulative > 0 && charged && shortfall > 0)
-        row.interest = percentOf(shortfall, rules.interest234cMonthly * step.months);
+      const meridian::tax::InstalmentInterest owed = meridian::tax::instalmentInterest(
+          Money::rupees(t), Money::rupees(paidByDate), step, rules.interest234cMonthly, rules.interestRounding);
+      const Rupees cumulativeDue = owed.cumulativeDue.wholeRupees();
+      row.due = cumulativeDue - cumulativeDueBefore;
+      cumulativeDueBefore = cumulativeDue;
+      row.interest = owed.interest.wholeRupees();
     } else {
       row.dueDate = i < kDueDates ? dueDates[i] : year{in.year} / March / 31;
     }

@@ -2,6 +2,10 @@
 
 #include <algorithm>
 
+#include "suite/tax/rebate.h"
+#include "suite/tax/slab_tax.h"
+#include "suite/tax/surcharge.h"
+
 namespace meridian::forms::estimator {
 namespace {
 
@@ -9,18 +13,7 @@ bool slabPath(Status s) { return s == Status::Individual || s == Status::Huf; }
 
 Rupees cess(Rupees base, BasisPoints rate) { return rate > 0 ? percentOf(base, rate) : 0; }
 
-bool claims(const Rebate& r, const TaxCase& c) {
-  if (c.status != Status::Individual) return false;
-  switch (r.who) {
-    case Rebate::Who::individual:
-      return true;
-    case Rebate::Who::senior:
-      return c.ageClass >= 1;
-    case Rebate::Who::womanBelowSeniorAge:
-      return c.sex == Sex::Female && c.ageClass == 0;
-  }
-  return false;
-}
+Money money(Rupees r) { return Money::rupees(r); }
 
 }  // namespace
 
@@ -32,16 +25,7 @@ const Scale& scaleFor(const YearRules& r, Status status, Sex sex, int ageClass) 
   return r.general;
 }
 
-Rupees scaleTax(Rupees income, const Scale& scale) {
-  Rupees tax = 0, from = 0;
-  for (const auto& step : scale) {
-    const Rupees to = step.open ? income : std::min(income, step.upTo);
-    if (to > from) tax += percentOf(to - from, step.rate);
-    if (step.open || income <= step.upTo) break;
-    from = step.upTo;
-  }
-  return tax;
-}
+Rupees scaleTax(Rupees income, const Scale& scale) { return meridian::tax::scaleTax(money(income), scale).wholeRupees(); }
 
 TaxCase makeTaxCase(const EstimateInput& in, const YearRules& rules, int ageClass) {
   return TaxCase{rules,
@@ -69,15 +53,10 @@ Rupees normalRateTax(Rupees income, const TaxCase& c) {
 }
 
 RebateGiven rebates(const TaxCase& c, Rupees totalIncome, Rupees tax) {
-  RebateGiven out;
-  for (const Rebate& r : c.rules.rebates) {
-    const Rupees left = tax - out.amount;
-    if (left <= 0) break;
-    if (!claims(r, c) || (r.incomeLimit > 0 && totalIncome > r.incomeLimit)) continue;
-    out.amount += r.max > 0 ? std::min(left, r.max) : left;
-    out.sections += (out.sections.empty() ? "" : " and ") + std::string(r.section);
-  }
-  return out;
+  // The estimator's assessee is resident; its rebates reach individuals only.
+  const meridian::tax::Claimant who{c.status == Status::Individual, c.ageClass, c.sex == Sex::Female};
+  const meridian::tax::RebateGiven given = meridian::tax::rebates(c.rules.rebates, who, money(totalIncome), money(tax));
+  return {given.amount.wholeRupees(), given.sections};
 }
 
 const SurchargeBands& surchargeBandsFor(const YearRules& r, Status status) {
@@ -96,19 +75,8 @@ const SurchargeBands& surchargeBandsFor(const YearRules& r, Status status) {
 }
 
 Rupees surcharge(Rupees income, Rupees tax, const SurchargeBands& bands, const std::function<Rupees(Rupees)>& taxAt) {
-  int band = -1;
-  for (size_t i = 0; i < bands.size(); ++i)
-    if (income > bands[i].above) band = static_cast<int>(i);
-  if (band < 0 || tax <= 0) return 0;
-  const auto& b = bands[static_cast<size_t>(band)];
-  const Rupees atRate = percentOf(tax, b.rate);
-  // A surcharge on every income has no threshold to relieve.
-  if (b.above == 0) return atRate;
-  // At the threshold itself the band below (if any) is the one charged.
-  const Rupees taxAtThreshold = taxAt(b.above);
-  const Rupees dueAtThreshold = taxAtThreshold + surcharge(b.above, taxAtThreshold, bands, taxAt);
-  const Rupees relief = income - b.above + dueAtThreshold - tax;
-  return std::max<Rupees>(0, std::min(atRate, relief));
+  const auto taxAtMoney = [&taxAt](Money i) { return money(taxAt(i.wholeRupees())); };
+  return meridian::tax::surchargeWithRelief(money(income), money(tax), bands, taxAtMoney).wholeRupees();
 }
 
 TaxFigures computeTax(const TaxCase& c, const Incomes& incomes, Rupees bookProfit) {
@@ -134,11 +102,9 @@ TaxFigures computeTax(const TaxCase& c, const Incomes& incomes, Rupees bookProfi
         break;
       }
     }
-    if (incomes.agricultural > r.agriculturalFloor && normal > e) {
-      normalTax = scaleTax(normal + incomes.agricultural, c.scale) - scaleTax(e + incomes.agricultural, c.scale);
-    } else {
-      normalTax = scaleTax(normal, c.scale);
-    }
+    normalTax = meridian::tax::slabTaxWithAgriculture(money(normal), money(incomes.agricultural), money(r.agriculturalFloor),
+                                            c.scale)
+                    .wholeRupees();
   } else {
     normalTax = normalRateTax(normal, c);
   }

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "host/years.h"
+#include "common/years.h"
 #include "suite/year_params/year_params.h"
 
 namespace meridian::forms::estimator {
@@ -33,11 +33,12 @@ YearRules read(const params::YearParams& p, int y) {
   // The order of Chapter VIII-A: ss.88B and 88C before s.88D, which takes
   // whatever tax is left; s.87A stands alone in its years.
   using W = Rebate::Who;
-  if (auto m = p.amount(key::rebate88bMax, y)) r.rebates.push_back({"88B", W::senior, 0, m});
-  if (auto m = p.amount(key::rebate88cMax, y)) r.rebates.push_back({"88C", W::womanBelowSeniorAge, 0, m});
-  if (auto l = p.amount(key::rebate88dIncomeLimit, y)) r.rebates.push_back({"88D", W::individual, l, 0});
+  const auto rs = [](params::Amount a) { return Money::rupees(a); };
+  if (auto m = p.amount(key::rebate88bMax, y)) r.rebates.push_back({"88B", W::senior, Money(), rs(m)});
+  if (auto m = p.amount(key::rebate88cMax, y)) r.rebates.push_back({"88C", W::womanBelowSeniorAge, Money(), rs(m)});
+  if (auto l = p.amount(key::rebate88dIncomeLimit, y)) r.rebates.push_back({"88D", W::individual, rs(l), Money()});
   if (auto l = p.amount(key::rebate87aIncomeLimit, y))
-    r.rebates.push_back({"87A", W::individual, l, p.amount(key::rebate87aMax, y)});
+    r.rebates.push_back({"87A", W::individual, rs(l), rs(p.amount(key::rebate87aMax, y))});
 
   r.surchargeIndividualHuf = p.surcharge(key::surchargeIndividualHuf, y);
   r.surchargeCooperative = p.surcharge(key::surchargeCooperative, y);
@@ -96,7 +97,7 @@ std::vector<int> supportedYears() {
 
 std::vector<std::string> assessmentYearTexts() {
   std::vector<std::string> out;
-  for (int y : supportedYears()) out.push_back(host::assessmentYearText(y));
+  for (int y : supportedYears()) out.push_back(assessmentYearText(y));
   return out;
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "forms/estimator/money.h"
+#include "suite/tax/rebate.h"
 #include "suite/year_params/param_values.h"
 
 namespace meridian::forms::estimator {
@@ -16,15 +17,8 @@ using params::InstalmentSchedule;
 using params::Scale;
 using params::SurchargeBands;
 
-// A rebate of Chapter VIII-A: who may claim it, the total income up to which
-// it is given (0: any), and the largest amount (0: the whole tax).
-struct Rebate {
-  enum class Who { individual, senior, womanBelowSeniorAge };
-  const char* section;
-  Who who;
-  Rupees incomeLimit;
-  Rupees max;
-};
+// A rebate of Chapter VIII-A, as the computation of returns reads it too.
+using meridian::tax::Rebate;
 
 struct YearRules {
   int year = 0;  // first calendar year of the A.Y.

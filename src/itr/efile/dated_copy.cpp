@@ -4,7 +4,7 @@
 #include <stdexcept>
 
 #include "suite/atomic_file.h"
-#include "suite/data_folder.h"
+#include "common/paths.h"
 
 namespace meridian::itr::efile {
 namespace fs = std::filesystem;
@@ -20,7 +20,7 @@ std::string datedCopyName(const fs::path& eReturn, std::chrono::system_clock::ti
 
 fs::path fileDatedCopy(const fs::path& documents, const std::string& clientCode, int year, const fs::path& eReturn,
                        std::chrono::system_clock::time_point when) {
-  if (!suite::safePathComponent(clientCode))
+  if (!safePathComponent(clientCode))
     throw std::invalid_argument("the client code \"" + clientCode + "\" cannot name a folder");
   const std::string bytes = suite::readWholeFile(eReturn);
   fs::path folder = documents;

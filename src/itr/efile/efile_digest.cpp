@@ -7,7 +7,7 @@
 #include <memory>
 #include <stdexcept>
 
-#include "host/years.h"
+#include "common/years.h"
 #include "suite/atomic_file.h"
 #include "suite/efile/efile_credentials.h"
 
@@ -106,7 +106,7 @@ DigestPlacement placeDigest(const std::filesystem::path& file, suite::efile::Efi
   const auto set = credentials.forYear(year);
   if (set.secretKey.empty() || set.passes.empty()) {
     DigestPlacement result;
-    result.error = "no e-filing credentials are configured for A.Y. " + host::assessmentYearText(year);
+    result.error = "no e-filing credentials are configured for A.Y. " + assessmentYearText(year);
     return result;
   }
   return placeDigest(file, set.secretKey, set.passes);

@@ -27,15 +27,6 @@ xmlTextWriterPtr w(void* p) { return static_cast<xmlTextWriterPtr>(p); }
 
 }  // namespace
 
-std::int64_t wholeRupeesHalfEven(std::int64_t paise) {
-  std::int64_t rupees = paise / 100;
-  const std::int64_t rest = paise % 100;  // carries the sign of the amount
-  const bool odd = rupees % 2 != 0;
-  if (rest > 50 || (rest == 50 && odd)) ++rupees;
-  if (rest < -50 || (rest == -50 && odd)) --rupees;
-  return rupees;
-}
-
 // The file under libxml2's output buffer: plain writes to a descriptor, so
 // that finish() can sync it and a failed write is seen with its reason.
 struct ReturnXmlWriter::Output {
@@ -116,9 +107,7 @@ void ReturnXmlWriter::element(std::string_view name, std::string_view value) {
 
 void ReturnXmlWriter::text(std::string_view name, std::string_view value) { element(name, host::XmlTextOut(value)); }
 void ReturnXmlWriter::code(std::string_view name, std::string_view value) { element(name, value); }
-void ReturnXmlWriter::amountPaise(std::string_view name, std::int64_t paise) {
-  element(name, std::to_string(wholeRupeesHalfEven(paise)));
-}
+void ReturnXmlWriter::amount(std::string_view name, Money value) { element(name, value.rupeesText()); }
 void ReturnXmlWriter::date(std::string_view name, std::string_view ddmmyyyy) {
   element(name, host::XmlDateOut(ddmmyyyy));
 }
@@ -132,8 +121,8 @@ void ReturnXmlWriter::textIfAny(std::string_view name, std::string_view value) {
 void ReturnXmlWriter::codeIfAny(std::string_view name, std::string_view value) {
   if (!value.empty()) element(name, value);
 }
-void ReturnXmlWriter::amountPaiseIfNotZero(std::string_view name, std::int64_t paise) {
-  if (wholeRupeesHalfEven(paise) != 0) amountPaise(name, paise);
+void ReturnXmlWriter::amountIfNotZero(std::string_view name, Money value) {
+  if (value.wholeRupees() != 0) amount(name, value);
 }
 
 void ReturnXmlWriter::finish() {

@@ -11,16 +11,14 @@
 //   w.close();
 //   ...
 //   w.finish();
-#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
 
-namespace meridian::itr::efile {
+#include "common/money.h"
 
-// Amounts in whole rupees, half to even (2.50 -> 2, 3.50 -> 4), as returns show them.
-std::int64_t wholeRupeesHalfEven(std::int64_t paise);
+namespace meridian::itr::efile {
 
 class ReturnXmlWriter {
  public:
@@ -44,7 +42,7 @@ class ReturnXmlWriter {
   // One element on one line. Names without a prefix get "ITRForm:".
   void text(std::string_view name, std::string_view value);   // through XmlTextOut
   void code(std::string_view name, std::string_view value);   // codes, PAN, numbers: as given
-  void amountPaise(std::string_view name, std::int64_t paise);
+  void amount(std::string_view name, Money value);            // whole rupees, half to even
   void date(std::string_view name, std::string_view ddmmyyyy);  // through XmlDateOut
   void flag(std::string_view name, bool yes);                   // "Y" / "N"
   void number(std::string_view name, long long value);         // counts such as months
@@ -52,7 +50,7 @@ class ReturnXmlWriter {
   // The elements a return writes only when there is something to say.
   void textIfAny(std::string_view name, std::string_view value);
   void codeIfAny(std::string_view name, std::string_view value);
-  void amountPaiseIfNotZero(std::string_view name, std::int64_t paise);
+  void amountIfNotZero(std::string_view name, Money value);  // left out when it rounds to 0
 
   // Closes every open element, then flushes and syncs the file; throws
   // std::runtime_error when the file cannot be completed.

@@ -1,6 +1,6 @@
 #include "suite/dataset/data_set_engine.h"
 
-#include "host/years.h"
+#include "common/years.h"
 #include "suite/dataset/data_set_code.h"
 #include "suite/dataset/notes_files.h"
 #include "suite/dataset/partner_remuneration.h"
@@ -153,7 +153,7 @@ DataSetReport DataSetEngine::run(Op op, const std::string& client, int year, con
       if (!occupied.empty()) {
         std::string list;
         for (const auto& t : occupied) list += (list.empty() ? "" : ", ") + t;
-        throw DataSetRefused("The data set " + to + " already holds figures of A.Y. " + host::assessmentYearText(year) +
+        throw DataSetRefused("The data set " + to + " already holds figures of A.Y. " + assessmentYearText(year) +
                              " (" + list + "); nothing was changed.");
       }
     }

@@ -1,8 +1,9 @@
+#include "common/paths.h"
 #include "suite/dataset/notes_files.h"
 
 #include <stdexcept>
 
-#include "host/years.h"
+#include "common/years.h"
 #include "suite/data_folder.h"
 
 namespace meridian::suite::dataset {
@@ -14,7 +15,7 @@ std::vector<fs::path> notesFolders(const fs::path& documents) {
 }
 
 std::string notesFileName(const std::string& code, int year) {
-  std::string name = code + host::assessmentYearText(year) + ".Y";
+  std::string name = code + assessmentYearText(year) + ".Y";
   // The code comes from client data: it must stay one plain file name.
   if (!safePathComponent(name)) throw std::invalid_argument("a data-set code unfit for a file name: " + code);
   return name;

@@ -3,7 +3,7 @@
 #include <set>
 #include <stdexcept>
 
-#include "host/embedded_files.h"
+#include "common/embedded_files.h"
 
 namespace meridian::suite::dataset {
 namespace {

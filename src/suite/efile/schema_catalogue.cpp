@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <utility>
 
-#include "host/embedded_files.h"
+#include "common/embedded_files.h"
 
 namespace meridian::suite::efile {
 namespace {

@@ -1,6 +1,6 @@
 #include "suite/efile/schema_efile_tools.h"
 
-#include "host/years.h"
+#include "common/years.h"
 #include "suite/efile/schema_catalogue.h"
 #include "suite/efile/schema_validator.h"
 #include "ui/dialogs.h"
@@ -9,7 +9,7 @@ namespace meridian::suite::efile {
 
 int SchemaEfileTools::ValidFile(const std::string& formCode, const std::string& path, std::string& resultText,
                                 int year) {
-  const std::string ay = host::assessmentYearText(year);
+  const std::string ay = assessmentYearText(year);
   const auto root = rootSchemaFor(year, formCode);
   if (!root) {
     resultText = "No schema is kept for " + formCode + " of A.Y. " + ay + ".";

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "host/embedded_files.h"
+#include "common/embedded_files.h"
 
 namespace meridian::suite::efile {
 namespace {

@@ -121,6 +121,35 @@ inline constexpr CountParam carryForwardBusiness{"setoff.carry_years.business"};
 inline constexpr CountParam carryForwardSpeculation{"setoff.carry_years.speculation"};
 inline constexpr CountParam carryForwardCapital{"setoff.carry_years.capital_gain"};
 inline constexpr CountParam carryForwardHouseProperty{"setoff.carry_years.house_property"};
+
+// Read by the computation of returns only (A.Y. 2013-14 on).
+inline constexpr AmountParam entertainmentDeductionCap{"deduction.16ii.cap"};
+inline constexpr AmountParam selfOccupiedInterestCap{"deduction.24b.self_occupied_cap"};
+inline constexpr AmountParam selfOccupiedInterestCapOldLoan{"deduction.24b.self_occupied_cap.before_1999"};
+inline constexpr RateParam ltcgWithoutIndexationRate{"rate.ltcg_112.without_indexation"};
+inline constexpr RateParam presumptive44adDigitalRate{"presumptive.44ad.digital_rate"};
+inline constexpr AmountParam presumptive44aeHeavyPerTon{"presumptive.44ae.heavy_per_ton_month"};
+inline constexpr RateParam limit80ccdSalaryShare{"deduction.80ccd.salary_share"};
+inline constexpr AmountParam limit80ccg{"deduction.80ccg.limit"};
+inline constexpr RateParam share80ccg{"deduction.80ccg.share"};
+inline constexpr AmountParam income80ccg{"deduction.80ccg.income_limit"};
+inline constexpr AmountParam limit80dd{"deduction.80dd.limit"};
+inline constexpr AmountParam limit80ddSevere{"deduction.80dd.severe"};
+inline constexpr AmountParam limit80u{"deduction.80u.limit"};
+inline constexpr AmountParam limit80uSevere{"deduction.80u.severe"};
+inline constexpr AmountParam limit80ddb{"deduction.80ddb.limit"};
+inline constexpr AmountParam limit80ddbSenior{"deduction.80ddb.senior"};
+inline constexpr AmountParam limit80ddbVerySenior{"deduction.80ddb.very_senior"};
+inline constexpr AmountParam limit80ee{"deduction.80ee.limit"};
+inline constexpr AmountParam monthly80gg{"deduction.80gg.per_month"};
+inline constexpr RateParam incomeShare80gg{"deduction.80gg.income_share"};
+inline constexpr RateParam rentExcessShare80gg{"deduction.80gg.rent_over_income_share"};
+inline constexpr RateParam qualifyingShare80g{"deduction.80g.qualifying_share"};
+inline constexpr AmountParam limit80qqb{"deduction.80qqb.limit"};
+inline constexpr AmountParam limit80rrb{"deduction.80rrb.limit"};
+inline constexpr CountParam creditYearsMat{"credit.carry_years.115jaa"};
+inline constexpr CountParam creditYearsAmt{"credit.carry_years.115jd"};
+inline constexpr RateParam advancePaidShare234b{"interest.234b.paid_share"};
 }  // namespace key
 
 }  // namespace meridian::params

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "host/embedded_files.h"
+#include "common/embedded_files.h"
 #include "suite/year_params/param_text.h"
 
 namespace meridian::params {
