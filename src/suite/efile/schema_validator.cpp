@@ -104,8 +104,14 @@ void collect(void* into, xmlErrorPtr e) {
 // context of their own) to the collector for as long as it lives.
 class ErrorsTo {
  public:
-  explicit ErrorsTo(Collector& c) { xmlSetStructuredErrorFunc(&c, collect); }
-  ~ErrorsTo() { xmlSetStructuredErrorFunc(nullptr, nullptr); }
+  explicit ErrorsTo(Collector& c) : previous_(xmlStructuredError), previousContext_(xmlStructuredErrorContext) {
+    xmlSetStructuredErrorFunc(&c, collect);
+  }
+  ~ErrorsTo() { xmlSetStructuredErrorFunc(previousContext_, previous_); }
+
+ private:
+  xmlStructuredErrorFunc previous_;
+  void* previousContext_;
 };
 
 Doc parse(std::string_view document) {
