@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <ctime>
 
+#include "db/fault_injection.h"
+
 namespace meridian::db {
 namespace {
 
@@ -228,6 +230,7 @@ void Connection::applySessionSettings() {
 
 RecordSet Connection::query(std::string_view sql, const Params& params) {
   std::lock_guard lock(mutex_);
+  beforeStatement(*this, sql);
   try {
     Bindings b;
     soci::row r;
@@ -264,6 +267,7 @@ RecordSet Connection::query(std::string_view sql, const Params& params) {
 
 long long Connection::execute(std::string_view sql, const Params& params) {
   std::lock_guard lock(mutex_);
+  beforeStatement(*this, sql);
   try {
     Bindings b;
     soci::statement st(*session_);
@@ -309,6 +313,7 @@ Transaction Connection::begin() { return Transaction(*this); }
 Transaction::Transaction(Connection& c) : conn_(&c), lock_(c.mutex_) {
   if (c.depth_++ == 0) {
     outermost_ = true;
+    c.innerFailed_ = false;
     c.session_->begin();
   }
 }
@@ -323,17 +328,28 @@ void Transaction::commit() {
   if (done_) return;
   done_ = true;
   --conn_->depth_;
-  if (outermost_) conn_->session_->commit();
+  if (!outermost_) return;
+  // A step inside that ended without committing may have written half of
+  // itself: the whole transaction is refused rather than kept in part.
+  if (conn_->innerFailed_) {
+    conn_->innerFailed_ = false;
+    conn_->session_->rollback();
+    throw DbError("a step inside the transaction failed; nothing was written");
+  }
+  conn_->session_->commit();
 }
 
 Transaction::~Transaction() {
   if (done_ || !conn_) return;
   --conn_->depth_;
-  if (outermost_) {
-    try {
-      conn_->session_->rollback();
-    } catch (...) {
-    }
+  if (!outermost_) {
+    conn_->innerFailed_ = true;
+    return;
+  }
+  conn_->innerFailed_ = false;
+  try {
+    conn_->session_->rollback();
+  } catch (...) {
   }
 }
 

@@ -71,10 +71,14 @@ class Connection {
   std::unique_ptr<soci::session> session_;
   std::recursive_mutex mutex_;
   int depth_ = 0;
+  bool innerFailed_ = false;  // a joined transaction ended without committing
 };
 
 // Commits on commit(); rolls back if it goes out of scope uncommitted, so a
-// step that fails half-way leaves the database as it was.
+// step that fails half-way leaves the database as it was. A transaction begun
+// while one is open joins it: only the outermost commits, and a joined one
+// that ends uncommitted makes the outermost's commit roll back and throw, so
+// a failure caught half-way up can never commit the half that was written.
 class Transaction {
  public:
   Transaction(Transaction&& other) noexcept;

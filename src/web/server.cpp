@@ -12,9 +12,9 @@
 #include <nlohmann/json.hpp>
 
 #include "common/embedded_files.h"
-#include "forms/revcalc_form.h"
-#include "register/income_form.h"
+#include "host/screen_registry.h"
 #include "suite/report/html_renderer.h"
+#include "web/home_tiles.h"
 #include "web/html.h"
 #include "web/pages.h"
 #include "web/render_form.h"
@@ -292,7 +292,9 @@ struct Server::Impl {
       }
       if (s->user.mustChangePassword) return res.set_redirect("/password", 303);
       // The page asks for its tab's screens itself (POST /tab).
-      res.set_content(renderPage("app", {{"csrf", s->csrf}, {"user", s->user.username}}), "text/html; charset=utf-8");
+      const std::string tiles = homeTiles([&s](int right) { return s->user.holds(right); });
+      res.set_content(renderPage("app", {{"csrf", s->csrf}, {"user", s->user.username}, {"tiles", tiles}}),
+                      "text/html; charset=utf-8");
     });
 
     http.Get("/favicon.ico", [](const httplib::Request&, httplib::Response& res) {
@@ -326,24 +328,14 @@ struct Server::Impl {
       json body = json::parse(req.body, nullptr, false);
       std::string what = body.is_object() ? body.value("what", "") : "";
       int mode = body.is_object() ? body.value("mode", 1) : 1;
-      if (what != "income" && what != "estimator") {
+      if (!host::ScreenRegistry::instance().find(what)) {
         res.status = 400;
         return;
       }
       auto t = tabOf(*s, req, res);
       if (!t) return;
       std::lock_guard lock(t->renderMutex);
-      auto outcome = t->dialogs.run([t, what, mode] {
-        auto& forms = t->work->forms();
-        if (what == "income") {
-          auto income = forms.ObjIncome();
-          if (!income) return;
-          income->OpenForm(mode);
-          forms.component().showMaximised(income);
-        } else if (auto est = forms.ObjRevCalc()) {
-          forms.component().showMaximised(est);
-        }
-      });
+      auto outcome = t->dialogs.run([t, what, mode] { t->work->component().open(what, {.mode = mode}); });
       reply(res, outcomeJson(*t, outcome));
     });
 

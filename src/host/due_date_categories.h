@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace meridian::reg {
+namespace meridian::host {
 
 // Advance-tax instalments are kept from A.Y. 2000-01.
 constexpr int kFirstInstalmentYear = 2000;
@@ -62,4 +62,4 @@ const std::array<std::string, 4>& instalmentNames();
 // Extension of an instalment date announced for some states; "" when none.
 std::string instalmentExtensionNote(int year);
 
-}  // namespace meridian::reg
+}  // namespace meridian::host

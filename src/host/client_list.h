@@ -7,7 +7,7 @@
 
 #include "db/value.h"
 
-namespace meridian::reg {
+namespace meridian::host {
 
 // The exclusion file of a module code under the document folder ("" when the
 // module has none).
@@ -45,4 +45,4 @@ bool searchMatches(const std::string& cell, const std::string& box, bool panColu
 std::vector<int> matchingRows(const std::vector<std::vector<std::string>>& rows, const std::vector<std::string>& titles,
                               const std::vector<std::string>& boxes);
 
-}  // namespace meridian::reg
+}  // namespace meridian::host

@@ -11,7 +11,7 @@
 #include "db/connection.h"
 #include "db/migrations.h"
 
-namespace meridian::reg {
+namespace meridian::host {
 
 struct DueDateRow {
   int statc = 0;
@@ -35,10 +35,11 @@ std::map<int, DueDateRow> readDueDates(db::Connection& conn, int year);
 std::optional<std::array<std::string, 4>> readInstalments(db::Connection& conn, int year);
 
 // Replaces the rows of the A.Y. in one transaction. A row whose dates are
-// those already stored keeps its source; a changed one is marked as the user's.
-void writeDueDates(db::Connection& conn, int year, const std::vector<DueDateRow>& rows);
+// those already stored keeps its source; a changed one is marked as the
+// user's. Returns the rows as written, sources included.
+std::vector<DueDateRow> writeDueDates(db::Connection& conn, int year, const std::vector<DueDateRow>& rows);
 // Replaces the instalment row of the A.Y. in one transaction; no row is kept
 // when the dates are the statutory ones.
 void writeInstalments(db::Connection& conn, int year, const std::array<std::string, 4>& dates);
 
-}  // namespace meridian::reg
+}  // namespace meridian::host

@@ -1,9 +1,9 @@
-#include "register/due_date_categories.h"
+#include "host/due_date_categories.h"
 
 #include <algorithm>
 #include <climits>
 
-namespace meridian::reg {
+namespace meridian::host {
 namespace {
 
 using K = CategoryKind;
@@ -212,4 +212,4 @@ std::string instalmentExtensionNote(int year) {
   }
 }
 
-}  // namespace meridian::reg
+}  // namespace meridian::host

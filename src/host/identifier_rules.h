@@ -13,7 +13,7 @@
 
 #include "ui/dialogs.h"
 
-namespace meridian::client {
+namespace meridian::host {
 
 // A refusal as the user sees it.
 struct Refusal {
@@ -22,9 +22,6 @@ struct Refusal {
   bool selectText = false;  // the field's whole text is selected afterwards
 };
 using Verdict = std::optional<Refusal>;  // nullopt: accepted
-
-// Shows the refusal, if any, through the screen's dialogs; true when shown.
-bool refuse(ui::Dialogs& dialogs, const Verdict& v);
 
 // The like-operator's patterns:
 //   ?        any one character
@@ -107,4 +104,4 @@ bool isDashedDate(std::string_view text);
 bool isAcknowledgementNo(std::string_view text);
 bool endsWithPanInBrackets(std::string_view text);
 
-}  // namespace meridian::client
+}  // namespace meridian::host

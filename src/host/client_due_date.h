@@ -10,7 +10,7 @@
 #include "host/base.h"
 #include "host/property.h"
 
-namespace meridian::reg {
+namespace meridian::host {
 
 // What decides a client's category.
 struct ClientFacts {
@@ -38,4 +38,4 @@ std::optional<int> clientCategory(int year, const ClientFacts& facts);
 std::pair<host::Date, host::Date> clientDueDates(db::Connection& conn, host::Base& base, const std::string& code,
                                                  int year);
 
-}  // namespace meridian::reg
+}  // namespace meridian::host

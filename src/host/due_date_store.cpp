@@ -1,13 +1,14 @@
-#include "register/due_date_store.h"
+#include "host/due_date_store.h"
 
 #include <algorithm>
 #include <stdexcept>
 
 #include "common/csv.h"
 #include "common/embedded_files.h"
-#include "register/due_date_categories.h"
+#include "db/rows.h"
+#include "host/due_date_categories.h"
 
-namespace meridian::reg {
+namespace meridian::host {
 namespace {
 
 const char* const kUserEntered = "user";
@@ -60,10 +61,9 @@ void seedDueDates(db::Connection& conn) {
     if (r.size() != head.size())
       throw std::runtime_error("data/due_dates.csv line " + std::to_string(i + 1) + " has " +
                                std::to_string(r.size()) + " fields");
-    conn.execute(
-        "INSERT INTO duedt_master (assyear, statc, duedt, revduedt, notification, source_url, confidence) "
-        "VALUES (?, ?, ?, ?, ?, ?, ?)",
-        {std::stoi(r[year]), std::stoi(r[statc]), r[due], r[rev], r[note], r[url], r[conf]});
+    db::insertRow(conn, "duedt_master",
+                  {{"assyear", std::stoi(r[year])}, {"statc", std::stoi(r[statc])}, {"duedt", r[due]}, {"revduedt", r[rev]},
+                   {"notification", r[note]}, {"source_url", r[url]}, {"confidence", r[conf]}});
   }
   tx.commit();
 }
@@ -95,33 +95,40 @@ std::optional<std::array<std::string, 4>> readInstalments(db::Connection& conn, 
   return std::array<std::string, 4>{r.text(0), r.text(1), r.text(2), r.text(3)};
 }
 
-void writeDueDates(db::Connection& conn, int year, const std::vector<DueDateRow>& rows) {
+std::vector<DueDateRow> writeDueDates(db::Connection& conn, int year, const std::vector<DueDateRow>& rows) {
   auto tx = conn.begin();
   // Read inside the transaction: the sources of rows the user left as they were are kept.
   const auto before = readDueDates(conn, year);
-  conn.execute("DELETE FROM duedt_master WHERE assyear = ?", {year});
-  for (const auto& row : rows) {
-    std::string url, confidence = kUserEntered;
+  db::deleteWhere(conn, "duedt_master", {{"assyear", year}});
+  std::vector<DueDateRow> written;
+  for (DueDateRow row : rows) {
+    row.sourceUrl.clear();
+    row.confidence = kUserEntered;
     auto it = before.find(row.statc);
     if (it != before.end() && it->second.dueDt == row.dueDt && it->second.revDueDt == row.revDueDt) {
-      url = it->second.sourceUrl;
-      confidence = it->second.confidence;
+      row.sourceUrl = it->second.sourceUrl;
+      row.confidence = it->second.confidence;
     }
-    conn.execute(
-        "INSERT INTO duedt_master (assyear, statc, duedt, revduedt, notification, source_url, confidence) "
-        "VALUES (?, ?, ?, ?, ?, ?, ?)",
-        {year, row.statc, row.dueDt, row.revDueDt, row.notification, url, confidence});
+    db::insertRow(conn, "duedt_master",
+                  {{"assyear", year}, {"statc", row.statc}, {"duedt", row.dueDt}, {"revduedt", row.revDueDt},
+                   {"notification", row.notification}, {"source_url", row.sourceUrl}, {"confidence", row.confidence}});
+    written.push_back(std::move(row));
   }
   tx.commit();
+  return written;
 }
 
 void writeInstalments(db::Connection& conn, int year, const std::array<std::string, 4>& dates) {
   auto tx = conn.begin();
-  conn.execute("DELETE FROM advtaxduedt WHERE assyear = ?", {year});
+  db::deleteWhere(conn, "advtaxduedt", {{"assyear", year}});
   if (dates != defaultInstalments(year))
-    conn.execute("INSERT INTO advtaxduedt (assyear, duedt1, duedt2, duedt3, duedt4) VALUES (?, ?, ?, ?, ?)",
-                 {year, dates[0], dates[1], dates[2], dates[3]});
+    db::insertRow(conn, "advtaxduedt",
+                  {{"assyear", year}, {"duedt1", dates[0]}, {"duedt2", dates[1]}, {"duedt3", dates[2]}, {"duedt4", dates[3]}});
   tx.commit();
 }
 
-}  // namespace meridian::reg
+namespace {
+const db::MigrationRegistration registered{dueDateMigrations};
+}  // namespace
+
+}  // namespace meridian::host

@@ -1,14 +1,14 @@
-#include "register/client_due_date.h"
+#include "host/client_due_date.h"
 
 #include <algorithm>
 #include <cctype>
 
 #include "common/dates.h"
+#include "host/due_date_categories.h"
+#include "host/due_date_store.h"
 #include "host/status.h"
-#include "register/due_date_categories.h"
-#include "register/due_date_store.h"
 
-namespace meridian::reg {
+namespace meridian::host {
 
 // How a client finds its row. The rows of the A.Y. are tried in list order
 // and the first whose rule holds is the client's; rows for a state are tried
@@ -175,4 +175,4 @@ std::pair<host::Date, host::Date> clientDueDates(db::Connection& conn, host::Bas
   return {dateOf(it->second.dueDt), dateOf(it->second.revDueDt)};
 }
 
-}  // namespace meridian::reg
+}  // namespace meridian::host

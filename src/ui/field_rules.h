@@ -19,7 +19,9 @@ namespace meridian::ui {
 struct Control;
 }
 
-namespace meridian::client {
+// The rules live in their own namespace: their key codes are characters,
+// not the key codes of ui::keys.
+namespace meridian::ui::vtxt {
 
 // ValidateData of the box.
 enum class InputClass {
@@ -120,8 +122,19 @@ struct WholeTextResult {
 };
 WholeTextResult validateWholeText(const FieldProps& p, std::string_view text);
 
+// A box's text checked on the server as typing it and leaving the box would
+// have checked it: the text as the box holds it (trimmed, upper case), or the
+// refusal to show. A request may bring texts the page never let through.
+struct BoxCheck {
+  bool accepted = true;
+  std::string text;
+  std::string message;
+  ui::Icon icon = ui::Icon::none;
+};
+BoxCheck recheckBox(const ui::Control& box, const std::string& label);
+
 // UTF-8 helpers shared with the identifier rules.
 std::u32string decodeUtf8(std::string_view s);
 std::string encodeUtf8(std::u32string_view s);
 
-}  // namespace meridian::client
+}  // namespace meridian::ui::vtxt

@@ -1,9 +1,12 @@
-#include "client/identifier_rules.h"
+#include "host/identifier_rules.h"
 
-#include "client/field_rules.h"
+#include "common/dates.h"
+#include "ui/field_rules.h"
 
-namespace meridian::client {
+namespace meridian::host {
 namespace {
+
+using ui::vtxt::decodeUtf8;
 
 std::string_view trimBlanks(std::string_view s) {
   while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
@@ -55,12 +58,6 @@ Refusal information(std::string_view m, bool select = false) {
 Refusal exclamation(std::string_view m) { return {std::string(m), ui::Icon::exclamation, false}; }
 
 }  // namespace
-
-bool refuse(ui::Dialogs& dialogs, const Verdict& v) {
-  if (!v) return false;
-  dialogs.show({v->message, "", v->icon});
-  return true;
-}
 
 bool matchesLike(std::string_view text, std::string_view pattern) {
   const std::u32string t = decodeUtf8(text);
@@ -146,7 +143,7 @@ Verdict checkEmail(std::string_view text) {
 
 Verdict checkDateOfBirth(std::string_view masked) {
   const auto t = trimBlanks(masked);
-  if (t.empty() || t == "__/__/____" || like(t, patterns::dateOfBirth)) return std::nullopt;
+  if (t.empty() || t == kEmptyDateMask || like(t, patterns::dateOfBirth)) return std::nullopt;
   return information(messages::dateOfBirth);
 }
 
@@ -155,4 +152,4 @@ bool isDashedDate(std::string_view text) { return like(text, patterns::dashedDat
 bool isAcknowledgementNo(std::string_view text) { return like(text, patterns::acknowledgementNo); }
 bool endsWithPanInBrackets(std::string_view text) { return matchesLike(text, patterns::panInBrackets); }
 
-}  // namespace meridian::client
+}  // namespace meridian::host

@@ -1,4 +1,4 @@
-#include "register/client_list.h"
+#include "host/client_list.h"
 
 #include <spdlog/spdlog.h>
 
@@ -10,7 +10,7 @@
 #include "common/paths.h"
 #include "common/text.h"
 
-namespace meridian::reg {
+namespace meridian::host {
 namespace {
 
 }  // namespace
@@ -130,4 +130,4 @@ std::vector<int> matchingRows(const std::vector<std::vector<std::string>>& rows,
   return out;
 }
 
-}  // namespace meridian::reg
+}  // namespace meridian::host

@@ -1,4 +1,4 @@
-#include "client/field_rules.h"
+#include "ui/field_rules.h"
 
 #include <algorithm>
 #include <chrono>
@@ -7,7 +7,7 @@
 #include "common/dates.h"
 #include "ui/control.h"
 
-namespace meridian::client {
+namespace meridian::ui::vtxt {
 namespace {
 
 // Include and Exclude were fixed-size lists on the desktop: characters past
@@ -349,4 +349,27 @@ std::string encodeUtf8(std::u32string_view s) {
   return out;
 }
 
-}  // namespace meridian::client
+BoxCheck recheckBox(const ui::Control& box, const std::string& label) {
+  BoxCheck out;
+  const FieldProps props = FieldProps::of(box);
+  auto r = validateWholeText(props, box.text);
+  if (r.accepted) {
+    const auto b = r.text.find_first_not_of(' ');
+    out.text = b == std::string::npos ? "" : r.text.substr(b, r.text.find_last_not_of(' ') - b + 1);
+    return out;
+  }
+  out.accepted = false;
+  if (r.message) {
+    out.message = *r.message;  // the box's own words, in its plain message box
+    return out;
+  }
+  out.icon = ui::Icon::information;
+  const auto chars = decodeUtf8(box.text);
+  if (r.refusedAt < chars.size() && chars[r.refusedAt] < U' ')
+    out.message = "'" + label + "' can not hold line breaks, tabs or other control characters.";
+  else  // the box takes one character past its MaxLength, as the desktop box did
+    out.message = "'" + label + "' can not be longer than " + std::to_string(props.maxLength + 1) + " characters.";
+  return out;
+}
+
+}  // namespace meridian::ui::vtxt
