@@ -250,6 +250,27 @@ void HeadScreen::escape() {
   close();
 }
 
+void HeadScreen::readGrid(db::Connection& conn, const YearTable& table, RowGrid& grid) {
+  grid.show(readRows(conn, table, code_, year_));
+}
+
+void HeadScreen::writeGrid(db::Connection& conn, const YearTable& table, const RowGrid& grid) {
+  std::vector<db::Pairs> rows;
+  for (int r : grid.filledRows()) rows.push_back(grid.pairsOf(r));
+  replaceRows(conn, table, code_, year_, rows);
+}
+
+void HeadScreen::readFields(db::Connection& conn, const YearTable& table, FieldSet& fields) {
+  const auto rows = readRows(conn, table, code_, year_);
+  fields.show(rows.empty() ? nullptr : &rows.front());
+}
+
+void HeadScreen::writeFields(db::Connection& conn, const YearTable& table, const FieldSet& fields) {
+  std::vector<db::Pairs> rows;
+  if (!fields.blank()) rows.push_back(fields.pairs());
+  replaceRows(conn, table, code_, year_, rows);
+}
+
 void HeadScreen::setIncomeCount(db::Connection& conn, const std::string& column, int count) {
   const db::Pairs key{{"code_no", code_}, {"ass_year", year_}};
   if (conn.exists("SELECT 1 FROM income WHERE code_no = ? AND ass_year = ?", {code_, year_})) {

@@ -78,6 +78,13 @@ class HeadScreen : public host::Screen {
   // After a save was committed.
   virtual void saved() {}
 
+  // A grid's rows, or a set of boxes (one row), read from and written to its
+  // table for the data set and year shown; a set of boxes left blank writes no row.
+  void readGrid(db::Connection& conn, const YearTable& table, RowGrid& grid);
+  void writeGrid(db::Connection& conn, const YearTable& table, const RowGrid& grid);
+  void readFields(db::Connection& conn, const YearTable& table, FieldSet& fields);
+  void writeFields(db::Connection& conn, const YearTable& table, const FieldSet& fields);
+
   // Sets a count of the year's row in `income` (no_of_empr ...), making the
   // row when the year has none yet.
   void setIncomeCount(db::Connection& conn, const std::string& column, int count);

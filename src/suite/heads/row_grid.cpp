@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "common/text.h"
+
 namespace meridian::suite::heads {
 
 RowGrid::RowGrid(ui::Form& form, std::string name, std::vector<GridColumn> columns, const std::string& parent)
@@ -45,15 +47,29 @@ void RowGrid::select(int row, int col) {
   grid_->selectedCol = row < 0 ? -1 : col;
 }
 
+std::vector<std::string> RowGrid::newRow() const {
+  std::vector<std::string> row;
+  for (const auto& c : columns_) row.push_back(c.initial);
+  return row;
+}
+
+bool RowGrid::blank(const std::vector<std::string>& texts) const {
+  for (size_t i = 0; i < columns_.size(); ++i)
+    if (trimmed(i < texts.size() ? texts[i] : "", kWhitespace) != columns_[i].initial) return false;
+  return true;
+}
+
+bool RowGrid::blank(int row) const { return blank(grid_->rows[static_cast<size_t>(row)]); }
+
 void RowGrid::addRow() {
-  grid_->rows.emplace_back(columns_.size());
+  grid_->rows.push_back(newRow());
   select(rowCount() - 1);
   changed = true;
 }
 
 void RowGrid::insertRow() {
   const int at = grid_->selectedRow < 0 ? 0 : grid_->selectedRow;
-  grid_->rows.insert(grid_->rows.begin() + at, std::vector<std::string>(columns_.size()));
+  grid_->rows.insert(grid_->rows.begin() + at, newRow());
   select(at);
   changed = true;
 }
@@ -78,13 +94,7 @@ std::optional<CellFault> RowGrid::edit(int row, int col, const std::string& type
   return CellFault{row, col, check.message, check.icon};
 }
 
-bool RowGrid::blank(const std::vector<std::string>& texts) {
-  for (const auto& t : texts)
-    if (t.find_first_not_of(" \t") != std::string::npos) return false;
-  return true;
-}
 
-bool RowGrid::blank(int row) const { return blank(grid_->rows[static_cast<size_t>(row)]); }
 
 std::vector<int> RowGrid::filledRows() const {
   std::vector<int> out;
