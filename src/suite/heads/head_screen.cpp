@@ -84,6 +84,8 @@ void HeadScreen::load() {
   for (auto& g : grids_) g->grid().editable = true;
   for (const auto& b : rowButtons_) (*this)[b].enabled = true;
   if (find("cmdSave")) (*this)["cmdSave"].enabled = true;
+  for (auto& f : fieldSets_)
+    for (const auto& box : f->fields()) (*this)[box.control].locked = false;
 
   if (code_.empty() || year_ == 0) {
     caption = title_;
