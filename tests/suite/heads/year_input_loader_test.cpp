@@ -7,6 +7,7 @@
 
 #include "suite/engine/compute_json.h"
 #include "suite/engine/compute_year.h"
+#include "suite/demo_practice.h"
 #include "suite/engine/year_input_json.h"
 #include "suite/heads/year_input_loader.h"
 #include "support/cli_runner.h"
@@ -171,6 +172,29 @@ TEST_P(YearInputLoader, ThePersonComesFromTheMasterAndTheYearsParticulars) {
   EXPECT_EQ(kavita.dob, parseDmy("05/05/1985"));
   run("UPDATE main_info1 SET status = 'LOCAL AUTHORITY' WHERE code_no = 'F10'");
   EXPECT_THROW(loadYearInput(conn(), {"F10", "F10", 2016}), CannotLoadYear);
+}
+
+// The demo's entered years are whole: every client's year loads with nothing
+// left out and computes.
+TEST_P(YearInputLoader, TheDemoYearsLoadWholeAndCompute) {
+  const std::string dir = testsupport::scratchDir("demo");
+  conn().execute("DELETE FROM owner1");
+  conn().execute("DELETE FROM main_info1");
+  conn().execute("DELETE FROM tempcltbl");
+  suite::seedDemoPractice(conn(), suite::DataFolder::open(dir), {.clients = 3});
+  int computed = 0;
+  for (int n = 801; n <= 820; ++n) {
+    const std::string code = "C0" + std::to_string(n);
+    SCOPED_TRACE(code);
+    const auto loaded = loadYearInput(conn(), {code, code, 2016});
+    EXPECT_EQ(loaded.notes, LoadNotes{});
+    EXPECT_NO_THROW(engine::computeYear(loaded.input));
+    ++computed;
+  }
+  EXPECT_EQ(computed, 20);
+  EXPECT_EQ(conn().scalar("SELECT COUNT(*) FROM income_salary WHERE ass_year = 2015"), "2")
+      << "a year before for the carry-forward";
+  std::filesystem::remove_all(dir);
 }
 
 MERIDIAN_ON_BOTH_ENGINES(YearInputLoader);
