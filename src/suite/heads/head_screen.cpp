@@ -252,6 +252,16 @@ void HeadScreen::escape() {
   close();
 }
 
+CivilDate HeadScreen::previousYearStart() const { return std::chrono::year{year_ - 1} / std::chrono::April / 1; }
+CivilDate HeadScreen::previousYearEnd() const { return std::chrono::year{year_} / std::chrono::March / 31; }
+
+DateRule HeadScreen::notAfterPreviousYear(std::string what) {
+  return [this, what = std::move(what)](const CivilDate& d) -> std::optional<std::string> {
+    if (year_ > 0 && d > previousYearEnd()) return what + formatDmy(previousYearEnd()) + ".";
+    return std::nullopt;
+  };
+}
+
 void HeadScreen::readGrid(db::Connection& conn, const YearTable& table, RowGrid& grid) {
   grid.show(readRows(conn, table, code_, year_));
 }

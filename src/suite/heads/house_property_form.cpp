@@ -17,14 +17,7 @@ const YearTable kTenants{.table = "hptenantdet", .serialColumn = "srno"};
 HousePropertyForm::HousePropertyForm(host::Component& component)
     : HeadScreen(component, "ObjHouseProp", "House Property") {
   // A loan taken after the previous year ended has earned no interest in it.
-  auto loanDate = CellType::date(
-      [this](const CivilDate& d) -> std::optional<std::string> {
-        using namespace std::chrono;
-        const CivilDate end = std::chrono::year{year()} / March / 31;
-        if (year() > 0 && d > end) return "The loan can not have been taken after " + formatDmy(end) + ".";
-        return std::nullopt;
-      },
-      true);
+  auto loanDate = CellType::date(notAfterPreviousYear("The loan can not have been taken after "), true);
   houses_ = &addRowGrid({houses, "House", "House Properties",
                          {{"Address", "address", CellType::text(255), true},
                           {"City", "city", CellType::text(100)},

@@ -34,14 +34,7 @@ OtherSourcesForm::OtherSourcesForm(host::Component& component)
                           {"Particulars", "particulars", CellType::text(255)},
                           {"Amount", "amount", CellType::money(), true}}});
   // A certificate bought after the previous year ended earned nothing in it.
-  auto bought = CellType::date(
-      [this](const CivilDate& d) -> std::optional<std::string> {
-        using namespace std::chrono;
-        const CivilDate end = std::chrono::year{year()} / March / 31;
-        if (year() > 0 && d > end) return "A certificate can not have been bought after " + formatDmy(end) + ".";
-        return std::nullopt;
-      },
-      true);
+  auto bought = CellType::date(notAfterPreviousYear("A certificate can not have been bought after "), true);
   certificates_ = &addRowGrid({certificates, "Nsc", "NSC / KVP",
                                {{"Certificate", "rebtyp", CellType::choice(choices::savingsCertificates()), true},
                                 {"Date of Purchase", "purchasedt", bought, true},

@@ -10,9 +10,6 @@ const YearTable kTds{.table = "tds", .yearColumn = "asyear", .serialColumn = "sr
 const YearTable kAdvance{.table = "adv_tax", .serialColumn = "srno"};
 const YearTable kSelf{.table = "self_tax", .serialColumn = "srno"};
 
-CivilDate firstDay(int y) { return std::chrono::year{y} / std::chrono::April / 1; }
-CivilDate lastDay(int y) { return std::chrono::year{y} / std::chrono::March / 31; }
-
 std::vector<GridColumn> challanColumns(DateRule paid) {
   return {{"BSR Code", "bsr_code", CellType::digits(7, "BSR Code must be of 7 digits."), true},
           {"Date of Payment", "date", CellType::date(std::move(paid), true), true},
@@ -31,11 +28,7 @@ std::vector<Choice> tdsItems(db::Connection& conn) {
 
 TaxDetailsForm::TaxDetailsForm(host::Component& component) : HeadScreen(component, "Objtaxdetail", "Tax Details") {
   // Tax deducted in the previous year or before it (brought forward), never after.
-  auto deducted = CellType::date([this](const CivilDate& d) -> std::optional<std::string> {
-    if (year() > 0 && d > lastDay(year()))
-      return "The tax can not have been deducted after " + formatDmy(lastDay(year())) + ", when the previous year ended.";
-    return std::nullopt;
-  });
+  auto deducted = CellType::date(notAfterPreviousYear("The tax can not have been deducted after the previous year, which ended on "));
   tds_ = &addRowGrid({tds, "Tds", "TDS / TCS",
                       {{"Section", "itemcd", CellType::choice(tdsItems(component.base().DbObj())), true},
                        {"Deductor / Collector", "dedname", CellType::text(125), true},
@@ -49,18 +42,19 @@ TaxDetailsForm::TaxDetailsForm(host::Component& component) : HeadScreen(componen
                        {"Head of Income", "partid", CellType::choice(choices::incomeHeads())}},
                       true});
   // Advance tax is paid within the previous year (s.207 ff.).
-  advance_ = &addRowGrid({advanceTax, "Adv", "Advance Tax", challanColumns([this](const CivilDate& d) -> std::optional<std::string> {
-                            if (year() > 0 && (d < firstDay(year() - 1) || d > lastDay(year())))
-                              return "Advance tax is paid in the previous year: the date must be from " +
-                                     formatDmy(firstDay(year() - 1)) + " to " + formatDmy(lastDay(year())) + ".";
-                            return std::nullopt;
-                          })});
+  advance_ = &addRowGrid(
+      {advanceTax, "Adv", "Advance Tax", challanColumns([this](const CivilDate& d) -> std::optional<std::string> {
+         if (year() > 0 && (d < previousYearStart() || d > previousYearEnd()))
+           return "Advance tax is paid in the previous year: the date must be from " + formatDmy(previousYearStart()) +
+                  " to " + formatDmy(previousYearEnd()) + ".";
+         return std::nullopt;
+       })});
   // Self-assessment tax is paid after the previous year ends (s.140A).
   self_ = &addRowGrid({selfAssessmentTax, "Self", "Self-Assessment Tax",
                        challanColumns([this](const CivilDate& d) -> std::optional<std::string> {
-                         if (year() > 0 && d < firstDay(year()))
-                           return "Self-assessment tax is paid after the previous year ends: the date must be on or after " +
-                                  formatDmy(firstDay(year())) + ".";
+                         if (year() > 0 && d <= previousYearEnd())
+                           return "Self-assessment tax is paid after the previous year ends: the date must be after " +
+                                  formatDmy(previousYearEnd()) + ".";
                          return std::nullopt;
                        })});
   add(ui::ControlKind::label, "lblTotals");
