@@ -1,10 +1,36 @@
 #include "suite/heads/row_grid.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "common/text.h"
 
 namespace meridian::suite::heads {
+
+namespace {
+
+// Room for what a cell of the kind usually holds, in characters.
+int widthOf(const CellType& t) {
+  switch (t.kind) {
+    case CellKind::text: return t.length > 0 && t.length < 40 ? t.length : 28;
+    case CellKind::money:
+    case CellKind::loss: return 13;
+    case CellKind::whole: return 6;
+    case CellKind::date: return 11;
+    case CellKind::pan:
+    case CellKind::tan: return 13;
+    case CellKind::digits: return t.length + 2;
+    case CellKind::year: return 8;
+    case CellKind::choice: {
+      size_t longest = 0;
+      for (const auto& c : t.choices) longest = std::max(longest, c.caption.size());
+      return static_cast<int>(std::min<size_t>(longest + 1, 34));
+    }
+  }
+  return 0;
+}
+
+}  // namespace
 
 RowGrid::RowGrid(ui::Form& form, std::string name, std::vector<GridColumn> columns, const std::string& parent)
     : name_(std::move(name)), columns_(std::move(columns)) {
@@ -12,8 +38,10 @@ RowGrid::RowGrid(ui::Form& form, std::string name, std::vector<GridColumn> colum
   std::vector<std::string> titles;
   for (const auto& c : columns_) titles.push_back(c.title);
   grid_->setColumns(titles);
-  for (size_t i = 0; i < columns_.size(); ++i)
+  for (size_t i = 0; i < columns_.size(); ++i) {
     grid_->rightAligned[i] = columns_[i].type.kind == CellKind::money || columns_[i].type.kind == CellKind::loss;
+    grid_->widths[i] = widthOf(columns_[i].type);
+  }
   grid_->editable = true;
 }
 
