@@ -23,7 +23,7 @@ std::unique_ptr<UserSession> Application::openSession(const User& user, ui::Dial
 }
 
 UserSession::UserSession(Application& app, const User& user, ui::Dialogs& dialogs)
-    : user_(user), conn_(db::Connection::open(app.databaseUrl())), desktop_(dialogs) {
+    : user_(user), conn_(app.conn().share()), desktop_(dialogs) {
   ReportWriterMaker maker;
   if (app.reportWriters) {
     maker = [this, make = app.reportWriters] {
