@@ -1,6 +1,7 @@
 #include "client/client_schema.h"
 #include "db/migrations.h"
 #include "register/due_date_store.h"
+#include "suite/access_schema.h"
 #include "suite/host_schema.h"
 
 namespace meridian::db {
@@ -8,7 +9,7 @@ namespace meridian::db {
 const std::vector<Migration>& allMigrations() {
   static const std::vector<Migration> all = [] {
     std::vector<Migration> out;
-    for (auto part : {suite::hostMigrations, reg::dueDateMigrations, client::clientMigrations}) {
+    for (auto part : {suite::hostMigrations, suite::accessMigrations, reg::dueDateMigrations, client::clientMigrations}) {
       auto ms = part();
       out.insert(out.end(), ms.begin(), ms.end());
     }

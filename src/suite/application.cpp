@@ -23,7 +23,9 @@ std::unique_ptr<UserSession> Application::openSession(const User& user, ui::Dial
 }
 
 UserSession::UserSession(Application& app, const User& user, ui::Dialogs& dialogs)
-    : user_(user), conn_(app.conn().share()), desktop_(dialogs) {
+    : user_(user), conn_(app.conn().share()),
+      access_(std::make_shared<ClientAccess>(*conn_)),
+      desktop_(dialogs) {
   ReportWriterMaker maker;
   if (app.reportWriters) {
     maker = [this, make = app.reportWriters] {
@@ -35,7 +37,7 @@ UserSession::UserSession(Application& app, const User& user, ui::Dialogs& dialog
       });
     };
   }
-  factory_ = std::make_unique<SuiteFactory>(*conn_, app.data(), user_, desktop_, maker, app.dueDates);
+  factory_ = std::make_unique<SuiteFactory>(*conn_, app.data(), user_, desktop_, maker, app.dueDates, access_);
   forms_ = std::make_unique<host::Forms>(*factory_, desktop_);
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "host/forms.h"
+#include "suite/client_access.h"
 #include "suite/contexts_impl.h"
 #include "suite/data_folder.h"
 #include "suite/finished_report.h"
@@ -61,10 +62,13 @@ class UserSession {
 
   // Finished reports of this session by id.
   const FinishedReport* report(const std::string& id) const;
+  // The protected clients this session was given the passwords of.
+  ClientAccess& clientAccess() { return *access_; }
 
  private:
   User user_;
   std::unique_ptr<db::Connection> conn_;
+  std::shared_ptr<ClientAccess> access_;
   ui::Desktop desktop_;
   std::unique_ptr<host::HostFactory> factory_;
   std::unique_ptr<host::Forms> forms_;
