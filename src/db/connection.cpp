@@ -352,7 +352,8 @@ bool Connection::hasTable(std::string_view name) {
   return false;
 }
 
-Transaction Connection::begin() { return Transaction(*this); }
+Transaction Connection::begin() { return Transaction(*this, false); }
+Transaction Connection::beginReading() { return Transaction(*this, true); }
 
 namespace {
 // Runs one transaction-control statement; a session the server dropped is
@@ -368,7 +369,7 @@ void control(detail::PooledSession& s, const char* sql) {
 }
 }  // namespace
 
-Transaction::Transaction(Connection& c) : pool_(c.pool_) {
+Transaction::Transaction(Connection& c, bool reading) : pool_(c.pool_) {
   if (auto* joined = pool_->current()) {
     ++joined->depth;
     return;
@@ -379,7 +380,9 @@ Transaction::Transaction(Connection& c) : pool_(c.pool_) {
   try {
     // SQLite: take the write lock now, so that two writers queue instead of
     // one failing half-way when the other commits.
-    control(*s, pool_->url().engine == Engine::sqlite ? "BEGIN IMMEDIATE" : "START TRANSACTION");
+    const bool lite = pool_->url().engine == Engine::sqlite;
+    control(*s, reading ? (lite ? "BEGIN" : "START TRANSACTION WITH CONSISTENT SNAPSHOT, READ ONLY")
+                        : (lite ? "BEGIN IMMEDIATE" : "START TRANSACTION"));
   } catch (...) {
     pool_->release(std::move(s));
     throw;

@@ -84,6 +84,9 @@ class Connection {
 
   // Begins a transaction, or joins the one this thread already holds.
   Transaction begin();
+  // A transaction that only reads: every statement sees the database as of
+  // one moment, and writers are not held up meanwhile.
+  Transaction beginReading();
 
   // Physical sessions open now, lent out or idle.
   size_t openSessions();
@@ -113,7 +116,7 @@ class Transaction {
 
  private:
   friend class Connection;
-  explicit Transaction(Connection& c);
+  Transaction(Connection& c, bool reading);
   std::shared_ptr<detail::SessionPool> pool_;
   bool outermost_ = false;
   bool done_ = false;

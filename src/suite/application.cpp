@@ -12,8 +12,27 @@ Application::Application(const AppOptions& options)
       dueDates(reg::clientDueDates),
       data_(DataFolder::open(options.dataDir)),
       dbUrl_(resolveDatabaseUrl(options.dbUrl, data_)) {
+  // Looked at before the database is opened: opening creates an SQLite file.
+  const auto url = db::ConnectionUrl::parse(dbUrl_);
+  std::error_code ec;
+  if (url.engine == db::Engine::sqlite && !options.newPractice &&
+      (!std::filesystem::exists(url.path, ec) || std::filesystem::file_size(url.path, ec) == 0))
+    refuseToReplaceVanishedDatabase(url);
   conn_ = db::Connection::open(dbUrl_);
+  if (url.engine == db::Engine::mysql && !options.newPractice && conn_->tables().empty())
+    refuseToReplaceVanishedDatabase(url);
   db::migrate(*conn_, db::allMigrations());
+}
+
+void Application::refuseToReplaceVanishedDatabase(const db::ConnectionUrl& url) {
+  const auto traces = data_.practiceTraces();
+  if (traces.empty()) return;
+  std::string found;
+  for (const auto& t : traces) found += (found.empty() ? "" : "; ") + t;
+  throw std::runtime_error("the database " + url.redacted() + " is missing or empty, but the data folder " +
+                           data_.root.string() + " holds a practice (" + found +
+                           "). Restore a backup with 'meridian restore FILE', or start with --new-practice to begin "
+                           "an empty practice here.");
 }
 
 Application::~Application() = default;

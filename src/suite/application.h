@@ -21,6 +21,10 @@ namespace meridian::suite {
 struct AppOptions {
   std::string dataDir;  // --data
   std::string dbUrl;    // --db
+  // Create an empty database even though the folder holds files of a
+  // practice (--new-practice): otherwise a vanished database is told, not
+  // silently replaced by an empty one.
+  bool newPractice = false;
 };
 
 using ReportWriterFactory = std::function<std::unique_ptr<host::ReportWriter>(FinishedReportSink)>;
@@ -44,6 +48,8 @@ class Application {
   DueDateLookup dueDates;
 
  private:
+  void refuseToReplaceVanishedDatabase(const db::ConnectionUrl& url);
+
   DataFolder data_;
   std::string dbUrl_;
   std::unique_ptr<db::Connection> conn_;

@@ -20,7 +20,11 @@
       credentials: 'same-origin',
     });
     if (res.status === 401) { location.href = '/signin'; return null; }
-    if (!res.ok) throw new Error('the server refused the request (' + res.status + ')');
+    if (!res.ok) {
+      // Refusals carry a plain sentence for the user.
+      const reply = await res.json().catch(() => null);
+      throw new Error((reply && reply.message) || 'The server refused the request (' + res.status + ').');
+    }
     return res.json();
   }
 
