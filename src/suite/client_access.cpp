@@ -7,9 +7,11 @@ constexpr auto kFreshFor = std::chrono::seconds(2);
 
 void ClientAccess::refresh(bool force) {
   const auto now = std::chrono::steady_clock::now();
-  if (!force && now - readAt_ < kFreshFor) return;
+  const long long changes = suite::UserStore::clientPasswordChanges();
+  if (!force && changes == changesSeen_ && now - readAt_ < kFreshFor) return;
   protected_ = users_.clientPasswordStamps();
   readAt_ = now;
+  changesSeen_ = changes;
 }
 
 bool ClientAccess::mayOpen(const std::string& code, bool fresh) {

@@ -23,14 +23,17 @@ class ClientAccess {
   void opened(const std::string& code);
 
  private:
-  // The protected clients and their password stamps, read again when older
-  // than a moment: a list of 50,000 clients asks once, not once per row.
+  // The protected clients and their password stamps, read again when this
+  // program changed a client password, else when older than a moment (a
+  // change by the command line or another server): a list of 50,000 clients
+  // asks once, not once per row.
   void refresh(bool force);
 
   UserStore users_;
   std::mutex mutex_;
   std::map<std::string, std::string> protected_;  // code -> stamp of its password
   std::chrono::steady_clock::time_point readAt_{};
+  long long changesSeen_ = -1;
   std::map<std::string, std::string> given_;      // code -> stamp the user gave
 };
 

@@ -1,6 +1,7 @@
 #include "suite/user_store.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cctype>
 #include <ctime>
 
@@ -18,6 +19,8 @@ void checkRight(int right) {
   if (std::find(std::begin(rights::all), std::end(rights::all), right) == std::end(rights::all))
     throw UserError("there is no right " + std::to_string(right) + " (rights are 100, 121 and 199)");
 }
+
+std::atomic<long long> clientPasswordChangeCount{0};
 
 // A hash to check a password against when the user name does not exist, so
 // that a wrong name costs the same time as a wrong password.
@@ -182,11 +185,15 @@ void UserStore::setClientPassword(const std::string& code, const std::string& pa
   conn_.execute("DELETE FROM client_passwords WHERE code_no = ?", {code});
   conn_.execute("INSERT INTO client_passwords (code_no, pass_hash) VALUES (?, ?)", {code, hashPassword(password)});
   tx.commit();
+  ++clientPasswordChangeCount;
 }
 
 void UserStore::clearClientPassword(const std::string& code) {
   conn_.execute("DELETE FROM client_passwords WHERE code_no = ?", {code});
+  ++clientPasswordChangeCount;
 }
+
+long long UserStore::clientPasswordChanges() { return clientPasswordChangeCount; }
 
 bool UserStore::clientHasPassword(const std::string& code) {
   return conn_.exists("SELECT 1 FROM client_passwords WHERE code_no = ?", {code});

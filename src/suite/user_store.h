@@ -63,6 +63,9 @@ class UserStore {
   std::string clientPasswordStamp(const std::string& code);
   // Every protected client with its stamp.
   std::map<std::string, std::string> clientPasswordStamps();
+  // Counts the client-password changes this program made: a reader of the
+  // stamps knows at once that its copy is out of date.
+  static long long clientPasswordChanges();
 
  private:
   User load(const db::Row& row);

@@ -139,7 +139,7 @@ void HttpListener::serveConnection(int fd, const std::string& address) {
         if (onRequestHead) onRequestHead(req);
       });
       setFlag(fd, IPPROTO_TCP, TCP_CORK, 0);
-      if (!ok || clientClosed) break;
+      if (!ok || clientClosed || stream.broken()) break;
     }
   } catch (const std::exception& e) {
     spdlog::error("connection from {} ended: {}", address, e.what());

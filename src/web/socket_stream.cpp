@@ -70,12 +70,18 @@ bool DeadlineSocketStream::fill() {
 }
 
 ssize_t DeadlineSocketStream::read(char* ptr, size_t size) {
-  if (begin_ == end_ && !fill()) return -1;
+  if (begin_ == end_ && !fill()) {
+    broken_ = true;
+    return -1;
+  }
   size_t n = std::min(size, end_ - begin_);
   if (inHead_) {
     headBytes_ += n;
     // Too long a head: the library answers 400 and the connection ends.
-    if (headBytes_ > limits_.maxHeaderBytes) return -1;
+    if (headBytes_ > limits_.maxHeaderBytes) {
+      broken_ = true;
+      return -1;
+    }
   }
   std::memcpy(ptr, buffer_ + begin_, n);
   begin_ += n;

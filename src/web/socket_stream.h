@@ -28,6 +28,9 @@ class DeadlineSocketStream : public httplib::Stream {
   void headersRead() { inHead_ = false; }
   // Waits for the first byte of the next request; false when none came.
   bool waitForRequest(std::chrono::milliseconds keepAlive);
+  // A read failed (timeout, deadline, head too long, peer gone): whatever the
+  // library answered, the connection cannot be trusted to carry another request.
+  bool broken() const { return broken_; }
 
   bool is_readable() const override;
   bool is_writable() const override;
@@ -46,6 +49,7 @@ class DeadlineSocketStream : public httplib::Stream {
   StreamLimits limits_;
   std::chrono::steady_clock::time_point deadline_ = std::chrono::steady_clock::time_point::max();
   bool inHead_ = false;
+  bool broken_ = false;
   size_t headBytes_ = 0;
   char buffer_[4096];
   size_t begin_ = 0, end_ = 0;
