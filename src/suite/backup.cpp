@@ -46,6 +46,18 @@ void requireNoFile(const db::ConnectionUrl& url) {
   }
 }
 
+void emptyAgain(db::Connection& target, const db::ConnectionUrl& url) {
+  try {
+    if (url.engine == db::Engine::mysql) {
+      for (const auto& t : target.tables()) target.execute("DROP TABLE " + t);
+      return;
+    }
+    std::error_code ec;
+    for (const char* tail : {"", "-wal", "-shm"}) fs::remove(url.path + tail, ec);
+  } catch (...) {
+  }
+}
+
 void loadDump(const fs::path& file, db::Connection& target, DumpCounts& counts) {
   std::string table;
   std::string insert;
@@ -162,12 +174,21 @@ DumpCounts restoreBackup(const fs::path& file, const std::string& urlText) {
     return counts;
   }
   if (!endsWith(name, kDump)) throw std::runtime_error(file.string() + " is not a Meridian backup (.db or .mdump.gz)");
+  // The whole file is read once before anything is written: a dump cut short
+  // or spoilt is refused with the target untouched.
+  readDump(file, {});
   if (url.engine == db::Engine::sqlite) requireNoFile(url);
   auto target = db::Connection::open(urlText);
   if (url.engine == db::Engine::mysql && !target->tables().empty())
     throw std::runtime_error("the database " + url.redacted() + " holds tables already: restore into an empty database");
-  loadDump(file, *target, counts);
-  db::migrate(*target, db::allMigrations());
+  try {
+    loadDump(file, *target, counts);
+    db::migrate(*target, db::allMigrations());
+  } catch (...) {
+    // Half a practice is worse than none: the target is emptied again.
+    emptyAgain(*target, url);
+    throw;
+  }
   counts.tables = target->tables().size();
   return counts;
 }

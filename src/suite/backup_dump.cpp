@@ -71,26 +71,31 @@ class GzipFile {
     file_ = nullptr;
     if (rc != Z_OK) throw std::runtime_error("cannot finish " + path_.string() + " (is the disk full?)");
   }
-  // The next line, or nullopt at the end of the file.
+  // The next line, or nullopt at the end of the file; complete() tells
+  // whether it ended as a line does (a file cut short ends mid-line).
   std::optional<std::string> next() {
     std::string out;
     char buf[65536];
     for (;;) {
       if (!gzgets(file_, buf, sizeof buf)) {
+        complete_ = false;
         if (out.empty()) return std::nullopt;
         return out;
       }
       out += buf;
       if (!out.empty() && out.back() == '\n') {
         out.pop_back();
+        complete_ = true;
         return out;
       }
     }
   }
+  bool complete() const { return complete_; }
 
  private:
   gzFile file_;
   std::filesystem::path path_;
+  bool complete_ = true;
 };
 
 }  // namespace
@@ -132,6 +137,7 @@ DumpCounts readDump(const std::filesystem::path& file, const DumpReader& reader)
   if (reader.onHead) reader.onHead(h.value("migrations", std::vector<int>{}));
   DumpCounts seen;
   while (auto line = in.next()) {
+    if (!in.complete()) break;
     json j = json::parse(*line, nullptr, false);
     if (j.is_array()) {
       std::vector<std::optional<std::string>> row;
