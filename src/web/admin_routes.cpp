@@ -50,7 +50,7 @@ bool isClient(suite::Application& app, const std::string& code) {
 }
 
 // One administrative step: the body's fields in, a sentence for the page out.
-using Step = std::function<std::string(Site&, WebSession& admin, const json& body)>;
+using Step = std::function<std::string(Site&, const json& body)>;
 
 std::string text(const json& body, const char* field) {
   return body.is_object() && body.contains(field) && body[field].is_string() ? body[field].get<std::string>() : "";
@@ -65,7 +65,7 @@ void endSessionsOf(Site& site, const std::string& username) {
 const std::map<std::string, Step>& steps() {
   static const std::map<std::string, Step> all = {
       {"add",
-       [](Site& site, WebSession&, const json& body) {
+       [](Site& site, const json& body) {
          const std::string name = text(body, "username");
          auto users = site.app.users();
          // Given a one-time password at once: the user chooses their own at the first sign-in.
@@ -75,20 +75,20 @@ const std::map<std::string, Step>& steps() {
                 " (give it to the user; it must be replaced at the first sign-in).";
        }},
       {"disable",
-       [](Site& site, WebSession&, const json& body) {
+       [](Site& site, const json& body) {
          const std::string name = text(body, "username");
          site.app.users().setDisabled(name, true);
          endSessionsOf(site, name);
          return "User " + name + " is disabled and signed out.";
        }},
       {"enable",
-       [](Site& site, WebSession&, const json& body) {
+       [](Site& site, const json& body) {
          const std::string name = text(body, "username");
          site.app.users().setDisabled(name, false);
          return "User " + name + " may sign in again.";
        }},
       {"reset",
-       [](Site& site, WebSession&, const json& body) {
+       [](Site& site, const json& body) {
          const std::string name = text(body, "username");
          const std::string oneTime = site.app.users().resetPassword(name);
          site.throttle.lift(name);
@@ -96,7 +96,7 @@ const std::map<std::string, Step>& steps() {
          return "New one-time password of " + name + ": " + oneTime + " (it must be replaced at the next sign-in).";
        }},
       {"grant",
-       [](Site& site, WebSession&, const json& body) {
+       [](Site& site, const json& body) {
          const std::string name = text(body, "username");
          const int right = body.value("right", 0);
          site.app.users().grant(name, right);
@@ -104,7 +104,7 @@ const std::map<std::string, Step>& steps() {
          return "Right " + std::to_string(right) + " granted to " + name + ".";
        }},
       {"revoke",
-       [](Site& site, WebSession&, const json& body) {
+       [](Site& site, const json& body) {
          const std::string name = text(body, "username");
          const int right = body.value("right", 0);
          site.app.users().revoke(name, right);
@@ -112,20 +112,20 @@ const std::map<std::string, Step>& steps() {
          return "Right " + std::to_string(right) + " revoked from " + name + ".";
        }},
       {"unlock",
-       [](Site& site, WebSession&, const json& body) {
+       [](Site& site, const json& body) {
          const std::string name = text(body, "username");
          site.throttle.lift(name);
          return "Sign-in of " + name + " is no longer locked.";
        }},
       {"client-password",
-       [](Site& site, WebSession&, const json& body) {
+       [](Site& site, const json& body) {
          const std::string code = text(body, "code");
          if (!isClient(site.app, code)) throw suite::UserError("there is no client " + code);
          site.app.users().setClientPassword(code, text(body, "password"));
          return "Client " + code + " is protected by the new password.";
        }},
       {"client-clear",
-       [](Site& site, WebSession&, const json& body) {
+       [](Site& site, const json& body) {
          const std::string code = text(body, "code");
          site.app.users().clearClientPassword(code);
          return "Client " + code + " has no password now.";
@@ -162,7 +162,7 @@ void addAdminRoutes(httplib::Server& http, Site& site) {
     if (step == steps().end()) return replyError(res, 404, "There is no such step.");
     const json body = json::parse(req.body, nullptr, false);
     try {
-      const std::string done = step->second(site, *s, body);
+      const std::string done = step->second(site, body);
       spdlog::info("{} ({}): {}", loggable(s->user.username), step->first,
                    step->first.rfind("client", 0) == 0 ? loggable(text(body, "code")) : loggable(text(body, "username")));
       json out = usersJson(site);

@@ -93,11 +93,10 @@ void SessionRegistry::endAll() {
   close(ended);
 }
 
-void SessionRegistry::expire() {
+void SessionRegistry::expire(std::chrono::steady_clock::time_point now) {
   std::vector<std::shared_ptr<WebSession>> ended;
   {
     std::lock_guard lock(mutex_);
-    const auto now = std::chrono::steady_clock::now();
     for (auto it = sessions_.begin(); it != sessions_.end();) {
       if (now - it->second->lastSeen > limits_.idle || now - it->second->signedInAt > limits_.lifetime) {
         ended.push_back(it->second);

@@ -48,7 +48,8 @@ class SessionRegistry {
   // Ends every session of the user but `keep` (the one that made the change).
   void endUser(long long userId, const std::string& keep = "");
   void endAll();
-  void expire();
+  // Ends the sessions idle too long or signed in too long ago, as of `now`.
+  void expire(std::chrono::steady_clock::time_point now = std::chrono::steady_clock::now());
   size_t size();
 
  private:
