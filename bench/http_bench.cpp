@@ -7,7 +7,7 @@
 
 #include "http_load.h"
 #include "suite/application.h"
-#include "suite/rights.h"
+#include "common/rights.h"
 #include "web/server.h"
 
 namespace meridian::bench {

@@ -4,14 +4,17 @@
 #include <string>
 
 #include "client_list_bench.h"
+#include "compute_bench.h"
+#include "data_set_bench.h"
 #include "http_bench.h"
 #include "report_bench.h"
 
-// Runs every group, or the groups named on the command line (report, clients, http).
+// meridian_bench [report] [clients] [dataset] [compute] [http]: every
+// benchmark, or the ones named.
 int main(int argc, char** argv) {
   const std::map<std::string, std::function<void()>> groups = {
-      {"report", meridian::bench::runReportBenchmarks},
-      {"clients", meridian::bench::runClientListBenchmarks},
+      {"report", meridian::bench::runReportBenchmarks},   {"clients", meridian::bench::runClientListBenchmarks},
+      {"dataset", meridian::bench::runDataSetBenchmarks}, {"compute", meridian::bench::runComputeBenchmarks},
       {"http", meridian::bench::runHttpBenchmarks}};
   for (const auto& [name, run] : groups) {
     bool wanted = argc < 2;

@@ -1,7 +1,7 @@
 # Writes OUT: a table of (relative path, bytes) for every file in FILES. The
 # page's text assets also go in gzip-compressed once, here, as "<path>.gz":
 # the server sends those as they are instead of compressing each answer.
-set(body "// Generated at build time from the shipped files; do not edit.\n#include \"host/embedded_files.h\"\nnamespace meridian::embedded {\nnamespace {\n")
+set(body "// Generated at build time from the shipped files; do not edit.\n#include \"common/embedded_files.h\"\nnamespace meridian::embedded {\nnamespace {\n")
 set(table "")
 set(i 0)
 set(gzdir "${OUT}.gz.d")

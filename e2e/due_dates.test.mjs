@@ -1,29 +1,63 @@
+// The due-date grids typed as a clerk types: a click on a cell, the date
+// typed over what the cell held, Tab or Enter to move on.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { startPractice, signIn } from './helpers.mjs';
+import { startPractice, signIn, idle, messageText } from './helpers.mjs';
 
 let practice;
 before(async () => { practice = await startPractice(); });
 after(async () => { await practice.stop(); });
 
-test('the due-date grid refuses a date outside the year for A.Y. 2016-17', async () => {
-  const page = await signIn(practice);
+const cell = (row, col) => `#vsfDueDt input.cell[data-row="${row}"][data-col="${col}"]`;
+
+async function openYear(page, year) {
   await page.click('#openDueDates');
   await page.waitForSelector('#vsfDueDt');
-  await page.selectOption('#cboduedateAY', '2016-17');
-  await page.waitForFunction(() => document.querySelectorAll('#vsfDueDt tbody tr').length === 9);
-  const cell = page.locator('#vsfDueDt input.cell[data-row="8"][data-col="1"]');
-  await cell.fill('31/07/2015');
-  await cell.press('Tab');
-  await page.waitForSelector('#dialog:not([hidden])');
-  assert.equal(await page.textContent('#dialogText'), 'Date should be between 01/04/2016 and 31/03/2017');
-  await page.click('#dialogOK');
-  await page.waitForSelector('#dialog', { state: 'hidden' });
-  // The screen as the server left it after the refusal comes back first.
-  await page.waitForFunction(() => document.getElementById('busy').hidden);
-  const again = page.locator('#vsfDueDt input.cell[data-row="8"][data-col="1"]');
-  await again.fill('31/07/2016');
-  await again.press('Tab');
-  await page.waitForFunction(() =>
-    document.querySelector('#vsfDueDt input.cell[data-row="8"][data-col="1"]').value === '31/07/2016');
+  await idle(page);
+  await page.selectOption('#cboduedateAY', year);
+  await idle(page);
+}
+
+test('a date typed into a clicked cell replaces what it held; one outside the year is refused', async () => {
+  const page = await signIn(practice);
+  await openYear(page, '2016-17');
+  assert.equal(await page.locator('#vsfDueDt tbody tr[data-row]').count(), 9);
+
+  await page.click(cell(8, 1));
+  await page.keyboard.type('31/07/2015');
+  await page.keyboard.press('Tab');
+  assert.equal(await messageText(page), 'Date should be between 01/04/2016 and 31/03/2017');
+  await page.keyboard.press('Enter');
+  await idle(page);
+  // The refused cell has the keyboard again, its text selected.
+  assert.equal(await page.evaluate(() => document.activeElement.dataset.row + '/' + document.activeElement.dataset.col), '8/1');
+  await page.keyboard.type('31072016');
+  await page.keyboard.press('Tab');
+  await idle(page);
+  assert.equal(await page.inputValue(cell(8, 1)), '31/07/2016');
+  assert.equal(await page.evaluate(() => document.activeElement.dataset.col), '2', 'Tab went on to the next cell');
+  assert.equal(await page.getAttribute('#vsfDueDt tbody tr[data-row="8"]', 'class'), 'selected');
+
+  // The categories are the rows' titles: a click and keys change nothing there.
+  const category = page.locator('#vsfDueDt tbody tr[data-row="2"] td[data-col="0"]');
+  const before = await category.textContent();
+  await category.click();
+  await page.keyboard.type('XYZ');
+  await idle(page);
+  assert.equal(await category.textContent(), before);
+  assert.equal(await category.locator('input').count(), 0);
+});
+
+test('Enter in a cell goes to the cell below, keeping the keyboard in the grid', async () => {
+  const page = await signIn(practice);
+  await openYear(page, '2016-17');
+  await page.click(cell(0, 2));
+  await page.keyboard.type('30/09/2016');
+  await page.keyboard.press('Enter');
+  await page.keyboard.type('30/09/2016');
+  await page.keyboard.press('Enter');
+  await idle(page);
+  assert.equal(await page.inputValue(cell(0, 2)), '30/09/2016');
+  assert.equal(await page.inputValue(cell(1, 2)), '30/09/2016');
+  assert.equal(await page.evaluate(() => document.activeElement.dataset.row), '2');
 });

@@ -47,9 +47,33 @@ export async function signIn(practice, user = 'clerk', password = 'clerk-passwor
   const context = await practice.browser.newContext();
   const page = await context.newPage();
   await page.goto(practice.url + 'signin');
-  await page.fill('#username', user);
-  await page.fill('#password', password);
-  await page.click('#signin');
+  await page.click('#username');
+  await page.keyboard.type(user);
+  await page.keyboard.press('Tab');
+  await page.keyboard.type(password);
+  await page.keyboard.press('Enter');
   await page.waitForSelector('#home:not([hidden])');
   return page;
+}
+
+// Waits until no event is on its way to the server and no message is open.
+export async function idle(page) {
+  await page.waitForFunction(() => document.body.dataset.idle === '1' && document.getElementById('dialog').hidden);
+}
+
+// Waits for the screen's message box and gives its text.
+export async function messageText(page) {
+  await page.waitForSelector('#dialog:not([hidden])');
+  return page.textContent('#dialogText');
+}
+
+// Enters a box by a click and types into it key by key, as a person does.
+export async function clickAndType(page, selector, text) {
+  await page.click(selector);
+  await page.keyboard.type(text);
+}
+
+// A figure as the screens show it: Indian digit grouping.
+export function shown(amount) {
+  return new Intl.NumberFormat('en-IN', { maximumFractionDigits: 2 }).format(amount);
 }

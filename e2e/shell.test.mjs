@@ -11,9 +11,12 @@ test('a wrong password is refused and the right one signs in', async () => {
   const page = await context.newPage();
   await page.goto(practice.url);
   assert.match(page.url(), /\/signin$/);
-  await page.fill('#username', 'clerk');
-  await page.fill('#password', 'not-the-password');
-  await page.click('#signin');
+  await page.click('#username');
+  await page.keyboard.type('clerk');
+  await page.keyboard.press('Tab');
+  await page.keyboard.type('not-the-password');
+  await page.keyboard.press('Enter');
+  await page.waitForSelector('#signin-error');
   assert.equal(await page.textContent('#signin-error'), 'Wrong user name or password.');
   await context.close();
   const signed = await signIn(practice);

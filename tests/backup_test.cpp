@@ -181,20 +181,20 @@ TEST(DailyBackups, OneADayAndOnlyTheNewestKept) {
 }
 
 // The commands a practitioner types: a backup, then a restore into a fresh folder.
-using testsupport::runCommand;
+using testsupport::runCli;
 
 TEST(BackupCommands, AFreshFolderRestoredFromABackupListsTheSameClients) {
   const auto practice = testsupport::scratchDir("practice"), fresh = testsupport::scratchDir("fresh"),
              kept = testsupport::scratchDir("kept");
-  ASSERT_EQ(runCommand({"demo", "--data", practice}).code, 0);
-  const auto backup = runCommand({"backup", "--to", kept, "--data", practice});
+  ASSERT_EQ(runCli({"demo", "--data", practice}).code, 0);
+  const auto backup = runCli({"backup", "--to", kept, "--data", practice});
   ASSERT_EQ(backup.code, 0) << backup.err;
   const std::string file = backup.out.substr(backup.out.find(kept), backup.out.find('\n') - backup.out.find(kept));
-  const auto restore = runCommand({"restore", file, "--data", fresh});
+  const auto restore = runCli({"restore", file, "--data", fresh});
   ASSERT_EQ(restore.code, 0) << restore.err;
-  EXPECT_EQ(runCommand({"clients", "--module", "?", "--data", fresh}).out, runCommand({"clients", "--module", "?", "--data", practice}).out);
+  EXPECT_EQ(runCli({"clients", "--module", "?", "--data", fresh}).out, runCli({"clients", "--module", "?", "--data", practice}).out);
   // Restoring again over the restored practice is refused.
-  const auto again = runCommand({"restore", file, "--data", fresh});
+  const auto again = runCli({"restore", file, "--data", fresh});
   EXPECT_EQ(again.code, 1);
   EXPECT_NE(again.err.find("exists already"), std::string::npos) << again.err;
   for (const auto& d : {practice, fresh, kept}) fs::remove_all(d);

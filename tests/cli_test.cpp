@@ -4,27 +4,21 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <iostream>
+#include <sstream>
 
-#include "cli/commands.h"
+#include <nlohmann/json.hpp>
+
+#include "register/due_date_store.h"
+#include "suite/application.h"
+#include "support/cli_runner.h"
 #include "support/db_fixture.h"
 
 namespace meridian::cli {
 namespace {
 
-struct Outcome {
-  int code;
-  std::string out, err;
-};
-
-Outcome runCli(std::vector<std::string> args) {
-  args.insert(args.begin(), "meridian");
-  std::vector<char*> argv;
-  for (auto& a : args) argv.push_back(a.data());
-  ::testing::internal::CaptureStdout();
-  ::testing::internal::CaptureStderr();
-  int code = run(static_cast<int>(argv.size()), argv.data());
-  return {code, ::testing::internal::GetCapturedStdout(), ::testing::internal::GetCapturedStderr()};
-}
+using testsupport::runCli;
+using Outcome = testsupport::CliOutcome;
 
 // A port some other program holds.
 class HeldPort {
@@ -86,7 +80,7 @@ TEST(CommandLine, UsersAndAWrongPassword) {
   EXPECT_EQ(runCli({"user", "add", "clerk", "--password", "x-pass-12345", "--data", data}).code, 1);
   EXPECT_EQ(runCli({"user", "grant", "clerk", "121", "--data", data}).code, 0);
   EXPECT_NE(runCli({"user", "grant", "clerk", "7", "--data", data}).code, 0) << "only the numbered rights exist";
-  EXPECT_EQ(runCli({"--version"}).out, "2.17.2.1\n");
+  EXPECT_EQ(runCli({"--version"}).out, std::string(MERIDIAN_VERSION) + "\n");
   std::filesystem::remove_all(data);
 }
 
@@ -101,6 +95,35 @@ TEST(CommandLine, ClientsListsWhatTheGridShows) {
   auto one = runCli({"clients", "--col", "Code=C0001", "--json", "--data", data});
   EXPECT_NE(one.out.find("\"Code\": \"C0001\""), std::string::npos) << one.out;
   EXPECT_EQ(runCli({"clients", "--col", "Nothing=1", "--data", data}).code, 1);
+  std::filesystem::remove_all(data);
+}
+
+// Runs a command with `input` on standard input.
+Outcome runCliWithInput(std::vector<std::string> args, const std::string& input) {
+  std::istringstream in(input);
+  auto* saved = std::cin.rdbuf(in.rdbuf());
+  Outcome o = runCli(std::move(args));
+  std::cin.rdbuf(saved);
+  return o;
+}
+
+TEST(CommandLine, EstimateReadsTheInstalmentDatesThePracticeStored) {
+  const std::string data = testsupport::scratchDir("cli-estimate");
+  {
+    suite::Application a({data, ""});
+    reg::writeInstalments(a.conn(), 2016, {"15/06/2015", "15/09/2015", "31/12/2015", "15/03/2016"});
+  }
+  const std::string input = R"({"ay": "2016-17", "status": "Firm", "other": 1000000})";
+  auto thirdDate = [](const Outcome& o) {
+    return nlohmann::json::parse(o.out)["instalments"][2]["due_date"].get<std::string>();
+  };
+  const Outcome stored = runCliWithInput({"estimate", "--json", "--data", data}, input);
+  ASSERT_EQ(stored.code, 0) << stored.err;
+  EXPECT_EQ(thirdDate(stored), "31/12/2015");
+  // Without a practice named, the statutory date.
+  const Outcome bare = runCliWithInput({"estimate", "--json"}, input);
+  ASSERT_EQ(bare.code, 0) << bare.err;
+  EXPECT_EQ(thirdDate(bare), "15/12/2015");
   std::filesystem::remove_all(data);
 }
 

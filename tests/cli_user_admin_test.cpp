@@ -11,13 +11,13 @@
 namespace meridian {
 namespace {
 
-using testsupport::runCommand;
+using testsupport::runCli;
 
 TEST(UserCommands, DisableResetUnlockAndClientPasswords) {
   const std::string data = testsupport::scratchDir("cli-users");
-  ASSERT_EQ(runCommand({"demo", "--data", data}).code, 0);
-  ASSERT_EQ(runCommand({"user", "add", "boss", "--admin", "--password", "boss-password", "--data", data}).code, 0);
-  ASSERT_EQ(runCommand({"user", "add", "clerk", "--password", "clerk-password", "--data", data}).code, 0);
+  ASSERT_EQ(runCli({"demo", "--data", data}).code, 0);
+  ASSERT_EQ(runCli({"user", "add", "boss", "--admin", "--password", "boss-password", "--data", data}).code, 0);
+  ASSERT_EQ(runCli({"user", "add", "clerk", "--password", "clerk-password", "--data", data}).code, 0);
   {
     suite::Application app({data, ""});
     suite::SignInThrottle throttle(app.conn());
@@ -44,7 +44,7 @@ TEST(UserCommands, DisableResetUnlockAndClientPasswords) {
   for (auto& s : steps) {
     auto args = s.args;
     args.insert(args.end(), {"--data", data});
-    const auto o = runCommand(args);
+    const auto o = runCli(args);
     SCOPED_TRACE(s.args[1] + " " + s.args[2 % s.args.size()]);
     EXPECT_EQ(o.code, s.code) << o.err;
     EXPECT_NE((o.out + o.err).find(s.says), std::string::npos) << o.out << o.err;

@@ -2,7 +2,7 @@
 // an A.Y. and the dates stored for it.
 #include <gtest/gtest.h>
 
-#include "host/civil_date.h"
+#include "common/dates.h"
 #include "register/client_due_date.h"
 #include "support/session_fixture.h"
 
@@ -44,9 +44,9 @@ class ClientDueDate : public testsupport::SessionTest {
     const std::string where = code + " " + std::to_string(year);
     EXPECT_EQ(clientCategory(year, readClientFacts(conn(), base(), code, year)), e.statc) << where;
     auto [due, extended] = clientDueDates(conn(), base(), code, year);
-    EXPECT_EQ(due, host::parseDmy(e.due)) << where;
+    EXPECT_EQ(due, parseDmy(e.due)) << where;
     if (e.extended.empty()) EXPECT_FALSE(extended.has_value()) << where;
-    else EXPECT_EQ(extended, host::parseDmy(e.extended)) << where;
+    else EXPECT_EQ(extended, parseDmy(e.extended)) << where;
   }
 
   Signed signed_;

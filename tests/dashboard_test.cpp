@@ -184,6 +184,7 @@ TEST(SummaryCondition, TextByHeadOperatorsAndJoin) {
       {9, 3, "100", 4, "200", false, "adv_n.a9 >= 100 and adv_n.a9 <= 200"},
       {19, 5, "0", 6, "5", false, "adv_n.a19 = 0 and adv_n.a19 <> 5"},
       {3, 6, "10", 1, "abc", true, "adv_n.a3 <> 10"},
+      {2, 5, "1,00,000.50", 0, "", false, "adv_n.a2 = 100000.50"},
   };
   for (const auto& c : cases) {
     auto cond = summaryCondition(c.head, c.op1, c.v1, c.op2, c.v2, c.useOr);

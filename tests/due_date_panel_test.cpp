@@ -2,7 +2,7 @@
 // the save, the instalment row rule and the question on leaving a changed year.
 #include <gtest/gtest.h>
 
-#include "host/years.h"
+#include "common/years.h"
 #include "register/due_date_categories.h"
 #include "register/due_date_panel.h"
 #include "register/due_date_store.h"
@@ -106,7 +106,7 @@ TEST_P(DueDateScreen, LoadShowsTheYearsRowsInstalmentsAndNote) {
   };
   panel_->enter(2014);
   for (const auto& c : cases) {
-    chooseYear(host::assessmentYearText(c.year));
+    chooseYear(assessmentYearText(c.year));
     EXPECT_EQ(panel_->year(), c.year);
     ASSERT_EQ(filing().rows.size(), c.rows) << c.year;
     EXPECT_EQ(filing().rows.back(), c.lastRow) << c.year;

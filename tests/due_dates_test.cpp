@@ -6,10 +6,11 @@
 #include <map>
 #include <set>
 
+#include "common/csv.h"
+#include "common/dates.h"
+#include "common/embedded_files.h"
+#include "common/years.h"
 #include "db/migrations.h"
-#include "host/civil_date.h"
-#include "host/embedded_files.h"
-#include "register/csv_rows.h"
 #include "register/due_date_categories.h"
 #include "register/due_date_store.h"
 #include "support/db_fixture.h"
@@ -21,7 +22,7 @@ using testsupport::DbTest;
 namespace c = std::chrono;
 
 bool inFinancialYear(const std::string& text, int firstYear) {
-  auto d = host::parseDmy(text);
+  auto d = parseDmy(text);
   return d && *d >= c::year_month_day{c::year{firstYear}, c::April, c::day{1}} &&
          *d <= c::year_month_day{c::year{firstYear + 1}, c::March, c::day{31}};
 }
@@ -37,7 +38,7 @@ TEST_P(DueDateSeed, ShipsEveryResearchedRowOnceWithDatesInsideTheirYear) {
     EXPECT_TRUE(inFinancialYear(r.text("duedt"), y)) << where << " " << r.text("duedt");
     if (!r.text("revduedt").empty()) {
       EXPECT_TRUE(inFinancialYear(r.text("revduedt"), y)) << where;
-      EXPECT_GT(*host::parseDmy(r.text("revduedt")), *host::parseDmy(r.text("duedt"))) << where;
+      EXPECT_GT(*parseDmy(r.text("revduedt")), *parseDmy(r.text("duedt"))) << where;
     }
     EXPECT_FALSE(r.text("confidence").empty()) << where;
   }
@@ -52,7 +53,7 @@ TEST_P(DueDateSeed, EveryYearHoldsOneRowPerCategoryOfItsList) {
   std::map<int, std::set<int>> stored;
   for (const auto& r : conn().query("SELECT assyear, statc FROM duedt_master"))
     stored[static_cast<int>(r.integer("assyear"))].insert(static_cast<int>(r.integer("statc")));
-  for (int y = kFirstDueDateYear; y <= kLastDueDateYear; ++y) {
+  for (int y = years::kDueDates.first; y <= years::kDueDates.last; ++y) {
     std::set<int> listed;
     for (const auto& cat : categoriesOf(y)) listed.insert(cat.statc);
     EXPECT_EQ(stored[y], listed) << y;

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <nlohmann/json.hpp>
 
+#include "client/date_entry.h"
 #include "client/field_rules.h"
 #include "ui/control.h"
 
@@ -16,7 +17,8 @@ using nlohmann::json;
 
 const json& cases() {
   static const json j = [] {
-    const auto path = std::filesystem::path(__FILE__).parent_path() / "data" / "vtxt_cases.json";
+    // From the source tree: __FILE__ is relative when the compiler cache rewrites paths.
+    const auto path = std::filesystem::path(MERIDIAN_TEST_DATA_DIR) / "vtxt_cases.json";
     std::ifstream in(path);
     if (!in) throw std::runtime_error("cannot read " + path.string());
     return json::parse(in);
@@ -105,6 +107,17 @@ TEST(FieldRules, SharedDateAndAmountCases) {
   }
   EXPECT_EQ(cssColour(focusBackColour), cases().at("colours").at("focus").get<std::string>());
   EXPECT_EQ(cssColour(normalBackColour), cases().at("colours").at("normal").get<std::string>());
+}
+
+TEST(FieldRules, SharedDateEntryCases) {
+  static const std::map<std::string, DateEntry::Kind> kinds = {
+      {"empty", DateEntry::Kind::empty}, {"date", DateEntry::Kind::date}, {"invalid", DateEntry::Kind::invalid}};
+  for (const auto& c : cases().at("dateEntries")) {
+    const std::string typed = c.at("typed").get<std::string>();
+    const DateEntry r = readDateEntry(typed);
+    EXPECT_EQ(r.kind, kinds.at(c.at("kind").get<std::string>())) << typed;
+    EXPECT_EQ(r.text, c.at("text").get<std::string>()) << typed;
+  }
 }
 
 TEST(FieldRules, PropertiesOfAScreenControl) {

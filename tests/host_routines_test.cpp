@@ -3,7 +3,6 @@
 #include "host/countries.h"
 #include "host/processing_status.h"
 #include "host/status.h"
-#include "host/years.h"
 #include "ui/control.h"
 
 namespace meridian::host {
@@ -91,15 +90,6 @@ TEST(Countries, ComboModes) {
   countryList(combo, "FILL_CNT");
   EXPECT_EQ(combo.items.front(), "ARGENTINA");
   EXPECT_EQ(combo.items.back(), "ZIMBABWE");
-}
-
-TEST(Years, AssessmentYearTextAndEntries) {
-  EXPECT_EQ(assessmentYearText(2009), "2009-10");
-  EXPECT_EQ(assessmentYearText(1999), "1999-00");
-  EXPECT_EQ(assessmentYearText(2016), "2016-17");
-  EXPECT_EQ(yearOfEntry("2016-17"), 2016);
-  EXPECT_EQ(yearOfEntry("20x6-17"), 0);
-  EXPECT_EQ(yearOfEntry(""), 0);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "common/rights.h"
 #include "host/component.h"
-#include "suite/rights.h"
 #include "suite/suite_factory.h"
 #include "support/recording_report_writer.h"
 #include "support/session_fixture.h"
@@ -90,7 +90,6 @@ TEST_P(HostStartup, CreatesHostObjectsOnceInTheFixedOrder) {
 TEST_P(HostStartup, FormsHandsOutOneDashboardAndOneEstimator) {
   auto s = signIn(makeUser("clerk"));
   host::Forms& forms = s.session->forms();
-  EXPECT_EQ(forms.MyDllVersion(), "2.17.2.1");
   auto income = forms.ObjIncome();
   ASSERT_NE(income, nullptr);
   EXPECT_EQ(forms.ObjIncome(), income);
@@ -114,21 +113,21 @@ TEST_P(HostServices, CheckPassAnswersFromTheUsersRights) {
   auto clerk = makeUser("clerk");
   auto s = signIn(clerk);
   auto& base = s.session->component().base();
-  EXPECT_TRUE(base.CheckPass(suite::rights::useIncomeTax, true));
-  EXPECT_FALSE(base.CheckPass(suite::rights::unlockReturn, true));
+  EXPECT_TRUE(base.CheckPass(rights::useIncomeTax, true));
+  EXPECT_FALSE(base.CheckPass(rights::unlockReturn, true));
   EXPECT_TRUE(s.dialogs->shown().empty()) << "a quiet check says nothing";
-  EXPECT_FALSE(base.CheckPass(suite::rights::administer, false));
+  EXPECT_FALSE(base.CheckPass(rights::administer, false));
   EXPECT_EQ(s.dialogs->shown().size(), 1u);
 
-  app().users().grant("clerk", suite::rights::unlockReturn);
+  app().users().grant("clerk", rights::unlockReturn);
   auto again = signIn(*app().users().find("clerk"));
-  EXPECT_TRUE(again.session->component().base().CheckPass(suite::rights::unlockReturn, true));
-  app().users().revoke("clerk", suite::rights::unlockReturn);
+  EXPECT_TRUE(again.session->component().base().CheckPass(rights::unlockReturn, true));
+  app().users().revoke("clerk", rights::unlockReturn);
   auto third = signIn(*app().users().find("clerk"));
-  EXPECT_FALSE(third.session->component().base().CheckPass(suite::rights::unlockReturn, true));
+  EXPECT_FALSE(third.session->component().base().CheckPass(rights::unlockReturn, true));
 
   auto boss = signIn(makeUser("boss", true));
-  for (int right : suite::rights::all) EXPECT_TRUE(boss.session->component().base().CheckPass(right, true)) << right;
+  for (int right : rights::all) EXPECT_TRUE(boss.session->component().base().CheckPass(right, true)) << right;
 }
 
 TEST_P(HostServices, CheckClpassAsksForTheClientPasswordOnce) {

@@ -25,6 +25,8 @@ void addDemoCommand(CLI::App& app, GlobalOptions& g, Action& chosen);
 void addClientsCommand(CLI::App& app, GlobalOptions& g, Action& chosen);
 void addEstimateCommand(CLI::App& app, GlobalOptions& g, Action& chosen);
 void addBackupCommands(CLI::App& app, GlobalOptions& g, Action& chosen);
+void addComputeCommand(CLI::App& app, GlobalOptions& g, Action& chosen);
+void addDataSetCommand(CLI::App& app, GlobalOptions& g, Action& chosen);
 
 // Adds --data and --db to a sub-command.
 void addGlobalOptions(CLI::App& sub, GlobalOptions& g);

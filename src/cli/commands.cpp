@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "cli/command.h"
+#include "common/version.h"
 
 namespace meridian::cli {
 
@@ -38,13 +39,15 @@ int run(int argc, char** argv) {
   addClientsCommand(app, g, chosen);
   addEstimateCommand(app, g, chosen);
   addBackupCommands(app, g, chosen);
+  addComputeCommand(app, g, chosen);
+  addDataSetCommand(app, g, chosen);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
     return app.exit(e);
   }
   if (version) {
-    std::cout << "2.17.2.1\n";
+    std::cout << kVersion << "\n";
     return 0;
   }
   if (!chosen) {

@@ -1,8 +1,8 @@
 #include <iostream>
 
 #include "cli/command.h"
+#include "common/rights.h"
 #include "suite/application.h"
-#include "suite/rights.h"
 #include "suite/signin_throttle.h"
 
 namespace meridian::cli {
@@ -101,7 +101,7 @@ void addUserCommand(CLI::App& app, GlobalOptions& g, Action& chosen) {
   for (const char* verb : {"grant", "revoke"}) {
     auto* sub = user->add_subcommand(verb, std::string(verb) + " a numbered right (100 module, 121 unlock filed returns, 199 administer)");
     sub->add_option("name", o->name)->required();
-    sub->add_option("right", o->right)->required()->check(CLI::IsMember({suite::rights::useIncomeTax, suite::rights::unlockReturn, suite::rights::administer}));
+    sub->add_option("right", o->right)->required()->check(CLI::IsMember({rights::useIncomeTax, rights::unlockReturn, rights::administer}));
     addGlobalOptions(*sub, g);
     const bool granting = std::string(verb) == "grant";
     sub->callback([&g, &chosen, o, granting] {

@@ -7,13 +7,13 @@
 #include "client/field_rules.h"
 #include "client/identifier_rules.h"
 #include "client/year_options.h"
+#include "common/text.h"
+#include "common/years.h"
 #include "db/connection.h"
 #include "host/countries.h"
 #include "host/states.h"
 #include "host/status.h"
-#include "host/years.h"
 #include "suite/client_list_table.h"
-#include "host/text.h"
 
 namespace meridian::client {
 
@@ -200,7 +200,10 @@ void ClientInfoForm::build() {
 }
 
 void ClientInfoForm::wireEvents() {
-  on("cmdSaveClInfo", EventType::click, [this](ui::Event&) { save(); });
+  on("cmdSaveClInfo", EventType::click, [this](ui::Event&) {
+    if (save() && desktop())
+      desktop()->statusLine = "General information of client " + code_ + " for A.Y. " + assessmentYearText(year_) + " saved.";
+  });
   on("cmdprevdata", EventType::click, [this](ui::Event&) { loadPreviousYear(); });
   on("cmdaddr1", EventType::click, [this](ui::Event&) { listAddresses(1); });
   on("cmdaddr2", EventType::click, [this](ui::Event&) { listAddresses(2); });
@@ -270,7 +273,7 @@ void ClientInfoForm::wireEvents() {
   });
 }
 
-std::string ClientInfoForm::text(const std::string& name) { return host::trimmed((*this)[name].text, host::kBlanksAndTabs); }
+std::string ClientInfoForm::text(const std::string& name) { return trimmed((*this)[name].text, kBlanksAndTabs); }
 bool ClientInfoForm::ticked(const std::string& name) {
   const auto& c = (*this)[name];
   return c.visible && c.value == 1;
@@ -290,7 +293,7 @@ bool ClientInfoForm::refuse(const std::string& control, const std::string& messa
 void ClientInfoForm::stateChanged(const std::string& stateBox, const std::string& pinBox, const std::string& countryBox) {
   if (!host::isStateOutsideIndia((*this)[stateBox].text)) return;
   (*this)[pinBox].text = host::pinOutsideIndia;
-  if (!countryBox.empty() && host::upperCase(text(countryBox)) == "INDIA") (*this)[countryBox].clear();
+  if (!countryBox.empty() && upperCase(text(countryBox)) == "INDIA") (*this)[countryBox].clear();
 }
 
 void ClientInfoForm::load() {
@@ -307,7 +310,7 @@ void ClientInfoForm::load() {
   individual_ = !owner.empty();
   status_ = individual_ ? owner.front().text("status") : (master.empty() ? base.STATUSR.get() : master.front().text("status"));
   if (individual_ && status_.empty()) status_ = "INDIVIDUAL";
-  const int cls = host::statusClass(host::upperCase(status_));
+  const int cls = host::statusClass(upperCase(status_));
   firm_ = cls == 2;
   company_ = cls == 3 || cls == 4;
 
@@ -354,8 +357,8 @@ void ClientInfoForm::load() {
     fillFromRow(m, true);
     (*this)["txtregno"].text = m.text("reg_no");
     if (firm_) {
-      const bool llp = m.text("llp") == "LLP_Y" || host::upperCase(m.text("status")).find("LIMITED LIABILITY") != std::string::npos ||
-                       (m.text("llp").empty() && !host::trimmed(m.text("reg_no"), host::kBlanksAndTabs).empty());
+      const bool llp = m.text("llp") == "LLP_Y" || upperCase(m.text("status")).find("LIMITED LIABILITY") != std::string::npos ||
+                       (m.text("llp").empty() && !trimmed(m.text("reg_no"), kBlanksAndTabs).empty());
       llpMarker_ = llp ? "LLP_Y" : "LLP_N";
       mmr.caption = "Whether LLP ?";
       mmr.value = llp ? 1 : 0;
@@ -750,7 +753,7 @@ bool ClientInfoForm::listAddresses(int target) {
       for (size_t i = 0; i < r.size(); ++i) row.push_back(r.text(i));
       if (row[8] == "0") row[8].clear();
       bool empty = true;
-      for (size_t i = 2; i < row.size(); ++i) empty = empty && host::trimmed(row[i], host::kBlanksAndTabs).empty();
+      for (size_t i = 2; i < row.size(); ++i) empty = empty && trimmed(row[i], kBlanksAndTabs).empty();
       if (!empty) addressRows_.push_back(std::move(row));
     }
   };

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdio>
 
+#include "common/dates.h"
 #include "ui/control.h"
 
 namespace meridian::client {
@@ -198,13 +199,8 @@ bool isDate(std::string_view text) {
   if (n != 3) return false;
   const auto& [d, m, y] = parts;
   if (d.empty() || d.size() > 2 || m.empty() || m.size() > 2 || (y.size() != 2 && y.size() != 4)) return false;
-  int year = leadingNumber(y);
-  if (y.size() == 2) year += year < 30 ? 2000 : 1900;
-  if (year < 100) return false;
-  const std::chrono::year_month_day ymd{std::chrono::year{year},
-                                        std::chrono::month{static_cast<unsigned>(leadingNumber(m))},
-                                        std::chrono::day{static_cast<unsigned>(leadingNumber(d))}};
-  return ymd.ok();
+  const int year = y.size() == 2 ? fullYearOf(leadingNumber(y)) : leadingNumber(y);
+  return makeDate(leadingNumber(d), leadingNumber(m), year).has_value();
 }
 
 std::optional<std::string> checkText(const FieldProps& p, std::string_view text) {

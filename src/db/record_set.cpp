@@ -44,6 +44,12 @@ long long Row::integer(std::string_view name, long long fallback) const {
   return end == t.c_str() ? fallback : static_cast<long long>(d);
 }
 
+std::optional<Money> Row::money(std::string_view name) const {
+  const size_t i = cols_->index(name);
+  if (isNull(i)) return std::nullopt;
+  return Money::parse(text(i));
+}
+
 double Row::number(std::string_view name, double fallback) const {
   const std::string& t = text(name);
   if (t.empty()) return fallback;

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "common/money.h"
+
 namespace meridian::db {
 
 class Columns {
@@ -38,6 +40,8 @@ class Row {
   bool has(std::string_view name) const { return cols_->find(name).has_value(); }
   long long integer(std::string_view name, long long fallback = 0) const;
   double number(std::string_view name, double fallback = 0) const;
+  // An amount column (rupees, with or without paise); nothing for NULL or text that is no amount.
+  std::optional<Money> money(std::string_view name) const;
   const std::vector<std::optional<std::string>>& values() const { return values_; }
 
  private:

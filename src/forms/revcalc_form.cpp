@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "common/years.h"
 #include "forms/estimator/estimate.h"
 #include "forms/estimator/estimate_input.h"
 #include "forms/estimator/instalments.h"
-#include "host/years.h"
 #include "register/due_date_store.h"
 
 namespace meridian::forms {
@@ -14,6 +14,14 @@ namespace {
 namespace est = estimator;
 
 constexpr const char* kNoIncomeType = "Atleast a Type of Income should be Selected.";
+constexpr const char* kNegativeAmount = "Amount can not be negative. Please enter the amount without a minus sign.";
+
+// A box holding an amount below zero: the estimator takes no negative figure
+// (losses are entered as positive amounts in their own boxes).
+bool holdsNegative(const std::string& text) {
+  const size_t b = text.find_first_not_of(' ');
+  return b != std::string::npos && text[b] == '-' && text.find_first_of("123456789", b) != std::string::npos;
+}
 
 // The frames of the income types, in the order of the check boxes Check1.
 struct IncomeFrame {
@@ -117,7 +125,8 @@ void RevCalcForm::build() {
   for (int i = 0; i < fieldCount; ++i) {
     if (i >= fieldTax && i <= fieldPayable) continue;
     on(field(i), ui::EventType::lostFocus, [this, i](ui::Event&) {
-      recompute();
+      recompute();  // shows no figures while a box holds a negative amount
+      if (i != fieldDob && refusedNegative(i)) return;
       if (i == fieldDesiredTax) showRequiredIncomeMessage();
     });
   }
@@ -127,11 +136,16 @@ void RevCalcForm::build() {
   add(ui::ControlKind::button, "Command1", "&No Liability Check");
   add(ui::ControlKind::button, "cmdBack", "&Back");
   on("cmdCalculate", ui::EventType::click, [this](ui::Event&) {
+    if (refusedAnyNegative()) return;
     recompute();
     showRequiredIncomeMessage();
   });
-  on("cmdAdvTax", ui::EventType::click, [this](ui::Event&) { showInstalments(); });
-  on("Command1", ui::EventType::click, [this](ui::Event&) { checkLiability(); });
+  on("cmdAdvTax", ui::EventType::click, [this](ui::Event&) {
+    if (!refusedAnyNegative()) showInstalments();
+  });
+  on("Command1", ui::EventType::click, [this](ui::Event&) {
+    if (!refusedAnyNegative()) checkLiability();
+  });
   on("cmdBack", ui::EventType::click, [this](ui::Event&) { desktop()->close(*this); });
 
   add(ui::ControlKind::frame, "fraInstalments", "Advance Tax Installment").visible = false;
@@ -170,7 +184,9 @@ void RevCalcForm::buildOtherFrames() {
   ui::Control& desired = add(ui::ControlKind::textBox, field(fieldDesiredTax), "Desired Total Tax Amount", "fraOthers");
   desired.validateData = 4;
   desired.maxLength = 12;
-  add(ui::ControlKind::textBox, "txtReqIncome", "Required Income", "fraOthers").locked = true;
+  ui::Control& required = add(ui::ControlKind::textBox, "txtReqIncome", "Required Income", "fraOthers");
+  required.locked = true;
+  required.validateData = 4;
 
   add(ui::ControlKind::frame, "fraAdvancePaid", "Advance Tax Paid");
   for (int p = 0; p < est::kPaymentPeriods; ++p) {
@@ -195,7 +211,9 @@ void RevCalcForm::buildResultFrame() {
                       {fieldInterest234C, "Int. u/s 234C"},
                       {fieldPayable, "Tax Payable /Refundable"}};
   for (const auto& o : outs) {
-    add(ui::ControlKind::textBox, field(o.index), o.caption, "fraResult").locked = true;
+    ui::Control& figure = add(ui::ControlKind::textBox, field(o.index), o.caption, "fraResult");
+    figure.locked = true;
+    figure.validateData = 4;  // an amount: shown grouped and right-aligned
     if (o.index == fieldTax) add(ui::ControlKind::label, "lblreb87A", "", "fraResult").visible = false;
   }
 }
@@ -214,7 +232,7 @@ void RevCalcForm::fillChoices() {
 }
 
 void RevCalcForm::arrangeForChoices() {
-  const int year = host::yearOfEntry((*this)["Combo1"].text);
+  const int year = yearOfEntry((*this)["Combo1"].text);
   const est::Status status = statusOf((*this)["Combo2"].text);
   const est::CheckBoxView comp = est::compTaxRateCheckBox(year, status);
   const est::CheckBoxView state = est::resAssInStateCheckBox(year);
@@ -245,9 +263,14 @@ std::optional<est::EstimateInput> RevCalcForm::currentInput() {
 void RevCalcForm::setFigure(int index, est::Rupees amount) { (*this)[field(index)].text = std::to_string(amount); }
 
 void RevCalcForm::recompute() {
-  const auto in = currentInput();
+  // While a box holds a negative amount the screen shows no figures rather
+  // than figures that counted it as nothing.
+  const auto in = firstNegative() ? std::nullopt : currentInput();
   if (!in) {
     result_.reset();
+    for (int i = fieldTax; i <= fieldPayable; ++i) (*this)[field(i)].text.clear();
+    (*this)["lblreb87A"].visible = false;
+    grid("vsf3").clearRows();
     return;
   }
   result_ = est::estimate(*in, dueDates(in->year));
@@ -260,8 +283,8 @@ void RevCalcForm::recompute() {
   setFigure(fieldInterest234C, r.interest234C);
   setFigure(fieldPayable, r.payable);
   ui::Control& rebate = (*this)["lblreb87A"];
-  rebate.visible = r.rebate87A > 0;
-  rebate.caption = r.rebate87A > 0 ? est::rebateCaption(r.rebate87A) : "";
+  rebate.visible = r.rebate > 0;
+  rebate.caption = r.rebate > 0 ? est::rebateCaption(r.rebateSections, r.rebate) : "";
 
   ui::Grid& g = grid("vsf3");
   g.clearRows();
@@ -275,6 +298,24 @@ void RevCalcForm::recompute() {
 
   ui::Control& required = (*this)["txtReqIncome"];
   required.text = r.requiredIncome && r.requiredIncome->income ? std::to_string(*r.requiredIncome->income) : "";
+}
+
+bool RevCalcForm::refusedNegative(int index) {
+  if (!holdsNegative((*this)[field(index)].text)) return false;
+  dialogs().info(kNegativeAmount);
+  focus = field(index);
+  return true;
+}
+
+std::optional<int> RevCalcForm::firstNegative() {
+  for (int i = 0; i < fieldCount; ++i)
+    if (i != fieldDob && !(*this)[field(i)].locked && holdsNegative((*this)[field(i)].text)) return i;
+  return std::nullopt;
+}
+
+bool RevCalcForm::refusedAnyNegative() {
+  const auto i = firstNegative();
+  return i && refusedNegative(*i);
 }
 
 void RevCalcForm::showRequiredIncomeMessage() {

@@ -42,6 +42,11 @@ class RevCalcForm : public ui::Form {
   void arrangeForChoices();
   estimator::InstalmentDates dueDates(int year);
   void recompute();
+  // Refuses a negative amount in the box (message, focus back); false when none.
+  bool refusedNegative(int index);
+  // The same for every entry box, the first one holding a negative amount.
+  bool refusedAnyNegative();
+  std::optional<int> firstNegative();
   void showRequiredIncomeMessage();
   void incomeTypeClicked(int type);
   void showInstalments();

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "common/money.h"
 #include "host/property.h"
 
 namespace meridian::host {
@@ -46,7 +47,7 @@ class ResultContext {
  public:
   virtual ~ResultContext() = default;
   // Computed figures of the open year by name ("Tax", "Surcharge", "TDS" ...).
-  std::map<std::string, double> figures;
+  std::map<std::string, Money> figures;
   virtual ComputationEngine& NModule1() = 0;
 };
 

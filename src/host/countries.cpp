@@ -4,8 +4,8 @@
 #include <cctype>
 #include <cstdlib>
 
+#include "common/text.h"
 #include "ui/control.h"
-#include "host/text.h"
 
 namespace meridian::host {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <spdlog/spdlog.h>
 
+#include "common/years.h"
 #include "forms/revcalc_form.h"
-#include "host/years.h"
 #include "register/income_form.h"
 
 namespace meridian::host {

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "common/version.h"
 #include "host/component.h"
 
 namespace meridian::reg { class IncomeForm; }
@@ -17,7 +18,7 @@ class Forms {
   Forms(HostFactory& factory, ui::Desktop& desktop);
   ~Forms();
 
-  std::string MyDllVersion() const { return "2.17.2.1"; }
+  std::string MyDllVersion() const { return std::string(kVersion); }
   // The dashboard form, the same instance each time; null if it could not be made.
   std::shared_ptr<reg::IncomeForm> ObjIncome();
   // The tax estimator form, the same instance each time; null if it could not be made.

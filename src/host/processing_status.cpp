@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <string_view>
-#include "host/text.h"
+#include "common/text.h"
 
 namespace meridian::host {
 namespace {

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "common/dates.h"
 #include "ui/form.h"
 
 namespace meridian::host {
@@ -15,13 +16,7 @@ std::string contextText(double v) {
   std::snprintf(buf, sizeof buf, "%.15g", v);
   return buf;
 }
-std::string contextText(const Date& v) {
-  if (!v) return "";
-  char buf[16];
-  std::snprintf(buf, sizeof buf, "%02u/%02u/%04d", static_cast<unsigned>(v->day()), static_cast<unsigned>(v->month()),
-                static_cast<int>(v->year()));
-  return buf;
-}
+std::string contextText(const Date& v) { return v ? formatDmy(*v) : ""; }
 std::string contextText(ui::Form* v) { return v ? v->name() : ""; }
 
 }  // namespace meridian::host

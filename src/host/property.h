@@ -2,17 +2,18 @@
 // A property of a host object that carries the working context. Every write
 // can be recorded in a journal, so the order in which screens write the
 // context is visible (and testable).
-#include <chrono>
 #include <optional>
 #include <string>
 #include <type_traits>
 #include <vector>
 
+#include "common/dates.h"
+
 namespace meridian::ui { class Form; }
 
 namespace meridian::host {
 
-using Date = std::optional<std::chrono::year_month_day>;
+using Date = std::optional<CivilDate>;
 
 struct ContextWrite {
   std::string object;

@@ -8,9 +8,12 @@
 #include <variant>
 #include <vector>
 
+#include "common/money.h"
+
 namespace meridian::host {
 
-using ReportValue = std::variant<std::monostate, std::string, long long, double, bool>;
+// Amounts travel as Money; double is for other figures (rates, ratios).
+using ReportValue = std::variant<std::monostate, std::string, long long, double, bool, Money>;
 
 // Control sequences a line given to printtext may hold.
 namespace esc {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
-#include "host/text.h"
+#include "common/text.h"
 
 namespace meridian::host {
 namespace {

@@ -4,7 +4,7 @@
 #include <array>
 #include <cctype>
 #include <string_view>
-#include "host/text.h"
+#include "common/text.h"
 
 namespace meridian::host {
 namespace {
@@ -37,7 +37,7 @@ constexpr std::array kClasses{
 
 template <size_t N>
 int lookup(const std::array<Entry, N>& table, const std::string& text, int fallback) {
-  const std::string key = host::upperCase(text);
+  const std::string key = upperCase(text);
   for (const auto& e : table)
     if (e.text == key) return e.value;
   return fallback;

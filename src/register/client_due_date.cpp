@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "host/civil_date.h"
+#include "common/dates.h"
 #include "host/status.h"
 #include "register/due_date_categories.h"
 #include "register/due_date_store.h"
@@ -117,7 +117,7 @@ bool hasBusinessRows(db::Connection& conn, const std::string& code, int year) {
 }
 
 host::Date dateOf(const std::string& text) {
-  if (auto d = host::parseDmy(text)) return *d;
+  if (auto d = parseDmy(text)) return *d;
   return std::nullopt;
 }
 

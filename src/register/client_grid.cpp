@@ -4,6 +4,7 @@
 
 #include "db/connection.h"
 #include "register/client_list.h"
+#include "ui/grid_view.h"
 
 namespace meridian::reg {
 
@@ -13,6 +14,7 @@ ClientGrid::ClientGrid(ui::Form& form, host::Base& base, const std::string& pare
   gridControl_ = &form.addGrid("ClGrd", parent);
   gridControl_->cssClass = "client-list";
   gridControl_->grid->searchBoxes = true;
+  gridControl_->grid->sortable = true;
   form.add(ui::ControlKind::label, "lblRecCount", "No. of Records : 0", parent);
 
   form.on("ClGrd", ui::EventType::dblClick, [this](ui::Event& e) {
@@ -75,6 +77,7 @@ void ClientGrid::SearchClient() {
   g.view.clear();
   g.filtered = any;
   if (any) g.view = matchingRows(g.rows, g.titles, g.search);
+  ui::applySort(g);
   // The selection follows the first row still shown when its row went away.
   if (g.visibleCount() == 0) g.selectedRow = -1;
   else if (g.selectedRow < 0 || (any && std::find(g.view.begin(), g.view.end(), g.selectedRow) == g.view.end()))

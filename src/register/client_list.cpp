@@ -7,8 +7,8 @@
 #include <fstream>
 #include <map>
 
-#include "suite/data_folder.h"
-#include "host/text.h"
+#include "common/paths.h"
+#include "common/text.h"
 
 namespace meridian::reg {
 namespace {
@@ -37,9 +37,9 @@ std::vector<std::string> readExclusions(const std::string& docPath, const std::s
   int number = 0;
   while (std::getline(in, line)) {
     ++number;
-    std::string code = host::trimmed(line, host::kWhitespace);
+    std::string code = trimmed(line, kWhitespace);
     if (code.empty()) continue;
-    if (!suite::safePathComponent(code)) {
+    if (!safePathComponent(code)) {
       spdlog::warn("client list: {} line {} is not a client code; skipped", file, number);
       continue;
     }
@@ -79,7 +79,7 @@ std::vector<bool> hiddenColumns(const std::string& layout, size_t columnCount) {
     size_t start = 0;
     while (start <= text.size()) {
       size_t bar = text.find('|', start);
-      parts.push_back(host::trimmed(text.substr(start, bar == std::string::npos ? std::string::npos : bar - start), host::kWhitespace));
+      parts.push_back(trimmed(text.substr(start, bar == std::string::npos ? std::string::npos : bar - start), kWhitespace));
       if (bar == std::string::npos) break;
       start = bar + 1;
     }
@@ -95,14 +95,14 @@ std::vector<bool> hiddenColumns(const std::string& layout, size_t columnCount) {
     }
   };
   apply(kDefaultLayout, false);
-  if (!host::trimmed(layout, host::kWhitespace).empty()) apply(layout, true);
+  if (!trimmed(layout, kWhitespace).empty()) apply(layout, true);
   return hidden;
 }
 
 bool searchMatches(const std::string& cell, const std::string& box, bool panColumn) {
   if (box.empty()) return true;
-  const std::string c = host::upperCase(cell);
-  const std::string b = host::upperCase(box);
+  const std::string c = upperCase(cell);
+  const std::string b = upperCase(box);
   if (panColumn && box.size() == 10) {
     // xxxXX0000x: the PAN as an acknowledgement attachment masks it.
     if (b.compare(0, 3, "XXX") == 0 && b[9] == 'X') return c.size() == 10 && c.compare(3, 6, b, 3, 6) == 0;

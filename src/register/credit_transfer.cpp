@@ -2,6 +2,8 @@
 
 #include <spdlog/spdlog.h>
 
+#include "common/years.h"
+
 namespace meridian::reg {
 namespace {
 
@@ -23,7 +25,6 @@ struct Source {
 
 constexpr Source kMat{"mat_taxcredit", "tax115jb", "B", 2007};
 constexpr Source kAmt{"mattaxjc", "tax115jc", "C", 2013};
-constexpr int kLastYear = 2017;
 
 }  // namespace
 
@@ -41,7 +42,7 @@ bool transferCredits(db::Connection& conn, const std::string& code) {
       }
     }
     if (!source) return true;
-    for (int year = source->firstYear; year <= kLastYear; ++year) {
+    for (int year = source->firstYear; year <= years::kLatest; ++year) {
       db::Params yearFilter = filter;
       yearFilter.emplace_back(year);
       if (conn.exists(std::string("SELECT 1 FROM taxcr115jbc1 WHERE ") + kClientFilter + " AND ass_year = ?", yearFilter))

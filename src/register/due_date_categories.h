@@ -9,9 +9,6 @@
 
 namespace meridian::reg {
 
-// The years the due-date masters offer.
-constexpr int kFirstDueDateYear = 1992;
-constexpr int kLastDueDateYear = 2017;
 // Advance-tax instalments are kept from A.Y. 2000-01.
 constexpr int kFirstInstalmentYear = 2000;
 

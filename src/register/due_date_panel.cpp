@@ -1,20 +1,16 @@
 #include "register/due_date_panel.h"
 
+#include "common/dates.h"
+#include "common/text.h"
+#include "common/years.h"
 #include "db/connection.h"
-#include "host/civil_date.h"
-#include "host/years.h"
 #include "register/due_date_categories.h"
 
 namespace meridian::reg {
 namespace {
 
-// The notification column holds at most 255 characters; cut at a character boundary.
-std::string fitNotification(const std::string& v) {
-  size_t chars = 0, i = 0;
-  for (; i < v.size(); ++i)
-    if ((static_cast<unsigned char>(v[i]) & 0xC0) != 0x80 && ++chars > 255) break;
-  return v.substr(0, i);
-}
+// The notification column holds at most 255 characters.
+std::string fitNotification(const std::string& v) { return cutToChars(v, 255); }
 
 bool blank(const std::string& s) { return s.find_first_not_of(' ') == std::string::npos; }
 
@@ -38,16 +34,18 @@ void DueDatePanel::buildControls(const std::string& parent) {
   ui::Control& f = form_.add(ui::ControlKind::frame, frame, "Due Dates", parent);
   f.visible = false;
   ui::Control& years = form_.add(ui::ControlKind::comboBox, yearList, "", frame);
-  for (int y = kFirstDueDateYear; y <= kLastDueDateYear; ++y) years.addItem(host::assessmentYearText(y));
+  for (auto& text : assessmentYearTexts(years::kDueDates)) years.addItem(std::move(text));
 
   form_.add(ui::ControlKind::frame, filingFrame, "Income-Tax Return Filing Due Dates", frame);
   filing_ = form_.addGrid(filingGrid, filingFrame).grid.get();
   filing_->setColumns({"Person", "Original Due Date", "Extended Due Date", "Notification No."});
+  filing_->frozenCols = 1;  // the categories are the rows' titles, never typed into
   form_.add(ui::ControlKind::label, sourceLabel, "", filingFrame);
 
   form_.add(ui::ControlKind::frame, instalmentFrame, "Advance Tax Installment Due Dates", frame);
   instalments_ = form_.addGrid(instalmentGrid, instalmentFrame).grid.get();
   instalments_->setColumns({"Installment", "Date"});
+  instalments_->frozenCols = 1;
   form_.add(ui::ControlKind::label, extensionLabel, "", instalmentFrame);
 
   form_.add(ui::ControlKind::button, saveButton, "&Save", frame);
@@ -56,8 +54,8 @@ void DueDatePanel::buildControls(const std::string& parent) {
 void DueDatePanel::enter(int year) {
   if (!confirmLeavingYear()) return;
   form_[frame].visible = true;
-  if (year == 0) year = host::yearOfEntry(form_[yearList].text);
-  load(year == 0 ? kLastDueDateYear : year);
+  if (year == 0) year = yearOfEntry(form_[yearList].text);
+  load(year == 0 ? years::kDueDates.last : year);
 }
 
 bool DueDatePanel::leave() {
@@ -68,7 +66,7 @@ bool DueDatePanel::leave() {
 
 void DueDatePanel::load(int year) {
   year_ = year;
-  form_[yearList].selectText(host::assessmentYearText(year));
+  form_[yearList].selectText(assessmentYearText(year));
 
   auto& conn = base_.DbObj();
   const auto stored = readDueDates(conn, year);
@@ -122,10 +120,10 @@ void DueDatePanel::onCellEdited(ui::Event& e, bool instalments) {
 }
 
 void DueDatePanel::onYearChosen() {
-  const int chosen = host::yearOfEntry(form_[yearList].text);
+  const int chosen = yearOfEntry(form_[yearList].text);
   if (chosen == 0 || chosen == year_) return;
   if (!confirmLeavingYear()) {
-    form_[yearList].selectText(host::assessmentYearText(year_));
+    form_[yearList].selectText(assessmentYearText(year_));
     return;
   }
   load(chosen);
@@ -133,7 +131,7 @@ void DueDatePanel::onYearChosen() {
 
 bool DueDatePanel::confirmLeavingYear() {
   if (!changed()) return true;
-  if (form_.dialogs().yesNo("Do you want to Save Changes Made in A.Y. " + host::assessmentYearText(year_),
+  if (form_.dialogs().yesNo("Do you want to Save Changes Made in A.Y. " + assessmentYearText(year_),
                             "Confirmation"))
     return save();
   load(year_);  // No: the edits are dropped
@@ -201,7 +199,7 @@ std::string DueDatePanel::rangeMessage(int firstYear) const {
 }
 
 bool DueDatePanel::inRange(const std::string& date, int firstYear) {
-  auto d = host::parseDmy(date);
+  auto d = parseDmy(date);
   if (!d) return false;
   namespace c = std::chrono;
   const c::year_month_day from{c::year{firstYear}, c::April, c::day{1}};

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "host/embedded_files.h"
-#include "register/csv_rows.h"
+#include "common/csv.h"
+#include "common/embedded_files.h"
 #include "register/due_date_categories.h"
 
 namespace meridian::reg {

@@ -2,25 +2,23 @@
 
 #include <filesystem>
 
+#include "client/client_info_form.h"
+#include "common/paths.h"
+#include "common/text.h"
+#include "common/years.h"
 #include "host/status.h"
-#include "host/years.h"
 #include "register/chosen_client_forms.h"
 #include "register/client_list.h"
 #include "register/credit_transfer.h"
-#include "client/client_info_form.h"
 #include "suite/client_register.h"
-#include "suite/data_folder.h"
-#include "host/text.h"
 
 namespace meridian::reg {
 namespace {
 
-constexpr int kLatestYear = 2017;
-
-void fillYears(ui::Control& combo, int first, int selected) {
+void fillYears(ui::Control& combo, YearRange range, int selected) {
   combo.clear();
-  for (int y = first; y <= kLatestYear; ++y) combo.addItem(host::assessmentYearText(y));
-  combo.selectText(host::assessmentYearText(selected));
+  for (auto& text : assessmentYearTexts(range)) combo.addItem(std::move(text));
+  combo.selectText(assessmentYearText(selected));
 }
 
 }  // namespace
@@ -71,7 +69,7 @@ void IncomeForm::buildMainFrame() {
   on("cmdret", ui::EventType::click, [this](ui::Event&) {
     // The filing details register opens here once it exists; the year it
     // will show is set already.
-    host_.clientCtx().vT_Year = host::yearOfEntry((*this)["cbocompAY"].text);
+    host_.clientCtx().vT_Year = yearOfEntry((*this)["cbocompAY"].text);
     host_.returnCtx().Vt_ASS_YEAR = (*this)["cbocompAY"].text.substr(0, 7);
     dialogs().info("The filing details register is not part of this installation yet.");
   });
@@ -124,16 +122,16 @@ void IncomeForm::buildRegisterButtons() {
     const std::string entry = (*this)["cbocompAY"].text;
     host_.clientCtx().vT_Code_No = code;
     host_.clientCtx().vt_RTCode_No = code;
-    host_.clientCtx().vT_Year = host::yearOfEntry(entry);
+    host_.clientCtx().vT_Year = yearOfEntry(entry);
     host_.returnCtx().Vt_ASS_YEAR = entry.substr(0, 7);
-    host_.base().STATUSR = host::trimmed(clients_->TextMatrix(clients_->selectedRow(), 2));
+    host_.base().STATUSR = trimmed(clients_->TextMatrix(clients_->selectedRow(), 2));
     host_.showMaximised(std::make_shared<client::ClientInfoForm>(host_));
   });
 }
 
 std::string IncomeForm::selectedCode() const {
   const int row = clients_->selectedRow();
-  return row < 0 ? "" : host::trimmed(clients_->TextMatrix(row, 0));
+  return row < 0 ? "" : trimmed(clients_->TextMatrix(row, 0));
 }
 
 void IncomeForm::activated() {
@@ -142,7 +140,7 @@ void IncomeForm::activated() {
 
 void IncomeForm::openList(const std::function<void(host::PendingLists&)>& fill) {
   const std::string entry = (*this)["cbocompAY"].text;
-  host_.clientCtx().vT_Year = host::yearOfEntry(entry);
+  host_.clientCtx().vT_Year = yearOfEntry(entry);
   host_.returnCtx().Vt_ASS_YEAR = entry.substr(0, 7);
   host::PendingLists& pending = host_.utilities().ObjPending();
   host_.showMaximised(pending.form());
@@ -150,8 +148,9 @@ void IncomeForm::openList(const std::function<void(host::PendingLists&)>& fill) 
 }
 
 void IncomeForm::fillYearLists() {
-  fillYears((*this)["cbocompAY"], 2000, kLatestYear);
-  fillYears((*this)["cbosummrepAY"], 2000, 2016);
+  fillYears((*this)["cbocompAY"], years::kClientWork, years::kLatest);
+  // Summaries open on the last year whose computations are complete.
+  fillYears((*this)["cbosummrepAY"], years::kClientWork, years::kLatest - 1);
 }
 
 void IncomeForm::load() {
@@ -214,9 +213,9 @@ void IncomeForm::goBack() {
 void IncomeForm::clientChosen() {
   const int row = clients_->selectedRow();
   if (row < 0) return;
-  const std::string code = host::trimmed(clients_->TextMatrix(row, 0));
-  const std::string name = host::trimmed(clients_->TextMatrix(row, 1));
-  const std::string status = host::trimmed(clients_->TextMatrix(row, 2));
+  const std::string code = trimmed(clients_->TextMatrix(row, 0));
+  const std::string name = trimmed(clients_->TextMatrix(row, 1));
+  const std::string status = trimmed(clients_->TextMatrix(row, 2));
   if (code.empty() || status.empty()) return;
   host::Base& base = host_.base();
   if (!base.CheckClpass(code)) return;
@@ -235,7 +234,7 @@ void IncomeForm::clientChosen() {
     auto master = base.DbObj().query("Select * from main_info1 Where code_no = ?", {code});
     if (!master.empty() && master.front().integer("mrr") == 1) ret.vMRR = true;
     ret.vPDT = false;
-    client.vT_Year = host::yearOfEntry(entry);
+    client.vT_Year = yearOfEntry(entry);
     ret.Vt_ASS_YEAR = entry.substr(0, 7);
   }
 
@@ -244,7 +243,7 @@ void IncomeForm::clientChosen() {
       ret.vITname = name;
       ret.vT_StaT = status;
       base.TSTATUS = host::statusClass(status);
-      if (suite::safePathComponent(code))
+      if (safePathComponent(code))
         std::filesystem::create_directories(std::filesystem::path(base.DocPath.get()) / "ITData" / code);
       host_.showMaximised(std::make_shared<ChosenClientForm>("subform", "Assessment Year Workspace", host_));
       break;

@@ -2,22 +2,20 @@
 
 #include <cstdlib>
 
+#include "common/money.h"
+#include "common/text.h"
+#include "common/years.h"
 #include "db/connection.h"
-#include "host/years.h"
 #include "register/client_list.h"
-#include "host/text.h"
+#include "ui/grid_view.h"
 
 namespace meridian::reg {
 namespace {
 
 const char* const kOperatorSql[] = {"", " > ", " < ", " >= ", " <= ", " = ", " <> "};
 
-bool isNumber(const std::string& t) {
-  if (t.empty()) return false;
-  char* end = nullptr;
-  std::strtod(t.c_str(), &end);
-  return *end == '\0';
-}
+// An amount as the condition shows it: whole rupees without decimals.
+std::string shownAmount(Money m) { return m.inPaise() % 100 == 0 ? m.rupeesText() : m.text(); }
 
 }  // namespace
 
@@ -53,17 +51,22 @@ const std::vector<std::string>& summaryGridTitles() {
 
 std::optional<SummaryCondition> summaryCondition(int head, int op1, const std::string& value1, int op2,
                                                  const std::string& value2, bool joinWithOr) {
-  if (head < 1 || head > 19 || op1 < 1 || op1 > 6 || !isNumber(value1)) return std::nullopt;
+  const auto amount1 = Money::parse(value1);
+  if (head < 1 || head > 19 || op1 < 1 || op1 > 6 || !amount1) return std::nullopt;
   const std::string column = "adv_n.a" + std::to_string(head);
+  // The figures are whole rupees; they are compared in paise so that a
+  // typed amount with paise compares exactly.
+  const std::string inPaise = column + " * 100";
   SummaryCondition c;
-  c.text = column + kOperatorSql[op1] + value1;
-  c.sql = column + kOperatorSql[op1] + "?";
-  c.params.emplace_back(std::strtod(value1.c_str(), nullptr));
-  if (op2 >= 1 && op2 <= 6 && isNumber(value2)) {
+  c.text = column + kOperatorSql[op1] + shownAmount(*amount1);
+  c.sql = inPaise + kOperatorSql[op1] + "?";
+  c.params.emplace_back(amount1->inPaise());
+  const auto amount2 = Money::parse(value2);
+  if (op2 >= 1 && op2 <= 6 && amount2) {
     const char* join = joinWithOr ? " or " : " and ";
-    c.text += join + column + kOperatorSql[op2] + value2;
-    c.sql += join + column + kOperatorSql[op2] + "?";
-    c.params.emplace_back(std::strtod(value2.c_str(), nullptr));
+    c.text += join + column + kOperatorSql[op2] + shownAmount(*amount2);
+    c.sql += join + inPaise + kOperatorSql[op2] + "?";
+    c.params.emplace_back(amount2->inPaise());
   }
   return c;
 }
@@ -82,7 +85,9 @@ SummaryPanel::SummaryPanel(ui::Form& form, host::Component& host, const std::str
   f.add(ui::ControlKind::button, "cmdshow", "&Show", parent);
   f.add(ui::ControlKind::button, "Command1", "Show All Year Details", parent);
   f.add(ui::ControlKind::button, "cmdprev", "&Print Preview", parent);
-  f.addGrid("vsfsummary", parent).cssClass = "summary";
+  ui::Control& grid = f.addGrid("vsfsummary", parent);
+  grid.cssClass = "summary";
+  grid.grid->sortable = true;
   f.on("cmdshow", ui::EventType::click, [this](ui::Event&) { showYear(); });
   f.on("Command1", ui::EventType::click, [this](ui::Event&) { showAllYears(); });
   f.on("cmdprev", ui::EventType::click, [this](ui::Event&) { printPreview(); });
@@ -105,8 +110,8 @@ void SummaryPanel::setUp() {
 }
 
 std::optional<SummaryCondition> SummaryPanel::condition() {
-  return summaryCondition(form_["Combo1"].listIndex, form_["Combo2"].listIndex, host::trimmed(form_["Text2"].text),
-                          form_["Combo3"].listIndex, host::trimmed(form_["Text3"].text), form_["Option1"].value == 1);
+  return summaryCondition(form_["Combo1"].listIndex, form_["Combo2"].listIndex, trimmed(form_["Text2"].text),
+                          form_["Combo3"].listIndex, trimmed(form_["Text3"].text), form_["Option1"].value == 1);
 }
 
 void SummaryPanel::rebuildTempDisp() {
@@ -130,7 +135,7 @@ void SummaryPanel::rebuildTempDisp() {
     if (!wanted(r.text("code"))) continue;
     std::string name;
     for (const char* part : {"f_nm", "m_nm", "l_nm"}) {
-      std::string p = host::trimmed(r.text(part));
+      std::string p = trimmed(r.text(part));
       if (!p.empty()) name += (name.empty() ? "" : " ") + p;
     }
     conn.execute("insert into temp_disp (code_no, name, status) values (?, ?, ?)",
@@ -148,11 +153,12 @@ void SummaryPanel::fillGrid(const db::RecordSet& rows, bool byYear) {
   g.clearRows();
   for (const auto& r : rows) {
     std::vector<std::string> cells = {r.text("code_no"),
-                                      byYear ? host::assessmentYearText(static_cast<int>(r.integer("assyear"))) : r.text("name")};
+                                      byYear ? assessmentYearText(static_cast<int>(r.integer("assyear"))) : r.text("name")};
     for (int a = 1; a <= 20; ++a) cells.push_back(r.text("a" + std::to_string(a)));
     g.rows.push_back(std::move(cells));
   }
-  g.selectedRow = g.rows.empty() ? -1 : 0;
+  ui::applySort(g);
+  g.selectedRow = g.rows.empty() ? -1 : g.visibleRow(0);
   if (g.rows.empty()) form_.dialogs().info("No records to display.");
 }
 
@@ -169,7 +175,7 @@ db::RecordSet SummaryPanel::openableRows(const db::RecordSet& rows) {
 
 void SummaryPanel::showYear() {
   rebuildTempDisp();
-  const int year = host::yearOfEntry(form_["cbosummrepAY"].text);
+  const int year = yearOfEntry(form_["cbosummrepAY"].text);
   db::Connection& conn = host_.base().DbObj();
   auto cond = condition();
   db::RecordSet rows;
@@ -185,7 +191,7 @@ void SummaryPanel::showYear() {
                           ") and adv_n.assyear=? and adv_n.code_no = temp_disp.code_no ORDER BY temp_disp.name",
                       p);
   }
-  printTitle_ = "Summarized Details for the Assessment Year " + host::assessmentYearText(year);
+  printTitle_ = "Summarized Details for the Assessment Year " + assessmentYearText(year);
   fillGrid(openableRows(rows), false);
 }
 
@@ -232,11 +238,14 @@ void SummaryPanel::printPreview() {
   for (const auto& t : g.titles) heading.emplace_back(t);
   rep.WriteToReport(heading, widths, positions, kinds, formats, true, std::string(static_cast<size_t>(cols), '1'), right,
                     std::string(static_cast<size_t>(cols), '1'), std::string(static_cast<size_t>(cols), '0'));
-  for (int r = 0; r < g.rowCount(); ++r) {
+  // Rows print in the order the grid shows them (sorted by a column, if so).
+  for (int i = 0; i < g.visibleCount(); ++i) {
+    const int r = g.visibleRow(i);
     std::vector<host::ReportValue> values;
     for (int c = 0; c < cols; ++c) {
       const std::string& cell = g.textMatrix(r, c);
-      if (c >= 2 && !cell.empty()) values.emplace_back(std::atof(cell.c_str()));
+      auto amount = c >= 2 ? Money::parse(cell) : std::nullopt;
+      if (amount) values.emplace_back(*amount);
       else values.emplace_back(cell);
     }
     rep.WriteToReport(values, widths, positions, kinds, formats, false, std::string(static_cast<size_t>(cols), '0'), right,

@@ -2,8 +2,10 @@
 
 #include "db/migrations.h"
 #include "register/client_due_date.h"
+#include "suite/dataset/data_set_layout.h"
 #include "suite/report_preview.h"
 #include "suite/suite_factory.h"
+#include "suite/year_params/year_params.h"
 
 namespace meridian::suite {
 
@@ -12,6 +14,9 @@ Application::Application(const AppOptions& options)
       dueDates(reg::clientDueDates),
       data_(DataFolder::open(options.dataDir)),
       dbUrl_(resolveDatabaseUrl(options.dbUrl, data_)) {
+  // Unsound tax parameters stop the start with the list of faults, before any
+  // figure is computed from them.
+  params::YearParams::shipped();
   // Looked at before the database is opened: opening creates an SQLite file.
   const auto url = db::ConnectionUrl::parse(dbUrl_);
   std::error_code ec;
@@ -22,6 +27,9 @@ Application::Application(const AppOptions& options)
   if (url.engine == db::Engine::mysql && !options.newPractice && conn_->tables().empty())
     refuseToReplaceVanishedDatabase(url);
   db::migrate(*conn_, db::allMigrations());
+  // A year table missing from the data-set list would be left behind by every
+  // revision's copy; refuse to start rather than lose figures quietly.
+  dataset::checkLayout(*conn_);
 }
 
 void Application::refuseToReplaceVanishedDatabase(const db::ConnectionUrl& url) {

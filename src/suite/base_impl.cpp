@@ -3,10 +3,11 @@
 #include <spdlog/spdlog.h>
 
 #include "client/identifier_rules.h"
-#include "host/civil_date.h"
-#include "suite/client_list_screens.h"
-#include "suite/rights.h"
+#include "common/dates.h"
+#include "common/rights.h"
+#include "common/text.h"
 #include "host/states.h"
+#include "suite/client_list_screens.h"
 #include "ui/form.h"
 
 namespace meridian::suite {
@@ -28,13 +29,8 @@ BaseImpl::BaseImpl(host::ContextJournal& journal, db::Connection& conn, const Da
 }
 
 std::string BaseImpl::TruncVarSQL(const std::string& value) {
-  // Longer texts do not fit the text columns; cut at a character boundary.
-  std::string v = value;
-  size_t chars = 0, i = 0;
-  for (; i < v.size(); ++i) {
-    if ((static_cast<unsigned char>(v[i]) & 0xC0) != 0x80 && ++chars > 255) break;
-  }
-  v.resize(i);
+  // Longer texts do not fit the text columns.
+  const std::string v = cutToChars(value, 255);
   std::string out;
   for (char c : v) {
     if (c == '\'') out += "''";
@@ -52,7 +48,7 @@ void BaseImpl::SaveSettingINI(const std::string& section, const std::string& key
   settings_.save(section, key, value);
 }
 
-std::string BaseImpl::ConvertDate(const std::string& typed) { return host::completeTypedDate(typed); }
+std::string BaseImpl::ConvertDate(const std::string& typed) { return completeTypedDate(typed); }
 
 bool BaseImpl::CheckPass(int right, bool quiet) {
   if (user_.holds(right)) return true;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
-#include "host/text.h"
+#include "common/text.h"
 
 namespace meridian::suite {
 namespace {
@@ -48,7 +48,7 @@ ListRow fromMainInfo(const db::Row& m) {
   r.code = m.text("code_no");
   r.name = m.text("nm");
   r.stat = m.text("status");
-  if (host::upperCase(r.stat) == "FIRM" && m.text("llp") == "LLP_Y") r.stat = "FIRM (Limited Liability)";
+  if (upperCase(r.stat) == "FIRM" && m.text("llp") == "LLP_Y") r.stat = "FIRM (Limited Liability)";
   r.dob = m.text("doi");
   r.addr = joinedAddress(m);
   r.email = m.text("email");
@@ -74,8 +74,8 @@ ListRow fromOwner(db::Connection& conn, const db::Row& o) {
 
 std::string relationName(const std::string& sex, const std::string& fatherName) {
   if (fatherName.empty()) return "";
-  if (host::upperCase(fatherName).rfind("W/O ", 0) == 0) return fatherName;
-  return (host::upperCase(sex) == "FEMALE" ? "D/o " : "S/o ") + fatherName;
+  if (upperCase(fatherName).rfind("W/O ", 0) == 0) return fatherName;
+  return (upperCase(sex) == "FEMALE" ? "D/o " : "S/o ") + fatherName;
 }
 
 std::string joinedAddress(const db::Row& row) {

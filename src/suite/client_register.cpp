@@ -7,11 +7,12 @@
 
 #include "client/client_info_form.h"
 #include "client/identifier_rules.h"
+#include "common/paths.h"
+#include "common/text.h"
 #include "db/connection.h"
 #include "host/states.h"
 #include "suite/client_list_table.h"
 #include "suite/data_folder.h"
-#include "host/text.h"
 
 namespace meridian::suite {
 
@@ -62,7 +63,7 @@ bool allDigits(const std::string& s) {
 
 // Statuses a person may be linked under: the firm's partners, the proprietor.
 std::string linkedStatusFor(const std::string& parentStatus) {
-  const std::string s = host::upperCase(parentStatus);
+  const std::string s = upperCase(parentStatus);
   if (s == "FIRM" || s == "FIRM (LIMITED LIABILITY)") return "PARTNER";
   if (s == "PROPRIETORSHIP") return "PROPRIETOR";
   return "";
@@ -75,7 +76,7 @@ std::string clientName(db::Connection& conn, const std::string& code) {
   if (o.empty()) return "";
   std::string name;
   for (size_t i = 0; i < 3; ++i)
-    if (!host::trimmed(o.front().text(i), host::kBlanksAndTabs).empty()) name += (name.empty() ? "" : " ") + host::trimmed(o.front().text(i), host::kBlanksAndTabs);
+    if (!trimmed(o.front().text(i), kBlanksAndTabs).empty()) name += (name.empty() ? "" : " ") + trimmed(o.front().text(i), kBlanksAndTabs);
   return name;
 }
 
@@ -138,7 +139,7 @@ const std::vector<std::string>& clientStatuses() {
 }
 
 bool isPersonStatus(const std::string& status) {
-  const std::string s = host::upperCase(host::trimmed(status, host::kBlanksAndTabs));
+  const std::string s = upperCase(trimmed(status, kBlanksAndTabs));
   return s == "INDIVIDUAL" || s == "PARTNER" || s == "PROPRIETOR";
 }
 
@@ -168,7 +169,9 @@ ClientRegisterForm::ClientRegisterForm(host::Component& host, std::string code)
   add(ControlKind::button, "cmddelete", "&Delete");
   add(ControlKind::button, "cmdback", "&Back");
 
-  on("cmdsave", EventType::click, [this](ui::Event&) { save(); });
+  on("cmdsave", EventType::click, [this](ui::Event&) {
+    if (save() && desktop()) desktop()->statusLine = "Client " + code_ + " saved.";
+  });
   on("cmddelete", EventType::click, [this](ui::Event&) {
     if (!code_.empty() && deleteClient(host_, code_) && desktop()) desktop()->close(*this);
   });
@@ -190,7 +193,7 @@ ClientRegisterForm::ClientRegisterForm(host::Component& host, std::string code)
   });
 }
 
-std::string ClientRegisterForm::text(const std::string& name) { return host::trimmed((*this)[name].text, host::kBlanksAndTabs); }
+std::string ClientRegisterForm::text(const std::string& name) { return trimmed((*this)[name].text, kBlanksAndTabs); }
 
 bool ClientRegisterForm::refuse(const std::string& control, const std::string& message, ui::Icon icon) {
   dialogs().show({message, "", icon});

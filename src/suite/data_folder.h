@@ -26,8 +26,4 @@ struct DataFolder {
 // Resolves the database URL from --db, else MERIDIAN_DB, else the data folder's SQLite file.
 std::string resolveDatabaseUrl(const std::string& requested, const DataFolder& data);
 
-// A name taken from client data (a client code, say) that is safe as one
-// path component: no separators, no "..", no control characters.
-bool safePathComponent(const std::string& name);
-
 }  // namespace meridian::suite

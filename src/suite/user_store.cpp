@@ -5,8 +5,8 @@
 #include <cctype>
 #include <ctime>
 
+#include "common/rights.h"
 #include "suite/password_hash.h"
-#include "suite/rights.h"
 
 namespace meridian::suite {
 namespace {

@@ -67,9 +67,13 @@ class Grid {
   int selectedCol = -1;             // column of the selected cell, -1 = whole row
   bool editable = false;            // cells may be typed into
   bool searchBoxes = false;         // one search box above each column
+  bool sortable = false;            // a click on a column title sorts the rows shown
+  int sortCol = -1;                 // column the shown rows are sorted by, -1 = as loaded
+  bool sortDescending = false;
   std::vector<std::string> search;  // text of the search boxes
   bool changed = false;
-  // Rows a search left visible (indices into rows); every row when not filtered.
+  // Rows shown, in the order shown (indices into rows), when a search or a
+  // sort chose them; every row in its own order when not filtered.
   bool filtered = false;
   std::vector<int> view;
 

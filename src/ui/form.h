@@ -95,6 +95,9 @@ class Desktop {
   std::vector<std::string> pendingPreviews;
   // The host's menu was asked for (F1); the page pops it up.
   bool menuRequested = false;
+  // A line for the main window's status bar: what the last step did ("Client
+  // C0357 saved."), shown without a click; the page shows it once.
+  std::string statusLine;
 
  private:
   Dialogs* dialogs_;

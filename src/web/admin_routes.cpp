@@ -1,7 +1,7 @@
 #include <spdlog/spdlog.h>
 
 #include "suite/password_hash.h"
-#include "suite/rights.h"
+#include "common/rights.h"
 #include "web/log_text.h"
 #include "web/pages.h"
 #include "web/routes.h"
@@ -11,14 +11,14 @@ namespace {
 
 using json = nlohmann::json;
 
-constexpr Need kAdminPage{.right = suite::rights::administer, .changesState = false, .ownPassword = true};
-constexpr Need kAdminChange{.right = suite::rights::administer, .changesState = true, .ownPassword = true};
+constexpr Need kAdminPage{.right = rights::administer, .changesState = false, .ownPassword = true};
+constexpr Need kAdminChange{.right = rights::administer, .changesState = true, .ownPassword = true};
 
 const char* rightName(int right) {
   switch (right) {
-    case suite::rights::useIncomeTax: return "Use the income-tax module";
-    case suite::rights::unlockReturn: return "Unlock filed returns";
-    case suite::rights::administer: return "Manage users and client passwords";
+    case rights::useIncomeTax: return "Use the income-tax module";
+    case rights::unlockReturn: return "Unlock filed returns";
+    case rights::administer: return "Manage users and client passwords";
   }
   return "";
 }
@@ -38,7 +38,7 @@ json usersJson(Site& site) {
                     {"rights", std::vector<int>(u.rights.begin(), u.rights.end())}});
   }
   json rights = json::array();
-  for (int r : suite::rights::all) rights.push_back({{"number", r}, {"name", rightName(r)}});
+  for (int r : rights::all) rights.push_back({{"number", r}, {"name", rightName(r)}});
   json clients = json::array();
   for (const auto& [code, stamp] : users.clientPasswordStamps()) clients.push_back(code);
   return {{"users", list}, {"rights", rights}, {"protectedClients", clients}};

@@ -3,7 +3,7 @@
 #include <kainjow/mustache.hpp>
 #include <stdexcept>
 
-#include "host/embedded_files.h"
+#include "common/embedded_files.h"
 
 namespace meridian::web {
 

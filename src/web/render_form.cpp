@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <functional>
 
+#include "ui/grid_view.h"
+#include "web/amount_display.h"
 #include "web/html.h"
 
 namespace meridian::web {
@@ -24,28 +26,92 @@ std::string classes(const std::string& base, const ui::Control& c) {
   return attr("class", c.cssClass.empty() ? base : base + " " + c.cssClass);
 }
 
-void renderControl(ui::Form& form, const ui::Control& c, std::string& out);
+std::string pieceMark(const std::string& id) { return attr("data-c", id); }
 
-// A field with its caption above it, kept together (and hidden together).
+// A read-only figure: shown grouped and right-aligned.
+bool isShownAmount(const ui::Control& c) { return c.locked && c.validateData == 4; }
+
+// Every one-line box of a screen is a validating box (class 0 is free text,
+// upper-cased as typed); a password box and a date box with its mask are not.
+bool isValidatingBox(const ui::Control& c) {
+  return c.kind == ui::ControlKind::textBox && !c.secret && !c.multiline;
+}
+
+// The piece mark of a field: on the box itself, or on the wrapper that holds
+// its caption (see withCaption).
+std::string boxMark(const ui::Control& c) { return c.caption.empty() ? pieceMark(c.name) : ""; }
+
+// A field with its caption above it, kept together (and hidden together); the
+// wrapper is then the outermost element of the piece.
 std::string withCaption(const ui::Control& c, const std::string& box) {
   if (c.caption.empty()) return box;
-  return std::string("<span class=\"fieldwrap\"") + (c.visible ? "" : " hidden") + "><label class=\"caption\"" +
-         attr("for", c.name) + ">" + captionHtml(c.caption) + "</label>" + box + "</span>";
+  return std::string("<span class=\"fieldwrap\"") + pieceMark(c.name) + (c.visible ? "" : " hidden") +
+         "><label class=\"caption\"" + attr("for", c.name) + ">" + captionHtml(c.caption) + "</label>" + box + "</span>";
 }
 
-void renderChildren(ui::Form& form, const std::string& parent, std::string& out) {
-  for (ui::Control* child : form.childrenOf(parent)) renderControl(form, *child, out);
+std::string renderButton(const ui::Control& c) {
+  std::string a = common(c) + classes("button", c) + attr("data-ev", "click");
+  if (char k = accessKey(c.caption)) a += attr("accesskey", std::string(1, k));
+  if (c.menu.empty()) return "<button type=\"button\"" + pieceMark(c.name) + a + ">" + captionHtml(c.caption) + "</button>";
+  std::string out = "<span class=\"menu-host\"" + pieceMark(c.name) + "><button type=\"button\"" + a + " data-menu=\"1\">" +
+                    captionHtml(c.caption) + "</button><ul class=\"menu\" hidden>";
+  std::function<void(const std::vector<ui::MenuEntry>&)> entries = [&](const std::vector<ui::MenuEntry>& list) {
+    for (const auto& e : list) {
+      if (e.children.empty()) {
+        out += "<li><button type=\"button\"" + attr("id", e.name) + attr("data-ev", "click") + ">" + captionHtml(e.caption) +
+               "</button></li>";
+      } else {
+        out += "<li class=\"submenu\"><span>" + captionHtml(e.caption) + "</span><ul>";
+        entries(e.children);
+        out += "</ul></li>";
+      }
+    }
+  };
+  entries(c.menu);
+  return out + "</ul></span>";
 }
 
-void renderGrid(const ui::Control& c, std::string& out) {
+std::string renderTextBox(const ui::Control& c) {
+  std::string a = boxMark(c) + common(c) + classes(isShownAmount(c) ? "field amount" : "field", c) + attr("name", c.name);
+  if (c.locked) a += " readonly";
+  if (c.maxLength > 0) a += attr("maxlength", std::to_string(c.maxLength + 1));
+  if (c.kind == ui::ControlKind::dateBox) a += attr("data-mask", c.mask.empty() ? "__/__/____" : c.mask);
+  if (isValidatingBox(c))
+    a += attr("data-vtxt-class", std::to_string(c.validateData)) + attr("data-min-length", std::to_string(c.minLength)) +
+         attr("data-max-length", std::to_string(c.maxLength > 0 ? c.maxLength : 50)) + attr("data-include", c.include) +
+         attr("data-exclude", c.exclude);
+  const std::string shown = isShownAmount(c) ? amountForDisplay(c.text) : c.text;
+  std::string box = c.multiline ? "<textarea" + a + ">" + escapeHtml(shown) + "</textarea>"
+                                : "<input" + std::string(c.secret ? " type=\"password\"" : " type=\"text\"") + a +
+                                      attr("value", shown) + " autocomplete=\"off\">";
+  return withCaption(c, box);
+}
+
+std::string renderComboBox(const ui::Control& c) {
+  std::string box = "<select" + boxMark(c) + common(c) + classes("field", c) + attr("name", c.name) + ">";
+  if (c.listIndex < 0) box += "<option value=\"\" selected></option>";
+  for (size_t i = 0; i < c.items.size(); ++i)
+    box += "<option" + attr("value", c.items[i]) + (static_cast<int>(i) == c.listIndex ? " selected" : "") + ">" +
+           escapeHtml(c.items[i]) + "</option>";
+  box += "</select>";
+  return withCaption(c, box);
+}
+
+std::string renderCheck(const ui::Control& c) {
+  const char* type = c.kind == ui::ControlKind::checkBox ? "checkbox" : "radio";
+  return "<label class=\"check\"" + pieceMark(c.name) + std::string(c.visible ? "" : " hidden") + "><input type=\"" + type +
+         "\"" + common(c) + attr("name", c.kind == ui::ControlKind::option ? "opt_" + c.parent : c.name) +
+         (c.value ? " checked" : "") + "> " + captionHtml(c.caption) + "</label>";
+}
+
+std::string gridHead(const ui::Control& c) {
   const ui::Grid& g = *c.grid;
-  out += "<div" + common(c) + classes("grid", c) + attr("data-grid", c.name) +
-         attr("data-total", std::to_string(g.visibleCount())) + attr("data-editable", g.editable ? "1" : "0") +
-         " tabindex=\"0\"><table><thead><tr>";
+  std::string out = "<thead><tr>";
   for (int col = 0; col < g.cols(); ++col) {
     if (g.hidden[static_cast<size_t>(col)]) continue;
-    std::string cls = col < g.frozenCols ? " class=\"frozen\"" : "";
-    out += "<th" + cls + attr("data-col", std::to_string(col)) + ">" + escapeHtml(g.titles[static_cast<size_t>(col)]) + "</th>";
+    std::string a = col < g.frozenCols ? " class=\"frozen\"" : "";
+    if (g.sortable && col == g.sortCol) a += attr("data-sort", g.sortDescending ? "desc" : "asc");
+    out += "<th" + a + attr("data-col", std::to_string(col)) + ">" + escapeHtml(g.titles[static_cast<size_t>(col)]) + "</th>";
   }
   out += "</tr>";
   if (g.searchBoxes) {
@@ -58,115 +124,163 @@ void renderGrid(const ui::Control& c, std::string& out) {
     }
     out += "</tr>";
   }
-  out += "</thead><tbody>";
-  out += renderGridRows(c, 0, kGridWindow);
-  out += "</tbody></table></div>";
+  return out + "</thead>";
 }
 
-void renderControl(ui::Form& form, const ui::Control& c, std::string& out) {
-  switch (c.kind) {
-    case ui::ControlKind::label:
-      out += "<span" + common(c) + classes("label", c) + ">" + escapeHtml(c.caption) + "</span>";
-      break;
-    case ui::ControlKind::button: {
-      std::string a = common(c) + classes("button", c) + attr("data-ev", "click");
-      if (char k = accessKey(c.caption)) a += attr("accesskey", std::string(1, k));
-      if (!c.menu.empty()) {
-        out += "<span class=\"menu-host\"><button type=\"button\"" + a + " data-menu=\"1\">" + captionHtml(c.caption) +
-               "</button><ul class=\"menu\" hidden>";
-        std::function<void(const std::vector<ui::MenuEntry>&)> entries = [&](const std::vector<ui::MenuEntry>& list) {
-          for (const auto& e : list) {
-            if (e.children.empty()) {
-              out += "<li><button type=\"button\"" + attr("id", e.name) + attr("data-ev", "click") + ">" +
-                     captionHtml(e.caption) + "</button></li>";
-            } else {
-              out += "<li class=\"submenu\"><span>" + captionHtml(e.caption) + "</span><ul>";
-              entries(e.children);
-              out += "</ul></li>";
-            }
-          }
-        };
-        entries(c.menu);
-        out += "</ul></span>";
-      } else {
-        out += "<button type=\"button\"" + a + ">" + captionHtml(c.caption) + "</button>";
-      }
-      break;
-    }
-    case ui::ControlKind::textBox:
-    case ui::ControlKind::dateBox: {
-      std::string a = common(c) + classes("field", c) + attr("name", c.name);
-      if (c.locked) a += " readonly";
-      if (c.maxLength > 0) a += attr("maxlength", std::to_string(c.maxLength + 1));
-      if (c.kind == ui::ControlKind::dateBox) a += attr("data-mask", c.mask.empty() ? "__/__/____" : c.mask);
-      if (c.validateData || !c.include.empty() || !c.exclude.empty() || c.minLength) {
-        a += attr("data-vtxt-class", std::to_string(c.validateData)) + attr("data-min-length", std::to_string(c.minLength)) +
-             attr("data-max-length", std::to_string(c.maxLength > 0 ? c.maxLength : 50)) + attr("data-include", c.include) +
-             attr("data-exclude", c.exclude);
-      }
-      std::string box = c.multiline ? "<textarea" + a + ">" + escapeHtml(c.text) + "</textarea>"
-                                    : "<input" + std::string(c.secret ? " type=\"password\"" : " type=\"text\"") + a +
-                                          attr("value", c.text) + " autocomplete=\"off\">";
-      out += withCaption(c, box);
-      break;
-    }
-    case ui::ControlKind::comboBox: {
-      std::string box = "<select" + common(c) + classes("field", c) + attr("name", c.name) + ">";
-      if (c.listIndex < 0) box += "<option value=\"\" selected></option>";
-      for (size_t i = 0; i < c.items.size(); ++i)
-        box += "<option" + attr("value", c.items[i]) + (static_cast<int>(i) == c.listIndex ? " selected" : "") + ">" +
-               escapeHtml(c.items[i]) + "</option>";
-      box += "</select>";
-      out += withCaption(c, box);
-      break;
-    }
-    case ui::ControlKind::checkBox:
-    case ui::ControlKind::option: {
-      const char* type = c.kind == ui::ControlKind::checkBox ? "checkbox" : "radio";
-      out += "<label class=\"check\"" + std::string(c.visible ? "" : " hidden") + "><input type=\"" + type + "\"" +
-             common(c) + attr("name", c.kind == ui::ControlKind::option ? "opt_" + c.parent : c.name) +
-             (c.value ? " checked" : "") + "> " + captionHtml(c.caption) + "</label>";
-      break;
-    }
-    case ui::ControlKind::frame:
-      out += "<fieldset" + common(c) + classes("frame", c) + ">";
-      if (!c.caption.empty()) out += "<legend>" + captionHtml(c.caption) + "</legend>";
-      renderChildren(form, c.name, out);
-      out += "</fieldset>";
-      break;
-    case ui::ControlKind::grid:
-      renderGrid(c, out);
-      break;
-    case ui::ControlKind::menu:
-      break;
-  }
+std::string gridOpen(const ui::Control& c) {
+  const ui::Grid& g = *c.grid;
+  return "<div" + pieceMark(c.name) + common(c) + classes("grid", c) + attr("data-grid", c.name) +
+         attr("data-editable", g.editable ? "1" : "0") + attr("data-sortable", g.sortable ? "1" : "0") +
+         " tabindex=\"0\"><table>" + gridHead(c);
 }
+
+std::string rowCells(const ui::Grid& g, int r) {
+  std::string out;
+  for (int col = 0; col < g.cols(); ++col) {
+    if (g.hidden[static_cast<size_t>(col)]) continue;
+    const bool fixed = col < g.frozenCols;
+    const bool number = g.rightAligned[static_cast<size_t>(col)];
+    std::string cls;
+    if (fixed) cls += "frozen ";
+    if (number) cls += "num ";
+    if (r == g.selectedRow && col == g.selectedCol) cls += "current ";
+    if (!cls.empty()) cls.pop_back();
+    const std::string& text = g.textMatrix(r, col);
+    out += "<td" + (cls.empty() ? std::string() : attr("class", cls)) + attr("data-col", std::to_string(col));
+    // The fixed columns of an editable grid are its row titles: never typed into.
+    if (g.editable && !fixed)
+      out += "><input class=\"cell\"" + attr("value", text) + attr("data-row", std::to_string(r)) +
+             attr("data-col", std::to_string(col)) + attr("aria-label", g.titles[static_cast<size_t>(col)]) +
+             " autocomplete=\"off\"></td>";
+    else
+      out += ">" + escapeHtml(number ? amountForDisplay(text) : text) + "</td>";
+  }
+  return out;
+}
+
+std::string spacer(const char* where, int rows) {
+  return "<tr class=\"spacer\"" + attr("data-spacer", where) + attr("data-rows", std::to_string(rows)) + "></tr>";
+}
+
+// Builds the whole screen and, when asked, the pieces it is made of.
+class Renderer {
+ public:
+  Renderer(ui::Form& form, const GridWindows& windows, std::vector<ScreenPiece>* pieces)
+      : form_(form), windows_(windows), pieces_(pieces) {}
+
+  std::string form() {
+    std::string handled;
+    for (const auto& [control, type] : form_.handled()) handled += control + ":" + eventName(type) + " ";
+    const std::string open = "<form class=\"screen\"" + pieceMark("") + attr("id", "form_" + form_.name()) +
+                             attr("data-form", form_.name()) + attr("data-handles", handled) + ">" +
+                             "<h1 class=\"caption\">" + escapeHtml(form_.caption) + "</h1>";
+    add("", ScreenPiece::Part::shell, open + "</form>");
+    std::string out = open;
+    children("", out);
+    return out + "</form>";
+  }
+
+ private:
+  void add(const std::string& id, ScreenPiece::Part part, std::string html) {
+    if (pieces_) pieces_->push_back({id, part, std::move(html)});
+  }
+
+  void children(const std::string& parent, std::string& out) {
+    for (ui::Control* child : form_.childrenOf(parent)) control(*child, out);
+  }
+
+  void control(const ui::Control& c, std::string& out) {
+    switch (c.kind) {
+      case ui::ControlKind::frame: {
+        std::string open = "<fieldset" + pieceMark(c.name) + common(c) + classes("frame", c) + ">";
+        if (!c.caption.empty()) open += "<legend>" + captionHtml(c.caption) + "</legend>";
+        add(c.name, ScreenPiece::Part::shell, open + "</fieldset>");
+        out += open;
+        children(c.name, out);
+        out += "</fieldset>";
+        return;
+      }
+      case ui::ControlKind::grid: {
+        const std::string open = gridOpen(c);
+        const std::string close = "</table></div>";
+        add(c.name, ScreenPiece::Part::shell, open + "<tbody" + pieceMark(c.name + "/rows") + "></tbody>" + close);
+        auto w = windows_.find(c.name);
+        std::string body = renderGridBody(c, w == windows_.end() ? RowWindow{} : w->second);
+        out += open + body + close;
+        add(c.name + "/rows", ScreenPiece::Part::rows, std::move(body));
+        return;
+      }
+      case ui::ControlKind::menu:
+        return;
+      default:
+        break;
+    }
+    std::string html = leaf(c);
+    out += html;
+    add(c.name, ScreenPiece::Part::whole, std::move(html));
+  }
+
+  static std::string leaf(const ui::Control& c) {
+    switch (c.kind) {
+      case ui::ControlKind::label:
+        return "<span" + pieceMark(c.name) + common(c) + classes("label", c) + ">" + escapeHtml(c.caption) + "</span>";
+      case ui::ControlKind::button: return renderButton(c);
+      case ui::ControlKind::textBox:
+      case ui::ControlKind::dateBox: return renderTextBox(c);
+      case ui::ControlKind::comboBox: return renderComboBox(c);
+      case ui::ControlKind::checkBox:
+      case ui::ControlKind::option: return renderCheck(c);
+      default: return "";
+    }
+  }
+
+  ui::Form& form_;
+  const GridWindows& windows_;
+  std::vector<ScreenPiece>* pieces_;
+};
 
 }  // namespace
 
-std::string renderGridRows(const ui::Control& c, int first, int count) {
+RowWindow clampWindow(const ui::Grid& g, RowWindow w) {
+  const int total = g.visibleCount();
+  w.count = std::clamp(w.count, 1, kGridWindowLimit);
+  w.first = std::clamp(w.first, 0, std::max(0, total - 1));
+  return w;
+}
+
+std::string renderGridBody(const ui::Control& c, RowWindow window) {
   const ui::Grid& g = *c.grid;
-  std::string out;
-  const int end = std::min(g.visibleCount(), first + count);
-  for (int i = std::max(0, first); i < end; ++i) {
+  const RowWindow w = clampWindow(g, window);
+  const int total = g.visibleCount();
+  const int end = std::min(total, w.first + w.count);
+  std::string out = "<tbody" + pieceMark(c.name + "/rows") + attr("data-first", std::to_string(w.first)) +
+                    attr("data-total", std::to_string(total)) +
+                    attr("data-selected", std::to_string(ui::visibleIndexOf(g, g.selectedRow))) + ">";
+  if (w.first > 0) out += spacer("top", w.first);
+  for (int i = w.first; i < end; ++i) {
     const int r = g.visibleRow(i);
-    out += "<tr" + attr("data-row", std::to_string(r)) + (r == g.selectedRow ? " class=\"selected\"" : "") + ">";
-    for (int col = 0; col < g.cols(); ++col) {
-      if (g.hidden[static_cast<size_t>(col)]) continue;
-      std::string cls;
-      if (col < g.frozenCols) cls += "frozen ";
-      if (g.rightAligned[static_cast<size_t>(col)]) cls += "num ";
-      const std::string& text = g.textMatrix(r, col);
-      out += "<td" + (cls.empty() ? std::string() : attr("class", cls)) + attr("data-col", std::to_string(col));
-      if (g.editable)
-        out += "><input class=\"cell\"" + attr("value", text) + attr("data-row", std::to_string(r)) +
-               attr("data-col", std::to_string(col)) + attr("aria-label", g.titles[static_cast<size_t>(col)]) + "></td>";
-      else
-        out += ">" + escapeHtml(text) + "</td>";
-    }
-    out += "</tr>";
+    out += "<tr" + attr("data-row", std::to_string(r)) + attr("data-i", std::to_string(i)) +
+           (r == g.selectedRow ? " class=\"selected\"" : "") + ">" + rowCells(g, r) + "</tr>";
   }
-  return out;
+  if (end < total) out += spacer("bottom", total - end);
+  return out + "</tbody>";
+}
+
+std::string renderForm(ui::Form& form, const GridWindows& windows) { return Renderer(form, windows, nullptr).form(); }
+
+RenderedScreen renderScreen(ui::Form& form, const GridWindows& windows) {
+  RenderedScreen r;
+  r.html = Renderer(form, windows, &r.pieces).form();
+  return r;
+}
+
+const char* partName(ScreenPiece::Part part) {
+  switch (part) {
+    case ScreenPiece::Part::whole: return "whole";
+    case ScreenPiece::Part::shell: return "shell";
+    case ScreenPiece::Part::rows: return "rows";
+  }
+  return "whole";
 }
 
 const char* eventName(ui::EventType t) {
@@ -182,19 +296,6 @@ const char* eventName(ui::EventType t) {
     case ui::EventType::cellEdited: return "celledited";
   }
   return "";
-}
-
-std::string renderForm(ui::Form& form) {
-  std::string handled;
-  for (const auto& [control, type] : form.handled()) handled += control + ":" + eventName(type) + " ";
-  std::string out = "<form class=\"screen\"" + attr("id", "form_" + form.name()) + attr("data-form", form.name()) +
-                    attr("data-focus", form.focus) + attr("data-handles", handled) + ">";
-  // The focus a handler asked for is given once; later renders keep the user's.
-  form.focus.clear();
-  out += "<h1 class=\"caption\">" + escapeHtml(form.caption) + "</h1>";
-  renderChildren(form, "", out);
-  out += "</form>";
-  return out;
 }
 
 }  // namespace meridian::web

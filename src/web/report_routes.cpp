@@ -1,4 +1,4 @@
-#include "suite/rights.h"
+#include "common/rights.h"
 #include "suite/report/html_renderer.h"
 #include "web/pages.h"
 #include "web/routes.h"
@@ -6,18 +6,21 @@
 namespace meridian::web {
 namespace {
 
-constexpr Need kModuleRead{.right = suite::rights::useIncomeTax, .changesState = false, .ownPassword = true};
+constexpr Need kModuleRead{.right = rights::useIncomeTax, .changesState = false, .ownPassword = true};
 
-// The report of this session, when it may be shown: every protected client it
-// shows must be open in the session (its present password given).
+// The report of one of the session's tabs, by the id the page was given (tab,
+// "_", report), when it may be shown: every protected client it shows must be
+// open in that tab (its present password given).
 const suite::FinishedReport* showable(WebSession& s, const std::string& id, httplib::Response& res) {
-  const suite::FinishedReport* r = s.work->report(id);
+  const auto cut = id.rfind('_');
+  auto t = cut == std::string::npos ? nullptr : s.tab(id.substr(0, cut));
+  const suite::FinishedReport* r = t ? t->work->report(id.substr(cut + 1)) : nullptr;
   if (!r) {
     replyError(res, 404, "This report is no longer available. Print it again from its screen.");
     return nullptr;
   }
   for (const auto& code : r->clients) {
-    if (!s.work->clientAccess().mayOpen(code, true)) {
+    if (!t->work->clientAccess().mayOpen(code, true)) {
       replyError(res, 403, "This report shows client " + code +
                                ", which is protected by a password not given in this session. Open the client first.");
       return nullptr;

@@ -1,11 +1,13 @@
+#include "common/embedded_files.h"
 #include "forms/revcalc_form.h"
 #include "register/income_form.h"
-#include "suite/rights.h"
+#include "common/rights.h"
 #include "ui/failure.h"
 #include "web/pages.h"
 #include "web/render_form.h"
 #include "web/routes.h"
 #include "web/screen_events.h"
+#include "web/screen_update.h"
 
 namespace meridian::web {
 namespace {
@@ -50,7 +52,7 @@ const char* answerName(ui::Answer a) {
   return "cancel";
 }
 
-json outcomeJson(WebSession& s, const EventOutcome& o) {
+json outcomeJson(PageTab& t, const EventOutcome& o, bool wholeScreen = false) {
   json out;
   switch (o.state) {
     case EventOutcome::State::done: out["state"] = "done"; break;
@@ -71,21 +73,12 @@ json outcomeJson(WebSession& s, const EventOutcome& o) {
   }
   // While a handler waits on a question its screen is paused mid-way; the
   // page keeps showing what it had.
-  if (o.state == EventOutcome::State::done) {
-    ui::Desktop& desk = s.work->desktop();
-    ui::Form* active = desk.active();
-    out["html"] = active ? renderForm(*active) : "";
-    out["title"] = active ? active->caption : "Meridian";
-    out["previews"] = desk.pendingPreviews;
-    desk.pendingPreviews.clear();
-    out["menu"] = desk.menuRequested;
-    desk.menuRequested = false;
-  }
+  if (o.state == EventOutcome::State::done) out.update(screenAnswer(t.work->desktop(), t.view, wholeScreen, t.id + "_"));
   return out;
 }
 
-constexpr Need kModule{.right = suite::rights::useIncomeTax, .changesState = true, .ownPassword = true};
-constexpr Need kModuleRead{.right = suite::rights::useIncomeTax, .changesState = false, .ownPassword = true};
+constexpr Need kModule{.right = rights::useIncomeTax, .changesState = true, .ownPassword = true};
+constexpr Need kModuleRead{.right = rights::useIncomeTax, .changesState = false, .ownPassword = true};
 
 }  // namespace
 
@@ -94,19 +87,41 @@ void addScreenRoutes(httplib::Server& http, Site& site) {
     auto s = sessionOf(site, req);
     if (!s) return res.set_redirect("/signin", 303);
     if (s->user.mustChangePassword) return res.set_redirect("/password", 303);
-    const bool admin = s->user.holds(suite::rights::administer);
-    if (!s->user.holds(suite::rights::useIncomeTax)) {
+    const bool admin = s->user.holds(rights::administer);
+    if (!s->user.holds(rights::useIncomeTax)) {
       return replyHtml(res, renderPage("noright", {{"csrf", s->csrf},
                                                    {"user", s->user.username},
-                                                   {"message", missingRightMessage(suite::rights::useIncomeTax)},
+                                                   {"message", missingRightMessage(rights::useIncomeTax)},
                                                    {"admin", admin ? "1" : ""}}));
     }
-    std::lock_guard lock(s->renderMutex);
-    ui::Form* active = s->work->desktop().active();
-    replyHtml(res, renderPage("app", {{"csrf", s->csrf},
-                                      {"user", s->user.username},
-                                      {"admin", admin ? "1" : ""},
-                                      {"screen", active ? renderForm(*active) : ""}}));
+    // The page asks for its tab's screens itself (POST /tab).
+    replyHtml(res, renderPage("app", {{"csrf", s->csrf}, {"user", s->user.username}, {"admin", admin ? "1" : ""}}));
+  });
+
+  http.Get("/favicon.ico", [](const httplib::Request&, httplib::Response& res) {
+    auto bytes = embedded::find("web/static/favicon.svg");
+    if (!bytes) return replyError(res, 404, "There is no such file.");
+    res.set_content(std::string(*bytes), "image/svg+xml");
+  });
+
+  // A page takes its tab: the one it had before a reload, or a new one with
+  // screens of its own. The answer is the tab's screen, whole, or the
+  // question its screen waits on.
+  http.Post("/tab", [&site](const httplib::Request& req, httplib::Response& res) {
+    auto s = admit(site, req, res, kModule);
+    if (!s) return;
+    json body = json::parse(req.body, nullptr, false);
+    const std::string resume = body.is_object() && body.contains("resume") && body["resume"].is_string()
+                                   ? body["resume"].get<std::string>()
+                                   : "";
+    auto t = site.sessions.openTab(*s, resume);
+    std::lock_guard lock(t->renderMutex);
+    EventOutcome waiting;
+    if (auto d = t->dialogs.pending()) waiting = {EventOutcome::State::dialog, d, {}};
+    else if (t->dialogs.busy()) waiting.state = EventOutcome::State::busy;
+    json out = outcomeJson(*t, waiting, true);
+    out["tab"] = t->id;
+    replyJson(res, out);
   });
 
   http.Post("/open", [&site](const httplib::Request& req, httplib::Response& res) {
@@ -116,10 +131,12 @@ void addScreenRoutes(httplib::Server& http, Site& site) {
     std::string what = body.is_object() ? body.value("what", "") : "";
     int mode = body.is_object() ? body.value("mode", 1) : 1;
     if (what != "income" && what != "estimator") return replyError(res, 400, "There is no such screen.");
-    std::lock_guard lock(s->renderMutex);
-    auto outcome = s->dialogs.run([s, what, mode] {
-      ui::runTold(s->work->desktop().dialogs(), "opening " + what, [&] {
-        auto& forms = s->work->forms();
+    auto t = tabOf(*s, req, res);
+    if (!t) return;
+    std::lock_guard lock(t->renderMutex);
+    auto outcome = t->dialogs.run([t, what, mode] {
+      ui::runTold(t->work->desktop().dialogs(), "opening " + what, [&] {
+        auto& forms = t->work->forms();
         if (what == "income") {
           auto income = forms.ObjIncome();
           if (!income) return;
@@ -130,7 +147,7 @@ void addScreenRoutes(httplib::Server& http, Site& site) {
         }
       });
     });
-    replyJson(res, outcomeJson(*s, outcome));
+    replyJson(res, outcomeJson(*t, outcome));
   });
 
   http.Post("/ev", [&site](const httplib::Request& req, httplib::Response& res) {
@@ -139,20 +156,26 @@ void addScreenRoutes(httplib::Server& http, Site& site) {
     json body = json::parse(req.body, nullptr, false);
     auto event = eventFromJson(body);
     if (!event) return replyError(res, 400, "The page sent an event the server cannot read.");
+    auto t = tabOf(*s, req, res);
+    if (!t) return;
     std::string formName = body.value("form", "");
     json values = body.contains("values") ? body["values"] : json::object();
-    std::lock_guard lock(s->renderMutex);
-    auto outcome = s->dialogs.run([s, formName, values, e = *event]() mutable {
-      ui::runTold(s->work->desktop().dialogs(), formName + " event", [&] {
+    std::lock_guard lock(t->renderMutex);
+    if (body.contains("grids") && formName == t->view.form) readGridWindows(body["grids"], t->view.windows);
+    auto outcome = t->dialogs.run([t, formName, values, e = *event]() mutable {
+      ui::runTold(t->work->desktop().dialogs(), formName + " event", [&] {
         ui::Form* form = nullptr;
-        for (const auto& f : s->work->desktop().forms())
+        for (const auto& f : t->work->desktop().forms())
           if (f->name() == formName) form = f.get();
         if (!form) return;
-        applyValues(*form, values);
+        // What the user changed on the page since it was last told: sent
+        // again after the event, so a value the handler put back shows.
+        for (const auto& piece : applyValues(*form, values)) t->view.pieces.erase(piece);
+        for (const auto& piece : piecesTypedInto(e)) t->view.pieces.erase(piece);
         deliver(*form, e);
       });
     });
-    replyJson(res, outcomeJson(*s, outcome));
+    replyJson(res, outcomeJson(*t, outcome));
   });
 
   http.Post("/dialog", [&site](const httplib::Request& req, httplib::Response& res) {
@@ -162,22 +185,33 @@ void addScreenRoutes(httplib::Server& http, Site& site) {
     if (!body.is_object()) return replyError(res, 400, "The page sent an answer the server cannot read.");
     std::optional<std::string> typed;
     if (body.contains("text") && body["text"].is_string()) typed = body["text"].get<std::string>();
-    std::lock_guard lock(s->renderMutex);
-    auto outcome = s->dialogs.answer(body.value("id", 0LL), answerFromText(body.value("answer", "cancel")), typed);
-    replyJson(res, outcomeJson(*s, outcome));
+    auto t = tabOf(*s, req, res);
+    if (!t) return;
+    std::lock_guard lock(t->renderMutex);
+    auto outcome = t->dialogs.answer(body.value("id", 0LL), answerFromText(body.value("answer", "cancel")), typed);
+    replyJson(res, outcomeJson(*t, outcome));
   });
 
+  // More rows of a grid as the user scrolls: the table body for the window.
   http.Get("/grid", [&site](const httplib::Request& req, httplib::Response& res) {
     auto s = admit(site, req, res, kModuleRead);
     if (!s) return;
-    std::lock_guard lock(s->renderMutex);
-    if (s->dialogs.busy()) return replyError(res, 409, "The screen is still working; try again in a moment.");
-    ui::Form* active = s->work->desktop().active();
-    ui::Control* grid = active ? active->find(req.get_param_value("grid")) : nullptr;
+    auto t = tabOf(*s, req, res);
+    if (!t) return;
+    std::lock_guard lock(t->renderMutex);
+    if (t->dialogs.busy()) return replyError(res, 409, "The screen is still working; try again in a moment.");
+    ui::Form* active = t->work->desktop().active();
+    const std::string name = req.get_param_value("grid");
+    ui::Control* grid = active && active->name() == t->view.form ? active->find(name) : nullptr;
     if (!grid || !grid->grid) return replyError(res, 404, "That list is no longer on the screen.");
-    int first = std::max(0, std::atoi(req.get_param_value("first").c_str()));
-    int count = std::clamp(std::atoi(req.get_param_value("count").c_str()), 1, 1000);
-    replyJson(res, {{"total", grid->grid->visibleCount()}, {"first", first}, {"rows", renderGridRows(*grid, first, count)}});
+    RowWindow w{std::max(0, std::atoi(req.get_param_value("first").c_str())),
+                std::clamp(std::atoi(req.get_param_value("count").c_str()), 1, kGridWindowLimit)};
+    w = clampWindow(*grid->grid, w);
+    std::string body = renderGridBody(*grid, w);
+    // The page now holds these rows: the next answer starts from them.
+    t->view.windows[name] = w;
+    t->view.pieces[name + "/rows"] = std::hash<std::string>{}(body);
+    replyJson(res, {{"total", grid->grid->visibleCount()}, {"first", w.first}, {"html", body}});
   });
 }
 

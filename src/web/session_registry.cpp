@@ -2,20 +2,57 @@
 
 #include <spdlog/spdlog.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "suite/password_hash.h"
 #include "web/log_text.h"
 
 namespace meridian::web {
+
+std::shared_ptr<PageTab> WebSession::tab(const std::string& tabId) {
+  std::lock_guard lock(tabsMutex_);
+  auto it = tabs_.find(tabId);
+  if (it == tabs_.end()) return nullptr;
+  it->second->lastSeen = std::chrono::steady_clock::now();
+  return it->second;
+}
+
+void WebSession::close() {
+  std::lock_guard lock(tabsMutex_);
+  for (auto& [id, t] : tabs_) t->dialogs.close();
+}
 
 std::shared_ptr<WebSession> SessionRegistry::create(const suite::User& user) {
   auto s = std::make_shared<WebSession>();
   s->id = suite::randomToken();
   s->csrf = suite::randomToken();
   s->user = user;
-  s->work = app_.openSession(user, s->dialogs);
   std::lock_guard lock(mutex_);
   sessions_[s->id] = s;
   return s;
+}
+
+std::shared_ptr<PageTab> SessionRegistry::openTab(WebSession& session, const std::string& resume) {
+  if (!resume.empty())
+    if (auto t = session.tab(resume)) return t;
+  auto t = std::make_shared<PageTab>();
+  t->work = app_.openSession(session.user, t->dialogs);
+  std::shared_ptr<PageTab> closed;
+  {
+    std::lock_guard lock(session.tabsMutex_);
+    t->id = "t" + std::to_string(session.nextTab_++);
+    if (session.tabs_.size() >= kTabsPerSession) {
+      auto oldest = std::min_element(session.tabs_.begin(), session.tabs_.end(),
+                                     [](const auto& a, const auto& b) { return a.second->lastSeen < b.second->lastSeen; });
+      closed = oldest->second;
+      session.tabs_.erase(oldest);
+    }
+    session.tabs_[t->id] = t;
+  }
+  // Outside the lock: a closed tab's handler may take a moment to give up.
+  if (closed) closed->dialogs.close();
+  return t;
 }
 
 std::shared_ptr<WebSession> SessionRegistry::find(const std::string& id) {
@@ -52,19 +89,19 @@ std::shared_ptr<WebSession> SessionRegistry::find(const std::string& id) {
 }
 
 void SessionRegistry::close(std::vector<std::shared_ptr<WebSession>>& ended) {
-  for (auto& s : ended) s->dialogs.close();
+  for (auto& s : ended) s->close();
 }
 
 void SessionRegistry::end(const std::string& id) {
-  std::vector<std::shared_ptr<WebSession>> ended;
+  std::shared_ptr<WebSession> s;
   {
     std::lock_guard lock(mutex_);
     auto it = sessions_.find(id);
     if (it == sessions_.end()) return;
-    ended.push_back(it->second);
+    s = it->second;
     sessions_.erase(it);
   }
-  close(ended);
+  s->close();
 }
 
 void SessionRegistry::endUser(long long userId, const std::string& keep) {

@@ -1,6 +1,6 @@
 #include "web/site.h"
 
-#include "suite/rights.h"
+#include "common/rights.h"
 
 namespace meridian::web {
 
@@ -41,10 +41,20 @@ std::shared_ptr<WebSession> sessionOf(Site& site, const httplib::Request& req) {
   return id.empty() ? nullptr : site.sessions.find(id);
 }
 
+std::shared_ptr<PageTab> tabOf(WebSession& s, const httplib::Request& req, httplib::Response& res) {
+  std::string id = req.get_header_value("X-Tab");
+  if (id.empty()) id = req.get_param_value("tab");
+  auto t = s.tab(id);
+  if (!t)
+    replyJson(res, {{"state", "tabclosed"}, {"message", "This tab was closed to make room for newer ones. Reload the page."}},
+              410);
+  return t;
+}
+
 std::string missingRightMessage(int right) {
-  if (right == suite::rights::administer)
+  if (right == rights::administer)
     return "You do not have the right to manage users (right 199). Ask your administrator.";
-  if (right == suite::rights::useIncomeTax)
+  if (right == rights::useIncomeTax)
     return "You do not have the right to use the income-tax module (right 100). Ask your administrator.";
   return "You do not have the right for this work (right " + std::to_string(right) + ").";
 }

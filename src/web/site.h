@@ -46,6 +46,10 @@ struct Need {
 // a message and returns nullptr.
 std::shared_ptr<WebSession> admit(Site& site, const httplib::Request& req, httplib::Response& res, Need need);
 
+// The tab a request comes from: the X-Tab header, or the tab parameter of a
+// link. A tab closed since (too many tabs open) is answered plainly (410).
+std::shared_ptr<PageTab> tabOf(WebSession& s, const httplib::Request& req, httplib::Response& res);
+
 // The sentence that refuses a request for want of a right.
 std::string missingRightMessage(int right);
 

@@ -1,6 +1,6 @@
 #include <map>
 
-#include "host/embedded_files.h"
+#include "common/embedded_files.h"
 #include "web/compression.h"
 #include "web/routes.h"
 

@@ -62,6 +62,11 @@ bool WebDialogs::busy() {
   return running_;
 }
 
+std::optional<PendingDialog> WebDialogs::pending() {
+  std::lock_guard lock(mutex_);
+  return pending_;
+}
+
 EventOutcome WebDialogs::run(std::function<void()> work) {
   std::unique_lock lock(mutex_);
   if (closed_) return {EventOutcome::State::closed, std::nullopt, {}};

@@ -44,6 +44,8 @@ class WebDialogs : public ui::Dialogs {
   // Closes and waits for a running handler to give up (it sees No/Cancel).
   void shutdown();
   bool busy();
+  // The question a handler waits on, if any (a reloaded page shows it again).
+  std::optional<PendingDialog> pending();
 
   // How long a request waits for a handler before it reports "busy".
   std::chrono::milliseconds waitLimit{std::chrono::minutes(5)};

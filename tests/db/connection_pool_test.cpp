@@ -10,7 +10,7 @@
 
 #include "db/migrations.h"
 #include "register/income_form.h"
-#include "suite/rights.h"
+#include "common/rights.h"
 #include "support/private_mariadb.h"
 #include "support/session_fixture.h"
 

@@ -252,9 +252,11 @@ TEST_P(RevCalcScreen, GivesTheFiguresOfTheJsonCommand) {
     click("cmdAdvTax");
 
     for (const auto& [key, field] : figures) EXPECT_EQ(at(F::field(field)).text, text(cli[key])) << key;
-    const long long rebate = cli["rebate_87a"];
+    const long long rebate = cli["rebate"];
     EXPECT_EQ(at("lblreb87A").visible, rebate > 0);
-    if (rebate > 0) EXPECT_EQ(at("lblreb87A").caption, "After Rebate u/s 87A of Rs. " + std::to_string(rebate));
+    if (rebate > 0)
+      EXPECT_EQ(at("lblreb87A").caption,
+                "After Rebate u/s " + cli["rebate_sections"].get<std::string>() + " of Rs. " + std::to_string(rebate));
     Strings dates, due, paid, interest;
     for (const json& row : cli["instalments"]) {
       dates.push_back(row["due_date"]);
@@ -271,6 +273,30 @@ TEST_P(RevCalcScreen, GivesTheFiguresOfTheJsonCommand) {
     // A message is said once, when the desired tax is left.
     EXPECT_EQ(shown(), required.is_string() ? Strings{required.get<std::string>()} : Strings{});
   }
+}
+
+TEST_P(RevCalcScreen, NegativeAmountIsRefusedNotCountedAsNothing) {
+  const std::string refusal = "Amount can not be negative. Please enter the amount without a minus sign.";
+  choose("Combo1", "2016-17");
+  type(0, "600000.00");
+  ASSERT_EQ(at(F::field(F::fieldTax)).text, "45000");  // 25000 + 20 % of 100000
+  type(9, "-500.00");
+  EXPECT_EQ(shown(), Strings{refusal});
+  EXPECT_EQ(form_->focus, F::field(9)) << "the focus goes back to the box";
+  EXPECT_EQ(at(F::field(F::fieldTax)).text, "") << "no figures while a box holds a negative amount";
+  for (const char* button : {"cmdCalculate", "cmdAdvTax", "Command1"}) {
+    SCOPED_TRACE(button);
+    signed_.dialogs->clear();
+    form_->focus = F::field(0);
+    click(button);
+    EXPECT_EQ(shown(), Strings{refusal});
+    EXPECT_EQ(form_->focus, F::field(9));
+  }
+  EXPECT_FALSE(at("fraInstalments").visible);
+  signed_.dialogs->clear();
+  type(9, "500.00");
+  EXPECT_TRUE(shown().empty());
+  EXPECT_EQ(at(F::field(F::fieldTax)).text, "45100");  // 20 % of 500 more
 }
 
 TEST_P(RevCalcScreen, BackClosesTheScreen) {

@@ -1,11 +1,7 @@
 #pragma once
-// Runs the program's command line in the test's process, catching what it prints.
-#include <gtest/gtest.h>
-
+// Runs the program's command line in-process and captures what it prints.
 #include <string>
 #include <vector>
-
-#include "cli/commands.h"
 
 namespace meridian::testsupport {
 
@@ -14,14 +10,6 @@ struct CliOutcome {
   std::string out, err;
 };
 
-inline CliOutcome runCommand(std::vector<std::string> args) {
-  args.insert(args.begin(), "meridian");
-  std::vector<char*> argv;
-  for (auto& a : args) argv.push_back(a.data());
-  ::testing::internal::CaptureStdout();
-  ::testing::internal::CaptureStderr();
-  int code = cli::run(static_cast<int>(argv.size()), argv.data());
-  return {code, ::testing::internal::GetCapturedStdout(), ::testing::internal::GetCapturedStderr()};
-}
+CliOutcome runCli(std::vector<std::string> args);
 
 }  // namespace meridian::testsupport

@@ -1,12 +1,13 @@
 #include "support/http_fixture.h"
 
-#include "suite/rights.h"
+#include "common/rights.h"
 
 namespace meridian::testsupport {
 
 httplib::Headers Browser::headers(bool withToken) const {
   httplib::Headers h{{"Cookie", cookie}};
   if (withToken) h.emplace("X-CSRF-Token", csrf);
+  if (!tab.empty()) h.emplace("X-Tab", tab);
   return h;
 }
 
@@ -43,7 +44,7 @@ httplib::Client HttpTest::client() const {
 suite::User HttpTest::userWith(const std::string& name, std::initializer_list<int> rights) {
   auto users = app().users();
   users.add(name, "password-of-" + name);
-  for (int r : suite::rights::all) users.revoke(name, r);
+  for (int r : rights::all) users.revoke(name, r);
   for (int r : rights) users.grant(name, r);
   return *users.find(name);
 }
@@ -65,6 +66,9 @@ Browser HttpTest::signIn(const std::string& user, const std::string& password) {
       if (at == std::string::npos) continue;
       at += marker.size();
       b.csrf = page->body.substr(at, page->body.find('"', at) - at);
+      // The page then takes its tab.
+      auto tab = c.Post("/tab", b.headers(), "{}", "application/json");
+      if (tab && tab->status == 200) b.tab = body(tab).value("tab", "");
       return b;
     }
   }

@@ -14,10 +14,12 @@
 
 namespace meridian::testsupport {
 
-// One browser: its session cookie and the page's CSRF token.
+// One browser tab: its session cookie, the page's CSRF token and the tab
+// the page took (the screens of the tab live on the server).
 struct Browser {
   std::string cookie;
   std::string csrf;
+  std::string tab;
   httplib::Headers headers(bool withToken = true) const;
 };
 
@@ -31,7 +33,8 @@ class HttpTest : public SessionTest {
   int port() const { return port_; }
   httplib::Client client() const;
   // Signs in through the sign-in form; the browser has its token once the
-  // page was fetched (a user still to replace a one-time password has none).
+  // page was fetched (a user still to replace a one-time password has none),
+  // and its tab when the user may open the module.
   Browser signIn(const std::string& user, const std::string& password);
   // A user of the given rights (their password is "password-of-NAME").
   suite::User userWith(const std::string& name, std::initializer_list<int> rights);

@@ -4,7 +4,7 @@
 // present password.
 #include <gtest/gtest.h>
 
-#include "suite/rights.h"
+#include "common/rights.h"
 #include "support/http_fixture.h"
 
 namespace meridian {
@@ -24,7 +24,7 @@ class ClientPasswordRoutes : public testsupport::HttpTest {
       conn().execute("INSERT INTO adv_n (code_no, assyear, a1) VALUES (?, '2015', 400000)", {code});
     }
     app().users().setClientPassword("C1", "guarded-secret");
-    userWith("clerk", {suite::rights::useIncomeTax});
+    userWith("clerk", {rights::useIncomeTax});
     clerk_ = signIn("clerk", "password-of-clerk");
     ASSERT_EQ(postJson("/open", {{"what", "income"}, {"mode", 4}}, clerk_)->status, 200);
   }
@@ -42,7 +42,7 @@ class ClientPasswordRoutes : public testsupport::HttpTest {
     while (reply["state"] == "dialog" && !reply["dialog"]["prompt"].get<bool>()) reply = answer(reply["dialog"], "ok");
     return reply;
   }
-  std::string summaryRows() { return body(get("/grid?grid=vsfsummary&first=0&count=100", clerk_))["rows"]; }
+  std::string summaryRows() { return body(get("/grid?grid=vsfsummary&first=0&count=100", clerk_))["html"]; }
 
   Browser clerk_;
 };

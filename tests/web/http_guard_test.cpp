@@ -2,7 +2,7 @@
 // route, and what a refusal looks like.
 #include <gtest/gtest.h>
 
-#include "suite/rights.h"
+#include "common/rights.h"
 #include "support/http_fixture.h"
 
 namespace meridian {
@@ -11,7 +11,6 @@ namespace {
 using nlohmann::json;
 using testsupport::Browser;
 using testsupport::HttpTest;
-namespace rights = suite::rights;
 
 class HttpGuards : public HttpTest {};
 

@@ -8,7 +8,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include "suite/rights.h"
+#include "common/rights.h"
 #include "support/http_fixture.h"
 #include "support/log_capture.h"
 
@@ -77,7 +77,7 @@ class HttpLimits : public HttpTest {
 };
 
 TEST_P(HttpLimits, RefusalsAreJsonWithAPlainSentence) {
-  userWith("clerk", {suite::rights::useIncomeTax});
+  userWith("clerk", {rights::useIncomeTax});
   const Browser clerk = signIn("clerk", "password-of-clerk");
   struct Case {
     const char* what;
@@ -125,7 +125,7 @@ TEST_P(HttpLimits, AFaultInsideARouteTellsAReferenceAndNothingOfTheInside) {
 }
 
 TEST_P(HttpLimits, ABodyBeyondTheLimitIsRefusedUnread) {
-  userWith("clerk", {suite::rights::useIncomeTax});
+  userWith("clerk", {rights::useIncomeTax});
   const Browser clerk = signIn("clerk", "password-of-clerk");
   const std::string huge(17 * 1024 * 1024, 'x');
   auto r = client().Post("/ev", clerk.headers(), huge, "application/json");
@@ -181,7 +181,7 @@ TEST_P(HttpLimits, SlowSocketsNeitherStopTheOfficeNorStayForever) {
 }
 
 TEST_P(HttpLimits, DynamicAnswersGoOutUncompressedHereAndAssetsPackedOnce) {
-  userWith("clerk", {suite::rights::useIncomeTax});
+  userWith("clerk", {rights::useIncomeTax});
   const Browser clerk = signIn("clerk", "password-of-clerk");
   auto headers = clerk.headers();
   headers.emplace("Accept-Encoding", "gzip, deflate, br");

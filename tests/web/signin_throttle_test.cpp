@@ -2,7 +2,7 @@
 // treated exactly like known ones.
 #include <gtest/gtest.h>
 
-#include "suite/rights.h"
+#include "common/rights.h"
 #include "suite/signin_throttle.h"
 #include "support/db_fixture.h"
 #include "support/http_fixture.h"
@@ -86,7 +86,7 @@ class SignInOverHttp : public testsupport::HttpTest {
 };
 
 TEST_P(SignInOverHttp, AnUnknownNameIsAnsweredExactlyLikeAWrongPassword) {
-  userWith("clerk", {suite::rights::useIncomeTax});
+  userWith("clerk", {rights::useIncomeTax});
   std::vector<std::string> known, unknown;
   for (int i = 0; i < 4; ++i) {
     known.push_back(attempt("clerk", "wrong-password"));
@@ -103,8 +103,8 @@ TEST_P(SignInOverHttp, AnUnknownNameIsAnsweredExactlyLikeAWrongPassword) {
 }
 
 TEST_P(SignInOverHttp, ALockedNameSignsInOnceAnAdministratorLiftsTheLock) {
-  userWith("clerk", {suite::rights::useIncomeTax});
-  userWith("boss", {suite::rights::useIncomeTax, suite::rights::administer});
+  userWith("clerk", {rights::useIncomeTax});
+  userWith("boss", {rights::useIncomeTax, rights::administer});
   const auto boss = signIn("boss", "password-of-boss");
   suite::SignInThrottle throttle(conn());
   Clock::time_point past = Clock::now() - seconds(1000);
@@ -122,7 +122,7 @@ TEST_P(SignInOverHttp, ALockedNameSignsInOnceAnAdministratorLiftsTheLock) {
 
 TEST_P(SignInOverHttp, TheLogNamesEverySignInWithTypedNamesEscaped) {
   testsupport::LogCapture log;
-  userWith("clerk", {suite::rights::useIncomeTax});
+  userWith("clerk", {rights::useIncomeTax});
   attempt("clerk", "password-of-clerk");
   attempt("mallory\n[info] admin signed in", "guess");
   const std::string text = log.text();

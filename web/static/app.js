@@ -1,7 +1,12 @@
-// The screens in the browser: every user action that a screen handles goes
-// to the server as an event; the answer is the screen as it now stands, or a
-// question the screen asks before it goes on. After each swap of the screen
-// the page raises "htmx:load", the signal the validating boxes listen for.
+// The screens in the browser. Every user action a screen handles goes to the
+// server as an event, one after another in the order the user made them; the
+// answer names the pieces of the screen that changed (or the whole screen
+// when another one is shown), or a question the screen asks before it goes
+// on. The page changes only those pieces, in place, so the box being typed
+// in keeps its text, caret and selection.
+//
+// Each browser tab has screens of its own on the server: a second tab of the
+// same sign-in never takes over the first one's screen.
 (() => {
   'use strict';
   const csrf = document.querySelector('meta[name="csrf"]').content;
@@ -9,137 +14,212 @@
   const home = document.getElementById('home');
   const notices = document.getElementById('notices');
   const busy = document.getElementById('busy');
-  let searchTimer = null;
+  const statusLine = document.getElementById('statusLine');
+  const { morph, morphShell, snapshot, parse, parseBody } = window.meridianMorph;
+  const ask = window.meridianAsk;
+  const grids = window.meridianGrids;
+  const modalOpen = window.meridianModalOpen;
+
+  let tab = '';
+  // Answers applied so far: rows fetched while one came in may be stale.
+  let answers = 0;
+  // Pieces are being put in: the focus they move is not the user's doing.
+  let patching = false;
+  // The control that last had the focus on each screen, to go back to it.
+  const lastFocus = new Map();
 
   // ---- talking to the server -------------------------------------------------
-  async function post(url, body) {
+  async function request(url, body) {
     const res = await fetch(url, {
       method: 'POST',
-      headers: { 'Content-Type': 'application/json', 'X-CSRF-Token': csrf },
+      headers: { 'Content-Type': 'application/json', 'X-CSRF-Token': csrf, 'X-Tab': tab },
       body: JSON.stringify(body),
       credentials: 'same-origin',
     });
     if (res.status === 401) { location.href = '/signin'; return null; }
+    if (res.status === 410) return { state: 'tabclosed' };
     if (!res.ok) {
       // Refusals carry a plain sentence for the user.
       const reply = await res.json().catch(() => null);
-      throw new Error((reply && reply.message) || 'The server refused the request (' + res.status + ').');
+      throw new Error((reply && reply.message) || 'The server refused the request (' + res.status + '); nothing was changed.');
     }
     return res.json();
   }
 
-  function activeForm() { return screen.querySelector('form.screen'); }
-
-  function handles(form, control, type) {
-    const list = (form.dataset.handles || '').split(' ');
-    return list.includes(control + ':' + type);
+  async function fetchRows(grid, first, count) {
+    const seen = answers;
+    const res = await fetch('/grid?tab=' + encodeURIComponent(tab) + '&grid=' + encodeURIComponent(grid) +
+      '&first=' + first + '&count=' + count, { credentials: 'same-origin' });
+    if (!res.ok) return null;
+    const data = await res.json();
+    return seen === answers ? data.html : null;
   }
 
-  // The values of every control of the screen, so the server sees what the user typed.
+  function activeForm() { return screen.querySelector('form.screen'); }
+
+  function handles(control, type) {
+    const form = activeForm();
+    return !!form && (form.dataset.handles || '').split(' ').includes(control + ':' + type);
+  }
+
+  // The values of the screen's boxes, so the server sees what the user typed.
   function values(form) {
     const out = {};
     form.querySelectorAll('input[id], select[id], textarea[id]').forEach((el) => {
-      if (el.classList.contains('cell')) return;
       if (el.type === 'checkbox' || el.type === 'radio') out[el.id] = el.checked;
       else out[el.id] = el.value;
     });
     return out;
   }
 
-  // Events go to the server one after another, in the order the user made them.
+  // ---- events, in order ------------------------------------------------------
   let queue = Promise.resolve();
-  function send(event, opts = {}) {
-    queue = queue.then(() => deliver(event, opts)).catch((e) => notice(e.message, 'error'));
+  let waiting = 0;
+  // Raised when a step is refused (a message, then the focus sent back): the
+  // actions the user made before seeing the refusal are not carried out, as
+  // a desktop button is never clicked while a box keeps the focus. Edits go
+  // on: the page shows them, so the screen must know them.
+  let generation = 0;
+  const KEPT_AFTER_REFUSAL = new Set(['change', 'celledited']);
+
+  function showBusy() {
+    const working = waiting > 0 && !modalOpen();
+    busy.hidden = !working;
+    document.body.dataset.idle = waiting === 0 ? '1' : '0';
+  }
+
+  function enqueue(job) {
+    waiting++;
+    showBusy();
+    queue = queue.then(job)
+      .catch((e) => notice(e.message, 'error'))
+      .finally(() => { waiting--; showBusy(); });
     return queue;
+  }
+
+  function send(event, opts = {}) {
+    const gen = generation;
+    return enqueue(async () => {
+      if (gen !== generation && !KEPT_AFTER_REFUSAL.has(event.type)) return;
+      await deliver(event, opts);
+    });
   }
 
   async function deliver(event, opts) {
     const form = activeForm();
     if (!form) return;
-    busy.hidden = false;
-    try {
-      const sent = values(form);
-      const reply = await post('/ev', Object.assign({ form: form.dataset.form, values: sent }, event));
-      if (reply) await settle(reply, Object.assign({ sent }, opts));
-    } finally {
-      busy.hidden = true;
-    }
+    if (opts.before) opts.before();
+    const sent = snapshot(form);
+    const body = Object.assign({ form: form.dataset.form, values: values(form), grids: grids.windows(form) }, event);
+    await settle(await request('/ev', body), sent);
   }
 
   function open(what, mode) {
-    queue = queue.then(async () => {
-      const reply = await post('/open', { what, mode });
-      if (reply) await settle(reply, {});
-    }).catch((e) => notice(e.message, 'error'));
+    closeMenu(false);
+    enqueue(async () => settle(await request('/open', { what, mode }), null));
   }
 
   // Shows questions one after another until the handler ends, then the screen.
-  async function settle(reply, opts) {
+  async function settle(reply, sent) {
+    let asked = false;
     while (reply && reply.state === 'dialog') {
-      const answer = await ask(reply.dialog);
-      reply = await post('/dialog', Object.assign({ id: reply.dialog.id }, answer));
+      asked = true;
+      const answered = ask(reply.dialog);
+      showBusy(); // a question waiting for the user is no work going on
+      const answer = await answered;
+      showBusy();
+      reply = await request('/dialog', Object.assign({ id: reply.dialog.id }, answer));
     }
     if (!reply) return;
     if (reply.state === 'busy') { notice('The screen is still working; try again in a moment.', 'info'); return; }
     if (reply.state === 'closed') { location.href = '/signin'; return; }
-    show(reply.html, opts);
-    document.title = reply.title ? reply.title + ' - Meridian' : 'Meridian';
-    (reply.previews || []).forEach(previewReady);
-    if (reply.menu) toggleHome(true);
+    if (reply.state === 'tabclosed') { await tabClosed(); return; }
+    apply(reply, sent);
+    if (asked && reply.focus) generation++;
   }
 
   // ---- the screen ------------------------------------------------------------
-  // Replacing the screen takes the focus from a box without the user leaving it.
-  let rendering = false;
-
-  function show(html, opts) {
-    rendering = true;
-    try {
-      render(html, opts);
-    } finally {
-      rendering = false;
-    }
+  function pieceElement(id) {
+    if (id === '') return activeForm();
+    return screen.querySelector('[data-c="' + CSS.escape(id) + '"]');
   }
 
-  function render(html, opts) {
-    const before = document.activeElement;
-    const keepId = before && before.id && screen.contains(before) ? before.id : null;
-    const caret = keepId && typeof before.selectionStart === 'number' ? before.selectionStart : null;
-    // What the user typed while the server worked is kept, unless the server changed that field itself.
-    const form0 = activeForm();
-    const typedMeanwhile = {};
-    if (form0 && opts.sent) {
-      const now = values(form0);
-      for (const id of Object.keys(now)) if (now[id] !== opts.sent[id]) typedMeanwhile[id] = now[id];
-    }
-    const scrolls = {};
-    screen.querySelectorAll('.grid').forEach((g) => { scrolls[g.id] = g.scrollTop; });
-    screen.innerHTML = html || '';
-    toggleHome(!html);
-    for (const [id, value] of Object.entries(typedMeanwhile)) {
-      const el = document.getElementById(id);
-      if (!el) continue;
-      const ticked = el.type === 'checkbox' || el.type === 'radio';
-      if (ticked && el.checked === opts.sent[id]) el.checked = value;
-      else if (!ticked && el.value === opts.sent[id]) el.value = value;
-    }
-    document.dispatchEvent(new CustomEvent('htmx:load', { detail: { elt: screen } }));
-    screen.querySelectorAll('.grid').forEach((g) => { if (scrolls[g.id]) g.scrollTop = scrolls[g.id]; });
+  function loaded(elt) {
+    document.dispatchEvent(new CustomEvent('meridian:load', { detail: { elt } }));
+  }
+
+  // Returns false when the page does not hold the piece (it must be rebuilt).
+  function patch(p, sent) {
+    const el = pieceElement(p.id);
+    if (!el) return false;
+    const fresh = p.part === 'rows' ? parseBody(p.html) : parse(p.html);
+    const now = p.part === 'shell' ? (morphShell(el, fresh, sent), el) : morph(el, fresh, sent);
+    loaded(now);
+    return true;
+  }
+
+  function showWhole(html, sent, anotherScreen) {
     const form = activeForm();
-    let target = form && form.dataset.focus ? document.getElementById(form.dataset.focus) : null;
-    if (!target && keepId) target = document.getElementById(keepId);
-    if (target) {
-      target.focus();
-      if (caret !== null && target.id === keepId && typeof target.setSelectionRange === 'function') {
-        try { target.setSelectionRange(caret, caret); } catch (e) { /* not a text box */ }
-      }
-      if (target.classList.contains('grid')) scrollSelectedIntoView(target);
+    if (!html) {
+      screen.innerHTML = '';
+      showHome();
+      return;
     }
+    if (form && !anotherScreen) morph(form, parse(html), sent);
+    else screen.innerHTML = html;
+    home.hidden = true;
+    home.classList.remove('overlay');
+    loaded(screen);
   }
 
-  function toggleHome(visible) {
-    home.hidden = !visible;
-    if (visible) { const first = home.querySelector('button'); if (first) first.focus(); }
+  function apply(reply, sent) {
+    answers++;
+    const before = activeForm();
+    const anotherScreen = !before || before.dataset.form !== reply.form;
+    const focusedId = document.activeElement && screen.contains(document.activeElement) ? document.activeElement.id : '';
+    patching = true;
+    let complete = true;
+    try {
+      if ('whole' in reply) showWhole(reply.whole, sent, anotherScreen);
+      else for (const p of reply.patches || []) complete = patch(p, sent) && complete;
+    } finally {
+      patching = false;
+    }
+    if (!complete) resync();
+    document.title = reply.title ? reply.title + ' - Meridian' : 'Meridian';
+    grids.layout(screen);
+    (reply.reveal || []).forEach(grids.reveal);
+    // The status line keeps what the last step said until another says more.
+    if (reply.status) statusLine.textContent = reply.status;
+    (reply.previews || []).forEach(previewReady);
+    placeFocus(reply, anotherScreen, focusedId);
+    if (reply.menu) openMenu();
+  }
+
+  // The screen asks for the focus once (a refusal, a new screen); otherwise
+  // the user's focus stays, and a screen shown again gets back its last one.
+  function placeFocus(reply, anotherScreen, focusedId) {
+    const form = activeForm();
+    if (!form || modalOpen()) return;
+    let target = reply.focus ? document.getElementById(reply.focus) : null;
+    if (!target && anotherScreen) {
+      const last = document.getElementById(lastFocus.get(form.dataset.form) || '');
+      target = last && last.offsetParent !== null ? last : firstField(form);
+    }
+    if (!target && focusedId && document.activeElement === document.body) target = document.getElementById(focusedId);
+    // In a grid whose cells are typed into, the focus goes to the current cell.
+    if (target && target.classList.contains('grid')) target = target.querySelector('td.current input.cell') || target;
+    if (target && target !== document.activeElement && target.offsetParent !== null) target.focus();
+  }
+
+  function firstField(form) {
+    return Array.from(form.querySelectorAll('input, select, textarea, .grid')).find((el) =>
+      !el.disabled && !el.readOnly && el.type !== 'hidden' && !el.classList.contains('grid-search') && el.offsetParent !== null);
+  }
+
+  // The page lost track of a piece: the tab's screen comes again, whole.
+  function resync() {
+    enqueue(async () => settle(await request('/tab', { resume: tab }), null));
   }
 
   function notice(text, kind) {
@@ -164,99 +244,72 @@
     window.open(link.href, '_blank', 'noopener');
   }
 
-  // ---- dialogs ---------------------------------------------------------------
-  const dialog = document.getElementById('dialog');
-  function ask(d) {
-    return new Promise((resolve) => {
-      document.getElementById('dialogTitle').textContent = d.title;
-      document.getElementById('dialogText').textContent = d.text;
-      document.getElementById('dialogIcon').className = 'icon ' + d.icon;
-      dialog.dataset.icon = d.icon;
-      const input = document.getElementById('dialogInput');
-      input.hidden = !d.prompt;
-      input.type = d.secret ? 'password' : 'text';
-      input.value = '';
-      const buttons = document.getElementById('dialogButtons');
-      buttons.innerHTML = '';
-      const sets = { ok: ['ok'], yesno: ['yes', 'no'], yesnocancel: ['yes', 'no', 'cancel'], okcancel: ['ok', 'cancel'] };
-      const labels = { ok: 'OK', yes: 'Yes', no: 'No', cancel: 'Cancel' };
-      let defaultButton = null;
-      const finish = (answer) => {
-        dialog.hidden = true;
-        document.removeEventListener('keydown', keys, true);
-        resolve({ answer, text: input.value });
-      };
-      const keys = (e) => {
-        if (e.key === 'Escape') {
-          e.preventDefault();
-          e.stopPropagation();
-          const list = sets[d.buttons];
-          finish(list.includes('cancel') ? 'cancel' : list.includes('no') ? 'no' : 'ok');
-        } else if (e.key === 'Enter' && e.target === input) {
-          e.preventDefault();
-          finish('ok');
-        }
-      };
-      for (const a of sets[d.buttons]) {
-        const b = document.createElement('button');
-        b.type = 'button';
-        b.id = 'dialog' + labels[a];
-        b.textContent = labels[a];
-        b.addEventListener('click', () => finish(a));
-        buttons.appendChild(b);
-        if (a === d.default || (!defaultButton && d.buttons === 'ok')) defaultButton = b;
-      }
-      dialog.hidden = false;
-      document.addEventListener('keydown', keys, true);
-      (d.prompt ? input : defaultButton || buttons.firstChild).focus();
+  // ---- the menu --------------------------------------------------------------
+  // With no screen open the menu is the page; over a screen it pops up (F1,
+  // the Menu button) and Escape puts it away again.
+  let menuReturn = null;
+
+  function showHome() {
+    home.classList.remove('overlay');
+    home.hidden = false;
+    const first = home.querySelector('button');
+    if (first) first.focus();
+  }
+
+  function openMenu() {
+    if (!activeForm()) { showHome(); return; }
+    if (!home.hidden) return;
+    menuReturn = document.activeElement;
+    home.classList.add('overlay');
+    home.hidden = false;
+    const first = home.querySelector('button');
+    if (first) first.focus();
+  }
+
+  function closeMenu(giveBackFocus) {
+    if (!activeForm() || home.hidden) return;
+    home.hidden = true;
+    home.classList.remove('overlay');
+    if (giveBackFocus && menuReturn && menuReturn.isConnected) menuReturn.focus();
+    menuReturn = null;
+  }
+
+  // ---- the tab -----------------------------------------------------------------
+  // A reloaded page goes on with its tab; a new tab (or a copy of one) gets
+  // screens of its own. The mark says whether the page that had the tab is
+  // gone ("released") or still showing it ("live").
+  const TAB_KEY = 'meridianTab';
+
+  function takeTab() {
+    const [id, state] = (sessionStorage.getItem(TAB_KEY) || '').split('|');
+    const resume = state === 'released' ? id : '';
+    enqueue(async () => {
+      const reply = await request('/tab', { resume });
+      if (!reply) return;
+      tab = reply.tab || '';
+      sessionStorage.setItem(TAB_KEY, tab + '|live');
+      await settle(reply, null);
     });
   }
 
-  // A message from the validating text boxes, shown as the screen's own message box.
-  window.meridianMessage = (text) => ask({ title: 'Meridian', text, icon: 'none', buttons: 'ok', default: 'ok' });
-
-  // ---- grids -----------------------------------------------------------------
-  function rowOf(el) {
-    const tr = el.closest('tr[data-row]');
-    return tr ? Number(tr.dataset.row) : -1;
+  async function tabClosed() {
+    notice('This tab was closed on the server because more tabs of this sign-in were opened than it keeps; ' +
+      'its screens start again from the menu.', 'error');
+    tab = '';
+    const reply = await request('/tab', { resume: '' });
+    if (!reply) return;
+    tab = reply.tab || '';
+    sessionStorage.setItem(TAB_KEY, tab + '|live');
+    await settle(reply, null);
   }
 
-  function selectRow(grid, tr) {
-    grid.querySelectorAll('tr.selected').forEach((x) => x.classList.remove('selected'));
-    if (tr) { tr.classList.add('selected'); tr.scrollIntoView({ block: 'nearest' }); }
-  }
-
-  function selectedRow(grid) {
-    const tr = grid.querySelector('tr.selected');
-    return tr ? Number(tr.dataset.row) : -1;
-  }
-
-  function scrollSelectedIntoView(grid) {
-    const tr = grid.querySelector('tr.selected');
-    if (tr) tr.scrollIntoView({ block: 'nearest' });
-  }
-
-  async function loadMore(grid) {
-    const body = grid.querySelector('tbody');
-    const shown = body.children.length;
-    const total = Number(grid.dataset.total || 0);
-    if (shown >= total || grid.dataset.loading) return;
-    grid.dataset.loading = '1';
-    try {
-      const res = await fetch('/grid?grid=' + encodeURIComponent(grid.id) + '&first=' + shown + '&count=200');
-      if (res.ok) {
-        const data = await res.json();
-        body.insertAdjacentHTML('beforeend', data.rows);
-      }
-    } finally {
-      delete grid.dataset.loading;
-    }
-  }
+  window.addEventListener('pagehide', () => { if (tab) sessionStorage.setItem(TAB_KEY, tab + '|released'); });
 
   // ---- events ----------------------------------------------------------------
+  screen.addEventListener('submit', (e) => e.preventDefault());
+
   screen.addEventListener('click', (e) => {
-    const form = activeForm();
-    if (!form) return;
+    if (!activeForm()) return;
     const menuButton = e.target.closest('button[data-menu]');
     if (menuButton) {
       const menu = menuButton.parentElement.querySelector('ul.menu');
@@ -269,141 +322,83 @@
     const button = e.target.closest('button[data-ev]');
     if (button) {
       screen.querySelectorAll('ul.menu').forEach((m) => { m.hidden = true; });
-      // A mouse press already sent this click (see mousedown).
-      if (e.detail > 0 && pressed === button.id) { pressed = null; return; }
-      if (handles(form, button.id, 'click')) send({ type: 'click', control: button.id });
+      if (handles(button.id, 'click')) send({ type: 'click', control: button.id });
       return;
     }
     const check = e.target.closest('input[type=checkbox], input[type=radio]');
-    if (check && handles(form, check.id, 'click')) { send({ type: 'click', control: check.id }); return; }
-    const tr = e.target.closest('.grid tbody tr[data-row]');
-    if (tr) {
-      const grid = tr.closest('.grid');
-      selectRow(grid, tr);
-      if (handles(form, grid.id, 'rowcolchange')) send({ type: 'rowcolchange', control: grid.id, row: Number(tr.dataset.row) });
-    }
-  });
-
-  // Pressing a button takes the focus from the box being typed in, whose
-  // lostfocus may redraw the screen before the button is released: the click
-  // would then never happen. So a mouse press sends the click itself, queued
-  // after that lostfocus, as the desktop ran the box's LostFocus before the
-  // button's Click.
-  let pressed = null;
-  screen.addEventListener('mousedown', (e) => {
-    const form = activeForm();
-    const button = e.button === 0 && e.target.closest('button[data-ev]');
-    if (!form || !button || button.disabled || !handles(form, button.id, 'click')) return;
-    pressed = button.id;
-    setTimeout(() => send({ type: 'click', control: button.id }), 0);
-  });
-
-  screen.addEventListener('dblclick', (e) => {
-    const form = activeForm();
-    const tr = e.target.closest('.grid tbody tr[data-row]');
-    if (!form || !tr) return;
-    const grid = tr.closest('.grid');
-    selectRow(grid, tr);
-    if (handles(form, grid.id, 'dblclick')) send({ type: 'dblclick', control: grid.id, row: Number(tr.dataset.row) });
+    if (check && handles(check.id, 'click')) send({ type: 'click', control: check.id });
   });
 
   screen.addEventListener('change', (e) => {
-    const form = activeForm();
     const el = e.target;
-    if (!form || !el.id) {
-      if (el.classList.contains('cell')) {
-        const grid = el.closest('.grid');
-        send({ type: 'celledited', control: grid.id, row: Number(el.dataset.row), col: Number(el.dataset.col), value: el.value });
-      }
-      return;
-    }
-    if (el.tagName === 'SELECT') {
-      if (handles(form, el.id, 'click')) send({ type: 'click', control: el.id });
-      else if (handles(form, el.id, 'change')) send({ type: 'change', control: el.id });
-    } else if (el.classList.contains('cell')) {
+    if (el.classList.contains('cell')) {
       const grid = el.closest('.grid');
       send({ type: 'celledited', control: grid.id, row: Number(el.dataset.row), col: Number(el.dataset.col), value: el.value });
-    } else if (handles(form, el.id, 'change') && !el.classList.contains('grid-search')) {
+      return;
+    }
+    if (!el.id || el.classList.contains('grid-search')) return;
+    if (el.tagName === 'SELECT') {
+      if (handles(el.id, 'click')) send({ type: 'click', control: el.id });
+      else if (handles(el.id, 'change')) send({ type: 'change', control: el.id });
+    } else if (handles(el.id, 'change')) {
       send({ type: 'change', control: el.id });
     }
   });
 
+  // Typing in the search boxes: one search on its way at a time, always with
+  // the text as it stands when it goes, so the last one matches the last key.
+  let searchWaiting = false;
   screen.addEventListener('input', (e) => {
-    const el = e.target;
-    if (!el.classList.contains('grid-search')) return;
-    const form = activeForm();
-    if (!form || !handles(form, 'TxtS', 'change')) return;
-    clearTimeout(searchTimer);
-    searchTimer = setTimeout(() => send({ type: 'change', control: 'TxtS' }), 120);
+    if (!e.target.classList.contains('grid-search') || !handles('TxtS', 'change') || searchWaiting) return;
+    searchWaiting = true;
+    send({ type: 'change', control: 'TxtS' }, { before: () => { searchWaiting = false; } });
   });
 
-  screen.addEventListener('focusout', (e) => {
+  screen.addEventListener('focusin', (e) => {
     const form = activeForm();
-    const el = e.target;
-    if (rendering || !el.isConnected) return;
-    if (form && el.id && handles(form, el.id, 'lostfocus')) send({ type: 'lostfocus', control: el.id });
+    if (form && e.target.id) lastFocus.set(form.dataset.form, e.target.id);
   });
 
-  screen.addEventListener('scroll', (e) => {
-    const grid = e.target.closest && e.target.closest('.grid');
-    if (grid && grid.scrollTop + grid.clientHeight > grid.scrollHeight - 200) loadMore(grid);
-  }, true);
+  // On the document, after the boxes' own checks: a box whose check refused
+  // the text keeps the focus (its message is open) and is not left.
+  document.addEventListener('focusout', (e) => {
+    const el = e.target;
+    if (patching || modalOpen() || !screen.contains(el) || !el.isConnected) return;
+    // The whole window losing the focus is not the user leaving the box.
+    if (!document.hasFocus()) return;
+    if (el.id && handles(el.id, 'lostfocus')) send({ type: 'lostfocus', control: el.id });
+  });
 
   document.addEventListener('keydown', (e) => {
-    if (!dialog.hidden) return;
-    const form = activeForm();
+    if (modalOpen()) return;
     if (e.key === 'F1') {
       e.preventDefault();
-      if (form && handles(form, '', 'keydown')) send({ type: 'keydown', control: '', key: 112 });
-      else toggleHome(home.hidden);
+      if (handles('', 'keydown') && home.hidden) send({ type: 'keydown', control: '', key: 112 });
+      else openMenu();
       return;
     }
-    if (!form) return;
-    const grid = e.target.closest && e.target.closest('.grid');
-    if (grid && !e.target.classList.contains('grid-search') && !e.target.classList.contains('cell')) {
-      const rows = Array.from(grid.querySelectorAll('tbody tr[data-row]'));
-      const current = grid.querySelector('tr.selected');
-      const i = rows.indexOf(current);
-      if (e.key === 'ArrowDown' || e.key === 'ArrowUp') {
-        e.preventDefault();
-        const next = rows[Math.max(0, Math.min(rows.length - 1, i + (e.key === 'ArrowDown' ? 1 : -1)))];
-        if (next) selectRow(grid, next);
-        if (e.key === 'ArrowDown' && i > rows.length - 20) loadMore(grid);
-        return;
-      }
-      if (e.key === 'Enter') {
-        e.preventDefault();
-        if (handles(form, grid.id, 'keydown')) send({ type: 'keydown', control: grid.id, key: 13, row: selectedRow(grid) });
-        return;
-      }
-    }
-    if (e.key === 'Escape') {
-      const open = screen.querySelector('ul.menu:not([hidden])');
-      if (open) { open.hidden = true; return; }
-      if (handles(form, '', 'keydown')) { e.preventDefault(); send({ type: 'keydown', control: '', key: 27 }); }
-    }
+    if (e.key !== 'Escape') return;
+    if (activeForm() && !home.hidden) { closeMenu(true); return; }
+    const open = screen.querySelector('ul.menu:not([hidden])');
+    if (open) { open.hidden = true; return; }
+    if (handles('', 'keydown')) { e.preventDefault(); send({ type: 'keydown', control: '', key: 27 }); }
   });
 
-  // In a search box Enter opens the selected client, as in the list itself.
-  screen.addEventListener('keydown', (e) => {
-    if (!e.target.classList.contains('grid-search') || e.key !== 'Enter') return;
-    const form = activeForm();
-    const grid = e.target.closest('.grid');
-    e.preventDefault();
-    clearTimeout(searchTimer);
-    if (handles(form, grid.id, 'keydown')) send({ type: 'keydown', control: grid.id, key: 13, row: selectedRow(grid) });
-  });
-
-  // ---- home and top bar ------------------------------------------------------
+  // ---- menu and top bar --------------------------------------------------------
   home.addEventListener('click', (e) => {
     const tile = e.target.closest('[data-open]');
     if (tile) open(tile.dataset.open, Number(tile.dataset.mode));
   });
-  document.getElementById('menuButton').addEventListener('click', () => toggleHome(home.hidden));
+  document.getElementById('menuButton').addEventListener('click', () => {
+    if (home.hidden) openMenu();
+    else closeMenu(true);
+  });
   document.getElementById('signout').addEventListener('click', async () => {
-    await post('/signout', {});
+    await request('/signout', {});
+    sessionStorage.removeItem(TAB_KEY);
     location.href = '/signin';
   });
 
-  toggleHome(!activeForm());
+  grids.install({ send, handles, fetchRows });
+  takeTab();
 })();

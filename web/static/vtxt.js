@@ -237,6 +237,16 @@
 
   // ---- The page ----
 
+  // Enter moves on to the next control of the form, as Tab would.
+  function focusNext(doc, el) {
+    const scope = (el.closest && el.closest('form')) || doc;
+    const all = Array.from(scope.querySelectorAll('input, select, textarea, button, a[href], [tabindex]')).filter(
+      (x) => x === el || (!x.disabled && x.tabIndex >= 0 && x.type !== 'hidden' && x.offsetParent !== null),
+    );
+    const next = all[(all.indexOf(el) + 1) % all.length];
+    if (next && next !== el) next.focus();
+  }
+
   const SELECTOR = 'input[data-vtxt-class]';
 
   function propsOf(el) {
@@ -261,9 +271,9 @@
     // not select its text (the user goes on typing where they were).
     let messageFor = null;
 
+    // Run again whenever the page updates a box: the server's markup does
+    // not carry what the class fixes here.
     function prepare(el) {
-      if (el.dataset.vtxtReady) return;
-      el.dataset.vtxtReady = '1';
       const cls = propsOf(el).class;
       if (boxLimit(cls) !== null) el.maxLength = boxLimit(cls);
       if (rightAligned(cls)) el.style.textAlign = 'right';
@@ -271,11 +281,17 @@
 
     function prepareAll(scope) {
       if (scope && scope.querySelectorAll) scope.querySelectorAll(SELECTOR).forEach(prepare);
+      if (scope && typeof scope.matches === 'function' && scope.matches(SELECTOR)) prepare(scope);
     }
 
+    // A read-only box (a figure the screen works out) takes no keys.
     function isVtxt(el) {
-      return !!el && typeof el.matches === 'function' && el.matches(SELECTOR);
+      return !!el && typeof el.matches === 'function' && el.matches(SELECTOR) && !el.readOnly;
     }
+
+    // A message box of the screen is open: the focus went to it, the user did
+    // not leave the box.
+    const modalOpen = () => !!(doc.body && doc.body.dataset && doc.body.dataset.modal);
 
     function show(el, text) {
       messageFor = el;
@@ -316,16 +332,6 @@
       return el.value.slice(0, start) + el.value.slice(end);
     }
 
-    function focusNext(el) {
-      const scope = (el.closest && el.closest('form')) || doc;
-      const all = Array.from(scope.querySelectorAll('input, select, textarea, button, a[href], [tabindex]')).filter(
-        (x) => x === el || (!x.disabled && x.tabIndex >= 0 && x.type !== 'hidden' && x.offsetParent !== null),
-      );
-      const i = all.indexOf(el);
-      const next = all[(i + 1) % all.length];
-      if (next && next !== el) next.focus();
-    }
-
     doc.addEventListener('keydown', (e) => {
       const el = e.target;
       if (!isVtxt(el) || e.isComposing || e.ctrlKey || e.metaKey || e.altKey) return;
@@ -337,7 +343,7 @@
         e.preventDefault();
         raise(el, 'vtxt:keypress', { key: 13 });
         const r = filterKey(propsOf(el), el.value, 'Tab');
-        if (r.accepted) focusNext(el);
+        if (r.accepted) focusNext(doc, el);
         else show(el, r.message);
         return;
       }
@@ -395,7 +401,7 @@
 
     doc.addEventListener('focusout', (e) => {
       const el = e.target;
-      if (!isVtxt(el) || messageFor === el) return;
+      if (!isVtxt(el) || messageFor === el || modalOpen()) return;
       // The whole window losing the focus is not the user leaving the box.
       if (typeof doc.hasFocus === 'function' && !doc.hasFocus()) return;
       const r = leaveBox(propsOf(el), el.value);
@@ -412,8 +418,8 @@
     });
 
     prepareAll(doc);
-    // Screens swapped in later (htmx) carry boxes of their own.
-    doc.addEventListener('htmx:load', (e) => prepareAll(e.detail && e.detail.elt));
+    // Screens and pieces of screens the page puts in later carry boxes of their own.
+    doc.addEventListener('meridian:load', (e) => prepareAll(e.detail && e.detail.elt));
     if (doc.readyState === 'loading') doc.addEventListener('DOMContentLoaded', () => prepareAll(doc));
   }
 
@@ -431,6 +437,7 @@
     leaveBox,
     validateWholeText,
     propsOf,
+    focusNext,
     install,
   };
 });

@@ -1,30 +1,15 @@
 #include "forms/estimator/age_class.h"
 
+#include "suite/tax/age_class.h"
+
 namespace meridian::forms::estimator {
 
 using namespace std::chrono;
 
-year_month_day ageReferenceDate(const YearRates& rates) {
-  const year y{rates.year};
-  return rates.ageOnFirstApril ? y / April / 1 : y / March / 31;
-}
+year_month_day ageReferenceDate(int y) { return meridian::tax::ageReferenceDate(y); }
 
-namespace {
-// True when the birthday of `age` falls on or before `when`. A birthday on
-// 29 February of a common year sits between 28 February and 1 March, which is
-// where ordering the (year, month, day) fields puts it.
-bool reached(const year_month_day& dob, int age, const year_month_day& when) {
-  const year_month_day birthday{dob.year() + years{age}, dob.month(), dob.day()};
-  return birthday <= when;
-}
-}  // namespace
-
-int ageClass(const std::optional<year_month_day>& dob, const YearRates& rates) {
-  if (!dob) return 0;
-  const auto when = ageReferenceDate(rates);
-  if (rates.verySeniorAge > 0 && reached(*dob, rates.verySeniorAge, when)) return 2;
-  if (reached(*dob, rates.seniorAge, when)) return 1;
-  return 0;
+int ageClass(const std::optional<year_month_day>& dob, const YearRules& rules) {
+  return meridian::tax::ageClass(dob, rules.year, rules.seniorAge, rules.verySeniorAge);
 }
 
 }  // namespace meridian::forms::estimator

@@ -1,18 +1,23 @@
 #pragma once
-// Age class of an individual for the exemption limit and for the advance-tax
-// exemption of senior citizens: 0 below the senior age, 1 senior, 2 very senior.
+// Age class of an individual for the exemption limit, the rebates and the
+// advance-tax exemption of senior citizens: 0 below the senior age, 1 senior,
+// 2 very senior.
 #include <chrono>
 #include <optional>
 
-#include "forms/estimator/estimator_rates.h"
+#include "forms/estimator/year_rules.h"
 
 namespace meridian::forms::estimator {
 
-// The day on which age is judged for the year: 1 April of the year once the age
-// was reckoned by the birthday's eve, 31 March before that.
-std::chrono::year_month_day ageReferenceDate(const YearRates& rates);
+// The last day on which an age reached counts for the year. The law asks for
+// the age reached "at any time during the previous year", and a person attains
+// an age on the day before the anniversary of the birth, so a birthday falling
+// on 1 April of the assessment year still counts: the day is 1 April in every
+// year. (The program once used 31 March for years before 2016-17, leaving out
+// those born on 1 April; the rule of the law did not change in 2016.)
+std::chrono::year_month_day ageReferenceDate(int year);
 
 // No date of birth gives class 0.
-int ageClass(const std::optional<std::chrono::year_month_day>& dob, const YearRates& rates);
+int ageClass(const std::optional<std::chrono::year_month_day>& dob, const YearRules& rules);
 
 }  // namespace meridian::forms::estimator

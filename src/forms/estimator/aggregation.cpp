@@ -6,11 +6,6 @@
 namespace meridian::forms::estimator {
 namespace {
 
-constexpr BasisPoints kLetOutShare = 7000;        // 30 % of annual value goes u/s 24(a)
-constexpr Rupees kFamilyPensionCap = 15000;       // s.57(iia)
-constexpr Rupees kMinorExemptionPerChild = 1500;  // s.10(32)
-constexpr Rupees kMinorExemptionCap = 3000;
-
 // Sets `loss` off against the incomes in the order given, as far as it goes.
 void setOff(Rupees loss, std::initializer_list<Rupees*> incomes) {
   for (Rupees* income : incomes) {
@@ -44,8 +39,9 @@ Incomes roundTotal(Incomes inc) {
   return inc;
 }
 
-Incomes aggregateBeforeRounding(const EstimateInput& in) {
-  Rupees houseProperty = percentOf(in.hpLetOut, kLetOutShare) - in.hpDeductions - in.hpSelfOccupied;
+Incomes aggregateBeforeRounding(const EstimateInput& in, const YearRules& rules) {
+  const Rupees annualValueLessStandard = in.hpLetOut - percentOf(in.hpLetOut, rules.hpStandardDeduction);
+  Rupees houseProperty = annualValueLessStandard - in.hpDeductions - in.hpSelfOccupied;
   Rupees ordinary = in.businessOrdinary;
   Rupees speculation = in.businessSpeculation;
   Rupees ltcg = in.ltcg20;
@@ -53,10 +49,11 @@ Incomes aggregateBeforeRounding(const EstimateInput& in) {
   Rupees stcgOthers = in.stcgOthers;
   Rupees other = in.other;
 
-  const Rupees pensionDeduction = std::min(divideRounded(in.familyPension, 3), kFamilyPensionCap);
+  const Rupees pensionDeduction = std::min(divideRounded(in.familyPension, 3), rules.familyPensionCap);
   const Rupees familyPension = in.familyPension - pensionDeduction;
-  const Rupees minorExemption =
-      std::min({in.minorIncome, kMinorExemptionPerChild * std::max(in.children, 0), kMinorExemptionCap});
+  // s.10(32) allows its amount for each minor child whose income is clubbed,
+  // with no cap on the number of children.
+  const Rupees minorExemption = std::min(in.minorIncome, rules.minorChildExemption * std::max(in.children, 0));
   const Rupees minor = in.minorIncome - minorExemption;
 
   // Brought-forward losses only meet income of the heads the Act allows:
@@ -93,7 +90,9 @@ Incomes aggregateBeforeRounding(const EstimateInput& in) {
   return inc;
 }
 
-Incomes aggregate(const EstimateInput& in) { return roundTotal(aggregateBeforeRounding(in)); }
+Incomes aggregate(const EstimateInput& in, const YearRules& rules) {
+  return roundTotal(aggregateBeforeRounding(in, rules));
+}
 
 Incomes withNormalIncome(Incomes unrounded, Rupees normal) {
   unrounded.normal = normal;

@@ -2,6 +2,7 @@
 // Step from the amounts typed on the form to the incomes the tax is charged on:
 // income at normal rates, the incomes at special rates, agricultural income.
 #include "forms/estimator/estimate_types.h"
+#include "forms/estimator/year_rules.h"
 
 namespace meridian::forms::estimator {
 
@@ -15,7 +16,7 @@ struct Incomes {
 };
 
 // Heads computed, losses set off, Chapter VI-A deducted; not yet rounded.
-Incomes aggregateBeforeRounding(const EstimateInput& in);
+Incomes aggregateBeforeRounding(const EstimateInput& in, const YearRules& rules);
 
 // Rounds the total income off to tens. The difference is carried by the income
 // at normal rates, or by the first special income that can carry it without
@@ -23,7 +24,7 @@ Incomes aggregateBeforeRounding(const EstimateInput& in);
 Incomes roundTotal(Incomes inc);
 
 // aggregateBeforeRounding, then roundTotal.
-Incomes aggregate(const EstimateInput& in);
+Incomes aggregate(const EstimateInput& in, const YearRules& rules);
 
 // Puts `normal` as the income at normal rates beside the unrounded special
 // incomes and rounds the total (used when solving for the required income).

@@ -12,11 +12,9 @@ namespace meridian::forms::estimator {
 // Throws std::invalid_argument for a year outside the form's list.
 EstimateResult estimate(const EstimateInput& in, const InstalmentDates& dates);
 
-// The no-liability message for the computed total tax, or nothing (lines '\n').
-std::optional<std::string> noLiabilityMessage(const EstimateInput& in, Rupees totalTax);
-
-// "After Rebate u/s 87A of Rs. 5000"
-std::string rebateCaption(Rupees rebate);
+// "After Rebate u/s 87A of Rs. 5000"; the sections of other years' rebates
+// ("88D", "88B and 88D") stand in the same place.
+std::string rebateCaption(const std::string& sections, Rupees rebate);
 
 struct CheckBoxView {
   bool visible = false;

@@ -1,7 +1,7 @@
 #include "forms/estimator/estimate_input.h"
 
-#include "forms/estimator/estimator_rates.h"
-#include "host/years.h"
+#include "common/years.h"
+#include "forms/estimator/year_rules.h"
 
 namespace meridian::forms::estimator {
 namespace {
@@ -61,7 +61,7 @@ EstimateInput buildEstimateInput(const EstimateEntries& e) {
   EstimateInput in;
   const std::string ay = e.assessmentYear();
   for (int y : supportedYears())
-    if (host::assessmentYearText(y) == ay) in.year = y;
+    if (assessmentYearText(y) == ay) in.year = y;
   if (in.year == 0) throw EntryRefused("assessment year \"" + ay + "\" is not in the estimator's list");
 
   const std::string status = e.status();

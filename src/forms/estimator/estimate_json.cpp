@@ -1,5 +1,7 @@
 #include "forms/estimator/estimate_json.h"
 
+#include <array>
+#include <chrono>
 #include <cmath>
 #include <istream>
 #include <ostream>
@@ -11,7 +13,6 @@
 
 #include "forms/estimator/estimate.h"
 #include "forms/estimator/estimate_input.h"
-#include "forms/estimator/estimator_rates.h"
 #include "forms/estimator/instalments.h"
 
 namespace meridian::forms::estimator {
@@ -96,11 +97,34 @@ class JsonEntries : public EstimateEntries {
   const json& o_;
 };
 
+// The input's own due dates for this run, if it gives them.
+std::optional<InstalmentDates> dueDatesOf(const json& o, int year) {
+  if (!o.contains("due_dates") || o["due_dates"].is_null()) return std::nullopt;
+  const json& d = o["due_dates"];
+  const std::string shape = "\"due_dates\" must be a list of four dates dd/mm/yyyy";
+  if (!d.is_array() || d.size() != kDueDates) throw BadInput(shape);
+  std::array<std::string, kDueDates> texts;
+  for (size_t i = 0; i < texts.size(); ++i) {
+    if (!d[i].is_string()) throw BadInput(shape);
+    texts[i] = d[i].get<std::string>();
+  }
+  auto dates = instalmentDatesFromTexts(texts);
+  if (!dates) throw BadInput(shape);
+  // As the due-date master allows: inside the financial year before the A.Y.
+  using namespace std::chrono;
+  const year_month_day from = std::chrono::year{year - 1} / April / 1, to = std::chrono::year{year} / March / 31;
+  for (const auto& date : dates->dates)
+    if (date < from || date > to)
+      throw BadInput("\"due_dates\": " + formatDate(date) + " is not between " + formatDate(from) + " and " +
+                     formatDate(to));
+  return dates;
+}
+
 EstimateInput parseInput(const json& o) {
   if (!o.is_object()) throw BadInput("input must be one JSON object");
   std::set<std::string> known{"ay",           "status",        "sex",
                               "dob",          kChildrenKey,    "advance_paid",
-                              "comp_tax_rate", "res_ass_in_state", "desired_tax"};
+                              "comp_tax_rate", "res_ass_in_state", "desired_tax", "due_dates"};
   for (const auto& f : amountFields()) known.insert(f.key);
   for (const auto& item : o.items())
     if (!known.count(item.key())) throw BadInput("unknown key \"" + item.key() + "\"");
@@ -112,9 +136,14 @@ nlohmann::ordered_json resultJson(const EstimateResult& r) {
   using ojson = nlohmann::ordered_json;
   ojson rows = ojson::array();
   for (const auto& row : r.instalments)
-    rows.push_back({{"due_date", formatDate(row.dueDate)}, {"due", row.due}, {"paid", row.paid}, {"interest", row.interest}});
+    rows.push_back({{"period", row.period},
+                    {"due_date", formatDate(row.dueDate)},
+                    {"due", row.due},
+                    {"paid", row.paid},
+                    {"interest", row.interest}});
   ojson o = {{"total_income", r.totalIncome},   {"tax", r.tax},
-            {"rebate_87a", r.rebate87A},       {"surcharge", r.surcharge},
+            {"rebate", r.rebate},              {"rebate_sections", r.rebateSections},
+            {"surcharge", r.surcharge},
             {"education_cess", r.educationCess}, {"she_cess", r.sheCess},
             {"total_tax", r.totalTax},         {"interest_234c", r.interest234C},
             {"payable", r.payable},            {"instalments", rows}};
@@ -130,7 +159,7 @@ nlohmann::ordered_json resultJson(const EstimateResult& r) {
 
 }  // namespace
 
-int runEstimateJson(std::istream& in, std::ostream& out, std::ostream& err) {
+int runEstimateJson(std::istream& in, std::ostream& out, std::ostream& err, const StoredDueDates& stored) {
   try {
     json input;
     try {
@@ -139,7 +168,9 @@ int runEstimateJson(std::istream& in, std::ostream& out, std::ostream& err) {
       throw BadInput("input is not valid JSON");
     }
     const EstimateInput parsed = parseInput(input);
-    const EstimateResult result = estimate(parsed, defaultInstalmentDates(parsed.year));
+    auto dates = dueDatesOf(input, parsed.year);
+    if (!dates && stored) dates = stored(parsed.year);
+    const EstimateResult result = estimate(parsed, dates.value_or(defaultInstalmentDates(parsed.year)));
     out << resultJson(result).dump(2) << '\n';
     return 0;
   } catch (const BadInput& e) {

@@ -79,7 +79,8 @@ struct RequiredIncome {
 struct EstimateResult {
   Rupees totalIncome = 0;
   Rupees tax = 0;
-  Rupees rebate87A = 0;
+  Rupees rebate = 0;          // Chapter VIII-A: s.87A, or ss.88B, 88C, 88D in A.Y. 2005-06
+  std::string rebateSections;  // "87A", "88B and 88D"; empty without a rebate
   Rupees surcharge = 0;
   Rupees educationCess = 0;
   Rupees sheCess = 0;

@@ -4,6 +4,9 @@
 #include <cctype>
 #include <cstdio>
 
+#include "common/dates.h"
+#include "suite/tax/instalment_interest.h"
+
 namespace meridian::forms::estimator {
 
 using namespace std::chrono;
@@ -13,22 +16,9 @@ InstalmentDates defaultInstalmentDates(int y) {
   return InstalmentDates{{before / June / 15, before / September / 15, before / December / 15, year{y} / March / 15}};
 }
 
-std::string formatDate(const year_month_day& d) {
-  char buf[16];
-  std::snprintf(buf, sizeof buf, "%02u/%02u/%04d", static_cast<unsigned>(d.day()), static_cast<unsigned>(d.month()),
-                static_cast<int>(d.year()));
-  return buf;
-}
+std::string formatDate(const year_month_day& d) { return formatDmy(d); }
 
-std::optional<year_month_day> parseDate(const std::string& t) {
-  if (t.size() != 10 || t[2] != '/' || t[5] != '/') return std::nullopt;
-  for (int i : {0, 1, 3, 4, 6, 7, 8, 9})
-    if (!std::isdigit(static_cast<unsigned char>(t[i]))) return std::nullopt;
-  const int dd = std::stoi(t.substr(0, 2)), mm = std::stoi(t.substr(3, 2)), yy = std::stoi(t.substr(6, 4));
-  const year_month_day d{year{yy}, month{static_cast<unsigned>(mm)}, day{static_cast<unsigned>(dd)}};
-  if (!d.ok()) return std::nullopt;
-  return d;
-}
+std::optional<year_month_day> parseDate(const std::string& t) { return parseDmy(t); }
 
 std::optional<InstalmentDates> instalmentDatesFromTexts(const std::array<std::string, kDueDates>& texts) {
   InstalmentDates out;
@@ -53,11 +43,19 @@ std::string periodLabel(int i, const InstalmentDates& dates) {
 
 }  // namespace
 
-std::vector<InstalmentRow> instalmentGrid(const EstimateInput& in, const YearRates& rates, Rupees taxAfterTds,
-                                          const InstalmentDates& stored, const StateRelaxation* relaxation) {
-  const Rupees t = std::max<Rupees>(0, taxAfterTds);
-  const bool isCompany = in.status == Status::Company;
-  const InstalmentSchedule& schedule = isCompany ? *rates.companySchedule : *rates.nonCompanySchedule;
+NoAdvanceTax advanceTaxOwed(const EstimateInput& in, const YearRules& rules, int ageClass, Rupees taxAfterTds) {
+  const bool business = in.businessOrdinary > 0 || in.businessSpeculation > 0;
+  if (rules.seniorWithoutBusinessExempt && in.status == Status::Individual && ageClass >= 1 && !business)
+    return NoAdvanceTax::seniorWithoutBusiness;
+  if (taxAfterTds < rules.advanceTaxLimit) return NoAdvanceTax::belowLimit;
+  return NoAdvanceTax::owed;
+}
+
+std::vector<InstalmentRow> instalmentGrid(const EstimateInput& in, const YearRules& rules, Rupees taxAfterTds,
+                                          bool owed, const InstalmentDates& stored,
+                                          const StateRelaxation* relaxation) {
+  const Rupees t = owed ? std::max<Rupees>(0, taxAfterTds) : 0;
+  const InstalmentSchedule& schedule = in.status == Status::Company ? rules.companySchedule : rules.othersSchedule;
 
   // The payment periods follow the dates as the department fixed them for
   // everyone; a relaxation moves only the date by which one instalment is judged.
@@ -82,19 +80,19 @@ std::vector<InstalmentRow> instalmentGrid(const EstimateInput& in, const YearRat
     InstalmentRow row;
     row.period = periodLabel(i, periods);
     row.paid = in.advancePaid[i];
-    if (i < kDueDates) {
-      const InstalmentStep& step = schedule.steps[i];
+    if (i < kDueDates && static_cast<size_t>(i) < schedule.size()) {
+      const params::InstalmentStep& step = schedule[static_cast<size_t>(i)];
       row.dueDate = dueDates[i];
-      const Rupees cumulativeDue = percentOf(t, step.cumulative);
-      row.due = cumulativeDue - cumulativeDueBefore;
-      cumulativeDueBefore = cumulativeDue;
       Rupees paidByDate = 0;
       for (int p = 0; p < paidThrough[i]; ++p) paidByDate += in.advancePaid[p];
-      const bool charged = step.chargeBelow == 0 || paidByDate < percentOf(t, step.chargeBelow);
-      if (step.cumulative > 0 && charged && cumulativeDue > paidByDate)
-        row.interest = percentOf(cumulativeDue - paidByDate, step.interest);
+      const meridian::tax::InstalmentInterest owed = meridian::tax::instalmentInterest(
+          Money::rupees(t), Money::rupees(paidByDate), step, rules.interest234cMonthly, rules.interestRounding);
+      const Rupees cumulativeDue = owed.cumulativeDue.wholeRupees();
+      row.due = cumulativeDue - cumulativeDueBefore;
+      cumulativeDueBefore = cumulativeDue;
+      row.interest = owed.interest.wholeRupees();
     } else {
-      row.dueDate = year{in.year} / March / 31;
+      row.dueDate = i < kDueDates ? dueDates[i] : year{in.year} / March / 31;
     }
     rows.push_back(row);
   }

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "forms/estimator/estimate_types.h"
-#include "forms/estimator/estimator_rates.h"
+#include "forms/estimator/year_rules.h"
 
 namespace meridian::forms::estimator {
 
@@ -22,10 +22,19 @@ std::string formatDate(const std::chrono::year_month_day& d);
 // "15/06/2015" (exactly ten characters) to a valid date; nothing otherwise.
 std::optional<std::chrono::year_month_day> parseDate(const std::string& text);
 
+// Why a case owes no advance tax, if it owes none: a resident senior citizen
+// without business income (s.207(2)), or a tax after TDS below the limit of
+// s.208 (payable at the limit itself: "ten thousand rupees or more").
+enum class NoAdvanceTax { owed, seniorWithoutBusiness, belowLimit };
+NoAdvanceTax advanceTaxOwed(const EstimateInput& in, const YearRules& rules, int ageClass, Rupees taxAfterTds);
+
 // The grid: one row per due date and a fifth for the days after the last one up
 // to 31 March. `taxAfterTds` is the total tax less TDS; a negative one counts as 0.
-// `relaxation` is the state relaxation of the year when the assessee claims it.
-std::vector<InstalmentRow> instalmentGrid(const EstimateInput& in, const YearRates& rates, Rupees taxAfterTds,
-                                          const InstalmentDates& stored, const StateRelaxation* relaxation);
+// Nothing falls due and no interest u/s 234C runs when no advance tax is owed.
+// Interest is worked on each shortfall rounded down to the multiple of Rule
+// 119A(b). `relaxation` is the state relaxation of the year when claimed.
+std::vector<InstalmentRow> instalmentGrid(const EstimateInput& in, const YearRules& rules, Rupees taxAfterTds,
+                                          bool owed, const InstalmentDates& stored,
+                                          const StateRelaxation* relaxation);
 
 }  // namespace meridian::forms::estimator

@@ -2,50 +2,38 @@
 
 #include <algorithm>
 
+#include "suite/tax/rebate.h"
+#include "suite/tax/slab_tax.h"
+#include "suite/tax/surcharge.h"
+
 namespace meridian::forms::estimator {
 namespace {
-
-constexpr BasisPoints kFirstSlab = 1000;
-constexpr BasisPoints kSecondSlab = 2000;
-constexpr BasisPoints kTopSlab = 3000;
-// Agricultural income is taken into the rate only above this (First Schedule,
-// Part I, the rule for partial integration).
-constexpr Rupees kAgriculturalFloor = 5000;
 
 bool slabPath(Status s) { return s == Status::Individual || s == Status::Huf; }
 
 Rupees cess(Rupees base, BasisPoints rate) { return rate > 0 ? percentOf(base, rate) : 0; }
 
+Money money(Rupees r) { return Money::rupees(r); }
+
 }  // namespace
 
-SlabLimits slabLimits(const YearRates& r, Status status, Sex sex, int ageClass) {
-  SlabLimits l{r.exemptGeneral, r.slab2, r.slab3};
-  if (status != Status::Individual) return l;
-  if (ageClass >= 2 && r.exemptVerySenior > 0) {
-    l.exemption = r.exemptVerySenior;
-  } else if (ageClass >= 1) {
-    l.exemption = r.exemptSenior;
-    l.slab2 = r.slab2Senior;
-  } else if (sex == Sex::Female && r.exemptWomen > 0) {
-    l.exemption = r.exemptWomen;
-  }
-  return l;
+const Scale& scaleFor(const YearRules& r, Status status, Sex sex, int ageClass) {
+  if (status != Status::Individual) return r.general;
+  if (ageClass >= 2 && !r.verySenior.empty()) return r.verySenior;
+  if (ageClass >= 1 && !r.senior.empty()) return r.senior;
+  if (ageClass == 0 && sex == Sex::Female && !r.woman.empty()) return r.woman;
+  return r.general;
 }
 
-Rupees slabTax(Rupees income, const SlabLimits& l) {
-  if (income <= l.exemption) return 0;
-  // With a very senior citizen's limit of 500000 the first slab is empty.
-  const Rupees firstTop = std::max(l.slab2, l.exemption);
-  const Rupees secondTop = std::max(l.slab3, firstTop);
-  if (income <= firstTop) return percentOf(income - l.exemption, kFirstSlab);
-  const Rupees first = percentOf(firstTop - l.exemption, kFirstSlab);
-  if (income <= secondTop) return percentOf(income - firstTop, kSecondSlab) + first;
-  return percentOf(income - secondTop, kTopSlab) + percentOf(secondTop - firstTop, kSecondSlab) + first;
-}
+Rupees scaleTax(Rupees income, const Scale& scale) { return meridian::tax::scaleTax(money(income), scale).wholeRupees(); }
 
-TaxCase makeTaxCase(const EstimateInput& in, const YearRates& rates, int ageClass) {
-  return TaxCase{rates, in.status, slabLimits(rates, in.status, in.sex, ageClass),
-                 in.compTaxRate && in.status == Status::Company && rates.companyReducedRate > 0};
+TaxCase makeTaxCase(const EstimateInput& in, const YearRules& rules, int ageClass) {
+  return TaxCase{rules,
+                 in.status,
+                 in.sex,
+                 ageClass,
+                 scaleFor(rules, in.status, in.sex, ageClass),
+                 in.compTaxRate && in.status == Status::Company && rules.companyReducedRate > 0};
 }
 
 Rupees normalRateTax(Rupees income, const TaxCase& c) {
@@ -53,60 +41,46 @@ Rupees normalRateTax(Rupees income, const TaxCase& c) {
   switch (c.status) {
     case Status::Individual:
     case Status::Huf:
-      return slabTax(income, c.limits);
-    case Status::CooperativeSociety: {
-      Rupees tax = 0, from = 0;
-      for (const auto& step : cooperativeScale()) {
-        const Rupees to = step.upTo == 0 ? income : std::min(income, step.upTo);
-        if (to > from) tax += percentOf(to - from, step.rate);
-        if (step.upTo == 0 || income <= step.upTo) break;
-        from = step.upTo;
-      }
-      return tax;
-    }
+      return scaleTax(income, c.scale);
+    case Status::CooperativeSociety:
+      return scaleTax(income, c.rules.cooperative);
     case Status::Firm:
-      return percentOf(income, c.rates.firmRate);
+      return percentOf(income, c.rules.firmRate);
     case Status::Company:
-      return percentOf(income, c.reducedCompanyRate ? c.rates.companyReducedRate : c.rates.companyRate);
+      return percentOf(income, c.reducedCompanyRate ? c.rules.companyReducedRate : c.rules.companyRate);
   }
   return 0;
 }
 
-Rupees rebate87A(const YearRates& r, Status status, Rupees totalIncome, Rupees tax) {
-  if (status != Status::Individual || r.rebateIncomeLimit == 0) return 0;
-  if (tax <= 0 || totalIncome > r.rebateIncomeLimit) return 0;
-  return std::min(tax, r.rebateMax);
+RebateGiven rebates(const TaxCase& c, Rupees totalIncome, Rupees tax) {
+  // The estimator's assessee is resident; its rebates reach individuals only.
+  const meridian::tax::Claimant who{c.status == Status::Individual, c.ageClass, c.sex == Sex::Female};
+  const meridian::tax::RebateGiven given = meridian::tax::rebates(c.rules.rebates, who, money(totalIncome), money(tax));
+  return {given.amount.wholeRupees(), given.sections};
 }
 
-const SurchargeScale& surchargeScaleFor(const YearRates& r, Status status) {
+const SurchargeBands& surchargeBandsFor(const YearRules& r, Status status) {
   switch (status) {
     case Status::Individual:
     case Status::Huf:
       return r.surchargeIndividualHuf;
+    case Status::CooperativeSociety:
+      return r.surchargeCooperative;
+    case Status::Firm:
+      return r.surchargeFirm;
     case Status::Company:
       return r.surchargeCompany;
-    default:
-      return r.surchargeOtherNonCompany;
   }
+  return r.surchargeIndividualHuf;
 }
 
-Rupees surcharge(Rupees income, Rupees tax, const SurchargeScale& scale,
-                 const std::function<Rupees(Rupees)>& taxAt) {
-  int band = -1;
-  for (int i = 0; i < scale.count; ++i)
-    if (income > scale.bands[i].above) band = i;
-  if (band < 0 || tax <= 0) return 0;
-  const SurchargeBand& b = scale.bands[band];
-  const Rupees atRate = percentOf(tax, b.rate);
-  // At the threshold itself the band below (if any) is the one charged.
-  const Rupees taxAtThreshold = taxAt(b.above);
-  const Rupees dueAtThreshold = taxAtThreshold + surcharge(b.above, taxAtThreshold, scale, taxAt);
-  const Rupees relief = income - b.above + dueAtThreshold - tax;
-  return std::max<Rupees>(0, std::min(atRate, relief));
+Rupees surcharge(Rupees income, Rupees tax, const SurchargeBands& bands, const std::function<Rupees(Rupees)>& taxAt) {
+  const auto taxAtMoney = [&taxAt](Money i) { return money(taxAt(i.wholeRupees())); };
+  return meridian::tax::surchargeWithRelief(money(income), money(tax), bands, taxAtMoney).wholeRupees();
 }
 
 TaxFigures computeTax(const TaxCase& c, const Incomes& incomes, Rupees bookProfit) {
-  const YearRates& r = c.rates;
+  const YearRules& r = c.rules;
   const Rupees totalIncome = incomes.total();
   Rupees normal = incomes.normal;
   Rupees ltcg = incomes.ltcg;
@@ -116,7 +90,7 @@ TaxFigures computeTax(const TaxCase& c, const Incomes& incomes, Rupees bookProfi
   if (slabPath(c.status)) {
     // A resident individual or HUF may use the unused part of the exemption
     // limit against the gains at special rates, long-term gain first.
-    const Rupees e = c.limits.exemption;
+    const Rupees e = params::exemptionLimit(c.scale);
     for (Rupees* gain : {&ltcg, &stcg}) {
       if (normal >= e) break;
       const Rupees shortfall = e - normal;
@@ -128,11 +102,9 @@ TaxFigures computeTax(const TaxCase& c, const Incomes& incomes, Rupees bookProfi
         break;
       }
     }
-    if (incomes.agricultural > kAgriculturalFloor && normal > e) {
-      normalTax = slabTax(normal + incomes.agricultural, c.limits) - slabTax(e + incomes.agricultural, c.limits);
-    } else {
-      normalTax = slabTax(normal, c.limits);
-    }
+    normalTax = meridian::tax::slabTaxWithAgriculture(money(normal), money(incomes.agricultural), money(r.agriculturalFloor),
+                                            c.scale)
+                    .wholeRupees();
   } else {
     normalTax = normalRateTax(normal, c);
   }
@@ -140,20 +112,24 @@ TaxFigures computeTax(const TaxCase& c, const Incomes& incomes, Rupees bookProfi
   TaxFigures f;
   f.tax = normalTax + percentOf(ltcg, r.ltcgRate) + percentOf(stcg, r.stcg111aRate) +
           percentOf(incomes.casual, r.casualRate);
-  f.rebate87A = rebate87A(r, c.status, totalIncome, f.tax);
-  const SurchargeScale& scale = surchargeScaleFor(r, c.status);
-  const Rupees afterRebate = f.tax - f.rebate87A;
-  f.surcharge = surcharge(totalIncome, afterRebate, scale, [&c](Rupees i) { return normalRateTax(i, c); });
+  f.rebate = rebates(c, totalIncome, f.tax);
+  const SurchargeBands& bands = surchargeBandsFor(r, c.status);
+  const Rupees afterRebate = f.tax - f.rebate.amount;
+  f.surcharge = surcharge(totalIncome, afterRebate, bands, [&c](Rupees i) { return normalRateTax(i, c); });
   f.educationCess = cess(afterRebate + f.surcharge, r.educationCess);
   f.sheCess = cess(afterRebate + f.surcharge, r.sheCess);
   f.totalTax = afterRebate + f.surcharge + f.educationCess + f.sheCess;
 
-  const bool matApplies = c.status == Status::Company || r.amtForNonCompany;
+  // MAT reaches every company; AMT the other statuses in the years Chapter
+  // XII-BA covers them, an individual or HUF only above the limit of s.115JEE(2).
+  const bool company = c.status == Status::Company;
+  const bool amtExempt = slabPath(c.status) && bookProfit <= r.amtIndividualLimit;
+  const bool matApplies = company || (r.amtForNonCompany && !amtExempt);
   if (matApplies && bookProfit > 0) {
     TaxFigures m;
-    m.tax = percentOf(bookProfit, r.matRate);
-    const BasisPoints rate = r.matRate;
-    m.surcharge = surcharge(bookProfit, m.tax, scale, [rate](Rupees i) { return percentOf(i, rate); });
+    const BasisPoints rate = company ? r.matRate : r.amtRate;
+    m.tax = percentOf(bookProfit, rate);
+    m.surcharge = surcharge(bookProfit, m.tax, bands, [rate](Rupees i) { return percentOf(i, rate); });
     m.educationCess = cess(m.tax + m.surcharge, r.educationCess);
     m.sheCess = cess(m.tax + m.surcharge, r.sheCess);
     m.totalTax = m.tax + m.surcharge + m.educationCess + m.sheCess;

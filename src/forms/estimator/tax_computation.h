@@ -1,54 +1,56 @@
 #pragma once
 // The tax of one year on given incomes: slab or status rate, special rates,
-// rebate u/s 87A, surcharge with marginal relief, cess, and MAT/AMT.
+// rebates of Chapter VIII-A, surcharge with marginal relief, cess, and MAT/AMT.
 #include <functional>
+#include <string>
 
 #include "forms/estimator/aggregation.h"
 #include "forms/estimator/estimate_types.h"
-#include "forms/estimator/estimator_rates.h"
+#include "forms/estimator/year_rules.h"
 
 namespace meridian::forms::estimator {
 
-struct SlabLimits {
-  Rupees exemption = 0;  // E
-  Rupees slab2 = 0;      // S2
-  Rupees slab3 = 0;      // S3
-};
+// The scale an individual or HUF is taxed on. Age and sex count for
+// individuals only: an HUF has neither, and so always takes the general scale.
+const Scale& scaleFor(const YearRules& rules, Status status, Sex sex, int ageClass);
 
-// Limits of the individual/HUF scale. Age and sex count for individuals only:
-// an HUF has neither, and so always takes the general limit.
-SlabLimits slabLimits(const YearRates& rates, Status status, Sex sex, int ageClass);
-
-// 10 % / 20 % / 30 % by slab, each slice rounded to the rupee before adding.
-Rupees slabTax(Rupees income, const SlabLimits& limits);
+// Tax on a progressive scale, each slice rounded to the rupee before adding.
+Rupees scaleTax(Rupees income, const Scale& scale);
 
 // Everything the tax of a case depends on besides the incomes.
 struct TaxCase {
-  const YearRates& rates;
+  const YearRules& rules;
   Status status;
-  SlabLimits limits;
+  Sex sex;
+  int ageClass;
+  const Scale& scale;       // of an individual or HUF
   bool reducedCompanyRate;  // the 29 % option, only where the year has it
 };
-TaxCase makeTaxCase(const EstimateInput& in, const YearRates& rates, int ageClass);
+TaxCase makeTaxCase(const EstimateInput& in, const YearRules& rules, int ageClass);
 
 // Tax on an income wholly at normal rates: the slab scale for individuals and
 // HUFs, the co-operative scale, or the flat rate of a firm or company.
 Rupees normalRateTax(Rupees income, const TaxCase& c);
 
-// Rebate u/s 87A for an individual whose total income is within the limit.
-Rupees rebate87A(const YearRates& rates, Status status, Rupees totalIncome, Rupees tax);
+// The rebates of Chapter VIII-A the case may claim on `tax`, in the Act's
+// order, none above the tax left; `sections` names those given ("87A",
+// "88B and 88D").
+struct RebateGiven {
+  Rupees amount = 0;
+  std::string sections;
+};
+RebateGiven rebates(const TaxCase& c, Rupees totalIncome, Rupees tax);
 
-const SurchargeScale& surchargeScaleFor(const YearRates& rates, Status status);
+const SurchargeBands& surchargeBandsFor(const YearRules& rules, Status status);
 
 // Surcharge on `tax` due on `income`, cut by marginal relief so that tax plus
 // surcharge exceeds what is due on an income equal to the threshold by no more
 // than the income above it. `taxAt` gives the tax on an income at the threshold.
-Rupees surcharge(Rupees income, Rupees tax, const SurchargeScale& scale,
-                 const std::function<Rupees(Rupees)>& taxAt);
+Rupees surcharge(Rupees income, Rupees tax, const SurchargeBands& bands, const std::function<Rupees(Rupees)>& taxAt);
 
 struct TaxFigures {
   Rupees tax = 0;
-  Rupees rebate87A = 0;
+  RebateGiven rebate;
   Rupees surcharge = 0;
   Rupees educationCess = 0;
   Rupees sheCess = 0;

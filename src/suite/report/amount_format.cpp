@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "common/money.h"
+
 namespace meridian::suite::report {
 namespace {
 
@@ -31,18 +33,6 @@ unsigned long long roundHalfEven(unsigned long long units, FixedDecimal::Tail ta
     up = remainder > half || (remainder == half && (tail != Tail::exact || quotient % 2 != 0));
   }
   return up ? quotient + 1 : quotient;
-}
-
-std::string groupIndian(std::string digits) {
-  if (digits.size() <= 3) return digits;
-  std::string grouped = digits.substr(digits.size() - 3);
-  std::size_t rest = digits.size() - 3;
-  while (rest > 0) {
-    std::size_t take = rest >= 2 ? 2 : 1;
-    grouped = digits.substr(rest - take, take) + "," + grouped;
-    rest -= take;
-  }
-  return grouped;
 }
 
 }  // namespace
@@ -120,7 +110,7 @@ std::string formatDecimal(FixedDecimal value, NumberFormat format) {
       roundHalfEven(value.units, value.tail, static_cast<unsigned long long>(powerOfTen(FixedDecimal::scaleDigits - kept)));
   unsigned long long divisor = static_cast<unsigned long long>(powerOfTen(kept));
   std::string whole = std::to_string(rounded / divisor);
-  std::string text = format.grouping ? groupIndian(whole) : whole;
+  std::string text = format.grouping ? groupIndianDigits(whole) : whole;
   if (format.decimals > 0) {
     std::string fraction = std::to_string(rounded % divisor);
     fraction.insert(0, static_cast<std::size_t>(kept) - fraction.size(), '0');

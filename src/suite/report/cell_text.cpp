@@ -20,6 +20,7 @@ std::string plainText(const host::ReportValue& value) {
   if (auto* whole = std::get_if<long long>(&value)) return std::to_string(*whole);
   if (auto* real = std::get_if<double>(&value)) return shortestText(*real);
   if (auto* flag = std::get_if<bool>(&value)) return *flag ? "Yes" : "No";
+  if (auto* amount = std::get_if<Money>(&value)) return amount->text();
   return {};
 }
 
@@ -27,6 +28,10 @@ std::optional<FixedDecimal> asDecimal(const host::ReportValue& value) {
   // Larger figures would overflow units of 1/10,000; they print as given.
   constexpr long long limit = 900'000'000'000'000LL;
   if (auto* text = std::get_if<std::string>(&value)) return parseDecimal(*text);
+  if (auto* amount = std::get_if<Money>(&value)) {
+    if (amount->inPaise() > limit || amount->inPaise() < -limit) return std::nullopt;
+    return FixedDecimal::fromUnits(amount->inPaise() * (FixedDecimal::scale / 100));
+  }
   if (auto* whole = std::get_if<long long>(&value)) {
     if (*whole > limit || *whole < -limit) return std::nullopt;
     return FixedDecimal::fromUnits(*whole * FixedDecimal::scale);

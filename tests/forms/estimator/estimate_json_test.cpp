@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include "forms/estimator/estimate_json.h"
+#include "forms/estimator/instalments.h"
 
 namespace meridian::forms::estimator {
 namespace {
@@ -15,11 +16,19 @@ struct JsonRun {
   int rc;
   std::string out, err;
 };
-JsonRun runJson(const std::string& input) {
+JsonRun runJson(const std::string& input, const StoredDueDates& stored = {}) {
   std::istringstream in(input);
   std::ostringstream out, err;
-  const int rc = runEstimateJson(in, out, err);
+  const int rc = runEstimateJson(in, out, err, stored);
   return {rc, out.str(), err.str()};
+}
+
+// The due dates of the instalment grid an answer shows.
+std::vector<std::string> gridDates(const JsonRun& r) {
+  std::vector<std::string> out;
+  const auto answer = nlohmann::json::parse(r.out);
+  for (const auto& row : answer["instalments"]) out.push_back(row["due_date"]);
+  return out;
 }
 
 TEST(EstimateJson, FirmWithInstalments) {
@@ -31,7 +40,7 @@ TEST(EstimateJson, FirmWithInstalments) {
   const auto o = nlohmann::json::parse(r.out);
   EXPECT_EQ(o["total_income"], 1000000);
   EXPECT_EQ(o["tax"], 300000);
-  EXPECT_EQ(o["rebate_87a"], 0);
+  EXPECT_EQ(o["rebate"], 0);
   EXPECT_EQ(o["surcharge"], 0);
   EXPECT_EQ(o["education_cess"], 6000);
   EXPECT_EQ(o["she_cess"], 3000);
@@ -39,8 +48,11 @@ TEST(EstimateJson, FirmWithInstalments) {
   EXPECT_EQ(o["interest_234c"], 2600);
   EXPECT_EQ(o["payable"], 32600);
   ASSERT_EQ(o["instalments"].size(), 5u);
-  EXPECT_EQ(o["instalments"][1],
-            nlohmann::json({{"due_date", "15/09/2015"}, {"due", 90000}, {"paid", 50000}, {"interest", 1200}}));
+  EXPECT_EQ(o["instalments"][1], nlohmann::json({{"period", "16/06 to 15/09"},
+                                                 {"due_date", "15/09/2015"},
+                                                 {"due", 90000},
+                                                 {"paid", 50000},
+                                                 {"interest", 1200}}));
   EXPECT_EQ(o["instalments"][4]["due_date"], "31/03/2016");
   EXPECT_TRUE(o["no_liability_message"].is_null());
   EXPECT_TRUE(o["required_income"].is_null());
@@ -68,6 +80,27 @@ TEST(EstimateJson, RequiredIncomeMessageAndPaiseRounding) {
   EXPECT_EQ(nlohmann::json::parse(r.out)["total_income"], 123450);
 }
 
+TEST(EstimateJson, DueDatesFromTheInputThenThePracticeThenTheStatute) {
+  const std::string firm = R"({"ay": "2016-17", "status": "Firm", "other": 1000000)";
+  const StoredDueDates practice = [](int year) -> std::optional<InstalmentDates> {
+    EXPECT_EQ(year, 2016);
+    return instalmentDatesFromTexts({"15/06/2015", "15/09/2015", "31/12/2015", "15/03/2016"});
+  };
+  const StoredDueDates none = [](int) -> std::optional<InstalmentDates> { return std::nullopt; };
+  using V = std::vector<std::string>;
+  EXPECT_EQ(gridDates(runJson(firm + "}")), (V{"15/06/2015", "15/09/2015", "15/12/2015", "15/03/2016", "31/03/2016"}));
+  EXPECT_EQ(gridDates(runJson(firm + "}", none)), (V{"15/06/2015", "15/09/2015", "15/12/2015", "15/03/2016", "31/03/2016"}));
+  EXPECT_EQ(gridDates(runJson(firm + "}", practice)),
+            (V{"15/06/2015", "15/09/2015", "31/12/2015", "15/03/2016", "31/03/2016"}));
+  // The input's own dates win over the practice's for this run.
+  const JsonRun own =
+      runJson(firm + R"(, "due_dates": ["15/06/2015", "17/09/2015", "15/12/2015", "15/03/2016"]})", practice);
+  ASSERT_EQ(own.rc, 0) << own.err;
+  EXPECT_EQ(gridDates(own), (V{"15/06/2015", "17/09/2015", "15/12/2015", "15/03/2016", "31/03/2016"}));
+  // The payment periods follow them.
+  EXPECT_EQ(nlohmann::json::parse(own.out)["instalments"][2]["period"], "18/09 to 15/12");
+}
+
 TEST(EstimateJson, BadInputGivesOneLineAndNonZero) {
   const char* cases[] = {
       "",
@@ -90,6 +123,10 @@ TEST(EstimateJson, BadInputGivesOneLineAndNonZero) {
       R"({"ay": "2016-17", "status": "Firm", "children": 1.5})",
       R"({"ay": "2016-17", "status": "Firm", "comp_tax_rate": 1})",
       R"({"ay": "2016-17", "status": "Firm", "salary": 1e15})",
+      R"({"ay": "2016-17", "status": "Firm", "due_dates": ["15/06/2015", "15/09/2015", "15/12/2015"]})",
+      R"({"ay": "2016-17", "status": "Firm", "due_dates": ["15/06/2015", "31/09/2015", "15/12/2015", "15/03/2016"]})",
+      R"({"ay": "2016-17", "status": "Firm", "due_dates": ["15/06/2016", "15/09/2015", "15/12/2015", "15/03/2016"]})",
+      R"({"ay": "2016-17", "status": "Firm", "due_dates": "15/06/2015"})",
   };
   for (const char* c : cases) {
     SCOPED_TRACE(c);

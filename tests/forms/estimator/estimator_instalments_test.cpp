@@ -167,10 +167,12 @@ TEST(EstimatorInstalments, NoLiabilityMessages) {
        [](auto& in) { in.dob = parseDate("01/01/1945"); in.other = 2000000; }, std::nullopt},
       {"senior HUF is no individual", 2016, Status::Huf,
        [](auto& in) { in.dob = parseDate("01/01/1945"); in.other = 2000000; }, std::nullopt},
-      // 10 % of 117090 = 11709 less rebate 2000 = 9709; cess 194.18 + 97.09: total 10000, not above the limit.
-      {"total tax at the limit", 2016, Status::Individual, [](auto& in) { in.other = 367090; }, below10000},
-      // 11710 - 2000 = 9710; cess 194.20 + 97.10: total 10001.
-      {"total tax above the limit", 2016, Status::Individual, [](auto& in) { in.other = 367100; }, std::nullopt},
+      // 10 % of 117080 = 11708 less rebate 2000 = 9708; cess 194.16 + 97.08: total 9999, below the limit.
+      {"total tax below the limit", 2016, Status::Individual, [](auto& in) { in.other = 367080; }, below10000},
+      // 11709 - 2000 = 9709; cess 194.18 + 97.09: total 10000, liable ("ten thousand rupees or more").
+      {"total tax at the limit", 2016, Status::Individual, [](auto& in) { in.other = 367090; }, std::nullopt},
+      // The limit is judged on the tax after TDS: 10000 less 1 of TDS is below it.
+      {"TDS brings the tax below the limit", 2016, Status::Individual, [](auto& in) { in.other = 367090; in.tds = 1; }, below10000},
       // 2009 limit 5000: firm 10000 owes 3000 + 90.
       {"limit 5000 before 2010", 2009, Status::Firm, [](auto& in) { in.other = 10000; },
        "There is no Advance Tax Liability. Tax amount is below Rs. 5000."},

@@ -23,9 +23,18 @@ struct SlabCase {
 // "01/01/1930" is 75 to 81 in the years up to 2011, which have no class 2;
 // "01/01/1945" is 67 to 72 in the years from 2012 (class 1).
 const SlabCase kSlabs[] = {
-    // 2005-07: E 100000, S2 150000, S3 250000
-    {2005, Sex::Male, "", 100000, 0},
-    {2005, Sex::Male, "", 100010, 1},       // 10 % of 10
+    // 2005: nil to 50000, 10 % to 60000, 20 % to 150000, 30 % above, for every
+    // class (women and seniors had rebates that year, not scales of their own).
+    {2005, Sex::Male, "", 50000, 0},
+    {2005, Sex::Male, "", 60000, 1000},      // 10 % of 10000
+    {2005, Sex::Male, "", 100010, 9002},     // 1000 + 20 % of 40010
+    {2005, Sex::Male, "", 150000, 19000},    // 1000 + 20 % of 90000
+    {2005, Sex::Male, "", 150010, 19003},    // + 30 % of 10
+    {2005, Sex::Female, "", 100000, 9000},   // the woman's relief is the rebate u/s 88C
+    {2005, Sex::Male, "01/01/1900", 185000, 29500},  // 19000 + 30 % of 35000: no senior scale yet
+    // 2006-07: E 100000, S2 150000, S3 250000
+    {2006, Sex::Male, "", 100000, 0},
+    {2006, Sex::Male, "", 100010, 1},       // 10 % of 10
     {2006, Sex::Male, "", 150000, 5000},    // 10 % of 50000
     {2006, Sex::Male, "", 150010, 5002},    // 5000 + 20 % of 10
     {2007, Sex::Male, "", 250000, 25000},   // 5000 + 20 % of 100000
@@ -35,7 +44,7 @@ const SlabCase kSlabs[] = {
     {2007, Sex::Male, "01/01/1930", 185000, 0},     // senior: E = S2 = 185000
     {2007, Sex::Male, "01/01/1930", 185010, 2},     // 20 % of 10: no 10 % slab left
     {2007, Sex::Male, "01/01/1930", 250000, 13000}, // 20 % of 65000
-    {2005, Sex::Male, "01/01/1900", 185000, 0},     // no class 2 before 2012: still 185000
+    {2006, Sex::Male, "01/01/1900", 185000, 0},     // no class 2 before 2012: still 185000
     // 2008: E 110000, women 145000, senior 195000 (= its S2), S2 150000, S3 250000
     {2008, Sex::Male, "", 110000, 0},
     {2008, Sex::Male, "", 150000, 4000},    // 10 % of 40000
@@ -104,10 +113,14 @@ TEST(EstimatorSlabs, AgeIsJudgedOnTheYearsReferenceDate) {
   } cases[] = {
       {2016, "01/04/1956", 0},     // 60 on 1 April 2016, the reference date: E 300000
       {2016, "02/04/1956", 5000},  // 60 a day later: E 250000, 10 % of 50000
-      {2015, "01/04/1955", 5000},  // 60 on 1 April 2015, after 31 March 2015
-      {2015, "31/03/1955", 0},     // 60 on 31 March 2015
-      {2011, "31/03/1946", 6000},  // 65 on 31 March 2011: E 240000, 10 % of 60000
-      {2011, "01/04/1946", 14000}, // 65 only in April: E 160000, 10 % of 140000
+      // A person attains an age on the day before the birthday, so a 60th
+      // birthday on 1 April 2015 makes a senior citizen of A.Y. 2015-16.
+      {2015, "01/04/1955", 0},
+      {2015, "02/04/1955", 5000},  // 60 on 1 April 2015: E 250000, 10 % of 50000
+      {2015, "31/03/1955", 0},
+      {2011, "31/03/1946", 6000},  // 65 on 30 March 2011: E 240000, 10 % of 60000
+      {2011, "01/04/1946", 6000},  // 65 on 31 March 2011: still senior
+      {2011, "02/04/1946", 14000}, // 65 only in April: E 160000, 10 % of 140000
       {2011, "01/01/1950", 14000}, // 61: sixty was not yet the senior age
       {2016, "01/04/1936", 0},     // 80 on 1 April 2016: E 500000
       {2016, "", 5000},
@@ -125,7 +138,7 @@ TEST(EstimatorSlabs, HufTakesTheGeneralLimitWhateverTheDateOrSex) {
   in.dob = parseDate("01/01/1930");
   in.sex = Sex::Female;
   EXPECT_EQ(run(in).tax, 5000);  // 10 % of (300000 - 250000)
-  EXPECT_EQ(run(in).rebate87A, 0);
+  EXPECT_EQ(run(in).rebate, 0);
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include <functional>
 
 #include "estimator_cases.h"
-#include "forms/estimator/estimator_rates.h"
 #include "forms/estimator/tax_computation.h"
 
 namespace meridian::forms::estimator {
@@ -65,7 +64,8 @@ const TaxCase_ kCases[] = {
     // 111A at 10 % up to 2008, 15 % from 2009; no SHEC before 2008.
     {"111A at 10 % in 2008", [](auto& in) { in.stcg111a = 100000; }, 2008, Status::Company, 10000, 0, 0, 200, 100, 10300},
     {"111A at 15 % in 2009", [](auto& in) { in.stcg111a = 100000; }, 2009, Status::Company, 15000, 0, 0, 300, 150, 15450},
-    {"no SHEC in 2007", [](auto& in) { in.other = 100000; }, 2007, Status::Company, 30000, 0, 0, 600, 0, 30600},
+    // 2007: every domestic company paid 10 % surcharge; cess 2 % of 33000, no SHEC yet.
+    {"no SHEC in 2007", [](auto& in) { in.other = 100000; }, 2007, Status::Company, 30000, 0, 3000, 660, 0, 33660},
     // Casual income takes no shortfall: 30 % of 100000; rebate 2000; cess 560 + 280.
     {"casual income at 30 %", [](auto& in) { in.casual = 100000; }, 2016, Status::Individual, 30000, 2000, 0, 560, 280, 28840},
     // Rebate: 2017 income 500000: 10 % of 250000 = 25000, rebate 5000; cess 400 + 200.
@@ -93,15 +93,15 @@ const TaxCase_ kCases[] = {
     {"2014 surcharge 10 %", [](auto& in) { in.other = 50000000; }, 2014, Status::Individual, 14830000, 0, 1483000, 326260, 163130, 16802390},
     // 2014, 50 lakh: under the 1 crore threshold: 130000 + 30 % of 4000000 = 1330000; cess 26600 + 13300.
     {"2014 no surcharge under 1 crore", [](auto& in) { in.other = 5000000; }, 2014, Status::Individual, 1330000, 0, 0, 26600, 13300, 1369900},
-    // 2013, 50 lakh: threshold still 10 lakh: 10 % of 1330000; cess on 1463000: 29260 + 14630.
-    {"2013 surcharge above 10 lakh", [](auto& in) { in.other = 5000000; }, 2013, Status::Individual, 1330000, 0, 133000, 29260, 14630, 1506890},
-    // 2013, 1000010: tax 130003; relief 10 + 130000 - 130003 = 7; cess on 130010: 2600.20 + 1300.10.
-    {"2013 marginal relief above 10 lakh", [](auto& in) { in.other = 1000010; }, 2013, Status::Individual, 130003, 0, 7, 2600, 1300, 133910},
+    // 2013, 50 lakh: no surcharge on individuals in A.Y. 2010-11 to 2013-14; cess 26600 + 13300.
+    {"2013 no surcharge", [](auto& in) { in.other = 5000000; }, 2013, Status::Individual, 1330000, 0, 0, 26600, 13300, 1369900},
     // Firm 2016 10 %: 10000010: tax 3000003; relief 10 + 3000000 - 3000003 = 7; cess 60000.20 + 30000.10.
     {"firm marginal relief 2016", [](auto& in) { in.other = 10000010; }, 2016, Status::Firm, 3000003, 0, 7, 60000, 30000, 3090010},
     // Firm 2017 12 %: 11000000: 3300000 * 12 % = 396000; cess on 3696000: 73920 + 36960.
     {"firm 12 % in 2017", [](auto& in) { in.other = 11000000; }, 2017, Status::Firm, 3300000, 0, 396000, 73920, 36960, 3806880},
-    {"firm 10 % in 2016", [](auto& in) { in.other = 11000000; }, 2016, Status::Firm, 3300000, 0, 330000, 72600, 36300, 3738900},
+    // 2015 still 10 %: 330000; cess on 3630000: 72600 + 36300.
+    {"firm 10 % in 2015", [](auto& in) { in.other = 11000000; }, 2015, Status::Firm, 3300000, 0, 330000, 72600, 36300, 3738900},
+    {"firm 12 % in 2016", [](auto& in) { in.other = 11000000; }, 2016, Status::Firm, 3300000, 0, 396000, 73920, 36960, 3806880},
     // Co-operative 2017: 3000 + 30 % of 10980000 = 3297000; 12 % = 395640; cess on 3692640: 73852.80 + 36926.40.
     {"co-operative 12 % in 2017", [](auto& in) { in.other = 11000000; }, 2017, Status::CooperativeSociety, 3297000, 0, 395640, 73853, 36926, 3803419},
     // Company 2016: 5 crore: 7 % of 15000000 = 1050000; cess on 16050000: 321000 + 160500.
@@ -127,10 +127,17 @@ const TaxCase_ kCases[] = {
     // AMT for a firm from 2013, threshold 10 lakh not exceeded at 1000000.
     {"AMT for a firm in 2013", [](auto& in) { in.bookProfit = 1000000; }, 2013, Status::Firm, 185000, 0, 0, 3700, 1850, 190550},
     {"no AMT for a firm in 2012", [](auto& in) { in.bookProfit = 1000000; }, 2012, Status::Firm, 0, 0, 0, 0, 0, 0},
-    // AMT 2017 individual: 18.5 % of 2000000 = 370000 vs normal 0; cess 7400 + 3700.
-    {"AMT for an individual", [](auto& in) { in.bookProfit = 2000000; }, 2017, Status::Individual, 370000, 0, 0, 7400, 3700, 381100},
+    // An individual pays no AMT on an adjusted total income up to 20 lakh (s.115JEE(2)).
+    {"no AMT at 20 lakh", [](auto& in) { in.bookProfit = 2000000; }, 2017, Status::Individual, 0, 0, 0, 0, 0, 0},
+    {"no AMT for an HUF at 20 lakh", [](auto& in) { in.bookProfit = 2000000; }, 2013, Status::Huf, 0, 0, 0, 0, 0, 0},
+    // 2000010: 18.5 % = 370001.85 -> 370002; cess 7400.04 + 3700.02.
+    {"AMT above 20 lakh", [](auto& in) { in.bookProfit = 2000010; }, 2017, Status::Individual, 370002, 0, 0, 7400, 3700, 381102},
+    {"HUF AMT above 20 lakh", [](auto& in) { in.bookProfit = 2000010; }, 2013, Status::Huf, 370002, 0, 0, 7400, 3700, 381102},
+    // The 20 lakh limit is an individual's: a firm pays AMT below it.
+    {"firm AMT below 20 lakh", [](auto& in) { in.bookProfit = 100000; }, 2017, Status::Firm, 18500, 0, 0, 370, 185, 19055},
     {"MAT 15 % in 2010", [](auto& in) { in.bookProfit = 1000000; }, 2010, Status::Company, 150000, 0, 0, 3000, 1500, 154500},
-    {"MAT 7.5 % in 2005", [](auto& in) { in.bookProfit = 1000000; }, 2005, Status::Company, 75000, 0, 0, 1500, 0, 76500},
+    // 2005: MAT 75000 bears the 10 % surcharge of every company that year; cess 2 % of 82500.
+    {"MAT 7.5 % in 2005", [](auto& in) { in.bookProfit = 1000000; }, 2005, Status::Company, 75000, 0, 7500, 1650, 0, 84150},
 };
 
 TEST(EstimatorTax, FiguresOfEachRule) {
@@ -140,17 +147,12 @@ TEST(EstimatorTax, FiguresOfEachRule) {
     c.set(in);
     const EstimateResult r = run(in);
     EXPECT_EQ(r.tax, c.tax);
-    EXPECT_EQ(r.rebate87A, c.rebate);
+    EXPECT_EQ(r.rebate, c.rebate);
     EXPECT_EQ(r.surcharge, c.surcharge);
     EXPECT_EQ(r.educationCess, c.educationCess);
     EXPECT_EQ(r.sheCess, c.sheCess);
     EXPECT_EQ(r.totalTax, c.totalTax);
   }
-}
-
-TEST(EstimatorTax, RebateIsTheSmallerOfTaxAndTheYearsAmount) {
-  // The year's amount, the income limit and 2016's 2000 are in the table above; here the tax is the smaller.
-  EXPECT_EQ(rebate87A(*ratesFor(2017), Status::Individual, 500000, 1500), 1500);
 }
 
 TEST(EstimatorTax, TotalIncomeFromTheHeads) {
@@ -168,8 +170,9 @@ TEST(EstimatorTax, TotalIncomeFromTheHeads) {
       // Family pension 60000 less one third capped at 15000; 30000 less 10000.
       {"family pension cap", [](auto& in) { in.familyPension = 60000; }, 45000},
       {"family pension third", [](auto& in) { in.familyPension = 30000; }, 20000},
-      // Minor income: 1500 per child, 3000 at most.
-      {"three children", [](auto& in) { in.minorIncome = 5000; in.children = 3; }, 2000},
+      // Minor income: 1500 for each child whose income is clubbed, with no overall cap (s.10(32)).
+      {"three children", [](auto& in) { in.minorIncome = 5000; in.children = 3; }, 500},
+      {"exemption stops at the income", [](auto& in) { in.minorIncome = 2000; in.children = 2; }, 0},
       {"one child", [](auto& in) { in.minorIncome = 5000; in.children = 1; }, 3500},
       // Speculation loss never meets ordinary business; ordinary loss meets both.
       {"b/f speculation loss", [](auto& in) { in.businessOrdinary = 100000; in.bfBusinessSpeculation = 50000; }, 100000},

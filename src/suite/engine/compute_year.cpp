@@ -1,0 +1,108 @@
+#include "suite/engine/compute_year.h"
+
+#include <algorithm>
+
+#include "common/years.h"
+#include "suite/engine/alternate_tax.h"
+#include "suite/engine/chapter_via.h"
+#include "suite/engine/heads.h"
+#include "suite/engine/interest.h"
+#include "suite/engine/set_off.h"
+#include "suite/engine/tax_on_income.h"
+#include "suite/tax/age_class.h"
+
+namespace meridian::engine {
+namespace {
+
+IncomePots headsOf(const YearResult& r) {
+  IncomePots p;
+  for (const auto& s : r.salaries) p.salary += s.income;
+  for (const auto& h : r.houses) p.houseProperty += h.income;
+  p.business = r.business.ordinary;
+  p.speculation = r.business.speculation;
+  p.otherSources = r.otherSources.normal;
+  p.winnings = r.otherSources.winnings;
+  p.stcgOther = r.capitalGains.stcgOther;
+  p.ltcgIndexed = r.capitalGains.ltcgIndexed;
+  p.stcg111a = r.capitalGains.stcg111a;
+  p.ltcgWithoutIndexation = r.capitalGains.ltcgWithoutIndexation;
+  return p;
+}
+
+// Relief u/s 89, 90 and 91, in that order, never above the tax left.
+void applyRelief(const YearInput& in, YearResult& r) {
+  Money room = std::max(Money(), r.taxAfterCredit);
+  const auto take = [&room](Money claim) {
+    const Money given = std::min(std::max(Money(), claim.roundedToRupee()), room);
+    room -= given;
+    return given;
+  };
+  r.relief89 = take(in.relief89);
+  r.relief90 = take(in.relief90);
+  r.relief91 = take(in.relief91);
+}
+
+Money sumOf(const std::vector<DatedPayment>& payments) {
+  Money m;
+  for (const auto& p : payments) m += p.amount;
+  return m.roundedToRupee();
+}
+
+}  // namespace
+
+YearResult computeYear(const YearInput& in) {
+  const YearLaw* law = lawOf(in.year);
+  if (!law)
+    throw CannotCompute("returns are computed for A.Y. " + assessmentYearText(kFirstComputedYear) + " to " +
+                        assessmentYearText(kLastComputedYear) + ", not " + assessmentYearText(in.year));
+  YearResult r;
+  r.year = in.year;
+  r.ageClass = in.status == Status::individual ? tax::ageClass(in.dob, in.year, law->seniorAge, law->verySeniorAge) : 0;
+
+  for (const auto& s : in.salaries) r.salaries.push_back(salaryOf(s, *law));
+  r.houses = housesOf(in.houses, *law);
+  r.business = businessOf(in, *law);
+  r.capitalGains = capitalGainsOf(in.capitalGains);
+  r.otherSources = otherSourcesOf(in, *law);
+  r.heads = headsOf(r);
+  r.agricultural = in.agricultural;
+  r.exemptIncome = r.business.firmShareExempt + r.otherSources.clubbedExemption;
+
+  const CivilDate due = in.dueDate.value_or(defaultDueDate(in));
+  const bool filedLate = in.filingDate && *in.filingDate > due;
+  r.setOff = setOffLosses(r.heads, r.capitalGains, in, *law, filedLate);
+  r.grossTotalIncome = r.setOff.afterBroughtForward.total();
+
+  DeductionBase base;
+  base.grossTotalIncome = r.grossTotalIncome;
+  base.specialIncome = r.setOff.afterBroughtForward.atSpecialRates();
+  base.salary = r.setOff.afterBroughtForward.salary;
+  base.savingsInterest = in.otherSources.savingsInterest;
+  base.ageClass = r.ageClass;
+  r.deductions = chapterVIA(in, base, *law);
+  Money partC;
+  for (const auto& d : r.deductions) {
+    r.deductionsTotal += d.allowed;
+    if (d.partC && d.section != "80P") partC += d.allowed;
+  }
+
+  const TaxableParts parts = taxableParts(r.setOff.afterBroughtForward, r.deductionsTotal);
+  r.totalIncome = parts.total();
+  r.tax = taxOnTotalIncome(parts, in, *law, r.ageClass);
+  r.alternate = alternateTax(in, *law, r.totalIncome, partC, r.tax.liability());
+  r.grossTaxPayable = r.alternate.payable ? r.alternate.total() : r.tax.liability();
+  r.taxAfterCredit = r.grossTaxPayable - r.alternate.creditUsed;
+  applyRelief(in, r);
+  r.netTax = r.taxAfterCredit - r.relief();
+
+  r.tds = in.taxesPaid.tds.roundedToRupee();
+  r.tcs = in.taxesPaid.tcs.roundedToRupee();
+  r.advanceTax = sumOf(in.taxesPaid.advance);
+  r.selfAssessmentTax = sumOf(in.taxesPaid.selfAssessment);
+  const bool business = !r.business.ordinary.isZero() || !r.business.speculation.isZero();
+  r.interest = interestOn(in, *law, {r.netTax, r.ageClass, business});
+  r.balance = r.netTax + r.interest.total() - r.taxesPaid();
+  return r;
+}
+
+}  // namespace meridian::engine

@@ -1,0 +1,139 @@
+#include "suite/engine/interest.h"
+
+#include <algorithm>
+
+#include "suite/tax/instalment_interest.h"
+#include "suite/tax/rupee_rate.h"
+
+namespace meridian::engine {
+namespace {
+
+using namespace std::chrono;
+
+Money paidUpTo(const std::vector<DatedPayment>& payments, const CivilDate& date) {
+  Money m;
+  for (const auto& p : payments)
+    if (p.date <= date) m += p.amount;
+  return m;
+}
+
+Money totalOf(const std::vector<DatedPayment>& payments) {
+  Money m;
+  for (const auto& p : payments) m += p.amount;
+  return m;
+}
+
+// s.207(2): a resident individual of the senior age without business income
+// owes no advance tax; s.208: nor does anyone whose tax after TDS and TCS is
+// below the limit.
+AdvanceTaxOwed advanceTaxOwed(const YearInput& in, const YearLaw& law, const InterestBase& b) {
+  const bool residentIndividual = in.status == Status::individual && in.residence != Residence::nonResident;
+  if (law.seniorWithoutBusinessExempt && residentIndividual && b.ageClass >= 1 && !b.businessIncome)
+    return AdvanceTaxOwed::seniorWithoutBusiness;
+  const Money assessed = b.netTax - in.taxesPaid.tds - in.taxesPaid.tcs;
+  return assessed < law.advanceTaxLimit ? AdvanceTaxOwed::belowLimit : AdvanceTaxOwed::owed;
+}
+
+CivilDate returnDate(const YearInput& in) { return in.filingDate.value_or(in.dueDate.value_or(defaultDueDate(in))); }
+
+// s.234A: on the tax left after advance tax, TDS, TCS and the self-assessment
+// tax paid by the due date, from the day after the due date to the return.
+Money interest234a(const YearInput& in, const YearLaw& law, const InterestBase& b, int& months) {
+  const CivilDate due = in.dueDate.value_or(defaultDueDate(in));
+  const Money left = b.netTax - in.taxesPaid.tds - in.taxesPaid.tcs - totalOf(in.taxesPaid.advance) -
+                     paidUpTo(in.taxesPaid.selfAssessment, due);
+  months = monthsCounted(year_month_day{sys_days{due} + days{1}}, returnDate(in));
+  return tax::rupeesAtRate(tax::roundedDownForInterest(left, law.interestRounding), law.interest234a * months);
+}
+
+// s.234B: when advance tax paid is below the year's share of the assessed tax,
+// on the shortfall from 1 April of the A.Y. to the return; after each
+// self-assessment payment, on the shortfall it leaves (s.234B(2)).
+Money interest234b(const YearInput& in, const YearLaw& law, const InterestBase& b, int& months) {
+  const Money assessed = b.netTax - in.taxesPaid.tds - in.taxesPaid.tcs;
+  const Money advance = totalOf(in.taxesPaid.advance);
+  months = 0;
+  if (assessed <= Money() || advance >= tax::rupeesAtRate(assessed, law.paidShare234b)) return Money();
+  const CivilDate from = year{in.year} / April / 1;
+  const CivilDate to = returnDate(in);
+  std::vector<DatedPayment> payments;
+  for (const auto& p : in.taxesPaid.selfAssessment)
+    if (p.date <= to) payments.push_back(p);
+  std::stable_sort(payments.begin(), payments.end(), [](const auto& a, const auto& b) { return a.date < b.date; });
+  Money shortfall = assessed - advance;
+  Money interest;
+  int monthsBefore = 0;
+  for (const auto& p : payments) {
+    const int m = monthsCounted(from, p.date);
+    interest += tax::rupeesAtRate(tax::roundedDownForInterest(shortfall, law.interestRounding),
+                                  law.interest234b * (m - monthsBefore));
+    monthsBefore = std::max(monthsBefore, m);
+    shortfall -= p.amount;
+  }
+  months = monthsCounted(from, to);
+  interest += tax::rupeesAtRate(tax::roundedDownForInterest(shortfall, law.interestRounding),
+                                law.interest234b * std::max(0, months - monthsBefore));
+  return interest;
+}
+
+// s.234C: each instalment's shortfall on the tax due on the returned income.
+std::vector<InstalmentFigures> instalments234c(const YearInput& in, const YearLaw& law, const InterestBase& b,
+                                               bool owed) {
+  const Money due = owed ? std::max(Money(), b.netTax - in.taxesPaid.tds - in.taxesPaid.tcs) : Money();
+  const auto& schedule = in.status == Status::company ? law.companySchedule : law.othersSchedule;
+  const auto dates = in.instalmentDates.value_or(statutoryInstalmentDates(in.year));
+  std::vector<InstalmentFigures> rows;
+  Money dueBefore, paidBefore;
+  for (size_t i = 0; i < dates.size() && i < schedule.size(); ++i) {
+    InstalmentFigures row;
+    row.dueDate = dates[i];
+    row.paidByDate = paidUpTo(in.taxesPaid.advance, dates[i]);
+    row.paid = row.paidByDate - paidBefore;
+    const auto owedHere = tax::instalmentInterest(due, row.paidByDate, schedule[i], law.interest234c,
+                                                  law.interestRounding);
+    row.cumulativeDue = owedHere.cumulativeDue;
+    row.due = row.cumulativeDue - dueBefore;
+    row.interest = owed ? owedHere.interest : Money();
+    dueBefore = row.cumulativeDue;
+    paidBefore = row.paidByDate;
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+Money chosen(const InterestOption& o, Money computed) {
+  switch (o.choice) {
+    case InterestChoice::charge:
+      return computed;
+    case InterestChoice::none:
+      return Money();
+    case InterestChoice::byHand:
+      return o.byHand.roundedToRupee();
+  }
+  return computed;
+}
+
+}  // namespace
+
+int monthsCounted(const CivilDate& from, const CivilDate& to) {
+  if (to < from) return 0;
+  const int months = (static_cast<int>(to.year()) - static_cast<int>(from.year())) * 12 +
+                     (static_cast<int>(static_cast<unsigned>(to.month())) -
+                      static_cast<int>(static_cast<unsigned>(from.month())));
+  return months + (to.day() >= from.day() ? 1 : 0);
+}
+
+InterestFigures interestOn(const YearInput& in, const YearLaw& law, const InterestBase& base) {
+  InterestFigures f;
+  f.owed = advanceTaxOwed(in, law, base);
+  const bool owed = f.owed == AdvanceTaxOwed::owed;
+  f.s234a = chosen(in.interest[0], interest234a(in, law, base, f.months234a));
+  f.s234b = chosen(in.interest[1], owed ? interest234b(in, law, base, f.months234b) : Money());
+  f.instalments = instalments234c(in, law, base, owed);
+  Money c;
+  for (const auto& row : f.instalments) c += row.interest;
+  f.s234c = chosen(in.interest[2], c);
+  return f;
+}
+
+}  // namespace meridian::engine

@@ -1,0 +1,28 @@
+#include <algorithm>
+
+#include "suite/engine/heads.h"
+
+namespace meridian::engine {
+
+OtherSourceFigures otherSourcesOf(const YearInput& in, const YearLaw& law) {
+  const OtherSourcesInput& o = in.otherSources;
+  OtherSourceFigures f;
+  f.interest = o.savingsInterest + o.otherInterest;
+  f.dividend = o.dividendTaxable;
+  f.familyPension = o.familyPension;
+  // s.57(iia): a third of family pension, at most the year's cap.
+  const Money third = Money::paise(o.familyPension.inPaise() / 3).roundedToRupee();
+  f.familyPensionDeduction = std::min(third, law.familyPensionCap);
+  // s.10(32): each minor child's clubbed income is exempt up to the year's figure.
+  for (const ClubbedIncome& c : in.clubbed) {
+    f.clubbed += c.amount;
+    if (c.minorChild) f.clubbedExemption += std::min(std::max(Money(), c.amount), law.minorChildExemption);
+  }
+  f.other = o.other;
+  f.winnings = o.winnings;
+  f.normal = f.interest + f.dividend + f.familyPension - f.familyPensionDeduction + f.clubbed -
+             f.clubbedExemption + f.other;
+  return f;
+}
+
+}  // namespace meridian::engine

@@ -1,0 +1,152 @@
+#include "suite/engine/set_off.h"
+
+#include <algorithm>
+
+#include "suite/engine/set_off_step.h"
+
+namespace meridian::engine {
+namespace {
+
+Money lossIn(Money& pot) {
+  if (pot >= Money()) return Money();
+  const Money loss = -pot;
+  pot = Money();
+  return loss;
+}
+
+// Sets a brought-forward loss of one kind off against the incomes the law lets
+// it meet. House property: only house property (s.71B). Speculation: only
+// speculation (s.73). Business: any business, ordinary first (s.72(1)).
+// Unabsorbed depreciation: after business losses (s.72(2)), any head but
+// salaries (s.32(2)). Short-term capital loss: any capital gain; long-term
+// loss: long-term gains only (s.74(1)). Winnings take no loss (s.58(4)).
+Money setOffBroughtForward(LossKind kind, Money loss, IncomePots& p) {
+  switch (kind) {
+    case LossKind::houseProperty:
+      return setOffAgainst(loss, {&p.houseProperty});
+    case LossKind::speculation:
+      return setOffAgainst(loss, {&p.speculation});
+    case LossKind::business:
+      return setOffAgainst(loss, {&p.business, &p.speculation});
+    case LossKind::unabsorbedDepreciation:
+      return setOffAgainst(loss, {&p.business, &p.speculation, &p.houseProperty, &p.otherSources, &p.stcgOther,
+                                  &p.ltcgIndexed, &p.stcg111a, &p.ltcgWithoutIndexation});
+    case LossKind::stcl:
+      return setOffAgainst(loss, {&p.stcgOther, &p.ltcgIndexed, &p.stcg111a, &p.ltcgWithoutIndexation});
+    case LossKind::ltcl:
+      return setOffAgainst(loss, {&p.ltcgIndexed, &p.ltcgWithoutIndexation});
+  }
+  return loss;
+}
+
+// The order in which brought-forward kinds are taken: each kind's narrow
+// claims before the wider ones, and business losses before unabsorbed
+// depreciation (s.72(2)).
+constexpr LossKind kBroughtForwardOrder[] = {LossKind::houseProperty, LossKind::speculation, LossKind::business,
+                                             LossKind::unabsorbedDepreciation, LossKind::stcl, LossKind::ltcl};
+
+bool withinYears(int lossYear, int year, int limit) { return limit == 0 || year - lossYear <= limit; }
+
+}  // namespace
+
+int carryYears(LossKind kind, const YearLaw& law) {
+  switch (kind) {
+    case LossKind::houseProperty:
+      return law.carryHouseProperty;
+    case LossKind::business:
+      return law.carryBusiness;
+    case LossKind::speculation:
+      return law.carrySpeculation;
+    case LossKind::unabsorbedDepreciation:
+      return 0;  // s.32(2): no limit of years
+    case LossKind::stcl:
+    case LossKind::ltcl:
+      return law.carryCapital;
+  }
+  return 0;
+}
+
+Money SetOffFigures::currentYearCarried() const {
+  Money m;
+  for (const LossRow& r : rows)
+    if (r.currentYear > Money()) m += r.carried;
+  return m;
+}
+
+SetOffFigures setOffLosses(const IncomePots& heads, const CapitalGainFigures& gains, const YearInput& in,
+                           const YearLaw& law, bool filedLate) {
+  SetOffFigures out;
+  IncomePots p = heads;
+  const Money positiveBefore = [&p] {
+    Money m;
+    for (Money v : {p.salary, p.houseProperty, p.business, p.speculation, p.otherSources})
+      m += std::max(Money(), v);
+    return m + p.stcgOther + p.ltcgIndexed + p.stcg111a + p.ltcgWithoutIndexation;
+  }();
+
+  // Losses of the year. Within the business head an ordinary loss meets
+  // speculation profit (s.70); a speculation loss meets nothing else (s.73(1)).
+  Money business = lossIn(p.business);
+  business = setOffAgainst(business, {&p.speculation});
+  Money speculation = lossIn(p.speculation);
+  // s.71: house property against every other head, salaries first; business
+  // against any head but salaries (s.71(2A)); other sources against any head.
+  // Incomes at normal rates are taken before those at special rates.
+  Money house = lossIn(p.houseProperty);
+  house = setOffAgainst(house, {&p.salary, &p.business, &p.speculation, &p.otherSources, &p.stcgOther,
+                                &p.ltcgIndexed, &p.stcg111a, &p.ltcgWithoutIndexation});
+  business = setOffAgainst(business, {&p.houseProperty, &p.otherSources, &p.stcgOther, &p.ltcgIndexed,
+                                      &p.stcg111a, &p.ltcgWithoutIndexation});
+  Money other = lossIn(p.otherSources);
+  other = setOffAgainst(other, {&p.salary, &p.houseProperty, &p.business, &p.speculation, &p.stcgOther,
+                                &p.ltcgIndexed, &p.stcg111a, &p.ltcgWithoutIndexation});
+  out.afterCurrentYear = p;
+  out.currentYearSetOff = positiveBefore - (p.total() - p.winnings);
+
+  // Losses brought forward, each kind oldest first.
+  for (LossKind kind : kBroughtForwardOrder) {
+    std::vector<BroughtForwardLoss> ofKind;
+    for (const auto& l : in.lossesBroughtForward)
+      if (l.kind == kind && l.amount > Money()) ofKind.push_back(l);
+    std::stable_sort(ofKind.begin(), ofKind.end(), [](const auto& a, const auto& b) { return a.year < b.year; });
+    const int limit = carryYears(kind, law);
+    for (const auto& l : ofKind) {
+      LossRow row{partOf(kind), l.year, l.amount, Money(), Money(), Money()};
+      if (l.year < in.year && withinYears(l.year, in.year, limit)) {
+        const Money left = setOffBroughtForward(kind, l.amount, p);
+        row.setOff = l.amount - left;
+        if (withinYears(l.year, in.year + 1, limit)) row.carried = left;
+      }
+      out.broughtForwardSetOff += row.setOff;
+      out.rows.push_back(row);
+    }
+  }
+  out.afterBroughtForward = p;
+  // The losses table reads by year, then by head.
+  std::stable_sort(out.rows.begin(), out.rows.end(), [](const LossRow& a, const LossRow& b) {
+    return a.year != b.year ? a.year < b.year : static_cast<int>(a.part) < static_cast<int>(b.part);
+  });
+
+  // Losses of the year to carry. Other-sources losses are not carried.
+  const auto lossOf = [](Money m) { return m < Money() ? -m : Money(); };
+  struct YearLoss {
+    LossKind kind;
+    Money whole, left;
+  };
+  const YearLoss yearLosses[] = {
+      {LossKind::houseProperty, lossOf(heads.houseProperty), house},
+      {LossKind::business, lossOf(heads.business), business},
+      {LossKind::speculation, lossOf(heads.speculation), speculation},
+      {LossKind::stcl, lossOf(in.capitalGains.stcg111a) + lossOf(in.capitalGains.stcgOther), gains.stclLeft},
+      {LossKind::ltcl, lossOf(in.capitalGains.ltcgIndexed) + lossOf(in.capitalGains.ltcgWithoutIndexation),
+       gains.ltclLeft},
+  };
+  for (const YearLoss& y : yearLosses) {
+    if (y.whole <= Money()) continue;
+    const bool carried = !filedLate || y.kind == LossKind::houseProperty;
+    out.rows.push_back({partOf(y.kind), in.year, Money(), y.whole, y.whole - y.left, carried ? y.left : Money()});
+  }
+  return out;
+}
+
+}  // namespace meridian::engine

@@ -1,0 +1,142 @@
+#include "suite/engine/tax_on_income.h"
+
+#include <algorithm>
+
+#include "suite/tax/rupee_rate.h"
+#include "suite/tax/slab_tax.h"
+#include "suite/tax/surcharge.h"
+
+namespace meridian::engine {
+namespace {
+
+bool residentIndividual(const YearInput& in) {
+  return in.status == Status::individual && in.residence != Residence::nonResident;
+}
+
+// Tax at normal rates on the part of income that bears them.
+Money normalTax(Money income, const YearInput& in, const YearLaw& law, int ageClass) {
+  if (income <= Money()) return Money();
+  switch (in.status) {
+    case Status::individual:
+    case Status::huf:
+    case Status::aopBoi:
+      return tax::slabTaxWithAgriculture(income, in.agricultural, law.agriculturalFloor, scaleOf(in, law, ageClass));
+    case Status::cooperative:
+      return tax::scaleTax(income, law.cooperative);
+    case Status::firm:
+    case Status::llp:
+      return tax::rupeesAtRate(income, law.firmRate);
+    case Status::company:
+      return tax::rupeesAtRate(income, in.smallCompany && law.companySmallRate > 0 ? law.companySmallRate
+                                                                                    : law.companyRate);
+  }
+  return Money();
+}
+
+// ss.111A(1) and 112(1) provisos: a resident individual or HUF whose income at
+// normal rates falls short of the exemption limit takes the shortfall off the
+// gains at special rates, the most heavily taxed first.
+TaxableParts withShortfallUsed(TaxableParts p, const YearInput& in, const YearLaw& law, int ageClass) {
+  const bool resident = in.residence != Residence::nonResident;
+  if (!resident || (in.status != Status::individual && in.status != Status::huf)) return p;
+  const Money limit = tax::rupees(params::exemptionLimit(scaleOf(in, law, ageClass)));
+  for (Money* gain : {&p.ltcgIndexed, &p.stcg111a, &p.ltcgWithoutIndexation}) {
+    if (p.normal >= limit) break;
+    const Money used = std::min(limit - p.normal, *gain);
+    p.normal += used;
+    *gain -= used;
+  }
+  return p;
+}
+
+Money taxBeforeRebate(const TaxableParts& parts, const YearInput& in, const YearLaw& law, int ageClass,
+                      Money* normalOut = nullptr) {
+  const TaxableParts p = withShortfallUsed(parts, in, law, ageClass);
+  const Money normal = normalTax(p.normal, in, law, ageClass);
+  if (normalOut) *normalOut = normal;
+  return normal + tax::rupeesAtRate(p.ltcgIndexed, law.ltcgRate) +
+         tax::rupeesAtRate(p.ltcgWithoutIndexation, law.ltcgWithoutIndexationRate) +
+         tax::rupeesAtRate(p.stcg111a, law.stcg111aRate) + tax::rupeesAtRate(p.winnings, law.winningsRate);
+}
+
+// The same incomes cut down to `income`, the part at normal rates first: the
+// comparison income of marginal relief.
+TaxableParts cutTo(TaxableParts p, Money income) {
+  Money excess = p.total() - income;
+  for (Money* part : {&p.normal, &p.ltcgWithoutIndexation, &p.stcg111a, &p.ltcgIndexed, &p.winnings}) {
+    const Money cut = std::min(excess, *part);
+    *part -= cut;
+    excess -= cut;
+  }
+  return p;
+}
+
+}  // namespace
+
+TaxableParts taxableParts(const IncomePots& a, Money deductions) {
+  TaxableParts p;
+  p.normal = a.salary + a.houseProperty + a.business + a.speculation + a.otherSources + a.stcgOther - deductions;
+  p.ltcgIndexed = a.ltcgIndexed;
+  p.ltcgWithoutIndexation = a.ltcgWithoutIndexation;
+  p.stcg111a = a.stcg111a;
+  p.winnings = a.winnings;
+  const Money unrounded = p.total();
+  const Money rounded = unrounded > Money() ? unrounded.roundedOffToTens() : Money();
+  Money diff = rounded - unrounded;
+  for (Money* part : {&p.normal, &p.ltcgWithoutIndexation, &p.stcg111a, &p.ltcgIndexed, &p.winnings}) {
+    if (diff.isZero()) break;
+    const Money step = diff > Money() ? diff : -std::min(-diff, *part);
+    *part += step;
+    diff -= step;
+  }
+  return p;
+}
+
+const params::Scale& scaleOf(const YearInput& in, const YearLaw& law, int ageClass) {
+  static const params::Scale none;
+  if (!onIndividualScale(in.status)) return in.status == Status::cooperative ? law.cooperative : none;
+  // The senior scales reach resident individuals only.
+  if (residentIndividual(in)) {
+    if (ageClass >= 2 && !law.verySenior.empty()) return law.verySenior;
+    if (ageClass >= 1 && !law.senior.empty()) return law.senior;
+    if (in.sex == Sex::female && !law.woman.empty()) return law.woman;
+  }
+  return law.general;
+}
+
+const params::SurchargeBands& surchargeBandsOf(Status s, const YearLaw& law) {
+  switch (s) {
+    case Status::cooperative:
+      return law.surchargeCooperative;
+    case Status::firm:
+    case Status::llp:
+      return law.surchargeFirm;
+    case Status::company:
+      return law.surchargeCompany;
+    default:
+      return law.surchargeIndividual;
+  }
+}
+
+void addCesses(Money taxAndSurcharge, const YearLaw& law, Money& educationCess, Money& sheCess) {
+  educationCess = tax::rupeesAtRate(taxAndSurcharge, law.educationCess);
+  sheCess = tax::rupeesAtRate(taxAndSurcharge, law.sheCess);
+}
+
+TaxFigures taxOnTotalIncome(const TaxableParts& parts, const YearInput& in, const YearLaw& law, int ageClass) {
+  TaxFigures f;
+  f.normalIncome = parts.normal;
+  f.specialIncome = parts.special();
+  const Money whole = taxBeforeRebate(parts, in, law, ageClass, &f.taxNormal);
+  f.taxSpecial = whole - f.taxNormal;
+  // s.87A: a resident individual whose total income is within the limit.
+  const tax::Claimant who{residentIndividual(in), ageClass, in.sex == Sex::female};
+  f.rebate87a = tax::rebates(law.rebates, who, parts.total(), whole).amount;
+  const Money afterRebate = whole - f.rebate87a;
+  const auto taxAt = [&](Money income) { return taxBeforeRebate(cutTo(parts, income), in, law, ageClass); };
+  f.surcharge = tax::surchargeWithRelief(parts.total(), afterRebate, surchargeBandsOf(in.status, law), taxAt);
+  addCesses(afterRebate + f.surcharge, law, f.educationCess, f.sheCess);
+  return f;
+}
+
+}  // namespace meridian::engine

@@ -1,0 +1,157 @@
+#pragma once
+// Everything the computation of one client year reads: the heads of income,
+// losses brought forward, deductions claimed, taxes paid and the dates that
+// decide interest. The JSON of `meridian compute` fills it field for field,
+// and so will the loader of the heads' year tables.
+#include <array>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/dates.h"
+#include "common/money.h"
+
+namespace meridian::engine {
+
+// The persons the computation covers. A firm and an LLP differ only where the
+// law parts them (ss.44AD and 44ADA exclude an LLP).
+enum class Status { individual, huf, aopBoi, cooperative, firm, llp, company };
+enum class Residence { resident, nonResident, notOrdinarilyResident };
+enum class Sex { male, female };
+
+struct SalaryInput {  // one employer
+  Money gross;                   // salary u/s 17(1)
+  Money exemptAllowances;        // allowances exempt u/s 10
+  Money perquisites;             // s.17(2)
+  Money profitsInLieu;           // s.17(3)
+  Money entertainmentAllowance;  // deduction claimed u/s 16(ii)
+  Money professionalTax;         // s.16(iii)
+};
+
+enum class HouseUse { selfOccupied, letOut, deemedLetOut };
+struct HouseInput {
+  HouseUse use = HouseUse::letOut;
+  Money rent;  // rent received or receivable, or the expected rent of a deemed let-out house
+  Money unrealisedRent;
+  Money municipalTax;   // paid by the owner during the year
+  Money interest;       // on capital borrowed for the house, s.24(b)
+  bool loanBefore1999 = false;
+  int sharePercent = 100;  // the client's share as co-owner (s.26)
+};
+
+struct GoodsCarriage {  // s.44AE
+  bool heavy = false;
+  int months = 0;  // months or parts of months owned
+  int tons = 0;    // gross or unladen weight of a heavy vehicle (counts from A.Y. 2017-18)
+  Money declared;  // income the client declares from it, if higher
+};
+
+struct BusinessInput {
+  Money netProfit;    // ordinary business or profession, a loss negative
+  Money speculation;  // a loss negative
+  struct { Money turnover, digitalTurnover, declared; } presumptive44ad;
+  struct { Money receipts, declared; } presumptive44ada;
+  std::vector<GoodsCarriage> presumptive44ae;
+  Money firmShareExempt;   // share of a firm's profit, exempt u/s 10(2A)
+  Money firmRemuneration;  // salary, bonus, commission and interest from firms, s.28(v)
+};
+
+struct CapitalGainsInput {  // a loss negative
+  Money stcg111a, stcgOther, ltcgIndexed, ltcgWithoutIndexation;
+};
+
+struct OtherSourcesInput {
+  Money savingsInterest, otherInterest, dividendTaxable, familyPension, winnings;
+  Money other;  // a loss negative
+};
+
+// Income of another person included in the client's (ss.60 to 64), shown
+// under other sources; a minor child's income earns the exemption of s.10(32).
+struct ClubbedIncome {
+  bool minorChild = false;
+  Money amount;
+};
+
+enum class LossKind { houseProperty, business, speculation, unabsorbedDepreciation, stcl, ltcl };
+struct BroughtForwardLoss {
+  LossKind kind = LossKind::business;
+  int year = 0;  // A.Y. for which the loss was computed
+  Money amount;
+};
+
+// Donations u/s 80G by the share allowed and whether the qualifying limit of
+// s.80G(4) applies to them.
+struct Donations {
+  Money full, half, fullLimited, halfLimited;
+};
+
+struct DeductionClaims {
+  std::map<std::string, Money> claimed;  // section code ("80C", "80D") to the amount claimed
+  Donations donations;                   // s.80G
+  bool selfSenior = false;               // s.80D: the client (or spouse) is a senior citizen
+  bool parentsSenior = false;            // s.80D: a parent is a senior citizen
+  bool severeDisability = false;         // ss.80DD and 80U: the higher figure
+};
+
+struct TaxCredit {  // MAT or AMT credit brought forward
+  int year = 0;     // A.Y. in which it arose
+  Money amount;
+};
+
+enum class InterestChoice { charge, none, byHand };
+struct InterestOption {
+  InterestChoice choice = InterestChoice::charge;
+  Money byHand;  // the figure typed in when not computed
+};
+
+struct DatedPayment {
+  CivilDate date;
+  Money amount;
+};
+
+struct TaxesPaid {
+  Money tds, tcs;
+  std::vector<DatedPayment> advance, selfAssessment;
+};
+
+struct YearInput {
+  int year = 0;  // first calendar year of the A.Y.: 2016 for 2016-17
+  Status status = Status::individual;
+  Residence residence = Residence::resident;
+  Sex sex = Sex::male;
+  std::optional<CivilDate> dob;
+
+  std::vector<SalaryInput> salaries;
+  std::vector<HouseInput> houses;
+  BusinessInput business;
+  CapitalGainsInput capitalGains;
+  OtherSourcesInput otherSources;
+  std::vector<ClubbedIncome> clubbed;
+  Money agricultural;
+  std::vector<BroughtForwardLoss> lossesBroughtForward;
+  DeductionClaims deductions;
+  Money bookProfit;           // s.115JB, companies
+  bool smallCompany = false;  // turnover within the reduced company rate's limit, where the year has one
+  std::vector<TaxCredit> taxCreditsBroughtForward;
+  Money relief89, relief90, relief91;
+  TaxesPaid taxesPaid;
+  std::optional<CivilDate> dueDate;     // for filing the return; default below
+  std::optional<CivilDate> filingDate;  // none: taken as filed on the due date
+  std::array<InterestOption, 3> interest{};  // ss.234A, 234B, 234C
+  std::optional<std::array<CivilDate, 4>> instalmentDates;  // advance-tax due dates; default the statutory ones
+};
+
+// 31 July of the A.Y. (30 September for a company): the due date of s.139(1)
+// for a person whose accounts need no audit, used when none is given.
+CivilDate defaultDueDate(const YearInput& in);
+
+// The four statutory advance-tax dates of the A.Y.: 15 June, 15 September and
+// 15 December of the previous year, 15 March (s.211).
+std::array<CivilDate, 4> statutoryInstalmentDates(int year);
+
+bool isIndividual(Status s);
+// Persons taxed on the scale of individuals (Paragraph A of Part I).
+bool onIndividualScale(Status s);
+
+}  // namespace meridian::engine

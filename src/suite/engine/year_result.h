@@ -1,0 +1,172 @@
+#pragma once
+// What the computation of one client year gives: each head as computed, the
+// set-off of losses, Chapter VI-A, the tax and its parts, MAT or AMT with its
+// credit, interest and the balance. Every amount is in whole rupees except
+// where a field says otherwise.
+#include <array>
+#include <string>
+#include <vector>
+
+#include "suite/engine/year_input.h"
+
+namespace meridian::engine {
+
+struct SalaryFigures {  // one employer
+  Money gross;          // s.17(1) + (2) + (3)
+  Money exemptAllowances;
+  Money entertainment;    // allowed u/s 16(ii)
+  Money professionalTax;  // allowed u/s 16(iii)
+  Money income;           // chargeable under the head
+};
+
+struct HouseFigures {  // one house, the client's share
+  HouseUse use = HouseUse::letOut;
+  Money annualValue;  // rent less unrealised rent (nil for a self-occupied house)
+  Money municipalTax;
+  Money netAnnualValue;
+  Money standardDeduction;  // s.24(a)
+  Money interestClaimed, interestAllowed;  // s.24(b)
+  Money income;  // a loss negative
+};
+
+struct BusinessFigures {
+  Money ordinary;     // non-speculative business and profession, a loss negative
+  Money speculation;  // a loss negative
+  Money presumptive44ad, presumptive44ada, presumptive44ae;  // income taken under each section
+  bool applied44ad = false, applied44ada = false, applied44ae = false;
+  Money firmRemuneration, firmShareExempt;
+};
+
+struct CapitalGainFigures {  // after losses of the year within the head (s.70)
+  Money stcg111a, stcgOther, ltcgIndexed, ltcgWithoutIndexation;
+  Money stclLeft, ltclLeft;  // losses of the year the head could not absorb
+  Money total() const { return stcg111a + stcgOther + ltcgIndexed + ltcgWithoutIndexation; }
+};
+
+struct OtherSourceFigures {
+  Money interest, dividend, familyPension, familyPensionDeduction, clubbed, clubbedExemption, other;
+  Money winnings;  // s.115BB, taxed apart
+  Money normal;    // all but winnings, a loss negative
+};
+
+// The incomes that set-off works on. Capital gains are kept by rate, since
+// each bears its own tax.
+struct IncomePots {
+  Money salary, houseProperty, business, speculation, otherSources, winnings;
+  Money stcgOther, ltcgIndexed, stcg111a, ltcgWithoutIndexation;
+  Money total() const;
+  Money atSpecialRates() const { return ltcgIndexed + stcg111a + ltcgWithoutIndexation + winnings; }
+};
+
+// Loss heads as the losses table numbers them (column `part`).
+enum class LossPart {
+  houseProperty = 0,
+  business = 1,
+  unabsorbedDepreciation = 2,
+  speculation = 3,
+  capitalGain = 4,
+  shortTerm = 5,
+  longTerm = 6,
+  raceHorses = 7,
+  specifiedBusiness = 8,
+};
+LossPart partOf(LossKind kind);
+// "HOUSE PROPERTY", "ORDINARY BUSINESS" ... as the losses table prints them.
+const char* lossPartCaption(LossPart part);
+
+// One row of the losses table (TmpTblLosses): a loss of an earlier year brought
+// forward, or the loss of this year.
+struct LossRow {
+  LossPart part = LossPart::business;
+  int year = 0;  // A.Y. of the loss
+  Money broughtForward;  // BFLossAmt
+  Money currentYear;     // CYLossAmt
+  Money setOff;          // TotAmtSetOff
+  Money carried;         // CarryAmt: carried to the next year
+};
+
+struct SetOffFigures {
+  IncomePots afterCurrentYear;  // after losses of the year against other heads (s.71)
+  IncomePots afterBroughtForward;
+  Money currentYearSetOff;   // losses of the year set off against other heads
+  Money broughtForwardSetOff;
+  std::vector<LossRow> rows;  // earlier years oldest first, then this year's losses
+  Money currentYearCarried() const;
+};
+
+struct DeductionLine {
+  std::string section;  // "80C", "80CCD(1B)", "80G" ...
+  Money claimed, allowed;
+  bool partC = false;  // a deduction in respect of certain incomes (Part C of Chapter VI-A)
+};
+
+struct TaxFigures {
+  Money normalIncome, specialIncome;  // parts of total income
+  Money taxNormal, taxSpecial;
+  Money tax() const { return taxNormal + taxSpecial; }
+  Money rebate87a;
+  Money surcharge, educationCess, sheCess;
+  Money liability() const { return tax() - rebate87a + surcharge + educationCess + sheCess; }
+};
+
+enum class AlternateKind { none, mat, amt };
+struct AlternateTaxFigures {
+  AlternateKind kind = AlternateKind::none;
+  Money base;  // book profit (s.115JB) or adjusted total income (s.115JC)
+  Money tax, surcharge, educationCess, sheCess;
+  Money total() const { return tax + surcharge + educationCess + sheCess; }
+  bool payable = false;  // exceeds the tax on total income, and so is the tax
+  Money creditBroughtForward, creditUsed, creditArisen, creditLapsed;
+  std::vector<TaxCredit> creditsCarried;  // into the next year, oldest first
+};
+
+// Why no advance tax was owed, when none was.
+enum class AdvanceTaxOwed { owed, seniorWithoutBusiness, belowLimit };
+
+struct InstalmentFigures {
+  CivilDate dueDate;
+  Money due;         // falling due on the date
+  Money cumulativeDue;
+  Money paid;        // advance tax paid in the period up to the date
+  Money paidByDate;  // cumulative
+  Money interest;    // s.234C
+};
+
+struct InterestFigures {
+  Money s234a, s234b, s234c;
+  Money total() const { return s234a + s234b + s234c; }
+  AdvanceTaxOwed owed = AdvanceTaxOwed::owed;
+  std::vector<InstalmentFigures> instalments;
+  int months234a = 0, months234b = 0;
+};
+
+struct YearResult {
+  int year = 0;
+  int ageClass = 0;
+  std::vector<SalaryFigures> salaries;
+  std::vector<HouseFigures> houses;
+  BusinessFigures business;
+  CapitalGainFigures capitalGains;
+  OtherSourceFigures otherSources;
+  IncomePots heads;  // each head as computed, before losses cross heads
+  SetOffFigures setOff;
+  Money grossTotalIncome;
+  std::vector<DeductionLine> deductions;
+  Money deductionsTotal;
+  Money totalIncome;  // rounded to ten (s.288A)
+  Money agricultural;
+  Money exemptIncome;  // shown apart, not taxed
+  TaxFigures tax;
+  AlternateTaxFigures alternate;
+  Money grossTaxPayable;  // the higher of the two taxes
+  Money taxAfterCredit;
+  Money relief89, relief90, relief91;
+  Money relief() const { return relief89 + relief90 + relief91; }
+  Money netTax;
+  InterestFigures interest;
+  Money tds, tcs, advanceTax, selfAssessmentTax;
+  Money taxesPaid() const { return tds + tcs + advanceTax + selfAssessmentTax; }
+  Money balance;  // positive payable, negative refundable
+};
+
+}  // namespace meridian::engine

@@ -1,0 +1,101 @@
+// `meridian compute --json` through the command line: a client year in, its
+// figures out, and one line with exit code 2 for input it refuses.
+#include <gtest/gtest.h>
+
+#include <iostream>
+#include <sstream>
+
+#include <nlohmann/json.hpp>
+
+#include "cli/commands.h"
+
+namespace meridian::engine {
+namespace {
+
+struct Outcome {
+  int code;
+  std::string out, err;
+};
+
+Outcome compute(const std::string& input) {
+  std::istringstream in(input);
+  std::streambuf* saved = std::cin.rdbuf(in.rdbuf());
+  std::string a0 = "meridian", a1 = "compute", a2 = "--json";
+  char* argv[] = {a0.data(), a1.data(), a2.data()};
+  ::testing::internal::CaptureStdout();
+  ::testing::internal::CaptureStderr();
+  const int code = cli::run(3, argv);
+  Outcome o{code, ::testing::internal::GetCapturedStdout(), ::testing::internal::GetCapturedStderr()};
+  std::cin.rdbuf(saved);
+  return o;
+}
+
+TEST(ComputeCommand, ASalariedYearRoundTrip) {
+  // Salary 1200000 less professional tax 2500; self-occupied interest capped at
+  // 200000; 80C 150000 of 180000, 80D 25000 of 30000: total income 822500.
+  // Tax 25000 + 20 % of 322500 = 89500; cess 1790 + 895: 92185. TDS 80000.
+  // 234B: 12185 -> 12100 x 1 % x 4 months (April to July) = 484.
+  // 234C: 30 % 3655.5 -> 3656, 3600 x 3 % = 108; 60 % 7311 -> 7300 x 3 % = 219;
+  // 12100 x 1 % = 121: 448. Balance 92185 + 932 - 80000 = 13117.
+  // A business loss of 2009-10 of 5000 meets no business income and is carried;
+  // 2017-18 is nine years on, so it lapses there and is not carried.
+  const Outcome o = compute(R"({
+    "ay": "2016-17", "status": "Individual", "residential_status": "RESIDENT", "sex": "Male", "dob": "12/03/1975",
+    "salary": [{"gross": 1200000, "professional_tax": 2500}],
+    "house_property": [{"type": "self_occupied", "interest": 250000}],
+    "losses_brought_forward": [{"kind": "business", "ay": "2009-10", "amount": 5000},
+                               {"kind": "speculation", "ay": "2014-15", "amount": 7000}],
+    "deductions": {"80C": 180000, "80D": 30000},
+    "taxes_paid": {"tds": 80000}, "due_date": "31/07/2016", "filing_date": "31/07/2016"
+  })");
+  ASSERT_EQ(o.code, 0) << o.err;
+  const auto j = nlohmann::json::parse(o.out);
+  EXPECT_EQ(j["heads"]["salary"], 1197500);
+  EXPECT_EQ(j["heads"]["house_property"], -200000);
+  EXPECT_EQ(j["gross_total_income"], 997500);
+  EXPECT_EQ(j["deductions_allowed"]["80C"], 150000);
+  EXPECT_EQ(j["deductions_allowed"]["80D"], 25000);
+  EXPECT_EQ(j["deductions_total"], 175000);
+  EXPECT_EQ(j["total_income"], 822500);
+  EXPECT_EQ(j["tax_normal"], 89500);
+  EXPECT_EQ(j["education_cess"], 1790);
+  EXPECT_EQ(j["she_cess"], 895);
+  EXPECT_EQ(j["net_tax"], 92185);
+  EXPECT_EQ(j["interest_234a"], 0);
+  EXPECT_EQ(j["interest_234b"], 484);
+  EXPECT_EQ(j["interest_234c"], 448);
+  EXPECT_EQ(j["taxes_paid"], 80000);
+  EXPECT_EQ(j["balance"], 13117);
+  const nlohmann::json carried = nlohmann::json::parse(R"([
+    {"kind": "business", "ay": "2009-10", "amount": 5000},
+    {"kind": "speculation", "ay": "2014-15", "amount": 7000}])");
+  EXPECT_EQ(j["losses_carried_forward"], carried);
+}
+
+TEST(ComputeCommand, RefusesBadInputWithOneLine) {
+  struct Case {
+    const char* input;
+    const char* says;
+  } cases[] = {
+      {"not json", "input is not valid JSON"},
+      {R"({"ay": "2012-13"})", "2013-14 to 2017-18"},
+      {R"({"ay": "2016-17", "salry": []})", "unknown key \"salry\""},
+      {R"({"ay": "2016-17", "salary": [{"gross": -5}]})", "\"salary[0].gross\" must not be negative"},
+      {R"({"ay": "2016-17", "deductions": {"80Z": 5}})", "unknown deduction section \"80Z\""},
+      {R"({"ay": "2016-17", "filing_date": "2016-08-01"})", "\"filing_date\" must be a date dd/mm/yyyy"},
+      {R"({"ay": "2016-17", "taxes_paid": {"advance": [{"date": "15/06/2016", "amount": 10}]}})", "is not between"},
+      {R"({"ay": "2016-17", "status": "Trust"})", "unknown status \"Trust\""},
+      {R"({"ay": "2016-17", "losses_brought_forward": [{"kind": "business", "ay": "2016-17", "amount": 1}]})",
+       "must be a year before"},
+  };
+  for (const auto& c : cases) {
+    const Outcome o = compute(c.input);
+    EXPECT_EQ(o.code, 2) << c.input;
+    EXPECT_TRUE(o.out.empty()) << c.input;
+    EXPECT_NE(o.err.find(c.says), std::string::npos) << o.err;
+    EXPECT_EQ(std::count(o.err.begin(), o.err.end(), '\n'), 1) << o.err;
+  }
+}
+
+}  // namespace
+}  // namespace meridian::engine

@@ -1,0 +1,157 @@
+// Set-off of losses of the year and of earlier years, and what is carried:
+// the law's order, the heads each loss may meet, the years it may be carried
+// and the bar on carrying losses of a return filed late.
+#include <gtest/gtest.h>
+
+#include "engine_cases.h"
+
+namespace meridian::engine {
+namespace {
+
+using testing::blankYear;
+using testing::rs;
+
+const LossRow* rowOf(const YearResult& r, LossPart part, int year) {
+  for (const auto& row : r.setOff.rows)
+    if (row.part == part && row.year == year) return &row;
+  return nullptr;
+}
+
+TEST(EngineSetOff, LossesOfTheYearAcrossHeads) {
+  struct Case {
+    const char* name;
+    void (*set)(YearInput&);
+    std::int64_t gti;
+    LossPart carriedPart;
+    std::int64_t carried;
+  } cases[] = {
+      // House-property loss meets salary (s.71): 500000 - 200000.
+      {"house loss against salary",
+       [](YearInput& in) {
+         in.salaries = {{rs(500000)}};
+         in.houses = {{HouseUse::selfOccupied, {}, {}, {}, rs(200000), false, 100}};
+       },
+       300000, LossPart::houseProperty, 0},
+      // Business loss never meets salary (s.71(2A)): all 100000 carried.
+      {"business loss not against salary",
+       [](YearInput& in) {
+         in.salaries = {{rs(500000)}};
+         in.business.netProfit = rs(-100000);
+       },
+       500000, LossPart::business, 100000},
+      // Business loss meets other sources, then a 20 % gain: 30000 + 50000, 20000 left.
+      {"business loss against other heads",
+       [](YearInput& in) {
+         in.otherSources.otherInterest = rs(30000);
+         in.capitalGains.ltcgIndexed = rs(50000);
+         in.business.netProfit = rs(-100000);
+       },
+       0, LossPart::business, 20000},
+      // Speculation loss meets nothing but speculation (s.73(1)).
+      {"speculation loss stays in its kind",
+       [](YearInput& in) {
+         in.business.netProfit = rs(80000);
+         in.business.speculation = rs(-30000);
+       },
+       80000, LossPart::speculation, 30000},
+      // Ordinary business loss meets speculation profit within the head.
+      {"business loss against speculation profit",
+       [](YearInput& in) {
+         in.business.netProfit = rs(-20000);
+         in.business.speculation = rs(50000);
+       },
+       30000, LossPart::business, 0},
+      // Winnings take no loss (s.58(4)): the house loss is carried.
+      {"no loss against winnings",
+       [](YearInput& in) {
+         in.otherSources.winnings = rs(100000);
+         in.houses = {{HouseUse::selfOccupied, {}, {}, {}, rs(50000), false, 100}};
+       },
+       100000, LossPart::houseProperty, 50000},
+  };
+  for (const auto& c : cases) {
+    YearInput in = blankYear(2016);
+    c.set(in);
+    const YearResult r = computeYear(in);
+    EXPECT_EQ(r.grossTotalIncome, rs(c.gti)) << c.name;
+    const LossRow* row = rowOf(r, c.carriedPart, 2016);
+    EXPECT_EQ(row ? row->carried : Money(), rs(c.carried)) << c.name;
+  }
+}
+
+TEST(EngineSetOff, BroughtForwardWithinTheYearsAllowed) {
+  struct Case {
+    int year;
+    LossKind kind;
+    int lossYear;
+    std::int64_t setOff, carried;
+  } cases[] = {
+      // Business loss: eight years (s.72(3)), against business and speculation
+      // profit (100000 + 40000). From 2008-09 it may meet 2016-17 and lapses
+      // after it; from 2009-10 the 10000 left goes on; 2007-08 has lapsed.
+      {2016, LossKind::business, 2008, 140000, 0},
+      {2016, LossKind::business, 2009, 140000, 10000},
+      {2016, LossKind::business, 2007, 0, 0},
+      // Speculation loss: four years (s.73(4)).
+      {2016, LossKind::speculation, 2012, 40000, 0},
+      {2016, LossKind::speculation, 2011, 0, 0},
+      // Unabsorbed depreciation has no limit; it meets any head but salary:
+      // business, speculation, house, other sources, gains: all 150000.
+      {2016, LossKind::unabsorbedDepreciation, 2001, 150000, 0},
+      // Long-term loss meets only the long-term gain of 30000; 120000 carried.
+      {2017, LossKind::ltcl, 2015, 30000, 120000},
+      // House-property loss meets only house property (s.71B): 42000.
+      {2014, LossKind::houseProperty, 2013, 42000, 108000},
+  };
+  for (const auto& c : cases) {
+    YearInput in = blankYear(c.year);
+    in.salaries = {{rs(1000000)}};
+    in.business.netProfit = rs(100000);
+    in.business.speculation = rs(40000);
+    in.otherSources.otherInterest = rs(50000);
+    in.capitalGains.ltcgIndexed = rs(30000);
+    in.houses = {{HouseUse::letOut, rs(60000), {}, {}, {}, false, 100}};  // 42000 after 30 %
+    in.lossesBroughtForward = {{c.kind, c.lossYear, rs(150000)}};
+    const YearResult r = computeYear(in);
+    const LossRow* row = rowOf(r, partOf(c.kind), c.lossYear);
+    ASSERT_NE(row, nullptr);
+    EXPECT_EQ(row->setOff, rs(c.setOff)) << c.year << " from " << c.lossYear;
+    EXPECT_EQ(row->carried, rs(c.carried)) << c.year << " from " << c.lossYear;
+  }
+}
+
+TEST(EngineSetOff, BusinessLossBeforeUnabsorbedDepreciation) {
+  // s.72(2): business profit 100000 takes the brought-forward business loss of
+  // 80000 first; depreciation of 50000 meets the rest 20000 and then 30000 of
+  // other sources.
+  YearInput in = blankYear(2015);
+  in.business.netProfit = rs(100000);
+  in.otherSources.otherInterest = rs(60000);
+  in.lossesBroughtForward = {{LossKind::unabsorbedDepreciation, 2010, rs(50000)}, {LossKind::business, 2012, rs(80000)}};
+  const YearResult r = computeYear(in);
+  EXPECT_EQ(rowOf(r, LossPart::business, 2012)->setOff, rs(80000));
+  EXPECT_EQ(rowOf(r, LossPart::unabsorbedDepreciation, 2010)->setOff, rs(50000));
+  EXPECT_EQ(r.grossTotalIncome, rs(30000));
+}
+
+TEST(EngineSetOff, ReturnFiledLateCarriesOnlyHouseLoss) {
+  // s.80: losses of a return filed after the due date are not carried, save
+  // house property (s.71B is outside s.80).
+  YearInput in = blankYear(2016);
+  in.business.netProfit = rs(-70000);
+  in.capitalGains.stcgOther = rs(-10000);
+  in.houses = {{HouseUse::selfOccupied, {}, {}, {}, rs(40000), false, 100}};
+  in.dueDate = parseDmy("31/07/2016");
+  in.filingDate = parseDmy("01/08/2016");
+  const YearResult late = computeYear(in);
+  EXPECT_EQ(rowOf(late, LossPart::business, 2016)->carried, Money());
+  EXPECT_EQ(rowOf(late, LossPart::shortTerm, 2016)->carried, Money());
+  EXPECT_EQ(rowOf(late, LossPart::houseProperty, 2016)->carried, rs(40000));
+  in.filingDate = parseDmy("31/07/2016");
+  const YearResult inTime = computeYear(in);
+  EXPECT_EQ(rowOf(inTime, LossPart::business, 2016)->carried, rs(70000));
+  EXPECT_EQ(rowOf(inTime, LossPart::shortTerm, 2016)->carried, rs(10000));
+}
+
+}  // namespace
+}  // namespace meridian::engine
