@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <latch>
+#include <nlohmann/json.hpp>
 #include <thread>
 
 namespace meridian::bench {
@@ -27,7 +28,10 @@ bool signInUser(VirtualUser& u, const std::string& name, const std::string& pass
   if (at == std::string::npos) return false;
   const auto from = at + marker.size();
   u.csrf = page->body.substr(from, page->body.find('"', from) - from);
-  return true;
+  auto tab = u.http->Post("/tab", u.headers(), "{}", "application/json");
+  if (!tab || tab->status != 200) return false;
+  u.tab = nlohmann::json::parse(tab->body, nullptr, false).value("tab", "");
+  return !u.tab.empty();
 }
 
 LoadResult drive(int port, const HttpPath& path, int users, int requestsPerUser) {

@@ -15,9 +15,9 @@ namespace meridian::bench {
 struct VirtualUser {
   int index = 0;
   std::unique_ptr<httplib::Client> http;
-  std::string cookie, csrf;
+  std::string cookie, csrf, tab;
   int requestsMade = 0;
-  httplib::Headers headers() const { return {{"Cookie", cookie}, {"X-CSRF-Token", csrf}}; }
+  httplib::Headers headers() const { return {{"Cookie", cookie}, {"X-CSRF-Token", csrf}, {"X-Tab", tab}}; }
 };
 
 struct HttpPath {
@@ -36,7 +36,8 @@ struct LoadResult {
 // Every user makes `requestsPerUser` requests, all users at once.
 LoadResult drive(int port, const HttpPath& path, int users, int requestsPerUser);
 
-// Signs the user in (name and password) and takes the page's CSRF token.
+// Signs the user in (name and password), takes the page's CSRF token and
+// the tab the page opens.
 bool signInUser(VirtualUser& u, const std::string& name, const std::string& password);
 
 }  // namespace meridian::bench
