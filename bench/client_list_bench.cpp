@@ -48,7 +48,7 @@ void runClientListBenchmarks() {
   auto user = app.users().add("bench", "bench-password");
   ui::ScriptedDialogs dialogs;
   auto session = app.openSession(user, dialogs);
-  auto income = session->forms().ObjIncome();
+  auto income = std::dynamic_pointer_cast<reg::IncomeForm>(session->forms().ObjIncome());
   income->OpenForm(1);
   reg::ClientGrid& list = income->clients();
   auto& conn = session->conn();

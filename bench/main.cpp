@@ -1,4 +1,3 @@
-#include <cstring>
 #include <functional>
 #include <map>
 #include <string>
@@ -6,16 +5,17 @@
 #include "client_list_bench.h"
 #include "compute_bench.h"
 #include "data_set_bench.h"
+#include "efile_bench.h"
 #include "http_bench.h"
 #include "report_bench.h"
 
-// meridian_bench [report] [clients] [dataset] [compute] [http]: every
+// meridian_bench [report] [clients] [dataset] [compute] [efile] [http]: every
 // benchmark, or the ones named.
 int main(int argc, char** argv) {
   const std::map<std::string, std::function<void()>> groups = {
       {"report", meridian::bench::runReportBenchmarks},   {"clients", meridian::bench::runClientListBenchmarks},
       {"dataset", meridian::bench::runDataSetBenchmarks}, {"compute", meridian::bench::runComputeBenchmarks},
-      {"http", meridian::bench::runHttpBenchmarks}};
+      {"efile", meridian::bench::runEfileBenchmarks},     {"http", meridian::bench::runHttpBenchmarks}};
   for (const auto& [name, run] : groups) {
     bool wanted = argc < 2;
     for (int i = 1; i < argc; ++i) wanted = wanted || name == argv[i];

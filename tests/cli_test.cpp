@@ -9,7 +9,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "register/due_date_store.h"
+#include "host/due_date_store.h"
 #include "suite/application.h"
 #include "support/cli_runner.h"
 #include "support/db_fixture.h"
@@ -111,7 +111,7 @@ TEST(CommandLine, EstimateReadsTheInstalmentDatesThePracticeStored) {
   const std::string data = testsupport::scratchDir("cli-estimate");
   {
     suite::Application a({data, ""});
-    reg::writeInstalments(a.conn(), 2016, {"15/06/2015", "15/09/2015", "31/12/2015", "15/03/2016"});
+    host::writeInstalments(a.conn(), 2016, {"15/06/2015", "15/09/2015", "31/12/2015", "15/03/2016"});
   }
   const std::string input = R"({"ay": "2016-17", "status": "Firm", "other": 1000000})";
   auto thirdDate = [](const Outcome& o) {

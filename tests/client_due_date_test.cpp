@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "common/dates.h"
-#include "register/client_due_date.h"
+#include "host/client_due_date.h"
 #include "support/session_fixture.h"
 
-namespace meridian::reg {
+namespace meridian::host {
 namespace {
 
 class ClientDueDate : public testsupport::SessionTest {
@@ -161,4 +161,4 @@ TEST_P(ClientDueDate, WorksWithoutTheYearTablesAndWithoutADateForTheCategory) {
 MERIDIAN_ON_BOTH_ENGINES(ClientDueDate);
 
 }  // namespace
-}  // namespace meridian::reg
+}  // namespace meridian::host

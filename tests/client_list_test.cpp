@@ -3,10 +3,10 @@
 #include <filesystem>
 #include <fstream>
 
-#include "register/client_list.h"
+#include "host/client_list.h"
 #include "support/db_fixture.h"
 
-namespace meridian::reg {
+namespace meridian::host {
 namespace {
 
 TEST(ClientListSearch, PrefixContainsAndMaskedPans) {
@@ -105,4 +105,4 @@ TEST_F(ExclusionTest, ConditionByModuleCodeAndFile) {
 }
 
 }  // namespace
-}  // namespace meridian::reg
+}  // namespace meridian::host

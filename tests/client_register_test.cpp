@@ -13,19 +13,11 @@ using testsupport::SessionTest;
 using ui::Answer;
 using ui::Icon;
 
-class ClientRegister : public SessionTest {
+class ClientRegister : public testsupport::PracticeTest {
  protected:
-  void SetUp() override {
-    SessionTest::SetUp();
-    if (IsSkipped() || HasFatalFailure()) return;
-    testsupport::seedPractice(conn());
-    s_ = signIn(makeUser("clerk"));
-  }
-  host::Component& comp() { return s_.session->component(); }
-  ui::ScriptedDialogs& dialogs() { return *s_.dialogs; }
 
   std::shared_ptr<suite::ClientRegisterForm> open(const std::string& code) {
-    return std::dynamic_pointer_cast<suite::ClientRegisterForm>(suite::openClientRegister(comp(), code));
+    return std::dynamic_pointer_cast<suite::ClientRegisterForm>(comp().open("frmclreg", {.code = code}));
   }
   static void setStatus(ui::Form& f, const std::string& status) {
     f["cbostatus"].selectText(status);
@@ -35,7 +27,6 @@ class ClientRegister : public SessionTest {
     f.dispatch(e);
   }
 
-  Signed s_;
 };
 
 TEST_P(ClientRegister, NewClientsGoToTheirTableAndTheListAtOnce) {
@@ -206,24 +197,6 @@ TEST_P(ClientRegister, DeleteAsksThenRemovesTheClientEverywhere) {
   EXPECT_FALSE(suite::deleteClient(comp(), "F1"));
   ASSERT_EQ(dialogs().shown().size(), 1u);
   EXPECT_EQ(dialogs().shown()[0].message.text, "Client F1 not found.");
-}
-
-TEST_P(ClientRegister, DeleteThatFailsHalfWayLeavesEverything) {
-  seedRowsEverywhere(conn());
-  // A table the client's rows are in whose delete fails: it comes last in
-  // name order, after every other table has been emptied of the client.
-  conn().execute("CREATE TABLE zz_locked (code_no VARCHAR(80) NOT NULL)");
-  conn().execute("INSERT INTO zz_locked (code_no) VALUES ('F1')");
-  if (conn().engine() == db::Engine::sqlite)
-    conn().execute("CREATE TRIGGER zz_no_delete BEFORE DELETE ON zz_locked BEGIN SELECT RAISE(ABORT, 'locked'); END");
-  else
-    conn().execute("CREATE TRIGGER zz_no_delete BEFORE DELETE ON zz_locked FOR EACH ROW "
-                   "SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT = 'locked'");
-  const auto before = testsupport::snapshot(database());
-  dialogs().answer(Answer::yes);
-  EXPECT_ANY_THROW(suite::deleteClient(comp(), "F1"));
-  EXPECT_EQ(testsupport::snapshot(database()), before);
-  EXPECT_EQ(database().dump("zz_locked").size(), 1u);
 }
 
 MERIDIAN_ON_BOTH_ENGINES(ClientRegister);

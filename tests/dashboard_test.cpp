@@ -26,7 +26,7 @@ class Dashboard : public SessionTest {
     suite::rebuildClientList(conn());
     user_ = makeUser("clerk");
     signed_ = signIn(user_);
-    income_ = signed_.session->forms().ObjIncome();
+    income_ = std::dynamic_pointer_cast<IncomeForm>(signed_.session->forms().ObjIncome());
   }
   host::Component& host() { return signed_.session->component(); }
   void choose(const std::string& code) {

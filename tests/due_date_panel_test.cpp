@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "common/years.h"
-#include "register/due_date_categories.h"
+#include "host/due_date_categories.h"
+#include "host/due_date_store.h"
 #include "register/due_date_panel.h"
-#include "register/due_date_store.h"
 #include "support/session_fixture.h"
 
 namespace meridian::reg {
@@ -59,7 +59,7 @@ class DueDateScreen : public testsupport::SessionTest {
 };
 
 std::string DueDateScreen::categoriesText(int statc) {
-  for (const auto& c : categoriesOf(panel_->year()))
+  for (const auto& c : host::categoriesOf(panel_->year()))
     if (c.statc == statc) return c.text;
   return "";
 }
@@ -227,7 +227,7 @@ TEST_P(DueDateScreen, SaveReplacesTheYearAndKeepsTheSourcesOfUntouchedRows) {
   ASSERT_TRUE(panel_->save());
   EXPECT_FALSE(panel_->changed());
 
-  auto rows = readDueDates(conn(), 2016);
+  auto rows = host::readDueDates(conn(), 2016);
   ASSERT_EQ(rows.size(), 9u);
   EXPECT_EQ(rows[9].revDueDt, "10/08/2016");
   EXPECT_EQ(rows[9].notification, "Order dt 01/08/2016 'quoted' \\ text");

@@ -11,11 +11,11 @@
 #include "common/embedded_files.h"
 #include "common/years.h"
 #include "db/migrations.h"
-#include "register/due_date_categories.h"
-#include "register/due_date_store.h"
+#include "host/due_date_categories.h"
+#include "host/due_date_store.h"
 #include "support/db_fixture.h"
 
-namespace meridian::reg {
+namespace meridian::host {
 namespace {
 
 using testsupport::DbTest;
@@ -145,4 +145,4 @@ TEST_P(DueDateLegacyRows, StoredStatcsAreMappedOntoTheCurrentList) {
 MERIDIAN_ON_BOTH_ENGINES(DueDateLegacyRows);
 
 }  // namespace
-}  // namespace meridian::reg
+}  // namespace meridian::host

@@ -52,7 +52,8 @@ class FailedEvent : public SessionTest {
 
 TEST_P(FailedEvent, ASaveTheDatabaseRefusesHalfWayIsToldAndWritesNothing) {
   testsupport::LogCapture log;
-  auto form = suite::openClientRegister(comp(), "");
+  auto form = comp().open("frmclreg", {.code = ""});
+  ASSERT_TRUE(form);
   (*form)["cbostatus"].selectText("HUF");
   ui::Event change;
   change.control = "cbostatus";

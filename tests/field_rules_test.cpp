@@ -6,11 +6,11 @@
 #include <fstream>
 #include <nlohmann/json.hpp>
 
-#include "client/date_entry.h"
-#include "client/field_rules.h"
+#include "common/dates.h"
 #include "ui/control.h"
+#include "ui/field_rules.h"
 
-namespace meridian::client {
+namespace meridian::ui::vtxt {
 namespace {
 
 using nlohmann::json;
@@ -110,11 +110,11 @@ TEST(FieldRules, SharedDateAndAmountCases) {
 }
 
 TEST(FieldRules, SharedDateEntryCases) {
-  static const std::map<std::string, DateEntry::Kind> kinds = {
-      {"empty", DateEntry::Kind::empty}, {"date", DateEntry::Kind::date}, {"invalid", DateEntry::Kind::invalid}};
+  using Kind = DateBoxEntry::Kind;
+  static const std::map<std::string, Kind> kinds = {{"empty", Kind::empty}, {"date", Kind::date}, {"invalid", Kind::invalid}};
   for (const auto& c : cases().at("dateEntries")) {
     const std::string typed = c.at("typed").get<std::string>();
-    const DateEntry r = readDateEntry(typed);
+    const DateBoxEntry r = readDateBox(typed);
     EXPECT_EQ(r.kind, kinds.at(c.at("kind").get<std::string>())) << typed;
     EXPECT_EQ(r.text, c.at("text").get<std::string>()) << typed;
   }
@@ -148,4 +148,4 @@ TEST(FieldRules, CharactersBeyondAsciiCountOnce) {
 }
 
 }  // namespace
-}  // namespace meridian::client
+}  // namespace meridian::ui::vtxt

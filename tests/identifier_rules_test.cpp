@@ -2,9 +2,9 @@
 
 #include <functional>
 
-#include "client/identifier_rules.h"
+#include "host/identifier_rules.h"
 
-namespace meridian::client {
+namespace meridian::host {
 namespace {
 
 using ui::Icon;
@@ -158,14 +158,5 @@ TEST(IdentifierRules, LikeMatcher) {
   for (const auto& c : cases) EXPECT_EQ(matchesLike(c.text, c.pattern), c.matches) << c.text << " like " << c.pattern;
 }
 
-TEST(IdentifierRules, RefusalReachesTheUser) {
-  ui::ScriptedDialogs d;
-  EXPECT_FALSE(refuse(d, checkAadhaar("123456789012")));
-  EXPECT_TRUE(refuse(d, checkClientPan("ABCXK1234D")));
-  ASSERT_EQ(d.shown().size(), 1u);
-  EXPECT_EQ(d.shown()[0].message.text, "Invalid PAN !");
-  EXPECT_EQ(d.shown()[0].message.icon, Icon::exclamation);
-}
-
 }  // namespace
-}  // namespace meridian::client
+}  // namespace meridian::host

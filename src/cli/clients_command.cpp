@@ -2,7 +2,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/command.h"
-#include "register/client_list.h"
+#include "host/client_list.h"
 #include "suite/application.h"
 #include "suite/demo_practice.h"
 
@@ -24,10 +24,10 @@ void addClientsCommand(CLI::App& app, GlobalOptions& g, Action& chosen) {
     chosen = [&g, o] {
       const auto& [module, cols, json] = *o;
       suite::Application a(g.app());
-      const auto excluded = reg::readExclusions(a.data().documents().string(), module);
-      const auto q = reg::listQuery(excluded);
+      const auto excluded = host::readExclusions(a.data().documents().string(), module);
+      const auto q = host::listQuery(excluded);
       const auto rs = a.conn().query(q.sql, q.params);
-      std::vector<std::string> titles = reg::defaultColumnTitles();
+      std::vector<std::string> titles = host::defaultColumnTitles();
       titles.resize(std::max(titles.size(), rs.columns().size()));
       std::vector<std::string> boxes(titles.size());
       for (const auto& c : cols) {
@@ -43,7 +43,7 @@ void addClientsCommand(CLI::App& app, GlobalOptions& g, Action& chosen) {
         for (size_t i = 0; i < r.size(); ++i) cells[i] = r.text(i);
         rows.push_back(std::move(cells));
       }
-      const auto shown = reg::matchingRows(rows, titles, boxes);
+      const auto shown = host::matchingRows(rows, titles, boxes);
       if (json) {
         nlohmann::json out = nlohmann::json::array();
         for (int r : shown) {

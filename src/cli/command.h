@@ -27,6 +27,10 @@ void addEstimateCommand(CLI::App& app, GlobalOptions& g, Action& chosen);
 void addBackupCommands(CLI::App& app, GlobalOptions& g, Action& chosen);
 void addComputeCommand(CLI::App& app, GlobalOptions& g, Action& chosen);
 void addDataSetCommand(CLI::App& app, GlobalOptions& g, Action& chosen);
+void addEfileCommands(CLI::App& app, GlobalOptions& g, Action& chosen);
+
+// "2016-17" -> 2016; anything else is refused with std::runtime_error.
+int yearOfAssessmentYear(const std::string& ay);
 
 // Adds --data and --db to a sub-command.
 void addGlobalOptions(CLI::App& sub, GlobalOptions& g);

@@ -16,14 +16,6 @@ struct DataSetOptions {
   bool replace = false, json = false;
 };
 
-// "2016-17" -> 2016; anything else is refused.
-int yearOfAssessmentYear(const std::string& ay) {
-  const int year = yearOfEntry(ay);
-  if (ay.size() != 7 || year == 0 || assessmentYearText(year) != ay)
-    throw std::runtime_error("--ay must be an assessment year such as 2016-17, not \"" + ay + "\"");
-  return year;
-}
-
 nlohmann::json asJson(const suite::dataset::DataSetReport& r) {
   nlohmann::json tables = nlohmann::json::array();
   for (const auto& t : r.tables) tables.push_back({{"table", t.table}, {"rows", t.rows}, {"replaced", t.replaced}});

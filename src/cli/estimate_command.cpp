@@ -4,7 +4,7 @@
 #include "cli/command.h"
 #include "forms/estimator/estimate_json.h"
 #include "forms/estimator/instalments.h"
-#include "register/due_date_store.h"
+#include "host/due_date_store.h"
 #include "suite/application.h"
 
 namespace meridian::cli {
@@ -29,7 +29,7 @@ void addEstimateCommand(CLI::App& app, GlobalOptions& g, Action& chosen) {
       if (g.dataDir.empty() && g.dbUrl.empty()) return est::runEstimateJson(std::cin, std::cout, std::cerr);
       suite::Application a({g.dataDir, g.dbUrl});
       const est::StoredDueDates stored = [&a](int year) -> std::optional<est::InstalmentDates> {
-        const auto texts = reg::readInstalments(a.conn(), year);
+        const auto texts = host::readInstalments(a.conn(), year);
         if (!texts) return std::nullopt;
         auto dates = est::instalmentDatesFromTexts(*texts);
         if (!dates) throw std::runtime_error("the instalment dates stored for the year are not dates dd/mm/yyyy");

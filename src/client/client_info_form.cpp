@@ -4,22 +4,32 @@
 #include <cctype>
 #include <map>
 
-#include "client/field_rules.h"
-#include "client/identifier_rules.h"
 #include "client/year_options.h"
 #include "common/text.h"
 #include "common/years.h"
 #include "db/connection.h"
+#include "db/rows.h"
+#include "host/client_particulars.h"
+#include "host/control_columns.h"
 #include "host/countries.h"
+#include "host/identifier_rules.h"
+#include "host/screen_registry.h"
 #include "host/states.h"
 #include "host/status.h"
 #include "suite/client_list_table.h"
 
 namespace meridian::client {
 
+using host::checkAadhaar;
+using host::checkClientPan;
+using host::checkEmail;
+using host::checkPanForAssessingOfficer;
+using host::checkRegistrationNo;
+using host::registrationKindForLabel;
 using ui::ControlKind;
 using ui::EventType;
 using ui::Icon;
+namespace messages = host::messages;
 
 const std::vector<FieldDef>& clientInfoFields() {
   static const std::vector<FieldDef> fields = {
@@ -66,82 +76,109 @@ const std::vector<FieldDef>& clientInfoFields() {
   return fields;
 }
 
-BoxCheck recheckBox(const ui::Control& box, const std::string& label) {
-  BoxCheck out;
-  const FieldProps props = FieldProps::of(box);
-  auto r = validateWholeText(props, box.text);
-  if (r.accepted) {
-    const auto b = r.text.find_first_not_of(' ');
-    out.text = b == std::string::npos ? "" : r.text.substr(b, r.text.find_last_not_of(' ') - b + 1);
-    return out;
-  }
-  out.accepted = false;
-  if (r.message) {
-    out.message = *r.message;  // the box's own words, in its plain message box
-    return out;
-  }
-  out.icon = ui::Icon::information;
-  const auto chars = decodeUtf8(box.text);
-  if (r.refusedAt < chars.size() && chars[r.refusedAt] < U' ')
-    out.message = "'" + label + "' can not hold line breaks, tabs or other control characters.";
-  else  // the box takes one character past its MaxLength, as the desktop box did
-    out.message = "'" + label + "' can not be longer than " + std::to_string(props.maxLength + 1) + " characters.";
-  return out;
-}
-
 namespace {
 
 const char* const masterQuestion = "Do you also want to Update Client's Master Information ?";
-const char* const emptyDate = "__/__/____";
 
-std::string joinNames(std::initializer_list<std::string> parts) {
-  std::string out;
-  for (const auto& p : parts) {
-    if (p.empty()) continue;
-    if (!out.empty()) out += " ";
-    out += p;
-  }
-  return out;
+using host::Shown;
+
+// Where each control of the screen is kept: the year row (new_tab), the
+// person (owner1), any other client (main_info1) and the office (off_info);
+// nullptr where that table does not keep it. Load, save and "Load Last Year
+// Information" (the `carried` controls of last year's new_tab row) all read
+// this one table.
+struct KeptIn {
+  const char* control;
+  Shown shown;
+  const char* year;
+  const char* person;
+  const char* other;
+  const char* office;
+  bool carried;
+  // A blank year value does not override what the master said.
+  bool keepWhenBlank = false;
+};
+
+const std::vector<KeptIn>& keptIn() {
+  static const std::vector<KeptIn> table = {
+      // control        shown           new_tab       owner1      main_info1  off_info  carried  keep blank
+      {"txtfnm",        Shown::text,    nullptr,      "f_nm",     nullptr,    nullptr,  false},
+      {"txtmnm",        Shown::text,    nullptr,      "m_nm",     nullptr,    nullptr,  false},
+      {"txtlnm",        Shown::text,    nullptr,      "l_nm",     nullptr,    nullptr,  false},
+      {"txtfatfnm",     Shown::text,    nullptr,      "fat_f_nm", nullptr,    nullptr,  false},
+      {"txtfatmnm",     Shown::text,    nullptr,      "fat_m_nm", nullptr,    nullptr,  false},
+      {"txtfatlnm",     Shown::text,    nullptr,      "fat_l_nm", nullptr,    nullptr,  false},
+      {"txtnm",         Shown::text,    nullptr,      nullptr,    "nm",       nullptr,  false},
+      {"txtdob",        Shown::date,    "dob",        "dob",      "doi",      nullptr,  false, true},
+      {"cbosex",        Shown::choice,  nullptr,      "sex",      nullptr,    nullptr,  false},
+      {"txtphone1",     Shown::text,    nullptr,      "phone1",   "phone1",   nullptr,  false},
+      {"txtmobile",     Shown::text,    nullptr,      "mobile",   "phone4",   nullptr,  false},
+      {"txtemail",      Shown::text,    nullptr,      "email",    "email",    nullptr,  false},
+      {"txtregno",      Shown::text,    nullptr,      nullptr,    "reg_no",   nullptr,  false},
+      {"cbomatst",      Shown::choice,  "mat_st",     "mat_st",   nullptr,    nullptr,  true},
+      {"cmbnat",        Shown::choice,  "nation",     "nation",   nullptr,    nullptr,  true,  true},
+      {"txthno",        Shown::text,    "h_no",       "h_no",     "h_no",     nullptr,  true},
+      {"txthnm",        Shown::text,    "h_nm",       "h_nm",     "h_nm",     nullptr,  true},
+      {"txtstreet",     Shown::text,    "street",     "street",   "street",   nullptr,  true},
+      {"txtarea",       Shown::text,    "area",       "area",     "area",     nullptr,  true},
+      {"txtcity",       Shown::text,    "city",       "city",     "city",     nullptr,  true},
+      {"cbostate",      Shown::choice,  "state",      "state",    "state",    nullptr,  true},
+      {"txtpin",        Shown::pin,     "pin",        "pin",      "pin",      nullptr,  false},
+      {"cbocountry",    Shown::choice,  "country",    nullptr,    nullptr,    nullptr,  false, true},
+      {"txtgir",        Shown::text,    "gir",        "gir",      "gir",      nullptr,  false},
+      {"txtward",       Shown::text,    "ward",       "ward",     "ward",     nullptr,  true},
+      {"txtrange",      Shown::text,    "range",      "range",    "range",    nullptr,  true},
+      {"txtwardno",     Shown::text,    "ward_no",    "ward_no",  "ward_no",  nullptr,  true},
+      {"txtpan",        Shown::text,    "pan",        "pan",      "pan",      nullptr,  false},
+      {"txtareacd",     Shown::text,    "areacd",     "areacd",   "areacd",   nullptr,  true},
+      {"txtareatyp",    Shown::text,    "areatyp",    "areatyp",  "areatyp",  nullptr,  true},
+      {"txtaorng",      Shown::text,    "aorng",      "aorng",    "aorng",    nullptr,  true},
+      {"txtaono",       Shown::text,    "aono",       "aono",     "aono",     nullptr,  true},
+      {"txtoffnm",      Shown::text,    "off_nm",     nullptr,    nullptr,    "nm",     true},
+      {"txtoffhno",     Shown::text,    "off_h_no",   nullptr,    nullptr,    "h_no",   true},
+      {"txtoffhnm",     Shown::text,    "off_h_nm",   nullptr,    nullptr,    "h_nm",   true},
+      {"txtoffstreet",  Shown::text,    "off_street", nullptr,    nullptr,    "street", true},
+      {"txtoffarea",    Shown::text,    "off_area",   nullptr,    nullptr,    "area",   true},
+      {"txtoffcity",    Shown::text,    "off_city",   nullptr,    nullptr,    "city",   true},
+      {"cbooffstate",   Shown::choice,  "off_state",  nullptr,    nullptr,    "state",  true},
+      {"txtoffpin",     Shown::pin,     "off_pin",    nullptr,    nullptr,    "pin",    true},
+      {"txtindnot",     Shown::text,    "ind_not",    nullptr,    nullptr,    nullptr,  true},
+      {"chkaudit",      Shown::tick,    "auditc",     "auditc",   nullptr,    nullptr,  true},
+      {"chk92E",        Shown::tick,    "rep92e",     nullptr,    nullptr,    nullptr,  false},
+  };
+  return table;
 }
 
-long long pinValue(const std::string& pin) { return pin.empty() ? 0 : std::stoll(pin); }
-std::string pinText(const std::string& stored) { return stored == "0" ? "" : stored; }
+const host::ColumnMap& yearColumns() {
+  static const host::ColumnMap map = host::columnsOf(keptIn(), &KeptIn::year);
+  return map;
+}
+const host::ColumnMap& personColumns() {
+  static const host::ColumnMap map = host::columnsOf(keptIn(), &KeptIn::person);
+  return map;
+}
+const host::ColumnMap& otherColumns() {
+  static const host::ColumnMap map = host::columnsOf(keptIn(), &KeptIn::other);
+  return map;
+}
+const host::ColumnMap& officeColumns() {
+  static const host::ColumnMap map = host::columnsOf(keptIn(), &KeptIn::office);
+  return map;
+}
+const host::ColumnMap& carriedColumns() {
+  static const host::ColumnMap map = host::columnsOf(keptIn(), &KeptIn::year, &KeptIn::carried);
+  return map;
+}
 
-// Writes one row by key: an UPDATE when the row is there, else an INSERT.
-// Column names come from this file only; every value is bound.
-void upsert(db::Connection& conn, const std::string& table, const std::vector<std::pair<std::string, db::Value>>& keys,
-            const std::vector<std::pair<std::string, db::Value>>& cols) {
-  std::string where;
-  db::Params keyValues;
-  for (const auto& [k, v] : keys) {
-    where += (where.empty() ? "" : " AND ") + k + " = ?";
-    keyValues.push_back(v);
-  }
-  if (conn.exists("SELECT 1 FROM " + table + " WHERE " + where, keyValues)) {
-    std::string set;
-    db::Params values;
-    for (const auto& [c, v] : cols) {
-      set += (set.empty() ? "" : ", ") + c + " = ?";
-      values.push_back(v);
-    }
-    values.insert(values.end(), keyValues.begin(), keyValues.end());
-    conn.execute("UPDATE " + table + " SET " + set + " WHERE " + where, values);
-    return;
-  }
-  std::string names, marks;
-  db::Params values;
-  for (const auto* list : {&keys, &cols})
-    for (const auto& [c, v] : *list) {
-      names += (names.empty() ? "" : ", ") + c;
-      marks += marks.empty() ? "?" : ", ?";
-      values.push_back(v);
-    }
-  conn.execute("INSERT INTO " + table + " (" + names + ") VALUES (" + marks + ")", values);
+// The address of communication, kept as "O" (office) or "R" (residence).
+void showAddressChoice(ui::Form& f, const db::Row& yearRow) {
+  f["cboAddO"].selectText(yearRow.text("addo") == "O" ? "OFFICE" : "RESIDENCE");
 }
 
 }  // namespace
 
-ClientInfoForm::ClientInfoForm(host::Component& host) : ui::Form("frmsetup2", "General Information"), host_(host) {
+ClientInfoForm::ClientInfoForm(host::Component& host)
+    : host::Screen(host.base(), "frmsetup2", "General Information"), host_(host) {
   build();
   wireEvents();
 }
@@ -156,7 +193,7 @@ void ClientInfoForm::build() {
   // Numbers that are identifiers take digits only, no signs.
   for (const char* n : {"txtpin", "txtoffpin", "txtmobile", "txtaadhaar"}) (*this)[n].exclude = "+-";
   add(ControlKind::label, "lbldob", "DATE OF BIRTH", "fraPersonal");
-  add(ControlKind::dateBox, "txtdob", "", "fraPersonal").mask = emptyDate;
+  addDateBox("txtdob", "", "fraPersonal");
   add(ControlKind::label, "lblregno", "Registration No.", "fraPersonal");
   auto& sex = add(ControlKind::comboBox, "cbosex", "Sex", "fraPersonal");
   sex.items = {"MALE", "FEMALE"};
@@ -208,9 +245,7 @@ void ClientInfoForm::wireEvents() {
   on("cmdaddr1", EventType::click, [this](ui::Event&) { listAddresses(1); });
   on("cmdaddr2", EventType::click, [this](ui::Event&) { listAddresses(2); });
   on("vsAddr", EventType::dblClick, [this](ui::Event& e) { takeAddress(e.row); });
-  on("cmdback", EventType::click, [this](ui::Event&) {
-    if (desktop()) desktop()->close(*this);
-  });
+  on("cmdback", EventType::click, [this](ui::Event&) { close(); });
   on("cbostate", EventType::change, [this](ui::Event&) { stateChanged("cbostate", "txtpin", "cbocountry"); });
   on("cbooffstate", EventType::change, [this](ui::Event&) { stateChanged("cbooffstate", "txtoffpin", ""); });
 
@@ -220,32 +255,32 @@ void ClientInfoForm::wireEvents() {
   });
   on("cmdaadhaarV", EventType::click, [this, &base](ui::Event&) {
     if (text("txtaadhaar").empty() || checkAadhaar(text("txtaadhaar"))) {
-      refuse("txtaadhaar", std::string(messages::aadhaar), Icon::information);
+      refuse(std::string(messages::aadhaar), "txtaadhaar");
       return;
     }
     base.VerifyAadhaar(code_, text("txtaadhaar"));
   });
   on("cmdLLPIN_CIN", EventType::click, [this, &base](ui::Event&) {
     if (text("txtregno").empty()) {
-      refuse("txtregno", "Please specify '" + (*this)["lblregno"].caption + "'", Icon::information);
+      refuse("Please specify '" + (*this)["lblregno"].caption + "'", "txtregno");
       return;
     }
     base.VerifyNameAsPerMCA(text("txtregno"), clientName());
   });
   on("cmdNameLoginITD", EventType::click, [this, &base](ui::Event&) {
     if (text("txtpan").empty()) {
-      refuse("txtpan", "Please specify PAN !", Icon::information);
+      refuse("Please specify PAN !", "txtpan");
       return;
     }
     base.VerifyNameAsPerLoginITD(code_, text("txtpan"), text("txtdob"));
   });
   on("cmdPrefillITD", EventType::click, [this, &base](ui::Event&) {
     if (text("txtpan").empty()) {
-      refuse("txtpan", "Please specify PAN !", Icon::information);
+      refuse("Please specify PAN !", "txtpan");
       return;
     }
-    if (text("txtdob").empty() || text("txtdob") == emptyDate) {
-      refuse("txtdob", "Please specify Date of Birth !", Icon::information);
+    if (isBlankDateBox(text("txtdob"))) {
+      refuse("Please specify Date of Birth !", "txtdob");
       return;
     }
     for (const auto& [field, value] : base.PrefillAsPerLoginITD(code_, text("txtpan"), text("txtdob"))) {
@@ -254,10 +289,7 @@ void ClientInfoForm::wireEvents() {
     }
   });
   on("cmdWard", EventType::click, [this, &base](ui::Event&) {
-    if (client::refuse(dialogs(), checkPanForAssessingOfficer(text("txtpan")))) {
-      focus = "txtpan";
-      return;
-    }
+    if (refused(checkPanForAssessingOfficer(text("txtpan")), "txtpan")) return;
     auto ao = base.KnowYourAO(code_, text("txtpan"));
     if (ao.size() == 4) {
       (*this)["txtareacd"].text = ao[0];
@@ -273,21 +305,14 @@ void ClientInfoForm::wireEvents() {
   });
 }
 
-std::string ClientInfoForm::text(const std::string& name) { return trimmed((*this)[name].text, kBlanksAndTabs); }
 bool ClientInfoForm::ticked(const std::string& name) {
   const auto& c = (*this)[name];
   return c.visible && c.value == 1;
 }
 
 std::string ClientInfoForm::clientName() {
-  if (individual_) return joinNames({text("txtfnm"), text("txtmnm"), text("txtlnm")});
+  if (individual_) return host::personName(text("txtfnm"), text("txtmnm"), text("txtlnm"));
   return text("txtnm");
-}
-
-bool ClientInfoForm::refuse(const std::string& control, const std::string& message, Icon icon) {
-  dialogs().show({message, "", icon});
-  focus = control;
-  return false;
 }
 
 void ClientInfoForm::stateChanged(const std::string& stateBox, const std::string& pinBox, const std::string& countryBox) {
@@ -350,12 +375,10 @@ void ClientInfoForm::load() {
   mmrIsLlp_ = firm_;
   llpMarker_.clear();
   if (individual_) {
-    fillFromRow(owner.front(), true);
-    loadedAudit_ = owner.front().text("auditc") == "1" ? "1" : "0";
+    host::showRow(*this, owner.front(), personColumns());
   } else if (!master.empty()) {
     const auto& m = master.front();
-    fillFromRow(m, true);
-    (*this)["txtregno"].text = m.text("reg_no");
+    host::showRow(*this, m, otherColumns());
     if (firm_) {
       const bool llp = m.text("llp") == "LLP_Y" || upperCase(m.text("status")).find("LIMITED LIABILITY") != std::string::npos ||
                        (m.text("llp").empty() && !trimmed(m.text("reg_no"), kBlanksAndTabs).empty());
@@ -372,19 +395,18 @@ void ClientInfoForm::load() {
   (*this)["txtregno"].visible = hasRegNo;
   (*this)["lblregno"].visible = hasRegNo;
   (*this)["cmdLLPIN_CIN"].visible = hasRegNo;
-  if ((*this)["txtdob"].text.empty()) (*this)["txtdob"].text = emptyDate;
+  showDate("txtdob", (*this)["txtdob"].text);
 
   // 4. The year row, or the master's address and officer fields without one; the office.
   auto yearRow = conn.query("SELECT * FROM new_tab WHERE code_no = ? AND ass_year = ?", {rtCode_, std::to_string(year_)});
   if (!yearRow.empty()) {
-    fillYearRow(yearRow.front());
-    loadedAudit_ = yearRow.front().text("auditc") == "1" ? "1" : "0";
+    host::showRow(*this, yearRow.front(), yearColumns());
+    showAddressChoice(*this, yearRow.front());
   } else {
     auto office = conn.query("SELECT * FROM off_info WHERE code_no = ?", {code_});
-    if (!office.empty()) fillOffice(office.front());
+    if (!office.empty()) host::showRow(*this, office.front(), officeColumns());
   }
-  if (loadedAudit_.empty()) loadedAudit_ = "0";
-  (*this)["chkaudit"].value = loadedAudit_ == "1" ? 1 : 0;
+  loadedAudit_ = (*this)["chkaudit"].value == 1 ? "1" : "0";
   loadedPan_ = text("txtpan");
 
   // 5. The year tables and the client's other values.
@@ -398,79 +420,6 @@ void ClientInfoForm::load() {
   (*this)["txtpassport"].text = base.GetClOthVars(code_, "PASSPORT");
   (*this)["txtregnosebi"].text = base.GetClOthVars(code_, "REGNOSEBI");
   fillAddressOffers();
-}
-
-void ClientInfoForm::fillFromRow(const db::Row& r, bool withNames) {
-  auto set = [&](const char* control, const char* column) {
-    if (r.has(column)) (*this)[control].text = r.text(column);
-  };
-  if (withNames) {
-    set("txtfnm", "f_nm");
-    set("txtmnm", "m_nm");
-    set("txtlnm", "l_nm");
-    set("txtfatfnm", "fat_f_nm");
-    set("txtfatmnm", "fat_m_nm");
-    set("txtfatlnm", "fat_l_nm");
-    set("txtnm", "nm");
-    set("txtdob", r.has("dob") ? "dob" : "doi");
-    if (r.has("sex")) (*this)["cbosex"].selectText(r.text("sex"));
-    set("txtphone1", "phone1");
-    set("txtmobile", r.has("mobile") ? "mobile" : "phone4");
-    set("txtemail", "email");
-    if (r.has("mat_st")) (*this)["cbomatst"].selectText(r.text("mat_st"));
-    if (r.has("nation") && !r.text("nation").empty()) (*this)["cmbnat"].selectText(r.text("nation"));
-  }
-  set("txthno", "h_no");
-  set("txthnm", "h_nm");
-  set("txtstreet", "street");
-  set("txtarea", "area");
-  set("txtcity", "city");
-  (*this)["cbostate"].selectText(r.text("state"));
-  (*this)["txtpin"].text = pinText(r.text("pin"));
-  set("txtgir", "gir");
-  set("txtward", "ward");
-  set("txtrange", "range");
-  set("txtwardno", "ward_no");
-  set("txtpan", "pan");
-  set("txtareacd", "areacd");
-  set("txtareatyp", "areatyp");
-  set("txtaorng", "aorng");
-  set("txtaono", "aono");
-}
-
-// The office address as a year row of new_tab holds it.
-void ClientInfoForm::fillOfficeFromYearRow(const db::Row& r) {
-  (*this)["txtoffnm"].text = r.text("off_nm");
-  (*this)["txtoffhno"].text = r.text("off_h_no");
-  (*this)["txtoffhnm"].text = r.text("off_h_nm");
-  (*this)["txtoffstreet"].text = r.text("off_street");
-  (*this)["txtoffarea"].text = r.text("off_area");
-  (*this)["txtoffcity"].text = r.text("off_city");
-  (*this)["cbooffstate"].selectText(r.text("off_state"));
-  (*this)["txtoffpin"].text = pinText(r.text("off_pin"));
-}
-
-void ClientInfoForm::fillYearRow(const db::Row& r) {
-  fillFromRow(r, false);
-  if (!r.text("dob").empty()) (*this)["txtdob"].text = r.text("dob");
-  if (!r.text("country").empty()) (*this)["cbocountry"].selectText(r.text("country"));
-  fillOfficeFromYearRow(r);
-  (*this)["cbomatst"].selectText(r.text("mat_st"));
-  if (!r.text("nation").empty()) (*this)["cmbnat"].selectText(r.text("nation"));
-  (*this)["txtindnot"].text = r.text("ind_not");
-  (*this)["cboAddO"].selectText(r.text("addo") == "O" ? "OFFICE" : "RESIDENCE");
-  (*this)["chk92E"].value = r.text("rep92e") == "1" ? 1 : 0;
-}
-
-void ClientInfoForm::fillOffice(const db::Row& r) {
-  (*this)["txtoffnm"].text = r.text("nm");
-  (*this)["txtoffhno"].text = r.text("h_no");
-  (*this)["txtoffhnm"].text = r.text("h_nm");
-  (*this)["txtoffstreet"].text = r.text("street");
-  (*this)["txtoffarea"].text = r.text("area");
-  (*this)["txtoffcity"].text = r.text("city");
-  (*this)["cbooffstate"].selectText(r.text("state"));
-  (*this)["txtoffpin"].text = pinText(r.text("pin"));
 }
 
 void ClientInfoForm::fillAddressOffers() {
@@ -514,40 +463,32 @@ bool ClientInfoForm::save() {
   // may bring texts the page never let through.
   Checked v;
   for (const auto& f : clientInfoFields()) {
-    const auto& c = (*this)[f.name];
-    if (!c.visible) continue;
-    auto r = recheckBox(c, f.label);
-    if (!r.accepted) return refuse(f.name, r.message, r.icon);
-    v.t[f.name] = r.text;
+    if (!(*this)[f.name].visible) continue;
+    auto checked = checkedText(f.name, f.label);
+    if (!checked) return false;
+    v.t[f.name] = *checked;
   }
   for (const char* combo : {"cbosex", "cbomatst", "cmbnat", "cbocountry", "cboAddO"}) v.t[combo] = text(combo);
-  if (client::refuse(d, checkEmail(v["txtemail"]))) return (focus = "txtemail", false);
-  if (client::refuse(d, checkAadhaar(v["txtaadhaar"]))) return (focus = "txtaadhaar", false);
+  if (refused(checkEmail(v["txtemail"]), "txtemail") || refused(checkAadhaar(v["txtaadhaar"]), "txtaadhaar"))
+    return false;
 
   // 1. PAN.
-  if (client::refuse(d, checkClientPan(v["txtpan"]))) return (focus = "txtpan", false);
+  if (refused(checkClientPan(v["txtpan"]), "txtpan")) return false;
   // 2. Date of birth or incorporation.
-  std::string date = text("txtdob");
-  if (date == emptyDate) date.clear();
-  if (!date.empty()) {
-    try {
-      date = base.ConvertDate(date);
-    } catch (const std::exception&) {  // letters where digits belong
-      date.clear();
-    }
-    if (date.empty()) return refuse("txtdob", "Invalid date. Enter date in dd/mm/yyyy.", Icon::information);
-  }
+  const auto typedDob = typedDate("txtdob");
+  if (!typedDob) return false;
+  const std::string date = *typedDob;
   // 3. Name.
   if (individual_) {
     if (v["txtfnm"].empty() && v["txtlnm"].empty())
-      return refuse("txtfnm", "Please specify 'First Name' or 'Last Name'.", Icon::information);
+      return refuse("Please specify 'First Name' or 'Last Name'.", "txtfnm");
   } else if (v["txtnm"].empty()) {
-    return refuse("txtnm", "Please specify 'Name'.", Icon::information);
+    return refuse("Please specify 'Name'.", "txtnm");
   }
   // 4. LLPIN or CIN.
   if ((*this)["txtregno"].visible &&
-      client::refuse(d, checkRegistrationNo(registrationKindForLabel((*this)["lblregno"].caption), v["txtregno"])))
-    return (focus = "txtregno", false);
+      refused(checkRegistrationNo(registrationKindForLabel((*this)["lblregno"].caption), v["txtregno"]), "txtregno"))
+    return false;
   // 5. A PAN that another client holds.
   const std::string pan = v["txtpan"];
   if (pan != loadedPan_ && pan.size() == 10) {
@@ -560,7 +501,7 @@ bool ClientInfoForm::save() {
   auto opt1 = yearOption(1, year_);
   auto opt2 = yearOption(2, year_);
   if (opt1 && opt2 && ticked("chkResAssInState1") && ticked("chkResAssInState2"))
-    return refuse("chkResAssInState1", "Both '" + opt1->caption + "' & '" + opt2->caption + "' can not be selected.",
+    return refuse("Both '" + opt1->caption + "' & '" + opt2->caption + "' can not be selected.", "chkResAssInState1",
                   Icon::exclamation);
   for (const auto& [opt, box] : {std::pair{opt1, "chkResAssInState1"}, std::pair{opt2, "chkResAssInState2"}}) {
     if (!opt) continue;
@@ -577,9 +518,8 @@ bool ClientInfoForm::save() {
     const std::string caption = (*this)["cboREQEFL"].caption;
     for (const char* other : {"chk92E", "chkaudit", "chkResAssInState2"}) {
       if (!ticked(other)) continue;
-      return refuse("cboREQEFL",
-                    "'" + caption + "' should not be selected where '" + (*this)[other].caption + "' is selected.",
-                    Icon::exclamation);
+      return refuse("'" + caption + "' should not be selected where '" + (*this)[other].caption + "' is selected.",
+                    "cboREQEFL", Icon::exclamation);
     }
   }
   // 8. The domestic company's turnover option against the previous year's turnover.
@@ -604,9 +544,14 @@ bool ClientInfoForm::save() {
     updateLinked = d.yesNo(std::string("Do you want to Update Covered under Audit for ") + (firm_ ? "Partners" : "Proprietor"),
                            "", ui::Answer::yes);
 
-  const bool outside = host::isStateOutsideIndia(state);
-  const std::string pin = outside ? host::pinOutsideIndia : v["txtpin"];
-  const std::string offPin = host::isStateOutsideIndia(v["cbooffstate"]) ? host::pinOutsideIndia : v["txtoffpin"];
+  // What is written: an address abroad carries its PIN, the date as completed,
+  // the boxes as ticked.
+  if (host::isStateOutsideIndia(state)) v.t["txtpin"] = host::pinOutsideIndia;
+  if (host::isStateOutsideIndia(v["cbooffstate"])) v.t["txtoffpin"] = host::pinOutsideIndia;
+  v.t["txtdob"] = date;
+  v.t["chkaudit"] = audit;
+  v.t["chk92E"] = ticked("chk92E") ? "1" : "0";
+  const auto valueOf = [&v](const std::string& control) { return v[control]; };
   const bool llp = mmrIsLlp_ && ticked("chkmmr");
 
   auto tx = conn.begin();
@@ -616,22 +561,13 @@ bool ClientInfoForm::save() {
   for (const char* cbo : {"cboREQEFL", "cboDomCompTO"})
     if ((*this)[cbo].visible) base.SetMiscOthInf(rtCode_, year_, yearChoice(cbo, year_)->key, text(cbo) == "YES" ? "Y" : "N");
   // 11. The year row.
-  upsert(conn, "new_tab", {{"code_no", rtCode_}, {"ass_year", yearText}},
-         {{"h_no", v["txthno"]},          {"h_nm", v["txthnm"]},           {"street", v["txtstreet"]},
-          {"area", v["txtarea"]},         {"city", v["txtcity"]},          {"state", state},
-          {"pin", pinValue(pin)},         {"country", v["cbocountry"]},    {"off_nm", v["txtoffnm"]},
-          {"off_h_no", v["txtoffhno"]},   {"off_h_nm", v["txtoffhnm"]},    {"off_street", v["txtoffstreet"]},
-          {"off_area", v["txtoffarea"]},  {"off_city", v["txtoffcity"]},   {"off_state", v["cbooffstate"]},
-          {"off_pin", pinValue(offPin)},  {"mat_st", v["cbomatst"]},       {"nation", v["cmbnat"]},
-          {"gir", v["txtgir"]},           {"ward", v["txtward"]},          {"`range`", v["txtrange"]},
-          {"ward_no", v["txtwardno"]},    {"pan", pan},                    {"d_d", "0"},
-          {"ind_not", v["txtindnot"]},    {"dob", date},                   {"addo", v["cboAddO"] == "OFFICE" ? "O" : "R"},
-          {"auditc", audit},              {"referdd", ""},                 {"dd_d", 0},
-          {"areacd", v["txtareacd"]},     {"areatyp", v["txtareatyp"]},    {"aorng", v["txtaorng"]},
-          {"aono", v["txtaono"]},         {"rep92e", ticked("chk92E") ? "1" : "0"}});
+  db::Pairs yearValues = host::columnValues(yearColumns(), valueOf);
+  yearValues.insert(yearValues.end(),
+                    {{"d_d", "0"}, {"referdd", ""}, {"dd_d", 0}, {"addo", v["cboAddO"] == "OFFICE" ? "O" : "R"}});
+  db::upsertRow(conn, "new_tab", {{"code_no", rtCode_}, {"ass_year", yearText}}, yearValues);
   // 12. Books of account option of the year.
-  upsert(conn, "geninfo_miscinf", {{"code_no", rtCode_}, {"ass_year", year_}},
-         {{"opt44aa", ticked("chkOpt44AA") ? "1" : "0"}});
+  db::upsertRow(conn, "geninfo_miscinf", {{"code_no", rtCode_}, {"ass_year", year_}},
+                {{"opt44aa", ticked("chkOpt44AA") ? "1" : "0"}});
   // 13. Linked persons' audit flag, the maximum marginal rate, the private trust.
   if (updateLinked) {
     conn.execute("UPDATE new_tab SET auditc = ? WHERE ass_year = ? AND code_no IN (SELECT code FROM owner1 WHERE code_no = ?)",
@@ -639,48 +575,22 @@ bool ClientInfoForm::save() {
     conn.execute("UPDATE owner1 SET auditc = ? WHERE code_no = ?", {audit, code_});
   }
   if (!mmrIsLlp_)
-    upsert(conn, "form3a_geninfo", {{"code_no", rtCode_}, {"ass_year", year_}}, {{"minmrate", ticked("chkmmr") ? "1" : "0"}});
+    db::upsertRow(conn, "form3a_geninfo", {{"code_no", rtCode_}, {"ass_year", year_}},
+                  {{"minmrate", ticked("chkmmr") ? "1" : "0"}});
   if ((*this)["chkPvtTrust"].visible) base.SetMiscOthInf(rtCode_, year_, "PVTDESCTRUST", ticked("chkPvtTrust") ? "1" : "0");
 
   if (updateMaster) {
     // 14. The master row.
-    std::vector<std::pair<std::string, db::Value>> address = {
-        {"h_no", v["txthno"]},      {"h_nm", v["txthnm"]},   {"street", v["txtstreet"]}, {"area", v["txtarea"]},
-        {"city", v["txtcity"]},     {"state", state},        {"pin", pinValue(pin)},     {"gir", v["txtgir"]},
-        {"ward", v["txtward"]},     {"`range`", v["txtrange"]}, {"ward_no", v["txtwardno"]}, {"pan", pan},
-        {"areacd", v["txtareacd"]}, {"areatyp", v["txtareatyp"]}, {"aorng", v["txtaorng"]}, {"aono", v["txtaono"]},
-        {"phone1", v["txtphone1"]}, {"email", v["txtemail"]}};
     if (individual_) {
-      address.insert(address.end(), {{"f_nm", v["txtfnm"]},
-                                     {"m_nm", v["txtmnm"]},
-                                     {"l_nm", v["txtlnm"]},
-                                     {"fat_f_nm", v["txtfatfnm"]},
-                                     {"fat_m_nm", v["txtfatmnm"]},
-                                     {"fat_l_nm", v["txtfatlnm"]},
-                                     {"dob", date},
-                                     {"sex", v["cbosex"]},
-                                     {"mobile", v["txtmobile"]},
-                                     {"mat_st", v["cbomatst"]},
-                                     {"nation", v["cmbnat"]},
-                                     {"auditc", audit}});
-      upsert(conn, "owner1", {{"code", code_}}, address);
+      db::upsertRow(conn, "owner1", {{"code", code_}}, host::columnValues(personColumns(), valueOf));
     } else {
-      address.insert(address.end(),
-                     {{"nm", v["txtnm"]}, {"doi", date}, {"phone4", v["txtmobile"]}, {"reg_no", v["txtregno"]}});
-      if (firm_) address.emplace_back("llp", llp ? "LLP_Y" : "LLP_N");
-      else address.emplace_back("mrr", ticked("chkmmr") ? 1 : 0);
-      upsert(conn, "main_info1", {{"code_no", code_}}, address);
+      db::Pairs master = host::columnValues(otherColumns(), valueOf);
+      if (firm_) master.emplace_back("llp", llp ? "LLP_Y" : "LLP_N");
+      else master.emplace_back("mrr", ticked("chkmmr") ? 1 : 0);
+      db::upsertRow(conn, "main_info1", {{"code_no", code_}}, master);
     }
     // 15. The office.
-    upsert(conn, "off_info", {{"code_no", code_}},
-           {{"nm", v["txtoffnm"]},
-            {"h_no", v["txtoffhno"]},
-            {"h_nm", v["txtoffhnm"]},
-            {"street", v["txtoffstreet"]},
-            {"area", v["txtoffarea"]},
-            {"city", v["txtoffcity"]},
-            {"state", v["cbooffstate"]},
-            {"pin", pinValue(offPin)}});
+    db::upsertRow(conn, "off_info", {{"code_no", code_}}, host::columnValues(officeColumns(), valueOf));
     // 16. The client's other values.
     base.SetClOthVars(code_, "AADHAAR", v["txtaadhaar"]);
     base.SetClOthVars(code_, "PASSPORT", v["txtpassport"]);
@@ -718,26 +628,8 @@ bool ClientInfoForm::loadPreviousYear() {
     d.info("Previous Year Information Not Found?");
     return false;
   }
-  const auto& r = rows.front();
-  (*this)["txthno"].text = r.text("h_no");
-  (*this)["txthnm"].text = r.text("h_nm");
-  (*this)["txtstreet"].text = r.text("street");
-  (*this)["txtarea"].text = r.text("area");
-  (*this)["txtcity"].text = r.text("city");
-  (*this)["cbostate"].selectText(r.text("state"));
-  (*this)["txtindnot"].text = r.text("ind_not");
-  (*this)["cbomatst"].selectText(r.text("mat_st"));
-  if (!r.text("nation").empty()) (*this)["cmbnat"].selectText(r.text("nation"));
-  (*this)["chkaudit"].value = r.text("auditc") == "1" ? 1 : 0;
-  (*this)["txtward"].text = r.text("ward");
-  (*this)["txtrange"].text = r.text("range");
-  (*this)["txtwardno"].text = r.text("ward_no");
-  (*this)["txtareacd"].text = r.text("areacd");
-  (*this)["txtareatyp"].text = r.text("areatyp");
-  (*this)["txtaorng"].text = r.text("aorng");
-  (*this)["txtaono"].text = r.text("aono");
-  fillOfficeFromYearRow(r);
-  (*this)["cboAddO"].selectText(r.text("addo") == "O" ? "OFFICE" : "RESIDENCE");
+  host::showRow(*this, rows.front(), carriedColumns());
+  showAddressChoice(*this, rows.front());
   (*this)["chkOpt44AA"].value =
       conn.scalar("SELECT opt44aa FROM geninfo_miscinf WHERE code_no = ? AND ass_year = ?", {code_, year_ - 1}) == "1";
   return true;
@@ -746,21 +638,16 @@ bool ClientInfoForm::loadPreviousYear() {
 bool ClientInfoForm::listAddresses(int target) {
   auto& conn = host_.base().DbObj();
   addressRows_.clear();
-  const char* cols = "h_no, h_nm, street, area, city, state, pin";
-  auto collect = [&](const std::string& sql) {
-    for (const auto& r : conn.query(sql)) {
-      std::vector<std::string> row;
-      for (size_t i = 0; i < r.size(); ++i) row.push_back(r.text(i));
-      if (row[8] == "0") row[8].clear();
-      bool empty = true;
-      for (size_t i = 2; i < row.size(); ++i) empty = empty && trimmed(row[i], kBlanksAndTabs).empty();
-      if (!empty) addressRows_.push_back(std::move(row));
-    }
+  auto offer = [this](const std::string& code, const std::string& name, const host::Address& a) {
+    if (!a.empty()) addressRows_.push_back({code, name, a.flatDoor, a.premises, a.road, a.area, a.city, a.state, a.pin});
   };
-  collect(std::string("SELECT code_no, nm, ") + cols + " FROM main_info1 ORDER BY code_no");
-  collect(std::string("SELECT code, TRIM(COALESCE(f_nm, '') || ' ' || COALESCE(l_nm, '')), ") + cols +
-          " FROM owner1 ORDER BY code");
-  collect(std::string("SELECT code_no, nm, ") + cols + " FROM off_info ORDER BY code_no");
+  for (bool person : {false, true})
+    for (const auto& r : conn.query(person ? "SELECT * FROM owner1 ORDER BY code" : "SELECT * FROM main_info1 ORDER BY code_no")) {
+      const auto client = host::ClientParticulars::fromMaster(r, person);
+      offer(client.code, client.name(), client.address);
+    }
+  for (const auto& r : conn.query("SELECT * FROM off_info ORDER BY code_no"))
+    offer(r.text("code_no"), r.text("nm"), host::Address::fromRow(r));
   if (addressRows_.empty()) {
     dialogs().info("No records");
     return false;
@@ -788,5 +675,12 @@ void ClientInfoForm::takeAddress(int row) {
   (*this)["fraAddrList"].visible = false;
   addressTarget_ = 0;
 }
+
+namespace {
+
+const host::ScreenRegistration registered{
+    {.name = "frmsetup2", .make = [](host::Component& c) { return std::make_shared<ClientInfoForm>(c); }}};
+
+}  // namespace
 
 }  // namespace meridian::client

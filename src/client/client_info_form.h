@@ -12,7 +12,7 @@
 
 #include "db/record_set.h"
 #include "host/component.h"
-#include "ui/form.h"
+#include "host/screen.h"
 
 namespace meridian::client {
 
@@ -28,18 +28,7 @@ struct FieldDef {
 };
 const std::vector<FieldDef>& clientInfoFields();
 
-// A box's text checked on the server as typing it and leaving the box would
-// have checked it: the text as the box holds it (trimmed, upper case), or the
-// refusal to show. A request may bring texts the page never let through.
-struct BoxCheck {
-  bool accepted = true;
-  std::string text;
-  std::string message;
-  ui::Icon icon = ui::Icon::none;
-};
-BoxCheck recheckBox(const ui::Control& box, const std::string& label);
-
-class ClientInfoForm : public ui::Form {
+class ClientInfoForm : public host::Screen {
  public:
   explicit ClientInfoForm(host::Component& host);
 
@@ -63,16 +52,10 @@ class ClientInfoForm : public ui::Form {
   struct Checked;  // the texts of the boxes after their checks
   void build();
   void wireEvents();
-  void fillFromRow(const db::Row& row, bool withNames);
-  void fillOfficeFromYearRow(const db::Row& r);
-  void fillYearRow(const db::Row& row);
-  void fillOffice(const db::Row& row);
   void fillAddressOffers();
   void stateChanged(const std::string& stateBox, const std::string& pinBox, const std::string& countryBox);
-  std::string text(const std::string& name);
   bool ticked(const std::string& name);
   std::string clientName();
-  bool refuse(const std::string& control, const std::string& message, ui::Icon icon);
 
   host::Component& host_;
   std::string code_, rtCode_, status_;

@@ -30,4 +30,8 @@ std::vector<db::Migration> clientMigrations() {
   };
 }
 
+namespace {
+const db::MigrationRegistration registered{clientMigrations};
+}  // namespace
+
 }  // namespace meridian::client

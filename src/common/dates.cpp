@@ -90,10 +90,23 @@ std::string completeTypedDate(std::string_view typed) {
   return d ? formatDmy(*d) : "";
 }
 
-bool isBlankDateBox(std::string_view text) {
-  const size_t b = text.find_first_not_of(' ');
-  if (b == std::string_view::npos) return true;
-  return text.substr(b, text.find_last_not_of(' ') - b + 1) == kEmptyDateMask;
+DateBoxEntry readDateBox(std::string_view typed) {
+  const DateBoxEntry invalid{DateBoxEntry::Kind::invalid, std::string(typed)};
+  bool digits = false, blanks = false;
+  for (char c : typed) {
+    if (isDigit(c)) digits = true;
+    else if (c == '_') blanks = true;
+    else if (c != ' ' && !isSeparator(c)) return invalid;
+  }
+  if (!digits) return {DateBoxEntry::Kind::empty, std::string(kEmptyDateMask)};
+  if (blanks) return invalid;
+  const auto parts = digitGroups(typed);
+  const bool fourDigitYear = (parts.size() == 1 && parts[0].size() == 8) || (parts.size() == 3 && parts[2].size() == 4);
+  const auto date = fourDigitYear ? parseTypedDate(typed) : std::nullopt;
+  if (!date || static_cast<int>(date->year()) < 1000) return invalid;
+  return {DateBoxEntry::Kind::date, formatDmy(*date)};
 }
+
+bool isBlankDateBox(std::string_view text) { return readDateBox(text).kind == DateBoxEntry::Kind::empty; }
 
 }  // namespace meridian

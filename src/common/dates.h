@@ -36,7 +36,20 @@ std::string formatIso(const CivilDate& d);
 std::optional<CivilDate> parseTypedDate(std::string_view typed);
 // The typed date completed to dd/mm/yyyy; "" when it is no date.
 std::string completeTypedDate(std::string_view typed);
-// True when a date box holds nothing a user typed: empty, blanks, or the mask.
+
+// What a masked date box holds: nothing typed (the mask, or only its blanks
+// and separators), a date (shown dd/mm/yyyy), or something that is no date
+// (kept as typed, for the screen to refuse). The box has four places for the
+// year, so it takes d/m/yyyy with "/", "-" or "." between, or ddmmyyyy, and a
+// year from 1000; a mask filled only in part is no date yet. The page's
+// web/static/datemask.js reads a box the same way (tests/data/vtxt_cases.json).
+struct DateBoxEntry {
+  enum class Kind { empty, date, invalid };
+  Kind kind = Kind::empty;
+  std::string text;  // dd/mm/yyyy, the mask, or the text as typed
+};
+DateBoxEntry readDateBox(std::string_view typed);
+// True when a date box holds nothing a user typed.
 bool isBlankDateBox(std::string_view text);
 
 }  // namespace meridian

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <ctime>
 
+#include "db/fault_injection.h"
 #include "db/session_pool.h"
 #include "db/sql_error.h"
 
@@ -279,6 +280,7 @@ auto Connection::run(std::string_view sql, bool mayRetry, Work&& work) {
 }
 
 RecordSet Connection::query(std::string_view sql, const Params& params) {
+  beforeStatement(*this, sql);
   return run(sql, !isWrite(sql), [&](soci::session& session) {
     Bindings b;
     soci::row r;
@@ -309,6 +311,7 @@ RecordSet Connection::query(std::string_view sql, const Params& params) {
 }
 
 long long Connection::execute(std::string_view sql, const Params& params) {
+  beforeStatement(*this, sql);
   const bool inTransaction = pool_->current() != nullptr;
   long long changed = run(sql, false, [&](soci::session& session) {
     Bindings b;
@@ -401,7 +404,19 @@ void Transaction::commit() {
   auto* tx = pool_->current();
   if (!tx) throw std::logic_error("a transaction must end on the thread that began it");
   if (--tx->depth > 0 || !outermost_) return;
+  const bool innerFailed = tx->innerFailed;
   auto s = pool_->leave();
+  // A step inside that ended without committing may have written half of
+  // itself: the whole transaction is refused rather than kept in part.
+  if (innerFailed) {
+    try {
+      *s->sql << "ROLLBACK";
+    } catch (...) {
+      s->broken = true;
+    }
+    pool_->release(std::move(s));
+    throw DbError("a step inside the transaction failed; nothing was written");
+  }
   try {
     control(*s, "COMMIT");
   } catch (...) {
@@ -423,7 +438,12 @@ Transaction::~Transaction() {
   if (done_ || !pool_) return;
   auto* tx = pool_->current();
   if (!tx) return;
-  if (--tx->depth > 0 || !outermost_) return;
+  if (!outermost_) {
+    --tx->depth;
+    tx->innerFailed = true;
+    return;
+  }
+  if (--tx->depth > 0) return;
   auto s = pool_->leave();
   try {
     *s->sql << "ROLLBACK";

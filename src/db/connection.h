@@ -106,7 +106,10 @@ class Connection {
 };
 
 // Commits on commit(); rolls back if it goes out of scope uncommitted, so a
-// step that fails half-way leaves the database as it was.
+// step that fails half-way leaves the database as it was. A transaction begun
+// while one is open joins it: only the outermost commits, and a joined one
+// that ends uncommitted makes the outermost's commit roll back and throw, so
+// a failure caught half-way up can never commit the half that was written.
 class Transaction {
  public:
   Transaction(Transaction&& other) noexcept;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <set>
+#include <stdexcept>
 
 namespace meridian::db {
 
@@ -13,6 +14,32 @@ std::string inDialect(Engine engine, const std::string& statement) {
   if (engine == Engine::mysql && s.rfind("CREATE TABLE", 0) == 0)
     s += " ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_bin";
   return s;
+}
+
+namespace {
+std::vector<std::function<std::vector<Migration>()>>& registeredParts() {
+  static std::vector<std::function<std::vector<Migration>()>> parts;
+  return parts;
+}
+}  // namespace
+
+MigrationRegistration::MigrationRegistration(std::function<std::vector<Migration>()> part) {
+  registeredParts().push_back(std::move(part));
+}
+
+const std::vector<Migration>& allMigrations() {
+  static const std::vector<Migration> all = [] {
+    std::vector<Migration> out;
+    for (const auto& part : registeredParts())
+      for (auto& m : part()) out.push_back(std::move(m));
+    std::sort(out.begin(), out.end(), [](const Migration& a, const Migration& b) { return a.version < b.version; });
+    for (size_t i = 1; i < out.size(); ++i)
+      if (out[i].version == out[i - 1].version)
+        throw std::logic_error("migration " + std::to_string(out[i].version) + " is claimed by \"" + out[i - 1].name +
+                               "\" and \"" + out[i].name + "\"");
+    return out;
+  }();
+  return all;
 }
 
 int migrate(Connection& conn, const std::vector<Migration>& migrations) {

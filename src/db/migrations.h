@@ -27,7 +27,15 @@ std::string inDialect(Engine engine, const std::string& statement);
 // Applies the missing migrations; returns how many ran.
 int migrate(Connection& conn, const std::vector<Migration>& migrations);
 
-// Every migration of the program.
+// Each part of the program registers its own migrations where it defines
+// them, with one line:
+//   const db::MigrationRegistration registered{clientMigrations};
+struct MigrationRegistration {
+  explicit MigrationRegistration(std::function<std::vector<Migration>()> part);
+};
+
+// Every registered migration, in number order; two parts claiming one
+// number is a programming error and throws.
 const std::vector<Migration>& allMigrations();
 
 }  // namespace meridian::db

@@ -49,6 +49,7 @@ class SessionPool {
     std::thread::id thread;
     std::unique_ptr<PooledSession> session;
     int depth = 0;
+    bool innerFailed = false;  // a joined transaction ended without committing
   };
   ThreadTransaction* current();
   ThreadTransaction& enter(std::unique_ptr<PooledSession> s);

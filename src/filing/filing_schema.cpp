@@ -49,4 +49,8 @@ std::vector<db::Migration> filingMigrations() {
   };
 }
 
+namespace {
+const db::MigrationRegistration registered{filingMigrations};
+}  // namespace
+
 }  // namespace meridian::filing

@@ -7,6 +7,7 @@
 
 #include "db/connection.h"
 #include "common/text.h"
+#include "common/years.h"
 #include "suite/external_program.h"
 
 namespace meridian::filing {
@@ -148,7 +149,7 @@ std::optional<Intimation> parseIntimation(const std::string& text, const std::st
   n.assessmentYear = after(text, "A.Y.", year, 20);
   const int first = n.assessmentYear.empty() ? 0 : std::stoi(n.assessmentYear.substr(0, 4));
   // The portal's intimations cover A.Y. 2006-07 onward; this program's years end at 2017-18.
-  if (first < 2006 || first > 2017) return fail("Assessment Year is missing.");
+  if (first < 2006 || first > years::kLatest) return fail("Assessment Year is missing.");
   if (n.assessmentYear != expectedYear)
     return fail("Assessment Year [" + n.assessmentYear + "] mismatch.");
 

@@ -12,8 +12,7 @@ CivilDate RegisterScope::lowerBound() const {
 
 TypedDate typedDate(const std::string& text) {
   const std::string t = trimmed(text);
-  // An untouched date box shows its mask.
-  if (t.empty() || t == "__/__/____") return {};
+  if (isBlankDateBox(t)) return {};
   TypedDate d{parseDmy(t)};
   d.malformed = !d.date;
   return d;

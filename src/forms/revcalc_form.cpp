@@ -6,7 +6,8 @@
 #include "forms/estimator/estimate.h"
 #include "forms/estimator/estimate_input.h"
 #include "forms/estimator/instalments.h"
-#include "register/due_date_store.h"
+#include "host/due_date_store.h"
+#include "host/screen_registry.h"
 
 namespace meridian::forms {
 namespace {
@@ -81,7 +82,7 @@ est::Status statusOf(const std::string& text) {
 
 }  // namespace
 
-RevCalcForm::RevCalcForm(host::Component& host) : ui::Form("frmrevcalc", "Tax Estimator"), host_(host) {
+RevCalcForm::RevCalcForm(host::Component& host) : host::Screen(host.base(), "frmrevcalc", "Tax Estimator"), host_(host) {
   windowState = 2;
   build();
   fillChoices();
@@ -99,8 +100,7 @@ void RevCalcForm::build() {
   add(ui::ControlKind::comboBox, "Combo1", "Assessment Year", "fraChoices");
   add(ui::ControlKind::comboBox, "Combo2", "Status", "fraChoices");
   add(ui::ControlKind::comboBox, "Combo3", "Sex", "fraChoices");
-  add(ui::ControlKind::dateBox, field(fieldDob), "DOB", "fraChoices").mask = "__/__/____";
-  (*this)[field(fieldDob)].maxLength = 10;
+  addDateBox(field(fieldDob), "DOB", "fraChoices");
   add(ui::ControlKind::checkBox, "chkCompTaxRate", "", "fraChoices");
   add(ui::ControlKind::checkBox, "chkResAssInState", "", "fraChoices");
 
@@ -146,18 +146,12 @@ void RevCalcForm::build() {
   on("Command1", ui::EventType::click, [this](ui::Event&) {
     if (!refusedAnyNegative()) checkLiability();
   });
-  on("cmdBack", ui::EventType::click, [this](ui::Event&) { desktop()->close(*this); });
+  on("cmdBack", ui::EventType::click, [this](ui::Event&) { close(); });
 
   add(ui::ControlKind::frame, "fraInstalments", "Advance Tax Installment").visible = false;
   addGrid("vsf3", "fraInstalments");
   grid("vsf3").setColumns({"Period", "Due Date", "Installment Due", "Advance Tax Paid", "Int. u/s 234C"});
   grid("vsf3").rightAligned = {false, false, true, true, true};
-
-  on("", ui::EventType::keyDown, [this](ui::Event& e) {
-    if (e.key == ui::keys::escape) escape();
-    else if (e.key == ui::keys::f1) host_.base().PopupMenuObj().popup(*this);
-    else host_.base().MainPageObj().hotkey(e.key, *this);
-  });
 }
 
 void RevCalcForm::buildIncomeFrames() {
@@ -247,7 +241,7 @@ void RevCalcForm::arrangeForChoices() {
 
 est::InstalmentDates RevCalcForm::dueDates(int year) {
   // A year whose dates were never changed has no row and keeps the statutory ones.
-  if (auto stored = reg::readInstalments(host_.base().DbObj(), year))
+  if (auto stored = host::readInstalments(host_.base().DbObj(), year))
     if (auto dates = est::instalmentDatesFromTexts(*stored)) return *dates;
   return est::defaultInstalmentDates(year);
 }
@@ -358,7 +352,18 @@ void RevCalcForm::escape() {
     focus = "cmdAdvTax";
     return;
   }
-  desktop()->close(*this);
+  close();
 }
+
+namespace {
+
+const host::ScreenRegistration registered{{
+    .name = "frmrevcalc",
+    .make = [](host::Component& c) { return std::make_shared<RevCalcForm>(c); },
+    .kept = true,
+    .tiles = {{.place = 80, .id = "openEstimator", .caption = "Tax Estimator", .note = "advance tax and required income"}},
+}};
+
+}  // namespace
 
 }  // namespace meridian::forms

@@ -9,14 +9,16 @@
 
 #include "forms/estimator/estimate_types.h"
 #include "host/component.h"
-#include "ui/form.h"
+#include "host/screen.h"
 
 namespace meridian::forms {
 
-class RevCalcForm : public ui::Form {
+class RevCalcForm : public host::Screen {
  public:
   explicit RevCalcForm(host::Component& host);
   void load() override;
+  // Escape closes the instalment grid first, then the screen.
+  void escape() override;
 
   // Places in the control array txtfields (names "txtfields0" ...).
   static constexpr int fieldTax = 24, fieldSurcharge = 25, fieldEducationCess = 26, fieldSheCess = 27,
@@ -51,7 +53,6 @@ class RevCalcForm : public ui::Form {
   void incomeTypeClicked(int type);
   void showInstalments();
   void checkLiability();
-  void escape();
   void setFigure(int index, estimator::Rupees amount);
 
   host::Component& host_;

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "host/screen_registry.h"
 #include "ui/form.h"
 
 namespace meridian::host {
@@ -43,6 +44,32 @@ SiblingComponent& Component::sibling(const std::string& progId) {
 void Component::showMaximised(const std::shared_ptr<ui::Form>& form) {
   form->windowState = 2;
   desktop_->show(form);
+}
+
+namespace {
+const ScreenEntry& entryOf(const std::string& name) {
+  const ScreenEntry* e = ScreenRegistry::instance().find(name);
+  if (!e) throw std::out_of_range("no screen is registered as " + name);
+  return *e;
+}
+}  // namespace
+
+std::shared_ptr<Screen> Component::kept(const std::string& name) {
+  auto& slot = kept_[name];
+  if (!slot) {
+    slot = entryOf(name).make(*this);
+    slot->attach(desktop_, nullptr);
+  }
+  return slot;
+}
+
+std::shared_ptr<Screen> Component::open(const std::string& name, const OpenRequest& request) {
+  const ScreenEntry& entry = entryOf(name);
+  if (!base_->CheckPass(entry.right)) return nullptr;
+  std::shared_ptr<Screen> screen = entry.kept ? kept(name) : entry.make(*this);
+  screen->opened(request);
+  showMaximised(screen);
+  return screen;
 }
 
 }  // namespace meridian::host

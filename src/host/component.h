@@ -4,6 +4,7 @@
 // through it. One component serves one signed-in user, so two users never
 // share a working context.
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "host/contexts.h"
 #include "host/property.h"
 #include "host/report_writer.h"
+#include "host/screen.h"
 #include "host/siblings.h"
 
 namespace meridian::ui { class Desktop; }
@@ -54,6 +56,13 @@ class Component {
   // Shows a form inside the main window, maximised, as every screen is shown.
   void showMaximised(const std::shared_ptr<ui::Form>& form);
 
+  // Opens the registered screen by name: the user must hold the right its
+  // entry asks for (a refusal is told to the user and gives null); a kept
+  // screen is the same instance each time. Throws for a name nobody registered.
+  std::shared_ptr<Screen> open(const std::string& name, const OpenRequest& request = {});
+  // The kept screen of that name, made on first request; not shown.
+  std::shared_ptr<Screen> kept(const std::string& name);
+
  private:
   ContextJournal journal_;
   ui::Desktop* desktop_;
@@ -64,6 +73,7 @@ class Component {
   std::unique_ptr<UtilitiesComponent> utilities_;
   std::vector<std::unique_ptr<SiblingComponent>> siblings_;
   std::unique_ptr<ReportWriter> reporter_;
+  std::map<std::string, std::shared_ptr<Screen>> kept_;
 };
 
 }  // namespace meridian::host

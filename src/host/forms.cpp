@@ -3,37 +3,24 @@
 #include <spdlog/spdlog.h>
 
 #include "common/years.h"
-#include "forms/revcalc_form.h"
-#include "register/income_form.h"
 
 namespace meridian::host {
 
 Forms::Forms(HostFactory& factory, ui::Desktop& desktop) : component_(factory, desktop) {}
 Forms::~Forms() = default;
 
-std::shared_ptr<reg::IncomeForm> Forms::ObjIncome() {
+// An error while the form is made is passed over: the host gets no form.
+std::shared_ptr<Screen> Forms::keptScreen(const std::string& name) {
   try {
-    if (!income_) {
-      income_ = std::make_shared<reg::IncomeForm>(component_);
-      income_->attach(&component_.desktop(), nullptr);
-    }
+    return component_.kept(name);
   } catch (const std::exception& e) {
-    spdlog::error("dashboard not made: {}", e.what());
+    spdlog::error("{} not made: {}", name, e.what());
+    return nullptr;
   }
-  return income_;
 }
 
-std::shared_ptr<forms::RevCalcForm> Forms::ObjRevCalc() {
-  try {
-    if (!revCalc_) {
-      revCalc_ = std::make_shared<forms::RevCalcForm>(component_);
-      revCalc_->attach(&component_.desktop(), nullptr);
-    }
-  } catch (const std::exception& e) {
-    spdlog::error("tax estimator not made: {}", e.what());
-  }
-  return revCalc_;
-}
+std::shared_ptr<Screen> Forms::ObjIncome() { return keptScreen("income"); }
+std::shared_ptr<Screen> Forms::ObjRevCalc() { return keptScreen("frmrevcalc"); }
 
 void Forms::BulkSMS_EML(const std::string& vSMS_EML, int vAsYr) {
   component_.clientCtx().vT_Year = vAsYr;

@@ -7,9 +7,6 @@
 #include "common/version.h"
 #include "host/component.h"
 
-namespace meridian::reg { class IncomeForm; }
-namespace meridian::forms { class RevCalcForm; }
-
 namespace meridian::host {
 
 class Forms {
@@ -19,18 +16,17 @@ class Forms {
   ~Forms();
 
   std::string MyDllVersion() const { return std::string(kVersion); }
-  // The dashboard form, the same instance each time; null if it could not be made.
-  std::shared_ptr<reg::IncomeForm> ObjIncome();
-  // The tax estimator form, the same instance each time; null if it could not be made.
-  std::shared_ptr<forms::RevCalcForm> ObjRevCalc();
+  // The dashboard form "income", the same instance each time; null if it could not be made.
+  std::shared_ptr<Screen> ObjIncome();
+  // The tax estimator form "frmrevcalc", the same instance each time; null if it could not be made.
+  std::shared_ptr<Screen> ObjRevCalc();
   void BulkSMS_EML(const std::string& vSMS_EML, int vAsYr);
 
   Component& component() { return component_; }
 
  private:
+  std::shared_ptr<Screen> keptScreen(const std::string& name);
   Component component_;
-  std::shared_ptr<reg::IncomeForm> income_;
-  std::shared_ptr<forms::RevCalcForm> revCalc_;
 };
 
 }  // namespace meridian::host

@@ -1,12 +1,13 @@
 #pragma once
-// The screens a chosen client opens whose own screens arrive later: they show
-// the client, year and status the dashboard handed over.
+// The screens a chosen client opens whose own screens arrive later (the
+// assessment-year workspace, the PAN applications): they show the client,
+// year and status the dashboard handed over.
 #include "host/component.h"
-#include "ui/form.h"
+#include "host/screen.h"
 
 namespace meridian::reg {
 
-class ChosenClientForm : public ui::Form {
+class ChosenClientForm : public host::Screen {
  public:
   ChosenClientForm(const std::string& name, const std::string& title, host::Component& host);
   void load() override;

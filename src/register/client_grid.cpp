@@ -3,7 +3,7 @@
 #include <spdlog/spdlog.h>
 
 #include "db/connection.h"
-#include "register/client_list.h"
+#include "host/client_list.h"
 #include "ui/grid_view.h"
 
 namespace meridian::reg {
@@ -41,17 +41,17 @@ void ClientGrid::LoadClList(const std::string& moduleCode, const std::string& fi
   // The selection label belongs to a module; "?" keeps it as it was.
   if (moduleCode != "?") form_["cmdClListSel"].visible = !moduleCode.empty();
 
-  const auto excluded = readExclusions(base_.DocPath.get(), moduleCode);
-  const ListQuery q = listQuery(excluded, filter, filterParams);
+  const auto excluded = host::readExclusions(base_.DocPath.get(), moduleCode);
+  const host::ListQuery q = host::listQuery(excluded, filter, filterParams);
   db::RecordSet rs = base_.DbObj().query(q.sql, q.params);
 
   ui::Grid& g = grid();
   // Columns past the ones with a known title show their field name.
-  std::vector<std::string> titles = defaultColumnTitles();
+  std::vector<std::string> titles = host::defaultColumnTitles();
   const auto& fields = rs.columns().names();
   if (!fields.empty()) {
     titles.resize(fields.size());
-    for (size_t i = defaultColumnTitles().size(); i < fields.size(); ++i) titles[i] = fields[i];
+    for (size_t i = host::defaultColumnTitles().size(); i < fields.size(); ++i) titles[i] = fields[i];
   }
   std::vector<std::string> keep = g.search;
   g.setColumns(titles);
@@ -63,7 +63,7 @@ void ClientGrid::LoadClList(const std::string& moduleCode, const std::string& fi
     for (size_t i = 0; i < row.size(); ++i) cells[i] = row.text(i);
     g.rows.push_back(std::move(cells));
   }
-  const std::vector<bool> hidden = hiddenColumns(base_.GetSettingINI("Settings", "ClList", kDefaultLayout), titles.size());
+  const std::vector<bool> hidden = host::hiddenColumns(base_.GetSettingINI("Settings", "ClList", host::kDefaultLayout), titles.size());
   g.hidden = hidden;
   const std::string frozen = base_.GetSettingINI("Settings", "ClFrozen", "0");
   g.frozenCols = std::clamp(std::atoi(frozen.c_str()), 0, static_cast<int>(titles.size()));
@@ -76,7 +76,7 @@ void ClientGrid::SearchClient() {
   for (const auto& s : g.search) any = any || !s.empty();
   g.view.clear();
   g.filtered = any;
-  if (any) g.view = matchingRows(g.rows, g.titles, g.search);
+  if (any) g.view = host::matchingRows(g.rows, g.titles, g.search);
   ui::applySort(g);
   // The selection follows the first row still shown when its row went away.
   if (g.visibleCount() == 0) g.selectedRow = -1;

@@ -3,6 +3,7 @@
 #include <spdlog/spdlog.h>
 
 #include "common/years.h"
+#include "db/rows.h"
 
 namespace meridian::reg {
 namespace {
@@ -49,10 +50,10 @@ bool transferCredits(db::Connection& conn, const std::string& code) {
         continue;
       for (const auto& r : rows) {
         if (r.integer("ass_year") != year) continue;
-        conn.execute(
-            "INSERT INTO taxcr115jbc1 (code_no, ass_year, taxnormal, taxmatamt, creditutil, marker) VALUES (?, ?, ?, ?, ?, ?)",
-            {r.text("code_no"), year, r.integer("taxnormal"), r.integer(source->taxColumn), r.integer("creditutil"),
-             source->marker});
+        db::insertRow(conn, "taxcr115jbc1",
+                      {{"code_no", r.text("code_no")}, {"ass_year", year}, {"taxnormal", r.integer("taxnormal")},
+                       {"taxmatamt", r.integer(source->taxColumn)}, {"creditutil", r.integer("creditutil")},
+                       {"marker", source->marker}});
       }
     }
     conn.execute(std::string("DELETE FROM ") + source->table + " WHERE " + kClientFilter, filter);

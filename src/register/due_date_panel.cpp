@@ -4,7 +4,7 @@
 #include "common/text.h"
 #include "common/years.h"
 #include "db/connection.h"
-#include "register/due_date_categories.h"
+#include "host/due_date_categories.h"
 
 namespace meridian::reg {
 namespace {
@@ -69,15 +69,15 @@ void DueDatePanel::load(int year) {
   form_[yearList].selectText(assessmentYearText(year));
 
   auto& conn = base_.DbObj();
-  const auto stored = readDueDates(conn, year);
+  const auto stored = host::readDueDates(conn, year);
   auto& g = *filing_;
   g.clearRows();
   g.editable = true;
   statcs_.clear();
   loaded_.clear();
-  for (const auto& cat : categoriesOf(year)) {
+  for (const auto& cat : host::categoriesOf(year)) {
     auto it = stored.find(cat.statc);
-    DueDateRow d;
+    host::DueDateRow d;
     if (it != stored.end()) d = it->second;
     d.statc = cat.statc;
     g.rows.push_back({cat.text, d.dueDt, d.revDueDt, d.notification});
@@ -87,14 +87,14 @@ void DueDatePanel::load(int year) {
   g.changed = false;
   form_[sourceLabel].caption.clear();
 
-  const auto dates = readInstalments(conn, year).value_or(defaultInstalments(year));
+  const auto dates = host::readInstalments(conn, year).value_or(host::defaultInstalments(year));
   auto& a = *instalments_;
   a.clearRows();
   a.editable = true;
-  for (size_t i = 0; i < dates.size(); ++i) a.rows.push_back({instalmentNames()[i], dates[i]});
+  for (size_t i = 0; i < dates.size(); ++i) a.rows.push_back({host::instalmentNames()[i], dates[i]});
   a.changed = false;
-  form_[instalmentFrame].visible = year >= kFirstInstalmentYear;
-  form_[extensionLabel].caption = instalmentExtensionNote(year);
+  form_[instalmentFrame].visible = year >= host::kFirstInstalmentYear;
+  form_[extensionLabel].caption = host::instalmentExtensionNote(year);
 }
 
 bool DueDatePanel::changed() const { return filing_->changed || instalments_->changed; }
@@ -148,7 +148,7 @@ bool DueDatePanel::save() {
       const std::string& d = g.textMatrix(r, c);
       if ((c == colDueDt || !blank(d)) && !inRange(d, year_)) return refuse(filingGrid, r, c, rangeMessage(year_));
     }
-  const bool instalments = year_ >= kFirstInstalmentYear;
+  const bool instalments = year_ >= host::kFirstInstalmentYear;
   auto& a = *instalments_;
   std::array<std::string, 4> dates;
   if (instalments)
@@ -159,9 +159,9 @@ bool DueDatePanel::save() {
         return refuse(instalmentGrid, r, colDate, rangeMessage(year_ - 1));
     }
 
-  std::vector<DueDateRow> rows;
+  std::vector<host::DueDateRow> rows;
   for (int r = 0; r < g.rowCount(); ++r) {
-    DueDateRow d;
+    host::DueDateRow d;
     d.statc = statcs_[static_cast<size_t>(r)];
     d.dueDt = g.textMatrix(r, colDueDt);
     d.revDueDt = g.textMatrix(r, colRevDueDt);
@@ -169,9 +169,15 @@ bool DueDatePanel::save() {
     rows.push_back(std::move(d));
   }
   auto& conn = base_.DbObj();
-  writeDueDates(conn, year_, rows);
-  if (instalments) writeInstalments(conn, year_, dates);
-  load(year_);
+  // The two lists of the year are one save: neither is written without the other.
+  auto tx = conn.begin();
+  auto written = host::writeDueDates(conn, year_, rows);
+  if (instalments) host::writeInstalments(conn, year_, dates);
+  tx.commit();
+  // The grids already show what was written; only the sources may have changed.
+  loaded_ = std::move(written);
+  g.changed = a.changed = false;
+  form_[sourceLabel].caption.clear();
   return true;
 }
 

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "host/base.h"
-#include "register/due_date_store.h"
+#include "host/due_date_store.h"
 #include "ui/form.h"
 
 namespace meridian::reg {
@@ -68,7 +68,7 @@ class DueDatePanel {
   ui::Grid* instalments_ = nullptr;
   int year_ = 0;
   std::vector<int> statcs_;            // StatC of each filing grid row
-  std::vector<DueDateRow> loaded_;     // as read, by grid row (sources shown to the user)
+  std::vector<host::DueDateRow> loaded_;     // as read, by grid row (sources shown to the user)
 };
 
 }  // namespace meridian::reg

@@ -2,13 +2,12 @@
 
 #include <filesystem>
 
-#include "client/client_info_form.h"
 #include "common/paths.h"
 #include "common/text.h"
 #include "common/years.h"
+#include "host/client_list.h"
+#include "host/screen_registry.h"
 #include "host/status.h"
-#include "register/chosen_client_forms.h"
-#include "register/client_list.h"
 #include "register/credit_transfer.h"
 #include "suite/client_register.h"
 
@@ -23,7 +22,7 @@ void fillYears(ui::Control& combo, YearRange range, int selected) {
 
 }  // namespace
 
-IncomeForm::IncomeForm(host::Component& host) : ui::Form("income", "Income Tax"), host_(host) {
+IncomeForm::IncomeForm(host::Component& host) : host::Screen(host.base(), "income", "Income Tax"), host_(host) {
   add(ui::ControlKind::label, "lblinstruction",
       "Info : You can also search the client by entering PAN in format used in ITR-V Ack/Recp Attachment File "
       "(xxxXX0000x)/Intimation (XXXxxxxx0X)");
@@ -40,12 +39,6 @@ IncomeForm::IncomeForm(host::Component& host) : ui::Form("income", "Income Tax")
   add(ui::ControlKind::frame, "famsummary", "Summaries").visible = false;
   summary_ = std::make_unique<SummaryPanel>(*this, host_, "famsummary");
   dueDates_ = std::make_unique<DueDatePanel>(*this, host_.base());
-
-  on("", ui::EventType::keyDown, [this](ui::Event& e) {
-    if (e.key == ui::keys::escape) goBack();
-    else if (e.key == ui::keys::f1) host_.base().PopupMenuObj().popup(*this);
-    else host_.base().MainPageObj().hotkey(e.key, *this);
-  });
 }
 
 void IncomeForm::buildMainFrame() {
@@ -104,11 +97,11 @@ void IncomeForm::buildRegisterButtons() {
   add(ui::ControlKind::button, "cmdEditClient", "&Edit Client", "famclients");
   add(ui::ControlKind::button, "cmdDelClient", "&Delete Client", "famclients");
   add(ui::ControlKind::button, "cmdClInfo", "General &Information", "famclients");
-  on("cmdNewClient", ui::EventType::click, [this](ui::Event&) { suite::openClientRegister(host_, ""); });
+  on("cmdNewClient", ui::EventType::click, [this](ui::Event&) { host_.open("frmclreg"); });
   on("cmdEditClient", ui::EventType::click, [this](ui::Event&) {
     const std::string code = selectedCode();
     if (code.empty()) return dialogs().info("Please select a Client");
-    if (host_.base().CheckClpass(code)) suite::openClientRegister(host_, code);
+    if (host_.base().CheckClpass(code)) host_.open("frmclreg", {.code = code});
   });
   on("cmdDelClient", ui::EventType::click, [this](ui::Event&) {
     const std::string code = selectedCode();
@@ -125,7 +118,7 @@ void IncomeForm::buildRegisterButtons() {
     host_.clientCtx().vT_Year = yearOfEntry(entry);
     host_.returnCtx().Vt_ASS_YEAR = entry.substr(0, 7);
     host_.base().STATUSR = trimmed(clients_->TextMatrix(clients_->selectedRow(), 2));
-    host_.showMaximised(std::make_shared<client::ClientInfoForm>(host_));
+    host_.open("frmsetup2");
   });
 }
 
@@ -207,7 +200,7 @@ void IncomeForm::reloadClients() {
 
 void IncomeForm::goBack() {
   if (mode_ == static_cast<int>(DashboardMode::dueDates) && !dueDates_->leave()) return;
-  desktop()->close(*this);
+  close();
 }
 
 void IncomeForm::clientChosen() {
@@ -245,7 +238,7 @@ void IncomeForm::clientChosen() {
       base.TSTATUS = host::statusClass(status);
       if (safePathComponent(code))
         std::filesystem::create_directories(std::filesystem::path(base.DocPath.get()) / "ITData" / code);
-      host_.showMaximised(std::make_shared<ChosenClientForm>("subform", "Assessment Year Workspace", host_));
+      host_.open("subform");
       break;
     }
     case 2: {
@@ -254,10 +247,10 @@ void IncomeForm::clientChosen() {
       break;
     }
     case 6:
-      host_.showMaximised(std::make_shared<ChosenClientForm>("frmpannewapp", "New PAN Application", host_));
+      host_.open("frmpannewapp");
       break;
     case 7:
-      host_.showMaximised(std::make_shared<ChosenClientForm>("frmpanchapp", "PAN Change Request", host_));
+      host_.open("frmpanchapp");
       break;
     default:
       break;
@@ -271,8 +264,8 @@ void IncomeForm::printClientList() {
   rep.NewReport();
   rep.printtext(host::esc::boldOn + "Client List" + host::esc::boldOff);
   rep.printtext();
-  const auto excluded = readExclusions(host_.base().DocPath.get(), "IT");
-  const auto q = listQuery(excluded, "", {});
+  const auto excluded = host::readExclusions(host_.base().DocPath.get(), "IT");
+  const auto q = host::listQuery(excluded, "", {});
   const auto rs = host_.base().DbObj().query(q.sql + " ORDER BY name", q.params);
   std::vector<int16_t> widths = {8, 34, 26, 34, 12};
   std::vector<int32_t> positions(5, 0);
@@ -290,5 +283,26 @@ void IncomeForm::printClientList() {
   rep.SelectHF(host::hfBody);
   rep.showreport();
 }
+
+namespace {
+
+host::HomeTile tile(int mode, const char* id, const char* caption, const char* note = "") {
+  return {.place = mode * 10, .id = id, .caption = caption, .note = note, .mode = mode};
+}
+
+const host::ScreenRegistration registered{{
+    .name = "income",
+    .make = [](host::Component& c) { return std::make_shared<IncomeForm>(c); },
+    .kept = true,
+    .tiles = {tile(1, "openIncomeTax", "Income Tax Returns", "clients and assessment years"),
+              tile(2, "openChallans", "Challans", "tax paid by a client"),
+              tile(3, "openReports", "Reports", "practice-wide lists"),
+              tile(4, "openSummaries", "Summaries", "computed figures across clients"),
+              tile(5, "openDueDates", "Due Dates", "return and advance-tax dates"),
+              tile(6, "openNewPan", "New PAN Application"),
+              tile(7, "openPanChange", "PAN Change Request")},
+}};
+
+}  // namespace
 
 }  // namespace meridian::reg

@@ -5,21 +5,24 @@
 #include <memory>
 
 #include "host/component.h"
+#include "host/screen.h"
 #include "register/client_grid.h"
 #include "register/due_date_panel.h"
 #include "register/summary_panel.h"
-#include "ui/form.h"
 
 namespace meridian::reg {
 
 enum class DashboardMode { incomeTax = 1, challans, reports, summaries, dueDates, newPan, panChange };
 
-class IncomeForm : public ui::Form {
+class IncomeForm : public host::Screen {
  public:
   explicit IncomeForm(host::Component& host);
 
   // Sets the mode (1 to 7) and arranges the form for it.
   void OpenForm(int mode);
+  void opened(const host::OpenRequest& request) override { OpenForm(request.mode); }
+  // Escape goes back, as the Back button does.
+  void escape() override { goBack(); }
   int mode() const { return mode_; }
   void load() override;
   void unload() override;

@@ -6,7 +6,9 @@
 #include "common/text.h"
 #include "common/years.h"
 #include "db/connection.h"
-#include "register/client_list.h"
+#include "db/rows.h"
+#include "host/client_list.h"
+#include "host/client_particulars.h"
 #include "ui/grid_view.h"
 
 namespace meridian::reg {
@@ -116,7 +118,7 @@ std::optional<SummaryCondition> SummaryPanel::condition() {
 
 void SummaryPanel::rebuildTempDisp() {
   db::Connection& conn = host_.base().DbObj();
-  const auto excluded = readExclusions(host_.base().DocPath.get(), "IT");
+  const auto excluded = host::readExclusions(host_.base().DocPath.get(), "IT");
   auto tx = conn.begin();
   conn.execute("delete from temp_disp");
   const int group = form_["cbogroup"].listIndex;
@@ -127,20 +129,12 @@ void SummaryPanel::rebuildTempDisp() {
     if (std::find(excluded.begin(), excluded.end(), code) != excluded.end()) return false;
     return group <= 0 || conn.exists("select 1 from grp_trans where code_no = ? and c_code = ?", {groupCode, code});
   };
-  for (const auto& r : conn.query("select code_no,nm,status from main_info1"))
-    if (wanted(r.text("code_no")))
-      conn.execute("insert into temp_disp (code_no, name, status) values (?, ?, ?)",
-                   {r.text("code_no"), r.text("nm"), r.text("status")});
-  for (const auto& r : conn.query("select code,f_nm,m_nm,l_nm,status from owner1")) {
-    if (!wanted(r.text("code"))) continue;
-    std::string name;
-    for (const char* part : {"f_nm", "m_nm", "l_nm"}) {
-      std::string p = trimmed(r.text(part));
-      if (!p.empty()) name += (name.empty() ? "" : " ") + p;
+  for (bool person : {false, true})
+    for (const auto& r : conn.query(person ? "select * from owner1" : "select * from main_info1")) {
+      const auto client = host::ClientParticulars::fromMaster(r, person);
+      if (wanted(client.code))
+        db::insertRow(conn, "temp_disp", {{"code_no", client.code}, {"name", client.name()}, {"status", client.status}});
     }
-    conn.execute("insert into temp_disp (code_no, name, status) values (?, ?, ?)",
-                 {r.text("code"), name, r.text("status").empty() ? "INDIVIDUAL" : r.text("status")});
-  }
   tx.commit();
 }
 

@@ -36,4 +36,8 @@ std::vector<db::Migration> workspaceMigrations() {
   };
 }
 
+namespace {
+const db::MigrationRegistration registered{workspaceMigrations};
+}  // namespace
+
 }  // namespace meridian::reg

@@ -19,4 +19,8 @@ std::vector<db::Migration> accessMigrations() {
   };
 }
 
+namespace {
+const db::MigrationRegistration registered{accessMigrations};
+}  // namespace
+
 }  // namespace meridian::suite

@@ -1,7 +1,7 @@
 #include "suite/application.h"
 
 #include "db/migrations.h"
-#include "register/client_due_date.h"
+#include "host/client_due_date.h"
 #include "suite/dataset/data_set_layout.h"
 #include "suite/report_preview.h"
 #include "suite/suite_factory.h"
@@ -11,7 +11,7 @@ namespace meridian::suite {
 
 Application::Application(const AppOptions& options)
     : reportWriters(standardReportWriters()),
-      dueDates(reg::clientDueDates),
+      dueDates(host::clientDueDates),
       data_(DataFolder::open(options.dataDir)),
       dbUrl_(resolveDatabaseUrl(options.dbUrl, data_)) {
   // Unsound tax parameters stop the start with the list of faults, before any

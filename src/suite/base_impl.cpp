@@ -2,10 +2,11 @@
 
 #include <spdlog/spdlog.h>
 
-#include "client/identifier_rules.h"
 #include "common/dates.h"
 #include "common/rights.h"
 #include "common/text.h"
+#include "host/client_particulars.h"
+#include "host/identifier_rules.h"
 #include "host/states.h"
 #include "suite/client_list_screens.h"
 #include "ui/form.h"
@@ -92,20 +93,18 @@ std::string BaseImpl::CheckForDupClWithPAN(const std::string& code, const std::s
   // A PAN belongs to one person, but the same person may rightly be kept
   // twice (a partner who is also a client), so the user decides.
   auto others = conn_.query(
-      "SELECT code_no AS code, nm AS name FROM main_info1 WHERE UPPER(pan) = UPPER(?) AND code_no <> ? "
-      "UNION ALL SELECT code, TRIM(COALESCE(f_nm, '') || ' ' || COALESCE(m_nm, '') || ' ' || COALESCE(l_nm, '')) "
-      "FROM owner1 WHERE UPPER(pan) = UPPER(?) AND code <> ? ORDER BY 1",
+      "SELECT code_no AS code FROM main_info1 WHERE UPPER(pan) = UPPER(?) AND code_no <> ? "
+      "UNION ALL SELECT code FROM owner1 WHERE UPPER(pan) = UPPER(?) AND code <> ? ORDER BY 1",
       {pan, code, pan, code});
   if (others.empty()) return "";
-  std::string name = others.front().text("name");
-  // Blanks left by an empty middle name.
-  for (size_t p; (p = name.find("  ")) != std::string::npos;) name.erase(p, 1);
-  const std::string text = "PAN " + pan + " is already given to client " + others.front().text("code") + " (" + name +
+  const std::string other = others.front().text("code");
+  const auto holder = host::ClientParticulars::load(*this, other, 0);
+  const std::string text = "PAN " + pan + " is already given to client " + other + " (" + (holder ? holder->name() : "") +
                            ").\n\nDo you want to continue?";
   return desktop_.dialogs().yesNo(text, "Duplicate PAN", ui::Answer::no, ui::Icon::exclamation) ? "Y" : "N";
 }
 
-bool BaseImpl::ValidPan(const std::string& pan) { return client::validPan(pan); }
+bool BaseImpl::ValidPan(const std::string& pan) { return host::validPan(pan); }
 
 void BaseImpl::loadstatelist(ui::Control& combo) {
   combo.clear();

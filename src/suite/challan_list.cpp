@@ -6,15 +6,12 @@
 namespace meridian::suite {
 
 ChallanListForm::ChallanListForm(host::Base& base, host::ClientContext& client)
-    : ui::Form("ObjChallan", "Challans"), base_(base), client_(client) {
+    : host::Screen(base, "ObjChallan", "Challans"), client_(client) {
   add(ui::ControlKind::label, "lblClient");
   addGrid("vsfChallans");
   add(ui::ControlKind::label, "lblTotal");
   add(ui::ControlKind::button, "cmdBack", "&Back");
-  on("cmdBack", ui::EventType::click, [this](ui::Event&) { desktop()->close(*this); });
-  on("", ui::EventType::keyDown, [this](ui::Event& e) {
-    if (e.key == ui::keys::escape) desktop()->close(*this);
-  });
+  on("cmdBack", ui::EventType::click, [this](ui::Event&) { close(); });
 }
 
 void ChallanListForm::load() {

@@ -3,17 +3,16 @@
 // year (advance tax, self-assessment tax and others).
 #include "host/base.h"
 #include "host/contexts.h"
-#include "ui/form.h"
+#include "host/screen.h"
 
 namespace meridian::suite {
 
-class ChallanListForm : public ui::Form {
+class ChallanListForm : public host::Screen {
  public:
   ChallanListForm(host::Base& base, host::ClientContext& client);
   void load() override;
 
  private:
-  host::Base& base_;
   host::ClientContext& client_;
 };
 

@@ -4,7 +4,7 @@
 #include <fstream>
 
 #include "db/connection.h"
-#include "register/client_list.h"
+#include "host/client_list.h"
 
 namespace meridian::suite {
 
@@ -14,42 +14,39 @@ std::string layoutSetting(const std::vector<bool>& hidden) {
   return out;
 }
 
-ClientListSetupForm::ClientListSetupForm(host::Base& base) : ui::Form("frmClListSetup", "Client List Setup"), base_(base) {
+ClientListSetupForm::ClientListSetupForm(host::Base& base) : host::Screen(base, "frmClListSetup", "Client List Setup") {
   add(ui::ControlKind::frame, "famcols", "Columns shown");
-  const auto& titles = reg::defaultColumnTitles();
+  const auto& titles = host::defaultColumnTitles();
   for (size_t c = 0; c < titles.size(); ++c) add(ui::ControlKind::checkBox, "chkcol" + std::to_string(c), titles[c], "famcols");
   auto& frozen = add(ui::ControlKind::comboBox, "cbofrozen", "Frozen columns");
   for (size_t c = 0; c <= 3; ++c) frozen.addItem(std::to_string(c));
   add(ui::ControlKind::button, "cmdok", "&OK");
   add(ui::ControlKind::button, "cmdcancel", "&Cancel");
   on("cmdok", ui::EventType::click, [this](ui::Event&) { save(); });
-  on("cmdcancel", ui::EventType::click, [this](ui::Event&) { desktop()->close(*this); });
-  on("", ui::EventType::keyDown, [this](ui::Event& e) {
-    if (e.key == ui::keys::escape) desktop()->close(*this);
-  });
+  on("cmdcancel", ui::EventType::click, [this](ui::Event&) { close(); });
 }
 
 void ClientListSetupForm::load() {
-  const auto& titles = reg::defaultColumnTitles();
-  const auto hidden = reg::hiddenColumns(base_.GetSettingINI("Settings", "ClList", reg::kDefaultLayout), titles.size());
+  const auto& titles = host::defaultColumnTitles();
+  const auto hidden = host::hiddenColumns(base_.GetSettingINI("Settings", "ClList", host::kDefaultLayout), titles.size());
   for (size_t c = 0; c < titles.size(); ++c) (*this)["chkcol" + std::to_string(c)].value = hidden[c] ? 0 : 1;
   (*this)["cbofrozen"].selectText(base_.GetSettingINI("Settings", "ClFrozen", "0"));
   if ((*this)["cbofrozen"].listIndex < 0) (*this)["cbofrozen"].selectIndex(0);
 }
 
 void ClientListSetupForm::save() {
-  const size_t n = reg::defaultColumnTitles().size();
+  const size_t n = host::defaultColumnTitles().size();
   std::vector<bool> hidden(n);
   for (size_t c = 0; c < n; ++c) hidden[c] = (*this)["chkcol" + std::to_string(c)].value == 0;
   // Code, name and status identify the client: they always show.
   for (size_t c = 0; c < 3; ++c) hidden[c] = false;
   base_.SaveSettingINI("Settings", "ClList", layoutSetting(hidden));
   base_.SaveSettingINI("Settings", "ClFrozen", (*this)["cbofrozen"].text.empty() ? "0" : (*this)["cbofrozen"].text);
-  desktop()->close(*this);
+  close();
 }
 
 ClientListSelectionForm::ClientListSelectionForm(host::Base& base, std::string moduleCode)
-    : ui::Form("frmClListSelection", "Client List Selection"), base_(base), module_(std::move(moduleCode)) {
+    : host::Screen(base, "frmClListSelection", "Client List Selection"), module_(std::move(moduleCode)) {
   add(ui::ControlKind::label, "lblmodule");
   add(ui::ControlKind::comboBox, "cbogroup", "Group");
   add(ui::ControlKind::comboBox, "cbostatus", "Status");
@@ -58,10 +55,7 @@ ClientListSelectionForm::ClientListSelectionForm(host::Base& base, std::string m
   add(ui::ControlKind::button, "cmdcancel", "&Cancel");
   on("cmdapply", ui::EventType::click, [this](ui::Event&) { apply(false); });
   on("cmdall", ui::EventType::click, [this](ui::Event&) { apply(true); });
-  on("cmdcancel", ui::EventType::click, [this](ui::Event&) { desktop()->close(*this); });
-  on("", ui::EventType::keyDown, [this](ui::Event& e) {
-    if (e.key == ui::keys::escape) desktop()->close(*this);
-  });
+  on("cmdcancel", ui::EventType::click, [this](ui::Event&) { close(); });
 }
 
 void ClientListSelectionForm::load() {
@@ -80,7 +74,7 @@ void ClientListSelectionForm::load() {
 }
 
 void ClientListSelectionForm::apply(bool showAll) {
-  const std::string file = reg::exclusionFileOf(module_);
+  const std::string file = host::exclusionFileOf(module_);
   if (file.empty()) {
     dialogs().info("Module " + module_ + " keeps no client selection.");
     return;
@@ -107,7 +101,7 @@ void ClientListSelectionForm::apply(bool showAll) {
   }
   // Replaced whole, so a failure never leaves half a list.
   std::filesystem::rename(partial, path);
-  desktop()->close(*this);
+  close();
 }
 
 }  // namespace meridian::suite

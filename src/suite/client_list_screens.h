@@ -6,28 +6,26 @@
 #include <memory>
 
 #include "host/base.h"
-#include "ui/form.h"
+#include "host/screen.h"
 
 namespace meridian::suite {
 
-class ClientListSetupForm : public ui::Form {
+class ClientListSetupForm : public host::Screen {
  public:
   explicit ClientListSetupForm(host::Base& base);
   void load() override;
 
  private:
   void save();
-  host::Base& base_;
 };
 
-class ClientListSelectionForm : public ui::Form {
+class ClientListSelectionForm : public host::Screen {
  public:
   ClientListSelectionForm(host::Base& base, std::string moduleCode);
   void load() override;
 
  private:
   void apply(bool showAll);
-  host::Base& base_;
   std::string module_;
 };
 

@@ -16,6 +16,5 @@ void refreshClientListRow(db::Connection& conn, const std::string& code);
 void rebuildClientList(db::Connection& conn);
 // "S/o " or "D/o " (by sex) before the father's name; "W/o " names stay as they are.
 std::string relationName(const std::string& sex, const std::string& fatherName);
-std::string joinedAddress(const db::Row& row);
 
 }  // namespace meridian::suite

@@ -5,11 +5,14 @@
 #include <map>
 #include <set>
 
-#include "client/client_info_form.h"
-#include "client/identifier_rules.h"
 #include "common/paths.h"
 #include "common/text.h"
 #include "db/connection.h"
+#include "db/rows.h"
+#include "host/client_particulars.h"
+#include "host/control_columns.h"
+#include "host/identifier_rules.h"
+#include "host/screen_registry.h"
 #include "host/states.h"
 #include "suite/client_list_table.h"
 #include "suite/data_folder.h"
@@ -26,35 +29,81 @@ struct RegisterField {
   const char* label;
   int validateData;
   int maxLength;
-  const char* column;       // in owner1 (persons) or main_info1 (others)
-  bool person, other;       // which kind of client has the box
+  bool person, other;  // which kind of client has the box
 };
 
-// The boxes of the register, the column each fills, and for whom.
+// The boxes of the register and for whom.
 const std::vector<RegisterField>& registerFields() {
   static const std::vector<RegisterField> fields = {
-      {"txtcode", "Client Code", 0, 20, nullptr, true, true},
-      {"txtlinkedto", "Partner / Proprietor of (client code)", 0, 20, nullptr, true, false},
-      {"txtfnm", "First Name", 0, 75, "f_nm", true, false},
-      {"txtmnm", "Middle Name", 0, 75, "m_nm", true, false},
-      {"txtlnm", "Last Name", 0, 75, "l_nm", true, false},
-      {"txtfatfnm", "Father's First Name", 0, 75, "fat_f_nm", true, false},
-      {"txtfatmnm", "Father's Middle Name", 0, 75, "fat_m_nm", true, false},
-      {"txtfatlnm", "Father's Last Name", 0, 75, "fat_l_nm", true, false},
-      {"txtnm", "Name", 0, 125, "nm", false, true},
-      {"txtpan", "PAN", 3, 10, "pan", true, true},
-      {"txtphone1", "Telephone", 0, 20, "phone1", true, true},
-      {"txtmobile", "Mobile No.", 1, 10, nullptr, true, true},
-      {"txtemail", "E-mail", 0, 100, "email", true, true},
-      {"txthno", "Flat / Door No.", 0, 50, "h_no", true, true},
-      {"txthnm", "Name of Premises", 0, 100, "h_nm", true, true},
-      {"txtstreet", "Road / Street", 0, 100, "street", true, true},
-      {"txtarea", "Area / Locality", 0, 100, "area", true, true},
-      {"txtcity", "Town / City / District", 0, 50, "city", true, true},
-      {"cbostate", "State", 0, 50, "state", true, true},
-      {"txtpin", "PIN", 1, 6, nullptr, true, true},
+      {"txtcode", "Client Code", 0, 20, true, true},
+      {"txtlinkedto", "Partner / Proprietor of (client code)", 0, 20, true, false},
+      {"txtfnm", "First Name", 0, 75, true, false},
+      {"txtmnm", "Middle Name", 0, 75, true, false},
+      {"txtlnm", "Last Name", 0, 75, true, false},
+      {"txtfatfnm", "Father's First Name", 0, 75, true, false},
+      {"txtfatmnm", "Father's Middle Name", 0, 75, true, false},
+      {"txtfatlnm", "Father's Last Name", 0, 75, true, false},
+      {"txtnm", "Name", 0, 125, false, true},
+      {"txtpan", "PAN", 3, 10, true, true},
+      {"txtphone1", "Telephone", 0, 20, true, true},
+      {"txtmobile", "Mobile No.", 1, 10, true, true},
+      {"txtemail", "E-mail", 0, 100, true, true},
+      {"txthno", "Flat / Door No.", 0, 50, true, true},
+      {"txthnm", "Name of Premises", 0, 100, true, true},
+      {"txtstreet", "Road / Street", 0, 100, true, true},
+      {"txtarea", "Area / Locality", 0, 100, true, true},
+      {"txtcity", "Town / City / District", 0, 50, true, true},
+      {"cbostate", "State", 0, 50, true, true},
+      {"txtpin", "PIN", 1, 6, true, true},
   };
   return fields;
+}
+
+using host::Shown;
+
+// Where the register keeps each control: a person in owner1, any other
+// client in main_info1 (nullptr where that table does not keep it). Load and
+// save both read this table.
+struct KeptIn {
+  const char* control;
+  Shown shown;
+  const char* person;
+  const char* other;
+  bool keepWhenBlank = false;
+};
+
+const std::vector<KeptIn>& keptIn() {
+  static const std::vector<KeptIn> table = {
+      // control        shown          owner1      main_info1
+      {"txtlinkedto",   Shown::text,   "code_no",  nullptr},
+      {"txtfnm",        Shown::text,   "f_nm",     nullptr},
+      {"txtmnm",        Shown::text,   "m_nm",     nullptr},
+      {"txtlnm",        Shown::text,   "l_nm",     nullptr},
+      {"txtfatfnm",     Shown::text,   "fat_f_nm", nullptr},
+      {"txtfatmnm",     Shown::text,   "fat_m_nm", nullptr},
+      {"txtfatlnm",     Shown::text,   "fat_l_nm", nullptr},
+      {"txtnm",         Shown::text,   nullptr,    "nm"},
+      {"txtpan",        Shown::text,   "pan",      "pan"},
+      {"txtphone1",     Shown::text,   "phone1",   "phone1"},
+      {"txtmobile",     Shown::text,   "mobile",   "phone4"},
+      {"txtemail",      Shown::text,   "email",    "email"},
+      {"txthno",        Shown::text,   "h_no",     "h_no"},
+      {"txthnm",        Shown::text,   "h_nm",     "h_nm"},
+      {"txtstreet",     Shown::text,   "street",   "street"},
+      {"txtarea",       Shown::text,   "area",     "area"},
+      {"txtcity",       Shown::text,   "city",     "city"},
+      {"cbostate",      Shown::choice, "state",    "state"},
+      {"txtpin",        Shown::pin,    "pin",      "pin"},
+      {"txtdob",        Shown::date,   "dob",      "doi"},
+      {"cbosex",        Shown::choice, "sex",      nullptr},
+  };
+  return table;
+}
+
+const host::ColumnMap& columnsFor(bool person) {
+  static const host::ColumnMap persons = host::columnsOf(keptIn(), &KeptIn::person);
+  static const host::ColumnMap others = host::columnsOf(keptIn(), &KeptIn::other);
+  return person ? persons : others;
 }
 
 bool allDigits(const std::string& s) {
@@ -67,17 +116,6 @@ std::string linkedStatusFor(const std::string& parentStatus) {
   if (s == "FIRM" || s == "FIRM (LIMITED LIABILITY)") return "PARTNER";
   if (s == "PROPRIETORSHIP") return "PROPRIETOR";
   return "";
-}
-
-std::string clientName(db::Connection& conn, const std::string& code) {
-  auto m = conn.query("SELECT nm FROM main_info1 WHERE code_no = ?", {code});
-  if (!m.empty()) return m.front().text(0);
-  auto o = conn.query("SELECT f_nm, m_nm, l_nm FROM owner1 WHERE code = ?", {code});
-  if (o.empty()) return "";
-  std::string name;
-  for (size_t i = 0; i < 3; ++i)
-    if (!trimmed(o.front().text(i), kBlanksAndTabs).empty()) name += (name.empty() ? "" : " ") + trimmed(o.front().text(i), kBlanksAndTabs);
-  return name;
 }
 
 // Column names of a table, lower case.
@@ -152,8 +190,8 @@ std::string nextClientCode(db::Connection& conn) {
   return std::to_string(highest + 1);
 }
 
-ClientRegisterForm::ClientRegisterForm(host::Component& host, std::string code)
-    : ui::Form("frmclreg", "Client Register"), host_(host), code_(std::move(code)) {
+ClientRegisterForm::ClientRegisterForm(host::Component& host)
+    : host::Screen(host.base(), "frmclreg", "Client Register"), host_(host) {
   auto& status = add(ControlKind::comboBox, "cbostatus", "Status");
   status.items = clientStatuses();
   for (const auto& f : registerFields()) {
@@ -163,7 +201,7 @@ ClientRegisterForm::ClientRegisterForm(host::Component& host, std::string code)
   }
   for (const char* n : {"txtpin", "txtmobile"}) (*this)[n].exclude = "+-";
   add(ControlKind::label, "lbldob", "DATE OF BIRTH");
-  add(ControlKind::dateBox, "txtdob").mask = "__/__/____";
+  addDateBox("txtdob");
   add(ControlKind::comboBox, "cbosex", "Sex").items = {"MALE", "FEMALE"};
   add(ControlKind::button, "cmdsave", "&Save");
   add(ControlKind::button, "cmddelete", "&Delete");
@@ -173,17 +211,15 @@ ClientRegisterForm::ClientRegisterForm(host::Component& host, std::string code)
     if (save() && desktop()) desktop()->statusLine = "Client " + code_ + " saved.";
   });
   on("cmddelete", EventType::click, [this](ui::Event&) {
-    if (!code_.empty() && deleteClient(host_, code_) && desktop()) desktop()->close(*this);
+    if (!code_.empty() && deleteClient(host_, code_)) close();
   });
-  on("cmdback", EventType::click, [this](ui::Event&) {
-    if (desktop()) desktop()->close(*this);
-  });
+  on("cmdback", EventType::click, [this](ui::Event&) { close(); });
   // Identifiers are checked as the user leaves them; a refusal keeps the focus there.
   on("txtpan", EventType::lostFocus, [this](ui::Event&) {
-    if (client::refuse(dialogs(), client::checkClientPan(text("txtpan")))) focus = "txtpan";
+    refused(host::checkClientPan(text("txtpan")), "txtpan");
   });
   on("txtemail", EventType::lostFocus, [this](ui::Event&) {
-    if (client::refuse(dialogs(), client::checkEmail(text("txtemail")))) focus = "txtemail";
+    refused(host::checkEmail(text("txtemail")), "txtemail");
   });
   on("cbostatus", EventType::change, [this](ui::Event&) {
     person_ = isPersonStatus(text("cbostatus"));
@@ -193,18 +229,11 @@ ClientRegisterForm::ClientRegisterForm(host::Component& host, std::string code)
   });
 }
 
-std::string ClientRegisterForm::text(const std::string& name) { return trimmed((*this)[name].text, kBlanksAndTabs); }
-
-bool ClientRegisterForm::refuse(const std::string& control, const std::string& message, ui::Icon icon) {
-  dialogs().show({message, "", icon});
-  focus = control;
-  return false;
-}
 
 void ClientRegisterForm::load() {
   auto& conn = host_.base().DbObj();
   host_.base().loadstatelist((*this)["cbostate"]);
-  (*this)["txtdob"].text = "__/__/____";
+  showDate("txtdob", "");
   ui::Event e;
   e.control = "cbostatus";
   e.type = EventType::change;
@@ -228,41 +257,27 @@ void ClientRegisterForm::load() {
   auto& statusBox = (*this)["cbostatus"];
   statusBox.selectText(isPersonStatus(status) ? "INDIVIDUAL" : status);
   dispatch(e);
-  for (const auto& f : registerFields())
-    if (f.column && row->has(f.column)) (*this)[f.name].text = row->text(f.column);
-  if (!o.empty()) {
-    (*this)["txtlinkedto"].text = row->text("code_no");
-    (*this)["txtmobile"].text = row->text("mobile");
-    (*this)["cbosex"].selectText(row->text("sex"));
-    if (!row->text("dob").empty()) (*this)["txtdob"].text = row->text("dob");
-  } else {
-    (*this)["txtmobile"].text = row->text("phone4");
-    if (!row->text("doi").empty()) (*this)["txtdob"].text = row->text("doi");
-  }
-  (*this)["cbostate"].selectText(row->text("state"));
-  (*this)["txtpin"].text = row->text("pin") == "0" ? "" : row->text("pin");
+  host::showRow(*this, *row, columnsFor(!o.empty()));
   loadedPan_ = row->text("pan");
 }
 
 bool ClientRegisterForm::save() {
   auto& base = host_.base();
   auto& conn = base.DbObj();
-  auto& d = dialogs();
   const std::string status = text("cbostatus");
   if (status.empty() || (!isPersonStatus(status) && std::find(clientStatuses().begin(), clientStatuses().end(), status) ==
                                                         clientStatuses().end()))
-    return refuse("cbostatus", "Please select the 'Status'.");
+    return refuse("Please select the 'Status'.", "cbostatus");
   const bool person = isPersonStatus(status);
 
   std::map<std::string, std::string> v;
   for (const auto& f : registerFields()) {
-    const auto& c = (*this)[f.name];
     if (!(person ? f.person : f.other)) continue;
-    auto r = client::recheckBox(c, f.label);
-    if (!r.accepted) return refuse(f.name, r.message, r.icon);
-    v[f.name] = r.text;
+    auto checked = checkedText(f.name, f.label);
+    if (!checked) return false;
+    v[f.name] = *checked;
   }
-  if (client::refuse(d, client::checkEmail(v["txtemail"]))) return (focus = "txtemail", false);
+  if (refused(host::checkEmail(v["txtemail"]), "txtemail")) return false;
 
   const bool isNew = code_.empty();
   std::string code = isNew ? v["txtcode"] : code_;
@@ -270,82 +285,54 @@ bool ClientRegisterForm::save() {
     if (code.empty()) code = nextClientCode(conn);
     // Client codes name folders under the document folder.
     if (!safePathComponent(code))
-      return refuse("txtcode", "A client code can not contain \\ / : .. or control characters.");
+      return refuse("A client code can not contain \\ / : .. or control characters.", "txtcode");
     if (conn.exists("SELECT 1 FROM main_info1 WHERE code_no = ?", {code}) ||
         conn.exists("SELECT 1 FROM owner1 WHERE code = ?", {code}))
-      return refuse("txtcode", "Client code " + code + " is already given to another client.");
+      return refuse("Client code " + code + " is already given to another client.", "txtcode");
   } else {
     const bool wasPerson = conn.exists("SELECT 1 FROM owner1 WHERE code = ?", {code});
     if (wasPerson != person)
-      return refuse("cbostatus", "The status of client " + code + " can not change between an individual and other statuses.");
+      return refuse("The status of client " + code + " can not change between an individual and other statuses.", "cbostatus");
   }
   if (person) {
     if (v["txtfnm"].empty() && v["txtlnm"].empty())
-      return refuse("txtfnm", "Please specify 'First Name' or 'Last Name'.");
+      return refuse("Please specify 'First Name' or 'Last Name'.", "txtfnm");
   } else if (v["txtnm"].empty()) {
-    return refuse("txtnm", "Please specify 'Name'.");
+    return refuse("Please specify 'Name'.", "txtnm");
   }
-  if (client::refuse(d, client::checkClientPan(v["txtpan"]))) return (focus = "txtpan", false);
-  std::string date = text("txtdob");
-  if (date == "__/__/____") date.clear();
-  if (!date.empty()) {
-    try {
-      date = base.ConvertDate(date);
-    } catch (const std::exception&) {  // letters where digits belong
-      date.clear();
-    }
-    if (date.empty()) return refuse("txtdob", "Invalid date. Enter date in dd/mm/yyyy.");
-  }
+  if (refused(host::checkClientPan(v["txtpan"]), "txtpan")) return false;
+  const auto typedDob = typedDate("txtdob");
+  if (!typedDob) return false;
+  const std::string date = *typedDob;
   std::string personStatus = "INDIVIDUAL";
   const std::string linkedTo = person ? v["txtlinkedto"] : "";
   if (!linkedTo.empty()) {
-    if (linkedTo == code) return refuse("txtlinkedto", "A client can not be linked to itself.");
+    if (linkedTo == code) return refuse("A client can not be linked to itself.", "txtlinkedto");
     personStatus = linkedStatusFor(conn.scalar("SELECT status FROM main_info1 WHERE code_no = ?", {linkedTo}));
     if (personStatus.empty())
-      return refuse("txtlinkedto", "Client " + linkedTo + " is not a firm or a proprietorship.");
+      return refuse("Client " + linkedTo + " is not a firm or a proprietorship.", "txtlinkedto");
   }
   const std::string pan = v["txtpan"];
   if (pan.size() == 10 && pan != loadedPan_ && base.CheckForDupClWithPAN(code, pan) == "N")
     return (focus = "txtpan", false);
 
-  const std::string pin = host::isStateOutsideIndia(v["cbostate"]) ? "999999" : v["txtpin"];
-  db::Params values;
-  std::string columns;
-  for (const auto& f : registerFields()) {
-    if (!f.column || !(person ? f.person : f.other)) continue;
-    columns += std::string(columns.empty() ? "" : ", ") + f.column;
-    values.push_back(v[f.name]);
-  }
-  columns += person ? ", mobile, dob, sex, pin, code_no, status" : ", phone4, doi, pin, status";
-  values.push_back(v["txtmobile"]);
-  values.push_back(date);
-  if (person) values.push_back(text("cbosex"));
-  values.push_back(pin.empty() ? 0LL : std::stoll(pin));
-  if (person) values.push_back(linkedTo);
-  values.push_back(person ? personStatus : status);
+  // What is written: an address abroad carries its PIN, the date as completed.
+  if (host::isStateOutsideIndia(v["cbostate"])) v["txtpin"] = host::pinOutsideIndia;
+  v["txtdob"] = date;
+  v["cbosex"] = text("cbosex");
+  v["txtlinkedto"] = linkedTo;
+  db::Pairs values = host::columnValues(columnsFor(person), [&v](const std::string& c) { return v[c]; });
+  values.emplace_back("status", person ? personStatus : status);
 
   const std::string table = person ? "owner1" : "main_info1";
   const std::string key = person ? "code" : "code_no";
   {
     auto tx = conn.begin();
     if (isNew) {
-      values.push_back(code);
-      std::string marks;
-      for (size_t i = 0; i < values.size(); ++i) marks += i ? ", ?" : "?";
-      conn.execute("INSERT INTO " + table + " (" + columns + ", " + key + ") VALUES (" + marks + ")", values);
+      values.emplace_back(key, code);
+      db::insertRow(conn, table, values);
     } else {
-      std::string set = columns;
-      // "a, b, c" -> "a = ?, b = ?, c = ?"
-      std::string out;
-      size_t start = 0;
-      while (start < set.size()) {
-        size_t end = set.find(", ", start);
-        if (end == std::string::npos) end = set.size();
-        out += (out.empty() ? "" : ", ") + set.substr(start, end - start) + " = ?";
-        start = end + 2;
-      }
-      values.push_back(code);
-      conn.execute("UPDATE " + table + " SET " + out + " WHERE " + key + " = ?", values);
+      db::updateWhere(conn, table, values, {{key, code}});
     }
     refreshClientListRow(conn, code);
     tx.commit();
@@ -358,23 +345,15 @@ bool ClientRegisterForm::save() {
   return true;
 }
 
-std::shared_ptr<ui::Form> openClientRegister(host::Component& host, const std::string& code) {
-  auto form = std::make_shared<ClientRegisterForm>(host, code);
-  host.showMaximised(form);
-  return form;
-}
-
 bool deleteClient(host::Component& host, const std::string& code) {
   auto& conn = host.base().DbObj();
   auto& d = host.desktop().dialogs();
-  const bool known = conn.exists("SELECT 1 FROM main_info1 WHERE code_no = ?", {code}) ||
-                     conn.exists("SELECT 1 FROM owner1 WHERE code = ?", {code});
-  if (!known) {
+  const auto client = host::ClientParticulars::load(host.base(), code, 0);
+  if (!client) {
     d.info("Client " + code + " not found.");
     return false;
   }
-  if (!d.yesNo("Do you want to delete client " + code + " " + clientName(conn, code) + " ?", "", ui::Answer::no))
-    return false;
+  if (!d.yesNo("Do you want to delete client " + code + " " + client->name() + " ?", "", ui::Answer::no)) return false;
 
   auto tx = conn.begin();
   std::vector<std::string> linked;
@@ -397,5 +376,12 @@ bool deleteClient(host::Component& host, const std::string& code) {
   if (host.base().vLstSelClCode.get() == code) host.base().vLstSelClCode = "";
   return true;
 }
+
+namespace {
+
+const host::ScreenRegistration registered{
+    {.name = "frmclreg", .make = [](host::Component& c) { return std::make_shared<ClientRegisterForm>(c); }}};
+
+}  // namespace
 
 }  // namespace meridian::suite

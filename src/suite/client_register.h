@@ -6,15 +6,15 @@
 // (TempClTbl) at once.
 //
 // For the dashboard:
-//   openClientRegister(host, "")     new client
-//   openClientRegister(host, code)   edit the client
+//   open("frmclreg")                 new client
+//   open("frmclreg", {.code = code}) edit the client
 //   deleteClient(host, code)         asks, then removes the client everywhere
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "host/component.h"
-#include "ui/form.h"
+#include "host/screen.h"
 
 namespace meridian::suite {
 
@@ -26,26 +26,23 @@ bool isPersonStatus(const std::string& status);
 // The first whole number above every numeric client code in use.
 std::string nextClientCode(db::Connection& conn);
 
-class ClientRegisterForm : public ui::Form {
+class ClientRegisterForm : public host::Screen {
  public:
-  // code "" opens an empty register entry for a new client.
-  ClientRegisterForm(host::Component& host, std::string code);
+  explicit ClientRegisterForm(host::Component& host);
+  // The client to edit; "" opens an empty register entry for a new client.
+  void opened(const host::OpenRequest& request) override { code_ = request.code; }
   void load() override;
   // cmdsave: true when the client was written.
   bool save();
   const std::string& code() const { return code_; }
 
  private:
-  bool refuse(const std::string& control, const std::string& message, ui::Icon icon = ui::Icon::information);
-  std::string text(const std::string& name);
 
   host::Component& host_;
   std::string code_;  // "" until a new client is saved
   bool person_ = true;
   std::string loadedPan_;
 };
-
-std::shared_ptr<ui::Form> openClientRegister(host::Component& host, const std::string& code);
 
 // Asks "Do you want to delete client <code> <name> ?" and on Yes removes
 // every row the client has in every table (its return-table codes

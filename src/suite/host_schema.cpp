@@ -76,4 +76,8 @@ std::vector<db::Migration> hostMigrations() {
   };
 }
 
+namespace {
+const db::MigrationRegistration registered{hostMigrations};
+}  // namespace
+
 }  // namespace meridian::suite

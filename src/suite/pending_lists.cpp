@@ -1,19 +1,34 @@
 #include "suite/pending_lists.h"
 
+#include <algorithm>
 #include <array>
+#include <tuple>
 
 #include "db/connection.h"
+#include "host/client_particulars.h"
 
 namespace meridian::suite {
 namespace {
 
 const std::vector<std::string> kClientColumns = {"Code", "Name", "Status", "PAN"};
 
-// Every client (non-individuals and individuals) with the columns the lists show.
-constexpr const char* kAllClients =
-    "SELECT code_no AS code, nm AS name, status, pan, ward, ward_no, '' AS auditc, '' AS nation FROM main_info1 "
-    "UNION ALL SELECT code, TRIM(REPLACE(f_nm || ' ' || m_nm || ' ' || l_nm, '  ', ' ')), status, pan, ward, ward_no, auditc, nation "
-    "FROM owner1 WHERE code_no = '' OR code_no IS NULL";
+struct ListedClient {
+  host::ClientParticulars particulars;
+  bool audited = false;
+};
+
+// Every client: the non-individuals, and the persons not linked to another client.
+std::vector<ListedClient> allClients(db::Connection& conn) {
+  std::vector<ListedClient> out;
+  for (const auto& r : conn.query("SELECT * FROM main_info1")) out.push_back({host::ClientParticulars::fromMaster(r, false)});
+  for (const auto& r : conn.query("SELECT * FROM owner1 WHERE code_no = '' OR code_no IS NULL")) {
+    const std::string audit = r.text("auditc");
+    out.push_back({host::ClientParticulars::fromMaster(r, true), audit == "Y" || audit == "1"});
+  }
+  return out;
+}
+
+std::vector<std::string> listRow(const host::ClientParticulars& c) { return {c.code, c.name(), c.status, c.pan}; }
 
 }  // namespace
 
@@ -67,19 +82,25 @@ void PendingListsImpl::FillRefund(int selector) {
 }
 
 void PendingListsImpl::FillMiscReps(int index) {
-  const std::string where = index == 0 ? "auditc IN ('Y', '1')" : "nation IN ('NON RESIDENT', 'NOT ORDINARY')";
   std::vector<std::vector<std::string>> rows;
-  for (const auto& r : conn_.query(std::string("SELECT code, name, status, pan FROM (") + kAllClients + ") c WHERE " +
-                                   where + " ORDER BY name"))
-    rows.push_back({r.text("code"), r.text("name"), r.text("status"), r.text("pan")});
+  for (const auto& [c, audited] : allClients(conn_)) {
+    const bool nonResident = c.residentialStatus == "NON RESIDENT" || c.residentialStatus == "NOT ORDINARY";
+    if (index == 0 ? audited : nonResident) rows.push_back(listRow(c));
+  }
+  std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) { return a[1] < b[1]; });
   form_->fill(index == 0 ? "Clients covered under Audit" : "Non-Resident Clients", kClientColumns, rows);
 }
 
 void PendingListsImpl::FillWard() {
   std::vector<std::vector<std::string>> rows;
-  for (const auto& r : conn_.query(std::string("SELECT code, name, status, pan, ward, ward_no FROM (") + kAllClients +
-                                   ") c ORDER BY ward, ward_no, name"))
-    rows.push_back({r.text("code"), r.text("name"), r.text("status"), r.text("pan"), r.text("ward"), r.text("ward_no")});
+  for (const auto& [c, audited] : allClients(conn_)) {
+    auto row = listRow(c);
+    row.insert(row.end(), {c.ward, c.wardNo});
+    rows.push_back(std::move(row));
+  }
+  std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
+    return std::tie(a[4], a[5], a[1]) < std::tie(b[4], b[5], b[1]);
+  });
   form_->fill("Ward No.", {"Code", "Name", "Status", "PAN", "Ward", "Ward No."}, rows);
 }
 

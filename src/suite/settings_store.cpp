@@ -1,5 +1,7 @@
 #include "suite/settings_store.h"
 
+#include "db/rows.h"
+
 namespace meridian::suite {
 
 std::string SettingsStore::get(const std::string& section, const std::string& key, const std::string& fallback) {
@@ -9,11 +11,7 @@ std::string SettingsStore::get(const std::string& section, const std::string& ke
 }
 
 void SettingsStore::save(const std::string& section, const std::string& key, const std::string& value) {
-  auto tx = conn_.begin();
-  conn_.execute("DELETE FROM user_settings WHERE user_id = ? AND section = ? AND skey = ?", {userId_, section, key});
-  conn_.execute("INSERT INTO user_settings (user_id, section, skey, svalue) VALUES (?, ?, ?, ?)",
-                {userId_, section, key, value});
-  tx.commit();
+  db::upsertRow(conn_, "user_settings", {{"user_id", userId_}, {"section", section}, {"skey", key}}, {{"svalue", value}});
 }
 
 std::string ClientValues::yearValue(const std::string& code, int year, const std::string& key) {
@@ -21,10 +19,7 @@ std::string ClientValues::yearValue(const std::string& code, int year, const std
 }
 
 void ClientValues::setYearValue(const std::string& code, int year, const std::string& key, const std::string& value) {
-  auto tx = conn_.begin();
-  conn_.execute("DELETE FROM misc_oth_inf WHERE code_no = ? AND ass_year = ? AND skey = ?", {code, year, key});
-  conn_.execute("INSERT INTO misc_oth_inf (code_no, ass_year, skey, svalue) VALUES (?, ?, ?, ?)", {code, year, key, value});
-  tx.commit();
+  db::upsertRow(conn_, "misc_oth_inf", {{"code_no", code}, {"ass_year", year}, {"skey", key}}, {{"svalue", value}});
 }
 
 std::string ClientValues::clientValue(const std::string& code, const std::string& key) {
@@ -32,10 +27,7 @@ std::string ClientValues::clientValue(const std::string& code, const std::string
 }
 
 void ClientValues::setClientValue(const std::string& code, const std::string& key, const std::string& value) {
-  auto tx = conn_.begin();
-  conn_.execute("DELETE FROM cl_oth_vars WHERE code_no = ? AND skey = ?", {code, key});
-  conn_.execute("INSERT INTO cl_oth_vars (code_no, skey, svalue) VALUES (?, ?, ?)", {code, key, value});
-  tx.commit();
+  db::upsertRow(conn_, "cl_oth_vars", {{"code_no", code}, {"skey", key}}, {{"svalue", value}});
 }
 
 std::string ClientValues::mobile(const std::string& code) {

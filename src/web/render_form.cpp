@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "common/dates.h"
 #include "ui/grid_view.h"
 #include "web/amount_display.h"
 #include "web/html.h"
@@ -75,7 +76,7 @@ std::string renderTextBox(const ui::Control& c) {
   std::string a = boxMark(c) + common(c) + classes(isShownAmount(c) ? "field amount" : "field", c) + attr("name", c.name);
   if (c.locked) a += " readonly";
   if (c.maxLength > 0) a += attr("maxlength", std::to_string(c.maxLength + 1));
-  if (c.kind == ui::ControlKind::dateBox) a += attr("data-mask", c.mask.empty() ? "__/__/____" : c.mask);
+  if (c.kind == ui::ControlKind::dateBox) a += attr("data-mask", c.mask.empty() ? std::string(kEmptyDateMask) : c.mask);
   if (isValidatingBox(c))
     a += attr("data-vtxt-class", std::to_string(c.validateData)) + attr("data-min-length", std::to_string(c.minLength)) +
          attr("data-max-length", std::to_string(c.maxLength > 0 ? c.maxLength : 50)) + attr("data-include", c.include) +

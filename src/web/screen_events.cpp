@@ -2,7 +2,7 @@
 
 #include <map>
 
-#include "client/date_entry.h"
+#include "common/dates.h"
 
 namespace meridian::web {
 namespace {
@@ -57,7 +57,7 @@ std::vector<std::string> applyValues(ui::Form& form, const nlohmann::json& value
       case ui::ControlKind::dateBox:
         // What the page's mask shows, read as the page reads it; a text that
         // is no date stays as typed, for the screen's own check to refuse.
-        if (v.is_string() && !c->locked) take(c->text, client::readDateEntry(v.get<std::string>()).text, *c, typed);
+        if (v.is_string() && !c->locked) take(c->text, readDateBox(v.get<std::string>()).text, *c, typed);
         break;
       case ui::ControlKind::comboBox:
         if (v.is_string() && v.get<std::string>() != c->text) {

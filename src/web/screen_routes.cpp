@@ -1,8 +1,8 @@
 #include "common/embedded_files.h"
-#include "forms/revcalc_form.h"
-#include "register/income_form.h"
+#include "host/screen_registry.h"
 #include "common/rights.h"
 #include "ui/failure.h"
+#include "web/home_tiles.h"
 #include "web/pages.h"
 #include "web/render_form.h"
 #include "web/routes.h"
@@ -95,7 +95,9 @@ void addScreenRoutes(httplib::Server& http, Site& site) {
                                                    {"admin", admin ? "1" : ""}}));
     }
     // The page asks for its tab's screens itself (POST /tab).
-    replyHtml(res, renderPage("app", {{"csrf", s->csrf}, {"user", s->user.username}, {"admin", admin ? "1" : ""}}));
+    const std::string tiles = homeTiles([&s](int right) { return s->user.holds(right); });
+    replyHtml(res, renderPage("app", {{"csrf", s->csrf}, {"user", s->user.username}, {"admin", admin ? "1" : ""},
+                                      {"tiles", tiles}}));
   });
 
   http.Get("/favicon.ico", [](const httplib::Request&, httplib::Response& res) {
@@ -130,22 +132,13 @@ void addScreenRoutes(httplib::Server& http, Site& site) {
     json body = json::parse(req.body, nullptr, false);
     std::string what = body.is_object() ? body.value("what", "") : "";
     int mode = body.is_object() ? body.value("mode", 1) : 1;
-    if (what != "income" && what != "estimator") return replyError(res, 400, "There is no such screen.");
+    if (!host::ScreenRegistry::instance().find(what)) return replyError(res, 400, "There is no such screen.");
     auto t = tabOf(*s, req, res);
     if (!t) return;
     std::lock_guard lock(t->renderMutex);
     auto outcome = t->dialogs.run([t, what, mode] {
-      ui::runTold(t->work->desktop().dialogs(), "opening " + what, [&] {
-        auto& forms = t->work->forms();
-        if (what == "income") {
-          auto income = forms.ObjIncome();
-          if (!income) return;
-          income->OpenForm(mode);
-          forms.component().showMaximised(income);
-        } else if (auto est = forms.ObjRevCalc()) {
-          forms.component().showMaximised(est);
-        }
-      });
+      ui::runTold(t->work->desktop().dialogs(), "opening " + what,
+                  [&] { t->work->component().open(what, {.mode = mode}); });
     });
     replyJson(res, outcomeJson(*t, outcome));
   });

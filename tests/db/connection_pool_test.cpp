@@ -123,7 +123,8 @@ TEST_P(DroppedSessions, ASignedInUsersNextEventWorksAfterTheKill) {
   auto clerk = app.users().add("clerk", "password-of-clerk");
   ui::ScriptedDialogs dialogs;
   auto session = app.openSession(clerk, dialogs);
-  auto income = session->forms().ObjIncome();
+  auto income = std::dynamic_pointer_cast<reg::IncomeForm>(session->forms().ObjIncome());
+  ASSERT_TRUE(income);
   income->OpenForm(1);
   killProgramSessions();
   // A sign-in and the dashboard's next list load.

@@ -10,8 +10,8 @@
 
 #include "forms/estimator/estimate_json.h"
 #include "forms/revcalc_form.h"
+#include "host/due_date_store.h"
 #include "host/forms.h"
-#include "register/due_date_store.h"
 #include "support/session_fixture.h"
 
 namespace meridian::forms {
@@ -27,7 +27,7 @@ class RevCalcScreen : public testsupport::SessionTest {
     SessionTest::SetUp();
     if (IsSkipped() || HasFatalFailure()) return;
     signed_ = signIn(makeUser("clerk"));
-    form_ = signed_.session->forms().ObjRevCalc();
+    form_ = std::dynamic_pointer_cast<RevCalcForm>(signed_.session->forms().ObjRevCalc());
     ASSERT_TRUE(form_);
     signed_.session->component().showMaximised(form_);
   }
@@ -102,7 +102,7 @@ TEST_P(RevCalcScreen, CheckBoxesAndBookProfitCaptionFollowYearAndStatus) {
 }
 
 TEST_P(RevCalcScreen, StoredInstalmentDatesMoveTheGridAndThePaymentPeriods) {
-  reg::writeInstalments(conn(), 2016, {"20/06/2015", "25/09/2015", "18/12/2015", "20/03/2016"});
+  host::writeInstalments(conn(), 2016, {"20/06/2015", "25/09/2015", "18/12/2015", "20/03/2016"});
   struct Case {
     std::string ay;
     Strings dates, periods;

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "support/client_seed.h"
 #include "support/recording_report_writer.h"
 
 namespace meridian::testsupport {
@@ -17,6 +18,13 @@ void SessionTest::SetUp() {
 void SessionTest::TearDown() {
   app_.reset();
   if (!dataDir_.empty()) std::filesystem::remove_all(dataDir_);
+}
+
+void PracticeTest::SetUp() {
+  SessionTest::SetUp();
+  if (IsSkipped() || HasFatalFailure()) return;
+  seedPractice(conn());
+  clerk_ = signIn(makeUser("clerk"));
 }
 
 suite::User SessionTest::makeUser(const std::string& name, bool admin) {

@@ -3,8 +3,8 @@
 // whose dialogs are scripted.
 #include <memory>
 
-#include "support/db_fixture.h"
 #include "suite/application.h"
+#include "support/db_fixture.h"
 #include "ui/dialogs.h"
 
 namespace meridian::testsupport {
@@ -25,6 +25,15 @@ class SessionTest : public DbTest {
  private:
   std::string dataDir_;
   std::unique_ptr<suite::Application> app_;
+};
+
+// The clerk signed in on the small practice of client_seed.h.
+class PracticeTest : public SessionTest {
+ protected:
+  void SetUp() override;
+  host::Component& comp() { return clerk_.session->component(); }
+  ui::ScriptedDialogs& dialogs() { return *clerk_.dialogs; }
+  Signed clerk_;
 };
 
 }  // namespace meridian::testsupport

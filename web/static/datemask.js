@@ -4,7 +4,7 @@
 // with a nought, so 1/1/1950, 01-01-1950 and 01011950 all end as 01/01/1950.
 // On leaving, the box holds a whole date or the untouched mask; anything else
 // is refused with "Please specify Valid Date." and the focus stays. What is
-// typed is read exactly as the server reads it (src/client/date_entry.cpp):
+// typed is read exactly as the server reads it (readDateBox in src/common/dates.cpp):
 // tests/data/vtxt_cases.json is run against both.
 //
 // Loaded by a page it installs itself; loaded by Node it only exports the

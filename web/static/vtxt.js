@@ -2,7 +2,7 @@
 // <input data-vtxt-class="…" data-max-length="…" data-min-length="…"
 //        data-include="…" data-exclude="…">
 // filters keys as they are typed, checks its text when the user leaves it,
-// shows the same messages as the server (src/client/field_rules.cpp) and
+// shows the same messages as the server (src/ui/field_rules.cpp) and
 // colours itself while it has the focus. The rules below repeat the C++ ones
 // line for line; tests/data/vtxt_cases.json is run against both, so a change
 // to one that is not made to the other fails a test.

@@ -1,0 +1,136 @@
+#include "efile_bench.h"
+
+#include <libxml/parser.h>
+#include <libxml/xmlschemas.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <limits>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "itr/efile/efile_digest.h"
+#include "suite/atomic_file.h"
+#include "suite/efile/schema_catalogue.h"
+#include "suite/efile/schema_validator.h"
+#include "support/sample_returns.h"
+
+namespace meridian::bench {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kReturns = 1000;
+constexpr int kRuns = 3;
+constexpr char kKey[] = "A1b2C3d4E5f6G7h";
+
+struct Returns {
+  fs::path dir;
+  std::vector<fs::path> files;
+  std::vector<std::string> bytes;  // as written, to put back before each run
+};
+
+Returns writeReturns() {
+  Returns r;
+  r.dir = fs::temp_directory_path() / ("meridian_bench_efile_" + std::to_string(::getpid()));
+  fs::create_directories(r.dir);
+  for (int i = 0; i < kReturns; ++i) {
+    testsupport::SampleReturn s;
+    s.surname = "VERMA" + std::string(1, static_cast<char>('A' + i % 26)) + std::to_string(i);
+    s.salaryRupees = 300000 + 97 * i;
+    r.files.push_back(r.dir / ("ITR1_" + std::to_string(i) + ".xml"));
+    r.bytes.push_back(testsupport::writeSampleReturn(r.files.back(), s));
+  }
+  return r;
+}
+
+void restore(const Returns& r) {
+  for (size_t i = 0; i < r.files.size(); ++i) suite::writeFileAtomically(r.files[i], r.bytes[i]);
+}
+
+// Best of kRuns; `before` runs untimed ahead of each run.
+template <class Before, class Work>
+double bestOf(Before before, Work work) {
+  double best = std::numeric_limits<double>::infinity();
+  for (int run = 0; run < kRuns; ++run) {
+    before();
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
+    best = std::min(best, took.count());
+  }
+  return best;
+}
+
+// The baseline: libxml2 on its own, the schema compiled once from the source
+// tree's files, each return read and checked.
+double libxml2Alone(const Returns& r, const std::string& rootSchema) {
+  const fs::path schemaFile = fs::path(MERIDIAN_SOURCE_DIR) / rootSchema;
+  xmlSchemaParserCtxtPtr parser = xmlSchemaNewParserCtxt(schemaFile.c_str());
+  xmlSchemaPtr schema = xmlSchemaParse(parser);
+  xmlSchemaFreeParserCtxt(parser);
+  if (!schema) throw std::runtime_error("cannot compile " + schemaFile.string());
+  int faults = 0;
+  const double ms = bestOf([] {},
+                           [&] {
+                             for (const fs::path& f : r.files) {
+                               xmlDocPtr doc = xmlReadFile(f.c_str(), nullptr, XML_PARSE_NONET);
+                               xmlSchemaValidCtxtPtr check = xmlSchemaNewValidCtxt(schema);
+                               faults += xmlSchemaValidateDoc(check, doc) != 0;
+                               xmlSchemaFreeValidCtxt(check);
+                               xmlFreeDoc(doc);
+                             }
+                           });
+  xmlSchemaFree(schema);
+  if (faults) throw std::runtime_error("the benchmark's returns do not pass the check");
+  return ms;
+}
+
+void report(const char* what, double ms, double baseline) {
+  std::printf("%s: %.2fx baseline (%.2f ms; baseline %.2f ms)\n", what, ms / baseline, ms, baseline);
+}
+
+}  // namespace
+
+void runEfileBenchmarks() {
+  const Returns r = writeReturns();
+  const std::string root = *suite::efile::rootSchemaFor(2016, "ITR-1");
+  suite::efile::validateFileAgainst(root, r.files.front());  // the one-time schema compile is not the subject
+  const double baseline = libxml2Alone(r, root);
+
+  const double checked = bestOf([] {}, [&] {
+    for (const fs::path& f : r.files)
+      if (suite::efile::validateFileAgainst(root, f).verdict != suite::efile::Verdict::valid)
+        throw std::runtime_error("a benchmark return failed the check");
+  });
+  report("efile_validate_1000_returns", checked, baseline);
+
+  // The digest's arithmetic alone, without rewriting any file.
+  for (int passes : {10, 9999}) {
+    size_t keep = 0;
+    const double computed = bestOf([] {}, [&] {
+      for (const std::string& bytes : r.bytes) keep += itr::efile::keyedDigest(bytes, kKey, passes).size();
+    });
+    const std::string name = "efile_digest_computed_1000_returns_ic_" + std::to_string(passes);
+    report(name.c_str(), computed, baseline);
+    if (keep == 0) throw std::runtime_error("no digest computed");
+  }
+
+  for (const char* passes : {"0010", "9999"}) {
+    const double signed_ = bestOf([&] { restore(r); }, [&] {
+      for (const fs::path& f : r.files) {
+        if (suite::efile::validateFileAgainst(root, f).verdict != suite::efile::Verdict::valid ||
+            !itr::efile::placeDigest(f, kKey, passes).succeeded)
+          throw std::runtime_error("a benchmark return failed");
+      }
+    });
+    const std::string name = std::string("efile_validate_and_digest_1000_returns_ic_") + passes;
+    report(name.c_str(), signed_, baseline);
+  }
+  std::error_code ignored;
+  fs::remove_all(r.dir, ignored);
+}
+
+}  // namespace meridian::bench

@@ -1,0 +1,133 @@
+#include "host/client_list.h"
+
+#include <spdlog/spdlog.h>
+
+#include <algorithm>
+#include <cctype>
+#include <fstream>
+#include <map>
+
+#include "common/paths.h"
+#include "common/text.h"
+
+namespace meridian::host {
+namespace {
+
+}  // namespace
+
+std::string exclusionFileOf(const std::string& moduleCode) {
+  static const std::map<std::string, std::string> files = {
+      {"BL", "cma_data/bill.txt"}, {"CM", "cma_data/cma.txt"},  {"ED", "cma_data/editor.txt"},
+      {"FM", "cma_data/frms.txt"}, {"IC", "cma_data/ic.txt"},   {"IT", "cma_data/it.txt"},
+      {"TB", "cma_data/tbal.txt"}, {"FA", "cma_data/final.txt"}};
+  auto it = files.find(moduleCode);
+  return it == files.end() ? "" : it->second;
+}
+
+std::vector<std::string> readExclusions(const std::string& docPath, const std::string& moduleCode) {
+  std::vector<std::string> codes;
+  if (moduleCode.empty() || moduleCode == "?") return codes;
+  const std::string file = exclusionFileOf(moduleCode);
+  if (file.empty()) {
+    spdlog::warn("client list: module code {} has no exclusion file", moduleCode);
+    return codes;
+  }
+  std::ifstream in(docPath + "/" + file);
+  std::string line;
+  int number = 0;
+  while (std::getline(in, line)) {
+    ++number;
+    std::string code = trimmed(line, kWhitespace);
+    if (code.empty()) continue;
+    if (!safePathComponent(code)) {
+      spdlog::warn("client list: {} line {} is not a client code; skipped", file, number);
+      continue;
+    }
+    codes.push_back(code);
+  }
+  return codes;
+}
+
+ListQuery listQuery(const std::vector<std::string>& excluded, const std::string& filter, const db::Params& filterParams) {
+  ListQuery q{"Select * From tempcltbl", {}};
+  if (!excluded.empty()) {
+    q.sql += " Where codeno Not In (";
+    for (size_t i = 0; i < excluded.size(); ++i) {
+      q.sql += i ? ",?" : "?";
+      q.params.emplace_back(excluded[i]);
+    }
+    q.sql += ")";
+    if (!filter.empty()) q.sql += " AND " + filter;
+  } else if (!filter.empty()) {
+    q.sql += " Where " + filter;
+  }
+  q.params.insert(q.params.end(), filterParams.begin(), filterParams.end());
+  return q;
+}
+
+const std::vector<std::string>& defaultColumnTitles() {
+  static const std::vector<std::string> titles = {"Code",       "Name",       "Status",       "Father/Husband Name",
+                                                  "DOB/DOI",    "Address",    "Group Code",   "Group Name",
+                                                  "Company Name", "E-mail",   "PAN"};
+  return titles;
+}
+
+std::vector<bool> hiddenColumns(const std::string& layout, size_t columnCount) {
+  std::vector<bool> hidden(columnCount, false);
+  auto apply = [&](const std::string& text, bool logBad) {
+    std::vector<std::string> parts;
+    size_t start = 0;
+    while (start <= text.size()) {
+      size_t bar = text.find('|', start);
+      parts.push_back(trimmed(text.substr(start, bar == std::string::npos ? std::string::npos : bar - start), kWhitespace));
+      if (bar == std::string::npos) break;
+      start = bar + 1;
+    }
+    for (size_t i = 0; i + 1 < parts.size(); i += 2) {
+      char* end = nullptr;
+      long col = std::strtol(parts[i].c_str(), &end, 10);
+      if (parts[i].empty() || *end || col < 0 || static_cast<size_t>(col) >= columnCount ||
+          (parts[i + 1] != "0" && parts[i + 1] != "1")) {
+        if (logBad) spdlog::warn("client list: layout pair {}|{} names no column; skipped", parts[i], parts[i + 1]);
+        continue;
+      }
+      hidden[static_cast<size_t>(col)] = parts[i + 1] == "0";
+    }
+  };
+  apply(kDefaultLayout, false);
+  if (!trimmed(layout, kWhitespace).empty()) apply(layout, true);
+  return hidden;
+}
+
+bool searchMatches(const std::string& cell, const std::string& box, bool panColumn) {
+  if (box.empty()) return true;
+  const std::string c = upperCase(cell);
+  const std::string b = upperCase(box);
+  if (panColumn && box.size() == 10) {
+    // xxxXX0000x: the PAN as an acknowledgement attachment masks it.
+    if (b.compare(0, 3, "XXX") == 0 && b[9] == 'X') return c.size() == 10 && c.compare(3, 6, b, 3, 6) == 0;
+    // XXXxxxxx0X: the PAN as an intimation masks it.
+    if (b.compare(3, 5, "XXXXX") == 0)
+      return c.size() == 10 && c.compare(0, 3, b, 0, 3) == 0 && c.compare(8, 2, b, 8, 2) == 0;
+  }
+  if (b[0] == '%') return c.find(b.substr(1)) != std::string::npos;
+  return c.compare(0, b.size(), b) == 0;
+}
+
+std::vector<int> matchingRows(const std::vector<std::vector<std::string>>& rows, const std::vector<std::string>& titles,
+                              const std::vector<std::string>& boxes) {
+  static const std::string empty;
+  std::vector<int> out;
+  for (size_t r = 0; r < rows.size(); ++r) {
+    bool keep = true;
+    for (size_t c = 0; keep && c < boxes.size(); ++c) {
+      if (boxes[c].empty()) continue;
+      const std::string& cell = c < rows[r].size() ? rows[r][c] : empty;
+      keep = searchMatches(cell, boxes[c], c < titles.size() && titles[c] == "PAN");
+    }
+    if (keep) out.push_back(static_cast<int>(r));
+  }
+  return out;
+}
+
+}  // namespace meridian::host

@@ -1,0 +1,115 @@
+#include "itr/efile/efile_digest.h"
+
+#include <openssl/core_names.h>
+#include <openssl/evp.h>
+
+#include <array>
+#include <memory>
+#include <stdexcept>
+
+#include "common/years.h"
+#include "suite/atomic_file.h"
+#include "suite/efile/efile_credentials.h"
+
+namespace meridian::itr::efile {
+namespace {
+
+using Hash = std::array<unsigned char, 32>;
+
+struct MacFree {
+  void operator()(EVP_MAC* m) const { EVP_MAC_free(m); }
+  void operator()(EVP_MAC_CTX* c) const { EVP_MAC_CTX_free(c); }
+};
+
+// One HMAC-SHA256 context keyed once; each pass re-initialises it with the
+// same key, which OpenSSL keeps.
+class HmacSha256 {
+ public:
+  explicit HmacSha256(std::string_view key) {
+    mac_.reset(EVP_MAC_fetch(nullptr, "HMAC", nullptr));
+    if (mac_) ctx_.reset(EVP_MAC_CTX_new(mac_.get()));
+    if (!ctx_) throw std::runtime_error("the crypto library offers no HMAC");
+    char digestName[] = "SHA256";
+    OSSL_PARAM params[] = {OSSL_PARAM_construct_utf8_string(OSSL_MAC_PARAM_DIGEST, digestName, 0), OSSL_PARAM_END};
+    if (!EVP_MAC_init(ctx_.get(), reinterpret_cast<const unsigned char*>(key.data()), key.size(), params))
+      throw std::runtime_error("the crypto library refused the digest key");
+    keyed_ = true;
+  }
+
+  Hash of(const unsigned char* data, size_t size) {
+    if (!keyed_ && !EVP_MAC_init(ctx_.get(), nullptr, 0, nullptr))
+      throw std::runtime_error("the crypto library could not restart the HMAC");
+    keyed_ = false;
+    Hash out{};
+    size_t length = 0;
+    if (!EVP_MAC_update(ctx_.get(), data, size) || !EVP_MAC_final(ctx_.get(), out.data(), &length, out.size()) ||
+        length != out.size())
+      throw std::runtime_error("the crypto library could not compute the HMAC");
+    return out;
+  }
+
+ private:
+  std::unique_ptr<EVP_MAC, MacFree> mac_;
+  std::unique_ptr<EVP_MAC_CTX, MacFree> ctx_;
+  bool keyed_ = false;
+};
+
+std::string base64(const Hash& h) {
+  unsigned char out[4 * ((sizeof(Hash) + 2) / 3) + 1];
+  const int n = EVP_EncodeBlock(out, h.data(), static_cast<int>(h.size()));
+  return std::string(reinterpret_cast<const char*>(out), static_cast<size_t>(n));
+}
+
+}  // namespace
+
+std::string keyedDigest(std::string_view bytes, std::string_view secretKey, int passes) {
+  HmacSha256 hmac(secretKey);
+  Hash h = hmac.of(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
+  for (int i = 0; i < passes; ++i) h = hmac.of(h.data(), h.size());
+  return base64(h);
+}
+
+DigestPlacement placeDigest(const std::filesystem::path& file, std::string_view secretKey, std::string_view passes) {
+  DigestPlacement result;
+  if (secretKey.empty() || passes.empty()) {
+    result.error = "no digest key or number of passes is configured";
+    return result;
+  }
+  int count = 0;
+  for (char c : passes) {
+    if (c < '0' || c > '9') {
+      result.error = "the number of passes \"" + std::string(passes) + "\" is not a number";
+      return result;
+    }
+    count = count * 10 + (c - '0');
+  }
+  try {
+    std::string text = suite::readWholeFile(file);
+    result.digest = keyedDigest(text, secretKey, count);
+    const std::string placed = "<ITRForm:Digest>" + result.digest + "</ITRForm:Digest>";
+    for (size_t at = text.find(kDigestElementWithPlaceholder); at != std::string::npos;
+         at = text.find(kDigestElementWithPlaceholder, at + placed.size())) {
+      text.replace(at, kDigestElementWithPlaceholder.size(), placed);
+      ++result.placeholders;
+    }
+    if (result.placeholders > 0) suite::writeFileAtomically(file, text);
+    result.succeeded = true;
+  } catch (const std::exception& e) {
+    result.error = e.what();
+    result.succeeded = false;
+    result.placeholders = 0;
+  }
+  return result;
+}
+
+DigestPlacement placeDigest(const std::filesystem::path& file, suite::efile::EfileCredentials& credentials, int year) {
+  const auto set = credentials.forYear(year);
+  if (set.secretKey.empty() || set.passes.empty()) {
+    DigestPlacement result;
+    result.error = "no e-filing credentials are configured for A.Y. " + assessmentYearText(year);
+    return result;
+  }
+  return placeDigest(file, set.secretKey, set.passes);
+}
+
+}  // namespace meridian::itr::efile

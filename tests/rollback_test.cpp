@@ -1,0 +1,120 @@
+// Every save that writes with several statements leaves the whole database as
+// it was when any one of its statements fails, and says that it failed.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "client/client_info_form.h"
+#include "db/fault_injection.h"
+#include "host/screen_registry.h"
+#include "register/credit_transfer.h"
+#include "register/due_date_panel.h"
+#include "suite/client_register.h"
+#include "support/client_seed.h"
+#include "support/session_fixture.h"
+
+namespace meridian {
+namespace {
+
+class RollbackOnFailure : public testsupport::PracticeTest {
+ protected:
+
+  std::map<std::string, std::vector<std::string>> everyTable() {
+    std::map<std::string, std::vector<std::string>> out;
+    for (const auto& t : conn().tables()) out[t] = database().dump(t);
+    return out;
+  }
+
+  // Runs the step with its first statement failing, then its second, and so
+  // on until it runs to its end. `prepare` opens what the step needs, outside
+  // the count; `act` is the step, true when it says it succeeded.
+  void eachStatementFailing(db::Connection& stepConn, const std::function<void()>& prepare,
+                            const std::function<bool()>& act) {
+    std::map<std::string, std::vector<std::string>> before;
+    for (int n = 1; n < 1000; ++n) {
+      prepare();
+      // Opening a screen may rebuild a scratch table; what counts is the save.
+      if (n == 1) before = everyTable();
+      bool succeeded = false, fired = false;
+      std::string failed;
+      {
+        db::FaultInjection fault(stepConn, n);
+        try {
+          succeeded = act();
+        } catch (const std::exception&) {
+        }
+        fired = fault.fired();
+        failed = fault.failed();
+      }
+      if (!fired) {
+        EXPECT_TRUE(succeeded);
+        EXPECT_NE(everyTable(), before) << "the step writes something, so the runs above proved something";
+        EXPECT_GT(n, 3) << "a multi-statement step";
+        return;
+      }
+      SCOPED_TRACE("statement " + std::to_string(n) + ": " + failed);
+      EXPECT_FALSE(succeeded) << "a failed step says so";
+      ASSERT_EQ(everyTable(), before);
+    }
+    FAIL() << "the step never ran to its end";
+  }
+};
+
+TEST_P(RollbackOnFailure, ClientInformationSave) {
+  std::shared_ptr<client::ClientInfoForm> form;
+  eachStatementFailing(
+      clerk_.session->conn(),
+      [&] {
+        EXPECT_EQ(comp().returnCtx().vITname.get(), "") << "the working context follows only a finished save";
+        comp().clientCtx().vT_Code_No = "F1";
+        comp().clientCtx().vt_RTCode_No = "F1";
+        comp().clientCtx().vT_Year = 2016;
+        form = std::dynamic_pointer_cast<client::ClientInfoForm>(comp().open("frmsetup2"));
+        (*form)["chkResAssInState1"].value = 1;             // asks nothing about the state
+        (*form)["chkaudit"].value = 1;                      // the partner's audit flag follows
+        (*form)["txtnm"].text = "SHAH AND SONS LLP";
+        (*form)["txtaadhaar"].text = "123412341234";
+      },
+      [&] { return form->save(); });
+  EXPECT_EQ(conn().scalar("SELECT auditc FROM owner1 WHERE code = 'P1'"), "1");
+  EXPECT_EQ(conn().scalar("SELECT name FROM tempcltbl WHERE codeno = 'F1'"), "SHAH AND SONS LLP");
+}
+
+TEST_P(RollbackOnFailure, ClientRegisterDelete) {
+  conn().execute("INSERT INTO challans (code_no, ass_year, amount) VALUES ('F1^R-1', 2016, 100)");
+  conn().execute("INSERT INTO new_tab (code_no, ass_year) VALUES ('F1', '2016')");
+  eachStatementFailing(
+      clerk_.session->conn(), [&] { dialogs().answer(ui::Answer::yes); },
+      [&] { return suite::deleteClient(comp(), "F1"); });
+  EXPECT_EQ(conn().scalar("SELECT COUNT(*) FROM challans WHERE code_no LIKE 'F1^%'"), "0");
+}
+
+TEST_P(RollbackOnFailure, DueDatesSave) {
+  ui::Form form("income", "Income Tax");
+  form.attach(nullptr, &dialogs());
+  reg::DueDatePanel panel(form, comp().base());
+  using P = reg::DueDatePanel;
+  eachStatementFailing(
+      clerk_.session->conn(),
+      [&] {
+        panel.load(2016);
+        ui::Event due{P::filingGrid, ui::EventType::cellEdited, 0, 0, P::colDueDt, "30/09/2016"};
+        ui::Event instalment{P::instalmentGrid, ui::EventType::cellEdited, 0, 1, P::colDate, "16/09/2015"};
+        form.dispatch(due);
+        form.dispatch(instalment);
+      },
+      [&] { return panel.save(); });
+}
+
+TEST_P(RollbackOnFailure, CreditTransfer) {
+  for (auto [code, year] : {std::pair{"F1", 2008}, {"F1^R-1", 2009}, {"F1", 2010}})
+    conn().execute("INSERT INTO mat_taxcredit (code_no, ass_year, taxnormal, tax115jb, creditutil) VALUES (?, ?, 1, 2, 3)",
+                   {code, year});
+  eachStatementFailing(conn(), [] {}, [&] { return reg::transferCredits(conn(), "F1"); });
+  EXPECT_EQ(conn().scalar("SELECT COUNT(*) FROM taxcr115jbc1"), "3");
+}
+
+MERIDIAN_ON_BOTH_ENGINES(RollbackOnFailure);
+
+}  // namespace
+}  // namespace meridian
