@@ -36,10 +36,11 @@ struct Case {
   std::string message, focus;
 };
 
-const CheckResult* firstNotPassed(const std::vector<CheckResult>& rs) {
+// The first result that did not pass, copied (the results go with the call).
+std::optional<CheckResult> firstNotPassed(const std::vector<CheckResult>& rs) {
   for (const auto& r : rs)
-    if (r.outcome != CheckOutcome::passed) return &r;
-  return nullptr;
+    if (r.outcome != CheckOutcome::passed) return r;
+  return std::nullopt;
 }
 
 TEST(FilingChecks, EachCheckStopsOrAsksWithItsWordsAndFocus) {
@@ -94,13 +95,13 @@ TEST(FilingChecks, EachCheckStopsOrAsksWithItsWordsAndFocus) {
        CheckOutcome::notExamined, "The tax payable is not known: no client", ""},
   };
   const auto passing = runFilingChecks(year2016(), ready(), {"ITR-1", true, today});
-  ASSERT_EQ(firstNotPassed(passing), nullptr) << firstNotPassed(passing)->message;
+  ASSERT_FALSE(firstNotPassed(passing).has_value()) << firstNotPassed(passing)->message;
   for (const auto& c : cases) {
     ReturnYear y = year2016();
     FilingParticulars f = ready();
     c.change(y, f);
-    const CheckResult* r = firstNotPassed(runFilingChecks(y, f, {"ITR-1", true, today}));
-    ASSERT_NE(r, nullptr) << c.why;
+    const auto r = firstNotPassed(runFilingChecks(y, f, {"ITR-1", true, today}));
+    ASSERT_TRUE(r.has_value()) << c.why;
     EXPECT_EQ(r->outcome, c.outcome) << c.why;
     EXPECT_EQ(r->message, c.message) << c.why;
     EXPECT_EQ(r->focus, c.focus) << c.why;
@@ -111,8 +112,8 @@ TEST(FilingChecks, SectionAdviceChangesTheSectionOnYes) {
   ReturnYear y = year2016();
   FilingParticulars f = ready();
   f.sectionCode = "12";  // filed on time, yet marked late
-  const CheckResult* r = firstNotPassed(runFilingChecks(y, f, {"ITR-1", true, *makeDate(1, 8, 2016)}));
-  ASSERT_NE(r, nullptr);
+  const auto r = firstNotPassed(runFilingChecks(y, f, {"ITR-1", true, *makeDate(1, 8, 2016)}));
+  ASSERT_TRUE(r.has_value());
   EXPECT_EQ(r->sectionOnYes, "11");
   EXPECT_EQ(r->message.substr(0, 41), "Return Date is on or before the Due Date.");
 }
@@ -121,10 +122,10 @@ TEST(FilingChecks, AFirmsAuditAnswerIsNeededForITR3) {
   ReturnYear y = year2016();
   y.firms.push_back({1, "F", "AAAFA1234A", "", "N"});
   const auto r = firstNotPassed(runFilingChecks(y, ready(), {"ITR-3", true, *makeDate(1, 8, 2016)}));
-  ASSERT_NE(r, nullptr);
+  ASSERT_TRUE(r.has_value());
   EXPECT_EQ(r->message, "Please specify 'Whether the Firm is liable for Audit' in 'Income from Firms in which Partner' Details.");
   y.firms[0].auditApplies = "N";
-  EXPECT_EQ(firstNotPassed(runFilingChecks(y, ready(), {"ITR-3", true, *makeDate(1, 8, 2016)})), nullptr);
+  EXPECT_FALSE(firstNotPassed(runFilingChecks(y, ready(), {"ITR-3", true, *makeDate(1, 8, 2016)})).has_value());
 }
 
 }  // namespace
