@@ -81,12 +81,12 @@ TEST_P(RollbackOnFailure, ClientInformationSave) {
 }
 
 TEST_P(RollbackOnFailure, ClientRegisterDelete) {
-  conn().execute("INSERT INTO challans (code_no, ass_year, amount) VALUES ('F1^R-1', 2016, 100)");
+  conn().execute("INSERT INTO adv_tax (code_no, ass_year, srno, amt) VALUES ('F1^R-1', 2016, 1, 100)");
   conn().execute("INSERT INTO new_tab (code_no, ass_year) VALUES ('F1', '2016')");
   eachStatementFailing(
       clerk_.session->conn(), [&] { dialogs().answer(ui::Answer::yes); },
       [&] { return suite::deleteClient(comp(), "F1"); });
-  EXPECT_EQ(conn().scalar("SELECT COUNT(*) FROM challans WHERE code_no LIKE 'F1^%'"), "0");
+  EXPECT_EQ(conn().scalar("SELECT COUNT(*) FROM adv_tax WHERE code_no LIKE 'F1^%'"), "0");
 }
 
 TEST_P(RollbackOnFailure, DueDatesSave) {
