@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "suite/client_list_table.h"
+#include "suite/heads/demo_heads.h"
 
 namespace meridian::suite {
 namespace {
@@ -179,6 +180,7 @@ void seedDemoPractice(db::Connection& conn, const DataFolder& data, DemoSize siz
            date(s, 1950, 1990), std::string(s.pick(kCities)), std::string(s.pick(kStates)), pan(s, 'P', last[0])});
     }
   }
+  heads::seedDemoHeads(conn);
   tx.commit();
   rebuildClientList(conn);
 

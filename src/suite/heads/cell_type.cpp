@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/text.h"
+#include "common/years.h"
 #include "host/identifier_rules.h"
 #include "ui/field_rules.h"
 
@@ -74,6 +75,19 @@ CellCheck checkChoice(const CellType& type, const std::string& t, const std::str
   return refusal("'" + title + "' must be one of: " + list + ".");
 }
 
+CellCheck checkYear(const CellType& type, const std::string& t, const std::string& title) {
+  const std::string range = "'" + title + "' must be an assessment year from " +
+                            assessmentYearText(static_cast<int>(type.min)) + " to " +
+                            assessmentYearText(static_cast<int>(type.max)) + ".";
+  const bool shaped = (t.size() == 4 || (t.size() == 7 && t[4] == '-')) &&
+                      std::all_of(t.begin(), t.begin() + 4, [](char c) { return c >= '0' && c <= '9'; });
+  if (!shaped) return refusal(range);
+  const int first = std::stoi(t.substr(0, 4));
+  if (t.size() == 7 && t.substr(5) != assessmentYearText(first).substr(5)) return refusal(range);
+  if (first < type.min || first > type.max) return refusal(range);
+  return accepted(assessmentYearText(first));
+}
+
 }  // namespace
 
 CellType CellType::text(int length) { return {.kind = CellKind::text, .length = length}; }
@@ -90,6 +104,7 @@ CellType CellType::digits(int count, std::string message) {
 }
 CellType CellType::choice(std::vector<Choice> choices) { return {.kind = CellKind::choice, .choices = std::move(choices)}; }
 CellType CellType::flag() { return choice({{"Y", "Yes"}, {"N", "No"}}); }
+CellType CellType::year(int first, int last) { return {.kind = CellKind::year, .min = first, .max = last}; }
 
 CellCheck checkCell(const CellType& type, std::string_view typed, const std::string& title) {
   const std::string t = trimmed(typed, kWhitespace);
@@ -123,6 +138,7 @@ CellCheck checkCell(const CellType& type, std::string_view typed, const std::str
       return accepted(t);
     }
     case CellKind::choice: return checkChoice(type, t, title);
+    case CellKind::year: return checkYear(type, t, title);
   }
   return accepted(t);
 }
@@ -146,6 +162,7 @@ db::Value storedValue(const CellType& type, const std::string& shown) {
     case CellKind::money:
     case CellKind::loss: return amountOf(shown).text();
     case CellKind::whole: return shown.empty() ? 0LL : std::stoll(shown);
+    case CellKind::year: return shown.size() >= 4 ? std::stoll(shown.substr(0, 4)) : 0LL;
     case CellKind::date: {
       if (shown.empty()) return type.isoDate ? db::Value() : db::Value("");
       auto d = parseDmy(shown);
@@ -170,6 +187,10 @@ std::string shownValue(const CellType& type, const db::Row& row, const std::stri
     case CellKind::date: {
       auto d = type.isoDate ? parseIso(v) : parseDmy(v);
       return d ? formatDmy(*d) : v;
+    }
+    case CellKind::year: {
+      const long long first = row.integer(column);
+      return first > 0 ? assessmentYearText(static_cast<int>(first)) : "";
     }
     case CellKind::choice: {
       const std::string caption = captionOf(type, v);

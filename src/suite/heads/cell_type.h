@@ -29,6 +29,7 @@ enum class CellKind {
   tan,
   digits,  // exactly so many digits (BSR code, challan serial number)
   choice,  // one of a short list (Yes/No among them): typed as its code or the start of its caption
+  year,    // an assessment year within bounds: typed "2012-13" or "2012", stored as its first year
 };
 
 struct Choice {
@@ -42,7 +43,7 @@ using DateRule = std::function<std::optional<std::string>(const CivilDate&)>;
 struct CellType {
   CellKind kind = CellKind::text;
   int length = 0;              // text: most characters (0 = 255); digits: exactly this many
-  long long min = 0, max = 0;  // whole
+  long long min = 0, max = 0;  // whole; year: the first years allowed
   std::vector<Choice> choices;
   DateRule dateRule;        // date: the window it must fall in
   bool isoDate = false;     // date: the column is a DATE (yyyy-mm-dd), not dd/mm/yyyy text
@@ -58,6 +59,7 @@ struct CellType {
   static CellType digits(int count, std::string message);
   static CellType choice(std::vector<Choice> choices);
   static CellType flag();
+  static CellType year(int first, int last);
 };
 
 // The most an amount may be: twelve digits of rupees, as the amount boxes hold.

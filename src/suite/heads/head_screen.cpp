@@ -84,6 +84,8 @@ void HeadScreen::load() {
   for (auto& g : grids_) g->grid().editable = true;
   for (const auto& b : rowButtons_) (*this)[b].enabled = true;
   if (find("cmdSave")) (*this)["cmdSave"].enabled = true;
+  for (auto& f : fieldSets_)
+    for (const auto& box : f->fields()) (*this)[box.control].locked = false;
 
   if (code_.empty() || year_ == 0) {
     caption = title_;
@@ -256,6 +258,37 @@ void HeadScreen::escape() {
     }
   }
   close();
+}
+
+CivilDate HeadScreen::previousYearStart() const { return std::chrono::year{year_ - 1} / std::chrono::April / 1; }
+CivilDate HeadScreen::previousYearEnd() const { return std::chrono::year{year_} / std::chrono::March / 31; }
+
+DateRule HeadScreen::notAfterPreviousYear(std::string what) {
+  return [this, what = std::move(what)](const CivilDate& d) -> std::optional<std::string> {
+    if (year_ > 0 && d > previousYearEnd()) return what + formatDmy(previousYearEnd()) + ".";
+    return std::nullopt;
+  };
+}
+
+void HeadScreen::readGrid(db::Connection& conn, const YearTable& table, RowGrid& grid) {
+  grid.show(readRows(conn, table, code_, year_));
+}
+
+void HeadScreen::writeGrid(db::Connection& conn, const YearTable& table, const RowGrid& grid) {
+  std::vector<db::Pairs> rows;
+  for (int r : grid.filledRows()) rows.push_back(grid.pairsOf(r));
+  replaceRows(conn, table, code_, year_, rows);
+}
+
+void HeadScreen::readFields(db::Connection& conn, const YearTable& table, FieldSet& fields) {
+  const auto rows = readRows(conn, table, code_, year_);
+  fields.show(rows.empty() ? nullptr : &rows.front());
+}
+
+void HeadScreen::writeFields(db::Connection& conn, const YearTable& table, const FieldSet& fields) {
+  std::vector<db::Pairs> rows;
+  if (!fields.blank()) rows.push_back(fields.pairs());
+  replaceRows(conn, table, code_, year_, rows);
 }
 
 void HeadScreen::setIncomeCount(db::Connection& conn, const std::string& column, int count) {

@@ -78,6 +78,21 @@ class HeadScreen : public host::Screen {
   // After a save was committed.
   virtual void saved() {}
 
+  // A date that can not fall after the previous year of the year shown: the
+  // refusal is `what` followed by that year's last day ("The loan can not
+  // have been taken after " -> "... after 31/03/2016.").
+  DateRule notAfterPreviousYear(std::string what);
+  // The first and last days of the previous year of the year shown.
+  CivilDate previousYearStart() const;
+  CivilDate previousYearEnd() const;
+
+  // A grid's rows, or a set of boxes (one row), read from and written to its
+  // table for the data set and year shown; a set of boxes left blank writes no row.
+  void readGrid(db::Connection& conn, const YearTable& table, RowGrid& grid);
+  void writeGrid(db::Connection& conn, const YearTable& table, const RowGrid& grid);
+  void readFields(db::Connection& conn, const YearTable& table, FieldSet& fields);
+  void writeFields(db::Connection& conn, const YearTable& table, const FieldSet& fields);
+
   // Sets a count of the year's row in `income` (no_of_empr ...), making the
   // row when the year has none yet.
   void setIncomeCount(db::Connection& conn, const std::string& column, int count);

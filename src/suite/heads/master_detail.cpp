@@ -95,7 +95,7 @@ bool MasterDetail::filled(int masterRow) {
   if (!master_.blank(masterRow)) return true;
   for (const auto& d : details_)
     for (const auto& r : detailRows(d, masterRow))
-      if (!RowGrid::blank(r)) return true;
+      if (!d.grid->blank(r)) return true;
   return false;
 }
 
@@ -105,7 +105,7 @@ std::optional<MasterDetail::Fault> MasterDetail::firstFault() {
     for (auto& d : details_) {
       const Rows& rows = d.sets.at(static_cast<size_t>(m));
       for (size_t r = 0; r < rows.size(); ++r)
-        if (!RowGrid::blank(rows[r]))
+        if (!d.grid->blank(rows[r]))
           if (auto f = d.grid->faultOf(rows[r], static_cast<int>(r))) return Fault{m, d.grid, *f};
     }
   return std::nullopt;
@@ -126,7 +126,7 @@ void MasterDetail::write(db::Connection& conn, const std::string& code, int year
     for (size_t k = 0; k < kept.size(); ++k) {
       std::vector<db::Pairs> rows;
       for (const auto& r : d.sets.at(static_cast<size_t>(kept[k])))
-        if (!RowGrid::blank(r)) rows.push_back(d.grid->pairsOf(r));
+        if (!d.grid->blank(r)) rows.push_back(d.grid->pairsOf(r));
       insertRows(conn, d.table, code, year, rows, {{d.parentColumn, static_cast<long long>(k + 1)}});
     }
   }

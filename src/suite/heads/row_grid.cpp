@@ -1,8 +1,36 @@
 #include "suite/heads/row_grid.h"
 
+#include <algorithm>
 #include <stdexcept>
 
+#include "common/text.h"
+
 namespace meridian::suite::heads {
+
+namespace {
+
+// Room for what a cell of the kind usually holds, in characters.
+int widthOf(const CellType& t) {
+  switch (t.kind) {
+    case CellKind::text: return t.length > 0 && t.length < 40 ? t.length : 28;
+    case CellKind::money:
+    case CellKind::loss: return 13;
+    case CellKind::whole: return 6;
+    case CellKind::date: return 11;
+    case CellKind::pan:
+    case CellKind::tan: return 13;
+    case CellKind::digits: return t.length + 2;
+    case CellKind::year: return 8;
+    case CellKind::choice: {
+      size_t longest = 0;
+      for (const auto& c : t.choices) longest = std::max(longest, c.caption.size());
+      return static_cast<int>(std::min<size_t>(longest + 1, 34));
+    }
+  }
+  return 0;
+}
+
+}  // namespace
 
 RowGrid::RowGrid(ui::Form& form, std::string name, std::vector<GridColumn> columns, const std::string& parent)
     : name_(std::move(name)), columns_(std::move(columns)) {
@@ -10,8 +38,10 @@ RowGrid::RowGrid(ui::Form& form, std::string name, std::vector<GridColumn> colum
   std::vector<std::string> titles;
   for (const auto& c : columns_) titles.push_back(c.title);
   grid_->setColumns(titles);
-  for (size_t i = 0; i < columns_.size(); ++i)
+  for (size_t i = 0; i < columns_.size(); ++i) {
     grid_->rightAligned[i] = columns_[i].type.kind == CellKind::money || columns_[i].type.kind == CellKind::loss;
+    grid_->widths[i] = widthOf(columns_[i].type);
+  }
   grid_->editable = true;
 }
 
@@ -45,15 +75,29 @@ void RowGrid::select(int row, int col) {
   grid_->selectedCol = row < 0 ? -1 : col;
 }
 
+std::vector<std::string> RowGrid::newRow() const {
+  std::vector<std::string> row;
+  for (const auto& c : columns_) row.push_back(c.initial);
+  return row;
+}
+
+bool RowGrid::blank(const std::vector<std::string>& texts) const {
+  for (size_t i = 0; i < columns_.size(); ++i)
+    if (trimmed(i < texts.size() ? texts[i] : "", kWhitespace) != columns_[i].initial) return false;
+  return true;
+}
+
+bool RowGrid::blank(int row) const { return blank(grid_->rows[static_cast<size_t>(row)]); }
+
 void RowGrid::addRow() {
-  grid_->rows.emplace_back(columns_.size());
+  grid_->rows.push_back(newRow());
   select(rowCount() - 1);
   changed = true;
 }
 
 void RowGrid::insertRow() {
   const int at = grid_->selectedRow < 0 ? 0 : grid_->selectedRow;
-  grid_->rows.insert(grid_->rows.begin() + at, std::vector<std::string>(columns_.size()));
+  grid_->rows.insert(grid_->rows.begin() + at, newRow());
   select(at);
   changed = true;
 }
@@ -78,13 +122,7 @@ std::optional<CellFault> RowGrid::edit(int row, int col, const std::string& type
   return CellFault{row, col, check.message, check.icon};
 }
 
-bool RowGrid::blank(const std::vector<std::string>& texts) {
-  for (const auto& t : texts)
-    if (t.find_first_not_of(" \t") != std::string::npos) return false;
-  return true;
-}
 
-bool RowGrid::blank(int row) const { return blank(grid_->rows[static_cast<size_t>(row)]); }
 
 std::vector<int> RowGrid::filledRows() const {
   std::vector<int> out;

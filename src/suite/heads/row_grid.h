@@ -22,6 +22,7 @@ struct GridColumn {
   std::string column;  // the table's column, lower-case
   CellType type;
   bool required = false;  // a row that holds anything must hold this
+  std::string initial;    // what a new row shows ("100" for a share, "Yes")
 };
 
 // A cell that cannot be saved as it stands.
@@ -61,8 +62,9 @@ class RowGrid {
   // (the text as typed when refused); the refusal, if any.
   std::optional<CellFault> edit(int row, int col, const std::string& typed);
 
+  // A row that holds nothing but what a new row shows.
   bool blank(int row) const;
-  static bool blank(const std::vector<std::string>& texts);
+  bool blank(const std::vector<std::string>& texts) const;
   // Every cell of every row that holds anything, checked again in order, and
   // the columns such a row must fill; the first fault.
   std::optional<CellFault> firstFault() const;
@@ -82,6 +84,8 @@ class RowGrid {
   bool changed = false;
 
  private:
+  std::vector<std::string> newRow() const;
+
   std::string name_;
   std::vector<GridColumn> columns_;
   ui::Grid* grid_;

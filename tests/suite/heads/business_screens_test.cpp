@@ -5,7 +5,7 @@
 
 #include "suite/heads/business_form.h"
 #include "suite/heads/firm_income_form.h"
-#include "suite/heads/head_screen_fixture.h"
+#include "suite/heads/screen_events_fixture.h"
 #include "suite/heads/presumptive_form.h"
 #include "suite/heads/specified_business_form.h"
 
@@ -17,7 +17,7 @@ using B = BusinessForm;
 const std::vector<std::string> kBusinessTables = {"income_business", "business_disallowed", "business_44adaf", "comms",
                                                   "income"};
 
-class BusinessScreens : public HeadScreenTest {
+class BusinessScreens : public ScreenEventsTest {
  protected:
   // A trader on s.44AD and a consultant keeping books, with commission besides.
   std::shared_ptr<B> enterTwoBusinesses(const std::string& client, int year) {
@@ -97,29 +97,29 @@ TEST_P(BusinessScreens, ARefusedSaveWritesNothingAndSaysWhy) {
     const char* name;
     std::string client;
     int year;
-    std::function<void(HeadScreenTest&, B&)> change;
+    std::function<void(ScreenEventsTest&, B&)> change;
     std::string message;
     std::string grid;
   } cases[] = {
       {"s.44ADA before A.Y. 2017-18", "I1", 2016,
-       [](HeadScreenTest& t, B& f) { t.type(f, B::presumptive, 0, "Section", "44ADA"); },
+       [](ScreenEventsTest& t, B& f) { t.type(f, B::presumptive, 0, "Section", "44ADA"); },
        "Section 44ADA is not in force for A.Y. 2016-17.", B::presumptive},
       {"net profit of a presumptive business", "I1", 2016,
-       [](HeadScreenTest& t, B& f) { t.type(f, B::businesses, 0, "Net Profit (Loss) as per P&L", "10000"); },
+       [](ScreenEventsTest& t, B& f) { t.type(f, B::businesses, 0, "Net Profit (Loss) as per P&L", "10000"); },
        "The income of a business under s.44AD or s.44ADA is the presumptive income: its net profit and speculation "
        "profit are left blank.",
        B::businesses},
       {"two lines of presumptive income", "I1", 2016,
-       [](HeadScreenTest& t, B& f) { t.addRow(f, B::presumptive, "Pre", {{"Section", "44AD"}}); },
+       [](ScreenEventsTest& t, B& f) { t.addRow(f, B::presumptive, "Pre", {{"Section", "44AD"}}); },
        "A business has one line of presumptive income.", B::presumptive},
       {"turnover above the limit", "I1", 2016,
-       [](HeadScreenTest& t, B& f) { t.type(f, B::presumptive, 0, "Turnover / Gross Receipts", "10000001"); },
+       [](ScreenEventsTest& t, B& f) { t.type(f, B::presumptive, 0, "Turnover / Gross Receipts", "10000001"); },
        "Turnover of Rs. 1,00,00,001 exceeds the limit of Rs. 1,00,00,000 of s.44AD.", B::presumptive},
       {"a required cell left blank", "I1", 2016,
-       [](HeadScreenTest& t, B& f) { t.type(f, B::businesses, 1, "Name of Business / Profession", ""); },
+       [](ScreenEventsTest& t, B& f) { t.type(f, B::businesses, 1, "Name of Business / Profession", ""); },
        "Please specify 'Name of Business / Profession'.", B::businesses},
       {"a company under s.44AD", "C1", 2016,
-       [](HeadScreenTest& t, B& f) {
+       [](ScreenEventsTest& t, B& f) {
          t.addRow(f, B::businesses, "Bus", {{"Name of Business / Profession", "Weaving"}, {"Nature", "Business"}});
          t.addRow(f, B::presumptive, "Pre", {{"Section", "44AD"}, {"Turnover / Gross Receipts", "100"}});
        },

@@ -6,7 +6,7 @@
 
 #include "suite/heads/agriculture_form.h"
 #include "suite/heads/capital_gains_form.h"
-#include "suite/heads/head_screen_fixture.h"
+#include "suite/heads/screen_events_fixture.h"
 
 namespace meridian::suite::heads {
 namespace {
@@ -16,7 +16,7 @@ using A = AgricultureForm;
 
 const std::vector<std::string> kGainTables = {"capital", "capital_improvement", "capital_exem", "income"};
 
-class GainsAndAgricultureScreens : public HeadScreenTest {
+class GainsAndAgricultureScreens : public ScreenEventsTest {
  protected:
   std::shared_ptr<C> enterHouseSale() {
     auto form = openFor<C>("ObjIncCap", "I1", 2016);
@@ -60,13 +60,13 @@ TEST_P(GainsAndAgricultureScreens, ARefusedTransferPointsAtTheRowToMendAndWrites
   click(*saved, "cmdBack");
   const struct {
     const char* name;
-    std::function<void(HeadScreenTest&, C&)> change;
+    std::function<void(ScreenEventsTest&, C&)> change;
     std::string message;
     std::string grid;
     int masterRow;
   } cases[] = {
       {"an exemption the asset does not allow",
-       [](HeadScreenTest& t, C& f) {
+       [](ScreenEventsTest& t, C& f) {
          t.addRow(f, C::transfers, "Trf",
                   {{"Asset", "Other Listed"}, {"Date of Acquisition", "01/04/2010"}, {"Date of Transfer", "01/12/2015"},
                    {"Sale Consideration", "900000"}, {"Cost of Acquisition", "200000"}});
@@ -77,15 +77,15 @@ TEST_P(GainsAndAgricultureScreens, ARefusedTransferPointsAtTheRowToMendAndWrites
        "Exemption u/s 54 is allowed only to an individual or HUF on the long-term transfer of a residential house.",
        C::exemptions, 1},
       {"a transfer after the previous year",
-       [](HeadScreenTest& t, C& f) { t.type(f, C::transfers, 0, "Date of Transfer", "02/04/2016"); },
+       [](ScreenEventsTest& t, C& f) { t.type(f, C::transfers, 0, "Date of Transfer", "02/04/2016"); },
        "The date of transfer must fall in the previous year, 01/04/2015 to 31/03/2016.", C::transfers, 0},
       {"an improvement before the asset was held",
-       [](HeadScreenTest& t, C& f) {
+       [](ScreenEventsTest& t, C& f) {
          t.addRow(f, C::improvements, "Imp", {{"Date of Improvement", "01/01/2005"}, {"Cost of Improvement", "1"}});
        },
        "An improvement must be made between the dates of acquisition and of transfer.", C::improvements, 0},
       {"an exemption without the new asset's date",
-       [](HeadScreenTest& t, C& f) { t.type(f, C::exemptions, 0, "Date of acquisition/construction of new asset", ""); },
+       [](ScreenEventsTest& t, C& f) { t.type(f, C::exemptions, 0, "Date of acquisition/construction of new asset", ""); },
        "Please specify 'Date of acquisition/construction of new asset'.", C::exemptions, 0},
   };
   for (const auto& c : cases) {
