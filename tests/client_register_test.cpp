@@ -102,6 +102,8 @@ TEST_P(ClientRegister, RefusedEntriesWriteNothing) {
       {"code climbing out of the document folder", named("txtcode", ".."), badCode, "txtcode"},
       {"code with a backslash", named("txtcode", "A\\B"), badCode, "txtcode"},
       {"code already given", named("txtcode", "F1"), "Client code F1 is already given to another client.", "txtcode"},
+      {"code with the data-set mark", named("txtcode", "VICT^OTHER"),
+       "A client code can not contain ^: it marks the data of revised returns, rectifications and orders.", "txtcode"},
       {"person without a name", named("txtfnm", ""), "Please specify 'First Name' or 'Last Name'.", "txtfnm"},
       {"firm without a name", [](ui::Form& f) { setStatus(f, "FIRM"); }, "Please specify 'Name'.", "txtnm"},
       {"linked to a client that is no firm", named("txtlinkedto", "C1"), "Client C1 is not a firm or a proprietorship.",
@@ -197,6 +199,31 @@ TEST_P(ClientRegister, DeleteAsksThenRemovesTheClientEverywhere) {
   EXPECT_FALSE(suite::deleteClient(comp(), "F1"));
   ASSERT_EQ(dialogs().shown().size(), 1u);
   EXPECT_EQ(dialogs().shown()[0].message.text, "Client F1 not found.");
+}
+
+// A client whose code was given before "^" was refused, and whose code
+// begins with another client's code and "^", is that other client's no more.
+TEST_P(ClientRegister, DeleteTakesTheClientsDataSetsExactly) {
+  conn().execute("INSERT INTO main_info1 (code_no, nm, status) VALUES ('VICT', 'VICTORY TRADERS', 'FIRM')");
+  conn().execute("INSERT INTO main_info1 (code_no, nm, status) VALUES ('VICT^OTHER', 'ANOTHER CLIENT', 'HUF')");
+  struct Row {
+    const char* code;
+    bool deleted;
+  } rows[] = {{"VICT", true},       {"VICT^R-1", true},  {"VICT^Z-12", true},   {"VICT^A-3", true},
+              {"VICT^OTHER", false}, {"VICT^R-", false}, {"VICT^R-1X", false}, {"VICTOR", false}};
+  for (const auto& r : rows) {
+    conn().execute("INSERT INTO new_tab (code_no, ass_year) VALUES (?, '2016')", {r.code});
+    conn().execute("INSERT INTO challans (code_no, ass_year, amount) VALUES (?, 2016, 5)", {r.code});
+  }
+  dialogs().answer(Answer::yes);
+  ASSERT_TRUE(suite::deleteClient(comp(), "VICT"));
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.code);
+    for (const char* table : {"new_tab", "challans"})
+      EXPECT_EQ(conn().exists(std::string("SELECT 1 FROM ") + table + " WHERE code_no = ?", {r.code}), !r.deleted) << table;
+  }
+  EXPECT_TRUE(conn().exists("SELECT 1 FROM main_info1 WHERE code_no = 'VICT^OTHER'"));
+  EXPECT_FALSE(conn().exists("SELECT 1 FROM main_info1 WHERE code_no = 'VICT'"));
 }
 
 MERIDIAN_ON_BOTH_ENGINES(ClientRegister);

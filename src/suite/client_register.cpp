@@ -16,6 +16,7 @@
 #include "host/states.h"
 #include "suite/client_list_table.h"
 #include "suite/data_folder.h"
+#include "suite/dataset/data_set_code.h"
 
 namespace meridian::suite {
 
@@ -155,6 +156,22 @@ std::string clientColumnOf(const std::string& table, const std::vector<std::stri
   return "";
 }
 
+// Deletes the rows of the client's own data set and of its revised returns,
+// rectifications and orders (code^R-1, code^Z-2, code^A-1 ...), matched
+// exactly: a code that only begins with the client's code and "^" (a code
+// kept from before "^" was refused in client codes) is another client's.
+void deleteDataSets(db::Connection& conn, const std::string& table, const std::string& column, const std::string& code) {
+  const std::string prefix = code + "^";
+  long long prefixChars = 0;  // SUBSTR counts characters on both engines
+  for (unsigned char c : prefix) prefixChars += (c & 0xC0) != 0x80;
+  conn.execute("DELETE FROM " + table + " WHERE " + column + " = ?", {code});
+  const auto candidates = conn.query(
+      "SELECT DISTINCT " + column + " FROM " + table + " WHERE SUBSTR(" + column + ", 1, ?) = ?", {prefixChars, prefix});
+  for (const auto& r : candidates)
+    if (dataset::belongsToClient(r.text(0), code))
+      conn.execute("DELETE FROM " + table + " WHERE " + column + " = ?", {r.text(0)});
+}
+
 }  // namespace
 
 const std::vector<std::string>& clientStatuses() {
@@ -286,6 +303,10 @@ bool ClientRegisterForm::save() {
     // Client codes name folders under the document folder.
     if (!safePathComponent(code))
       return refuse("A client code can not contain \\ / : .. or control characters.", "txtcode");
+    // "^" joins a client's code to the codes of its revised returns, rectifications and orders.
+    if (code.find('^') != std::string::npos)
+      return refuse("A client code can not contain ^: it marks the data of revised returns, rectifications and orders.",
+                    "txtcode");
     if (conn.exists("SELECT 1 FROM main_info1 WHERE code_no = ?", {code}) ||
         conn.exists("SELECT 1 FROM owner1 WHERE code = ?", {code}))
       return refuse("Client code " + code + " is already given to another client.", "txtcode");
@@ -360,16 +381,9 @@ bool deleteClient(host::Component& host, const std::string& code) {
   for (const auto& r : conn.query("SELECT code FROM owner1 WHERE code_no = ? AND code <> ?", {code, code}))
     linked.push_back(r.text(0));
   conn.execute("UPDATE owner1 SET code_no = '' WHERE code_no = ? AND code <> ?", {code, code});
-  // The client's own rows and those of its revised returns, rectifications
-  // and orders (code^R-1 ...), in every table that keys rows by client.
-  const std::string returnPrefix = code + "^";
-  long long prefixChars = 0;  // SUBSTR counts characters on both engines
-  for (unsigned char c : returnPrefix) prefixChars += (c & 0xC0) != 0x80;
   for (const auto& table : conn.tables()) {
     const std::string column = clientColumnOf(table, columnsOf(conn, table));
-    if (column.empty()) continue;
-    conn.execute("DELETE FROM " + table + " WHERE " + column + " = ? OR SUBSTR(" + column + ", 1, ?) = ?",
-                 {code, prefixChars, returnPrefix});
+    if (!column.empty()) deleteDataSets(conn, table, column, code);
   }
   for (const auto& person : linked) refreshClientListRow(conn, person);
   tx.commit();
