@@ -364,7 +364,10 @@ bool ClientRegisterForm::save() {
     } else {
       code = code_;
       // Only what the user changed: a value nobody touched is never rewritten.
-      db::Pairs values = host::columnValues(columnsFor(person), valueOf, [this](const std::string& c) { return changed(c); });
+      // A PIN goes with its state: an address abroad forces its PIN.
+      db::Pairs values = host::columnValues(columnsFor(person), valueOf, [this](const std::string& c) {
+        return changed(c) || (c == "txtpin" && changed("cbostate"));
+      });
       if (changed("cbostatus") || changed("txtlinkedto")) values.emplace_back("status", person ? personStatus : status);
       if (values.empty()) return;
       change = host::updateIfUnchanged(conn, table, values, {{key, code}}, versionRead_);
