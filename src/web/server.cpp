@@ -257,7 +257,9 @@ struct Server::Impl {
                                               {"user", s->user.username},
                                               {"error", req.has_param("short") ? "The new password needs at least 8 characters."
                                                         : req.has_param("differ") ? "The two passwords differ."
-                                                                                  : ""}}),
+                                                        : req.has_param("same")
+                                                            ? "The new password must differ from the one-time password."
+                                                            : ""}}),
                       "text/html; charset=utf-8");
     });
 
@@ -271,6 +273,8 @@ struct Server::Impl {
       const std::string first = req.get_param_value("password"), second = req.get_param_value("again");
       if (first != second) return res.set_redirect("/password?differ=1", 303);
       if (first.size() < 8) return res.set_redirect("/password?short=1", 303);
+      // A one-time password was seen by whoever handed it over: it may not stay.
+      if (app.users().authenticate(s->user.username, first)) return res.set_redirect("/password?same=1", 303);
       app.users().setPassword(s->user.username, first);
       s->user.mustChangePassword = false;
       res.set_redirect("/", 303);
