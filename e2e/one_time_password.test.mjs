@@ -6,8 +6,10 @@ let practice;
 before(async () => { practice = await startPractice({ clerk: false }); });
 after(async () => { await practice.stop(); });
 
-async function typeNewPassword(page, password) {
-  await page.click('#password');
+async function typeNewPassword(page, present, password) {
+  await page.click('#current');
+  await page.keyboard.type(present);
+  await page.keyboard.press('Tab');
   await page.keyboard.type(password);
   await page.keyboard.press('Tab');
   await page.keyboard.type(password);
@@ -25,12 +27,12 @@ test('the one-time password cannot become the new password', async () => {
   await page.keyboard.press('Enter');
   await page.waitForURL(/\/password$/);
 
-  await typeNewPassword(page, practice.adminPassword);
+  await typeNewPassword(page, practice.adminPassword, practice.adminPassword);
   await page.waitForSelector('#password-error');
-  assert.equal(await page.textContent('#password-error'), 'The new password must differ from the one-time password.');
+  assert.equal(await page.textContent('#password-error'), 'The new password must differ from the present one.');
   await page.goto(practice.url);
   assert.match(page.url(), /\/password$/, 'no screen opens before the password is replaced');
 
-  await typeNewPassword(page, 'a-password-of-my-own');
+  await typeNewPassword(page, practice.adminPassword, 'a-password-of-my-own');
   await page.waitForSelector('#home:not([hidden])');
 });

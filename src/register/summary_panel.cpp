@@ -203,6 +203,17 @@ db::RecordSet SummaryPanel::yearRows(int year, const std::optional<SummaryCondit
                     p);
 }
 
+// A password-protected client's figures show only once its password was
+// given; a client whose password is not given is left out.
+db::RecordSet SummaryPanel::openableRows(const db::RecordSet& rows) {
+  std::vector<db::Row> kept;
+  for (const auto& r : rows)
+    if (host_.base().CheckClpass(r.text("code_no"))) kept.push_back(r);
+  if (kept.size() == rows.size()) return rows;
+  auto cols = std::make_shared<db::Columns>(rows.columns().names());
+  return db::RecordSet(cols, std::move(kept));
+}
+
 void SummaryPanel::showYear() {
   if (filterRefused()) return;
   const int year = yearOfEntry(form_["cbosummrepAY"].text);
@@ -217,7 +228,7 @@ void SummaryPanel::showYear() {
     conn.execute("delete from temp_disp where session_key = ?", {host_.sessionKey()});
   });
   printTitle_ = "Summarized Details for the Assessment Year " + assessmentYearText(year);
-  fillGrid(rows, false);
+  fillGrid(openableRows(rows), false);
 }
 
 void SummaryPanel::showAllYears() {
@@ -229,6 +240,7 @@ void SummaryPanel::showAllYears() {
   if (filterRefused()) return;
   const std::string code = g.textMatrix(g.selectedRow, 0);
   const std::string name = g.textMatrix(g.selectedRow, 1);
+  if (!host_.base().CheckClpass(code)) return;
   auto cond = condition();
   db::Params p = {code};
   std::string sql = "select * from adv_n where code_no=?";
@@ -246,6 +258,7 @@ void SummaryPanel::printPreview() {
   rep.WinModeReport = true;
   rep.SetCol130 = true;
   rep.NewReport();
+  for (int r = 0; r < g.rowCount(); ++r) rep.ClientCodes.push_back(g.textMatrix(r, 0));
   rep.printtext(host::esc::boldOn + printTitle_ + host::esc::boldOff);
   rep.printtext();
   printSummaryTable(rep, g);

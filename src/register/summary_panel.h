@@ -53,6 +53,7 @@ class SummaryPanel {
   bool filterRefused();
   void rebuildTempDisp();
   db::RecordSet yearRows(int year, const std::optional<SummaryCondition>& cond);
+  db::RecordSet openableRows(const db::RecordSet& rows);
   void fillGrid(const db::RecordSet& rows, bool byYear);
   ui::Form& form_;
   host::Component& host_;
