@@ -209,13 +209,13 @@ TEST_P(ClientRegister, DeleteTakesTheClientsDataSetsExactly) {
               {"VICT^OTHER", false}, {"VICT^R-", false}, {"VICT^R-1X", false}, {"VICTOR", false}};
   for (const auto& r : rows) {
     conn().execute("INSERT INTO new_tab (code_no, ass_year) VALUES (?, '2016')", {r.code});
-    conn().execute("INSERT INTO challans (code_no, ass_year, amount) VALUES (?, 2016, 5)", {r.code});
+    conn().execute("INSERT INTO adv_tax (code_no, ass_year, srno, amt) VALUES (?, 2016, 1, 5)", {r.code});
   }
   dialogs().answer(Answer::yes);
   ASSERT_TRUE(suite::deleteClient(comp(), "VICT"));
   for (const auto& r : rows) {
     SCOPED_TRACE(r.code);
-    for (const char* table : {"new_tab", "challans"})
+    for (const char* table : {"new_tab", "adv_tax"})
       EXPECT_EQ(conn().exists(std::string("SELECT 1 FROM ") + table + " WHERE code_no = ?", {r.code}), !r.deleted) << table;
   }
   EXPECT_TRUE(conn().exists("SELECT 1 FROM main_info1 WHERE code_no = 'VICT^OTHER'"));
