@@ -1,11 +1,11 @@
-#include "filing/register_fixture.h"
+#include "returns/register_fixture.h"
 
 #include "db/migrations.h"
-#include "filing/revise_mode.h"
+#include "suite/returns/revise_mode.h"
 #include "suite/dataset/data_set_layout.h"
 #include "support/client_seed.h"
 
-namespace meridian::filing::testing {
+namespace meridian::returns::testing {
 
 bool ScriptedEntryForms::completeReturn(int srNo) {
   opened.push_back("return " + std::to_string(srNo));
@@ -114,4 +114,4 @@ std::map<std::string, std::vector<std::string>> RegisterTest::dataSet(const std:
   return out;
 }
 
-}  // namespace meridian::filing::testing
+}  // namespace meridian::returns::testing

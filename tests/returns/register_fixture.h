@@ -7,14 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "filing/entry_forms.h"
-#include "filing/order_details.h"
-#include "filing/rectification_details.h"
-#include "filing/return_details.h"
-#include "filing/return_register.h"
+#include "suite/returns/entry_forms.h"
+#include "suite/returns/order_details.h"
+#include "suite/returns/rectification_details.h"
+#include "suite/returns/return_details.h"
+#include "suite/returns/return_register.h"
 #include "support/session_fixture.h"
 
-namespace meridian::filing::testing {
+namespace meridian::returns::testing {
 
 class ScriptedEntryForms : public EntryForms {
  public:
@@ -65,7 +65,7 @@ class RegisterTest : public testsupport::SessionTest {
   std::unique_ptr<ScriptedEntryForms> forms_;
 };
 
-}  // namespace meridian::filing::testing
+}  // namespace meridian::returns::testing
 
 namespace meridian::host {
 inline void PrintTo(const ContextWrite& w, std::ostream* os) { *os << w.object << "." << w.property << "=" << w.value; }

@@ -9,7 +9,7 @@
 #include "host/component.h"
 #include "ui/dialogs.h"
 
-namespace meridian::filing {
+namespace meridian::returns {
 
 struct RefundLine {
   std::string grantDate;  // dd/mm/yyyy
@@ -35,4 +35,4 @@ bool saveOrder(host::Component& host, ui::Dialogs& dialogs, const OrderDetails& 
 // The refunds granted under the order with this data-set code, by grant date.
 std::vector<RefundLine> readRefunds(db::Connection& conn, const std::string& orderCode, int year);
 
-}  // namespace meridian::filing
+}  // namespace meridian::returns

@@ -7,7 +7,7 @@
 #include "host/component.h"
 #include "ui/dialogs.h"
 
-namespace meridian::filing {
+namespace meridian::returns {
 
 struct RectificationDetails {
   std::string cpcOrderDate;  // dd/mm/yyyy
@@ -20,4 +20,4 @@ struct RectificationDetails {
 // updates the one being edited. False, after telling the user why, when refused.
 bool saveRectification(host::Component& host, ui::Dialogs& dialogs, const RectificationDetails& d, int editSrNo = 0);
 
-}  // namespace meridian::filing
+}  // namespace meridian::returns

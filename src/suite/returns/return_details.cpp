@@ -1,10 +1,10 @@
-#include "filing/return_details.h"
+#include "suite/returns/return_details.h"
 
-#include "filing/register_entry.h"
-#include "filing/register_scope.h"
+#include "suite/returns/register_entry.h"
+#include "suite/returns/register_scope.h"
 #include "common/years.h"
 
-namespace meridian::filing {
+namespace meridian::returns {
 namespace {
 
 // From A.Y. 2015-16 a return filed without a signature is verified either by
@@ -130,4 +130,4 @@ void recordOnlineFiling(host::Component& host, ui::Dialogs& dialogs, int srNo, b
   host.returnCtx().vrev_srno = srNo;
 }
 
-}  // namespace meridian::filing
+}  // namespace meridian::returns

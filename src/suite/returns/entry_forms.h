@@ -3,7 +3,7 @@
 // opens it in one of its modes and learns whether the user saved. The screen
 // implements this; its save buttons call the register's save routines.
 
-namespace meridian::filing {
+namespace meridian::returns {
 
 // How a revised return treats the data of the return it revises.
 enum class ReviseMode { none = 0, inPreviousReturn = 1, savedSeparately = 2 };
@@ -20,4 +20,4 @@ class EntryForms {
   virtual bool openOrder() = 0;
 };
 
-}  // namespace meridian::filing
+}  // namespace meridian::returns

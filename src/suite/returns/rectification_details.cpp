@@ -1,10 +1,10 @@
-#include "filing/rectification_details.h"
+#include "suite/returns/rectification_details.h"
 
-#include "filing/register_entry.h"
-#include "filing/register_scope.h"
+#include "suite/returns/register_entry.h"
+#include "suite/returns/register_scope.h"
 #include "suite/dataset/data_set_engine.h"
 
-namespace meridian::filing {
+namespace meridian::returns {
 
 bool saveRectification(host::Component& host, ui::Dialogs& dialogs, const RectificationDetails& d, int editSrNo) {
   RegisterScope s(host, dialogs);
@@ -45,4 +45,4 @@ bool saveRectification(host::Component& host, ui::Dialogs& dialogs, const Rectif
   return true;
 }
 
-}  // namespace meridian::filing
+}  // namespace meridian::returns

@@ -3,9 +3,9 @@
 // rectification request, an order with refunds, and the deletes that unwind it.
 #include <gtest/gtest.h>
 
-#include "filing/register_fixture.h"
+#include "returns/register_fixture.h"
 
-namespace meridian::filing::testing {
+namespace meridian::returns::testing {
 namespace {
 
 using ui::Answer;
@@ -180,4 +180,4 @@ TEST_P(RegisterStory, OriginalRevisionsRectificationOrderAndDeletes) {
 MERIDIAN_ON_BOTH_ENGINES(RegisterStory);
 
 }  // namespace
-}  // namespace meridian::filing::testing
+}  // namespace meridian::returns::testing

@@ -1,8 +1,8 @@
-#include "filing/register_scope.h"
+#include "suite/returns/register_scope.h"
 
 #include "common/text.h"
 
-namespace meridian::filing {
+namespace meridian::returns {
 
 CivilDate RegisterScope::lowerBound() const {
   const host::Date rev = host.returnCtx().vRev_Dt.get();
@@ -27,4 +27,4 @@ void offerDateOfComputation(RegisterScope& s, const std::string& dataSet, const 
   s.conn().execute("UPDATE income SET dt_tax_det = ? WHERE code_no = ? AND ass_year = ?", {filingDate, dataSet, s.year});
 }
 
-}  // namespace meridian::filing
+}  // namespace meridian::returns

@@ -7,7 +7,7 @@
 
 #include "db/connection.h"
 
-namespace meridian::filing {
+namespace meridian::returns {
 
 struct RegisterEntry {
   std::string codeNo;
@@ -56,4 +56,4 @@ const RegisterEntry* lastReturn(const std::vector<RegisterEntry>& entries);
 // The last filed return whose SrNo is below `srNo`; nullptr when none.
 const RegisterEntry* lastFiledReturnBefore(const std::vector<RegisterEntry>& entries, int srNo);
 
-}  // namespace meridian::filing
+}  // namespace meridian::returns

@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "filing/entry_forms.h"
-#include "filing/register_entry.h"
+#include "suite/returns/entry_forms.h"
+#include "suite/returns/register_entry.h"
 #include "host/component.h"
 #include "ui/dialogs.h"
 
-namespace meridian::filing {
+namespace meridian::returns {
 
 // The single line of the list in the workspace states that keep no register.
 constexpr const char* kNoRegister = "Not Applicable";
@@ -68,4 +68,4 @@ class ReturnRegister {
   int selected_ = -1;
 };
 
-}  // namespace meridian::filing
+}  // namespace meridian::returns

@@ -1,5 +1,5 @@
 #include "common/paths.h"
-#include "filing/return_register.h"
+#include "suite/returns/return_register.h"
 
 #include <filesystem>
 
@@ -9,7 +9,7 @@
 #include "suite/dataset/data_set_engine.h"
 #include "suite/dataset/partner_remuneration.h"
 
-namespace meridian::filing {
+namespace meridian::returns {
 namespace {
 
 constexpr int kUnlockFiledReturn = 121;
@@ -259,4 +259,4 @@ bool ReturnRegister::deleteLast() {
   return true;
 }
 
-}  // namespace meridian::filing
+}  // namespace meridian::returns

@@ -1,11 +1,11 @@
-#include "filing/order_details.h"
+#include "suite/returns/order_details.h"
 
-#include "filing/order_sections.h"
-#include "filing/register_entry.h"
-#include "filing/register_scope.h"
+#include "suite/returns/order_sections.h"
+#include "suite/returns/register_entry.h"
+#include "suite/returns/register_scope.h"
 #include "suite/dataset/data_set_code.h"
 
-namespace meridian::filing {
+namespace meridian::returns {
 namespace {
 
 // The dates of the frame, each read once; a malformed one stops the save.
@@ -130,4 +130,4 @@ std::vector<RefundLine> readRefunds(db::Connection& conn, const std::string& ord
   return out;
 }
 
-}  // namespace meridian::filing
+}  // namespace meridian::returns

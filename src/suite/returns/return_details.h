@@ -7,7 +7,7 @@
 #include "host/component.h"
 #include "ui/dialogs.h"
 
-namespace meridian::filing {
+namespace meridian::returns {
 
 // `cboEVR`, asked from A.Y. 2015-16 for a return filed without a signature.
 enum class Verification { notChosen, sendItrV, eVerified };
@@ -31,4 +31,4 @@ bool saveReturnDetails(host::Component& host, ui::Dialogs& dialogs, int srNo, co
 void recordOnlineFiling(host::Component& host, ui::Dialogs& dialogs, int srNo, bool withDsc, const std::string& ackNo,
                         const std::string& filingDate, const std::string& everifiedOn);
 
-}  // namespace meridian::filing
+}  // namespace meridian::returns

@@ -1,8 +1,8 @@
-#include "filing/revise_mode.h"
+#include "suite/returns/revise_mode.h"
 
 #include <string>
 
-namespace meridian::filing {
+namespace meridian::returns {
 
 ReviseMode confirmReviseMode(ui::Dialogs& dialogs, ReviseMode option) {
   std::string meaning;
@@ -22,4 +22,4 @@ ReviseMode confirmReviseMode(ui::Dialogs& dialogs, ReviseMode option) {
   return dialogs.yesNo(meaning + "\n\nDo you want to Continue?") ? option : ReviseMode::none;
 }
 
-}  // namespace meridian::filing
+}  // namespace meridian::returns

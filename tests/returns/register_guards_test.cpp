@@ -2,9 +2,9 @@
 // leaves the register as it was.
 #include <gtest/gtest.h>
 
-#include "filing/register_fixture.h"
+#include "returns/register_fixture.h"
 
-namespace meridian::filing::testing {
+namespace meridian::returns::testing {
 namespace {
 
 using ui::Answer;
@@ -169,4 +169,4 @@ TEST_P(RegisterGuards, AFiledReturnIsChangedOnlyWithTheUnlockRight) {
 MERIDIAN_ON_BOTH_ENGINES(RegisterGuards);
 
 }  // namespace
-}  // namespace meridian::filing::testing
+}  // namespace meridian::returns::testing

@@ -2,11 +2,11 @@
 // words, and what a save writes.
 #include <gtest/gtest.h>
 
-#include "filing/order_sections.h"
-#include "filing/register_fixture.h"
+#include "suite/returns/order_sections.h"
+#include "returns/register_fixture.h"
 #include "common/dates.h"
 
-namespace meridian::filing::testing {
+namespace meridian::returns::testing {
 namespace {
 
 using ui::Answer;
@@ -294,4 +294,4 @@ TEST_P(EntryDetails, AnOnlineFilingRecordsItsModeByYearSignatureAndVerification)
 MERIDIAN_ON_BOTH_ENGINES(EntryDetails);
 
 }  // namespace
-}  // namespace meridian::filing::testing
+}  // namespace meridian::returns::testing

@@ -9,7 +9,7 @@
 #include "host/component.h"
 #include "ui/dialogs.h"
 
-namespace meridian::filing {
+namespace meridian::returns {
 
 struct RegisterScope {
   RegisterScope(host::Component& h, ui::Dialogs& d)
@@ -42,4 +42,4 @@ TypedDate typedDate(const std::string& text);
 // it holds another real date.
 void offerDateOfComputation(RegisterScope& s, const std::string& dataSet, const std::string& filingDate);
 
-}  // namespace meridian::filing
+}  // namespace meridian::returns

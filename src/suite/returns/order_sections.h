@@ -2,7 +2,7 @@
 // The sections under which an order is passed, by their code (SecSrNo).
 #include <string>
 
-namespace meridian::filing {
+namespace meridian::returns {
 
 // The list of `cbosection`: "#code;text" items joined by "|".
 extern const char* const kOrderSectionList;
@@ -16,4 +16,4 @@ bool offersAssessmentChoice(int code);
 constexpr const char* kReComputation = "Re-Computation";
 constexpr const char* kReAssessment = "Re-Assessment";
 
-}  // namespace meridian::filing
+}  // namespace meridian::returns

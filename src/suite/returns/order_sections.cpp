@@ -1,8 +1,8 @@
-#include "filing/order_sections.h"
+#include "suite/returns/order_sections.h"
 
 #include <string_view>
 
-namespace meridian::filing {
+namespace meridian::returns {
 
 const char* const kOrderSectionList =
     "#1;143(1)|#2;143(3)|#3;148|#4;153A|#5;154|#6;155|#7;245D(4)|#8;250|#9;254|#10;260|#11;262|#12;263|#13;264";
@@ -20,4 +20,4 @@ std::string orderSectionText(int code) {
 
 bool offersAssessmentChoice(int code) { return code == 3 || code == 4; }
 
-}  // namespace meridian::filing
+}  // namespace meridian::returns

@@ -1,10 +1,10 @@
-#include "filing/register_entry.h"
+#include "suite/returns/register_entry.h"
 
-#include "filing/order_sections.h"
+#include "suite/returns/order_sections.h"
 #include "common/dates.h"
 #include "suite/dataset/data_set_code.h"
 
-namespace meridian::filing {
+namespace meridian::returns {
 
 std::string RegisterEntry::ownCode() const {
   return isOriginal() ? codeNo : suite::dataset::dataSetCode(codeNo, typ.empty() ? 'R' : typ[0], srNo);
@@ -81,4 +81,4 @@ const RegisterEntry* lastFiledReturnBefore(const std::vector<RegisterEntry>& ent
   return found;
 }
 
-}  // namespace meridian::filing
+}  // namespace meridian::returns
