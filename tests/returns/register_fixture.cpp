@@ -7,21 +7,21 @@
 
 namespace meridian::returns::testing {
 
-bool ScriptedEntryForms::completeReturn(int srNo) {
+void ScriptedEntryForms::completeReturn(int srNo, Saved then) {
   opened.push_back("return " + std::to_string(srNo));
-  return saveReturnDetails(host_, dialogs_, srNo, filing);
+  if (saveReturnDetails(host_, dialogs_, srNo, filing)) then();
 }
-ReviseMode ScriptedEntryForms::chooseReviseMode() {
+void ScriptedEntryForms::chooseReviseMode(std::function<void(ReviseMode)> then) {
   opened.push_back("revise");
-  return confirmReviseMode(dialogs_, option);
+  then(confirmReviseMode(dialogs_, option));
 }
-bool ScriptedEntryForms::openRectification() {
+void ScriptedEntryForms::openRectification(Saved then) {
   opened.push_back("rectification");
-  return saveRectification(host_, dialogs_, rectification);
+  if (saveRectification(host_, dialogs_, rectification)) then();
 }
-bool ScriptedEntryForms::openOrder() {
+void ScriptedEntryForms::openOrder(Saved then) {
   opened.push_back("order");
-  return saveOrder(host_, dialogs_, order);
+  if (saveOrder(host_, dialogs_, order)) then();
 }
 
 void RegisterTest::SetUp() {

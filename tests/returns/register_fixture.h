@@ -19,10 +19,11 @@ namespace meridian::returns::testing {
 class ScriptedEntryForms : public EntryForms {
  public:
   ScriptedEntryForms(host::Component& h, ui::Dialogs& d) : host_(h), dialogs_(d) {}
-  bool completeReturn(int srNo) override;
-  ReviseMode chooseReviseMode() override;
-  bool openRectification() override;
-  bool openOrder() override;
+  // Each frame is saved at once with the details set below; `then` runs when the save succeeded.
+  void completeReturn(int srNo, Saved then) override;
+  void chooseReviseMode(std::function<void(ReviseMode)> then) override;
+  void openRectification(Saved then) override;
+  void openOrder(Saved then) override;
 
   ReturnFilingDetails filing;
   ReviseMode option = ReviseMode::none;

@@ -115,14 +115,21 @@ bool ReturnRegister::filedEntryGuard() {
   return host_.base().CheckPass(kUnlockFiledReturn);
 }
 
-bool ReturnRegister::lastReturnFiled(EntryForms& forms) {
+void ReturnRegister::completed() {
+  ++changes_;
+  if (changed) changed();
+}
+
+void ReturnRegister::afterLastReturnFiled(EntryForms& forms, std::function<void()> next) {
   const RegisterEntry* last = lastReturn(entries_);
-  if (last && last->filed()) return true;
+  if (last && last->filed()) return next();
   refuse("Please furnish details of previously filed Return.");
-  if (!last || !forms.completeReturn(last->srNo)) return false;
-  load();
-  last = lastReturn(entries_);
-  return last && last->filed();
+  if (!last) return;
+  forms.completeReturn(last->srNo, later([this, next] {
+    load();
+    const RegisterEntry* completedReturn = lastReturn(entries_);
+    if (completedReturn && completedReturn->filed()) next();
+  }));
 }
 
 void ReturnRegister::handLastFiledReturnToTheForm() {
@@ -132,6 +139,7 @@ void ReturnRegister::handLastFiledReturnToTheForm() {
 }
 
 bool ReturnRegister::addRevision(EntryForms& forms) {
+  const int before = changes_;
   if (!filedEntryGuard()) return false;
   if (has("Z")) {
     refuse("Return can not be revised after processing any Rectification Request.");
@@ -142,7 +150,11 @@ bool ReturnRegister::addRevision(EntryForms& forms) {
     return false;
   }
   if (!ask("Do you want to Revise the Return?")) return false;
-  if (!lastReturnFiled(forms)) return false;
+  afterLastReturnFiled(forms, [this, &forms] { revise(forms); });
+  return changes_ != before;
+}
+
+void ReturnRegister::revise(EntryForms& forms) {
   if (entries_.size() == 1 && year_ < kFirstYearBelatedReturnsMayBeRevised) {
     host_.returnCtx().GetDueDt();
     // A return filed within a due date the Board extended under s.119 is a
@@ -154,11 +166,15 @@ bool ReturnRegister::addRevision(EntryForms& forms) {
     if (due && filedOn && *filedOn > *due &&
         !ask("Return filed on " + entries_.front().ackDt + " which is after the Due Date " + formatDmy(*due) +
              ". Return filed after due date can not be revised. Do you want to Revise the Return?"))
-      return false;
+      return;
   }
-  const ReviseMode mode = forms.chooseReviseMode();
-  if (mode == ReviseMode::none) return false;
+  forms.chooseReviseMode(later([this](ReviseMode mode) {
+    if (mode != ReviseMode::none) addRevisedReturn(mode);
+  }));
+}
 
+void ReturnRegister::addRevisedReturn(ReviseMode mode) {
+  load();
   db::Connection& conn = host_.base().DbObj();
   RegisterEntry revised;
   revised.codeNo = client_;
@@ -180,7 +196,7 @@ bool ReturnRegister::addRevision(EntryForms& forms) {
   }
   load();
   switchToLast();
-  return true;
+  completed();
 }
 
 bool ReturnRegister::addRectification(EntryForms& forms) {
@@ -191,18 +207,26 @@ bool ReturnRegister::addRectification(EntryForms& forms) {
   if (!ask("Do you really want to 'Submit Online Rectification Request to rectify intimation order issued under "
            "section 143 (1) by CPC, Bangalore' ?"))
     return false;
-  return addThroughForm(forms, &EntryForms::openRectification);
+  const int before = changes_;
+  addThroughForm(forms, &EntryForms::openRectification);
+  return changes_ != before;
 }
 
-bool ReturnRegister::addOrder(EntryForms& forms) { return addThroughForm(forms, &EntryForms::openOrder); }
+bool ReturnRegister::addOrder(EntryForms& forms) {
+  const int before = changes_;
+  addThroughForm(forms, &EntryForms::openOrder);
+  return changes_ != before;
+}
 
-bool ReturnRegister::addThroughForm(EntryForms& forms, bool (EntryForms::*open)()) {
-  if (!lastReturnFiled(forms)) return false;
-  handLastFiledReturnToTheForm();
-  if (!(forms.*open)()) return false;
-  load();
-  switchToLast();
-  return true;
+void ReturnRegister::addThroughForm(EntryForms& forms, void (EntryForms::*open)(EntryForms::Saved)) {
+  afterLastReturnFiled(forms, [this, &forms, open] {
+    handLastFiledReturnToTheForm();
+    (forms.*open)(later([this] {
+      load();
+      switchToLast();
+      completed();
+    }));
+  });
 }
 
 bool ReturnRegister::deleteLast() {
@@ -256,6 +280,7 @@ bool ReturnRegister::deleteLast() {
   }
   load();
   switchToLast();
+  completed();
   return true;
 }
 

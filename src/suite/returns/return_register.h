@@ -4,6 +4,8 @@
 // commands that add, delete and switch entries. Each command speaks to the
 // user through the Dialogs port and writes the working context through the
 // host's context objects; the screens only wire their controls to it.
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -42,19 +44,36 @@ class ReturnRegister {
   // Before a revision is added and before an entry is deleted.
   bool filedEntryGuard();
 
+  // The commands. Each returns true when its entry was added (or deleted)
+  // before it returned; one that waits for the entry form to be saved
+  // returns false and finishes when the form is saved. Either way `changed`
+  // runs once the register uses its new last entry. The entry forms must
+  // outlive the register.
   bool addRevision(EntryForms& forms);       // cmdaddRev
   bool addRectification(EntryForms& forms);  // cmdaddRect
   bool addOrder(EntryForms& forms);          // cmdaddOrd
   bool deleteLast();                         // cmddelrevord
+  std::function<void()> changed;
 
  private:
   bool has(const char* typ) const;
-  // The last return must be filed before anything follows it.
-  bool lastReturnFiled(EntryForms& forms);
+  // The last return must be filed before anything follows it: runs `next`
+  // now, or once the return frame has completed it.
+  void afterLastReturnFiled(EntryForms& forms, std::function<void()> next);
+  void revise(EntryForms& forms);
+  void addRevisedReturn(ReviseMode mode);
   void handLastFiledReturnToTheForm();
   // The entry form opened for a new entry after the last return is filed;
   // on a save the register shows and uses the new entry.
-  bool addThroughForm(EntryForms& forms, bool (EntryForms::*open)());
+  void addThroughForm(EntryForms& forms, void (EntryForms::*open)(EntryForms::Saved));
+  // A step to run after the user saved a form: nothing when the register is gone by then.
+  template <class F>
+  auto later(F step) {
+    return [alive = std::weak_ptr<char>(alive_), step](auto&&... args) {
+      if (alive.lock()) step(std::forward<decltype(args)>(args)...);
+    };
+  }
+  void completed();
   void refuse(const std::string& text) { dialogs_.info(text); }
   bool ask(const std::string& text, ui::Answer def = ui::Answer::yes) {
     return dialogs_.yesNo(text, "", def);
@@ -66,6 +85,8 @@ class ReturnRegister {
   int year_ = 0;
   std::vector<RegisterEntry> entries_;
   int selected_ = -1;
+  int changes_ = 0;
+  std::shared_ptr<char> alive_ = std::make_shared<char>();
 };
 
 }  // namespace meridian::returns
