@@ -13,7 +13,6 @@
 #include "host/contexts.h"
 #include "host/property.h"
 #include "host/report_writer.h"
-#include "host/return_state_guard.h"
 #include "host/screen.h"
 #include "host/siblings.h"
 
@@ -54,11 +53,6 @@ class Component {
   ReportWriter& reporter() { return *reporter_; }
   ui::Desktop& desktop() { return *desktop_; }
 
-  // Whether the open year's data may be changed now (see return_state_guard.h).
-  ReturnStateGuard& returnStateGuard() { return guard_ ? *guard_ : openGuard_; }
-  // The workspace installs its guard while it is open; nullptr removes it.
-  void setReturnStateGuard(ReturnStateGuard* guard) { guard_ = guard; }
-
   // Shows a form inside the main window, maximised, as every screen is shown.
   void showMaximised(const std::shared_ptr<ui::Form>& form);
 
@@ -80,10 +74,6 @@ class Component {
   std::vector<std::unique_ptr<SiblingComponent>> siblings_;
   std::unique_ptr<ReportWriter> reporter_;
   std::map<std::string, std::shared_ptr<Screen>> kept_;
-  struct NothingOpen : ReturnStateGuard {
-    bool mayChange() override { return true; }
-  } openGuard_;
-  ReturnStateGuard* guard_ = nullptr;
 };
 
 }  // namespace meridian::host

@@ -33,7 +33,7 @@ class SuiteFactory : public host::HostFactory {
   ReportWriterMaker reports_;
   DueDateLookup dueDates_;
   host::Base* base_ = nullptr;
-  host::ClientContext* client_ = nullptr;
+  ClientContextImpl* client_ = nullptr;
 };
 
 }  // namespace meridian::suite

@@ -1,0 +1,65 @@
+#pragma once
+// The suite's computation engine as the host reaches it (PrjResultCtx's
+// NModule1): ITCalcProc computes the year of the data set in use with the
+// engine (suite/engine, a pure function of its input), and the client
+// context's UpdateTbl writes the year's result tables from that computation.
+//
+// The engine's input is read from the year's tables. Today only the
+// client's particulars are read (status, residence, sex, date of birth); the
+// heads of income come as their modules add their part of the reader. Until
+// every head is read, a computation still runs (screens may show it) but the
+// result tables are not rewritten from it, so no figures written earlier are
+// replaced by an incomplete computation.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "host/base.h"
+#include "host/contexts.h"
+#include "suite/engine/result_context.h"
+#include "suite/engine/year_input.h"
+#include "suite/engine/year_result.h"
+
+namespace meridian::suite {
+
+// What the year's tables gave the engine, and which parts they could not give yet.
+struct LoadedYear {
+  engine::YearInput input;
+  std::vector<std::string> unread;  // "salary", "house property" ... in the engine's order
+};
+
+// Reads the computation's input for the data set and year. Throws
+// engine::CannotCompute for a client the engine does not compute.
+LoadedYear loadYearFromTables(host::Base& base, const std::string& code, int year);
+
+struct YearComputation {
+  std::string code;
+  int year = 0;
+  std::vector<std::string> unread;
+  engine::YearResult result;
+  engine::ResultContext figures;
+};
+
+class EngineComputation : public host::ComputationEngine {
+ public:
+  EngineComputation(host::Base& base, host::ClientContext& client, host::ResultContext& results)
+      : base_(base), client_(client), results_(results) {}
+
+  // Computes the data set in use (vt_RTCode_No, else vT_Code_No) for vT_Year
+  // and publishes its figures in the result context. Throws, leaving the
+  // last computation as it was, when the year cannot be computed.
+  void ITCalcProc() override;
+  const std::optional<YearComputation>& last() const { return last_; }
+
+  // Writes the summary row (adv_n) of the last computation; throws when
+  // there is none for the data set and year in use, or its input was incomplete.
+  void writeResultTables();
+
+ private:
+  host::Base& base_;
+  host::ClientContext& client_;
+  host::ResultContext& results_;
+  std::optional<YearComputation> last_;
+};
+
+}  // namespace meridian::suite
