@@ -131,7 +131,12 @@ TEST_P(Dashboard, ChoosingAClientWritesTheContextInOrder) {
     host().journal().recording = false;
     std::vector<W> expected = common;
     expected.insert(expected.end(), c.after.begin(), c.after.end());
-    EXPECT_EQ(host().journal().writes(), expected);
+    const auto& writes = host().journal().writes();
+    ASSERT_GE(writes.size(), expected.size());
+    EXPECT_EQ(std::vector<W>(writes.begin(), writes.begin() + static_cast<long>(expected.size())), expected);
+    // In mode 1 the workspace then loads and writes its own part of the context.
+    if (c.mode == 1) EXPECT_EQ(writes.at(expected.size()), (W{"Base", "ObjSubForm", "subform"}));
+    else EXPECT_EQ(writes.size(), expected.size());
     ASSERT_NE(host().desktop().active(), nullptr);
     EXPECT_EQ(host().desktop().active()->name(), c.opened);
     host().desktop().close(*host().desktop().active());

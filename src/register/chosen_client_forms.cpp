@@ -26,7 +26,6 @@ host::ScreenEntry chosenClientScreen(const char* name, const char* title) {
   return {.name = name, .make = [name, title](host::Component& c) { return std::make_shared<ChosenClientForm>(name, title, c); }};
 }
 
-const host::ScreenRegistration workspace{chosenClientScreen("subform", "Assessment Year Workspace")};
 const host::ScreenRegistration newPan{chosenClientScreen("frmpannewapp", "New PAN Application")};
 const host::ScreenRegistration panChange{chosenClientScreen("frmpanchapp", "PAN Change Request")};
 

@@ -24,4 +24,11 @@ class EntryForms {
   virtual void openOrder(Saved then) = 0;
 };
 
+// The entry form as a screen: the workspace also opens it on an entry of the
+// register to edit its details.
+class EntryFormScreen : public EntryForms {
+ public:
+  virtual void editEntry(int srNo, Saved then) = 0;
+};
+
 }  // namespace meridian::returns

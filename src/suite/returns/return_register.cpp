@@ -100,6 +100,12 @@ void ReturnRegister::switchTo(int index) {
 }
 
 bool ReturnRegister::filedEntryGuard() {
+  if (!confirmFiledEntry()) return false;
+  // A filed return is changed only by a user who may unlock filed returns.
+  return !inUse().filed() || host_.base().CheckPass(kUnlockFiledReturn);
+}
+
+bool ReturnRegister::confirmFiledEntry() {
   const RegisterEntry& e = inUse();
   if (!e.filed()) return true;
   if (selected_ == static_cast<int>(entries_.size()) - 1) {
@@ -111,8 +117,7 @@ bool ReturnRegister::filedEntryGuard() {
     refuse(std::string(e.isOriginal() ? "Return" : e.returnWord()) + " has already been filed.");
     return false;
   }
-  // A filed return is changed only by a user who may unlock filed returns.
-  return host_.base().CheckPass(kUnlockFiledReturn);
+  return true;
 }
 
 void ReturnRegister::completed() {

@@ -41,8 +41,12 @@ class ReturnRegister {
   void switchTo(int index);
   void switchToLast() { switchTo(static_cast<int>(entries_.size()) - 1); }
 
-  // Before a revision is added and before an entry is deleted.
+  // Before a revision is added and before an entry is deleted: the question
+  // (or refusal) about a filed entry, then the right to unlock filed returns.
   bool filedEntryGuard();
+  // The question part alone: true for an entry not filed, or when the user
+  // goes on with the last filed one; an earlier filed entry is refused.
+  bool confirmFiledEntry();
 
   // The commands. Each returns true when its entry was added (or deleted)
   // before it returned; one that waits for the entry form to be saved
