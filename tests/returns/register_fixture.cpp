@@ -54,6 +54,23 @@ void RegisterTest::seedFigures(const std::string& code, long long salary) {
                    {code, e, salary * e});
 }
 
+RegisterEntry RegisterTest::entry(int year, int srNo, const char* typ, const char* flag, const char* filedOn,
+                                  int section) {
+  RegisterEntry e;
+  e.codeNo = "F1";
+  e.asYear = year;
+  e.srNo = srNo;
+  e.typ = typ;
+  e.flagYN = flag;
+  e.ackDt = filedOn;
+  e.ackNo = *filedOn ? "ACK" + std::to_string(srNo) : "";
+  if (e.isOrder()) {
+    e.secSrNo = section;
+    e.orderDt = "2018-03-15";
+  }
+  return e;
+}
+
 void RegisterTest::enterYear(int year) {
   host().clientCtx().vT_Code_No = "F1";
   host().clientCtx().vT_Year = year;

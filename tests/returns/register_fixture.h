@@ -60,6 +60,10 @@ class RegisterTest : public testsupport::SessionTest {
   // The year's rows of the data set, table by table.
   std::map<std::string, std::vector<std::string>> dataSet(const std::string& code);
   void seedFigures(const std::string& code, long long salary);
+  // An entry of F1's register: filed on the date given ("" for not filed),
+  // with an acknowledgement "ACK<srNo>"; an order u/s the section, dated 15/03/2018.
+  static RegisterEntry entry(int year, int srNo, const char* typ, const char* flag, const char* filedOn,
+                             int section = 0);
 
   Signed s_;
   std::unique_ptr<ReturnRegister> reg_;

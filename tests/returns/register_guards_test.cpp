@@ -9,22 +9,6 @@ namespace {
 
 using ui::Answer;
 
-RegisterEntry entry(int year, int srNo, const char* typ, const char* flag, const char* filedOn, int section = 0) {
-  RegisterEntry e;
-  e.codeNo = "F1";
-  e.asYear = year;
-  e.srNo = srNo;
-  e.typ = typ;
-  e.flagYN = flag;
-  e.ackDt = filedOn;
-  e.ackNo = *filedOn ? "ACK" + std::to_string(srNo) : "";
-  if (e.isOrder()) {
-    e.secSrNo = section;
-    e.orderDt = "2018-03-15";
-  }
-  return e;
-}
-
 class RegisterGuards : public RegisterTest {
  protected:
   void setDueDates(int year, const std::string& due, const std::string& extended) {
