@@ -74,7 +74,7 @@ void EngineComputation::ITCalcProc() {
   const int year = client_.vT_Year.get();
   const engine::YearLaw* law = engine::lawOf(year);
   if (!law) throw engine::CannotCompute("The computation engine does not compute A.Y. " + assessmentYearText(year) + ".");
-  LoadedYear loaded = loadYearFromTables(base_, code, year);
+  LoadedYear loaded = loader(base_, code, year);
   YearComputation c{code, year, std::move(loaded.unread), engine::computeYear(loaded.input), {}};
   c.figures = engine::resultContextOf(c.result, *law);
   const engine::ResultContext& f = c.figures;

@@ -10,6 +10,7 @@
 // every head is read, a computation still runs (screens may show it) but the
 // result tables are not rewritten from it, so no figures written earlier are
 // replaced by an incomplete computation.
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -44,6 +45,9 @@ class EngineComputation : public host::ComputationEngine {
  public:
   EngineComputation(host::Base& base, host::ClientContext& client, host::ResultContext& results)
       : base_(base), client_(client), results_(results) {}
+
+  // Reads the year's input; the reader of the year tables unless replaced.
+  std::function<LoadedYear(host::Base&, const std::string& code, int year)> loader = loadYearFromTables;
 
   // Computes the data set in use (vt_RTCode_No, else vT_Code_No) for vT_Year
   // and publishes its figures in the result context. Throws, leaving the

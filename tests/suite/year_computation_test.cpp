@@ -1,0 +1,105 @@
+// The host's computation entry points wired to the engine: ITCalcProc
+// publishes the year's figures, UpdateTbl writes the summary row only from a
+// computation that read the whole year, and a year or client the engine does
+// not compute is refused in words.
+#include <gtest/gtest.h>
+
+#include "suite/contexts_impl.h"
+#include "support/session_fixture.h"
+
+namespace meridian::suite {
+namespace {
+
+class YearComputationTest : public testsupport::PracticeTest {
+ protected:
+  void SetUp() override {
+    PracticeTest::SetUp();
+    if (IsSkipped() || HasFatalFailure()) return;
+    enter("I1", 2016);
+  }
+  void enter(const std::string& code, int year) {
+    comp().clientCtx().vT_Code_No = code;
+    comp().clientCtx().vt_RTCode_No = code;
+    comp().clientCtx().vT_Year = year;
+  }
+  EngineComputation& engine() { return dynamic_cast<EngineComputation&>(comp().resultCtx().NModule1()); }
+  std::string errorOf(const std::function<void()>& step) {
+    try {
+      step();
+    } catch (const std::exception& e) {
+      return e.what();
+    }
+    return "";
+  }
+  std::vector<std::string> summary() {
+    std::vector<std::string> out;
+    for (const auto& r : conn().query("SELECT assyear, a1, a7, a9, a13, a15 FROM adv_n WHERE code_no = 'I1'"))
+      out.push_back(r.text(0) + "|" + r.text(1) + "|" + r.text(2) + "|" + r.text(3) + "|" + r.text(4) + "|" + r.text(5));
+    return out;
+  }
+};
+
+// A salaried individual's year read whole: 10 lakh of salary in A.Y. 2016-17.
+LoadedYear salariedYear(host::Base& base, const std::string& code, int year) {
+  LoadedYear y = loadYearFromTables(base, code, year);
+  y.input.salaries.push_back({Money::rupees(1000000)});
+  y.unread.clear();
+  return y;
+}
+
+TEST_P(YearComputationTest, AWholeYearIsComputedAndItsSummaryRowWritten) {
+  conn().execute("INSERT INTO adv_n (code_no, assyear, a1) VALUES ('I1', '2016', 5)");
+  engine().loader = salariedYear;
+  comp().resultCtx().NModule1().ITCalcProc();
+  const auto& f = comp().resultCtx().figures;
+  // 2.5 lakh at nil, 2.5 lakh at 10 %, 5 lakh at 20 %: 1,25,000; cess at 3 %: 3,750.
+  EXPECT_EQ(f.at("vRoundedOffToNearest10"), Money::rupees(1000000));
+  EXPECT_EQ(f.at("vTot_ITTAX"), Money::rupees(125000));
+  EXPECT_EQ(f.at("vSurcharge"), Money::rupees(3750));
+  EXPECT_EQ(f.at("Vtaxbefadvtax"), Money::rupees(128750) + f.at("vINT_Payable"));
+  comp().clientCtx().UpdateTbl();
+  EXPECT_EQ(summary(), (std::vector<std::string>{"2016|1000000|1000000|1000000|128750|128750"}));
+}
+
+TEST_P(YearComputationTest, ThePartsNotReadYetKeepTheSummaryRowAsItWas) {
+  conn().execute("INSERT INTO adv_n (code_no, assyear, a1) VALUES ('I1', '2016', 5)");
+  comp().resultCtx().NModule1().ITCalcProc();
+  EXPECT_EQ(comp().resultCtx().figures.at("vTot_ITTAX"), Money());
+  EXPECT_EQ(errorOf([&] { comp().clientCtx().UpdateTbl(); }),
+            "The result tables were not rewritten: the computation does not read the year's salary, house property, "
+            "business, capital gains, other sources, agricultural income, losses brought forward, deductions, taxes "
+            "paid, relief yet.");
+  EXPECT_EQ(summary(), (std::vector<std::string>{"2016|5|0|0|0|0"}));
+}
+
+TEST_P(YearComputationTest, WhatTheEngineDoesNotComputeIsRefusedInWords) {
+  conn().execute("INSERT INTO main_info1 (code_no, nm, status) VALUES ('L1', 'CITY MUNICIPALITY', 'LOCAL AUTHORITY')");
+  struct Case {
+    const char* code;
+    int year;
+    const char* error;
+  } cases[] = {
+      {"I1", 2012, "The computation engine does not compute A.Y. 2012-13."},
+      {"L1", 2016, "The computation of a LOCAL AUTHORITY is not part of the computation engine yet."},
+      {"X9", 2016, "No client has the code X9."},
+  };
+  for (const auto& c : cases) {
+    enter(c.code, c.year);
+    EXPECT_EQ(errorOf([&] { comp().resultCtx().NModule1().ITCalcProc(); }), c.error);
+  }
+  enter("I1", 2016);
+  EXPECT_EQ(errorOf([&] { comp().clientCtx().UpdateTbl(); }),
+            "The year has not been computed; its result tables were not rewritten.");
+}
+
+TEST_P(YearComputationTest, TheHeadsCountedAreThoseOfTheDataSetInUse) {
+  // No line of the carry-forward list names a salary table yet: nothing to count.
+  comp().clientCtx().vTotEmpNos = 7;
+  comp().clientCtx().SetSHBCnos("S");
+  EXPECT_EQ(comp().clientCtx().vTotEmpNos.get(), 0);
+}
+
+MERIDIAN_ON_BOTH_ENGINES(YearComputationTest);
+
+}  // namespace
+}  // namespace meridian::suite
