@@ -1,18 +1,25 @@
-#include <cstring>
+#include <functional>
+#include <map>
+#include <string>
 
 #include "client_list_bench.h"
 #include "compute_bench.h"
 #include "data_set_bench.h"
 #include "efile_bench.h"
+#include "http_bench.h"
 #include "report_bench.h"
 
-// meridian_bench [report|clients|dataset|compute|efile]: every benchmark, or the one named.
+// meridian_bench [report] [clients] [dataset] [compute] [efile] [http]: every
+// benchmark, or the ones named.
 int main(int argc, char** argv) {
-  auto chosen = [&](const char* name) { return argc < 2 || std::strcmp(argv[1], name) == 0; };
-  if (chosen("report")) meridian::bench::runReportBenchmarks();
-  if (chosen("clients")) meridian::bench::runClientListBenchmarks();
-  if (chosen("dataset")) meridian::bench::runDataSetBenchmarks();
-  if (chosen("compute")) meridian::bench::runComputeBenchmarks();
-  if (chosen("efile")) meridian::bench::runEfileBenchmarks();
+  const std::map<std::string, std::function<void()>> groups = {
+      {"report", meridian::bench::runReportBenchmarks},   {"clients", meridian::bench::runClientListBenchmarks},
+      {"dataset", meridian::bench::runDataSetBenchmarks}, {"compute", meridian::bench::runComputeBenchmarks},
+      {"efile", meridian::bench::runEfileBenchmarks},     {"http", meridian::bench::runHttpBenchmarks}};
+  for (const auto& [name, run] : groups) {
+    bool wanted = argc < 2;
+    for (int i = 1; i < argc; ++i) wanted = wanted || name == argv[i];
+    if (wanted) run();
+  }
   return 0;
 }

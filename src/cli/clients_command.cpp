@@ -23,7 +23,7 @@ void addClientsCommand(CLI::App& app, GlobalOptions& g, Action& chosen) {
   sub->callback([&g, &chosen, o] {
     chosen = [&g, o] {
       const auto& [module, cols, json] = *o;
-      suite::Application a({g.dataDir, g.dbUrl});
+      suite::Application a(g.app());
       const auto excluded = host::readExclusions(a.data().documents().string(), module);
       const auto q = host::listQuery(excluded);
       const auto rs = a.conn().query(q.sql, q.params);
@@ -69,7 +69,7 @@ void addDemoCommand(CLI::App& app, GlobalOptions& g, Action& chosen) {
   addGlobalOptions(*sub, g);
   sub->callback([&g, &chosen] {
     chosen = [&g] {
-      suite::Application a({g.dataDir, g.dbUrl});
+      suite::Application a(g.app());
       if (!suite::seedDemoPracticeIfEmpty(a.conn(), a.data())) {
         std::cerr << "meridian: the database already holds clients; the demo practice goes only into an empty one\n";
         return 1;

@@ -5,11 +5,15 @@
 #include <functional>
 #include <string>
 
+#include "suite/application.h"
+
 namespace meridian::cli {
 
 struct GlobalOptions {
-  std::string dataDir;  // --data
-  std::string dbUrl;    // --db
+  std::string dataDir;       // --data
+  std::string dbUrl;         // --db
+  bool newPractice = false;  // --new-practice
+  suite::AppOptions app() const { return {dataDir, dbUrl, newPractice}; }
 };
 
 using Action = std::function<int()>;
@@ -20,6 +24,7 @@ void addUserCommand(CLI::App& app, GlobalOptions& g, Action& chosen);
 void addDemoCommand(CLI::App& app, GlobalOptions& g, Action& chosen);
 void addClientsCommand(CLI::App& app, GlobalOptions& g, Action& chosen);
 void addEstimateCommand(CLI::App& app, GlobalOptions& g, Action& chosen);
+void addBackupCommands(CLI::App& app, GlobalOptions& g, Action& chosen);
 void addComputeCommand(CLI::App& app, GlobalOptions& g, Action& chosen);
 void addDataSetCommand(CLI::App& app, GlobalOptions& g, Action& chosen);
 void addEfileCommands(CLI::App& app, GlobalOptions& g, Action& chosen);

@@ -8,6 +8,8 @@
 #include <ctime>
 
 #include "db/fault_injection.h"
+#include "db/session_pool.h"
+#include "db/sql_error.h"
 
 namespace meridian::db {
 namespace {
@@ -188,6 +190,8 @@ std::string ConnectionUrl::sociConnectString() const {
   if (!password.empty()) s += " password=" + sociQuoted(password);
   if (!socket.empty()) s += " unix_socket=" + sociQuoted(socket);
   s += " charset=utf8mb4";
+  // An office server that does not answer is told within seconds, not minutes.
+  s += " connect_timeout=5";
   return s;
 }
 
@@ -196,45 +200,91 @@ std::string ConnectionUrl::redacted() const {
   return "mysql://" + (user.empty() ? "" : user + "@") + host + ":" + std::to_string(port) + "/" + database;
 }
 
-Connection::Connection(ConnectionUrl url) : url_(std::move(url)) {}
-Connection::~Connection() = default;
+namespace {
 
-std::unique_ptr<Connection> Connection::open(std::string_view urlText) {
-  ConnectionUrl url = ConnectionUrl::parse(urlText);
-  std::unique_ptr<Connection> c(new Connection(url));
-  try {
-    if (url.engine == Engine::sqlite)
-      c->session_ = std::make_unique<soci::session>(*soci::factory_sqlite3(), url.sociConnectString());
-    else
-      c->session_ = std::make_unique<soci::session>(*soci::factory_mysql(), url.sociConnectString());
-    c->applySessionSettings();
-  } catch (const std::exception& e) {
-    throw DbError("cannot open database " + url.redacted() + ": " + e.what());
-  }
-  return c;
+// Lends one session of the pool for the length of a statement.
+class Lease {
+ public:
+  explicit Lease(detail::SessionPool& pool) : pool_(pool), session_(pool.acquire()) {}
+  ~Lease() { pool_.release(std::move(session_)); }
+  detail::PooledSession* operator->() { return session_.get(); }
+
+ private:
+  detail::SessionPool& pool_;
+  std::unique_ptr<detail::PooledSession> session_;
+};
+
+bool isWrite(std::string_view sql) {
+  size_t i = sql.find_first_not_of(" \t\r\n(");
+  if (i == std::string_view::npos) return false;
+  auto word = sql.substr(i, 6);
+  auto starts = [&](std::string_view w) {
+    if (word.size() < w.size()) return false;
+    for (size_t k = 0; k < w.size(); ++k)
+      if (std::toupper(static_cast<unsigned char>(word[k])) != w[k]) return false;
+    return true;
+  };
+  return !(starts("SELECT") || starts("SHOW") || starts("PRAGMA") || starts("WITH"));
 }
 
-void Connection::applySessionSettings() {
-  if (url_.engine == Engine::sqlite) {
-    *session_ << "PRAGMA journal_mode=WAL";
-    *session_ << "PRAGMA busy_timeout=10000";
-    *session_ << "PRAGMA foreign_keys=ON";
-    // MariaDB databases are created with a binary collation; make LIKE agree.
-    *session_ << "PRAGMA case_sensitive_like=ON";
-    // "||" joins texts on both engines (MariaDB runs with PIPES_AS_CONCAT).
-  } else {
-    *session_ << "SET NAMES utf8mb4 COLLATE utf8mb4_bin";
-    *session_ << "SET SESSION sql_mode='STRICT_TRANS_TABLES,NO_ENGINE_SUBSTITUTION,PIPES_AS_CONCAT'";
+}  // namespace
+
+Connection::Connection(std::shared_ptr<detail::SessionPool> pool) : pool_(std::move(pool)) {}
+Connection::~Connection() = default;
+
+std::unique_ptr<Connection> Connection::open(std::string_view urlText, PoolOptions options) {
+  ConnectionUrl url = ConnectionUrl::parse(urlText);
+  auto pool = std::make_shared<detail::SessionPool>(url, options);
+  // The first session is opened at once, so that a wrong URL is told here.
+  pool->release(pool->acquire());
+  return std::unique_ptr<Connection>(new Connection(std::move(pool)));
+}
+
+std::unique_ptr<Connection> Connection::share() const { return std::unique_ptr<Connection>(new Connection(pool_)); }
+
+const ConnectionUrl& Connection::url() const { return pool_->url(); }
+
+size_t Connection::openSessions() { return pool_->openSessions(); }
+
+void Connection::whenLost(std::function<void(const std::string&)> f) { pool_->whenLost(std::move(f)); }
+
+void Connection::checkStillThere() { pool_->checkStillThere(); }
+
+// Runs work on this thread's transaction, or on a session lent for it alone.
+// A statement outside a transaction that found its session dropped by the
+// server is tried once more on a fresh one when it only reads.
+template <class Work>
+auto Connection::run(std::string_view sql, bool mayRetry, Work&& work) {
+  if (auto* tx = pool_->current()) {
+    try {
+      return work(*tx->session->sql);
+    } catch (const soci::soci_error& e) {
+      DbError err = sqlError(e, sql);
+      if (err.kind() == DbFailure::unreachable) tx->session->broken = true;
+      throw err;
+    }
+  }
+  for (int attempt = 0;; ++attempt) {
+    Lease lease(*pool_);
+    try {
+      return work(*lease->sql);
+    } catch (const soci::soci_error& e) {
+      DbError err = sqlError(e, sql);
+      if (err.kind() == DbFailure::unreachable) {
+        lease->broken = true;
+        if (mayRetry && attempt == 0) continue;
+      }
+      throw err;
+    }
   }
 }
 
 RecordSet Connection::query(std::string_view sql, const Params& params) {
-  std::lock_guard lock(mutex_);
   beforeStatement(*this, sql);
-  try {
+  return run(sql, !isWrite(sql), [&](soci::session& session) {
     Bindings b;
     soci::row r;
-    soci::statement st(*session_);
+    soci::statement st(session);
     st.alloc();
     st.prepare(numberPlaceholders(sql));
     b.bindAll(st, params);
@@ -243,43 +293,40 @@ RecordSet Connection::query(std::string_view sql, const Params& params) {
     st.execute(false);
     std::shared_ptr<Columns> cols;
     std::vector<Row> rows;
+    auto columnsOf = [&] {
+      std::vector<std::string> names;
+      for (std::size_t i = 0; i < r.size(); ++i) names.push_back(r.get_properties(i).get_name());
+      return std::make_shared<Columns>(std::move(names));
+    };
     while (st.fetch()) {
-      if (!cols) {
-        std::vector<std::string> names;
-        for (std::size_t i = 0; i < r.size(); ++i) names.push_back(r.get_properties(i).get_name());
-        cols = std::make_shared<Columns>(std::move(names));
-      }
+      if (!cols) cols = columnsOf();
       std::vector<std::optional<std::string>> values;
       values.reserve(r.size());
       for (std::size_t i = 0; i < r.size(); ++i) values.push_back(cellText(r, i));
       rows.emplace_back(cols, std::move(values));
     }
-    if (!cols) {
-      std::vector<std::string> names;
-      for (std::size_t i = 0; i < r.size(); ++i) names.push_back(r.get_properties(i).get_name());
-      cols = std::make_shared<Columns>(std::move(names));
-    }
+    if (!cols) cols = columnsOf();
     return RecordSet(cols, std::move(rows));
-  } catch (const soci::soci_error& e) {
-    throw DbError(std::string(e.what()) + " [" + std::string(sql.substr(0, 200)) + "]");
-  }
+  });
 }
 
 long long Connection::execute(std::string_view sql, const Params& params) {
-  std::lock_guard lock(mutex_);
   beforeStatement(*this, sql);
-  try {
+  const bool inTransaction = pool_->current() != nullptr;
+  long long changed = run(sql, false, [&](soci::session& session) {
     Bindings b;
-    soci::statement st(*session_);
+    soci::statement st(session);
     st.alloc();
     st.prepare(numberPlaceholders(sql));
     b.bindAll(st, params);
     st.define_and_bind();
     st.execute(true);
     return st.get_affected_rows();
-  } catch (const soci::soci_error& e) {
-    throw DbError(std::string(e.what()) + " [" + std::string(sql.substr(0, 200)) + "]");
-  }
+  });
+  // A write outside a transaction is done now: make sure it went into the
+  // database the program serves, not into a file deleted under it.
+  if (!inTransaction) pool_->checkStillThere();
+  return changed;
 }
 
 std::string Connection::scalar(std::string_view sql, const Params& params, std::string fallback) {
@@ -291,7 +338,7 @@ std::string Connection::scalar(std::string_view sql, const Params& params, std::
 bool Connection::exists(std::string_view sql, const Params& params) { return !query(sql, params).empty(); }
 
 std::vector<std::string> Connection::tables() {
-  RecordSet rs = url_.engine == Engine::sqlite
+  RecordSet rs = engine() == Engine::sqlite
                      ? query("SELECT name FROM sqlite_master WHERE type='table' AND name NOT LIKE 'sqlite_%' ORDER BY name")
                      : query("SHOW TABLES");
   std::vector<std::string> out;
@@ -308,49 +355,102 @@ bool Connection::hasTable(std::string_view name) {
   return false;
 }
 
-Transaction Connection::begin() { return Transaction(*this); }
+Transaction Connection::begin() { return Transaction(*this, false); }
+Transaction Connection::beginReading() { return Transaction(*this, true); }
 
-Transaction::Transaction(Connection& c) : conn_(&c), lock_(c.mutex_) {
-  if (c.depth_++ == 0) {
-    outermost_ = true;
-    c.innerFailed_ = false;
-    c.session_->begin();
+namespace {
+// Runs one transaction-control statement; a session the server dropped is
+// marked so that it goes back to the pool only to be closed.
+void control(detail::PooledSession& s, const char* sql) {
+  try {
+    *s.sql << sql;
+  } catch (const soci::soci_error& e) {
+    DbError err = sqlError(e, sql);
+    if (err.kind() == DbFailure::unreachable) s.broken = true;
+    throw err;
   }
 }
+}  // namespace
 
-Transaction::Transaction(Transaction&& o) noexcept
-    : conn_(o.conn_), lock_(std::move(o.lock_)), outermost_(o.outermost_), done_(o.done_) {
+Transaction::Transaction(Connection& c, bool reading) : pool_(c.pool_) {
+  if (auto* joined = pool_->current()) {
+    ++joined->depth;
+    return;
+  }
+  // The session is checked first: a transaction never starts on one the
+  // server has dropped, and never moves to another once it has begun.
+  auto s = pool_->acquire(true);
+  try {
+    // SQLite: take the write lock now, so that two writers queue instead of
+    // one failing half-way when the other commits.
+    const bool lite = pool_->url().engine == Engine::sqlite;
+    control(*s, reading ? (lite ? "BEGIN" : "START TRANSACTION WITH CONSISTENT SNAPSHOT, READ ONLY")
+                        : (lite ? "BEGIN IMMEDIATE" : "START TRANSACTION"));
+  } catch (...) {
+    pool_->release(std::move(s));
+    throw;
+  }
+  pool_->enter(std::move(s));
+  outermost_ = true;
+}
+
+Transaction::Transaction(Transaction&& o) noexcept : pool_(std::move(o.pool_)), outermost_(o.outermost_), done_(o.done_) {
   o.done_ = true;
-  o.conn_ = nullptr;
 }
 
 void Transaction::commit() {
   if (done_) return;
   done_ = true;
-  --conn_->depth_;
-  if (!outermost_) return;
+  auto* tx = pool_->current();
+  if (!tx) throw std::logic_error("a transaction must end on the thread that began it");
+  if (--tx->depth > 0 || !outermost_) return;
+  const bool innerFailed = tx->innerFailed;
+  auto s = pool_->leave();
   // A step inside that ended without committing may have written half of
   // itself: the whole transaction is refused rather than kept in part.
-  if (conn_->innerFailed_) {
-    conn_->innerFailed_ = false;
-    conn_->session_->rollback();
+  if (innerFailed) {
+    try {
+      *s->sql << "ROLLBACK";
+    } catch (...) {
+      s->broken = true;
+    }
+    pool_->release(std::move(s));
     throw DbError("a step inside the transaction failed; nothing was written");
   }
-  conn_->session_->commit();
+  try {
+    control(*s, "COMMIT");
+  } catch (...) {
+    if (!s->broken) {
+      try {
+        *s->sql << "ROLLBACK";
+      } catch (...) {
+        s->broken = true;
+      }
+    }
+    pool_->release(std::move(s));
+    throw;
+  }
+  pool_->release(std::move(s));
+  pool_->checkStillThere();
 }
 
 Transaction::~Transaction() {
-  if (done_ || !conn_) return;
-  --conn_->depth_;
+  if (done_ || !pool_) return;
+  auto* tx = pool_->current();
+  if (!tx) return;
   if (!outermost_) {
-    conn_->innerFailed_ = true;
+    --tx->depth;
+    tx->innerFailed = true;
     return;
   }
-  conn_->innerFailed_ = false;
+  if (--tx->depth > 0) return;
+  auto s = pool_->leave();
   try {
-    conn_->session_->rollback();
+    *s->sql << "ROLLBACK";
   } catch (...) {
+    s->broken = true;
   }
+  pool_->release(std::move(s));
 }
 
 }  // namespace meridian::db

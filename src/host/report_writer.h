@@ -38,6 +38,10 @@ class ReportWriter {
 
   bool WinModeReport = false;
   bool SetCol130 = false;  // wide (130-column) report
+  // Clients whose data the report shows: its preview and PDF open only for
+  // a user who may open each of them (their client passwords were given).
+  // Emptied by NewReport.
+  std::vector<std::string> ClientCodes;
 
   virtual void NewReport() = 0;
   virtual void initReport(bool withTemplates = true, bool keepPageSetup = false) = 0;

@@ -156,6 +156,17 @@ void SummaryPanel::fillGrid(const db::RecordSet& rows, bool byYear) {
   if (g.rows.empty()) form_.dialogs().info("No records to display.");
 }
 
+// A password-protected client's figures show only once its password was
+// given; a client whose password is not given is left out.
+db::RecordSet SummaryPanel::openableRows(const db::RecordSet& rows) {
+  std::vector<db::Row> kept;
+  for (const auto& r : rows)
+    if (host_.base().CheckClpass(r.text("code_no"))) kept.push_back(r);
+  if (kept.size() == rows.size()) return rows;
+  auto cols = std::make_shared<db::Columns>(rows.columns().names());
+  return db::RecordSet(cols, std::move(kept));
+}
+
 void SummaryPanel::showYear() {
   rebuildTempDisp();
   const int year = yearOfEntry(form_["cbosummrepAY"].text);
@@ -175,7 +186,7 @@ void SummaryPanel::showYear() {
                       p);
   }
   printTitle_ = "Summarized Details for the Assessment Year " + assessmentYearText(year);
-  fillGrid(rows, false);
+  fillGrid(openableRows(rows), false);
 }
 
 void SummaryPanel::showAllYears() {
@@ -186,6 +197,7 @@ void SummaryPanel::showAllYears() {
   }
   const std::string code = g.textMatrix(g.selectedRow, 0);
   const std::string name = g.textMatrix(g.selectedRow, 1);
+  if (!host_.base().CheckClpass(code)) return;
   auto cond = condition();
   db::Params p = {code};
   std::string sql = "select * from adv_n where code_no=?";
@@ -203,6 +215,7 @@ void SummaryPanel::printPreview() {
   rep.WinModeReport = true;
   rep.SetCol130 = true;
   rep.NewReport();
+  for (int r = 0; r < g.rowCount(); ++r) rep.ClientCodes.push_back(g.textMatrix(r, 0));
   rep.printtext(host::esc::boldOn + printTitle_ + host::esc::boldOff);
   rep.printtext();
   const int cols = g.cols();

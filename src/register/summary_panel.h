@@ -40,6 +40,7 @@ class SummaryPanel {
  private:
   std::optional<SummaryCondition> condition();
   void rebuildTempDisp();
+  db::RecordSet openableRows(const db::RecordSet& rows);
   void fillGrid(const db::RecordSet& rows, bool byYear);
   ui::Form& form_;
   host::Component& host_;

@@ -18,13 +18,32 @@ Application::Application(const AppOptions& options)
   // Unsound tax parameters stop the start with the list of faults, before any
   // figure is computed from them.
   params::YearParams::shipped();
+  // Looked at before the database is opened: opening creates an SQLite file.
+  const auto url = db::ConnectionUrl::parse(dbUrl_);
+  std::error_code ec;
+  if (url.engine == db::Engine::sqlite && !options.newPractice &&
+      (!std::filesystem::exists(url.path, ec) || std::filesystem::file_size(url.path, ec) == 0))
+    refuseToReplaceVanishedDatabase(url);
   conn_ = db::Connection::open(dbUrl_);
+  if (url.engine == db::Engine::mysql && !options.newPractice && conn_->tables().empty())
+    refuseToReplaceVanishedDatabase(url);
   db::migrate(*conn_, db::allMigrations());
   // A year table missing from the data-set list would be left behind by every
   // revision's copy; refuse to start rather than lose figures quietly.
   dataset::checkLayout(*conn_);
   // So would a head's carry-forward that names a table under another year column.
   dataset::carryForwardList();
+}
+
+void Application::refuseToReplaceVanishedDatabase(const db::ConnectionUrl& url) {
+  const auto traces = data_.practiceTraces();
+  if (traces.empty()) return;
+  std::string found;
+  for (const auto& t : traces) found += (found.empty() ? "" : "; ") + t;
+  throw std::runtime_error("the database " + url.redacted() + " is missing or empty, but the data folder " +
+                           data_.root.string() + " holds a practice (" + found +
+                           "). Restore a backup with 'meridian restore FILE', or start with --new-practice to begin "
+                           "an empty practice here.");
 }
 
 Application::~Application() = default;
@@ -34,7 +53,9 @@ std::unique_ptr<UserSession> Application::openSession(const User& user, ui::Dial
 }
 
 UserSession::UserSession(Application& app, const User& user, ui::Dialogs& dialogs)
-    : user_(user), conn_(db::Connection::open(app.databaseUrl())), desktop_(dialogs) {
+    : user_(user), conn_(app.conn().share()),
+      access_(std::make_shared<ClientAccess>(*conn_)),
+      desktop_(dialogs) {
   ReportWriterMaker maker;
   if (app.reportWriters) {
     maker = [this, make = app.reportWriters] {
@@ -46,7 +67,7 @@ UserSession::UserSession(Application& app, const User& user, ui::Dialogs& dialog
       });
     };
   }
-  factory_ = std::make_unique<SuiteFactory>(*conn_, app.data(), user_, desktop_, maker, app.dueDates);
+  factory_ = std::make_unique<SuiteFactory>(*conn_, app.data(), user_, desktop_, maker, app.dueDates, access_);
   forms_ = std::make_unique<host::Forms>(*factory_, desktop_);
 }
 

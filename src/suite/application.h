@@ -9,6 +9,7 @@
 #include <string>
 
 #include "host/forms.h"
+#include "suite/client_access.h"
 #include "suite/contexts_impl.h"
 #include "suite/data_folder.h"
 #include "suite/finished_report.h"
@@ -20,6 +21,10 @@ namespace meridian::suite {
 struct AppOptions {
   std::string dataDir;  // --data
   std::string dbUrl;    // --db
+  // Create an empty database even though the folder holds files of a
+  // practice (--new-practice): otherwise a vanished database is told, not
+  // silently replaced by an empty one.
+  bool newPractice = false;
 };
 
 using ReportWriterFactory = std::function<std::unique_ptr<host::ReportWriter>(FinishedReportSink)>;
@@ -43,6 +48,8 @@ class Application {
   DueDateLookup dueDates;
 
  private:
+  void refuseToReplaceVanishedDatabase(const db::ConnectionUrl& url);
+
   DataFolder data_;
   std::string dbUrl_;
   std::unique_ptr<db::Connection> conn_;
@@ -61,10 +68,13 @@ class UserSession {
 
   // Finished reports of this session by id.
   const FinishedReport* report(const std::string& id) const;
+  // The protected clients this session was given the passwords of.
+  ClientAccess& clientAccess() { return *access_; }
 
  private:
   User user_;
   std::unique_ptr<db::Connection> conn_;
+  std::shared_ptr<ClientAccess> access_;
   ui::Desktop desktop_;
   std::unique_ptr<host::HostFactory> factory_;
   std::unique_ptr<host::Forms> forms_;

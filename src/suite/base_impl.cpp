@@ -3,6 +3,7 @@
 #include <spdlog/spdlog.h>
 
 #include "common/dates.h"
+#include "common/rights.h"
 #include "common/text.h"
 #include "host/client_particulars.h"
 #include "host/identifier_rules.h"
@@ -14,7 +15,7 @@
 namespace meridian::suite {
 
 BaseImpl::BaseImpl(host::ContextJournal& journal, db::Connection& conn, const DataFolder& data, User user,
-                   ui::Desktop& desktop)
+                   ui::Desktop& desktop, std::shared_ptr<ClientAccess> access)
     : host::Base(journal),
       conn_(conn),
       user_(std::move(user)),
@@ -22,6 +23,7 @@ BaseImpl::BaseImpl(host::ContextJournal& journal, db::Connection& conn, const Da
       settings_(conn, user_.id),
       clientValues_(conn),
       users_(conn),
+      access_(access ? std::move(access) : std::make_shared<ClientAccess>(conn)),
       popupMenu_(desktop) {
   DocPath = data.documents().string();
   ExePath = data.root.string();
@@ -57,15 +59,15 @@ bool BaseImpl::CheckPass(int right, bool quiet) {
 }
 
 bool BaseImpl::CheckClpass(const std::string& code) {
-  if (!user_.holds(100)) return false;
-  if (openedClients_.count(code) || !users_.clientHasPassword(code)) return true;
+  if (!CheckPass(rights::useIncomeTax)) return false;
+  if (access_->mayOpen(code)) return true;
   auto typed = desktop_.dialogs().prompt("Password of client " + code, "Client Password", true);
   if (!typed) return false;
   if (!users_.checkClientPassword(code, *typed)) {
     desktop_.dialogs().exclamation("Wrong password for client " + code + ".");
     return false;
   }
-  openedClients_.insert(code);
+  access_->opened(code);
   return true;
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 // The suite's base object for one signed-in user.
-#include <set>
+#include <memory>
 
 #include "host/base.h"
+#include "suite/client_access.h"
 #include "suite/data_folder.h"
 #include "suite/settings_store.h"
 #include "suite/user_store.h"
@@ -13,7 +14,8 @@ namespace meridian::suite {
 
 class BaseImpl : public host::Base {
  public:
-  BaseImpl(host::ContextJournal& journal, db::Connection& conn, const DataFolder& data, User user, ui::Desktop& desktop);
+  BaseImpl(host::ContextJournal& journal, db::Connection& conn, const DataFolder& data, User user, ui::Desktop& desktop,
+           std::shared_ptr<ClientAccess> access = nullptr);
 
   db::Connection& DbObj() override { return conn_; }
   std::string TruncVarSQL(const std::string& value) override;
@@ -69,7 +71,7 @@ class BaseImpl : public host::Base {
   SettingsStore settings_;
   ClientValues clientValues_;
   UserStore users_;
-  std::set<std::string> openedClients_;  // client passwords already given in this session
+  std::shared_ptr<ClientAccess> access_;  // client passwords given in this session
   HostMainPage mainPage_;
   HostPopupMenu popupMenu_;
 };

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <stdexcept>
+#include <algorithm>
 
 namespace meridian::suite {
 namespace fs = std::filesystem;
@@ -33,6 +34,26 @@ DataFolder DataFolder::open(const std::string& requested) {
   }
   fs::remove(probe, ec);
   return d;
+}
+
+std::vector<std::string> DataFolder::practiceTraces() const {
+  std::vector<std::string> out;
+  std::error_code ec;
+  size_t documents = 0;
+  for (auto it = fs::recursive_directory_iterator(this->documents(), ec); !ec && it != fs::recursive_directory_iterator();
+       it.increment(ec))
+    if (it->is_regular_file(ec)) ++documents;
+  if (documents) out.push_back(std::to_string(documents) + " file(s) under " + this->documents().string());
+  std::vector<std::string> kept;
+  for (auto it = fs::directory_iterator(backups(), ec); !ec && it != fs::directory_iterator(); it.increment(ec))
+    if (it->is_regular_file(ec)) kept.push_back(it->path().filename().string());
+  if (!kept.empty()) {
+    std::sort(kept.begin(), kept.end());
+    out.push_back(std::to_string(kept.size()) + " backup(s) in " + backups().string() + ", the newest " + kept.back());
+  }
+  for (const char* leftover : {"meridian.db-wal", "meridian.db-shm"})
+    if (fs::exists(root / leftover, ec)) out.push_back("the database's journal " + (root / leftover).string());
+  return out;
 }
 
 std::string resolveDatabaseUrl(const std::string& requested, const DataFolder& data) {

@@ -3,6 +3,7 @@
 // temporary files. Chosen by --data, else MERIDIAN_DATA, else a per-user folder.
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace meridian::suite {
 
@@ -10,6 +11,10 @@ struct DataFolder {
   std::filesystem::path root;
   std::filesystem::path documents() const { return root / "documents"; }
   std::filesystem::path temporary() const { return root / "tmp"; }
+  std::filesystem::path backups() const { return root / "backups"; }
+  // What the folder holds of a practice besides its database (documents,
+  // backups), said in words; empty for a fresh folder.
+  std::vector<std::string> practiceTraces() const;
   std::string defaultDatabaseUrl() const { return "sqlite://" + (root / "meridian.db").string(); }
 
   // Resolves the folder and makes sure it can be written; throws with one

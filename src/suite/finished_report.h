@@ -3,6 +3,7 @@
 // its PDF made on request.
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace meridian::suite {
 
@@ -11,6 +12,7 @@ struct FinishedReport {
   int pages = 0;
   std::string pagesHtml;  // one element per page
   std::function<std::string()> pdf;
+  std::vector<std::string> clients;  // whose data it shows
 };
 
 using FinishedReportSink = std::function<void(FinishedReport)>;

@@ -29,6 +29,7 @@ ReportWriterFactory standardReportWriters() {
       f.pages = static_cast<int>(paged->pages.size());
       f.pagesHtml = report::renderHtmlPages(*paged);
       f.pdf = [paged] { return report::renderPdf(*paged); };
+      f.clients = paged->clients;
       sink(std::move(f));
     });
   };

@@ -9,16 +9,17 @@
 namespace meridian::suite {
 
 SuiteFactory::SuiteFactory(db::Connection& conn, DataFolder data, User user, ui::Desktop& desktop,
-                           ReportWriterMaker reports, DueDateLookup dueDates)
+                           ReportWriterMaker reports, DueDateLookup dueDates, std::shared_ptr<ClientAccess> access)
     : conn_(conn),
       data_(std::move(data)),
       user_(std::move(user)),
       desktop_(desktop),
       reports_(std::move(reports)),
-      dueDates_(std::move(dueDates)) {}
+      dueDates_(std::move(dueDates)),
+      access_(std::move(access)) {}
 
 std::unique_ptr<host::Base> SuiteFactory::createBase(host::ContextJournal& journal) {
-  auto b = std::make_unique<BaseImpl>(journal, conn_, data_, user_, desktop_);
+  auto b = std::make_unique<BaseImpl>(journal, conn_, data_, user_, desktop_, access_);
   base_ = b.get();
   return b;
 }

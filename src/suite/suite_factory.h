@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "host/component.h"
+#include "suite/client_access.h"
 #include "suite/contexts_impl.h"
 #include "suite/data_folder.h"
 #include "suite/user_store.h"
@@ -15,7 +16,7 @@ using ReportWriterMaker = std::function<std::unique_ptr<host::ReportWriter>()>;
 class SuiteFactory : public host::HostFactory {
  public:
   SuiteFactory(db::Connection& conn, DataFolder data, User user, ui::Desktop& desktop, ReportWriterMaker reports,
-               DueDateLookup dueDates);
+               DueDateLookup dueDates, std::shared_ptr<ClientAccess> access = nullptr);
 
   std::unique_ptr<host::Base> createBase(host::ContextJournal& journal) override;
   std::unique_ptr<host::ClientContext> createClientContext(host::ContextJournal& journal) override;
@@ -32,6 +33,7 @@ class SuiteFactory : public host::HostFactory {
   ui::Desktop& desktop_;
   ReportWriterMaker reports_;
   DueDateLookup dueDates_;
+  std::shared_ptr<ClientAccess> access_;
   host::Base* base_ = nullptr;
   ClientContextImpl* client_ = nullptr;
 };

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "ui/failure.h"
+
 namespace meridian::ui {
 
 Form::Form(std::string name, std::string caption) : caption(std::move(caption)), name_(std::move(name)) {}
@@ -53,16 +55,33 @@ std::vector<Control*> Form::childrenOf(const std::string& parent) const {
 
 void Form::on(const std::string& control, EventType type, Handler h) { handlers_[{control, type}] = std::move(h); }
 
+namespace {
+const char* eventName(EventType t) {
+  switch (t) {
+    case EventType::click: return "click";
+    case EventType::dblClick: return "double-click";
+    case EventType::change: return "change";
+    case EventType::keyPress: return "key press";
+    case EventType::keyDown: return "key down";
+    case EventType::gotFocus: return "focus";
+    case EventType::lostFocus: return "leaving";
+    case EventType::rowColChange: return "row change";
+    case EventType::cellEdited: return "cell edit";
+  }
+  return "event";
+}
+}  // namespace
+
 bool Form::dispatch(Event& e) {
   auto it = handlers_.find({e.control, e.type});
   if (it == handlers_.end()) return false;
-  try {
+  const std::string where = name_ + ": " + eventName(e.type) + " of " + (e.control.empty() ? "the screen" : e.control);
+  if (!dialogs_ && !desktop_) {
+    // A form not on any desktop has nobody to tell: the caller hears it.
     it->second(e);
     return true;
-  } catch (const std::exception& ex) {
-    spdlog::error("{}: {} on {} ended: {}", name_, static_cast<int>(e.type), e.control, ex.what());
-    return false;
   }
+  return runTold(dialogs(), where, [&] { it->second(e); });
 }
 
 std::vector<std::pair<std::string, EventType>> Form::handled() const {
@@ -87,9 +106,16 @@ void Desktop::show(std::shared_ptr<Form> form) {
   if (it != forms_.end()) forms_.erase(it);
   forms_.push_back(form);
   if (!form->desktop()) form->attach(this, nullptr);
-  if (!form->loaded) {
-    form->loaded = true;
+  if (form->loaded) return;
+  form->loaded = true;
+  try {
     form->load();
+  } catch (const std::exception& e) {
+    // A screen whose load failed does not stay half-filled on the desktop.
+    forms_.erase(std::remove(forms_.begin(), forms_.end(), form), forms_.end());
+    form->loaded = false;
+    if (!dynamic_cast<const AlreadyTold*>(&e)) tellFailure(form->dialogs(), e, "opening " + form->name());
+    throw AlreadyTold();
   }
 }
 

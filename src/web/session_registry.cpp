@@ -1,9 +1,12 @@
 #include "web/session_registry.h"
 
+#include <spdlog/spdlog.h>
+
 #include <algorithm>
 #include <vector>
 
 #include "suite/password_hash.h"
+#include "web/log_text.h"
 
 namespace meridian::web {
 
@@ -53,12 +56,40 @@ std::shared_ptr<PageTab> SessionRegistry::openTab(WebSession& session, const std
 }
 
 std::shared_ptr<WebSession> SessionRegistry::find(const std::string& id) {
-  expireIdle();
-  std::lock_guard lock(mutex_);
-  auto it = sessions_.find(id);
-  if (it == sessions_.end()) return nullptr;
-  it->second->lastSeen = std::chrono::steady_clock::now();
-  return it->second;
+  expire();
+  std::shared_ptr<WebSession> s;
+  const auto now = std::chrono::steady_clock::now();
+  bool recheck = false;
+  {
+    std::lock_guard lock(mutex_);
+    auto it = sessions_.find(id);
+    if (it == sessions_.end()) return nullptr;
+    s = it->second;
+    s->lastSeen = now;
+    if (now - s->accessCheckedAt >= limits_.accessCheck) {
+      s->accessCheckedAt = now;
+      recheck = true;
+    }
+  }
+  if (recheck) {
+    bool valid = true;
+    try {
+      valid = app_.users().stillValid(s->user.id, s->user.accessVersion);
+    } catch (const std::exception& e) {
+      // The database is out of reach: the request itself will say so.
+      spdlog::warn("could not look up user {}: {}", loggable(s->user.username), e.what());
+    }
+    if (!valid) {
+      spdlog::info("session of {} ended: the user's access changed", loggable(s->user.username));
+      end(id);
+      return nullptr;
+    }
+  }
+  return s;
+}
+
+void SessionRegistry::close(std::vector<std::shared_ptr<WebSession>>& ended) {
+  for (auto& s : ended) s->close();
 }
 
 void SessionRegistry::end(const std::string& id) {
@@ -73,13 +104,12 @@ void SessionRegistry::end(const std::string& id) {
   s->close();
 }
 
-void SessionRegistry::expireIdle() {
+void SessionRegistry::endUser(long long userId, const std::string& keep) {
   std::vector<std::shared_ptr<WebSession>> ended;
   {
     std::lock_guard lock(mutex_);
-    const auto now = std::chrono::steady_clock::now();
     for (auto it = sessions_.begin(); it != sessions_.end();) {
-      if (now - it->second->lastSeen > idleLimit_) {
+      if (it->second->user.id == userId && it->first != keep) {
         ended.push_back(it->second);
         it = sessions_.erase(it);
       } else {
@@ -87,7 +117,33 @@ void SessionRegistry::expireIdle() {
       }
     }
   }
-  for (auto& s : ended) s->close();
+  close(ended);
+}
+
+void SessionRegistry::endAll() {
+  std::vector<std::shared_ptr<WebSession>> ended;
+  {
+    std::lock_guard lock(mutex_);
+    for (auto& [id, s] : sessions_) ended.push_back(s);
+    sessions_.clear();
+  }
+  close(ended);
+}
+
+void SessionRegistry::expire(std::chrono::steady_clock::time_point now) {
+  std::vector<std::shared_ptr<WebSession>> ended;
+  {
+    std::lock_guard lock(mutex_);
+    for (auto it = sessions_.begin(); it != sessions_.end();) {
+      if (now - it->second->lastSeen > limits_.idle || now - it->second->signedInAt > limits_.lifetime) {
+        ended.push_back(it->second);
+        it = sessions_.erase(it);
+      } else {
+        ++it;
+      }
+    }
+  }
+  close(ended);
 }
 
 size_t SessionRegistry::size() {

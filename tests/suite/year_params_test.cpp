@@ -61,10 +61,10 @@ std::function<void(Files&)> replacing(std::string from, std::string to) {
 TEST(YearParams, ShippedDataIsSoundAndCoversEveryYear) {
   ASSERT_FALSE(shippedFiles().empty());
   const YearParams& p = YearParams::shipped();
-  for (const ParamSpec& spec : catalogue())
-    for (int y = spec.firstYear; y <= kLatestYear; ++y) {
-      SCOPED_TRACE(std::string(spec.key) + " " + std::to_string(y));
-      EXPECT_NO_THROW(p.inForce(spec.key, y));
+  for (const ParamSpec& decl : catalogue())
+    for (int y = decl.firstYear; y <= kLatestYear; ++y) {
+      SCOPED_TRACE(std::string(decl.key) + " " + std::to_string(y));
+      EXPECT_NO_THROW(p.inForce(decl.key, y));
     }
 }
 

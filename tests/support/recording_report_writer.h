@@ -10,7 +10,10 @@ class RecordingReportWriter : public host::ReportWriter {
   explicit RecordingReportWriter(suite::FinishedReportSink sink) : sink_(std::move(sink)) {}
   std::vector<std::string> lines;
 
-  void NewReport() override { lines.clear(); }
+  void NewReport() override {
+    lines.clear();
+    ClientCodes.clear();
+  }
   void initReport(bool, bool) override { lines.clear(); }
   void LoadPageSetup(const std::string&) override {}
   void printtext(const std::string& line) override { lines.push_back(line); }
@@ -30,7 +33,7 @@ class RecordingReportWriter : public host::ReportWriter {
   void showreport(bool) override {
     std::string html;
     for (const auto& l : lines) html += l + "\n";
-    sink_({lines.empty() ? "" : lines.front(), 1, html, [] { return std::string(); }});
+    sink_({lines.empty() ? "" : lines.front(), 1, html, [] { return std::string(); }, ClientCodes});
   }
 
  private:

@@ -38,7 +38,11 @@
     });
     if (res.status === 401) { location.href = '/signin'; return null; }
     if (res.status === 410) return { state: 'tabclosed' };
-    if (!res.ok) throw new Error('The server refused the request (' + res.status + '); nothing was changed.');
+    if (!res.ok) {
+      // Refusals carry a plain sentence for the user.
+      const reply = await res.json().catch(() => null);
+      throw new Error((reply && reply.message) || 'The server refused the request (' + res.status + '); nothing was changed.');
+    }
     return res.json();
   }
 

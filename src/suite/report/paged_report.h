@@ -22,6 +22,7 @@ struct Page {
 struct PagedReport {
   PageGeometry geometry;
   std::vector<Page> pages;  // never empty: a report with no text is one blank page
+  std::vector<std::string> clients;  // whose data it shows
 };
 
 // Receives each report the user asked to see (showreport).

@@ -13,6 +13,7 @@ ReportWriterImpl::ReportWriterImpl(ReportSink sink) : sink_(std::move(sink)) {}
 void ReportWriterImpl::NewReport() {
   document_ = ReportDocument{};
   document_.wide = SetCol130;
+  ClientCodes.clear();
   section_ = host::hfBody;
   sectionPages_ = PageSelector::everyPage;
   bodyParser_.reset();
@@ -142,7 +143,9 @@ void ReportWriterImpl::AbortReport() {
 void ReportWriterImpl::showreport(bool) {
   if (discarded_ || !sink_) return;
   PageGeometry geometry = document_.wide ? PageGeometry::wide() : PageGeometry::narrow();
-  sink_(std::make_shared<const PagedReport>(paginate(document_, geometry)));
+  auto paged = std::make_shared<PagedReport>(paginate(document_, geometry));
+  paged->clients = ClientCodes;
+  sink_(std::move(paged));
 }
 
 }  // namespace meridian::suite::report

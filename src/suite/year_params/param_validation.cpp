@@ -67,12 +67,12 @@ void valueFaults(const ParamSpec& s, const Value& v, std::vector<std::string>& o
 
 }  // namespace
 
-std::vector<std::string> faultsOf(const ParamSpec& spec, const std::vector<Change>& changes) {
+std::vector<std::string> faultsOf(const ParamSpec& decl, const std::vector<Change>& changes) {
   std::vector<std::string> out;
-  const std::string key(spec.key);
+  const std::string key(decl.key);
   if (changes.empty()) return {key + ": no value is given"};
-  if (changes.front().fromYear != spec.firstYear)
-    out.push_back(changes.front().where + ": " + key + " must start at A.Y. " + yearText(spec.firstYear) +
+  if (changes.front().fromYear != decl.firstYear)
+    out.push_back(changes.front().where + ": " + key + " must start at A.Y. " + yearText(decl.firstYear) +
                   ", not " + yearText(changes.front().fromYear));
   for (size_t i = 0; i < changes.size(); ++i) {
     const Change& c = changes[i];
@@ -82,7 +82,7 @@ std::vector<std::string> faultsOf(const ParamSpec& spec, const std::vector<Chang
     if (i > 0 && c.value == changes[i - 1].value) out.push_back(at + "repeats the value already in force");
     if (!cites(c.source)) out.push_back(at + "the source must name its Act, section, rule, notification or order");
     std::vector<std::string> valueOut;
-    valueFaults(spec, c.value, valueOut);
+    valueFaults(decl, c.value, valueOut);
     for (auto& v : valueOut) out.push_back(at + v);
   }
   return out;

@@ -25,14 +25,14 @@ YearParams YearParams::fromFiles(const std::vector<std::pair<std::string, std::s
   YearParams p;
   for (const auto& [name, text] : files) {
     for (auto& row : readRows(name, text, faults)) {
-      const ParamSpec* spec = findSpec(row.key);
-      if (!spec) {
+      const ParamSpec* decl = findSpec(row.key);
+      if (!decl) {
         faults.push_back(row.where + ": unknown parameter \"" + row.key + "\"");
         continue;
       }
       const auto year = yearFromText(row.from);
       std::string why;
-      const auto value = parseValue(spec->kind, row.value, why);
+      const auto value = parseValue(decl->kind, row.value, why);
       if (!year) faults.push_back(row.where + ": \"" + row.from + "\" is not an assessment year such as 2016-17");
       if (!value) faults.push_back(row.where + ": " + why);
       if (!year || !value) continue;
@@ -48,9 +48,9 @@ YearParams YearParams::fromFiles(const std::vector<std::pair<std::string, std::s
     }
   }
   // Year order is checked on the rows as written, so no sorting here.
-  for (const auto& spec : catalogue()) {
-    auto it = p.byKey_.find(spec.key);
-    const auto found = faultsOf(spec, it == p.byKey_.end() ? std::vector<Change>{} : it->second);
+  for (const auto& decl : catalogue()) {
+    auto it = p.byKey_.find(decl.key);
+    const auto found = faultsOf(decl, it == p.byKey_.end() ? std::vector<Change>{} : it->second);
     faults.insert(faults.end(), found.begin(), found.end());
   }
   if (!faults.empty()) throw InvalidParams(std::move(faults));

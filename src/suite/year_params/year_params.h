@@ -60,6 +60,6 @@ class YearParams {
 // bounds and well formed, changes in year order from the parameter's first
 // year to the latest covered, none repeating the value already in force, and
 // each citing its Act, section, rule, notification or order.
-std::vector<std::string> faultsOf(const ParamSpec& spec, const std::vector<Change>& changes);
+std::vector<std::string> faultsOf(const ParamSpec& decl, const std::vector<Change>& changes);
 
 }  // namespace meridian::params
