@@ -1,9 +1,11 @@
 #include "suite/year_computation.h"
 
+#include <algorithm>
+
 #include "common/text.h"
 #include "common/years.h"
 #include "db/connection.h"
-#include "host/client_particulars.h"
+#include "suite/heads/year_input_loader.h"
 #include "suite/engine/compute_year.h"
 #include "suite/engine/summary_row.h"
 #include "suite/engine/year_law.h"
@@ -11,62 +13,38 @@
 namespace meridian::suite {
 namespace {
 
-// The statuses the engine computes, by the status code of the year row.
-engine::Status engineStatus(int code, const std::string& text) {
-  switch (code) {
-    case 0: return engine::Status::individual;
-    case 1: return engine::Status::huf;
-    case 2:
-    case 3:
-    case 8: return engine::Status::aopBoi;
-    case 4: return engine::Status::cooperative;
-    case 5: return text.find("LIMITED LIABILITY") != std::string::npos ? engine::Status::llp : engine::Status::firm;
-    case 6:
-    case 7: return engine::Status::company;
-    default: break;
-  }
-  throw engine::CannotCompute("The computation of a " + (text.empty() ? std::string("client of this status") : text) +
-                              " is not part of the computation engine yet.");
-}
-
-engine::Residence residenceOf(const std::string& text) {
-  const std::string t = upperCase(trimmed(text));
-  if (t == "NON RESIDENT") return engine::Residence::nonResident;
-  if (t == "NOT ORDINARY") return engine::Residence::notOrdinarilyResident;
-  return engine::Residence::resident;
-}
-
-// The parts of the input no reader fills yet, in the engine's order.
-const std::vector<std::string>& partsNotReadYet() {
+// Every part of a year's input, in the engine's order, by the names the
+// heads register their readers under.
+const std::vector<std::string>& partsOfTheYear() {
   static const std::vector<std::string> parts = {
       "salary", "house property", "business", "capital gains", "other sources", "agricultural income",
-      "losses brought forward", "deductions", "taxes paid", "relief"};
+      "losses", "deductions", "taxes paid", "relief"};
   return parts;
 }
 
-std::string listed(const std::vector<std::string>& parts) {
+std::vector<std::string> partsNotReadYet() {
+  const std::vector<std::string> read = heads::yearInputParts();
+  std::vector<std::string> unread;
+  for (const auto& part : partsOfTheYear())
+    if (std::find(read.begin(), read.end(), part) == read.end()) unread.push_back(part);
+  return unread;
+}
+
+std::string listed(const std::vector<std::string>& parts, const std::string& separator = ", ") {
   std::string out;
-  for (size_t i = 0; i < parts.size(); ++i) out += (i ? ", " : "") + parts[i];
+  for (size_t i = 0; i < parts.size(); ++i) out += (i ? separator : "") + parts[i];
   return out;
 }
 
 }  // namespace
 
-LoadedYear loadYearFromTables(host::Base& base, const std::string& code, int year) {
-  LoadedYear loaded;
-  engine::YearInput& in = loaded.input;
-  in.year = year;
-  auto client = host::ClientParticulars::load(base, code, year);
-  if (!client) throw engine::CannotCompute("No client has the code " + code + ".");
-  const std::string stored =
-      base.DbObj().scalar("SELECT status FROM income WHERE code_no = ? AND ass_year = ?", {code, year}, "");
-  const int statusCode = stored.empty() ? client->statusCode() : std::stoi(stored);
-  in.status = engineStatus(statusCode, client->status);
-  in.residence = residenceOf(client->residentialStatus);
-  in.sex = upperCase(client->sex) == "FEMALE" ? engine::Sex::female : engine::Sex::male;
-  if (client->person) in.dob = client->birthOrIncorporation;
-  loaded.unread = partsNotReadYet();
-  return loaded;
+LoadedYear loadYearFromTables(host::Base& base, const std::string& client, const std::string& dataSet, int year) {
+  try {
+    heads::LoadedYear read = heads::loadYearInput(base.DbObj(), {client, dataSet, year});
+    return {std::move(read.input), partsNotReadYet(), std::move(read.notes)};
+  } catch (const heads::CannotLoadYear& e) {
+    throw engine::CannotCompute("The year cannot be computed: " + std::string(e.what()) + ".");
+  }
 }
 
 void EngineComputation::ITCalcProc() {
@@ -74,8 +52,8 @@ void EngineComputation::ITCalcProc() {
   const int year = client_.vT_Year.get();
   const engine::YearLaw* law = engine::lawOf(year);
   if (!law) throw engine::CannotCompute("The computation engine does not compute A.Y. " + assessmentYearText(year) + ".");
-  LoadedYear loaded = loader(base_, code, year);
-  YearComputation c{code, year, std::move(loaded.unread), engine::computeYear(loaded.input), {}};
+  LoadedYear loaded = loader(base_, client_.vT_Code_No.get(), code, year);
+  YearComputation c{code, year, std::move(loaded.unread), std::move(loaded.notes), engine::computeYear(loaded.input), {}};
   c.figures = engine::resultContextOf(c.result, *law);
   const engine::ResultContext& f = c.figures;
   results_.figures = {
@@ -99,6 +77,8 @@ void EngineComputation::writeResultTables() {
   if (!last_->unread.empty())
     throw std::runtime_error("The result tables were not rewritten: the computation does not read the year's " +
                              listed(last_->unread) + " yet.");
+  if (!last_->notes.empty())
+    throw std::runtime_error("The result tables were not rewritten: " + listed(last_->notes, " "));
   const engine::SummaryRow row = engine::summaryRowOf(last_->result, last_->figures);
   db::Connection& conn = base_.DbObj();
   std::string columns = "code_no, assyear", marks = "?, ?";

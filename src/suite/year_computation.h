@@ -4,12 +4,11 @@
 // engine (suite/engine, a pure function of its input), and the client
 // context's UpdateTbl writes the year's result tables from that computation.
 //
-// The engine's input is read from the year's tables. Today only the
-// client's particulars are read (status, residence, sex, date of birth); the
-// heads of income come as their modules add their part of the reader. Until
-// every head is read, a computation still runs (screens may show it) but the
-// result tables are not rewritten from it, so no figures written earlier are
-// replaced by an incomplete computation.
+// The engine's input is read from the year's tables by the heads' loader
+// (suite/heads/year_input_loader), to which each head adds its own part.
+// Until every part of the year is read, and read whole, a computation still
+// runs (screens may show it) but the result tables are not rewritten from
+// it, so no figures written earlier are replaced by an incomplete computation.
 #include <functional>
 #include <optional>
 #include <string>
@@ -23,20 +22,23 @@
 
 namespace meridian::suite {
 
-// What the year's tables gave the engine, and which parts they could not give yet.
+// What the year's tables gave the engine, which parts of the year no head
+// reads yet, and what the parts read could not carry (in words for the user).
 struct LoadedYear {
   engine::YearInput input;
-  std::vector<std::string> unread;  // "salary", "house property" ... in the engine's order
+  std::vector<std::string> unread;  // "business", "capital gains" ... in the engine's order
+  std::vector<std::string> notes;
 };
 
-// Reads the computation's input for the data set and year. Throws
+// Reads the computation's input for a client's data set and year. Throws
 // engine::CannotCompute for a client the engine does not compute.
-LoadedYear loadYearFromTables(host::Base& base, const std::string& code, int year);
+LoadedYear loadYearFromTables(host::Base& base, const std::string& client, const std::string& dataSet, int year);
 
 struct YearComputation {
   std::string code;
   int year = 0;
   std::vector<std::string> unread;
+  std::vector<std::string> notes;
   engine::YearResult result;
   engine::ResultContext figures;
 };
@@ -47,7 +49,8 @@ class EngineComputation : public host::ComputationEngine {
       : base_(base), client_(client), results_(results) {}
 
   // Reads the year's input; the reader of the year tables unless replaced.
-  std::function<LoadedYear(host::Base&, const std::string& code, int year)> loader = loadYearFromTables;
+  std::function<LoadedYear(host::Base&, const std::string& client, const std::string& dataSet, int year)> loader =
+      loadYearFromTables;
 
   // Computes the data set in use (vt_RTCode_No, else vT_Code_No) for vT_Year
   // and publishes its figures in the result context. Throws, leaving the

@@ -83,6 +83,41 @@ TEST_P(WorkspaceYears, TheCreditOfTheAlternateTaxIsOfferedFromLastYear) {
   EXPECT_TRUE(textsSince(m).empty()) << "no alternate tax reached an individual before A.Y. 2013-14";
 }
 
+TEST_P(WorkspaceYears, LastYearsCertificatesAreOfferedToAYearThatHasNone) {
+  const char* question = "Do you want to Carry Forward Previous Year NSC/KVP Details?";
+  struct Case {
+    const char* name;
+    std::function<void()> arrange;
+    Answer answer;
+    std::vector<std::string> asked, certificates2016;
+  } cases[] = {
+      {"Yes copies them whole", [] {}, Answer::yes, {question}, {"1|1|NSC/1|50000", "2|1|KVP/7|20000"}},
+      {"No copies nothing", [] {}, Answer::no, {question}, {}},
+      {"a year that has its own asks nothing",
+       [&] { conn().execute("INSERT INTO rebate_nsc (code_no, ass_year, rebtyp, srno, certno, amount) "
+                            "VALUES ('I1', 2016, '1', 1, 'NSC/9', 1000)"); },
+       Answer::yes, {}, {"1|1|NSC/9|1000"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    conn().execute("DELETE FROM rebate_nsc");
+    conn().execute("INSERT INTO rebate_nsc (code_no, ass_year, rebtyp, srno, certno, amount) VALUES "
+                   "('I1', 2015, '1', 1, 'NSC/1', 50000), ('I1', 2015, '2', 1, 'KVP/7', 20000)");
+    c.arrange();
+    const size_t m = mark();
+    dialogs().answer(c.answer);
+    open("I1", 2016);
+    EXPECT_EQ(textsSince(m), c.asked);
+    std::vector<std::string> certificates;
+    for (const auto& r : conn().query("SELECT rebtyp, srno, certno, amount FROM rebate_nsc WHERE ass_year = 2016 "
+                                      "ORDER BY rebtyp, srno"))
+      certificates.push_back(r.text("rebtyp") + "|" + r.text("srno") + "|" + r.text("certno") + "|" +
+                             std::to_string(r.money("amount").value_or(Money()).wholeRupees()));
+    EXPECT_EQ(certificates, c.certificates2016);
+    host().desktop().close(*ws_);
+  }
+}
+
 TEST_P(WorkspaceYears, ATrustsGeneralInformationIsCarriedWhenTheYearHasNone) {
   conn().execute("INSERT INTO main_info1 (code_no, nm, status) VALUES ('T1', 'SEVA TRUST', 'AOP (TRUST)')");
   conn().execute("INSERT INTO form3a_geninfo (code_no, ass_year, minmrate) VALUES ('T1', 2015, '1')");
@@ -102,11 +137,9 @@ TEST_P(WorkspaceYears, TheYearLeftIsRecomputedFromTwoThousandTwoOn) {
     std::string statusLine;  // "" when the year left is not recomputed
   } steps[] = {
       {"2015-16", "A.Y. 2016-17 was not recomputed: The result tables were not rewritten: the computation does not read "
-                  "the year's salary, house property, business, capital gains, other sources, agricultural income, "
-                  "losses brought forward, deductions, taxes paid, relief yet."},
+                  "the year's business, capital gains, agricultural income yet."},
       {"2001-02", "A.Y. 2015-16 was not recomputed: The result tables were not rewritten: the computation does not read "
-                  "the year's salary, house property, business, capital gains, other sources, agricultural income, "
-                  "losses brought forward, deductions, taxes paid, relief yet."},
+                  "the year's business, capital gains, agricultural income yet."},
       {"2002-03", ""},
       {"2001-02", "A.Y. 2002-03 was not recomputed: The computation engine does not compute A.Y. 2002-03."},
   };

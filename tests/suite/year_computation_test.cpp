@@ -39,17 +39,19 @@ class YearComputationTest : public testsupport::PracticeTest {
   }
 };
 
-// A salaried individual's year read whole: 10 lakh of salary in A.Y. 2016-17.
-LoadedYear salariedYear(host::Base& base, const std::string& code, int year) {
-  LoadedYear y = loadYearFromTables(base, code, year);
-  y.input.salaries.push_back({Money::rupees(1000000)});
+// The year as the tables give it, taken as whole: the parts no head reads yet
+// (business, capital gains ...) are nil for a salaried client anyway.
+LoadedYear readAsWhole(host::Base& base, const std::string& client, const std::string& dataSet, int year) {
+  LoadedYear y = loadYearFromTables(base, client, dataSet, year);
   y.unread.clear();
   return y;
 }
 
 TEST_P(YearComputationTest, AWholeYearIsComputedAndItsSummaryRowWritten) {
   conn().execute("INSERT INTO adv_n (code_no, assyear, a1) VALUES ('I1', '2016', 5)");
-  engine().loader = salariedYear;
+  conn().execute("INSERT INTO income_salary (code_no, ass_year, empr_num, empr_name, salary) "
+                 "VALUES ('I1', 2016, 1, 'WORKS LTD', 1000000)");
+  engine().loader = readAsWhole;
   comp().resultCtx().NModule1().ITCalcProc();
   const auto& f = comp().resultCtx().figures;
   // 2.5 lakh at nil, 2.5 lakh at 10 %, 5 lakh at 20 %: 1,25,000; cess at 3 %: 3,750.
@@ -66,9 +68,8 @@ TEST_P(YearComputationTest, ThePartsNotReadYetKeepTheSummaryRowAsItWas) {
   comp().resultCtx().NModule1().ITCalcProc();
   EXPECT_EQ(comp().resultCtx().figures.at("vTot_ITTAX"), Money());
   EXPECT_EQ(errorOf([&] { comp().clientCtx().UpdateTbl(); }),
-            "The result tables were not rewritten: the computation does not read the year's salary, house property, "
-            "business, capital gains, other sources, agricultural income, losses brought forward, deductions, taxes "
-            "paid, relief yet.");
+            "The result tables were not rewritten: the computation does not read the year's business, capital gains, "
+            "agricultural income yet.");
   EXPECT_EQ(summary(), (std::vector<std::string>{"2016|5|0|0|0|0"}));
 }
 
@@ -80,8 +81,8 @@ TEST_P(YearComputationTest, WhatTheEngineDoesNotComputeIsRefusedInWords) {
     const char* error;
   } cases[] = {
       {"I1", 2012, "The computation engine does not compute A.Y. 2012-13."},
-      {"L1", 2016, "The computation of a LOCAL AUTHORITY is not part of the computation engine yet."},
-      {"X9", 2016, "No client has the code X9."},
+      {"L1", 2016, "The year cannot be computed: the computation does not cover the status \"LOCAL AUTHORITY\" yet."},
+      {"X9", 2016, "The year cannot be computed: no client \"X9\"."},
   };
   for (const auto& c : cases) {
     enter(c.code, c.year);
@@ -93,10 +94,25 @@ TEST_P(YearComputationTest, WhatTheEngineDoesNotComputeIsRefusedInWords) {
 }
 
 TEST_P(YearComputationTest, TheHeadsCountedAreThoseOfTheDataSetInUse) {
-  // No line of the carry-forward list names a salary table yet: nothing to count.
-  comp().clientCtx().vTotEmpNos = 7;
-  comp().clientCtx().SetSHBCnos("S");
-  EXPECT_EQ(comp().clientCtx().vTotEmpNos.get(), 0);
+  for (const char* sql : {"INSERT INTO income_salary (code_no, ass_year, empr_num) VALUES ('I1', 2016, 1)",
+                          "INSERT INTO income_salary (code_no, ass_year, empr_num) VALUES ('I1', 2016, 2)",
+                          "INSERT INTO income_salary (code_no, ass_year, empr_num) VALUES ('I1^R-2', 2016, 1)",
+                          "INSERT INTO income_house (code_no, ass_year, house_no) VALUES ('I1^R-2', 2016, 1)"})
+    conn().execute(sql);
+  struct Case {
+    const char* dataSet;
+    int employers, houses;
+  } cases[] = {{"I1", 2, 0}, {"I1^R-2", 1, 1}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.dataSet);
+    comp().clientCtx().vt_RTCode_No = c.dataSet;
+    comp().clientCtx().vTotEmpNos = 7;
+    comp().clientCtx().vTotHouNos = 7;
+    comp().clientCtx().SetSHBCnos("S");
+    comp().clientCtx().SetSHBCnos("H");
+    EXPECT_EQ(comp().clientCtx().vTotEmpNos.get(), c.employers);
+    EXPECT_EQ(comp().clientCtx().vTotHouNos.get(), c.houses);
+  }
 }
 
 MERIDIAN_ON_BOTH_ENGINES(YearComputationTest);
