@@ -88,7 +88,7 @@ TEST_P(WorkspaceStory, OriginalRevisionsRectificationOrderAndTheDeleteOfTheLastE
   EXPECT_EQ(gridColumn(3), (std::vector<std::string>{"F1", "F1^R-2"}));
   EXPECT_EQ(ws_->returnRegister().selected(), 1);
   EXPECT_TRUE((*ws_)["cmddelrevord"].enabled);
-  conn().execute("UPDATE income_salary SET gross = 650000 WHERE code_no = 'F1^R-2' AND empr_num = 1");
+  conn().execute("UPDATE income_salary SET salary = 650000 WHERE code_no = 'F1^R-2' AND empr_num = 1");
 
   // 3. The portal reports the revised return filed and e-verified.
   ws_->UpdateRetDetFromActOL(2, false, "222222222222222", "10/01/2017", "11/01/2017");
