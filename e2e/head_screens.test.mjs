@@ -32,12 +32,14 @@ async function openHead(page, button, form) {
 }
 
 // Types the cells of a row from the one that has the keyboard, Tab after each.
+// Each cell waits for the screen's answer to the one before: keys typed
+// while that answer redraws the row can be lost by the page today.
 async function typeRow(page, cells) {
   for (const text of cells) {
     if (text) await page.keyboard.type(text);
     await page.keyboard.press('Tab');
+    await idle(page);
   }
-  await idle(page);
 }
 
 async function addRow(page, button, cells) {
