@@ -5,7 +5,7 @@
 // data, and the way back to the dashboard with Escape.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { startPractice, signIn, idle, messageText } from './helpers.mjs';
+import { startPractice, signIn, openClientYear, idle, messageText } from './helpers.mjs';
 
 let practice;
 before(async () => { practice = await startPractice(); });
@@ -17,18 +17,7 @@ const entryInUse = (page) => page.$eval('#cbotypeofret', (s) => s.options[s.sele
 const gridColumn = (page, col) =>
   page.$$eval(`#vsRevOrd tbody tr[data-row] td[data-col="${col}"]`, (cells) => cells.map((c) => c.textContent));
 
-async function openYear(page) {
-  await page.click('#openIncomeTax');
-  await page.waitForSelector('#ClGrd tbody tr');
-  await page.selectOption('#cbocompAY', '2016-17');
-  await idle(page);
-  await page.click('#TxtS0');
-  await page.keyboard.type(CLIENT);
-  await page.waitForFunction(() => document.querySelector('#lblRecCount').textContent === 'No. of Records : 1');
-  await page.keyboard.press('Enter');
-  await page.waitForSelector('#form_subform');
-  await idle(page);
-}
+const openYear = (page) => openClientYear(page, CLIENT, '2016-17');
 
 async function answer(page, expected, button) {
   assert.equal(await messageText(page), expected);

@@ -12,11 +12,7 @@ namespace {
 
 using ui::Answer;
 using W = host::ContextWrite;
-
-std::vector<W> concat(std::vector<W> a, const std::vector<W>& b) {
-  a.insert(a.end(), b.begin(), b.end());
-  return a;
-}
+using returns::testing::concat;
 
 class WorkspaceStory : public WorkspaceTest {
  protected:

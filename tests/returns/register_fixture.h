@@ -70,6 +70,13 @@ class RegisterTest : public testsupport::SessionTest {
   std::unique_ptr<ScriptedEntryForms> forms_;
 };
 
+// The writes of one step followed by those of the next.
+inline std::vector<host::ContextWrite> concat(std::vector<host::ContextWrite> a,
+                                              const std::vector<host::ContextWrite>& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
+}
+
 }  // namespace meridian::returns::testing
 
 namespace meridian::host {

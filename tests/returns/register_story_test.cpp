@@ -11,11 +11,6 @@ namespace {
 using ui::Answer;
 using W = host::ContextWrite;
 
-std::vector<W> concat(std::vector<W> a, const std::vector<W>& b) {
-  a.insert(a.end(), b.begin(), b.end());
-  return a;
-}
-
 class RegisterStory : public RegisterTest {};
 
 TEST_P(RegisterStory, OriginalRevisionsRectificationOrderAndDeletes) {
