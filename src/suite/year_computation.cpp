@@ -13,11 +13,11 @@
 namespace meridian::suite {
 namespace {
 
-// Every part of a year's input, in the engine's order, by the names the
-// heads register their readers under.
+// Every part of a year's input, by the names the heads register their
+// readers under (business, capital gains and agriculture are read together).
 const std::vector<std::string>& partsOfTheYear() {
   static const std::vector<std::string> parts = {
-      "salary", "house property", "business", "capital gains", "other sources", "agricultural income",
+      "salary", "house property", "business, capital gains and agriculture", "other sources",
       "losses", "deductions", "taxes paid", "relief"};
   return parts;
 }

@@ -26,7 +26,7 @@ namespace meridian::suite {
 // reads yet, and what the parts read could not carry (in words for the user).
 struct LoadedYear {
   engine::YearInput input;
-  std::vector<std::string> unread;  // "business", "capital gains" ... in the engine's order
+  std::vector<std::string> unread;  // the parts no head reads yet, as partsOfTheYear names them
   std::vector<std::string> notes;
 };
 
