@@ -14,6 +14,13 @@
 namespace meridian::reg {
 namespace {
 
+// The columns of an account or card copied between years; named on both
+// sides, since other modules add columns of their own to these tables.
+std::string accountColumns(bool cards) {
+  return cards ? "srno, cardnm, issuedby, cardno, defcc"
+               : "srno, banknm, bankadd, micr, actyp, acno, bankcode, bankbrcode, defbank";
+}
+
 // The computation's interest rules (ss.234A, 234B) were brought up to date
 // on this day; a system clock before it is wrong.
 constexpr CivilDate kInterestRulesDate{std::chrono::year{2017}, std::chrono::February, std::chrono::day{24}};
@@ -123,9 +130,8 @@ void WorkspaceForm::bankOrCards(bool cards) {
     if (from >= 0 &&
         dialogs().yesNo("Do you want to Import " + what + " from " + (from ? "Previous Year" : "Master Details") + "?")) {
       auto tx = conn.begin();
-      conn.execute("INSERT INTO " + table + " SELECT code_no, ?, " +
-                       (cards ? "srno, cardnm, issuedby, cardno, defcc"
-                              : "srno, banknm, bankadd, micr, actyp, acno, bankcode, bankbrcode, defbank") +
+      const std::string columns = accountColumns(cards);
+      conn.execute("INSERT INTO " + table + " (code_no, yr, " + columns + ") SELECT code_no, ?, " + columns +
                        " FROM " + table + " WHERE code_no = ? AND yr = ?",
                    {year, client, from});
       tx.commit();
@@ -142,15 +148,14 @@ void WorkspaceForm::afterBankOrCards(bool cards) {
   const std::string code = host_.clientCtx().vt_RTCode_No.get();
   const int year = host_.clientCtx().vT_Year.get();
   const std::string table = cards ? "credit_details" : "bank_details";
-  const std::string columns = cards ? "srno, cardnm, issuedby, cardno, defcc"
-                                    : "srno, banknm, bankadd, micr, actyp, acno, bankcode, bankbrcode, defbank";
+  const std::string columns = accountColumns(cards);
   // The year's accounts become the client's master details; a year left
   // empty leaves the master as it was.
   if (!conn.exists("SELECT 1 FROM " + table + " WHERE code_no = ? AND yr = ?", {client, year})) return;
   try {
     auto tx = conn.begin();
     db::deleteWhere(conn, table, {{"code_no", client}, {"yr", 0}});
-    conn.execute("INSERT INTO " + table + " SELECT code_no, 0, " + columns + " FROM " + table +
+    conn.execute("INSERT INTO " + table + " (code_no, yr, " + columns + ") SELECT code_no, 0, " + columns + " FROM " + table +
                      " WHERE code_no = ? AND yr = ?",
                  {client, year});
     auto chosen = conn.query("SELECT * FROM " + table + " WHERE code_no = ? AND yr = ? AND " +
