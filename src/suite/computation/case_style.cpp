@@ -40,7 +40,7 @@ std::string converted(std::string_view text, int style) {
       c = static_cast<char>(wordStart ? std::toupper(u) : std::tolower(u));
     else
       c = static_cast<char>(std::tolower(u));
-    wordStart = std::isspace(u) || c == '(' || c == '/' || c == '-';
+    wordStart = std::isspace(u);
   }
   return out;
 }

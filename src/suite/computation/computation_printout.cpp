@@ -49,6 +49,20 @@ class TableOut {
 std::string bold(const std::string& s) { return esc::boldOn + s + esc::boldOff; }
 std::string underlined(const std::string& s) { return esc::underlineOn + s + esc::underlineOff; }
 
+// Cuts a long line at blanks so that it stays within the page's columns.
+std::vector<std::string> wrapped(const std::string& line, std::size_t width = 78) {
+  std::vector<std::string> out;
+  std::string rest = line;
+  while (rest.size() > width) {
+    std::size_t cut = rest.rfind(' ', width);
+    if (cut == std::string::npos || cut == 0) cut = width;
+    out.push_back(rest.substr(0, cut));
+    rest = trimmed(rest.substr(cut));
+  }
+  out.push_back(rest);
+  return out;
+}
+
 bool pairedHeader(const std::string& caption) {
   for (const char* p : {"STATUS", "WARD NO", "D.O.I.", "D.O.B.", "PHONE NO.", "MOBILE NO.", "AADHAAR NO.",
                         "PASSPORT NO.", "PAN"})
@@ -113,8 +127,10 @@ class Printout {
     const int pages = o_.footFirstPage ? 1 : 0;
     rep_.SelectHF(host::hfHeader, 0, true);
     rep_.printtext(small + title());
-    if (o_.footAtHead)
+    if (o_.footAtHead) {
+      rep_.SelectHF(host::hfHeader, pages, pages != 0);
       for (const auto& l : practitionerLines()) rep_.printtext(small + l);
+    }
     rep_.SelectHF(host::hfFooter, pages, true);
     if (!o_.footAtHead)
       for (const auto& l : practitionerLines()) rep_.printtext(small + l);
@@ -235,13 +251,14 @@ class Printout {
       line += upperCase(d_.dueDateReference).find("GENERAL CLAUSES ACT") != std::string::npos
                   ? " As Per " + d_.dueDateReference
                   : " Vide " + d_.dueDateReference;
-    rep_.printtext(line);
+    for (const auto& piece : wrapped(line)) rep_.printtext(piece);
   }
 
   void declaration() {
     if (!o_.declaration || d_.declarationLines.empty()) return;
     rep_.printtext();
-    for (const auto& l : d_.declarationLines) rep_.printtext(filledDeclaration(l, d_));
+    for (const auto& l : d_.declarationLines)
+      for (const auto& piece : wrapped(filledDeclaration(l, d_))) rep_.printtext(piece);
   }
 
   void signature() {
@@ -290,24 +307,26 @@ class Printout {
       return;
     }
     rep_.printtext(bold(underlined("ADVANCE TAX INSTALLMENTS")));
-    TableOut t(rep_, {5, 10, 7, 9, 9, 8, 8, 10, 8, 8, 7}, {"T", "T", "A", "A", "A", "T", "A", "A", "T", "A", "A"},
-               o_.borders);
+    // Eight columns fit the page at normal pitch: what is due, what was paid
+    // in the period and up to the date, the shortfall and its interest.
+    TableOut t(rep_, {12, 11, 10, 10, 9, 9, 10, 9}, {"T", "T", "A", "A", "A", "A", "A", "A"}, o_.borders);
     t.row({"Installment", "Due Date", "Due Installment", "Minimum Advance Tax to be Paid to avoid Interest u/s 234C",
-           "", "Advance Tax Paid", "", "Interst U/s 234C Payable on", "", "", "Interest U/s 234C"},
-          true, "11111111111", "00000000001");
-    t.row({"", "", "", "Amount", "", "Date", "Amount", "Gross Amount", "", "", ""}, true, "00111111100",
-          "00000000001");
-    t.row({"(1)", "(2)", "(3)", "(4)", "(5)", "(6)", "(7)", "(8)", "(9)", "(10)=(4-9)", "(11)"}, true, "11111111111",
-          "00000000001");
+           "Advance Tax Paid", "Advance Tax Paid up to Due Date", "Interst U/s 234C Payable on", "Interest U/s 234C"},
+          true, "11111111", "00111111");
+    t.row({"(1)", "(2)", "(3)", "(4)", "(5)", "(6)", "(7)=(4-6)", "(8)"}, true, "11111111", "00111111");
     const char* ordinal[] = {"Ist", "IInd", "IIIrd", "IVth"};
     int n = 0;
     for (const auto& r : grid.rows) {
       const Money shortfall = std::max(Money(), r.cumulativeDue - r.paidByDate);
-      t.row({std::string(ordinal[std::min(n, 3)]), formatDmy(r.dueDate), r.due, r.cumulativeDue, r.paid,
-             formatDmy(r.dueDate), r.paidByDate, r.cumulativeDue, r.paidByDate, shortfall, r.interest},
-            false, "00000000000", "00111111111");
+      t.row({std::string(ordinal[std::min(n, 3)]), formatDmy(r.dueDate), r.due, r.cumulativeDue, r.paid, r.paidByDate,
+             shortfall, r.interest},
+            false, "00000000", "00111111");
       ++n;
     }
+    if (d_.context.vArrValsAdvTaxInt.rows.empty()) return;
+    t.row({"", "Total", host::ReportValue(), host::ReportValue(), host::ReportValue(), host::ReportValue(),
+           host::ReportValue(), d_.result.interest.s234c},
+          false, "01000001", "00111111");
   }
 
   host::ReportWriter& rep_;

@@ -365,13 +365,19 @@ bool SettingsForm::save() {
   g.place = place == 1 ? "##CITY##" : place == 2 ? text("txtsignplace") : "##COMMON##";
   s.priorities = priorities_ == defaultPriorities() && settings_.priorities.empty() ? "" : formatPriorities(priorities_);
 
+  // The year's settings first: when they can not be written the user's
+  // presentation settings are left as they were too.
+  try {
+    saveYearSettings(base_.DbObj(), key_, s);
+  } catch (const YearNotOpened& e) {
+    return refuse(e.what(), "cmdback", ui::Icon::exclamation);
+  }
   for (const auto& p : presentationControls()) {
     const auto& c = (*this)[p.control];
     base_.SaveSettingINI("Settings", p.key, p.items.empty() ? std::to_string(c.value ? 1 : 0)
                                                             : std::to_string(std::max(0, c.listIndex)));
   }
   base_.SaveSettingINI("Settings", "PLACE", text("txtplace"));
-  saveYearSettings(base_.DbObj(), key_, s);
   settings_ = s;
   return true;
 }

@@ -1,6 +1,7 @@
 #include "suite/computation/year_settings.h"
 
 #include "common/dates.h"
+#include "common/years.h"
 #include "db/rows.h"
 #include "suite/computation/set_off_priority.h"
 #include "suite/heads/year_input_loader.h"
@@ -81,7 +82,9 @@ void saveYearSettings(db::Connection& conn, const YearKey& key, const YearSettin
   const auto& i = s.interest;
   const auto& g = s.signer;
   auto tx = conn.begin();
-  db::updateWhere(conn, "income",
+  // The workspace writes the year row when the year is opened; settings of a
+  // year never opened would have nowhere to go.
+  const long long yearRows = db::updateWhere(conn, "income",
                   {{"a234", i.a234},
                    {"b234", i.b234},
                    {"c234", i.c234},
@@ -90,6 +93,9 @@ void saveYearSettings(db::Connection& conn, const YearKey& key, const YearSettin
                    {"todate", i.uptoInputDate ? 1 : 0},
                    {"dt_tax_det", i.computationDate}},
                   {{"code_no", key.dataSet}, {"ass_year", key.year}});
+  if (yearRows == 0)
+    throw YearNotOpened("A.Y. " + assessmentYearText(key.year) + " of " + key.dataSet +
+                        " is not opened yet: open the year in the workspace first.");
   const db::Pairs yearKey{{"code_no", key.dataSet}, {"ass_year", key.year}};
   db::deleteWhere(conn, "incint234", yearKey);
   db::insertRow(conn, "incint234",
@@ -98,13 +104,12 @@ void saveYearSettings(db::Connection& conn, const YearKey& key, const YearSettin
                  {"int234a", amount(i.byHand234a)},
                  {"int234b", amount(i.byHand234b)},
                  {"int234c", amount(i.byHand234c)}});
-  db::updateWhere(conn, "new_tab",
-                  {{"opts", g.options},
-                   {"telsh", g.showTelephone ? 1 : 0},
-                   {"psr", g.name},
-                   {"fpsr", g.fatherName},
-                   {"caps", g.capacity}},
-                  {{"code_no", key.dataSet}, {"ass_year", std::to_string(key.year)}});
+  db::upsertRow(conn, "new_tab", {{"code_no", key.dataSet}, {"ass_year", std::to_string(key.year)}},
+                {{"opts", g.options},
+                 {"telsh", g.showTelephone ? 1 : 0},
+                 {"psr", g.name},
+                 {"fpsr", g.fatherName},
+                 {"caps", g.capacity}});
   const db::Pairs signKey{{"code_no", key.dataSet}, {"tyear", key.year}};
   db::deleteWhere(conn, "miscsigndet", signKey);
   db::insertRow(conn, "miscsigndet",

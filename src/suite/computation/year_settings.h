@@ -4,6 +4,8 @@
 // options in the year row (income), interest typed by hand (incint234), the
 // signer (new_tab, miscsigndet) and the set-off order of the year's losses
 // (cylatbl).
+#include <array>
+#include <stdexcept>
 #include <string>
 
 #include "common/money.h"
@@ -44,11 +46,16 @@ struct YearKey {
   int year = 0;
 };
 
+struct YearNotOpened : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
 // The year row (income) must exist: the workspace writes it when the year
 // is opened. Nothing there gives the defaults of a new year.
 YearSettings loadYearSettings(db::Connection& conn, const YearKey& key);
 // Writes everything in one transaction: the year row, incint234, new_tab,
-// miscsigndet and cylatbl; a failure writes nothing.
+// miscsigndet and cylatbl; a failure writes nothing. Throws YearNotOpened
+// when the data set has no year row.
 void saveYearSettings(db::Connection& conn, const YearKey& key, const YearSettings& s);
 
 // What the interest codes mean for the computation of ss.234A, 234B and
