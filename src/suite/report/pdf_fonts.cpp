@@ -58,7 +58,10 @@ std::vector<ScriptPiece> splitByScript(std::string_view utf8) {
   std::vector<ScriptPiece> pieces;
   for (std::size_t i = 0; i < utf8.size();) {
     const std::size_t length = std::min(sequenceLength(static_cast<unsigned char>(utf8[i])), utf8.size() - i);
-    const bool deva = length == 3 && startsDevanagari(utf8, i);
+    // A blank goes with the piece before it, so the words of one name stay
+    // one piece and are spaced by the same squeeze.
+    const bool blank = utf8[i] == ' ' && !pieces.empty();
+    const bool deva = blank ? pieces.back().devanagari : length == 3 && startsDevanagari(utf8, i);
     if (pieces.empty() || pieces.back().devanagari != deva) pieces.push_back({"", deva, 0});
     pieces.back().text.append(utf8.substr(i, length));
     pieces.back().columns += 1;

@@ -146,8 +146,16 @@ class PageDrawer {
     }
   }
 
+  // The glyph size that gives the face's advance the width of one column:
+  // Courier advances 0.6 em, DejaVu Sans Mono a little more.
+  double monoSize(HPDF_Font font, const TextStyle& style) const {
+    if (!files_) return geometry_.fontSizePt(style);
+    const HPDF_INT advance = HPDF_Font_GetUnicodeWidth(font, '0');
+    return advance > 0 ? geometry_.charWidthPt(style) * 1000.0 / advance : geometry_.fontSizePt(style);
+  }
+
   void showText(HPDF_Font font, const TextStyle& style, double x, int index, const std::string& text) {
-    HPDF_Page_SetFontAndSize(page_, font, static_cast<HPDF_REAL>(geometry_.fontSizePt(style)));
+    HPDF_Page_SetFontAndSize(page_, font, static_cast<HPDF_REAL>(monoSize(font, style)));
     HPDF_Page_TextOut(page_, static_cast<HPDF_REAL>(x), static_cast<HPDF_REAL>(baseline(index)), text.c_str());
   }
 
