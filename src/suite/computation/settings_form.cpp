@@ -365,8 +365,9 @@ bool SettingsForm::save() {
   g.place = place == 1 ? "##CITY##" : place == 2 ? text("txtsignplace") : "##COMMON##";
   s.priorities = priorities_ == defaultPriorities() && settings_.priorities.empty() ? "" : formatPriorities(priorities_);
 
-  // The year's settings first: when they can not be written the user's
-  // presentation settings are left as they were too.
+  // The year's settings and the user's presentation settings are one
+  // transaction: a failure leaves both as they were.
+  auto tx = base_.DbObj().begin();
   try {
     saveYearSettings(base_.DbObj(), key_, s);
   } catch (const YearNotOpened& e) {
@@ -378,6 +379,7 @@ bool SettingsForm::save() {
                                                             : std::to_string(std::max(0, c.listIndex)));
   }
   base_.SaveSettingINI("Settings", "PLACE", text("txtplace"));
+  tx.commit();
   settings_ = s;
   return true;
 }
