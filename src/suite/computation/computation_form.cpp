@@ -23,13 +23,15 @@ ComputationForm::ComputationForm(host::Component& host)
   add(ControlKind::label, "lblstatus", "");
   addGrid("flex");
   auto& g = grid("flex");
-  g.titles = {"Particulars", "Amount", "Amount"};
+  g.setColumns({"Particulars", "Amount", "Amount"});
   g.rightAligned = {false, true, true};
   on("Prt", EventType::click, [this](ui::Event&) { print(PrintMode::computation); });
   on("mnuadvtaxest", EventType::click, [this](ui::Event&) { print(PrintMode::estimate); });
 }
 
-void ComputationForm::opened(const host::OpenRequest&) {
+// Computed when shown, so that a year that can not be computed is told in
+// a message the screen's dialogs carry.
+void ComputationForm::load() {
   base_.ObjForm1 = static_cast<ui::Form*>(this);
   compute();
 }

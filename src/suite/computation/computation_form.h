@@ -16,7 +16,7 @@ namespace meridian::suite::computation {
 class ComputationForm : public host::Screen {
  public:
   explicit ComputationForm(host::Component& host);
-  void opened(const host::OpenRequest& request) override;
+  void load() override;
   void unload() override;
 
   const std::optional<PrintoutData>& data() const { return data_; }

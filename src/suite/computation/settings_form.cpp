@@ -1,6 +1,7 @@
 #include "suite/computation/settings_form.h"
 
 #include <array>
+#include <map>
 
 #include "common/text.h"
 #include "db/rows.h"
@@ -228,7 +229,9 @@ void SettingsForm::buildBillPanel() {
   add(ControlKind::frame, "fraoth", "Other Bill Clients").visible = false;
   addGrid("vsfoth", "fraoth");
   auto& g = this->grid("vsfoth");
-  for (const auto& c : kBillColumns) g.titles.push_back(c.title);
+  std::vector<std::string> titles;
+  for (const auto& c : kBillColumns) titles.push_back(c.title);
+  g.setColumns(titles);
   for (const auto& c : kBillColumns) add(ControlKind::textBox, c.box, c.title, "fraoth").enabled = false;
   add(ControlKind::button, "cmdaddo", "&Add Item", "fraoth");
   add(ControlKind::button, "cmdmodifyo", "&Modify Item", "fraoth");
@@ -249,13 +252,15 @@ void SettingsForm::buildBillPanel() {
   });
 }
 
-void SettingsForm::opened(const host::OpenRequest&) { load(); }
-
 void SettingsForm::load() {
   auto& ctx = host_.clientCtx();
   client_ = ctx.vT_Code_No.get();
   key_ = {ctx.vt_RTCode_No.get().empty() ? client_ : ctx.vt_RTCode_No.get(), ctx.vT_Year.get()};
   settings_ = loadYearSettings(base_.DbObj(), key_);
+  // What the lists show for a signer never saved, so that leaving without a
+  // change is seen as such.
+  if (settings_.signer.relation.empty()) settings_.signer.relation = kRelations[0];
+  if (settings_.signer.place.empty()) settings_.signer.place = "##COMMON##";
   priorities_ = parsePriorities(settings_.priorities);
   show();
 }
@@ -276,7 +281,6 @@ void SettingsForm::show() {
   (*this)["Option3"].value = i.uptoInputDate ? 0 : 1;
   (*this)["Option4"].value = i.uptoInputDate ? 1 : 0;
   showDate("txtdof", i.computationDate);
-  (*this)["txtdof"].enabled = i.uptoInputDate;
 
   for (const auto& p : presentationControls()) {
     const std::string v = base_.GetSettingINI("Settings", p.key, settingFallback(p.key));
@@ -285,8 +289,10 @@ void SettingsForm::show() {
       c.value = v == "1" ? 1 : 0;
     else
       c.selectIndex(v.empty() ? 0 : std::atoi(v.c_str()));
+    shownKeys_[p.key] = p.items.empty() ? std::to_string(c.value) : std::to_string(std::max(0, c.listIndex));
   }
   (*this)["txtplace"].text = base_.GetSettingINI("Settings", "PLACE", "");
+  shownKeys_["PLACE"] = (*this)["txtplace"].text;
 
   const auto& s = settings_.signer;
   (*this)["chktel1"].value = s.showTelephone ? 1 : 0;
@@ -307,8 +313,6 @@ void SettingsForm::show() {
 
 void SettingsForm::datedOptionChanged() {
   const bool typed = (*this)["Option4"].value == 1;
-  auto& box = (*this)["txtdof"];
-  box.enabled = typed;
   // "Upto date" shows the empty mask; "Upto Input date" a date to type.
   if (!typed) showDate("txtdof", "");
   if (typed) focus = "txtdof";
@@ -365,6 +369,15 @@ bool SettingsForm::save() {
   g.place = place == 1 ? "##CITY##" : place == 2 ? text("txtsignplace") : "##COMMON##";
   s.priorities = priorities_ == defaultPriorities() && settings_.priorities.empty() ? "" : formatPriorities(priorities_);
 
+  std::map<std::string, std::string> keys;
+  for (const auto& p : presentationControls()) {
+    const auto& c = (*this)[p.control];
+    keys[p.key] = p.items.empty() ? std::to_string(c.value ? 1 : 0) : std::to_string(std::max(0, c.listIndex));
+  }
+  keys["PLACE"] = text("txtplace");
+  // Leaving without a change writes nothing (and needs no year row).
+  if (s == settings_ && keys == shownKeys_) return true;
+
   // The year's settings and the user's presentation settings are one
   // transaction: a failure leaves both as they were.
   auto tx = base_.DbObj().begin();
@@ -373,14 +386,10 @@ bool SettingsForm::save() {
   } catch (const YearNotOpened& e) {
     return refuse(e.what(), "cmdback", ui::Icon::exclamation);
   }
-  for (const auto& p : presentationControls()) {
-    const auto& c = (*this)[p.control];
-    base_.SaveSettingINI("Settings", p.key, p.items.empty() ? std::to_string(c.value ? 1 : 0)
-                                                            : std::to_string(std::max(0, c.listIndex)));
-  }
-  base_.SaveSettingINI("Settings", "PLACE", text("txtplace"));
+  for (const auto& [key, value] : keys) base_.SaveSettingINI("Settings", key, value);
   tx.commit();
   settings_ = s;
+  shownKeys_ = keys;
   return true;
 }
 

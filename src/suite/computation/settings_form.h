@@ -6,6 +6,7 @@
 // Losses Adjustment Priority") and the practitioner's bill particulars.
 // Everything is saved when the screen is left (Escape or "&Back") and
 // before the loss panel opens; a refused date or PAN writes nothing.
+#include <map>
 #include <string>
 
 #include "host/component.h"
@@ -19,7 +20,6 @@ class SettingsForm : public host::Screen {
  public:
   explicit SettingsForm(host::Component& host);
   void load() override;
-  void opened(const host::OpenRequest& request) override;
   void escape() override;
 
   // The combo of one loss's target head on the priority panel.
@@ -51,6 +51,7 @@ class SettingsForm : public host::Screen {
   std::string client_;
   YearSettings settings_;
   Priorities priorities_;
+  std::map<std::string, std::string> shownKeys_;  // presentation settings as shown
   int editingBillRow_ = -2;  // -2 none, -1 a new row, else the row edited
 };
 

@@ -23,6 +23,7 @@ struct InterestCodes {
   bool uptoInputDate = false;  // todate: "Upto Input date" rather than "Upto date"
   std::string computationDate;  // dt_tax_det, dd/mm/yyyy
   Money byHand234a, byHand234b, byHand234c;  // incint234
+  bool operator==(const InterestCodes&) const = default;
 };
 
 struct Signer {
@@ -33,12 +34,14 @@ struct Signer {
   bool showPan = false;
   std::string pan;
   std::string place;  // "##COMMON##", "##CITY##" or the typed place
+  bool operator==(const Signer&) const = default;
 };
 
 struct YearSettings {
   InterestCodes interest;
   Signer signer;
   std::string priorities;  // cylatbl.priorities; "" for the law's order
+  bool operator==(const YearSettings&) const = default;
 };
 
 struct YearKey {
