@@ -50,6 +50,7 @@ int run(int argc, char** argv) {
   addComputeCommand(app, g, chosen);
   addComputationCommand(app, g, chosen);
   addDataSetCommand(app, g, chosen);
+  addCheckCommand(app, g, chosen);
   addEfileCommands(app, g, chosen);
   try {
     app.parse(argc, argv);
