@@ -3,11 +3,6 @@
 // the PDF's standard Latin-1 faces could not carry.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <memory>
 #include <nlohmann/json.hpp>
 
 #include "suite/computation/printout_document.h"
@@ -15,26 +10,10 @@
 #include "suite/engine/year_input_json.h"
 #include "suite/report/pdf_fonts.h"
 #include "suite/report/pdf_renderer.h"
-#include "support/db_fixture.h"
+#include "support/pdf_text.h"
 
 namespace meridian::suite::computation {
 namespace {
-
-namespace fs = std::filesystem;
-
-std::string textOfPdf(const std::string& pdf) {
-  const fs::path dir = testsupport::scratchDir("pdftext");
-  const fs::path file = dir / "computation.pdf";
-  std::ofstream(file, std::ios::binary) << pdf;
-  std::string text;
-  const std::string command = "pdftotext -enc UTF-8 " + file.string() + " - 2>/dev/null";
-  std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-  if (!pipe) return text;
-  std::array<char, 4096> buffer{};
-  for (std::size_t n; (n = fread(buffer.data(), 1, buffer.size(), pipe.get())) > 0;) text.append(buffer.data(), n);
-  fs::remove_all(dir);
-  return text;
-}
 
 PrintoutData devanagariClient() {
   const auto input = engine::yearInputFromJson(nlohmann::json::parse(R"({
@@ -63,7 +42,7 @@ TEST(ComputationPdf, CarriesTheRupeeSignAndDevanagariNames) {
                                          return std::string();
                                        }),
                                        PrintMode::computation);
-  const std::string text = textOfPdf(report::renderPdf(*paged));
+  const std::string text = testsupport::pdfText(report::renderPdf(*paged));
   ASSERT_FALSE(text.empty()) << "pdftotext (poppler-utils) gave nothing";
   EXPECT_NE(text.find("Amount (₹)"), std::string::npos) << text;
   EXPECT_NE(text.find("रमेश अय्यर"), std::string::npos) << text;
