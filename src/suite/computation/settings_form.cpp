@@ -261,6 +261,10 @@ void SettingsForm::load() {
   // change is seen as such.
   if (settings_.signer.relation.empty()) settings_.signer.relation = kRelations[0];
   if (settings_.signer.place.empty()) settings_.signer.place = "##COMMON##";
+  settings_.signer.options.resize(kYearOptionCount, '0');
+  for (char& c : settings_.signer.options)
+    if (c != '1') c = '0';
+  settings_.signer.pan = upperCase(settings_.signer.pan);
   priorities_ = parsePriorities(settings_.priorities);
   show();
 }
