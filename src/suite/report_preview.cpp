@@ -7,15 +7,17 @@
 namespace meridian::suite {
 namespace {
 
-// The first line with text names the report in the preview's title.
+// The first line with text names the report in the preview's title: the
+// page header's, when the report has one, else the body's.
 std::string titleOf(const report::PagedReport& r) {
   for (const auto& page : r.pages)
-    for (const auto& line : page.body) {
-      std::string text;
-      for (const auto& run : line.runs) text += run.text;
-      size_t b = text.find_first_not_of(' ');
-      if (b != std::string::npos) return text.substr(b, text.find_last_not_of(' ') - b + 1);
-    }
+    for (const auto* lines : {&page.header, &page.body})
+      for (const auto& line : *lines) {
+        std::string text;
+        for (const auto& run : line.runs) text += run.text;
+        size_t b = text.find_first_not_of(' ');
+        if (b != std::string::npos) return text.substr(b, text.find_last_not_of(' ') - b + 1);
+      }
   return "Report";
 }
 
