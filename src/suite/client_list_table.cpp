@@ -4,6 +4,7 @@
 #include <cctype>
 #include "common/text.h"
 #include "db/rows.h"
+#include "host/client_list_changes.h"
 #include "host/client_particulars.h"
 
 namespace meridian::suite {
@@ -77,6 +78,7 @@ void refreshClientListRow(db::Connection& conn, const std::string& code) {
   } else {
     db::deleteWhere(conn, "tempcltbl", {{"codeno", code}});
   }
+  host::markClientListChanged(conn);
   tx.commit();
 }
 
@@ -93,6 +95,7 @@ void rebuildClientList(db::Connection& conn) {
     groupOf(conn, r);
     write(conn, r);
   }
+  host::markClientListChanged(conn);
   tx.commit();
 }
 

@@ -9,6 +9,7 @@
 #include "common/text.h"
 #include "db/connection.h"
 #include "db/rows.h"
+#include "host/client_list_changes.h"
 #include "host/client_particulars.h"
 #include "host/control_columns.h"
 #include "host/identifier_rules.h"
@@ -372,6 +373,7 @@ bool deleteClient(host::Component& host, const std::string& code) {
                  {code, prefixChars, returnPrefix});
   }
   for (const auto& person : linked) refreshClientListRow(conn, person);
+  host::markClientListChanged(conn);
   tx.commit();
   if (host.base().vLstSelClCode.get() == code) host.base().vLstSelClCode = "";
   return true;
