@@ -66,6 +66,9 @@ class PageDrawer {
     HPDF_Page_SetWidth(page_, static_cast<HPDF_REAL>(geometry_.pageWidthPt));
     HPDF_Page_SetHeight(page_, static_cast<HPDF_REAL>(geometry_.pageHeightPt));
     pdf_.check("adding a page");
+    // A new page starts with no font chosen.
+    font_ = nullptr;
+    fontSize_ = 0;
 
     // Text first, in one text object; lines and rectangles are paths and
     // must be drawn outside it.
@@ -105,11 +108,20 @@ class PageDrawer {
       std::string text = toWinAnsi(run.text);
       // Runs of spaces only move the pen; they put nothing on the page.
       if (text.find_first_not_of(' ') != std::string::npos) {
-        HPDF_Page_SetFontAndSize(page_, fontFor(run.style), static_cast<HPDF_REAL>(geometry_.fontSizePt(run.style)));
+        useFont(fontFor(run.style), static_cast<HPDF_REAL>(geometry_.fontSizePt(run.style)));
         HPDF_Page_TextOut(page_, static_cast<HPDF_REAL>(x), static_cast<HPDF_REAL>(baseline(index)), text.c_str());
       }
       x += static_cast<double>(text.size()) * geometry_.charWidthPt(run.style);
     }
+  }
+
+  // Most runs keep the font of the run before them: choosing it again would
+  // only add an operator to the page for every run.
+  void useFont(HPDF_Font font, HPDF_REAL size) {
+    if (font == font_ && size == fontSize_) return;
+    HPDF_Page_SetFontAndSize(page_, font, size);
+    font_ = font;
+    fontSize_ = size;
   }
 
   void drawRules(const Line& line, int index) {
@@ -138,6 +150,8 @@ class PageDrawer {
   const PageGeometry& geometry_;
   std::array<HPDF_Font, 4> fonts_{};
   HPDF_Page page_ = nullptr;
+  HPDF_Font font_ = nullptr;  // the page's font and size now
+  HPDF_REAL fontSize_ = 0;
   bool pathStarted_ = false;
 };
 
