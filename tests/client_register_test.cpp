@@ -152,7 +152,7 @@ void seedRowsEverywhere(db::Connection& c) {
     c.execute("INSERT INTO new_tab (code_no, ass_year) VALUES (?, '2016')", {code});
     c.execute("INSERT INTO geninfo_miscinf (code_no, ass_year) VALUES (?, 2016)", {code});
     c.execute("INSERT INTO misc_oth_inf (code_no, ass_year, skey, svalue) VALUES (?, 2016, 'PVTDESCTRUST', '1')", {code});
-    c.execute("INSERT INTO challans (code_no, ass_year, amount) VALUES (?, 2016, 100)", {code});
+    c.execute("INSERT INTO adv_tax (code_no, ass_year, srno, amt) VALUES (?, 2016, 1, 100)", {code});
     c.execute("INSERT INTO income (code_no, ass_year) VALUES (?, 2016)", {code});
   }
   c.execute("INSERT INTO cl_oth_vars (code_no, skey, svalue) VALUES ('F1', 'AADHAAR', ''), ('F10', 'AADHAAR', '')");
@@ -184,7 +184,7 @@ TEST_P(ClientRegister, DeleteAsksThenRemovesTheClientEverywhere) {
     }
   }
   // F10 keeps everything; the group F1 is a group, not the client; the partner stays, unlinked.
-  for (const char* t : {"new_tab", "geninfo_miscinf", "misc_oth_inf", "challans", "income"})
+  for (const char* t : {"new_tab", "geninfo_miscinf", "misc_oth_inf", "adv_tax", "income"})
     EXPECT_EQ(conn().scalar(std::string("SELECT COUNT(*) FROM ") + t + " WHERE code_no = 'F10'"), "1") << t;
   EXPECT_EQ(database().dump("grp_m"), std::vector<std::string>{"F1|A GROUP WHOSE CODE IS F1|"});
   EXPECT_TRUE(conn().exists("SELECT 1 FROM grp_trans WHERE code_no = 'F1' AND c_code = 'F10'"));

@@ -117,7 +117,8 @@ TEST_P(Dashboard, ChoosingAClientWritesTheContextInOrder) {
     std::vector<W> after;
     std::string opened;
   } cases[] = {
-      {1, {{"ReturnCtx", "vITname", "Ganga & Co."}, {"ReturnCtx", "vT_StaT", "FIRM"}, {"Base", "TSTATUS", "2"}}, "subform"},
+      {1, {{"ReturnCtx", "vITname", "Ganga & Co."}, {"ReturnCtx", "vT_StaT", "FIRM"}, {"Base", "TSTATUS", "2"}, {"ClientCtx", "vt_RTCode_No", "F1"}},
+       "subform"},
       {2, {{"Base", "Temp_Code", "F1"}}, "ObjChallan"},
       {6, {}, "frmpannewapp"},
       {7, {}, "frmpanchapp"},

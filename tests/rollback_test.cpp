@@ -10,6 +10,7 @@
 #include "register/credit_transfer.h"
 #include "register/due_date_panel.h"
 #include "suite/client_register.h"
+#include "suite/heads/head_screen.h"
 #include "support/client_seed.h"
 #include "support/session_fixture.h"
 
@@ -81,12 +82,12 @@ TEST_P(RollbackOnFailure, ClientInformationSave) {
 }
 
 TEST_P(RollbackOnFailure, ClientRegisterDelete) {
-  conn().execute("INSERT INTO challans (code_no, ass_year, amount) VALUES ('F1^R-1', 2016, 100)");
+  conn().execute("INSERT INTO adv_tax (code_no, ass_year, srno, amt) VALUES ('F1^R-1', 2016, 1, 100)");
   conn().execute("INSERT INTO new_tab (code_no, ass_year) VALUES ('F1', '2016')");
   eachStatementFailing(
       clerk_.session->conn(), [&] { dialogs().answer(ui::Answer::yes); },
       [&] { return suite::deleteClient(comp(), "F1"); });
-  EXPECT_EQ(conn().scalar("SELECT COUNT(*) FROM challans WHERE code_no LIKE 'F1^%'"), "0");
+  EXPECT_EQ(conn().scalar("SELECT COUNT(*) FROM adv_tax WHERE code_no LIKE 'F1^%'"), "0");
 }
 
 TEST_P(RollbackOnFailure, DueDatesSave) {
@@ -112,6 +113,35 @@ TEST_P(RollbackOnFailure, CreditTransfer) {
                    {code, year});
   eachStatementFailing(conn(), [] {}, [&] { return reg::transferCredits(conn(), "F1"); });
   EXPECT_EQ(conn().scalar("SELECT COUNT(*) FROM taxcr115jbc1"), "3");
+}
+
+TEST_P(RollbackOnFailure, SalarySave) {
+  std::shared_ptr<ui::Form> form;
+  auto send = [&](ui::Event e) { ASSERT_TRUE(form->dispatch(e)); };
+  auto cell = [&](const char* grid, int col, const char* text) {
+    send({grid, ui::EventType::cellEdited, 0, 0, col, text});
+  };
+  eachStatementFailing(
+      clerk_.session->conn(),
+      [&] {
+        comp().clientCtx().vT_Code_No = "I1";
+        comp().clientCtx().vt_RTCode_No = "I1";
+        comp().clientCtx().vT_Year = 2016;
+        form = comp().sibling("PrjSalary.Forms").object("ObjSalary");
+        if (form->loaded) comp().desktop().close(*form);
+        comp().showMaximised(form);
+        send({"cmdAddEmp", ui::EventType::click});
+        cell("vsfEmployers", 0, "ACME");
+        cell("vsfEmployers", 2, "Others");
+        cell("vsfEmployers", 7, "400000");
+        send({"cmdAddExempt", ui::EventType::click});
+        cell("vsfExemptAllow", 0, "HRA");
+        cell("vsfExemptAllow", 1, "50000");
+        send({"cmdAddOther", ui::EventType::click});
+        cell("vsfOtherAllow", 0, "Special Allowance");
+      },
+      [&] { return dynamic_cast<suite::heads::HeadScreen&>(*form).save(); });
+  EXPECT_EQ(conn().scalar("SELECT no_of_empr FROM income WHERE code_no = 'I1' AND ass_year = 2016"), "1");
 }
 
 MERIDIAN_ON_BOTH_ENGINES(RollbackOnFailure);

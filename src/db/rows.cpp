@@ -61,6 +61,15 @@ void upsertRow(Connection& conn, std::string_view table, const Pairs& keys, cons
   tx.commit();
 }
 
+RecordSet selectWhere(Connection& conn, std::string_view table, const Pairs& where,
+                      const std::vector<std::string>& orderBy) {
+  Params params;
+  std::string sql = "SELECT * FROM " + quoted(table);
+  if (!where.empty()) sql += " WHERE " + assignments(where, " AND ", params);
+  for (size_t i = 0; i < orderBy.size(); ++i) sql += (i == 0 ? " ORDER BY " : ", ") + quoted(orderBy[i]);
+  return conn.query(sql, params);
+}
+
 long long deleteWhere(Connection& conn, std::string_view table, const Pairs& where) {
   if (where.empty()) throw std::logic_error("a delete from " + std::string(table) + " without a condition");
   Params params;

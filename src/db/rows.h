@@ -21,6 +21,9 @@ long long updateWhere(Connection& conn, std::string_view table, const Pairs& set
 // The row with the keys gets the values: an UPDATE when it is there, else an
 // INSERT of keys and values; in one transaction.
 void upsertRow(Connection& conn, std::string_view table, const Pairs& keys, const Pairs& values);
+// SELECT * of the rows matching every pair, ordered by the columns given.
+RecordSet selectWhere(Connection& conn, std::string_view table, const Pairs& where,
+                      const std::vector<std::string>& orderBy = {});
 // DELETE of the rows matching every pair; an empty condition is refused
 // rather than emptying the table.
 long long deleteWhere(Connection& conn, std::string_view table, const Pairs& where);

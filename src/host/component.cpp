@@ -30,6 +30,8 @@ Component::Component(HostFactory& factory, ui::Desktop& desktop) : desktop_(&des
     throw std::runtime_error("a host object was not created");
   for (const auto& s : siblings_)
     if (!s) throw std::runtime_error("a sibling component was not created");
+  for (const auto& s : siblings_) s->attachTo(*this);
+  utilities_->attachTo(*this);
 }
 
 Component::~Component() = default;

@@ -96,6 +96,12 @@ Verdict checkClientPan(std::string_view text) {
   return exclamation(messages::invalidPan);
 }
 
+Verdict checkTan(std::string_view text) {
+  const auto t = trimBlanks(text);
+  if (t.empty() || matchesLike(t, patterns::tan)) return std::nullopt;
+  return exclamation(messages::invalidTan);
+}
+
 // Refusals of input carry the information icon unless the rule says otherwise.
 Verdict checkPanForAssessingOfficer(std::string_view text) {
   const auto t = trimBlanks(text);

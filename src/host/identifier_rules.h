@@ -46,6 +46,10 @@ inline constexpr std::string_view maskedPan = "[A-Z][A-Z][A-Z][_][_][_][_][_][0-
 inline constexpr std::string_view dashedDate = "[0-9][0-9]-[0-9][0-9]-[0-9][0-9][0-9][0-9]";
 inline constexpr std::string_view acknowledgementNo =
     "[0-9][0-9][0-9][0-9][0-9][0-9][0-9][0-9][0-9][0-9][0-9][0-9][0-9][0-9][0-9]";
+// A TAN as the department allots it to a deductor or collector: four letters
+// (the first three the city's code, the fourth the deductor's initial), five
+// digits, a letter.
+inline constexpr std::string_view tan = "[A-Z][A-Z][A-Z][A-Z][0-9][0-9][0-9][0-9][0-9][A-Z]";
 // A name followed by its PAN in brackets: "RAM KUMAR (ABCPK1234D)".
 inline constexpr std::string_view panInBrackets =
     "*[ ][(][A-Z][A-Z][A-Z][A-Z][A-Z][0-9][0-9][0-9][0-9][A-Z][)]";
@@ -76,6 +80,7 @@ inline constexpr std::string_view cin =
     "Invalid CIN !\nValid Format : [U/L]#####CC####CCC######\ne.g. U12345UU1234UUU123456";
 inline constexpr std::string_view email = "Insert a valid E-mail address.";
 inline constexpr std::string_view dateOfBirth = "Please specify Valid Date.";
+inline constexpr std::string_view invalidTan = "Invalid TAN !";
 }  // namespace messages
 
 // Blanks around an identifier are not part of it: each check trims them
@@ -85,6 +90,8 @@ inline constexpr std::string_view dateOfBirth = "Please specify Valid Date.";
 Verdict checkClientPan(std::string_view text);
 // PAN used to find the client's assessing officer: must be given and be PAN-shaped.
 Verdict checkPanForAssessingOfficer(std::string_view text);
+// TAN of a deductor, collector or employer: empty, or TAN-shaped.
+Verdict checkTan(std::string_view text);
 // Aadhaar number: empty, or twelve digits.
 Verdict checkAadhaar(std::string_view text);
 

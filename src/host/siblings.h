@@ -11,6 +11,8 @@ namespace meridian::ui { class Form; }
 
 namespace meridian::host {
 
+class Component;
+
 class SiblingComponent {
  public:
   SiblingComponent(std::string progId, std::vector<std::string> members)
@@ -22,9 +24,17 @@ class SiblingComponent {
   // for the life of the component.
   virtual std::shared_ptr<ui::Form> object(const std::string& member) = 0;
 
+  // The component that created it, told once every host object exists: a
+  // member screen is made with the component, as every screen is.
+  void attachTo(Component& component) { component_ = &component; }
+
+ protected:
+  Component* component() const { return component_; }
+
  private:
   std::string progId_;
   std::vector<std::string> members_;
+  Component* component_ = nullptr;
 };
 
 // ObjPending of the utilities component: the practice-wide lists.

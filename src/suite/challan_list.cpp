@@ -1,5 +1,10 @@
 #include "suite/challan_list.h"
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "common/dates.h"
 #include "common/years.h"
 #include "db/connection.h"
 
@@ -23,13 +28,24 @@ void ChallanListForm::load() {
   g.setColumns({"Date", "BSR Code", "Challan No.", "Type", "Amount"});
   g.rightAligned[4] = true;
   g.clearRows();
+  // The challans are the year's advance tax and self-assessment tax as the
+  // taxes-paid screen keeps them, in the order they were paid.
+  struct Paid {
+    std::string iso, bsr, serial, type;
+    Money amount;
+  };
+  std::vector<Paid> paid;
+  for (const auto& [table, type] : {std::pair{"adv_tax", "Advance Tax (100)"}, {"self_tax", "Self Assessment Tax (300)"}})
+    for (const auto& r : base_.DbObj().query(std::string("SELECT `date`, bsr_code, chsrno, amt FROM ") + table +
+                                                 " WHERE code_no = ? AND ass_year = ? ORDER BY srno",
+                                             {code, year}))
+      paid.push_back({r.text("date"), r.text("bsr_code"), r.text("chsrno"), type, r.money("amt").value_or(Money())});
+  std::stable_sort(paid.begin(), paid.end(), [](const Paid& a, const Paid& b) { return a.iso < b.iso; });
   Money total;
-  for (const auto& r : base_.DbObj().query(
-           "SELECT chl_date, bsr_code, serial_no, tax_type, amount FROM challans WHERE code_no = ? AND ass_year = ? "
-           "ORDER BY chl_date, serial_no",
-           {code, year})) {
-    g.rows.push_back({r.text("chl_date"), r.text("bsr_code"), r.text("serial_no"), r.text("tax_type"), r.text("amount")});
-    total += r.money("amount").value_or(Money());
+  for (const auto& p : paid) {
+    const auto d = parseIso(p.iso);
+    g.rows.push_back({d ? formatDmy(*d) : "", p.bsr, p.serial, p.type, p.amount.text()});
+    total += p.amount;
   }
   (*this)["lblTotal"].caption = "Total : " + total.rupeesText();
 }

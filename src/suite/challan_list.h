@@ -1,6 +1,6 @@
 #pragma once
 // ObjChallan of the utilities module: the tax challans of one client for one
-// year (advance tax, self-assessment tax and others).
+// year, the advance tax and self-assessment tax the taxes-paid screen keeps.
 #include "host/base.h"
 #include "host/contexts.h"
 #include "host/screen.h"

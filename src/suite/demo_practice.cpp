@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "suite/client_list_table.h"
+#include "suite/heads/demo_heads.h"
 
 namespace meridian::suite {
 namespace {
@@ -161,11 +162,10 @@ void seedDemoPractice(db::Connection& conn, const DataFolder& data, DemoSize siz
     if (n % 5 == 0)
       for (int q = 0; q < 3; ++q)
         conn.execute(
-            "INSERT INTO challans (code_no, ass_year, chl_date, bsr_code, serial_no, tax_type, amount) "
-            "VALUES (?, 2016, ?, ?, ?, ?, ?)",
-            {c, std::string(q == 0 ? "15/06/2015" : q == 1 ? "15/09/2015" : "15/12/2015"),
-             std::to_string(s.between(1000000, 9999999)), std::to_string(s.between(10000, 99999)),
-             "Advance Tax (100)", s.between(5, 200) * 1000});
+            "INSERT INTO adv_tax (code_no, ass_year, srno, bsr_code, `date`, chsrno, amt) VALUES (?, 2016, ?, ?, ?, ?, ?)",
+            {c, q + 1, std::to_string(s.between(1000000, 9999999)),
+             std::string(q == 0 ? "2015-06-15" : q == 1 ? "2015-09-15" : "2015-12-15"),
+             std::to_string(s.between(10000, 99999)), s.between(5, 200) * 1000});
   }
   // Partners of the firms and a proprietor or two, linked to their client.
   int partner = size.clients;
@@ -180,6 +180,7 @@ void seedDemoPractice(db::Connection& conn, const DataFolder& data, DemoSize siz
            date(s, 1950, 1990), std::string(s.pick(kCities)), std::string(s.pick(kStates)), pan(s, 'P', last[0])});
     }
   }
+  heads::seedDemoHeads(conn);
   tx.commit();
   rebuildClientList(conn);
 

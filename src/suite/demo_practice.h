@@ -1,7 +1,9 @@
 #pragma once
 // A made-up practice for a first look and for tests: a few hundred clients of
 // every status, groups, partners linked to firms, an exclusion file, computed
-// figures for several years and some challans. The same every time.
+// figures for several years and some advance tax paid, and twenty clients
+// whose A.Y. 2016-17 is entered head by head (suite/heads/demo_heads.h). The
+// same every time.
 #include "db/connection.h"
 #include "suite/data_folder.h"
 

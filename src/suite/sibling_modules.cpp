@@ -2,6 +2,9 @@
 
 #include <stdexcept>
 
+#include "host/component.h"
+#include "host/screen_registry.h"
+
 namespace meridian::suite {
 
 const std::map<std::string, std::vector<std::string>>& siblingMembers() {
@@ -37,9 +40,15 @@ std::shared_ptr<ui::Form> SiblingModule::object(const std::string& member) {
   bool known = false;
   for (const auto& m : members()) known = known || m == member;
   if (!known) throw std::out_of_range(progId() + " has no member " + member);
-  auto form = std::make_shared<AbsentModuleForm>(member, progId());
+  std::shared_ptr<ui::Form> form = registeredMemberScreen(component(), member);
+  if (!form) form = std::make_shared<AbsentModuleForm>(member, progId());
   forms_[member] = form;
   return form;
+}
+
+std::shared_ptr<ui::Form> registeredMemberScreen(host::Component* component, const std::string& member) {
+  if (!component || !host::ScreenRegistry::instance().find(member)) return nullptr;
+  return component->kept(member);
 }
 
 }  // namespace meridian::suite

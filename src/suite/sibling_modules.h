@@ -1,7 +1,9 @@
 #pragma once
 // The sibling modules of the suite as this installation carries them. Each
-// hands out its named forms; a module whose screens this installation does
-// not carry shows a form that says which module it belongs to.
+// hands out its named forms: a member this installation carries is a screen
+// registered under the member's name (ObjSalary, ObjHouseProp ...), kept one
+// instance per component; any other shows a form that says which module it
+// belongs to.
 #include <map>
 #include <memory>
 
@@ -21,6 +23,10 @@ class SiblingModule : public host::SiblingComponent {
  protected:
   std::map<std::string, std::shared_ptr<ui::Form>> forms_;
 };
+
+// The kept screen registered under a member's name; null when none is (or
+// the sibling is not attached to a component yet).
+std::shared_ptr<ui::Form> registeredMemberScreen(host::Component* component, const std::string& member);
 
 // A form of a module this installation does not carry.
 class AbsentModuleForm : public ui::Form {

@@ -17,6 +17,7 @@ std::shared_ptr<ui::Form> UtilitiesModule::object(const std::string& member) {
     return challan_;
   }
   if (member == "ObjAgriculture") {
+    if (!agriculture_) agriculture_ = registeredMemberScreen(component(), member);
     if (!agriculture_) agriculture_ = std::make_shared<AbsentModuleForm>(member, progId());
     return agriculture_;
   }

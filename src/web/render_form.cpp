@@ -110,7 +110,18 @@ std::string gridHead(const ui::Control& c) {
   std::string out = "<thead><tr>";
   for (int col = 0; col < g.cols(); ++col) {
     if (g.hidden[static_cast<size_t>(col)]) continue;
-    std::string a = col < g.frozenCols ? " class=\"frozen\"" : "";
+    std::string cls = col < g.frozenCols ? "frozen" : "";
+    // A width the screen gives a column is the least it takes, in characters,
+    // as one of the stylesheet's steps (the page allows no inline styles).
+    if (const int w = g.widths[static_cast<size_t>(col)]; w > 0) {
+      int step = 4;
+      for (int s : {4, 6, 8, 11, 13, 16, 20, 28, 34}) {
+        step = s;
+        if (s >= w) break;
+      }
+      cls += (cls.empty() ? "w" : " w") + std::to_string(step);
+    }
+    std::string a = cls.empty() ? "" : attr("class", cls);
     if (g.sortable && col == g.sortCol) a += attr("data-sort", g.sortDescending ? "desc" : "asc");
     out += "<th" + a + attr("data-col", std::to_string(col)) + ">" + escapeHtml(g.titles[static_cast<size_t>(col)]) + "</th>";
   }

@@ -25,8 +25,6 @@ class DataSetEngineTest : public DbTest {
   void SetUp() override {
     DbTest::SetUp();
     if (IsSkipped() || HasFatalFailure()) return;
-    create("CREATE TABLE income_salary (code_no VARCHAR(80) NOT NULL, ass_year INTEGER NOT NULL, empr_num INTEGER NOT NULL, "
-           "emp_name VARCHAR(100) DEFAULT '', gross BIGINT DEFAULT 0, PRIMARY KEY (code_no, ass_year, empr_num))");
     create("CREATE TABLE auditordet (id {{ID}}, code_no VARCHAR(80) NOT NULL, ass_year INTEGER NOT NULL, "
            "typ VARCHAR(4) NOT NULL, auditor VARCHAR(100) DEFAULT '')");
     create("CREATE TABLE comms (code_no VARCHAR(80) NOT NULL, assyear INTEGER NOT NULL, `range` VARCHAR(20) DEFAULT '', "
@@ -47,7 +45,7 @@ class DataSetEngineTest : public DbTest {
     conn().execute("INSERT INTO new_tab (code_no, ass_year, `range`) VALUES (?, ?, ?)", {code, y, "R" + y});
     conn().execute("INSERT INTO adv_n (code_no, assyear, a1) VALUES (?, ?, ?)", {code, y, figure});
     for (int e : {1, 2})
-      conn().execute("INSERT INTO income_salary (code_no, ass_year, empr_num, emp_name, gross) VALUES (?, ?, ?, ?, ?)",
+      conn().execute("INSERT INTO income_salary (code_no, ass_year, empr_num, empr_name, salary) VALUES (?, ?, ?, ?, ?)",
                      {code, year, e, "Employer " + std::to_string(e), figure * e});
     for (const char* typ : {"I", "FI", "X"})
       conn().execute("INSERT INTO auditordet (code_no, ass_year, typ, auditor) VALUES (?, ?, ?, ?)",
@@ -132,7 +130,7 @@ TEST_P(DataSetEngineTest, CopyCarriesTheYearsRowsOfEveryListedTableAndNothingEls
     for (const auto& row : rows) EXPECT_NE(std::find(now.begin(), now.end(), row), now.end()) << table << ": " << row;
   }
   EXPECT_EQ(conn().scalar("SELECT `range` FROM new_tab WHERE code_no = 'C1^R-2'"), "R2016");
-  EXPECT_EQ(conn().scalar("SELECT emp_name FROM income_salary WHERE code_no = 'C1^R-2' AND empr_num = 2"), "Employer 2");
+  EXPECT_EQ(conn().scalar("SELECT empr_name FROM income_salary WHERE code_no = 'C1^R-2' AND empr_num = 2"), "Employer 2");
   // The database numbered the copied rows afresh.
   EXPECT_EQ(conn().scalar("SELECT COUNT(DISTINCT id) FROM auditordet"), conn().scalar("SELECT COUNT(*) FROM auditordet"));
   EXPECT_NE(std::find(r.skipped.begin(), r.skipped.end(), "capital"), r.skipped.end()) << "absent tables are named";
@@ -212,7 +210,7 @@ TEST_P(DataSetEngineTest, ReplaceRemoveAndRelabelMoveWholeDataSets) {
 TEST_P(DataSetEngineTest, CopyReplacingTheTargetLeavesNoStaleRowsOrNotes) {
   seed("C1", 2016, 7);
   seed("C1^R-2", 2016, 8);
-  conn().execute("INSERT INTO income_salary (code_no, ass_year, empr_num, gross) VALUES ('C1^R-2', 2016, 3, 1)");
+  conn().execute("INSERT INTO income_salary (code_no, ass_year, empr_num, salary) VALUES ('C1^R-2', 2016, 3, 1)");
   writeNote("oth", "C1^R-2", 2016, "stale");
   const DataSetReport r = engine().copy("C1", 2016, "C1", "C1^R-2", true);
   EXPECT_EQ(count("income_salary", "ass_year", "C1^R-2", 2016), 2);

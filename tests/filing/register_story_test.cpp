@@ -54,7 +54,7 @@ TEST_P(RegisterStory, OriginalRevisionsRectificationOrderAndDeletes) {
   EXPECT_EQ(conn().scalar("SELECT dt_tax_det FROM income WHERE code_no = 'F1^R-2'"), "todate");
   EXPECT_EQ(conn().scalar("SELECT dt_tax_det FROM income WHERE code_no = 'F1'"), "");
   // The revision's own work does not touch the original.
-  conn().execute("UPDATE income_salary SET gross = 650000 WHERE code_no = 'F1^R-2' AND empr_num = 1");
+  conn().execute("UPDATE income_salary SET salary = 650000 WHERE code_no = 'F1^R-2' AND empr_num = 1");
   conn().execute("UPDATE part_remu SET remun = 150000 WHERE code = 'P1'");
 
   // 3. The revised return is filed online and e-verified.
@@ -104,7 +104,7 @@ TEST_P(RegisterStory, OriginalRevisionsRectificationOrderAndDeletes) {
   EXPECT_EQ(rectified["income_salary"], dataSet("F1^R-2")["income_salary"]);
   EXPECT_EQ(rectified["nremutbl"], (std::vector<std::string>{"P1|2016|0|0|0|150000|0|0|0"}))
       << "the revision's partners' figures, in use when the copy was made";
-  conn().execute("UPDATE income_salary SET gross = 700000 WHERE code_no = 'F1^Z-4' AND empr_num = 1");
+  conn().execute("UPDATE income_salary SET salary = 700000 WHERE code_no = 'F1^Z-4' AND empr_num = 1");
 
   // 6. An order u/s 143(3) with interest and two refunds.
   dialogs().clear();

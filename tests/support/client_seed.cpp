@@ -30,7 +30,7 @@ void seedPractice(db::Connection& conn) {
 const std::vector<std::string>& clientTables() {
   static const std::vector<std::string> tables = {"main_info1",      "owner1",         "off_info",    "new_tab",
                                                   "geninfo_miscinf", "form3a_geninfo", "misc_oth_inf", "cl_oth_vars",
-                                                  "tempcltbl",       "grp_trans",      "challans",    "income"};
+                                                  "tempcltbl",       "grp_trans",      "adv_tax",     "income"};
   return tables;
 }
 

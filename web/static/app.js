@@ -110,6 +110,9 @@
     if (!form) return;
     if (opts.before) opts.before();
     const sent = snapshot(form);
+    if (event.type === 'celledited') {
+      sent.serverOwns = new Set([window.meridianMorph.cellKey(event.control, event.row, event.col)]);
+    }
     const body = Object.assign({ form: form.dataset.form, values: values(form), grids: grids.windows(form) }, event);
     await settle(await request('/ev', body), sent);
   }

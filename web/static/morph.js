@@ -6,6 +6,8 @@
 //
 // `sent` maps each box (by valueKey) to what it held when the event went to
 // the server; a box whose new value equals that was not changed by the server.
+// Its `serverOwns` set names the boxes whose text the event itself carried
+// (a cell's edit): the answer decides what they show.
 (function () {
   'use strict';
 
@@ -13,11 +15,15 @@
   // server's markup never carries them, so they are not removed.
   const PAGE_OWNED = new Set(['style']);
 
+  function cellKey(grid, row, col) {
+    return 'cell:' + grid + ':' + row + ':' + col;
+  }
+
   function valueKey(el) {
     if (el.id) return el.id;
     if (el.classList && el.classList.contains('cell')) {
       const grid = el.closest('.grid');
-      return 'cell:' + (grid ? grid.id : '') + ':' + el.dataset.row + ':' + el.dataset.col;
+      return cellKey(grid ? grid.id : '', el.dataset.row, el.dataset.col);
     }
     return null;
   }
@@ -60,14 +66,25 @@
     return !(sent && k !== null && sent.has(k) && sent.get(k) === newValue);
   }
 
-  function syncBox(a, b, sent) {
+  // A grid cell's text reaches the server only when the cell is left, so an
+  // answer to an earlier event (the move into the cell, say) does not know
+  // what is being typed there: the cell keeps it unless the server changed
+  // the cell itself, or the answer is to that cell's own edit.
+  function cellKeepsTyping(a, before, value, sent) {
+    if (!a.classList.contains('cell')) return false;
+    const k = valueKey(a);
+    if (sent && sent.serverOwns && sent.serverOwns.has(k)) return false;
+    return (before || '') === value;
+  }
+
+  function syncBox(a, b, sent, before) {
     if (a.type === 'checkbox' || a.type === 'radio') {
       const checked = b.hasAttribute('checked');
       if (a.checked !== checked && serverChanged(a, checked, sent)) a.checked = checked;
       return;
     }
     const value = a.tagName === 'TEXTAREA' ? b.value : b.getAttribute('value') || '';
-    if (a.value === value || !serverChanged(a, value, sent)) return;
+    if (a.value === value || !serverChanged(a, value, sent) || cellKeepsTyping(a, before, value, sent)) return;
     a.value = value;
     if (a === document.activeElement && typeof a.setSelectionRange === 'function') {
       try { a.setSelectionRange(value.length, value.length); } catch (e) { /* not a text box */ }
@@ -121,9 +138,11 @@
       if (a.nodeValue !== b.nodeValue) a.nodeValue = b.nodeValue;
       return a;
     }
+    // What the server showed in the box before this answer.
+    const before = a.tagName === 'INPUT' ? a.getAttribute('value') : null;
     syncAttributes(a, b);
     if (a.tagName === 'INPUT' || a.tagName === 'TEXTAREA') {
-      syncBox(a, b, sent);
+      syncBox(a, b, sent, before);
       return a;
     }
     morphChildren(a, b, sent);
@@ -166,5 +185,5 @@
     return t.content.querySelector('tbody');
   }
 
-  window.meridianMorph = { morph, morphShell, snapshot, valueKey, parse, parseBody };
+  window.meridianMorph = { morph, morphShell, snapshot, valueKey, cellKey, parse, parseBody };
 })();

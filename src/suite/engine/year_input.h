@@ -2,7 +2,7 @@
 // Everything the computation of one client year reads: the heads of income,
 // losses brought forward, deductions claimed, taxes paid and the dates that
 // decide interest. The JSON of `meridian compute` fills it field for field,
-// and so will the loader of the heads' year tables.
+// and so does the loader of the heads' year tables (suite/heads).
 #include <array>
 #include <map>
 #include <optional>

@@ -1,0 +1,37 @@
+#pragma once
+// Income from other sources as the other-sources screen and the year's loader
+// both read it, and the computation's record of it: receipts by nature, the
+// interest accrued on savings certificates (other interest), winnings at the
+// special rate, and the expenses and depreciation claimed u/s 57 taken off
+// the other income (which may then be a loss).
+#include "common/money.h"
+#include "suite/engine/year_input.h"
+
+namespace meridian::suite::heads {
+
+struct OtherSourceAmounts {
+  Money savingsInterest, otherInterest, dividend, familyPension, other;  // other_income by nature
+  Money certificateInterest;                                             // rebate_nsc
+  Money winnings;                                                        // sprtothinc, s.115BB
+  Money expenses, depreciation;                                          // oth_inc, s.57
+};
+
+inline engine::OtherSourcesInput otherSourcesInputOf(const OtherSourceAmounts& a) {
+  return {.savingsInterest = a.savingsInterest,
+          .otherInterest = a.otherInterest + a.certificateInterest,
+          .dividendTaxable = a.dividend,
+          .familyPension = a.familyPension,
+          .winnings = a.winnings,
+          .other = a.other - a.expenses - a.depreciation};
+}
+
+// Adds a receipt to the figure of its nature (the codes of choices::otherSourceNatures).
+inline void addReceipt(OtherSourceAmounts& a, const std::string& nature, Money amount) {
+  if (nature == "SB") a.savingsInterest += amount;
+  else if (nature == "INT") a.otherInterest += amount;
+  else if (nature == "DIV") a.dividend += amount;
+  else if (nature == "FP") a.familyPension += amount;
+  else a.other += amount;
+}
+
+}  // namespace meridian::suite::heads
