@@ -1,5 +1,8 @@
 #include "suite/report_preview.h"
 
+#include <memory>
+#include <mutex>
+
 #include "suite/report/html_renderer.h"
 #include "suite/report/make_report_writer.h"
 #include "suite/report/pdf_renderer.h"
@@ -21,6 +24,11 @@ std::string titleOf(const report::PagedReport& r) {
   return "Report";
 }
 
+struct KeptPdf {
+  std::once_flag drawn;
+  std::string bytes;
+};
+
 }  // namespace
 
 ReportWriterFactory standardReportWriters() {
@@ -30,7 +38,14 @@ ReportWriterFactory standardReportWriters() {
       f.title = titleOf(*paged);
       f.pages = static_cast<int>(paged->pages.size());
       f.pagesHtml = report::renderHtmlPages(*paged);
-      f.pdf = [paged] { return report::renderPdf(*paged); };
+      // Drawn on the first request and kept with the report: a long report
+      // is not drawn again for every download. A failed drawing keeps
+      // nothing, so the next request tries again.
+      auto kept = std::make_shared<KeptPdf>();
+      f.pdf = [paged, kept] {
+        std::call_once(kept->drawn, [&] { kept->bytes = report::renderPdf(*paged); });
+        return kept->bytes;
+      };
       f.clients = paged->clients;
       sink(std::move(f));
     });

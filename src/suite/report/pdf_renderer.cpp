@@ -73,6 +73,9 @@ class PageDrawer {
     HPDF_Page_SetWidth(page_, static_cast<HPDF_REAL>(geometry_.pageWidthPt));
     HPDF_Page_SetHeight(page_, static_cast<HPDF_REAL>(geometry_.pageHeightPt));
     pdf_.check("adding a page");
+    // A new page starts with no font chosen.
+    font_ = nullptr;
+    fontSize_ = 0;
 
     // Text first, in one text object; lines and rectangles are paths and
     // must be drawn outside it.
@@ -155,7 +158,7 @@ class PageDrawer {
   }
 
   void showText(HPDF_Font font, const TextStyle& style, double x, int index, const std::string& text) {
-    HPDF_Page_SetFontAndSize(page_, font, static_cast<HPDF_REAL>(monoSize(font, style)));
+    useFont(font, static_cast<HPDF_REAL>(monoSize(font, style)));
     HPDF_Page_TextOut(page_, static_cast<HPDF_REAL>(x), static_cast<HPDF_REAL>(baseline(index)), text.c_str());
   }
 
@@ -164,12 +167,21 @@ class PageDrawer {
   // the columns its characters hold, so what follows stays in its column.
   void showFitted(HPDF_Font font, const TextStyle& style, double x, int index, const std::string& text,
                   double width) {
-    HPDF_Page_SetFontAndSize(page_, font, static_cast<HPDF_REAL>(geometry_.fontSizePt(style)));
+    useFont(font, static_cast<HPDF_REAL>(geometry_.fontSizePt(style)));
     const double natural = HPDF_Page_TextWidth(page_, text.c_str());
     const double scale = natural > width && natural > 0 ? 100.0 * width / natural : 100.0;
     HPDF_Page_SetHorizontalScalling(page_, static_cast<HPDF_REAL>(scale));
     HPDF_Page_TextOut(page_, static_cast<HPDF_REAL>(x), static_cast<HPDF_REAL>(baseline(index)), text.c_str());
     HPDF_Page_SetHorizontalScalling(page_, 100);
+  }
+
+  // Most runs keep the font of the run before them: choosing it again would
+  // only add an operator to the page for every run.
+  void useFont(HPDF_Font font, HPDF_REAL size) {
+    if (font == font_ && size == fontSize_) return;
+    HPDF_Page_SetFontAndSize(page_, font, size);
+    font_ = font;
+    fontSize_ = size;
   }
 
   void drawRules(const Line& line, int index) {
@@ -200,6 +212,8 @@ class PageDrawer {
   std::array<HPDF_Font, 4> fonts_{};
   std::array<HPDF_Font, 2> devanagari_{};
   HPDF_Page page_ = nullptr;
+  HPDF_Font font_ = nullptr;  // the page's font and size now
+  HPDF_REAL fontSize_ = 0;
   bool pathStarted_ = false;
 };
 
