@@ -14,10 +14,10 @@ HeadScreen::HeadScreen(host::Component& component, const std::string& member, co
   add(ui::ControlKind::label, "lblClient");
 }
 
-RowGrid& HeadScreen::addRowGrid(GridSpec spec) {
-  const std::string frame = "fam" + spec.key;
-  add(ui::ControlKind::frame, frame, spec.caption, spec.parent);
-  grids_.push_back(std::make_unique<RowGrid>(*this, spec.name, std::move(spec.columns), frame));
+RowGrid& HeadScreen::addRowGrid(GridSpec layout) {
+  const std::string frame = "fam" + layout.key;
+  add(ui::ControlKind::frame, frame, layout.caption, layout.parent);
+  grids_.push_back(std::make_unique<RowGrid>(*this, layout.name, std::move(layout.columns), frame));
   RowGrid& g = *grids_.back();
   struct Button {
     const char* prefix;
@@ -27,9 +27,9 @@ RowGrid& HeadScreen::addRowGrid(GridSpec spec) {
   };
   for (const Button b : {Button{"cmdAdd", "Add", "&Add", 'a'}, Button{"cmdIns", "Insert", "&Insert", 'i'},
                          Button{"cmdDel", "Delete", "&Delete", 'd'}}) {
-    const std::string name = b.prefix + spec.key;
-    add(ui::ControlKind::button, name, spec.accessKeys ? b.withKey : b.caption, frame).tooltip =
-        std::string(b.caption) + " a row of " + spec.caption;
+    const std::string name = b.prefix + layout.key;
+    add(ui::ControlKind::button, name, layout.accessKeys ? b.withKey : b.caption, frame).tooltip =
+        std::string(b.caption) + " a row of " + layout.caption;
     rowButtons_.push_back(name);
     on(name, ui::EventType::click, [this, &g, what = b.what](ui::Event&) { onRowButton(g, what); });
   }
@@ -43,8 +43,8 @@ MasterDetail& HeadScreen::addMasterDetail(RowGrid& master, YearTable table) {
   return *masters_.back();
 }
 
-RowGrid& HeadScreen::addDetailGrid(GridSpec spec, MasterDetail& master, YearTable table, std::string parentColumn) {
-  RowGrid& g = addRowGrid(std::move(spec));
+RowGrid& HeadScreen::addDetailGrid(GridSpec layout, MasterDetail& master, YearTable table, std::string parentColumn) {
+  RowGrid& g = addRowGrid(std::move(layout));
   master.addDetail(g, std::move(table), std::move(parentColumn));
   return g;
 }

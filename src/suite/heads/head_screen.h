@@ -59,9 +59,9 @@ class HeadScreen : public host::Screen {
   bool readOnly() const { return readOnly_; }
 
  protected:
-  RowGrid& addRowGrid(GridSpec spec);
+  RowGrid& addRowGrid(GridSpec layout);
   // A grid whose rows belong to the selected row of `master`'s grid.
-  RowGrid& addDetailGrid(GridSpec spec, MasterDetail& master, YearTable table, std::string parentColumn);
+  RowGrid& addDetailGrid(GridSpec layout, MasterDetail& master, YearTable table, std::string parentColumn);
   MasterDetail& addMasterDetail(RowGrid& master, YearTable table);
   FieldSet& addFields(std::vector<BoxField> fields, const std::string& parent = "");
   // The frame of the totals, and Save and Back: called last by each screen.
