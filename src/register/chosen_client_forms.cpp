@@ -17,6 +17,8 @@ struct HeadButton {
 constexpr HeadButton kHeadButtons[] = {
     {"cmd_salary", "&Salary", "PrjSalary.Forms", "ObjSalary"},
     {"cmd_house", "&House Property", "PrjOtherHeads.Forms", "ObjHouseProp"},
+    {"cmd_business", "Business / Profession", "PrjBusiness.Forms", "objbusiness"},
+    {"cmd_ad44", "44AD, AE, AF", "PrjBusiness.Forms", "Objad44"},
     {"Command4", "&Other / Exempt /NSC / KVP", "PrjOtherHeads.Forms", "ObjOtherIncome"},
     {"cmd_loss", "&Losses", "PrjDeductions.Forms", "ObjLoss"},
     {"Command6", "&Deductions", "PrjDeductions.Forms", "ObjDeductN"},
