@@ -9,22 +9,29 @@ namespace {
 db::Value rupees(long long r) { return Money::rupees(r).text(); }
 db::Value dateOrNull(const char* iso) { return iso ? db::Value(iso) : db::Value(); }
 
+db::Pairs addressPairs(const DemoAddress& a) {
+  return {{"h_no", a.flat}, {"street", a.street}, {"area", a.area},
+          {"city", a.city}, {"state", a.state},   {"pin", a.pin}};
+}
+
 }  // namespace
 
 void addDemoPerson(db::Connection& conn, const DemoPerson& p) {
-  db::insertRow(conn, "owner1",
-                {{"code", p.code}, {"code_no", ""}, {"f_nm", p.first}, {"m_nm", p.middle}, {"l_nm", p.last},
-                 {"fat_f_nm", p.father}, {"fat_l_nm", p.last}, {"sex", p.sex}, {"dob", p.dob}, {"pan", p.pan},
-                 {"h_no", p.flat}, {"street", p.street}, {"area", p.area}, {"city", p.city}, {"state", p.state},
-                 {"pin", p.pin}, {"nation", p.nation}, {"mat_st", "MARRIED"}, {"auditc", "N"}, {"status", "INDIVIDUAL"},
-                 {"mobile", std::string("98") + std::string(p.pan).substr(5, 4) + "1" + std::to_string(p.pin % 1000)}});
+  db::Pairs row{{"code", p.code}, {"code_no", ""}, {"f_nm", p.first}, {"m_nm", p.middle}, {"l_nm", p.last},
+                {"fat_f_nm", p.father}, {"fat_l_nm", p.last}, {"sex", p.sex}, {"dob", p.dob}, {"pan", p.pan},
+                {"nation", p.nation}, {"mat_st", "MARRIED"}, {"auditc", "N"}, {"status", "INDIVIDUAL"},
+                {"mobile", std::string("98") + std::string(p.pan).substr(5, 4) + "1" +
+                               std::to_string(p.address.pin % 1000)}};
+  const db::Pairs address = addressPairs(p.address);
+  row.insert(row.end(), address.begin(), address.end());
+  db::insertRow(conn, "owner1", row);
 }
 
 void addDemoEntity(db::Connection& conn, const DemoEntity& e) {
-  db::insertRow(conn, "main_info1",
-                {{"code_no", e.code}, {"nm", e.name}, {"status", e.status}, {"pan", e.pan}, {"h_no", e.flat},
-                 {"street", e.street}, {"area", e.area}, {"city", e.city}, {"state", e.state}, {"pin", e.pin},
-                 {"doi", e.incorporated}});
+  db::Pairs row{{"code_no", e.code}, {"nm", e.name}, {"status", e.status}, {"pan", e.pan}, {"doi", e.incorporated}};
+  const db::Pairs address = addressPairs(e.address);
+  row.insert(row.end(), address.begin(), address.end());
+  db::insertRow(conn, "main_info1", row);
 }
 
 DemoYear::DemoYear(db::Connection& conn, std::string code, int year, int statusCode)

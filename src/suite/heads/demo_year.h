@@ -11,6 +11,15 @@
 
 namespace meridian::suite::heads {
 
+struct DemoAddress {
+  const char* flat;
+  const char* street;
+  const char* area;
+  const char* city;
+  const char* state;
+  long long pin;
+};
+
 // A person of the practice (owner1).
 struct DemoPerson {
   const char* code;
@@ -21,12 +30,7 @@ struct DemoPerson {
   const char* sex;
   const char* dob;
   const char* pan;
-  const char* flat;
-  const char* street;
-  const char* area;
-  const char* city;
-  const char* state;
-  long long pin;
+  DemoAddress address;
   const char* nation = "RESIDENT";
 };
 void addDemoPerson(db::Connection& conn, const DemoPerson& p);
@@ -37,12 +41,7 @@ struct DemoEntity {
   const char* name;
   const char* status;  // as the client master keeps it ("HUF", "FIRM", "PRIVATE LTD.")
   const char* pan;
-  const char* flat;
-  const char* street;
-  const char* area;
-  const char* city;
-  const char* state;
-  long long pin;
+  DemoAddress address;
   const char* incorporated = "";  // dd/mm/yyyy
 };
 void addDemoEntity(db::Connection& conn, const DemoEntity& e);
