@@ -14,14 +14,19 @@ db::Pairs addressPairs(const DemoAddress& a) {
           {"city", a.city}, {"state", a.state},   {"pin", a.pin}};
 }
 
+// Ten digits made from the PAN and the PIN code, so each person has their own.
+std::string mobileOf(const DemoPerson& p) {
+  const std::string pin = std::to_string(p.address.pin % 1000);
+  return "98" + std::string(p.pan).substr(5, 4) + "1" + std::string(3 - pin.size(), '0') + pin;
+}
+
 }  // namespace
 
 void addDemoPerson(db::Connection& conn, const DemoPerson& p) {
   db::Pairs row{{"code", p.code}, {"code_no", ""}, {"f_nm", p.first}, {"m_nm", p.middle}, {"l_nm", p.last},
                 {"fat_f_nm", p.father}, {"fat_l_nm", p.last}, {"sex", p.sex}, {"dob", p.dob}, {"pan", p.pan},
                 {"nation", p.nation}, {"mat_st", "MARRIED"}, {"auditc", "N"}, {"status", "INDIVIDUAL"},
-                {"mobile", std::string("98") + std::string(p.pan).substr(5, 4) + "1" +
-                               std::to_string(p.address.pin % 1000)}};
+                {"mobile", mobileOf(p)}};
   const db::Pairs address = addressPairs(p.address);
   row.insert(row.end(), address.begin(), address.end());
   db::insertRow(conn, "owner1", row);
