@@ -1,22 +1,12 @@
 // Steps a clerk takes on the year's head screens: open a client's A.Y.
 // 2016-17 from the dashboard, open a head, add rows and type them cell by
 // cell with Tab, save and go back to the year.
-import { idle } from './helpers.mjs';
+import { idle, openClientYear } from './helpers.mjs';
 
 // A grid's cell by row and column.
 export const cell = (grid, row, col) => `#${grid} input.cell[data-row="${row}"][data-col="${col}"]`;
 
-export async function openYear(page, client) {
-  await page.click('#openIncomeTax');
-  await page.waitForSelector('#ClGrd tbody tr');
-  await page.selectOption('#cbocompAY', '2016-17');
-  await idle(page);
-  await page.click('#TxtS0');
-  await page.keyboard.type(client);
-  await page.waitForFunction(() => document.querySelector('#lblRecCount').textContent === 'No. of Records : 1');
-  await page.keyboard.press('Enter');
-  await page.waitForSelector('#form_subform');
-}
+export const openYear = (page, client) => openClientYear(page, client, '2016-17');
 
 // The year opened again: back to the dashboard, Enter on the same client.
 export async function reopenYear(page) {
