@@ -120,9 +120,9 @@ TEST(PdfRenderer, EveryPageChoosesTheFontsOfItsOwnText) {
     int page;
     std::vector<std::string> used, unused;
   } cases[] = {
-      {1, {"Courier-Bold ", "Courier "}, {"Courier-Oblique"}},
-      {2, {"Courier-Oblique ", "Courier "}, {}},  // the table's bold column too
-      {3, {"Courier "}, {"Courier-Bold", "Courier-Oblique"}},
+      {1, {"DejaVuSansMono-Bold,", "DejaVuSansMono,Book"}, {"Oblique"}},
+      {2, {"DejaVuSansMono-Oblique,", "DejaVuSansMono,Book"}, {}},  // the table's bold column too
+      {3, {"DejaVuSansMono,Book"}, {"-Bold,", "Oblique"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.page);
