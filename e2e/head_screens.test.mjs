@@ -4,49 +4,17 @@
 // opened again and read back, and computed from the command line.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { startPractice, signIn, openClientYear, meridian, idle, messageText } from './helpers.mjs';
+import { startPractice, signIn, meridian, idle, messageText } from './helpers.mjs';
+import { cell, openYear, reopenYear, openHead, leaveHead, addRow, clickRow, saveAndLeave } from './head_screen_steps.mjs';
 
 let practice;
 before(async () => { practice = await startPractice(); });
 after(async () => { await practice.stop(); });
 
 const CLIENT = 'C0001';
-const cell = (grid, row, col) => `#${grid} input.cell[data-row="${row}"][data-col="${col}"]`;
-
-const openYear = (page) => openClientYear(page, CLIENT, '2016-17');
-
-async function openHead(page, button, form) {
-  await page.click('#' + button);
-  await page.waitForSelector('#form_' + form);
-  await idle(page);
-}
-
-// Types the cells of a row from the one that has the keyboard, Tab after each.
-async function typeRow(page, cells) {
-  for (const text of cells) {
-    if (text) await page.keyboard.type(text);
-    await page.keyboard.press('Tab');
-  }
-  await idle(page);
-}
-
-async function addRow(page, button, cells) {
-  await page.click('#' + button);
-  await idle(page);
-  await typeRow(page, cells);
-}
-
-async function saveAndLeave(page) {
-  await page.click('#cmdSave');
-  await idle(page);
-  await page.keyboard.press('Escape');
-  await page.waitForSelector('#form_subform');
-  await idle(page);
-}
-
 test('a salaried client\'s year is entered head by head and reads back after reopening', async () => {
   const page = await signIn(practice);
-  await openYear(page);
+  await openYear(page, CLIENT);
 
   await openHead(page, 'cmd_salary', 'ObjSalary');
   await addRow(page, 'cmdAddEmp', ['Sahyadri Software Pvt Ltd', 'pnes04512k', 'O', 'Baner Road', 'Pune', 'Maharashtra',
@@ -70,8 +38,7 @@ test('a salaried client\'s year is entered head by head and reads back after reo
   await addRow(page, 'cmdAddDed', ['80TTA', '', '6400']);
   await addRow(page, 'cmdAddDed', ['80D', '', '5000']);
   // The row to delete is chosen by a click on it.
-  await page.click(`#vsfDed tbody tr[data-row="2"] td[data-col="0"]`);
-  await idle(page);
+  await clickRow(page, 'vsfDed', 2);
   await page.click('#cmdDelDed');
   assert.equal(await messageText(page), 'Do you want to delete the selected row?');
   await page.click('#dialogYes');
@@ -85,11 +52,7 @@ test('a salaried client\'s year is entered head by head and reads back after reo
   await saveAndLeave(page);
 
   // The year opened again from the dashboard shows what was typed.
-  await page.keyboard.press('Escape');
-  await page.waitForSelector('#form_income');
-  await idle(page);
-  await page.keyboard.press('Enter');
-  await page.waitForSelector('#form_subform');
+  await reopenYear(page);
   await openHead(page, 'cmd_salary', 'ObjSalary');
   assert.equal(await page.inputValue(cell('vsfEmployers', 0, 0)), 'SAHYADRI SOFTWARE PVT LTD');
   assert.equal(await page.inputValue(cell('vsfEmployers', 0, 1)), 'PNES04512K');
@@ -97,17 +60,14 @@ test('a salaried client\'s year is entered head by head and reads back after reo
   assert.equal(await page.inputValue(cell('vsfEmployers', 0, 7)), '720000.00');
   assert.equal(await page.inputValue(cell('vsfExemptAllow', 0, 0)), 'House Rent Allowance u/s 10(13A)');
   assert.equal(await page.inputValue(cell('vsfExemptAllow', 0, 2)), '72000.00');
-  await page.keyboard.press('Escape');
-  await page.waitForSelector('#form_subform');
+  await leaveHead(page);
   await openHead(page, 'cmd_house', 'ObjHouseProp');
   assert.equal(await page.inputValue(cell('vsfHouses', 0, 4)), 'Self Occupied');
   assert.equal(await page.inputValue(cell('vsfHouses', 0, 10)), '12/03/2011');
-  await page.keyboard.press('Escape');
-  await page.waitForSelector('#form_subform');
+  await leaveHead(page);
   await openHead(page, 'Command6', 'ObjDeductN');
   assert.equal(await page.inputValue(cell('vsfDed', 1, 0)), '80TTA');
-  await page.keyboard.press('Escape');
-  await page.waitForSelector('#form_subform');
+  await leaveHead(page);
 
   // The stored year computes: 8,25,600 salary, 1,65,000 interest on the
   // self-occupied house, 6,400 savings interest, 1,56,400 deductions.
@@ -119,7 +79,7 @@ test('a salaried client\'s year is entered head by head and reads back after reo
 
 test('a cell left with a BSR code too short is refused and keeps the keyboard', async () => {
   const page = await signIn(practice);
-  await openYear(page);
+  await openYear(page, CLIENT);
   await openHead(page, 'cmd_taxdetail', 'Objtaxdetail');
   await page.click('#cmdAddAdv');
   await idle(page);

@@ -1,174 +1,11 @@
 #include "suite/heads/demo_heads.h"
 
-#include <map>
-#include <string>
-
-#include "common/dates.h"
 #include "db/rows.h"
+#include "suite/heads/demo_business_years.h"
+#include "suite/heads/demo_year.h"
 
 namespace meridian::suite::heads {
 namespace {
-
-db::Value rupees(long long r) { return Money::rupees(r).text(); }
-
-// A person of the practice (owner1).
-struct Person {
-  const char* code;
-  const char* first;
-  const char* middle;
-  const char* last;
-  const char* father;
-  const char* sex;
-  const char* dob;
-  const char* pan;
-  const char* flat;
-  const char* street;
-  const char* area;
-  const char* city;
-  const char* state;
-  long long pin;
-  const char* nation = "RESIDENT";
-};
-
-// Ten digits from 9, as a mobile number is: the PIN's last three digits keep their zeros.
-std::string mobileOf(const Person& p) {
-  const std::string pinTail = std::to_string(1000 + p.pin % 1000).substr(1);
-  return std::string("98") + std::string(p.pan).substr(5, 4) + "1" + pinTail;
-}
-
-void addPerson(db::Connection& conn, const Person& p) {
-  db::insertRow(conn, "owner1",
-                {{"code", p.code}, {"code_no", ""}, {"f_nm", p.first}, {"m_nm", p.middle}, {"l_nm", p.last},
-                 {"fat_f_nm", p.father}, {"fat_l_nm", p.last}, {"sex", p.sex}, {"dob", p.dob}, {"pan", p.pan},
-                 {"h_no", p.flat}, {"street", p.street}, {"area", p.area}, {"city", p.city}, {"state", p.state},
-                 {"pin", p.pin}, {"nation", p.nation}, {"mat_st", "MARRIED"}, {"auditc", "N"}, {"status", "INDIVIDUAL"},
-                 {"mobile", mobileOf(p)}});
-}
-
-// One client's year, written head by head in the order the screens number the rows.
-class Year {
- public:
-  Year(db::Connection& conn, std::string code, int year, int statusCode = 0)
-      : conn_(conn), code_(std::move(code)), year_(year), status_(statusCode) {}
-  ~Year() {
-    db::insertRow(conn_, "income", {{"code_no", code_}, {"ass_year", year_}, {"status", status_},
-                                    {"no_of_empr", employers_}, {"no_of_house", houses_}});
-  }
-
-  Year& employer(const char* name, const char* tan, const char* category, const char* city, const char* state,
-                 long long salary, long long perquisites = 0, long long professionalTax = 0, long long entertainment = 0) {
-    row("income_salary", {{"empr_num", ++employers_}, {"empr_name", name}, {"empr_tan", tan}, {"empr_catg", category},
-                          {"empr_city", city}, {"empr_state", state}, {"salary", rupees(salary)},
-                          {"perquisites", rupees(perquisites)}, {"proftax", rupees(professionalTax)},
-                          {"entertain", rupees(entertainment)}});
-    return *this;
-  }
-  Year& exemptAllowance(const char* kind, long long received, long long exempt) {
-    row("tab_exempt", {{"empr_num", employers_}, {"srno", next("tab_exempt" + std::to_string(employers_))},
-                       {"allow_typ", kind}, {"received", rupees(received)}, {"exempt", rupees(exempt)}});
-    return *this;
-  }
-  Year& otherAllowance(const char* particulars, long long amount) {
-    row("other_allow", {{"empr_num", employers_}, {"srno", next("other_allow" + std::to_string(employers_))},
-                        {"particulars", particulars}, {"amount", rupees(amount)}});
-    return *this;
-  }
-  Year& house(const char* address, const char* city, const char* state, const char* pin, const char* use, int share,
-              long long rent, long long municipalTax, long long interest, const char* loanDate = nullptr) {
-    row("income_house", {{"house_no", ++houses_}, {"address", address}, {"city", city}, {"state", state}, {"pin", pin},
-                         {"let_typ", use}, {"share_pct", share}, {"rent", rupees(rent)},
-                         {"muni_tax", rupees(municipalTax)}, {"interest", rupees(interest)},
-                         {"loan_dt", loanDate ? db::Value(loanDate) : db::Value()}});
-    return *this;
-  }
-  Year& coOwner(const char* name, const char* pan, int share) {
-    row("hpcoowndet", {{"house_no", houses_}, {"srno", next("co" + std::to_string(houses_))}, {"name", name},
-                       {"pan", pan}, {"share_pct", share}});
-    return *this;
-  }
-  Year& tenant(const char* name, const char* pan = "") {
-    row("hptenantdet", {{"house_no", houses_}, {"srno", next("tenant" + std::to_string(houses_))}, {"name", name},
-                        {"pan", pan}});
-    return *this;
-  }
-  Year& receipt(const char* nature, const char* particulars, long long amount) {
-    row("other_income", {{"srno", next("other_income")}, {"nature", nature}, {"particulars", particulars},
-                         {"amount", rupees(amount)}});
-    return *this;
-  }
-  Year& exempt(const char* kind, const char* particulars, long long amount) {
-    db::insertRow(conn_, "incitemdet", {{"code_no", code_}, {"tyear", year_}, {"typ", kind}, {"srno", next("incitemdet")},
-                                        {"particulars", particulars}, {"amount", rupees(amount)}});
-    return *this;
-  }
-  Year& winnings(const char* particulars, long long amount) {
-    db::insertRow(conn_, "sprtothinc", {{"code_no", code_}, {"tyear", year_}, {"srno", next("sprtothinc")},
-                                        {"seccode", "5BB"}, {"particulars", particulars}, {"amount", rupees(amount)}});
-    return *this;
-  }
-  Year& certificate(const char* kind, const char* bought, const char* number, long long amount, const char* rate,
-                    long long interest) {
-    row("rebate_nsc", {{"rebtyp", kind}, {"srno", next("rebate_nsc")}, {"purchasedt", bought}, {"certno", number},
-                       {"issuedby", "POST OFFICE"}, {"amount", rupees(amount)}, {"rate", rate},
-                       {"interest", rupees(interest)}});
-    return *this;
-  }
-  Year& loss(int part, int lossYear, long long amount) {
-    row("losses", {{"srno", next("losses")}, {"part", part}, {"loss_ay", lossYear}, {"amount", rupees(amount)},
-                   {"intime", "Y"}});
-    return *this;
-  }
-  Year& claim(const char* section, const char* particulars, long long amount) {
-    row("deductionnew", {{"srno", next("deductionnew")}, {"section", section}, {"particulars", particulars},
-                         {"claimed", rupees(amount)}});
-    return *this;
-  }
-  Year& seniorInsured(bool self, bool parents) {
-    row("deduction", {{"senior_self", self ? "Y" : "N"}, {"senior_parents", parents ? "Y" : "N"}, {"severe_disab", "N"}});
-    return *this;
-  }
-  Year& donation(long long donee, long long amount) {
-    row("ded80g", {{"srno", next("ded80g")}, {"doneecd", donee}, {"amount", rupees(amount)}});
-    return *this;
-  }
-  Year& tds(const char* item, const char* deductor, const char* tan, const char* date, long long paid, long long deducted,
-            int head) {
-    db::insertRow(conn_, "tds", {{"code_no", code_}, {"asyear", year_}, {"srno", next("tds")}, {"itemcd", item},
-                                 {"dedname", deductor}, {"dedtan", tan}, {"deddt", date}, {"totinc", rupees(paid)},
-                                 {"tdsded", rupees(deducted)}, {"tdsclaim", rupees(deducted)}, {"partid", head}});
-    return *this;
-  }
-  Year& advance(const char* bsr, const char* date, const char* serial, long long amount) {
-    return challan("adv_tax", bsr, date, serial, amount);
-  }
-  Year& selfTax(const char* bsr, const char* date, const char* serial, long long amount) {
-    return challan("self_tax", bsr, date, serial, amount);
-  }
-  Year& relief89(long long amount) {
-    row("income_relief", {{"rel89", rupees(amount)}});
-    return *this;
-  }
-
- private:
-  // A challan paid on a date dd/mm/yyyy, kept as the DATE column holds it.
-  Year& challan(const char* table, const char* bsr, const char* date, const char* serial, long long amount) {
-    row(table, {{"srno", next(table)}, {"bsr_code", bsr}, {"date", formatIso(*parseDmy(date))}, {"chsrno", serial},
-                {"amt", rupees(amount)}});
-    return *this;
-  }
-  void row(const std::string& table, db::Pairs values) {
-    db::Pairs all{{"code_no", code_}, {"ass_year", year_}};
-    all.insert(all.end(), values.begin(), values.end());
-    db::insertRow(conn_, table, all);
-  }
-  int next(const std::string& list) { return ++serials_[list]; }
-
-  db::Connection& conn_;
-  std::string code_;
-  int year_, status_;
-  int employers_ = 0, houses_ = 0;
-  std::map<std::string, int> serials_;
-};
 
 long long addDonee(db::Connection& conn, const char* name, const char* pan, const char* city, const char* state,
                    const char* category) {
@@ -181,7 +18,7 @@ constexpr int kYear = 2016;  // A.Y. 2016-17: salaries of April 2015 to March 20
 }  // namespace
 
 void seedDemoHeads(db::Connection& conn) {
-  const Person people[] = {
+  const DemoPerson people[] = {
       {"C0801", "RAMESH", "KUMAR", "IYER", "KRISHNAN", "MALE", "14/08/1978", "AGHPI4521K", "B-402", "BANNERGHATTA ROAD",
        "JP NAGAR", "BENGALURU", "KARNATAKA", 560078},
       {"C0802", "LAKSHMI", "", "VENKATARAMAN", "SUBRAMANIAM", "FEMALE", "02/11/1948", "AAJPV7311H", "14", "II MAIN ROAD",
@@ -221,7 +58,7 @@ void seedDemoHeads(db::Connection& conn) {
       {"C0820", "SANJAY", "KUMAR", "VERMA", "RAJ KUMAR", "MALE", "26/06/1983", "AVRPV6185P", "H.NO. 2201", "SECTOR 44 C",
        "SECTOR 44", "CHANDIGARH", "CHANDIGARH", 160047},
   };
-  for (const auto& p : people) addPerson(conn, p);
+  for (const auto& p : people) addDemoPerson(conn, p);
   // The HUF keeps its master in main_info1 like every client that is not a person.
   db::insertRow(conn, "main_info1", {{"code_no", "C0817"}, {"nm", "KIRAN RAO (HUF)"}, {"status", "HUF"},
                                      {"pan", "AAGHK2210B"}, {"h_no", "27"}, {"street", "5TH CROSS"},
@@ -232,12 +69,12 @@ void seedDemoHeads(db::Connection& conn) {
   const long long cry = addDonee(conn, "CHILD RIGHTS AND YOU", "AAATC1342Q", "MUMBAI", "MAHARASHTRA", "50L");
 
   // Salaried, one self-occupied flat on a home loan; a year before too, for the carry-forward.
-  Year(conn, "C0801", kYear - 1)
+  DemoYear(conn, "C0801", kYear - 1)
       .employer("INFOSPHERE TECHNOLOGIES PVT LTD", "BLRI08214C", "OTH", "BENGALURU", "KARNATAKA", 880000, 0, 2400)
       .exemptAllowance("HRA", 220000, 0)
       .house("B-402, BANNERGHATTA ROAD, JP NAGAR", "BENGALURU", "KARNATAKA", "560078", "N", 100, 0, 0, 192000,
              "2011-09-20");
-  Year(conn, "C0801", kYear)
+  DemoYear(conn, "C0801", kYear)
       .employer("INFOSPHERE TECHNOLOGIES PVT LTD", "BLRI08214C", "OTH", "BENGALURU", "KARNATAKA", 960000, 0, 2400)
       .exemptAllowance("HRA", 240000, 0)
       .house("B-402, BANNERGHATTA ROAD, JP NAGAR", "BENGALURU", "KARNATAKA", "560078", "N", 100, 0, 0, 180000,
@@ -251,7 +88,7 @@ void seedDemoHeads(db::Connection& conn) {
       .tds("192", "INFOSPHERE TECHNOLOGIES PVT LTD", "BLRI08214C", "31/03/2016", 1200000, 97770, 1);
 
   // A pensioner who also draws her husband's family pension.
-  Year(conn, "C0802", kYear)
+  DemoYear(conn, "C0802", kYear)
       .employer("ACCOUNTANT GENERAL (A&E), TAMIL NADU", "CHEA01327G", "GOV", "CHENNAI", "TAMIL NADU", 360000)
       .receipt("FP", "FAMILY PENSION - INDIAN BANK", 180000)
       .receipt("INT", "FIXED DEPOSITS - INDIAN BANK", 120000)
@@ -263,7 +100,7 @@ void seedDemoHeads(db::Connection& conn) {
       .selfTax("0240121", "25/07/2016", "00417", 33120);
 
   // A senior citizen who lives on interest: tax deducted exceeds tax, a refund.
-  Year(conn, "C0803", kYear)
+  DemoYear(conn, "C0803", kYear)
       .receipt("INT", "SENIOR CITIZENS SAVINGS SCHEME", 135000)
       .receipt("INT", "FIXED DEPOSITS - FEDERAL BANK", 345000)
       .receipt("SB", "FEDERAL BANK SAVINGS ACCOUNT", 22000)
@@ -275,12 +112,12 @@ void seedDemoHeads(db::Connection& conn) {
       .tds("194A", "HEAD POST OFFICE, ERNAKULAM", "CHNH01166D", "31/03/2016", 135000, 13500, 5);
 
   // A salaried woman renting in Mumbai with a let-out flat in Pune on a home loan.
-  Year(conn, "C0804", kYear - 1)
+  DemoYear(conn, "C0804", kYear - 1)
       .employer("WESTBRIDGE CAPITAL ADVISORS LTD", "MUMW15520A", "OTH", "MUMBAI", "MAHARASHTRA", 990000, 0, 2500)
       .exemptAllowance("HRA", 330000, 165000)
       .house("FLAT 5, ASHIRWAD, BANER", "PUNE", "MAHARASHTRA", "411045", "Y", 100, 204000, 8000, 252000, "2013-02-14")
       .tenant("SACHIN KADAM", "BKLPK2281M");
-  Year(conn, "C0804", kYear)
+  DemoYear(conn, "C0804", kYear)
       .employer("WESTBRIDGE CAPITAL ADVISORS LTD", "MUMW15520A", "OTH", "MUMBAI", "MAHARASHTRA", 1080000, 0, 2500)
       .exemptAllowance("HRA", 360000, 180000)
       .house("FLAT 5, ASHIRWAD, BANER", "PUNE", "MAHARASHTRA", "411045", "Y", 100, 216000, 8000, 240000, "2013-02-14")
@@ -295,7 +132,7 @@ void seedDemoHeads(db::Connection& conn) {
       .tds("194A", "ICICI BANK, ANDHERI WEST", "MUMI06615F", "31/03/2016", 25000, 2500, 5);
 
   // A senior manager: a car as a perquisite, NPS, parents' insurance and donations.
-  Year(conn, "C0805", kYear)
+  DemoYear(conn, "C0805", kYear)
       .employer("DECCAN AUTO COMPONENTS LTD", "PNED02288K", "OTH", "PUNE", "MAHARASHTRA", 2200000, 38400, 2500)
       .house("7, SHANTIVAN, LAW COLLEGE ROAD", "PUNE", "MAHARASHTRA", "411004", "N", 100, 0, 0, 240000, "2005-07-01")
       .receipt("SB", "BANK OF MAHARASHTRA SAVINGS ACCOUNT", 15000)
@@ -311,7 +148,7 @@ void seedDemoHeads(db::Connection& conn) {
       .tds("192", "DECCAN AUTO COMPONENTS LTD", "PNED02288K", "31/03/2016", 2238400, 365000, 1);
 
   // Two employers in the year; the second deducted too little: self-assessment tax.
-  Year(conn, "C0806", kYear)
+  DemoYear(conn, "C0806", kYear)
       .employer("ZENITH RETAIL PVT LTD", "AHMZ04431C", "OTH", "AHMEDABAD", "GUJARAT", 240000)
       .employer("NIRMA PHARMA LTD", "AHMN07723B", "OTH", "AHMEDABAD", "GUJARAT", 270000, 0, 1200)
       .exemptAllowance("HRA", 60000, 36000)
@@ -320,7 +157,7 @@ void seedDemoHeads(db::Connection& conn) {
       .selfTax("0300287", "18/07/2016", "00921", 16100);
 
   // Retired bank officer: pension, deposits, advance tax in instalments.
-  Year(conn, "C0807", kYear)
+  DemoYear(conn, "C0807", kYear)
       .employer("STATE BANK OF INDIA (PENSION)", "HYDS02214F", "PSU", "HYDERABAD", "TELANGANA", 420000)
       .receipt("INT", "FIXED DEPOSITS - ANDHRA BANK", 360000)
       .receipt("SB", "STATE BANK OF INDIA SAVINGS ACCOUNT", 18000)
@@ -332,7 +169,7 @@ void seedDemoHeads(db::Connection& conn) {
       .advance("0008216", "15/03/2016", "00688", 6000);
 
   // Salaried, renting: house rent, leave travel and conveyance allowances exempt; an education loan.
-  Year(conn, "C0808", kYear)
+  DemoYear(conn, "C0808", kYear)
       .employer("CYBERGRID SOLUTIONS INDIA PVT LTD", "HYDC09917E", "OTH", "HYDERABAD", "TELANGANA", 660000, 0, 2400)
       .exemptAllowance("HRA", 180000, 144000)
       .exemptAllowance("LTA", 30000, 30000)
@@ -343,7 +180,7 @@ void seedDemoHeads(db::Connection& conn) {
       .tds("192", "CYBERGRID SOLUTIONS INDIA PVT LTD", "HYDC09917E", "31/03/2016", 980000, 50350, 1);
 
   // A self-occupied house and a second one lying vacant (deemed let out).
-  Year(conn, "C0809", kYear)
+  DemoYear(conn, "C0809", kYear)
       .employer("NATIONAL THERMAL POWER CORPORATION LTD", "DELN03312G", "PSU", "NOIDA", "UTTAR PRADESH", 1600000, 0, 0)
       .house("C-118, SECTOR 15, VASUNDHARA", "GHAZIABAD", "UTTAR PRADESH", "201012", "N", 100, 0, 0, 150000, "2010-04-12")
       .house("FLAT 903, GAUR GREEN AVENUE, INDIRAPURAM", "GHAZIABAD", "UTTAR PRADESH", "201014", "D", 100, 180000, 6000, 0)
@@ -354,7 +191,7 @@ void seedDemoHeads(db::Connection& conn) {
       .tds("192", "NATIONAL THERMAL POWER CORPORATION LTD", "DELN03312G", "31/03/2016", 1600000, 251400, 1);
 
   // A let-out flat owned half and half with her husband.
-  Year(conn, "C0810", kYear)
+  DemoYear(conn, "C0810", kYear)
       .employer("EASTERN COALFIELDS LTD", "CALE02019H", "PSU", "KOLKATA", "WEST BENGAL", 1800000, 0, 2400)
       .house("FLAT 2A, SONALI PARK, BANSDRONI", "KOLKATA", "WEST BENGAL", "700070", "Y", 50, 300000, 9600, 320000,
              "2012-11-05")
@@ -364,7 +201,7 @@ void seedDemoHeads(db::Connection& conn) {
       .tds("192", "EASTERN COALFIELDS LTD", "CALE02019H", "31/03/2016", 1800000, 311000, 1);
 
   // A government pensioner with NSC and KVP: the NSC interest reinvested counts u/s 80C.
-  Year(conn, "C0811", kYear)
+  DemoYear(conn, "C0811", kYear)
       .employer("TREASURY OFFICE, DEHRADUN (PENSION)", "MRTT00813A", "GOV", "DEHRADUN", "UTTARAKHAND", 540000)
       .receipt("INT", "FIXED DEPOSITS - STATE BANK OF INDIA", 160000)
       .certificate("1", "2012-05-14", "2NS 119935", 50000, "8.60", 6800)
@@ -376,7 +213,7 @@ void seedDemoHeads(db::Connection& conn) {
       .selfTax("0510308", "22/07/2016", "00154", 29320);
 
   // A government teacher: entertainment allowance is a deduction for government employees only.
-  Year(conn, "C0812", kYear)
+  DemoYear(conn, "C0812", kYear)
       .employer("DIRECTORATE OF EDUCATION, NAGPUR", "NGPD01552C", "GOV", "NAGPUR", "MAHARASHTRA", 780000, 0, 2500, 5000)
       .claim("80C", "GENERAL PROVIDENT FUND", 110000)
       .claim("80D", "MEDICLAIM PREMIUM", 12000)
@@ -384,9 +221,9 @@ void seedDemoHeads(db::Connection& conn) {
 
   // In A.Y. 2015-16, before his first job, the house alone made a loss; it is
   // set off against the house's income this year.
-  Year(conn, "C0813", kYear - 1)
+  DemoYear(conn, "C0813", kYear - 1)
       .house("PLOT 44, VAISHALI NAGAR", "JAIPUR", "RAJASTHAN", "302021", "Y", 100, 120000, 4000, 160000, "2013-08-01");
-  Year(conn, "C0813", kYear)
+  DemoYear(conn, "C0813", kYear)
       .employer("RAJASTHAN STATE MINES AND MINERALS LTD", "JPRR02741D", "PSU", "JAIPUR", "RAJASTHAN", 1300000)
       .house("PLOT 44, VAISHALI NAGAR", "JAIPUR", "RAJASTHAN", "302021", "Y", 100, 240000, 4000, 100000, "2013-08-01")
       .tenant("POOJA SHARMA")
@@ -395,7 +232,7 @@ void seedDemoHeads(db::Connection& conn) {
       .tds("192", "RAJASTHAN STATE MINES AND MINERALS LTD", "JPRR02741D", "31/03/2016", 1300000, 175100, 1);
 
   // Winnings from a lottery, taxed at 30 % after tax deducted u/s 194B.
-  Year(conn, "C0814", kYear)
+  DemoYear(conn, "C0814", kYear)
       .employer("TECHNOPARK SYSTEMS LTD", "TVDT00431E", "OTH", "THIRUVANANTHAPURAM", "KERALA", 600000)
       .winnings("KERALA STATE LOTTERY - SECOND PRIZE", 100000)
       .claim("80C", "PROVIDENT FUND", 36000)
@@ -403,7 +240,7 @@ void seedDemoHeads(db::Connection& conn) {
       .tds("194B", "DIRECTORATE OF STATE LOTTERIES, KERALA", "TVDD00117A", "12/11/2015", 100000, 30000, 5);
 
   // Arrears of salary received in the year: relief u/s 89 until Form 10E works it out.
-  Year(conn, "C0815", kYear)
+  DemoYear(conn, "C0815", kYear)
       .employer("TAMIL NADU ELECTRICITY BOARD", "CHET02276B", "PSU", "COIMBATORE", "TAMIL NADU", 920000)
       .otherAllowance("ARREARS OF PAY REVISION", 120000)
       .receipt("SB", "CANARA BANK SAVINGS ACCOUNT", 6000)
@@ -413,7 +250,7 @@ void seedDemoHeads(db::Connection& conn) {
       .tds("192", "TAMIL NADU ELECTRICITY BOARD", "CHET02276B", "31/03/2016", 1040000, 104800, 1);
 
   // A short-term capital loss of A.Y. 2014-15 waiting for gains to meet it.
-  Year(conn, "C0816", kYear)
+  DemoYear(conn, "C0816", kYear)
       .employer("MALWA FOODS LTD", "BPLM03318F", "OTH", "INDORE", "MADHYA PRADESH", 1050000, 0, 2500)
       .loss(5, 2014, 20000)
       .receipt("SB", "AXIS BANK SAVINGS ACCOUNT", 4300)
@@ -424,7 +261,7 @@ void seedDemoHeads(db::Connection& conn) {
 
   // An HUF with a let-out shop and deposits: the tenant's deduction at 10 %
   // exceeds the tax, a refund.
-  Year(conn, "C0817", kYear, 1)
+  DemoYear(conn, "C0817", kYear, 1)
       .house("SHOP 3, SAMPIGE ROAD, MALLESWARAM", "BENGALURU", "KARNATAKA", "560003", "Y", 100, 720000, 24000, 0)
       .tenant("SRI RAGHAVENDRA STORES", "AAMFS4411K")
       .receipt("INT", "FIXED DEPOSITS - CANARA BANK", 80000)
@@ -433,7 +270,7 @@ void seedDemoHeads(db::Connection& conn) {
       .tds("194A", "CANARA BANK, MALLESWARAM", "BLRC00718A", "31/03/2016", 80000, 8000, 5);
 
   // A non-resident with a flat let out in Mumbai and NRO deposits: tax deducted u/s 195.
-  Year(conn, "C0818", kYear)
+  DemoYear(conn, "C0818", kYear)
       .house("601, SUNRISE TOWERS, NEPEAN SEA ROAD", "MUMBAI", "MAHARASHTRA", "400006", "Y", 100, 420000, 12000, 0)
       .tenant("ORION SHIPPING SERVICES PVT LTD", "AABCO7735N")
       .receipt("INT", "NRO FIXED DEPOSIT - HDFC BANK", 150000)
@@ -443,13 +280,13 @@ void seedDemoHeads(db::Connection& conn) {
       .tds("195", "HDFC BANK, NEPEAN SEA ROAD", "MUMH03321C", "31/03/2016", 150000, 46350, 5);
 
   // A family pension below the exemption limit: a nil return.
-  Year(conn, "C0819", kYear)
+  DemoYear(conn, "C0819", kYear)
       .receipt("FP", "FAMILY PENSION - STATE BANK OF HYDERABAD", 300000)
       .receipt("SB", "STATE BANK OF HYDERABAD SAVINGS ACCOUNT", 9000)
       .claim("80TTA", "SAVINGS BANK INTEREST", 9000);
 
   // Tax collected at source on jewellery bought for cash; a donation to a political party.
-  Year(conn, "C0820", kYear)
+  DemoYear(conn, "C0820", kYear)
       .employer("PUNJAB TRACTORS LTD", "PTLP01119D", "OTH", "MOHALI", "PUNJAB", 1100000, 0, 2400)
       .receipt("SB", "STATE BANK OF INDIA SAVINGS ACCOUNT", 5200)
       .claim("80C", "PROVIDENT FUND AND LIC", 150000)
@@ -457,6 +294,8 @@ void seedDemoHeads(db::Connection& conn) {
       .claim("80TTA", "SAVINGS BANK INTEREST", 5200)
       .tds("192", "PUNJAB TRACTORS LTD", "PTLP01119D", "31/03/2016", 1100000, 107840, 1)
       .tds("206C", "SUVARNA JEWELLERS, SECTOR 17", "PTLT02217C", "24/10/2015", 600000, 6000, 5);
+
+  seedDemoBusinessYears(conn);
 }
 
 }  // namespace meridian::suite::heads

@@ -5,7 +5,8 @@
 // interest, a salaried woman with a let-out flat and a home loan, a family
 // pension, an HUF with a let-out shop, a non-resident with rent in India.
 // Some have A.Y. 2015-16 too, so that the carry-forward of particulars and a
-// loss brought forward have something to work on.
+// loss brought forward have something to work on. The clients of business
+// and capital gains (C0821 on) follow, from demo_business_years.h.
 #include "db/connection.h"
 
 namespace meridian::suite::heads {
