@@ -97,8 +97,8 @@ TEST_F(EReturnSchemaTest, FaultsAreReportedWithLineAndElementAsXmllintFindsThem)
       {"PAN also in the verification", {.year = 2014, .pan = "abcpv1234k"}, "<ITRForm:AssesseeVerPAN>",
        "ITRForm:AssesseeVerPAN", "pattern"},
       {"negative salary", {.year = 2015, .salaryRupees = -5}, "<ITRForm:IncomeFromSal>", "ITRForm:IncomeFromSal", "-5"},
-      {"no e-mail address", {.year = 2013, .withEmail = false}, "<ITRForm:Address>", "ITRForm:Address",
-       "ITRForm:EmailAddress"},
+      {"no e-mail address", {.year = 2013, .withEmail = false}, "<ITRForm:EmailAddress>", "ITRForm:EmailAddress",
+       "pattern"},
       {"surname longer than the form allows", {.year = 2016, .form = "ITR-4S", .surname = std::string(80, 'V')},
        "<ITRForm:SurNameOrOrgName>", "ITRForm:SurNameOrOrgName", "length"},
   };

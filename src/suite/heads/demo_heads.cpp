@@ -1,5 +1,6 @@
 #include "suite/heads/demo_heads.h"
 
+#include <cctype>
 #include <map>
 #include <string>
 
@@ -30,13 +31,27 @@ struct Person {
   const char* nation = "RESIDENT";
 };
 
+// Ten digits, as the department's returns take a mobile number.
+std::string demoMobile(const Person& p) {
+  std::string pin = std::to_string(p.pin % 1000);
+  pin.insert(0, 3 - pin.size(), '0');
+  return "98" + std::string(p.pan).substr(5, 4) + "1" + pin;
+}
+
+// first.last@example.in, lower case.
+std::string demoEmail(const Person& p) {
+  std::string e = std::string(p.first) + "." + p.last + "@example.in";
+  for (char& c : e) c = c == ' ' ? '.' : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return e;
+}
+
 void addPerson(db::Connection& conn, const Person& p) {
   db::insertRow(conn, "owner1",
                 {{"code", p.code}, {"code_no", ""}, {"f_nm", p.first}, {"m_nm", p.middle}, {"l_nm", p.last},
                  {"fat_f_nm", p.father}, {"fat_l_nm", p.last}, {"sex", p.sex}, {"dob", p.dob}, {"pan", p.pan},
                  {"h_no", p.flat}, {"street", p.street}, {"area", p.area}, {"city", p.city}, {"state", p.state},
                  {"pin", p.pin}, {"nation", p.nation}, {"mat_st", "MARRIED"}, {"auditc", "N"}, {"status", "INDIVIDUAL"},
-                 {"mobile", std::string("98") + std::string(p.pan).substr(5, 4) + "1" + std::to_string(p.pin % 1000)}});
+                 {"mobile", demoMobile(p)}, {"email", demoEmail(p)}});
 }
 
 // One client's year, written head by head in the order the screens number the rows.
