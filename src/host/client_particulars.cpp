@@ -97,13 +97,17 @@ ClientParticulars ClientParticulars::fromMaster(const db::Row& row, bool person)
 }
 
 std::optional<ClientParticulars> ClientParticulars::load(Base& base, const std::string& code, int year) {
-  db::Connection& conn = base.DbObj();
+  auto p = load(base.DbObj(), code, year);
+  if (p) p->aadhaar = base.GetClOthVars(p->code, "AADHAAR");
+  return p;
+}
+
+std::optional<ClientParticulars> ClientParticulars::load(db::Connection& conn, const std::string& code, int year) {
   const std::string client = code.substr(0, code.find('^'));
   auto owner = conn.query("SELECT * FROM owner1 WHERE code = ?", {client});
   auto master = owner.empty() ? conn.query("SELECT * FROM main_info1 WHERE code_no = ?", {client}) : db::RecordSet();
   if (owner.empty() && master.empty()) return std::nullopt;
   ClientParticulars p = fromMaster(owner.empty() ? master.front() : owner.front(), !owner.empty());
-  p.aadhaar = base.GetClOthVars(client, "AADHAAR");
   auto office = conn.query("SELECT * FROM off_info WHERE code_no = ?", {client});
   if (!office.empty()) {
     p.officeName = office.front().text("nm");

@@ -68,6 +68,9 @@ struct ClientParticulars {
   // data-set code ("C1^R-1") reads the master of its client and the year row
   // of the data set. Nothing when no client has the code.
   static std::optional<ClientParticulars> load(Base& base, const std::string& code, int year);
+  // The same without the client's other values (Aadhaar), for readers that
+  // hold a connection and no host.
+  static std::optional<ClientParticulars> load(db::Connection& conn, const std::string& code, int year);
   // From a master row already read (owner1 when `person`, else main_info1),
   // for lists that read many clients at once; no office, no Aadhaar, no year.
   static ClientParticulars fromMaster(const db::Row& row, bool person);
