@@ -64,8 +64,11 @@ void everySchedule(itr::efile::EReturnInput& in, const SampleReturn& s) {
   const std::string y = std::to_string(s.year);
   in.client.phone = "020-25531234";
   in.filing.mobile2 = "9822012345";
-  in.filing.banks.insert(in.filing.banks.begin(), {"HDFC0000123", "HDFC BANK", "50100012345678", "CURRENT", false});
-  in.filing.preparer = itr::efile::ReturnPreparer{"TRP0012345", "K S RAO & ASSOCIATES", rupees(250)};
+  in.filing.bankAccounts.insert(in.filing.bankAccounts.begin(),
+                                {.bankName = "HDFC BANK", .ifsc = "HDFC0000123", .accountNo = "50100012345678",
+                                 .accountType = "CURRENT"});
+  in.filing.preparer = itr::ReturnPreparer{.serial = 1, .name = "K S RAO & ASSOCIATES", .id = "TRP0012345",
+                                           .amount = rupees(250)};
   in.tdsOther = {{.tan = "PNEB23456C", .name = "CITY CO-OP BANK", .income = rupees(12000), .deducted = rupees(1200),
                   .claimed = rupees(1200)}};
   in.tcs = {{.tan = "PNEC34567D", .name = "WHEELS & MOTORS", .income = rupees(1000000), .deducted = rupees(10000),
@@ -94,12 +97,11 @@ itr::efile::EReturnInput sampleEReturnInput(const SampleReturn& s) {
   in.client = client(s);
   in.facts.employerCategory = 3;
   in.facts.wardOrCircle = in.client.ward;
-  in.filing.banks = {{"SBIN0001234", "STATE BANK OF INDIA", "12345678901", "SAVING", true}};
-  in.filing.verifierName = "ASHA " + s.surname;
-  in.filing.verifierFatherName = "RAMESH " + s.surname;
-  in.filing.verifierPan = s.pan;
-  in.filing.place = "PUNE";
-  in.filing.verificationDate = "31/07/" + std::to_string(s.year);
+  in.filing.sectionCode = "11";
+  in.filing.refundMode = itr::RefundMode::bankDeposit;
+  in.filing.bankAccounts = {{.bankName = "STATE BANK OF INDIA", .ifsc = "SBIN0001234", .accountNo = "12345678901",
+                             .accountType = "SAVING", .isDefault = true}};
+  in.filing.verification = {"ASHA " + s.surname, "RAMESH " + s.surname, s.pan, "PUNE", makeDate(31, 7, s.year)};
   const engine::YearInput y = year(s);
   in.result = engine::computeYear(y);
   in.figures = engine::resultContextOf(in.result, *engine::lawOf(s.year));

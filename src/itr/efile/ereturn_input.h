@@ -1,7 +1,7 @@
 #pragma once
 // Everything an ITR-1 or ITR-4S e-return is written from, gathered before the
 // first byte is written: the client, the filing particulars the return screen
-// fixed, the register entry the return belongs to, the computation of the
+// keeps, the register entry the return belongs to, the computation of the
 // year, and the rows of the schedules. The writer reads it and nothing else,
 // so the same return comes out of the screen, the command line and the tests.
 #include <optional>
@@ -10,6 +10,7 @@
 
 #include "common/money.h"
 #include "host/client_particulars.h"
+#include "itr/filing_particulars.h"
 #include "suite/engine/result_context.h"
 #include "suite/engine/year_result.h"
 
@@ -23,30 +24,6 @@ struct CreationFacts {
   std::string productLabel;      // the product label written as XMLCreatedBy, years before
   std::string intermediaryCity;  // a setting of the installation
   std::string creationDate;      // dd/mm/yyyy: today
-};
-
-struct BankAccount {
-  std::string ifsc, bankName, accountNo;
-  std::string accountType;  // "SAVING", "CURRENT", "CASH CREDIT"
-  bool isDefault = false;   // the row marked "DEF": refunds go there
-};
-
-struct ReturnPreparer {
-  std::string id, name;
-  Money reimbursement;  // claimed from the Government
-};
-
-// What the return screen fixes before a return is written.
-struct FilingFacts {
-  std::string sectionCode = "11";  // "11" to "20"
-  std::string noticeNo;
-  std::string noticeDate;  // dd/mm/yyyy
-  bool refundToBank = true;  // refund mode: deposit in the bank account
-  std::vector<BankAccount> banks;
-  std::string verifierName, verifierFatherName, verifierPan, place;
-  std::string verificationDate;  // dd/mm/yyyy
-  std::optional<ReturnPreparer> preparer;
-  std::string mobile2;
 };
 
 // The register entry the return is filed for (vrev_Return, vrev_srno, vRev_Dt).
@@ -111,7 +88,7 @@ struct EReturnInput {
   CreationFacts creation;
   host::ClientParticulars client;
   ClientFacts facts;
-  FilingFacts filing;
+  FilingParticulars filing;  // what the return screen fixed; a verification date is set
   RegisterEntry entry;
   engine::YearResult result;
   engine::ResultContext figures;

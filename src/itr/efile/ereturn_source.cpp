@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "common/dates.h"
-#include "itr/efile/stored_filing_facts.h"
 #include "suite/efile/efile_credentials.h"
 #include "suite/engine/compute_year.h"
 #include "suite/engine/year_law.h"
@@ -70,7 +69,7 @@ CreationFacts creationFacts(host::Base& base, const EReturnRequest& q, const hos
 
 }  // namespace
 
-GatheredReturn gatherEReturn(host::Base& base, const EReturnRequest& q, const std::optional<FilingFacts>& filing,
+GatheredReturn gatherEReturn(host::Base& base, const EReturnRequest& q, const std::optional<FilingParticulars>& filing,
                              const RegisterEntry& entry) {
   db::Connection& conn = base.DbObj();
   const auto client = host::ClientParticulars::load(base, q.dataSet, q.year);
@@ -80,7 +79,9 @@ GatheredReturn gatherEReturn(host::Base& base, const EReturnRequest& q, const st
   in.formCode = q.formCode;
   in.year = q.year;
   in.client = *client;
-  in.filing = filing ? *filing : defaultFilingFacts(*client, q.today);
+  in.filing = filing ? *filing : loadFilingParticulars(conn, q.dataSet, std::to_string(q.year));
+  if (in.filing.sectionCode.empty()) throw CannotGatherReturn(std::string(kNoSectionChosen));
+  if (!in.filing.verification.date) in.filing.verification.date = parseDmy(q.today);
   in.entry = entry;
   in.facts.wardOrCircle = client->ward;
   try {

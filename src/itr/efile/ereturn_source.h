@@ -2,8 +2,8 @@
 // Gathers an ITR-1 or ITR-4S return of a stored client year: the client, the
 // year's computation from the heads' tables, the rows of the tax schedules
 // and of s.44AE, the credentials and settings of the installation. The
-// filing particulars and the register entry come from the caller, who holds
-// them (the return screen, or the command line from the stored particulars).
+// filing particulars come from the return screen, or are read as it keeps
+// them; the register entry from the caller.
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -32,11 +32,14 @@ struct GatheredReturn {
   std::vector<std::string> notes;  // what the stored year holds that the computation leaves out
 };
 
-// Without filing facts, those of defaultFilingFacts. Throws
-// CannotGatherReturn when the client is unknown or the year cannot be
+// Without filing particulars, those kept for the data set and year. A
+// verification without its date is dated `today`. Throws CannotGatherReturn
+// when the client is unknown, no section is chosen, or the year cannot be
 // computed.
-GatheredReturn gatherEReturn(host::Base& base, const EReturnRequest& request, const std::optional<FilingFacts>& filing,
-                             const RegisterEntry& entry);
+GatheredReturn gatherEReturn(host::Base& base, const EReturnRequest& request,
+                             const std::optional<FilingParticulars>& filing, const RegisterEntry& entry);
+
+inline constexpr std::string_view kNoSectionChosen = "Please specify section under which this return is being filed.";
 
 // The settings keys (section "Settings") of the installation's CreationInfo.
 namespace settings {

@@ -158,7 +158,7 @@ class Document {
   }
 
   void filingStatus() {
-    const FilingFacts& f = in_.filing;
+    const FilingParticulars& f = in_.filing;
     const bool defective = f.sectionCode == "18";  // in answer to a notice u/s 139(9)
     w_.open("FilingStatus");
     w_.textIfAny("DesigOfficerWardorCircle", in_.facts.wardOrCircle);
@@ -169,7 +169,7 @@ class Document {
       if (layout_.originalDateFor139_9)
         w_.date("DefRetOrigRetFiledDate", in_.entry.originalDate);
       else
-        w_.date("NoticeDate", f.noticeDate);
+        w_.date("NoticeDate", noticeDate());
     }
     w_.code("ReturnType", in_.entry.revised ? "R" : "O");
     if (in_.entry.revised) {
@@ -183,9 +183,11 @@ class Document {
       w_.code("PortugeseCC5A", in_.facts.section5A);
       if (layout_.panOfSpouse && in_.facts.section5A == "Y") w_.code("PANOfSpouse", in_.facts.spousePan);
     }
-    if (layout_.noticeDateUnderSec && answersNotice(f.sectionCode)) w_.date("NoticeDateUnderSec", f.noticeDate);
+    if (layout_.noticeDateUnderSec && answersNotice(f.sectionCode)) w_.date("NoticeDateUnderSec", noticeDate());
     w_.close();
   }
+
+  std::string noticeDate() const { return in_.filing.noticeDate ? formatDmy(*in_.filing.noticeDate) : ""; }
 
   std::string residentialStatus() const {
     const std::string& s = in_.client.residentialStatus;
@@ -297,7 +299,7 @@ class Document {
 
   void refund() {
     const Money balance = r(in_.figures.vi_tax_tot);
-    const std::vector<BankAccount>& banks = in_.filing.banks;
+    const std::vector<BankAccount>& banks = in_.filing.bankAccounts;
     const auto primary = std::find_if(banks.begin(), banks.end(), [](const BankAccount& b) { return b.isDefault; });
     w_.open("Refund");
     w_.amount("RefundDue", balance < Money() ? -balance : Money());
@@ -311,7 +313,7 @@ class Document {
     } else {
       const BankAccount account = primary != banks.end() ? *primary : banks.empty() ? BankAccount{} : banks.front();
       w_.code("BankAccountNumber", account.accountNo);
-      if (layout_.ecsRequired) w_.flag("EcsRequired", in_.filing.refundToBank);
+      if (layout_.ecsRequired) w_.flag("EcsRequired", in_.filing.refundMode == RefundMode::bankDeposit);
       w_.open("DepositToBankAccount");
       w_.code("IFSCCode", account.ifsc);
       w_.code("BankAccountType", accountType(account.accountType));
@@ -321,15 +323,15 @@ class Document {
   }
 
   void verification() {
-    const FilingFacts& f = in_.filing;
+    const Verification& v = in_.filing.verification;
     w_.open("Verification");
     w_.open("Declaration");
-    w_.text("AssesseeVerName", f.verifierName);
-    w_.text("FatherName", f.verifierFatherName);
-    w_.code("AssesseeVerPAN", f.verifierPan);
+    w_.text("AssesseeVerName", v.name);
+    w_.text("FatherName", v.fatherName);
+    w_.code("AssesseeVerPAN", v.pan);
     w_.close();
-    w_.text("Place", f.place);
-    w_.date("Date", f.verificationDate);
+    w_.text("Place", v.place);
+    w_.date("Date", v.date ? formatDmy(*v.date) : "");
     w_.close();
   }
 
@@ -339,7 +341,7 @@ class Document {
     w_.open("TaxReturnPreparer");
     w_.code("IdentificationNoOfTRP", p.id);
     w_.text("NameOfTRP", p.name);
-    w_.amount("ReImbFrmGov", p.reimbursement);
+    w_.amount("ReImbFrmGov", p.amount);
     w_.close();
   }
 
