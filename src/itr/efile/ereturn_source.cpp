@@ -74,6 +74,11 @@ GatheredReturn gatherEReturn(host::Base& base, const EReturnRequest& q, const st
   db::Connection& conn = base.DbObj();
   const auto client = host::ClientParticulars::load(base, q.dataSet, q.year);
   if (!client) throw CannotGatherReturn("there is no client " + q.client);
+  // The least of the form rules, so that no return of a firm or company is
+  // ever written in a form for persons; the return screen applies the rest.
+  const bool individual = client->status == "INDIVIDUAL";
+  if (!individual && !(q.formCode == "ITR-4S" && client->status == "HUF"))
+    throw CannotGatherReturn(q.formCode + " cannot be filed by a client of the status " + client->status + ".");
   GatheredReturn g;
   EReturnInput& in = g.input;
   in.formCode = q.formCode;
