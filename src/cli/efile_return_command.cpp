@@ -13,6 +13,7 @@
 #include "itr/efile/itr1_writer.h"
 #include "itr/efile/produce_ereturn.h"
 #include "itr/efile/root_layout.h"
+#include "suite/atomic_file.h"
 #include "suite/efile/efile_credentials.h"
 #include "ui/dialogs.h"
 
@@ -79,7 +80,8 @@ class Efiler {
         year_(year),
         form_(std::move(form)) {}
 
-  Outcome make(const std::string& client, const std::string& dataSet, const fs::path& file) {
+  Outcome make(const std::string& client, const std::string& dataSet, const fs::path& file,
+               itr::efile::Durability durability = itr::efile::Durability::now) {
     Outcome o;
     o.client = client;
     try {
@@ -87,7 +89,7 @@ class Efiler {
       auto gathered = itr::efile::gatherEReturn(session_->component().base(),
                                                 {client, dataSet, year_, form_, today()}, std::nullopt, entry);
       o.notes = std::move(gathered.notes);
-      o.produced = itr::efile::produceEReturn(gathered.input, file, credentials_);
+      o.produced = itr::efile::produceEReturn(gathered.input, file, credentials_, durability);
       o.result = o.produced.result;
       o.reason = o.produced.error;
     } catch (const std::exception& e) {
@@ -162,10 +164,11 @@ int runAll(const GlobalOptions& g, const EfileOptions& o, int year) {
     const std::string& client = clients[i];
     std::cerr << "efile: " << i + 1 << " of " << clients.size() << ": " << client << "\n";
     const fs::path file = fs::path(o.out) / (client + "_" + formTag + "_" + std::to_string(year) + ".xml");
-    const Outcome out = efiler.make(client, client, file);
+    const Outcome out = efiler.make(client, client, file, itr::efile::Durability::atEndOfBatch);
     (out.result == ProduceResult::written ? written : out.result == ProduceResult::invalid ? invalid : refused)
         .push_back(outcomeJson(out));
   }
+  suite::syncFileSystem(o.out);  // every file on disk before the summary says so
   const nlohmann::json summary{{"ay", o.ay},           {"form", o.form},       {"form_checks", kFormChecksNotRun},
                                {"clients", clients.size()}, {"written", written}, {"refused", refused},
                                {"invalid", invalid}};

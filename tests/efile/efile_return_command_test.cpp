@@ -84,7 +84,9 @@ TEST_F(EfileReturnCommandTest, EveryClientOfTheYearIsSummedUpWithProgressOnStand
   EXPECT_TRUE(fs::exists(j["written"][1]["file"].get<std::string>()));
   EXPECT_EQ(j["clients"].get<size_t>(), j["written"].size() + j["refused"].size() + j["invalid"].size());
   for (const auto& r : j["refused"])
-    EXPECT_EQ(r["reason"], "Please specify section under which this return is being filed.") << r["client"];
+    EXPECT_EQ(r["reason"], r["client"] == "C0817" ? "ITR-1 cannot be filed by a client of the status HUF."
+                                                  : "Please specify section under which this return is being filed.")
+        << r["client"];
   EXPECT_NE(out.err.find("efile: 1 of " + std::to_string(j["clients"].get<size_t>()) + ": "), std::string::npos);
 }
 

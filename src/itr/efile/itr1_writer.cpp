@@ -439,11 +439,26 @@ class Document {
 
 bool isItr1OrItr4s(std::string_view formCode) { return formCode == "ITR-1" || formCode == "ITR-4S"; }
 
-std::vector<std::string> writeItr1OrItr4s(const EReturnInput& in, const std::filesystem::path& file) {
+namespace {
+
+// Refuses a form or year without a layout before the file is touched.
+void refuseUnknownLayout(const EReturnInput& in) {
   if (!isItr1OrItr4s(in.formCode))
     throw std::invalid_argument("the ITR-1 and ITR-4S writer cannot write " + in.formCode);
-  itr1LayoutOf(in.year);  // refuses a year without a layout before the file is touched
+  itr1LayoutOf(in.year);
+}
+
+}  // namespace
+
+std::vector<std::string> writeItr1OrItr4s(const EReturnInput& in, const std::filesystem::path& file) {
+  refuseUnknownLayout(in);
   ReturnXmlWriter w(file);
+  return Document(in, w).write();
+}
+
+std::vector<std::string> writeItr1OrItr4s(const EReturnInput& in, std::string& bytes) {
+  refuseUnknownLayout(in);
+  ReturnXmlWriter w(bytes);
   return Document(in, w).write();
 }
 

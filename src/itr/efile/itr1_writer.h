@@ -20,6 +20,8 @@ inline constexpr std::string_view kVehicleDetailsMismatch =
 // ITR-4S or a year without a layout, std::runtime_error when the file cannot
 // be written (the file is then left as far as written).
 std::vector<std::string> writeItr1OrItr4s(const EReturnInput& in, const std::filesystem::path& file);
+// The same into memory: `bytes` receives the file's exact bytes.
+std::vector<std::string> writeItr1OrItr4s(const EReturnInput& in, std::string& bytes);
 
 // "ITR-1" and "ITR-4S": the forms this writer knows.
 bool isItr1OrItr4s(std::string_view formCode);

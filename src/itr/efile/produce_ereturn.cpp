@@ -1,8 +1,10 @@
 #include "itr/efile/produce_ereturn.h"
 
 #include "itr/efile/efile_digest.h"
-#include "itr/efile/itr1_writer.h"
 #include "itr/efile/finish_ereturn.h"
+#include "itr/efile/itr1_writer.h"
+#include "suite/atomic_file.h"
+#include "suite/efile/efile_credentials.h"
 #include "suite/efile/schema_catalogue.h"
 
 namespace meridian::itr::efile {
@@ -18,7 +20,12 @@ const char* produceResultName(ProduceResult r) {
 }
 
 ProducedReturn produceEReturn(const EReturnInput& in, const std::filesystem::path& file,
-                              suite::efile::EfileCredentials& credentials) {
+                              suite::efile::EfileCredentials& credentials, Durability durability) {
+  return produceEReturn(in, file, credentials.forYear(in.year), durability);
+}
+
+ProducedReturn produceEReturn(const EReturnInput& in, const std::filesystem::path& file,
+                              const suite::efile::CredentialSet& credentials, Durability durability) {
   ProducedReturn out;
   out.file = file;
   const auto root = suite::efile::rootSchemaFor(in.year, in.formCode);
@@ -27,35 +34,42 @@ ProducedReturn produceEReturn(const EReturnInput& in, const std::filesystem::pat
     out.error = std::string(kCouldNotValidate) + " No schema is kept for " + in.formCode + " of this year.";
     return out;
   }
-  auto drop = [&] {
-    std::error_code ignored;
-    std::filesystem::remove(file, ignored);
+  const auto save = [&](const std::string& bytes) {
+    if (durability == Durability::now)
+      suite::writeFileAtomically(file, bytes);
+    else
+      suite::writeFileAtomicallyUnsynced(file, bytes);
   };
   try {
-    out.warnings = writeItr1OrItr4s(in, file);
-  } catch (const std::exception& e) {
-    drop();
-    out.error = e.what();
-    return out;
-  }
-  out.check = suite::efile::validateFileAgainst(*root, file);
-  if (out.check.verdict != suite::efile::Verdict::valid) {
-    out.result = out.check.verdict == suite::efile::Verdict::invalid ? ProduceResult::invalid
-                                                                     : ProduceResult::notValidated;
-    out.error = out.check.issues.empty() ? out.check.reason : suite::efile::describe(out.check.issues.front());
-    if (out.result == ProduceResult::notValidated) drop();
-    return out;
-  }
-  if (in.year >= kFirstYearWithDigest) {
-    const DigestPlacement digest = placeDigest(file, credentials, in.year);
-    if (!digest.succeeded) {
-      drop();
-      out.error = "the digest could not be placed: " + digest.error;
+    std::string bytes;
+    out.warnings = writeItr1OrItr4s(in, bytes);
+    out.check = suite::efile::validateAgainst(*root, bytes);
+    if (out.check.verdict == suite::efile::Verdict::notValidated) {
+      out.result = ProduceResult::notValidated;
+      out.error = out.check.reason;
       return out;
     }
-    out.digest = digest.digest;
+    if (out.check.verdict == suite::efile::Verdict::invalid) {
+      save(bytes);
+      out.result = ProduceResult::invalid;
+      out.error = suite::efile::describe(out.check.issues.front());
+      return out;
+    }
+    if (in.year >= kFirstYearWithDigest) {
+      const std::string missing = missingCredentials(credentials, in.year);
+      const DigestPlacement digest =
+          missing.empty() ? placeDigestInText(bytes, credentials.secretKey, credentials.passes) : DigestPlacement{};
+      if (!digest.succeeded) {
+        out.error = "the digest could not be placed: " + (missing.empty() ? digest.error : missing);
+        return out;
+      }
+      out.digest = digest.digest;
+    }
+    save(bytes);
+    out.result = ProduceResult::written;
+  } catch (const std::exception& e) {
+    out.error = e.what();
   }
-  out.result = ProduceResult::written;
   return out;
 }
 

@@ -1,9 +1,9 @@
 #pragma once
-// One e-return made whole without a screen: written, checked against the
-// schema of its form and year, and digested (A.Y. 2015-16 on). What went
-// wrong is told in the outcome, in words; a return that fails is not left
-// half made: the file is removed unless it was written and only found
-// invalid, so the faults can be read in it.
+// One e-return made whole without a screen: written in memory, checked
+// against the schema of its form and year, digested (A.Y. 2015-16 on), and
+// only then written to its file, once. What went wrong is told in the
+// outcome, in words. A return found invalid is still written, so that its
+// faults can be read at their lines; any other failure writes nothing.
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -11,7 +11,10 @@
 #include "itr/efile/ereturn_input.h"
 #include "suite/efile/schema_validator.h"
 
-namespace meridian::suite::efile { class EfileCredentials; }
+namespace meridian::suite::efile {
+class EfileCredentials;
+struct CredentialSet;
+}  // namespace meridian::suite::efile
 
 namespace meridian::itr::efile {
 
@@ -26,8 +29,15 @@ struct ProducedReturn {
   std::string error;                     // why it failed or was not validated
 };
 
+// How soon the file must be on disk: at once, or at the end of a batch that
+// then calls suite::syncFileSystem before it reports.
+enum class Durability { now, atEndOfBatch };
+
 ProducedReturn produceEReturn(const EReturnInput& in, const std::filesystem::path& file,
-                              suite::efile::EfileCredentials& credentials);
+                              suite::efile::EfileCredentials& credentials, Durability durability = Durability::now);
+// With the year's credentials already read (a batch reads them once).
+ProducedReturn produceEReturn(const EReturnInput& in, const std::filesystem::path& file,
+                              const suite::efile::CredentialSet& credentials, Durability durability = Durability::now);
 
 // "written", "invalid", "not validated", "failed".
 const char* produceResultName(ProduceResult r);
