@@ -29,13 +29,6 @@ class ClientDueDate : public testsupport::SessionTest {
     conn().execute("INSERT INTO new_tab (code_no, ass_year, auditc) VALUES (?, ?, ?)",
                    {code, std::to_string(year), flag});
   }
-  // The business tables come with their own module; new_tab is the program's own.
-  void createYearTables() {
-    conn().execute("CREATE TABLE business_44ae (code_no VARCHAR(64) NOT NULL, ass_year INTEGER NOT NULL, "
-                   "bus_num INTEGER DEFAULT 0, heavy INTEGER DEFAULT 0)");
-    conn().execute("CREATE TABLE business_44adaf (code_no VARCHAR(64) NOT NULL, ass_year INTEGER NOT NULL, "
-                   "part_num INTEGER DEFAULT 0, bus_num INTEGER DEFAULT 0, tic DOUBLE DEFAULT 0)");
-  }
   struct Expect {
     int statc;
     std::string due, extended;
@@ -53,7 +46,6 @@ class ClientDueDate : public testsupport::SessionTest {
 };
 
 TEST_P(ClientDueDate, CategoryFollowsStatusAuditPartnershipReportAndState) {
-  createYearTables();
   master("CO1", "PRIVATE LTD.");
   yearAudit("CO1", 2013, "Y");
   master("CO2", "PUBLIC LTD.");
@@ -94,9 +86,9 @@ TEST_P(ClientDueDate, CategoryFollowsStatusAuditPartnershipReportAndState) {
   base().SetMiscOthInf("IEF", 2015, "REQEFILING", "Y");
   person("HUFB", "", "", "HUF");
   for (int y : {1995, 2008})
-    conn().execute("INSERT INTO business_44ae (code_no, ass_year, bus_num, heavy) VALUES ('HUFB', ?, 1, 1)", {y});
+    conn().execute("INSERT INTO business_44ae (code_no, ass_year, bus_num, part_no, heavy) VALUES ('HUFB', ?, 1, 1, 1)", {y});
   person("HUFT", "", "", "HUF");  // its only business row is one the return-form choice does not count
-  conn().execute("INSERT INTO business_44ae (code_no, ass_year, bus_num, heavy) VALUES ('HUFT', 1995, 1, 2)");
+  conn().execute("INSERT INTO business_44ae (code_no, ass_year, bus_num, part_no, heavy) VALUES ('HUFT', 1995, 1, 1, 2)");
 
   const struct {
     std::string code;

@@ -49,6 +49,7 @@ int run(int argc, char** argv) {
   addBackupCommands(app, g, chosen);
   addComputeCommand(app, g, chosen);
   addDataSetCommand(app, g, chosen);
+  addCheckCommand(app, g, chosen);
   addEfileCommands(app, g, chosen);
   try {
     app.parse(argc, argv);

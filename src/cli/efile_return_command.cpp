@@ -1,7 +1,9 @@
 // meridian efile: the e-return of a stored client year (ITR-1 or ITR-4S),
 // written, checked against its schema and digested by the same code as the
 // return screen; or the returns of every client of the practice for a year.
+#include <chrono>
 #include <ctime>
+#include <optional>
 #include <filesystem>
 #include <iostream>
 #include <nlohmann/json.hpp>
@@ -10,6 +12,7 @@
 #include "common/years.h"
 #include "filing/register_entry.h"
 #include "itr/efile/ereturn_source.h"
+#include "itr/return_review.h"
 #include "itr/efile/itr1_writer.h"
 #include "itr/efile/produce_ereturn.h"
 #include "itr/efile/root_layout.h"
@@ -23,14 +26,8 @@ namespace {
 namespace fs = std::filesystem;
 using itr::efile::ProduceResult;
 
-// Which form a client's year takes is the return screen's decision; until
-// its checks run here, the form is the one asked for and this is said.
-constexpr const char* kFormChecksNotRun =
-    "the checks of which form applies and those before a return is produced are not run by this command yet; "
-    "the return is written in the form asked for";
-
 struct EfileOptions {
-  std::string client, ay, form = "ITR-1", dataSet, out;
+  std::string client, ay, form, dataSet, out;
   bool all = false, json = false;
 };
 
@@ -64,7 +61,8 @@ itr::efile::RegisterEntry registerEntryOf(db::Connection& conn, const std::strin
 }
 
 struct Outcome {
-  std::string client;
+  std::string client, form;
+  std::vector<std::string> questions;  // what the screen would ask, taken as answered Yes
   ProduceResult result = ProduceResult::failed;
   itr::efile::ProducedReturn produced;
   std::vector<std::string> notes;
@@ -86,8 +84,10 @@ class Efiler {
     o.client = client;
     try {
       const auto entry = registerEntryOf(app_.conn(), client, year_, dataSet);
+      const auto reviewed = review(dataSet, o);
+      if (!reviewed) return o;
       auto gathered = itr::efile::gatherEReturn(session_->component().base(),
-                                                {client, dataSet, year_, form_, today()}, std::nullopt, entry);
+                                                {client, dataSet, year_, o.form, today()}, reviewed->particulars, entry);
       o.notes = std::move(gathered.notes);
       o.produced = itr::efile::produceEReturn(gathered.input, file, credentials_, durability);
       o.result = o.produced.result;
@@ -96,6 +96,31 @@ class Efiler {
       o.reason = e.what();
     }
     return o;
+  }
+
+  // The return screen's review of the year: the form (the one asked for, or
+  // the first that applies) and every check before a return. A stop, a form
+  // that may not be used or is not written here, and a question whose
+  // default is No refuse the return; other questions are listed.
+  std::optional<itr::ReturnReview> review(const std::string& dataSet, Outcome& o) {
+    const auto ymd = std::chrono::year_month_day(std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now()));
+    itr::ReturnReview r = itr::reviewReturn(app_.conn(), {dataSet, year_, form_, true, ymd});
+    o.form = r.form;
+    if (r.year.clientName.empty() && r.year.statusCode.empty()) o.reason = "there is no client " + o.client;
+    else if (r.formRefused) o.reason = *r.formRefused;
+    else if (r.form.empty()) o.reason = "no return form applies to this year";
+    else if (r.notNotified) o.reason = *r.notNotified;
+    else if (!itr::efile::isItr1OrItr4s(r.form)) o.reason = r.form + " applies; its e-return is not written yet";
+    if (!o.reason.empty()) return std::nullopt;
+    for (const auto& c : r.checks) {
+      if (c.outcome == itr::CheckOutcome::stopped || (c.outcome == itr::CheckOutcome::asked && c.defaultNo)) {
+        o.reason = c.message;
+        return std::nullopt;
+      }
+      if (c.outcome == itr::CheckOutcome::asked || c.outcome == itr::CheckOutcome::warned)
+        o.questions.push_back(c.message);
+    }
+    return r;
   }
 
   // Clients with the year entered (a year row), in code order.
@@ -118,7 +143,8 @@ class Efiler {
 };
 
 nlohmann::json outcomeJson(const Outcome& o) {
-  nlohmann::json j{{"client", o.client}, {"result", itr::efile::produceResultName(o.result)}};
+  nlohmann::json j{{"client", o.client}, {"form", o.form}, {"result", itr::efile::produceResultName(o.result)}};
+  if (!o.questions.empty()) j["questions_answered_yes"] = o.questions;
   if (o.result == ProduceResult::written || o.result == ProduceResult::invalid) j["file"] = o.produced.file.string();
   if (!o.produced.digest.empty()) j["digest"] = o.produced.digest;
   if (!o.reason.empty()) j[o.result == ProduceResult::invalid ? "first_error" : "reason"] = o.reason;
@@ -130,11 +156,10 @@ nlohmann::json outcomeJson(const Outcome& o) {
 
 void printOne(const Outcome& o, bool json) {
   if (json) {
-    nlohmann::json j = outcomeJson(o);
-    j["form_checks"] = kFormChecksNotRun;
-    std::cout << j.dump(2) << "\n";
+    std::cout << outcomeJson(o).dump(2) << "\n";
     return;
   }
+  for (const auto& q : o.questions) std::cerr << "efile: answered Yes: " << q << "\n";
   for (const auto& w : o.produced.warnings) std::cerr << "efile: " << w << "\n";
   for (const auto& n : o.notes) std::cerr << "efile: not computed: " << n << "\n";
   if (o.result == ProduceResult::written)
@@ -150,28 +175,24 @@ int runOne(const GlobalOptions& g, const EfileOptions& o, int year) {
   return out.result == ProduceResult::written ? 0 : out.result == ProduceResult::invalid ? 1 : 2;
 }
 
-// Every client of the year, one file each named as the return screen
-// proposes (PAN_ITR1_2016.xml, the client code where there is no PAN).
+// Every client of the year, one file each (C0801_2016.xml).
 int runAll(const GlobalOptions& g, const EfileOptions& o, int year) {
   Efiler efiler(g, year, o.form);
   fs::create_directories(o.out);
   const auto clients = efiler.clientsOfYear();
   nlohmann::json written = nlohmann::json::array(), refused = nlohmann::json::array(),
                  invalid = nlohmann::json::array();
-  std::string formTag = o.form;
-  std::erase(formTag, '-');
   for (size_t i = 0; i < clients.size(); ++i) {
     const std::string& client = clients[i];
     std::cerr << "efile: " << i + 1 << " of " << clients.size() << ": " << client << "\n";
-    const fs::path file = fs::path(o.out) / (client + "_" + formTag + "_" + std::to_string(year) + ".xml");
+    const fs::path file = fs::path(o.out) / (client + "_" + std::to_string(year) + ".xml");
     const Outcome out = efiler.make(client, client, file, itr::efile::Durability::atEndOfBatch);
     (out.result == ProduceResult::written ? written : out.result == ProduceResult::invalid ? invalid : refused)
         .push_back(outcomeJson(out));
   }
   suite::syncFileSystem(o.out);  // every file on disk before the summary says so
-  const nlohmann::json summary{{"ay", o.ay},           {"form", o.form},       {"form_checks", kFormChecksNotRun},
-                               {"clients", clients.size()}, {"written", written}, {"refused", refused},
-                               {"invalid", invalid}};
+  const nlohmann::json summary{{"ay", o.ay},         {"clients", clients.size()}, {"written", written},
+                               {"refused", refused}, {"invalid", invalid}};
   if (o.json)
     std::cout << summary.dump(2) << "\n";
   else
@@ -189,7 +210,7 @@ void addEfileReturnCommand(CLI::App& app, GlobalOptions& g, Action& chosen) {
   sub->add_option("--client", o->client, "the client code");
   sub->add_flag("--all", o->all, "every client with the year entered; --out is then a folder");
   sub->add_option("--ay", o->ay, "assessment year, e.g. 2016-17")->required();
-  sub->add_option("--form", o->form, "ITR-1 (default) or ITR-4S");
+  sub->add_option("--form", o->form, "ITR-1 or ITR-4S; default the first form that applies to the year");
   sub->add_option("--dataset", o->dataSet, "the data set of a register entry (C^R-2 ...); default the client's own");
   sub->add_option("--out", o->out, "the file to write (a folder with --all)")->required();
   sub->add_flag("--json", o->json, "print the outcome as JSON");
@@ -200,7 +221,7 @@ void addEfileReturnCommand(CLI::App& app, GlobalOptions& g, Action& chosen) {
         std::cerr << "meridian: efile needs either --client or --all\n";
         return 2;
       }
-      if (!itr::efile::isItr1OrItr4s(o->form)) {
+      if (!o->form.empty() && !itr::efile::isItr1OrItr4s(o->form)) {
         std::cerr << "meridian: efile writes ITR-1 and ITR-4S; " << o->form << " is not written yet\n";
         return 2;
       }

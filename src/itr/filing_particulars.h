@@ -127,3 +127,13 @@ inline constexpr const char* kCommonOwner = "##COMMON##";
 }  // namespace keys
 
 }  // namespace meridian::itr
+
+namespace meridian::itr {
+
+// Keeps the particulars of the data set's year in one transaction: the
+// section, notice and 92CD date, the refund mode, preparer and verification,
+// the second contacts, and the client's accounts of the year (rows the grid
+// no longer holds go; the other columns of a kept account stay as they are).
+void saveFilingParticulars(db::Connection& conn, const FilingParticulars& f);
+
+}  // namespace meridian::itr

@@ -3,6 +3,7 @@
 #include "db/migrations.h"
 #include "host/client_due_date.h"
 #include "suite/dataset/data_set_layout.h"
+#include "suite/heads/cost_inflation_index.h"
 #include "suite/report_preview.h"
 #include "suite/suite_factory.h"
 #include "suite/year_params/year_params.h"
@@ -17,6 +18,7 @@ Application::Application(const AppOptions& options)
   // Unsound tax parameters stop the start with the list of faults, before any
   // figure is computed from them.
   params::YearParams::shipped();
+  heads::CostInflationIndex::shipped();
   // Looked at before the database is opened: opening creates an SQLite file.
   const auto url = db::ConnectionUrl::parse(dbUrl_);
   std::error_code ec;

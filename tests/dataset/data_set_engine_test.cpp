@@ -27,6 +27,8 @@ class DataSetEngineTest : public DbTest {
     if (IsSkipped() || HasFatalFailure()) return;
     create("CREATE TABLE auditordet (id {{ID}}, code_no VARCHAR(80) NOT NULL, ass_year INTEGER NOT NULL, "
            "typ VARCHAR(4) NOT NULL, auditor VARCHAR(100) DEFAULT '')");
+    // comms in the shape an older installation may have: a reserved word as a column name.
+    conn().execute("DROP TABLE comms");
     create("CREATE TABLE comms (code_no VARCHAR(80) NOT NULL, assyear INTEGER NOT NULL, `range` VARCHAR(20) DEFAULT '', "
            "amount BIGINT DEFAULT 0)");
     docs_ = testsupport::scratchDir("docs");
@@ -133,7 +135,7 @@ TEST_P(DataSetEngineTest, CopyCarriesTheYearsRowsOfEveryListedTableAndNothingEls
   EXPECT_EQ(conn().scalar("SELECT empr_name FROM income_salary WHERE code_no = 'C1^R-2' AND empr_num = 2"), "Employer 2");
   // The database numbered the copied rows afresh.
   EXPECT_EQ(conn().scalar("SELECT COUNT(DISTINCT id) FROM auditordet"), conn().scalar("SELECT COUNT(*) FROM auditordet"));
-  EXPECT_NE(std::find(r.skipped.begin(), r.skipped.end(), "capital"), r.skipped.end()) << "absent tables are named";
+  EXPECT_NE(std::find(r.skipped.begin(), r.skipped.end(), "capital_slump"), r.skipped.end()) << "absent tables are named";
   EXPECT_EQ(readNote("sal", "C1^R-2", 2016), "salary note");
   EXPECT_EQ(readNote("", "C1^R-2", 2016), "general note");
   EXPECT_EQ(readNote("sal", "C1^R-2", 2015), "<none>");

@@ -36,7 +36,7 @@ TEST_P(DataSetLayoutTest, DisagreementsAreNamed) {
       {"CREATE TABLE fam_rel_89 (code_no VARCHAR(80), assyear INTEGER)",
        "table fam_rel_89: year column assyear holds numbers, but the list says text"},
       {"CREATE TABLE auditordet (code_no VARCHAR(80), ass_year INTEGER)", "table auditordet has no filter column typ"},
-      {"CREATE TABLE agri (codeno VARCHAR(80), ass_year INTEGER)", "table agri has no code_no column"},
+      {"CREATE TABLE capital_slump (codeno VARCHAR(80), ass_year INTEGER)", "table capital_slump has no code_no column"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.table);

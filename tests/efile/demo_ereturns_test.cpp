@@ -45,7 +45,7 @@ constexpr DemoYear kDemoYears[] = {
     {"C0815", true, "salary arrears with relief u/s 89"},
     {"C0816", false, "a capital loss brought forward"},
     {"C0817", false, "a Hindu undivided family"},
-    {"C0818", false, "a non-resident"},
+    {"C0818", true, "a non-resident with one let-out flat and deposits"},
     {"C0819", true, "a family pension below the limit: a nil return"},
     {"C0820", true, "salary, TCS and a donation to a political party"},
 };
@@ -86,7 +86,7 @@ TEST_P(DemoEReturns, EveryItr1YearIsWrittenValidAndDigested) {
     EXPECT_EQ(testsupport::xmllint(*suite::efile::rootSchemaFor(kYear, "ITR-1"), file).exitCode, 0);
     ++written;
   }
-  EXPECT_EQ(written, 14);
+  EXPECT_EQ(written, 15);
   fs::remove_all(dir);
 }
 

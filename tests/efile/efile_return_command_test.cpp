@@ -49,7 +49,7 @@ TEST_F(EfileReturnCommandTest, OneClientsReturnIsWrittenCheckedAndDigested) {
   EXPECT_EQ(j["result"], "written");
   EXPECT_EQ(j["file"], path("C0801.xml"));
   EXPECT_EQ(j["digest"].get<std::string>().size(), 44u);
-  EXPECT_NE(j["form_checks"].get<std::string>().find("not run"), std::string::npos);
+  EXPECT_EQ(j["form"], "ITR-1");
   const std::string bytes = suite::readWholeFile(path("C0801.xml"));
   EXPECT_NE(bytes.find("<ITRForm:Digest>" + j["digest"].get<std::string>() + "</ITRForm:Digest>"), std::string::npos);
   EXPECT_EQ(testsupport::xmllint("data/schemas/ay2016-17/itr1/ITR-1_2016_Main.xsd", path("C0801.xml")).exitCode, 0);
@@ -65,7 +65,9 @@ TEST_F(EfileReturnCommandTest, RefusalsAreToldAndWriteNothing) {
            {{"--client", "C0803"}, 2, "Please specify section under which this return is being filed."},
            {{"--client", "NOSUCH"}, 2, "there is no client NOSUCH"},
            {{"--client", "C0801", "--form", "ITR-2"}, 2, "ITR-2 is not written yet"},
-           {{"--client", "C0801", "--all"}, 2, "either --client or --all"}}) {
+           {{"--client", "C0801", "--all"}, 2, "either --client or --all"},
+           {{"--client", "C0809"}, 2, "ITR-2 applies; its e-return is not written yet"},
+           {{"--client", "C0809", "--form", "ITR-1"}, 2, "ITR-1"}}) {
     std::vector<std::string> args = {"efile", "--ay", "2016-17", "--out", path("refused.xml"), "--data", data()};
     args.insert(args.end(), c.args.begin(), c.args.end());
     const auto out = runCli(args);
@@ -84,8 +86,8 @@ TEST_F(EfileReturnCommandTest, EveryClientOfTheYearIsSummedUpWithProgressOnStand
   EXPECT_TRUE(fs::exists(j["written"][1]["file"].get<std::string>()));
   EXPECT_EQ(j["clients"].get<size_t>(), j["written"].size() + j["refused"].size() + j["invalid"].size());
   for (const auto& r : j["refused"])
-    EXPECT_EQ(r["reason"], r["client"] == "C0817" ? "ITR-1 cannot be filed by a client of the status HUF."
-                                                  : "Please specify section under which this return is being filed.")
+    EXPECT_EQ(r["reason"], r["form"] == "ITR-2" ? "ITR-2 applies; its e-return is not written yet"
+                                                : "Please specify section under which this return is being filed.")
         << r["client"];
   EXPECT_NE(out.err.find("efile: 1 of " + std::to_string(j["clients"].get<size_t>()) + ": "), std::string::npos);
 }

@@ -34,6 +34,15 @@ ProducedReturn produceEReturn(const EReturnInput& in, const std::filesystem::pat
     out.error = std::string(kCouldNotValidate) + " No schema is kept for " + in.formCode + " of this year.";
     return out;
   }
+  // The software identifier goes into the file, so a year without its
+  // credentials stops before anything is written.
+  if (in.year >= kFirstYearWithDigest) {
+    out.error = missingCredentials(credentials, in.year);
+    if (!out.error.empty()) {
+      out.error = "the digest could not be placed: " + out.error;
+      return out;
+    }
+  }
   const auto save = [&](const std::string& bytes) {
     if (durability == Durability::now)
       suite::writeFileAtomically(file, bytes);
@@ -56,11 +65,9 @@ ProducedReturn produceEReturn(const EReturnInput& in, const std::filesystem::pat
       return out;
     }
     if (in.year >= kFirstYearWithDigest) {
-      const std::string missing = missingCredentials(credentials, in.year);
-      const DigestPlacement digest =
-          missing.empty() ? placeDigestInText(bytes, credentials.secretKey, credentials.passes) : DigestPlacement{};
+      const DigestPlacement digest = placeDigestInText(bytes, credentials.secretKey, credentials.passes);
       if (!digest.succeeded) {
-        out.error = "the digest could not be placed: " + (missing.empty() ? digest.error : missing);
+        out.error = "the digest could not be placed: " + digest.error;
         return out;
       }
       out.digest = digest.digest;

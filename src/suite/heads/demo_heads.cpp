@@ -31,15 +31,14 @@ struct Person {
   const char* nation = "RESIDENT";
 };
 
-// Ten digits, as the department's returns take a mobile number.
-std::string demoMobile(const Person& p) {
-  std::string pin = std::to_string(p.pin % 1000);
-  pin.insert(0, 3 - pin.size(), '0');
-  return "98" + std::string(p.pan).substr(5, 4) + "1" + pin;
+// Ten digits from 9, as a mobile number is: the PIN's last three digits keep their zeros.
+std::string mobileOf(const Person& p) {
+  const std::string pinTail = std::to_string(1000 + p.pin % 1000).substr(1);
+  return std::string("98") + std::string(p.pan).substr(5, 4) + "1" + pinTail;
 }
 
-// first.last@example.in, lower case.
-std::string demoEmail(const Person& p) {
+// first.last@example.in, lower case: every return carries an e-mail address.
+std::string emailOf(const Person& p) {
   std::string e = std::string(p.first) + "." + p.last + "@example.in";
   for (char& c : e) c = c == ' ' ? '.' : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return e;
@@ -51,7 +50,7 @@ void addPerson(db::Connection& conn, const Person& p) {
                  {"fat_f_nm", p.father}, {"fat_l_nm", p.last}, {"sex", p.sex}, {"dob", p.dob}, {"pan", p.pan},
                  {"h_no", p.flat}, {"street", p.street}, {"area", p.area}, {"city", p.city}, {"state", p.state},
                  {"pin", p.pin}, {"nation", p.nation}, {"mat_st", "MARRIED"}, {"auditc", "N"}, {"status", "INDIVIDUAL"},
-                 {"mobile", demoMobile(p)}, {"email", demoEmail(p)}});
+                 {"mobile", mobileOf(p)}, {"email", emailOf(p)}});
 }
 
 // One client's year, written head by head in the order the screens number the rows.

@@ -144,6 +144,14 @@ bool HeadScreen::refuseAt(RowGrid& grid, const CellFault& fault) {
   return refuse(fault.message, grid.name(), fault.icon);
 }
 
+bool HeadScreen::refuseAtDetail(MasterDetail& md, RowGrid& detail, int masterRow, int row, std::string_view column,
+                                const std::string& message) {
+  md.master().select(masterRow);
+  md.masterSelected(masterRow);
+  detail.select(row, detail.columnIndex(column));
+  return refuse(message, detail.name());
+}
+
 void HeadScreen::onSelected(RowGrid& g, ui::Event& e) {
   if (MasterDetail* md = masterOf(g)) md->masterSelected(g.selectedRow());
 }

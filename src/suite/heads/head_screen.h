@@ -98,6 +98,10 @@ class HeadScreen : public host::Screen {
   void setIncomeCount(db::Connection& conn, const std::string& column, int count);
   // Refuses with the words of a fault, the cell or box selected.
   bool refuseAt(RowGrid& grid, const CellFault& fault);
+  // Refuses with a cell of a detail row selected, the master row it belongs
+  // to selected and its rows shown; false.
+  bool refuseAtDetail(MasterDetail& md, RowGrid& detail, int masterRow, int row, std::string_view column,
+                      const std::string& message);
 
   host::Component& component_;
 

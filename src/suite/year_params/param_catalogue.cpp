@@ -111,6 +111,12 @@ const std::vector<ParamSpec>& catalogue() {
       declare(creditYearsMat, 1, 99, kComputationFrom, "years a credit of MAT is carried forward (s.115JAA)"),
       declare(creditYearsAmt, 1, 99, kComputationFrom, "years a credit of AMT is carried forward (s.115JD)"),
       declare(advancePaidShare234b, 0, 10000, kComputationFrom, "s.234B: interest runs when advance tax paid is below this share of assessed tax"),
+      declare(longTermMonthsGeneral, 1, 120, kComputationFrom, "months after which a capital asset held is long-term"),
+      declare(longTermMonthsListed, 1, 120, kComputationFrom, "months after which a listed security, a unit of UTI or of an equity-oriented fund is long-term"),
+      declare(longTermMonthsUnlistedShare, 1, 120, kComputationFrom, "months after which a share not listed is long-term"),
+      declare(longTermMonthsDebtFund, 1, 120, kComputationFrom, "months after which a unit of a fund other than an equity-oriented fund is long-term"),
+      declare(unitsWithoutIndexation, 0, 1, kComputationFrom, "the lower rate of s.112(1) proviso on a unit's gain before indexation"),
+      declare(limit54ec, 0, 100 * kCrore, kComputationFrom, "largest investment exempt u/s 54EC in a financial year"),
   };
   return specs;
 }

@@ -129,6 +129,16 @@ inline constexpr AmountParam selfOccupiedInterestCapOldLoan{"deduction.24b.self_
 inline constexpr RateParam ltcgWithoutIndexationRate{"rate.ltcg_112.without_indexation"};
 inline constexpr RateParam presumptive44adDigitalRate{"presumptive.44ad.digital_rate"};
 inline constexpr AmountParam presumptive44aeHeavyPerTon{"presumptive.44ae.heavy_per_ton_month"};
+
+// Capital gains: months after which an asset held is long-term (s.2(42A)) by
+// kind, the lower rate on the gain before indexation for units (s.112(1)
+// proviso), the largest investment exempt u/s 54EC.
+inline constexpr CountParam longTermMonthsGeneral{"capital_gain.long_term_months.general"};
+inline constexpr CountParam longTermMonthsListed{"capital_gain.long_term_months.listed_security"};
+inline constexpr CountParam longTermMonthsUnlistedShare{"capital_gain.long_term_months.unlisted_share"};
+inline constexpr CountParam longTermMonthsDebtFund{"capital_gain.long_term_months.debt_fund_unit"};
+inline constexpr FlagParam unitsWithoutIndexation{"capital_gain.without_indexation.units"};
+inline constexpr AmountParam limit54ec{"capital_gain.54ec.limit"};
 inline constexpr RateParam limit80ccdSalaryShare{"deduction.80ccd.salary_share"};
 inline constexpr AmountParam limit80ccg{"deduction.80ccg.limit"};
 inline constexpr RateParam share80ccg{"deduction.80ccg.share"};

@@ -1,0 +1,208 @@
+#include "itr/return_year.h"
+
+#include <array>
+
+#include "host/client_particulars.h"
+#include "suite/engine/compute_year.h"
+#include "suite/heads/year_input_loader.h"
+
+namespace meridian::itr {
+
+std::string returnStatusCode(int status, bool mrr, bool pdt) {
+  static const std::array<std::array<const char*, 2>, 11> codes{{
+      {"I", "I"},
+      {"H", "H"},
+      {"AOP", "PDT"},  // by vPDT
+      {"TRUST", "TRUST"},
+      {"COS", "COB"},  // by vMRR from here on
+      {"FIRM", "LLP"},
+      {"PVT", "PVT_F"},
+      {"PUB", "PUB_F"},
+      {"BOI", "PDT"},  // by vPDT
+      {"LA", "LA"},
+      {"AJP", "AJP"},
+  }};
+  if (status < 0 || status > 10) return "";
+  const bool second = (status == 2 || status == 8) ? pdt : mrr;
+  return codes[status][second ? 1 : 0];
+}
+
+Money ReturnYear::totalIncome() const { return result ? result->totalIncome : Money(); }
+Money ReturnYear::balance() const { return result ? result->balance : Money(); }
+
+bool ReturnYear::houseLossNotAbsorbed() const {
+  if (!result) return false;
+  for (const auto& r : result->setOff.rows)
+    if (r.part == engine::LossPart::houseProperty && r.year == year && r.carried > Money()) return true;
+  return false;
+}
+
+bool ReturnYear::otherSourcesLoss() const { return result && result->otherSources.normal.isNegative(); }
+bool ReturnYear::winnings() const { return result && result->otherSources.winnings > Money(); }
+
+bool ReturnYear::ownBusinessIncome() const {
+  if (businesses > 0 || presumptive44AD > 0 || goodsCarriages > 0) return true;
+  if (!result) return false;
+  const auto& b = result->business;
+  return !b.ordinary.isZero() || !b.speculation.isZero() || b.applied44ad || b.applied44ada || b.applied44ae;
+}
+
+bool ReturnYear::businessBeyondPresumptive() const {
+  if (businessesOutsidePresumptive > 0) return true;
+  return result && (!result->business.speculation.isZero() || result->business.applied44ada);
+}
+
+Money ReturnYear::agricultural() const { return result ? result->agricultural : Money(); }
+
+Money ReturnYear::exemptIncomeWithAllowances() const {
+  if (!result) return Money();
+  Money m = result->agricultural + result->exemptIncome;
+  for (const auto& s : result->salaries) m += s.exemptAllowances;
+  return m;
+}
+
+bool ReturnYear::amtShown() const {
+  return result && result->alternate.kind == engine::AlternateKind::amt && !result->alternate.total().isZero();
+}
+
+bool ReturnYear::amtCreditCarried() const {
+  return result && result->alternate.kind == engine::AlternateKind::amt && !result->alternate.creditsCarried.empty();
+}
+
+namespace {
+
+// Reads facts from a table when the database holds it; a missing table is
+// noted so that what rests on it is reported as not examined.
+class TableReader {
+ public:
+  TableReader(db::Connection& conn, ReturnYear& y) : conn_(conn), y_(y) {}
+
+  bool has(const std::string& table) {
+    if (conn_.hasTable(table)) return true;
+    y_.missingTables.insert(table);
+    return false;
+  }
+  int count(const std::string& table, const std::string& where, const db::Params& params) {
+    if (!has(table)) return 0;
+    return std::stoi(conn_.scalar("SELECT COUNT(*) FROM " + table + " WHERE " + where, params));
+  }
+  db::RecordSet rows(const std::string& table, const std::string& sql, const db::Params& params) {
+    if (!has(table)) return {};
+    return conn_.query(sql, params);
+  }
+
+ private:
+  db::Connection& conn_;
+  ReturnYear& y_;
+};
+
+void readClient(db::Connection& conn, ReturnYear& y, bool mrr, bool pdt) {
+  auto p = host::ClientParticulars::load(conn, y.dataSet, y.year);
+  if (!p) return;
+  y.client = p->code;
+  y.clientName = p->name();
+  y.pan = p->pan;
+  y.statusNumber = p->statusCode();
+  y.statusCode = returnStatusCode(y.statusNumber, mrr, pdt);
+  y.resident = p->residentialStatus.empty() || p->residentialStatus.find("NON") == std::string::npos;
+  y.birth = p->birthOrIncorporation;
+  y.phone = p->phone;
+  y.mobile = p->mobile;
+  y.email = p->email;
+}
+
+void readComputation(db::Connection& conn, ReturnYear& y) {
+  try {
+    auto loaded = suite::heads::loadYearInput(conn, {y.client, y.dataSet, y.year});
+    y.input = loaded.input;
+    y.result = engine::computeYear(loaded.input);
+  } catch (const std::exception& e) {
+    y.computationNote = e.what();
+  }
+}
+
+void readTables(db::Connection& conn, ReturnYear& y) {
+  TableReader t(conn, y);
+  const db::Params key{y.dataSet, y.year};
+  const std::string byYear = "code_no = ? AND ass_year = ?";
+
+  for (const auto& r : t.rows("geninfo_miscinf", "SELECT * FROM geninfo_miscinf WHERE " + byYear, key)) {
+    y.representativeAssessee = r.has("repass") && r.text("repass") == "1";
+    y.liable44AA = r.text("opt44aa") == "1";
+    y.audit44AB = r.has("opt44ab") && r.text("opt44ab") == "1";
+  }
+  for (const auto& r : t.rows("income_house", "SELECT house_no, share_pct FROM income_house WHERE " + byYear +
+                                                  " ORDER BY house_no", key)) {
+    HouseShares h{static_cast<int>(r.integer("house_no")), static_cast<int>(r.integer("share_pct", 100)), 0, false};
+    for (const auto& c : t.rows("hpcoowndet", "SELECT share_pct FROM hpcoowndet WHERE " + byYear + " AND house_no = ?",
+                                {y.dataSet, y.year, h.house})) {
+      h.coOwnersShare += static_cast<int>(c.integer("share_pct"));
+      h.hasCoOwnerRows = true;
+    }
+    y.houseShares.push_back(h);
+  }
+  y.houses = static_cast<int>(y.houseShares.size());
+
+  y.businesses = t.count("income_business", byYear, key);
+  y.presumptive44AD = t.count("business_44adaf", byYear + " AND part_num = 0", key);
+  if (y.businesses > 0 && t.has("business_44adaf"))
+    y.businessesOutsidePresumptive = t.count(
+        "income_business",
+        byYear + " AND business_no NOT IN (SELECT bus_num FROM business_44adaf WHERE code_no = ? AND ass_year = ? "
+                 "AND part_num = 0)",
+        {y.dataSet, y.year, y.dataSet, y.year});
+  else
+    y.businessesOutsidePresumptive = y.businesses;
+  y.goodsCarriages = t.count("business_44ae", byYear, key);
+  y.heavyCarriages = t.count("business_44ae", byYear + " AND heavy = 1", key);
+  y.commissionRows = t.count("comms", "code_no = ? AND assyear = ?", key);
+  y.specifiedBusiness35AD = t.count("business_35ad", byYear + " AND srno = 1", key) > 0;
+  for (const auto& r : t.rows("business_firm", "SELECT * FROM business_firm WHERE " + byYear + " ORDER BY firm_no", key))
+    y.firms.push_back({static_cast<int>(r.integer("firm_no")), r.text("firm_name"), r.text("firm_pan"),
+                       r.text("audapp"), r.text("app92e")});
+
+  y.capitalGainRows = t.count("capital", byYear, key);
+  for (const char* deemed : {"capital_deemed", "capital_deemn"})
+    if (conn.hasTable(deemed)) y.capitalGainRows += t.count(deemed, byYear, key);
+  if (conn.hasTable("capital_depr")) y.depreciableAssetGains = t.count("capital_depr", byYear, key);
+  y.specialRateRows = t.count("sprtothinc", "code_no = ? AND tyear = ?", key);
+  if (conn.hasTable("schpti")) y.passThroughRows = t.count("schpti", byYear, key);
+  else y.missingTables.insert("schpti");
+  if (conn.hasTable("schresfa")) y.foreignAssetRows = t.count("schresfa", byYear, key);
+  else y.missingTables.insert("schresfa");
+  if (conn.hasTable("taxrelsch")) y.foreignIncomeRows = t.count("taxrelsch", byYear, key);
+  else y.missingTables.insert("taxrelsch");
+
+  for (const auto& r : t.rows("losses", "SELECT DISTINCT part FROM losses WHERE " + byYear, key))
+    y.broughtForwardParts.insert(static_cast<int>(r.integer("part")));
+  for (const auto& r : t.rows("income_relief", "SELECT * FROM income_relief WHERE " + byYear, key)) {
+    y.relief90 = r.money("rel90").value_or(Money());
+    y.relief90A = r.money("rel90a").value_or(Money());
+    y.relief91 = r.money("rel91").value_or(Money());
+  }
+  for (const auto& r : t.rows("tds",
+                              "SELECT t.itemcd, t.tdsded, t.tdsclaim, s.section FROM tds t LEFT JOIN secdesc_items s "
+                              "ON s.itemcd = t.itemcd WHERE t.code_no = ? AND t.asyear = ?",
+                              key)) {
+    const std::string section = r.text("section");
+    if (section.rfind("206C", 0) == 0) ++y.tcsEntries;
+    else ++y.tdsEntries;
+    if (section == "192") ++y.salaryTdsEntries;
+    if (r.money("tdsclaim").value_or(Money()) > r.money("tdsded").value_or(Money())) ++y.tdsClaimedBeyondDeducted;
+  }
+}
+
+}  // namespace
+
+ReturnYear readReturnYear(db::Connection& conn, const std::string& dataSet, int year, bool mrr, bool pdt) {
+  ReturnYear y;
+  y.dataSet = dataSet;
+  y.client = dataSet.substr(0, dataSet.find('^'));
+  y.year = year;
+  readClient(conn, y, mrr, pdt);
+  readTables(conn, y);
+  readComputation(conn, y);
+  return y;
+}
+
+}  // namespace meridian::itr

@@ -1,0 +1,103 @@
+#pragma once
+// One client year as the return screen judges it: the status of the return,
+// the engine's figures of the stored year, and the facts of the heads'
+// tables that the forms and the checks turn on. Read once when the screen
+// opens (or `meridian check` runs); the form rules and the checks read this
+// and nothing else, so the screen and the command agree.
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "common/dates.h"
+#include "common/money.h"
+#include "db/connection.h"
+#include "suite/engine/year_result.h"
+
+namespace meridian::itr {
+
+// The return screen's status code from the master's status number (0 to 10)
+// and the host flags vMRR and vPDT: "I", "H", "AOP", "PDT", "TRUST", "COS",
+// "COB", "FIRM", "LLP", "PVT", "PVT_F", "PUB", "PUB_F", "BOI", "LA", "AJP".
+std::string returnStatusCode(int status, bool mrr, bool pdt);
+
+// A firm's partner or a member of an AOP, as far as the checks need one.
+struct FirmShare {
+  int serial = 0;
+  std::string name, pan;
+  std::string auditApplies, section92EApplies;  // "Y", "N" or "" when not stated
+};
+
+struct HouseShares {
+  int house = 0;
+  int clientShare = 100;
+  int coOwnersShare = 0;  // total of the co-owners' shares
+  bool hasCoOwnerRows = false;
+};
+
+struct ReturnYear {
+  std::string dataSet, client;
+  int year = 0;
+  std::string clientName, pan;
+  int statusNumber = 0;    // vStatus_Read, 0 to 10
+  std::string statusCode;  // returnStatusCode
+  bool resident = true;
+  std::optional<CivilDate> birth;
+  std::string phone, mobile, email;
+
+  // The computation of the stored year; nothing when it could not be made
+  // (then `computationNote` says why and the rules that need it say so).
+  std::optional<engine::YearInput> input;
+  std::optional<engine::YearResult> result;
+  std::string computationNote;
+
+  // From geninfo_miscinf.
+  bool representativeAssessee = false, liable44AA = false, audit44AB = false;
+
+  // From the heads' tables.
+  int houses = 0;
+  std::vector<HouseShares> houseShares;
+  int businesses = 0;                // income_business rows
+  int businessesOutsidePresumptive = 0;  // of them, with no s.44AD figures
+  int presumptive44AD = 0;           // business_44adaf rows u/s 44AD
+  int goodsCarriages = 0;            // business_44ae rows
+  int heavyCarriages = 0;
+  int commissionRows = 0;            // comms
+  bool specifiedBusiness35AD = false;  // business_35ad serial 1
+  std::vector<FirmShare> firms;      // business_firm
+  int capitalGainRows = 0;           // capital, capital_deemed, capital_deemn
+  int depreciableAssetGains = 0;     // capital_depr
+  int specialRateRows = 0;           // sprtothinc
+  int passThroughRows = 0;           // schpti
+  int foreignAssetRows = 0;          // schresfa
+  int foreignIncomeRows = 0;         // taxrelsch (Schedule FSI)
+  std::set<int> broughtForwardParts; // losses.part of the year
+  Money relief90, relief90A, relief91;  // income_relief
+
+  // TDS and TCS entries: whether any claims more credit than was deducted.
+  int tdsEntries = 0, tdsClaimedBeyondDeducted = 0, tcsEntries = 0, salaryTdsEntries = 0;
+
+  // Tables the rules and checks read that this database does not hold;
+  // what depends on them is reported as not examined.
+  std::set<std::string> missingTables;
+
+  // The figures the rules read, with nil when there is no computation.
+  Money totalIncome() const;
+  Money balance() const;  // payable positive, refund negative
+  bool houseLossNotAbsorbed() const;
+  bool otherSourcesLoss() const;
+  bool winnings() const;
+  bool ownBusinessIncome() const;  // business or profession other than from firms
+  bool businessBeyondPresumptive() const;
+  Money agricultural() const;
+  Money exemptIncomeWithAllowances() const;
+  bool amtShown() const;
+  bool amtCreditCarried() const;
+};
+
+// Reads the data set's year: the client, the computation (through the
+// heads' loader) and the tables' facts. `mrr` and `pdt` are the host's flags.
+ReturnYear readReturnYear(db::Connection& conn, const std::string& dataSet, int year, bool mrr = false,
+                          bool pdt = false);
+
+}  // namespace meridian::itr

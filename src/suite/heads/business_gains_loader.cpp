@@ -1,0 +1,23 @@
+#include "suite/heads/business_gains_loader.h"
+
+#include "suite/heads/agriculture_year_input.h"
+#include "suite/heads/business_year_input.h"
+#include "suite/heads/capital_gains_year_input.h"
+#include "suite/heads/year_input_loader.h"
+
+namespace meridian::suite::heads {
+
+void loadBusinessGainsAndAgriculture(db::Connection& conn, const std::string& code, engine::YearInput& in) {
+  loadBusiness(conn, code, in);
+  loadCapitalGains(conn, code, in);
+  loadAgricultureAndClubbing(conn, code, in);
+}
+
+namespace {
+void loadPart(db::Connection& conn, const YearSource& source, engine::YearInput& in, LoadNotes&) {
+  loadBusinessGainsAndAgriculture(conn, source.dataSet, in);
+}
+const YearInputPartRegistration registered{"business, capital gains and agriculture", &loadPart};
+}  // namespace
+
+}  // namespace meridian::suite::heads

@@ -1,0 +1,27 @@
+#pragma once
+// The capital gains of the year as the computation reads them (YearInput's
+// `capitalGains`): each transfer's taxable gain, after its exemptions, added
+// to the rate class it is taxed in; a gain exempt u/s 10(38) stays out, a
+// loss goes in as a loss for the head to set off.
+#include <string>
+#include <vector>
+
+#include "db/connection.h"
+#include "suite/engine/year_input.h"
+#include "suite/heads/capital_gain_rules.h"
+
+namespace meridian::suite::heads {
+
+void addTransfers(const std::vector<Transfer>& transfers, const Transferor& who, const CostInflationIndex& cii,
+                  engine::CapitalGainsInput& out);
+
+// The transfers of a data set's year with their improvements and exemption
+// claims, in the screen's order; a row without its dates or kind (which the
+// screen never saves) is left out.
+std::vector<Transfer> readTransfers(db::Connection& conn, const std::string& code, int year);
+
+// Reads the capital-gain tables into `in.capitalGains`; `in` holds the year
+// and status already.
+void loadCapitalGains(db::Connection& conn, const std::string& code, engine::YearInput& in);
+
+}  // namespace meridian::suite::heads
