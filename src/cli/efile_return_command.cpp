@@ -10,7 +10,7 @@
 
 #include "cli/command.h"
 #include "common/years.h"
-#include "filing/register_entry.h"
+#include "suite/returns/register_entry.h"
 #include "itr/efile/ereturn_source.h"
 #include "itr/return_review.h"
 #include "itr/efile/itr1_writer.h"
@@ -46,11 +46,11 @@ itr::efile::RegisterEntry registerEntryOf(db::Connection& conn, const std::strin
                                           const std::string& dataSet) {
   itr::efile::RegisterEntry entry;
   if (dataSet == client) return entry;
-  const auto entries = filing::readRegister(conn, client, year);
+  const auto entries = returns::readRegister(conn, client, year);
   for (const auto& e : entries) {
     if (e.ownCode() != dataSet) continue;
     entry.revised = e.isReturn() && !e.isOriginal();
-    if (const auto* before = filing::lastFiledReturnBefore(entries, e.srNo)) {
+    if (const auto* before = returns::lastFiledReturnBefore(entries, e.srNo)) {
       entry.originalAckNo = before->ackNo;
       entry.originalDate = before->ackDt;
     }
