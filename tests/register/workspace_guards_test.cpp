@@ -124,8 +124,8 @@ TEST_P(WorkspaceGuards, TheReturnAndEReturnButtonsCheckInTheirOrder) {
       {"a revised return without the original's filing date", 2016,
        {{"F1", 2016, 1, "R", "N", "", "111"}, entry(2016, 2, "R", "Y", "")}, 1, "ITR-5", true, false, {},
        {"In case of Revised Return, Please Enter Date of Filing of Original Return."}},
-      {"every check passed", 2016, {entry(2016, 1, "R", "N", "")}, 0, "ITR-5", true, false, {},
-       {"The e-Return Filing screen is not part of this installation yet."}},
+      // The return screen (frmitr2013) opens over the workspace, saying nothing.
+      {"every check passed", 2016, {entry(2016, 1, "R", "N", "")}, 0, "ITR-5", true, false, {}, {}},
       {"an earlier year the engine does not compute", 2012, {entry(2012, 1, "R", "N", "")}, 0, "ITR-5", false, false, {},
        {"The year could not be computed, so no return was produced: The computation engine does not compute A.Y. "
         "2012-13."}},
@@ -142,7 +142,10 @@ TEST_P(WorkspaceGuards, TheReturnAndEReturnButtonsCheckInTheirOrder) {
     click(c.eFile ? "cmdefl" : "cmdret");
     EXPECT_EQ(textsSince(m), c.texts);
     EXPECT_EQ(host().base().vFlagInProcess.get(), c.inProcess) << "a run clears its flag however it ends";
-    EXPECT_EQ(&top(), ws_.get());
+    if (c.texts.empty())
+      EXPECT_EQ(top().name(), "frmitr2013");
+    else
+      EXPECT_EQ(&top(), ws_.get());
     host().base().vFlagInProcess = false;
     host().desktop().close(*ws_);
   }
