@@ -7,15 +7,17 @@
 #include "data_set_bench.h"
 #include "efile_bench.h"
 #include "http_bench.h"
+#include "computation_bench.h"
 #include "report_bench.h"
 
-// meridian_bench [report] [clients] [dataset] [compute] [efile] [http]: every
+// meridian_bench [report] [clients] [dataset] [compute] [efile] [http] [computation]: every
 // benchmark, or the ones named.
 int main(int argc, char** argv) {
   const std::map<std::string, std::function<void()>> groups = {
       {"report", meridian::bench::runReportBenchmarks},   {"clients", meridian::bench::runClientListBenchmarks},
       {"dataset", meridian::bench::runDataSetBenchmarks}, {"compute", meridian::bench::runComputeBenchmarks},
-      {"efile", meridian::bench::runEfileBenchmarks},     {"http", meridian::bench::runHttpBenchmarks}};
+      {"efile", meridian::bench::runEfileBenchmarks},     {"http", meridian::bench::runHttpBenchmarks},
+      {"computation", meridian::bench::runComputationBenchmarks}};
   for (const auto& [name, run] : groups) {
     bool wanted = argc < 2;
     for (int i = 1; i < argc; ++i) wanted = wanted || name == argv[i];

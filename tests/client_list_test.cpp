@@ -3,11 +3,37 @@
 #include <filesystem>
 #include <fstream>
 
+#include <algorithm>
+#include <random>
+
 #include "host/client_list.h"
+#include "host/client_search.h"
 #include "support/db_fixture.h"
 
 namespace meridian::host {
 namespace {
+
+// The search rules as the list first applied them: both texts upper-cased
+// into copies, then compared. Kept here as the oracle the in-place matcher
+// must agree with, case for case.
+bool oracleMatches(const std::string& cell, const std::string& box, bool panColumn) {
+  if (box.empty()) return true;
+  auto upper = [](std::string t) {
+    std::transform(t.begin(), t.end(), t.begin(), [](unsigned char c) { return std::toupper(c); });
+    return t;
+  };
+  const std::string c = upper(cell);
+  const std::string b = upper(box);
+  if (panColumn && box.size() == 10) {
+    if (b.compare(0, 3, "XXX") == 0 && b[9] == 'X') return c.size() == 10 && c.compare(3, 6, b, 3, 6) == 0;
+    if (b.compare(3, 5, "XXXXX") == 0)
+      return c.size() == 10 && c.compare(0, 3, b, 0, 3) == 0 && c.compare(8, 2, b, 8, 2) == 0;
+  }
+  if (b[0] == '%') return c.find(b.substr(1)) != std::string::npos;
+  return c.compare(0, b.size(), b) == 0;
+}
+
+bool matches(const std::string& cell, const std::string& box, bool pan) { return SearchBox(box, pan).matches(cell); }
 
 TEST(ClientListSearch, PrefixContainsAndMaskedPans) {
   struct Case {
@@ -18,6 +44,7 @@ TEST(ClientListSearch, PrefixContainsAndMaskedPans) {
   } cases[] = {
       {"ABCDE1234F", "XXXDE1234X", true, true},    // acknowledgement attachment form
       {"ABCDE1234F", "xxxde1234x", true, true},
+      {"abcde1234f", "XXXDE1234X", true, true},    // a PAN stored in small letters
       {"ABCDE1234F", "ABCxxxxx4F", true, true},    // intimation form
       {"ABCDE1234F", "abcXXXXX4f", true, true},
       {"ABCDE1234F", "%1234", true, true},         // contains
@@ -28,14 +55,77 @@ TEST(ClientListSearch, PrefixContainsAndMaskedPans) {
       {"ABCDE1234F", "XXXDE1234X", false, false},  // masks are read in the PAN column only
       {"Sharma Traders", "sharma", false, true},
       {"Sharma Traders", "%TRAD", false, true},
+      {"Sharma Traders", "%ders", false, true},    // contains, at the very end
+      {"Sharma Traders", "%dersx", false, false},
+      {"Sharma Traders", "%", false, true},        // "%" alone contains nothing: every row
       {"Sharma Traders", "Traders", false, false},
+      {"Sharma Traders", "Sharma Traders and Sons", false, false},  // a box longer than the cell
       {"Sharma Traders", "", false, true},
       {"", "A", false, false},
+      {"", "%", false, true},
       {"XXXDE1234X", "XXXDE1234X", true, true},
       {"ABCDE1234", "XXXDE1234X", true, false},    // a short PAN never matches a mask
+      {"शर्मा ट्रेडर्स", "शर्मा", false, true},         // Indian-script text as typed
+      {"शर्मा ट्रेडर्स", "%ट्रेड", false, true},
+      {"ÄBC", "äbc", false, false},                // only ASCII letters fold
   };
-  for (const auto& c : cases)
-    EXPECT_EQ(searchMatches(c.cell, c.box, c.pan), c.matches) << c.cell << " / " << c.box << " / " << c.pan;
+  for (const auto& c : cases) {
+    EXPECT_EQ(matches(c.cell, c.box, c.pan), c.matches) << c.cell << " / " << c.box << " / " << c.pan;
+    EXPECT_EQ(oracleMatches(c.cell, c.box, c.pan), c.matches) << "oracle: " << c.cell << " / " << c.box;
+  }
+}
+
+// Random cells and boxes drawn from a small alphabet (so that matches are
+// common), with Devanagari, masked PANs and "%" boxes among them: the
+// matcher answers as the old rules on every pair.
+TEST(ClientListSearch, MatcherAgreesWithTheOldRulesOnARandomTable) {
+  std::mt19937 random(20170401);
+  const std::vector<std::string> pieces = {"a", "B", "c", "X", "x", "1", "2", " ", "%", "क", "ख़", "ा", "É", "z", "AB"};
+  auto text = [&](size_t maxPieces) {
+    std::string t;
+    const size_t n = random() % (maxPieces + 1);
+    for (size_t i = 0; i < n; ++i) t += pieces[random() % pieces.size()];
+    return t;
+  };
+  auto pan = [&] {
+    std::string p;
+    for (int i = 0; i < 10; ++i) p += "ABXab12x"[random() % 8];
+    return p;
+  };
+  auto maskOf = [&](std::string p) {
+    if (random() % 2) {
+      p.replace(0, 3, random() % 2 ? "XXX" : "xxx");
+      p[9] = 'x';
+    } else {
+      p.replace(3, 5, "XXXXX");
+    }
+    return p;
+  };
+  constexpr int kRows = 4000, kBoxes = 60;
+  std::vector<std::pair<std::string, bool>> cells;  // text, in the PAN column
+  for (int r = 0; r < kRows; ++r) {
+    cells.emplace_back(text(8), false);
+    cells.emplace_back(r % 3 ? pan() : text(12), true);
+  }
+  size_t agreed = 0, matched = 0;
+  for (int b = 0; b < kBoxes; ++b) {
+    std::string box;
+    switch (b % 4) {
+      case 0: box = text(3); break;
+      case 1: box = "%" + text(2); break;
+      case 2: box = maskOf(cells[static_cast<size_t>(random() % cells.size())].first + "XXXXXXXXXX").substr(0, 10); break;
+      default: box = maskOf(pan()); break;
+    }
+    for (const auto& [cell, inPan] : cells) {
+      const bool expected = oracleMatches(cell, box, inPan);
+      ASSERT_EQ(matches(cell, box, inPan), expected) << "cell \"" << cell << "\" box \"" << box << "\" PAN " << inPan;
+      ++agreed;
+      matched += expected;
+    }
+  }
+  // Both answers occur often, or the comparison proves little.
+  EXPECT_GT(matched, agreed / 50);
+  EXPECT_LT(matched, agreed - agreed / 50);
 }
 
 TEST(ClientListSearch, EveryNonEmptyBoxMustMatch) {
@@ -43,11 +133,22 @@ TEST(ClientListSearch, EveryNonEmptyBoxMustMatch) {
   const std::vector<std::vector<std::string>> rows = {{"C1", "Asha Rao", "INDIVIDUAL", "ABCPR1234F"},
                                                       {"C2", "Asha Traders", "FIRM", "ABCFA1234F"},
                                                       {"C3", "Ravi Rao", "INDIVIDUAL", "ZZZPR9999Z"}};
-  EXPECT_EQ(matchingRows(rows, titles, {"", "asha", "", ""}), (std::vector<int>{0, 1}));
-  EXPECT_EQ(matchingRows(rows, titles, {"", "asha", "IND", ""}), (std::vector<int>{0}));
-  EXPECT_EQ(matchingRows(rows, titles, {"", "", "", "XXXPR1234X"}), (std::vector<int>{0}));
-  EXPECT_EQ(matchingRows(rows, titles, {"", "%rao", "", "ZZZxxxxx9Z"}), (std::vector<int>{2}));
-  EXPECT_EQ(matchingRows(rows, titles, {"", "", "", ""}), (std::vector<int>{0, 1, 2}));
+  auto shown = [&](const std::vector<std::string>& boxes) {
+    const RowFilter filter(titles, boxes);
+    std::vector<int> out;
+    for (size_t r = 0; r < rows.size(); ++r)
+      if (filter.matches([&](int c) -> std::string_view { return rows[r][static_cast<size_t>(c)]; }))
+        out.push_back(static_cast<int>(r));
+    return out;
+  };
+  EXPECT_EQ(shown({"", "asha", "", ""}), (std::vector<int>{0, 1}));
+  EXPECT_EQ(shown({"", "asha", "IND", ""}), (std::vector<int>{0}));
+  EXPECT_EQ(shown({"", "", "", "XXXPR1234X"}), (std::vector<int>{0}));
+  EXPECT_EQ(shown({"", "%rao", "", "ZZZxxxxx9Z"}), (std::vector<int>{2}));
+  EXPECT_EQ(shown({"", "", "", ""}), (std::vector<int>{0, 1, 2}));
+  EXPECT_FALSE(RowFilter(titles, {"", "", "", ""}).active());
+  // The mask is read only in the column titled PAN.
+  EXPECT_EQ(shown({"", "", "XXXPR1234X", ""}), (std::vector<int>{}));
 }
 
 TEST(ClientListLayout, SettingOverDefaultBadPairsIgnored) {

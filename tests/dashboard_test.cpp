@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "host/client_list_changes.h"
 #include "register/credit_transfer.h"
 #include "register/income_form.h"
 #include "register/summary_panel.h"
@@ -159,6 +160,7 @@ TEST_P(Dashboard, ARefusedOrIncompleteChoiceWritesNothing) {
   signed_.dialogs->type(std::string("wrong"));
   choose("P1");
   conn().execute("UPDATE tempcltbl SET stat = '' WHERE codeno = 'K1'");
+  host::markClientListChanged(conn());  // as every writer of the list does
   income_->reloadClients();
   choose("K1");
   EXPECT_TRUE(host().journal().writes().empty());

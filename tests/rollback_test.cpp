@@ -134,6 +134,28 @@ TEST_P(RollbackOnFailure, DueDatesSave) {
       [&] { return panel.save(); });
 }
 
+TEST_P(RollbackOnFailure, ComputationSettingsSave) {
+  conn().execute("INSERT INTO income (code_no, ass_year) VALUES ('I1', 2016)");
+  std::shared_ptr<host::Screen> form;
+  eachStatementFailing(
+      clerk_.session->conn(),
+      [&] {
+        comp().clientCtx().vT_Code_No = "I1";
+        comp().clientCtx().vt_RTCode_No = "I1";
+        comp().clientCtx().vT_Year = 2016;
+        form = comp().open("frmsetup1");
+        (*form)["Check1"].value = 0;
+        (*form)["txtint234a"].text = "900";
+        (*form)["txtpsr"].text = "KAVITA RAO";
+        (*form)["chkbord"].value = 1;
+      },
+      [&] {
+        ui::Event back{"cmdback", ui::EventType::click};
+        return form->dispatch(back) && !form->loaded;
+      });
+  EXPECT_EQ(conn().scalar("SELECT a234 FROM income WHERE code_no = 'I1'"), "0");
+}
+
 TEST_P(RollbackOnFailure, CreditTransfer) {
   for (auto [code, year] : {std::pair{"F1", 2008}, {"F1^R-1", 2009}, {"F1", 2010}})
     conn().execute("INSERT INTO mat_taxcredit (code_no, ass_year, taxnormal, tax115jb, creditutil) VALUES (?, ?, 1, 2, 3)",

@@ -3,6 +3,7 @@
 
 #include "cli/command.h"
 #include "host/client_list.h"
+#include "host/client_list_view.h"
 #include "suite/application.h"
 #include "suite/demo_practice.h"
 
@@ -24,11 +25,12 @@ void addClientsCommand(CLI::App& app, GlobalOptions& g, Action& chosen) {
     chosen = [&g, o] {
       const auto& [module, cols, json] = *o;
       suite::Application a(g.app());
-      const auto excluded = host::readExclusions(a.data().documents().string(), module);
-      const auto q = host::listQuery(excluded);
-      const auto rs = a.conn().query(q.sql, q.params);
+      // The same list, exclusions and search the dashboard's list uses.
+      const host::ClientListView view(a.clientList()->current(a.conn()),
+                                      host::readExclusions(a.data().documents().string(), module));
+      const auto& fields = view.list()->fields();
       std::vector<std::string> titles = host::defaultColumnTitles();
-      titles.resize(std::max(titles.size(), rs.columns().size()));
+      titles.resize(std::max(titles.size(), fields.size()));
       std::vector<std::string> boxes(titles.size());
       for (const auto& c : cols) {
         auto eq = c.find('=');
@@ -37,26 +39,20 @@ void addClientsCommand(CLI::App& app, GlobalOptions& g, Action& chosen) {
         if (it == titles.end()) throw std::runtime_error("no column titled " + c.substr(0, eq));
         boxes[static_cast<size_t>(it - titles.begin())] = c.substr(eq + 1);
       }
-      std::vector<std::vector<std::string>> rows;
-      for (const auto& r : rs) {
-        std::vector<std::string> cells(r.size());
-        for (size_t i = 0; i < r.size(); ++i) cells[i] = r.text(i);
-        rows.push_back(std::move(cells));
-      }
-      const auto shown = host::matchingRows(rows, titles, boxes);
+      std::vector<int> shown;
+      view.matching(host::RowFilter(titles, boxes), {}, shown);
+      const int columns = view.columnCount();
       if (json) {
         nlohmann::json out = nlohmann::json::array();
         for (int r : shown) {
           nlohmann::json row;
-          for (size_t c = 0; c < rows[static_cast<size_t>(r)].size(); ++c) row[titles[c]] = rows[static_cast<size_t>(r)][c];
+          for (int c = 0; c < columns; ++c) row[titles[static_cast<size_t>(c)]] = view.cell(r, c);
           out.push_back(row);
         }
         std::cout << out.dump(2) << "\n";
       } else {
-        for (int r : shown) {
-          const auto& row = rows[static_cast<size_t>(r)];
-          std::cout << row[0] << "\t" << row[1] << "\t" << row[2] << "\t" << (row.size() > 10 ? row[10] : "") << "\n";
-        }
+        auto cell = [&](int r, int c) { return c < columns ? view.cell(r, c) : std::string(); };
+        for (int r : shown) std::cout << cell(r, 0) << "\t" << cell(r, 1) << "\t" << cell(r, 2) << "\t" << cell(r, 10) << "\n";
         std::cout << "No. of Records : " << shown.size() << "\n";
       }
       return 0;

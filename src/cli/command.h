@@ -26,6 +26,7 @@ void addClientsCommand(CLI::App& app, GlobalOptions& g, Action& chosen);
 void addEstimateCommand(CLI::App& app, GlobalOptions& g, Action& chosen);
 void addBackupCommands(CLI::App& app, GlobalOptions& g, Action& chosen);
 void addComputeCommand(CLI::App& app, GlobalOptions& g, Action& chosen);
+void addComputationCommand(CLI::App& app, GlobalOptions& g, Action& chosen);
 void addDataSetCommand(CLI::App& app, GlobalOptions& g, Action& chosen);
 void addEfileCommands(CLI::App& app, GlobalOptions& g, Action& chosen);
 void addEfileReturnCommand(CLI::App& app, GlobalOptions& g, Action& chosen);

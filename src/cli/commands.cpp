@@ -48,6 +48,7 @@ int run(int argc, char** argv) {
   addEstimateCommand(app, g, chosen);
   addBackupCommands(app, g, chosen);
   addComputeCommand(app, g, chosen);
+  addComputationCommand(app, g, chosen);
   addDataSetCommand(app, g, chosen);
   addCheckCommand(app, g, chosen);
   addEfileCommands(app, g, chosen);

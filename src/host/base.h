@@ -15,6 +15,8 @@ namespace meridian::ui { class Form; class Control; }
 
 namespace meridian::host {
 
+class SharedClientList;
+
 class MainPage {
  public:
   virtual ~MainPage() = default;
@@ -119,6 +121,8 @@ class Base {
   // Host screens around the client list; true when the list must be reloaded.
   virtual bool ShowClListSetup() = 0;
   virtual bool ShowClListSelection(const std::string& moduleCode) = 0;
+  // The client list the running program holds once for all its sessions.
+  virtual SharedClientList& sharedClientList() = 0;
 };
 
 }  // namespace meridian::host

@@ -11,10 +11,6 @@
 #include "common/text.h"
 
 namespace meridian::host {
-namespace {
-
-}  // namespace
-
 std::string exclusionFileOf(const std::string& moduleCode) {
   static const std::map<std::string, std::string> files = {
       {"BL", "cma_data/bill.txt"}, {"CM", "cma_data/cma.txt"},  {"ED", "cma_data/editor.txt"},
@@ -97,37 +93,6 @@ std::vector<bool> hiddenColumns(const std::string& layout, size_t columnCount) {
   apply(kDefaultLayout, false);
   if (!trimmed(layout, kWhitespace).empty()) apply(layout, true);
   return hidden;
-}
-
-bool searchMatches(const std::string& cell, const std::string& box, bool panColumn) {
-  if (box.empty()) return true;
-  const std::string c = upperCase(cell);
-  const std::string b = upperCase(box);
-  if (panColumn && box.size() == 10) {
-    // xxxXX0000x: the PAN as an acknowledgement attachment masks it.
-    if (b.compare(0, 3, "XXX") == 0 && b[9] == 'X') return c.size() == 10 && c.compare(3, 6, b, 3, 6) == 0;
-    // XXXxxxxx0X: the PAN as an intimation masks it.
-    if (b.compare(3, 5, "XXXXX") == 0)
-      return c.size() == 10 && c.compare(0, 3, b, 0, 3) == 0 && c.compare(8, 2, b, 8, 2) == 0;
-  }
-  if (b[0] == '%') return c.find(b.substr(1)) != std::string::npos;
-  return c.compare(0, b.size(), b) == 0;
-}
-
-std::vector<int> matchingRows(const std::vector<std::vector<std::string>>& rows, const std::vector<std::string>& titles,
-                              const std::vector<std::string>& boxes) {
-  static const std::string empty;
-  std::vector<int> out;
-  for (size_t r = 0; r < rows.size(); ++r) {
-    bool keep = true;
-    for (size_t c = 0; keep && c < boxes.size(); ++c) {
-      if (boxes[c].empty()) continue;
-      const std::string& cell = c < rows[r].size() ? rows[r][c] : empty;
-      keep = searchMatches(cell, boxes[c], c < titles.size() && titles[c] == "PAN");
-    }
-    if (keep) out.push_back(static_cast<int>(r));
-  }
-  return out;
 }
 
 }  // namespace meridian::host

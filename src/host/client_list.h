@@ -36,13 +36,4 @@ constexpr const char* kDefaultLayout = "4|1|5|1|6|1|7|1|8|0|9|0|10|1";
 // default; a pair naming a column that does not exist is skipped and logged.
 std::vector<bool> hiddenColumns(const std::string& layout, size_t columnCount);
 
-// True when the cell satisfies the search box (prefix rule, "%" contains
-// rule, and in the "PAN" column the two masked-PAN forms).
-bool searchMatches(const std::string& cell, const std::string& box, bool panColumn);
-
-// The rows that satisfy every non-empty box (one box per column; the column
-// titled "PAN" reads masked PANs).
-std::vector<int> matchingRows(const std::vector<std::vector<std::string>>& rows, const std::vector<std::string>& titles,
-                              const std::vector<std::string>& boxes);
-
 }  // namespace meridian::host

@@ -2,8 +2,12 @@
 
 #include <spdlog/spdlog.h>
 
+#include <algorithm>
+#include <numeric>
+
 #include "db/connection.h"
 #include "host/client_list.h"
+#include "host/shared_client_list.h"
 #include "ui/grid_view.h"
 
 namespace meridian::reg {
@@ -25,7 +29,10 @@ ClientGrid::ClientGrid(ui::Form& form, host::Base& base, const std::string& pare
     if (e.row >= 0) selectRow(e.row);
     if (e.key == ui::keys::enter && onChosen) onChosen();
   });
-  form.on("TxtS", ui::EventType::change, [this](ui::Event&) { SearchClient(); });
+  form.on("TxtS", ui::EventType::change, [this](ui::Event&) {
+    followSharedList();
+    SearchClient();
+  });
   form.on("cmdClListSetup", ui::EventType::click, [this](ui::Event&) {
     if (base_.ShowClListSetup()) LoadClList(moduleCode_, filter_, filterParams_);
   });
@@ -41,14 +48,11 @@ void ClientGrid::LoadClList(const std::string& moduleCode, const std::string& fi
   // The selection label belongs to a module; "?" keeps it as it was.
   if (moduleCode != "?") form_["cmdClListSel"].visible = !moduleCode.empty();
 
-  const auto excluded = host::readExclusions(base_.DocPath.get(), moduleCode);
-  const host::ListQuery q = host::listQuery(excluded, filter, filterParams);
-  db::RecordSet rs = base_.DbObj().query(q.sql, q.params);
-
+  auto view = viewOf(base_.sharedClientList().current(base_.DbObj()));
   ui::Grid& g = grid();
   // Columns past the ones with a known title show their field name.
   std::vector<std::string> titles = host::defaultColumnTitles();
-  const auto& fields = rs.columns().names();
+  const auto& fields = view->list()->fields();
   if (!fields.empty()) {
     titles.resize(fields.size());
     for (size_t i = host::defaultColumnTitles().size(); i < fields.size(); ++i) titles[i] = fields[i];
@@ -57,12 +61,7 @@ void ClientGrid::LoadClList(const std::string& moduleCode, const std::string& fi
   g.setColumns(titles);
   if (keep.size() == g.search.size()) g.search = keep;
   g.clearRows();
-  g.rows.reserve(rs.size());
-  for (const auto& row : rs) {
-    std::vector<std::string> cells(row.size());
-    for (size_t i = 0; i < row.size(); ++i) cells[i] = row.text(i);
-    g.rows.push_back(std::move(cells));
-  }
+  show(std::move(view));
   const std::vector<bool> hidden = host::hiddenColumns(base_.GetSettingINI("Settings", "ClList", host::kDefaultLayout), titles.size());
   g.hidden = hidden;
   const std::string frozen = base_.GetSettingINI("Settings", "ClFrozen", "0");
@@ -70,18 +69,67 @@ void ClientGrid::LoadClList(const std::string& moduleCode, const std::string& fi
   SearchClient();
 }
 
+std::shared_ptr<const host::ClientListView> ClientGrid::viewOf(std::shared_ptr<const host::ClientList> list) {
+  const auto excluded = host::readExclusions(base_.DocPath.get(), moduleCode_);
+  std::optional<std::vector<std::string>> only;
+  if (!filter_.empty()) {
+    // The filter is SQL the program wrote; the codes it lets through are read
+    // from the table, the rows themselves come from the shared list.
+    only.emplace();
+    for (const auto& r : base_.DbObj().query("SELECT codeno FROM tempcltbl WHERE " + filter_, filterParams_))
+      only->push_back(r.text(0));
+  }
+  return std::make_shared<const host::ClientListView>(std::move(list), excluded, only);
+}
+
+void ClientGrid::show(std::shared_ptr<const host::ClientListView> view) {
+  view_ = std::move(view);
+  grid().source = view_;
+}
+
+void ClientGrid::followSharedList() {
+  if (!view_) return;
+  // One small read of the change count: a client saved by another session,
+  // another server or the command line shows up at the next keystroke.
+  auto latest = base_.sharedClientList().current(base_.DbObj());
+  if (latest == view_->list()) return;
+  ui::Grid& g = grid();
+  const std::string selected = g.selectedRow >= 0 ? g.textMatrix(g.selectedRow, 0) : "";
+  show(viewOf(std::move(latest)));
+  g.filtered = false;
+  g.view.clear();
+  g.selectedRow = selected.empty() ? -1 : view_->find(selected);
+}
+
+const std::vector<int>* ClientGrid::sortedOrder() {
+  const ui::Grid& g = grid();
+  if (!view_ || g.sortCol < 0 || g.sortCol >= g.cols()) return nullptr;
+  if (sorted_.view != view_ || sorted_.col != g.sortCol || sorted_.descending != g.sortDescending) {
+    std::vector<int> every(static_cast<size_t>(view_->rowCount()));
+    std::iota(every.begin(), every.end(), 0);
+    sorted_ = {view_, g.sortCol, g.sortDescending, ui::sortedRows(g, std::move(every), g.sortCol, g.sortDescending)};
+  }
+  return &sorted_.positions;
+}
+
 void ClientGrid::SearchClient() {
   ui::Grid& g = grid();
-  bool any = false;
-  for (const auto& s : g.search) any = any || !s.empty();
-  g.view.clear();
-  g.filtered = any;
-  if (any) g.view = host::matchingRows(g.rows, g.titles, g.search);
-  ui::applySort(g);
+  const host::RowFilter filter(g.titles, g.search);
+  const std::vector<int>* order = sortedOrder();
+  if (!view_ || (!filter.active() && !order)) {
+    g.view.clear();
+    g.filtered = false;
+  } else if (!filter.active()) {
+    g.view = *order;
+    g.filtered = true;
+  } else {
+    static const std::vector<int> listOrder;
+    view_->matching(filter, order ? *order : listOrder, g.view);
+    g.filtered = true;
+  }
   // The selection follows the first row still shown when its row went away.
   if (g.visibleCount() == 0) g.selectedRow = -1;
-  else if (g.selectedRow < 0 || (any && std::find(g.view.begin(), g.view.end(), g.selectedRow) == g.view.end()))
-    g.selectedRow = g.visibleRow(0);
+  else if (g.selectedRow < 0 || ui::visibleIndexOf(g, g.selectedRow) < 0) g.selectedRow = g.visibleRow(0);
   updateCount();
 }
 
@@ -91,12 +139,9 @@ void ClientGrid::updateCount() {
 
 void ClientGrid::SelectLastClient() {
   const std::string& last = base_.vLstSelClCode.get();
-  ui::Grid& g = grid();
-  for (int r = 0; r < g.rowCount(); ++r)
-    if (g.textMatrix(r, 0) == last) {
-      g.selectedRow = r;
-      return;
-    }
+  if (!view_ || last.empty()) return;
+  const int row = view_->find(last);
+  if (row >= 0) grid().selectedRow = row;
 }
 
 const std::string& ClientGrid::TextMatrix(int row, int col) const { return gridControl_->grid->textMatrix(row, col); }

@@ -2,11 +2,16 @@
 // The client list control ClGrd: TempClTbl less the module's excluded codes,
 // one search box above each column, the record count, the column layout of
 // the user's settings, and the chosen-client event (double-click or Enter).
+// The rows are the program's shared list, seen through this screen's own
+// view (row numbers only); a search keystroke compares cells in place.
 #include <functional>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "db/value.h"
 #include "host/base.h"
+#include "host/client_list_view.h"
 #include "ui/form.h"
 
 namespace meridian::reg {
@@ -30,11 +35,28 @@ class ClientGrid {
 
  private:
   void updateCount();
+  // This screen's view of the list: the module's exclusions and the filter.
+  std::shared_ptr<const host::ClientListView> viewOf(std::shared_ptr<const host::ClientList> list);
+  void show(std::shared_ptr<const host::ClientListView> view);
+  // A search typed after the list changed (in any session, or outside this
+  // program) searches the new list; the selected client stays selected.
+  void followSharedList();
+  // Every position of the view in the grid's sort order; nullptr when unsorted.
+  const std::vector<int>* sortedOrder();
+
   ui::Form& form_;
   host::Base& base_;
   ui::Control* gridControl_;
   std::string moduleCode_, filter_;
   db::Params filterParams_;
+  std::shared_ptr<const host::ClientListView> view_;
+  // The sorted order of the whole view, kept until the view or the sort changes.
+  struct SortedOrder {
+    std::shared_ptr<const host::ClientListView> view;
+    int col = -1;
+    bool descending = false;
+    std::vector<int> positions;
+  } sorted_;
 };
 
 }  // namespace meridian::reg

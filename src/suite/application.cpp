@@ -69,7 +69,8 @@ UserSession::UserSession(Application& app, const User& user, ui::Dialogs& dialog
       });
     };
   }
-  factory_ = std::make_unique<SuiteFactory>(*conn_, app.data(), user_, desktop_, maker, app.dueDates, access_);
+  factory_ = std::make_unique<SuiteFactory>(*conn_, app.data(), user_, desktop_, maker, app.dueDates, access_,
+                                            app.clientList());
   forms_ = std::make_unique<host::Forms>(*factory_, desktop_);
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "host/forms.h"
+#include "host/shared_client_list.h"
 #include "suite/client_access.h"
 #include "suite/contexts_impl.h"
 #include "suite/data_folder.h"
@@ -46,6 +47,8 @@ class Application {
 
   ReportWriterFactory reportWriters;
   DueDateLookup dueDates;
+  // The client list, read once and shared by every session.
+  const std::shared_ptr<host::SharedClientList>& clientList() const { return clientList_; }
 
  private:
   void refuseToReplaceVanishedDatabase(const db::ConnectionUrl& url);
@@ -53,6 +56,7 @@ class Application {
   DataFolder data_;
   std::string dbUrl_;
   std::unique_ptr<db::Connection> conn_;
+  std::shared_ptr<host::SharedClientList> clientList_ = std::make_shared<host::SharedClientList>();
 };
 
 class UserSession {

@@ -15,7 +15,8 @@
 namespace meridian::suite {
 
 BaseImpl::BaseImpl(host::ContextJournal& journal, db::Connection& conn, const DataFolder& data, User user,
-                   ui::Desktop& desktop, std::shared_ptr<ClientAccess> access)
+                   ui::Desktop& desktop, std::shared_ptr<ClientAccess> access,
+                   std::shared_ptr<host::SharedClientList> clientList)
     : host::Base(journal),
       conn_(conn),
       user_(std::move(user)),
@@ -24,6 +25,7 @@ BaseImpl::BaseImpl(host::ContextJournal& journal, db::Connection& conn, const Da
       clientValues_(conn),
       users_(conn),
       access_(access ? std::move(access) : std::make_shared<ClientAccess>(conn)),
+      clientList_(clientList ? std::move(clientList) : std::make_shared<host::SharedClientList>()),
       popupMenu_(desktop) {
   DocPath = data.documents().string();
   ExePath = data.root.string();

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "host/base.h"
+#include "host/shared_client_list.h"
 #include "suite/client_access.h"
 #include "suite/data_folder.h"
 #include "suite/settings_store.h"
@@ -15,7 +16,7 @@ namespace meridian::suite {
 class BaseImpl : public host::Base {
  public:
   BaseImpl(host::ContextJournal& journal, db::Connection& conn, const DataFolder& data, User user, ui::Desktop& desktop,
-           std::shared_ptr<ClientAccess> access = nullptr);
+           std::shared_ptr<ClientAccess> access = nullptr, std::shared_ptr<host::SharedClientList> clientList = nullptr);
 
   db::Connection& DbObj() override { return conn_; }
   std::string TruncVarSQL(const std::string& value) override;
@@ -48,6 +49,7 @@ class BaseImpl : public host::Base {
   void BankCCDet(const std::string& kind, const std::string& code, int year, std::function<void()> closed) override;
   bool ShowClListSetup() override;
   bool ShowClListSelection(const std::string& moduleCode) override;
+  host::SharedClientList& sharedClientList() override { return *clientList_; }
 
   const User& user() const { return user_; }
 
@@ -72,6 +74,7 @@ class BaseImpl : public host::Base {
   ClientValues clientValues_;
   UserStore users_;
   std::shared_ptr<ClientAccess> access_;  // client passwords given in this session
+  std::shared_ptr<host::SharedClientList> clientList_;  // the program's, or this base's own when made alone
   HostMainPage mainPage_;
   HostPopupMenu popupMenu_;
 };

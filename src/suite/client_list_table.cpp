@@ -5,6 +5,7 @@
 #include <map>
 #include "common/text.h"
 #include "db/rows.h"
+#include "host/client_list_changes.h"
 #include "host/client_particulars.h"
 
 namespace meridian::suite {
@@ -101,6 +102,7 @@ void refreshClientListRow(db::Connection& conn, const std::string& code) {
   } else {
     db::deleteWhere(conn, "tempcltbl", {{"codeno", code}});
   }
+  host::markClientListChanged(conn);
   tx.commit();
 }
 
@@ -119,6 +121,7 @@ void rebuildClientList(db::Connection& conn) {
     groupOf(conn, r);
     write(conn, r);
   }
+  host::markClientListChanged(conn);
   tx.commit();
 }
 

@@ -11,6 +11,7 @@
 #include "db/conflict_retry.h"
 #include "db/connection.h"
 #include "db/rows.h"
+#include "host/client_list_changes.h"
 #include "host/client_particulars.h"
 #include "host/control_columns.h"
 #include "host/identifier_rules.h"
@@ -446,6 +447,7 @@ bool deleteClient(host::Component& host, const std::string& code) {
     if (!column.empty()) deleteDataSets(conn, table, column, code);
   }
   for (const auto& person : linked) refreshClientListRow(conn, person);
+  host::markClientListChanged(conn);
   tx.commit();
   if (host.base().vLstSelClCode.get() == code) host.base().vLstSelClCode = "";
   return true;

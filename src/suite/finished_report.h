@@ -1,6 +1,6 @@
 #pragma once
 // A report the report writer finished: its pages ready for the preview, and
-// its PDF made on request.
+// its PDF drawn on the first request and kept.
 #include <functional>
 #include <string>
 #include <vector>

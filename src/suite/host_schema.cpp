@@ -73,6 +73,11 @@ std::vector<db::Migration> hostMigrations() {
            "tax_type VARCHAR(40) DEFAULT '', amount BIGINT DEFAULT 0)",
            "CREATE INDEX challans_client ON challans (code_no, ass_year)",
        }},
+      {140, "the count of changes to the client list, which tells a running program to read the list again",
+       {
+           "CREATE TABLE client_list_changes (id INTEGER NOT NULL PRIMARY KEY, changes BIGINT NOT NULL DEFAULT 0)",
+           "INSERT INTO client_list_changes (id, changes) VALUES (1, 0)",
+       }},
   };
 }
 

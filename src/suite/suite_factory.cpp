@@ -9,17 +9,19 @@
 namespace meridian::suite {
 
 SuiteFactory::SuiteFactory(db::Connection& conn, DataFolder data, User user, ui::Desktop& desktop,
-                           ReportWriterMaker reports, DueDateLookup dueDates, std::shared_ptr<ClientAccess> access)
+                           ReportWriterMaker reports, DueDateLookup dueDates, std::shared_ptr<ClientAccess> access,
+                           std::shared_ptr<host::SharedClientList> clientList)
     : conn_(conn),
       data_(std::move(data)),
       user_(std::move(user)),
       desktop_(desktop),
       reports_(std::move(reports)),
       dueDates_(std::move(dueDates)),
-      access_(std::move(access)) {}
+      access_(std::move(access)),
+      clientList_(std::move(clientList)) {}
 
 std::unique_ptr<host::Base> SuiteFactory::createBase(host::ContextJournal& journal) {
-  auto b = std::make_unique<BaseImpl>(journal, conn_, data_, user_, desktop_, access_);
+  auto b = std::make_unique<BaseImpl>(journal, conn_, data_, user_, desktop_, access_, clientList_);
   base_ = b.get();
   return b;
 }

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "host/component.h"
+#include "host/shared_client_list.h"
 #include "suite/client_access.h"
 #include "suite/contexts_impl.h"
 #include "suite/data_folder.h"
@@ -16,7 +17,8 @@ using ReportWriterMaker = std::function<std::unique_ptr<host::ReportWriter>()>;
 class SuiteFactory : public host::HostFactory {
  public:
   SuiteFactory(db::Connection& conn, DataFolder data, User user, ui::Desktop& desktop, ReportWriterMaker reports,
-               DueDateLookup dueDates, std::shared_ptr<ClientAccess> access = nullptr);
+               DueDateLookup dueDates, std::shared_ptr<ClientAccess> access = nullptr,
+               std::shared_ptr<host::SharedClientList> clientList = nullptr);
 
   std::unique_ptr<host::Base> createBase(host::ContextJournal& journal) override;
   std::unique_ptr<host::ClientContext> createClientContext(host::ContextJournal& journal) override;
@@ -34,6 +36,7 @@ class SuiteFactory : public host::HostFactory {
   ReportWriterMaker reports_;
   DueDateLookup dueDates_;
   std::shared_ptr<ClientAccess> access_;
+  std::shared_ptr<host::SharedClientList> clientList_;
   host::Base* base_ = nullptr;
   ClientContextImpl* client_ = nullptr;
 };

@@ -35,6 +35,7 @@ void Grid::setColumns(std::vector<std::string> t) {
 const std::string& Grid::textMatrix(int row, int col) const {
   static const std::string empty;
   if (row < 0 || row >= rowCount()) return empty;
+  if (source) return col < 0 || col >= source->columnCount() ? empty : source->cell(row, col);
   const auto& r = rows[static_cast<size_t>(row)];
   if (col < 0 || col >= static_cast<int>(r.size())) return empty;
   return r[static_cast<size_t>(col)];
@@ -42,6 +43,7 @@ const std::string& Grid::textMatrix(int row, int col) const {
 
 void Grid::setTextMatrix(int row, int col, std::string value) {
   if (row < 0 || col < 0) throw std::out_of_range("grid cell");
+  if (source) throw std::logic_error("the rows of this grid are shared and cannot be changed");
   if (row >= rowCount()) rows.resize(static_cast<size_t>(row) + 1);
   auto& r = rows[static_cast<size_t>(row)];
   if (col >= static_cast<int>(r.size())) r.resize(static_cast<size_t>(col) + 1);

@@ -12,6 +12,17 @@ enum class ControlKind { label, textBox, button, comboBox, checkBox, option, fra
 
 class Grid;
 
+// Rows a grid shows from a table held elsewhere, read-only: a list shared by
+// many screens lends each of them its rows without a copy.
+class RowSource {
+ public:
+  virtual ~RowSource() = default;
+  virtual int rowCount() const = 0;
+  // The text of a cell whose row and column are in range.
+  virtual const std::string& cell(int row, int col) const = 0;
+  virtual int columnCount() const = 0;
+};
+
 struct MenuEntry {
   std::string name;     // control name raised as a click when chosen
   std::string caption;  // "&" marks the access key
@@ -53,8 +64,9 @@ struct Control {
 
 // A flexible grid: fixed title row, data rows, per-column titles, widths,
 // visibility and alignment, a selected row, and optional search boxes above
-// the columns. Rows may be held elsewhere (a large client list): the grid then
-// shows a window of them that the page asks for as the user scrolls.
+// the columns. Rows may be held elsewhere (a large client list, `source`):
+// the grid then reads them in place and cannot be typed into; the page asks
+// for a window of them as the user scrolls.
 class Grid {
  public:
   std::vector<std::string> titles;
@@ -62,6 +74,7 @@ class Grid {
   std::vector<int> widths;          // characters; 0 = automatic
   std::vector<bool> rightAligned;
   std::vector<std::vector<std::string>> rows;
+  std::shared_ptr<const RowSource> source;  // when set, the rows shown instead of `rows`
   int frozenCols = 0;
   int selectedRow = -1;             // index into rows, -1 = none
   int selectedCol = -1;             // column of the selected cell, -1 = whole row
@@ -80,12 +93,13 @@ class Grid {
   int visibleCount() const { return filtered ? static_cast<int>(view.size()) : rowCount(); }
   int visibleRow(int i) const { return filtered ? view[static_cast<size_t>(i)] : i; }
   int cols() const { return static_cast<int>(titles.size()); }
-  int rowCount() const { return static_cast<int>(rows.size()); }
+  int rowCount() const { return source ? source->rowCount() : static_cast<int>(rows.size()); }
   void setColumns(std::vector<std::string> t);
   const std::string& textMatrix(int row, int col) const;
   void setTextMatrix(int row, int col, std::string value);
   void clearRows() {
     rows.clear();
+    source.reset();
     view.clear();
     filtered = false;
     selectedRow = selectedCol = -1;

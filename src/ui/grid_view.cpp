@@ -142,12 +142,8 @@ int moveSelection(Grid& g, GridMove move, int pageRows) {
   return g.selectedRow = g.visibleRow(target);
 }
 
-void sortBy(Grid& g, int col, bool descending) {
-  if (col < 0 || col >= g.cols()) return;
-  g.sortCol = col;
-  g.sortDescending = descending;
-  showEveryRowInView(g);
-  std::vector<int>& rows = g.view;
+std::vector<int> sortedRows(const Grid& g, std::vector<int> rows, int col, bool descending) {
+  if (col < 0 || col >= g.cols()) return rows;
   const ColumnKind kind = kindOf(g, rows, col);
   auto blank = [&](int r) { return g.textMatrix(r, col).find_first_not_of(' ') == std::string::npos; };
   // Keys are worked out once per row, not once per comparison.
@@ -183,6 +179,15 @@ void sortBy(Grid& g, int col, bool descending) {
     const int c = compare(a, b);
     return descending ? c > 0 : c < 0;
   });
+  return rows;
+}
+
+void sortBy(Grid& g, int col, bool descending) {
+  if (col < 0 || col >= g.cols()) return;
+  g.sortCol = col;
+  g.sortDescending = descending;
+  showEveryRowInView(g);
+  g.view = sortedRows(g, std::move(g.view), col, descending);
 }
 
 void sortByTitleClick(Grid& g, int col) {

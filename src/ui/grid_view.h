@@ -6,6 +6,7 @@
 // the user sees selected.
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "ui/control.h"
 
@@ -27,6 +28,8 @@ int moveSelection(Grid& g, GridMove move, int pageRows);
 // dd/mm/yyyy dates by date, any other by its text without regard to case.
 // Equal rows keep their order. The selection stays on its row.
 void sortBy(Grid& g, int col, bool descending);
+// The rows given (data rows of the grid) in the order sortBy puts them.
+std::vector<int> sortedRows(const Grid& g, std::vector<int> rows, int col, bool descending);
 // A click on a column title: the first click sorts up, the next on the same
 // column down, then up again.
 void sortByTitleClick(Grid& g, int col);

@@ -67,7 +67,9 @@ std::vector<std::string> applyValues(ui::Form& form, const nlohmann::json& value
         break;
       case ui::ControlKind::checkBox:
       case ui::ControlKind::option:
-        if (v.is_boolean()) take(c->value, v.get<bool>() ? 1 : 0, *c, typed);
+        // A three-state box in its grey state (2) shows ticked; the page
+        // sending it back ticked leaves it grey.
+        if (v.is_boolean() && !(c->value == 2 && v.get<bool>())) take(c->value, v.get<bool>() ? 1 : 0, *c, typed);
         break;
       default:
         break;

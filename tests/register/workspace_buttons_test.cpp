@@ -79,7 +79,7 @@ TEST_P(WorkspaceButtons, AButtonWhoseScreenIsNotInstalledSaysSoAndEveryOtherOpen
     std::string message;  // "" when a screen opens
     const char* opens;
   } cases[] = {
-      {"cmdsetup", "The SetUp screen is not part of this installation yet.", nullptr},
+      {"cmdsetup", "", "frmsetup1"},
       {"cmd29BC", "The Form 29C screen is not part of this installation yet.", nullptr},
       {"cmdOthForms", "The Forms (Other than ITR) screen is not part of this installation yet.", nullptr},
       {"mnufaac", "The Final Accounts screen is not part of this installation yet.", nullptr},

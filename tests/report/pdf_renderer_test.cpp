@@ -39,6 +39,10 @@ class PdfFile {
     return run("pdftotext -layout -f " + std::to_string(page) + " -l " + std::to_string(page) + " '" + path_.string() +
                "' - 2>&1");
   }
+  // The fonts a page's text is set in, by name.
+  std::string fonts(int page) const {
+    return run("pdffonts -f " + std::to_string(page) + " -l " + std::to_string(page) + " '" + path_.string() + "' 2>&1");
+  }
   std::string wordBoxes() const { return run("pdftotext -bbox '" + path_.string() + "' - 2>&1"); }
 
  private:
@@ -104,6 +108,28 @@ TEST(PdfRenderer, AFullWidthLineFitsInsideThePrintableWidth) {
     const PageGeometry& g = report->geometry;
     EXPECT_NEAR(std::stod(word[1]), g.marginPt, 1.0);
     EXPECT_NEAR(std::stod(word[2]), g.pageWidthPt - g.marginPt, 2.0);
+  }
+}
+
+// A font is chosen only when a run's style differs from the run before; each
+// page must still choose its own, or its text has no font at all.
+TEST(PdfRenderer, EveryPageChoosesTheFontsOfItsOwnText) {
+  auto report = threePageReport(false);
+  PdfFile pdf(renderPdf(*report));
+  struct Case {
+    int page;
+    std::vector<std::string> used, unused;
+  } cases[] = {
+      {1, {"DejaVuSansMono-Bold,", "DejaVuSansMono,Book"}, {"Oblique"}},
+      {2, {"DejaVuSansMono-Oblique,", "DejaVuSansMono,Book"}, {}},  // the table's bold column too
+      {3, {"DejaVuSansMono,Book"}, {"-Bold,", "Oblique"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.page);
+    const std::string fonts = pdf.fonts(c.page);
+    for (const auto& f : c.used) EXPECT_NE(fonts.find(f), std::string::npos) << fonts;
+    for (const auto& f : c.unused) EXPECT_EQ(fonts.find(f), std::string::npos) << fonts;
+    EXPECT_EQ(pdf.text(c.page).find("Error"), std::string::npos) << pdf.text(c.page);
   }
 }
 

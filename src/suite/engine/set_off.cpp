@@ -45,6 +45,43 @@ Money setOffBroughtForward(LossKind kind, Money loss, IncomePots& p) {
 constexpr LossKind kBroughtForwardOrder[] = {LossKind::houseProperty, LossKind::speculation, LossKind::business,
                                              LossKind::unabsorbedDepreciation, LossKind::stcl, LossKind::ltcl};
 
+// The pots of one head, normal rates before special rates (the higher
+// special rate first among capital gains).
+std::vector<Money*> potsOf(SetOffHead head, IncomePots& p) {
+  switch (head) {
+    case SetOffHead::salary: return {&p.salary};
+    case SetOffHead::houseProperty: return {&p.houseProperty};
+    case SetOffHead::business: return {&p.business, &p.speculation};
+    case SetOffHead::shortTerm: return {&p.stcgOther, &p.stcg111a};
+    case SetOffHead::longTerm: return {&p.ltcgIndexed, &p.ltcgWithoutIndexation};
+    case SetOffHead::otherSources: return {&p.otherSources};
+  }
+  return {};
+}
+
+// The incomes a loss of the year meets, in order: the heads the practitioner
+// put first, then the rest of the law's order. `lawOrder` holds only what the
+// law allows, so a chosen head outside it (salaries for a business loss,
+// s.71(2A)) is passed over.
+std::vector<Money*> chosenOrder(const std::vector<SetOffHead>* chosen, std::vector<Money*> lawOrder,
+                                IncomePots& p) {
+  if (!chosen) return lawOrder;
+  std::vector<Money*> out;
+  for (SetOffHead head : *chosen)
+    for (Money* pot : potsOf(head, p))
+      if (std::find(lawOrder.begin(), lawOrder.end(), pot) != lawOrder.end() &&
+          std::find(out.begin(), out.end(), pot) == out.end())
+        out.push_back(pot);
+  for (Money* pot : lawOrder)
+    if (std::find(out.begin(), out.end(), pot) == out.end()) out.push_back(pot);
+  return out;
+}
+
+Money setOffInOrder(Money loss, const std::vector<Money*>& pots) {
+  for (Money* pot : pots) loss = setOffAgainst(loss, {pot});
+  return loss;
+}
+
 bool withinYears(int lossYear, int year, int limit) { return limit == 0 || year - lossYear <= limit; }
 
 }  // namespace
@@ -92,14 +129,21 @@ SetOffFigures setOffLosses(const IncomePots& heads, const CapitalGainFigures& ga
   // s.71: house property against every other head, salaries first; business
   // against any head but salaries (s.71(2A)); other sources against any head.
   // Incomes at normal rates are taken before those at special rates.
+  const SetOffPriority* chosen = in.setOffPriority ? &*in.setOffPriority : nullptr;
   Money house = lossIn(p.houseProperty);
-  house = setOffAgainst(house, {&p.salary, &p.business, &p.speculation, &p.otherSources, &p.stcgOther,
-                                &p.ltcgIndexed, &p.stcg111a, &p.ltcgWithoutIndexation});
-  business = setOffAgainst(business, {&p.houseProperty, &p.otherSources, &p.stcgOther, &p.ltcgIndexed,
-                                      &p.stcg111a, &p.ltcgWithoutIndexation});
+  house = setOffInOrder(house, chosenOrder(chosen ? &chosen->houseProperty : nullptr,
+                                           {&p.salary, &p.business, &p.speculation, &p.otherSources, &p.stcgOther,
+                                            &p.ltcgIndexed, &p.stcg111a, &p.ltcgWithoutIndexation},
+                                           p));
+  business = setOffInOrder(business, chosenOrder(chosen ? &chosen->business : nullptr,
+                                                 {&p.houseProperty, &p.otherSources, &p.stcgOther, &p.ltcgIndexed,
+                                                  &p.stcg111a, &p.ltcgWithoutIndexation},
+                                                 p));
   Money other = lossIn(p.otherSources);
-  other = setOffAgainst(other, {&p.salary, &p.houseProperty, &p.business, &p.speculation, &p.stcgOther,
-                                &p.ltcgIndexed, &p.stcg111a, &p.ltcgWithoutIndexation});
+  other = setOffInOrder(other, chosenOrder(chosen ? &chosen->otherSources : nullptr,
+                                           {&p.salary, &p.houseProperty, &p.business, &p.speculation, &p.stcgOther,
+                                            &p.ltcgIndexed, &p.stcg111a, &p.ltcgWithoutIndexation},
+                                           p));
   out.afterCurrentYear = p;
   out.currentYearSetOff = positiveBefore - (p.total() - p.winnings);
 

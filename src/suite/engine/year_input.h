@@ -105,6 +105,16 @@ struct InterestOption {
   Money byHand;  // the figure typed in when not computed
 };
 
+// The heads a loss of the year may be set off against (s.71), as the
+// practitioner orders them; clubbed income is part of other sources.
+enum class SetOffHead { salary, houseProperty, business, shortTerm, longTerm, otherSources };
+// Per loss of the year, the heads in the order chosen. A head the law closes
+// to that loss is passed over; heads not named follow in the law's order, as
+// a loss of the year must be set off as far as income allows.
+struct SetOffPriority {
+  std::vector<SetOffHead> houseProperty, business, otherSources;
+};
+
 struct DatedPayment {
   CivilDate date;
   Money amount;
@@ -139,7 +149,8 @@ struct YearInput {
   std::optional<CivilDate> dueDate;     // for filing the return; default below
   std::optional<CivilDate> filingDate;  // none: taken as filed on the due date
   std::array<InterestOption, 3> interest{};  // ss.234A, 234B, 234C
-  std::optional<std::array<CivilDate, 4>> instalmentDates;  // advance-tax due dates; default the statutory ones
+  std::optional<std::array<CivilDate, 4>> instalmentDates;
+  std::optional<SetOffPriority> setOffPriority;  // none: the law's order below  // advance-tax due dates; default the statutory ones
 };
 
 // 31 July of the A.Y. (30 September for a company): the due date of s.139(1)

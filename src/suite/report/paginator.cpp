@@ -29,6 +29,17 @@ class BodyPager {
 
   std::vector<std::vector<Line>> take() { return std::move(pages_); }
 
+  // A title printed just before a table goes with the table's heading and
+  // first row: when they would not all fit, the title starts a new page.
+  void keepWithTable(const Table& table) {
+    int needed = 1;
+    for (const auto& row : table.rows) {
+      needed += static_cast<int>(layoutTableRow(row).size());
+      if (!row.heading) break;
+    }
+    if (needed > room() && needed <= capacity() && !current().empty()) pages_.emplace_back();
+  }
+
  private:
   std::vector<Line>& current() { return pages_.back(); }
   int pageNumber() const { return static_cast<int>(pages_.size()); }
@@ -92,7 +103,13 @@ std::vector<Line> sectionLines(const HeaderFooter& section, int page, int pageCo
 
 PagedReport paginate(const ReportDocument& document, const PageGeometry& geometry) {
   BodyPager pager(document, geometry);
-  for (const auto& block : document.body) pager.place(block);
+  for (std::size_t i = 0; i < document.body.size(); ++i) {
+    const BodyBlock& block = document.body[i];
+    const auto* line = std::get_if<Line>(&block);
+    if (line && line->plainText().find_first_not_of(" ") != std::string::npos && i + 1 < document.body.size())
+      if (const auto* table = std::get_if<Table>(&document.body[i + 1])) pager.keepWithTable(*table);
+    pager.place(block);
+  }
   std::vector<std::vector<Line>> bodies = pager.take();
   // A break written last leaves an empty page behind; it holds nothing.
   if (bodies.size() > 1 && bodies.back().empty()) bodies.pop_back();

@@ -1,6 +1,7 @@
 #pragma once
-// A report as a PDF, one PDF page per report page, drawn in the standard
-// Courier faces so the character grid of the preview is kept exactly.
+// A report as a PDF, one PDF page per report page, drawn in a monospaced
+// Unicode face (see pdf_fonts.h) so the character grid of the preview is
+// kept exactly and the rupee sign and Indian names print as typed.
 #include <stdexcept>
 #include <string>
 

@@ -1,0 +1,94 @@
+// A demo client's year, its computation settings and its printed
+// computation, as a practitioner reaches them: the year opened from the
+// dashboard, "Set&Up" and "Com&Putation" of the year's screen, the print
+// preview and its PDF. Until the year's screen carries those two buttons
+// the test opens the same registered screens through the page's host menu
+// (F1), as a button of that menu would.
+import { test, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { startPractice, signIn, idle, messageText } from './helpers.mjs';
+
+let practice;
+before(async () => { practice = await startPractice(); });
+after(async () => { await practice.stop(); });
+
+async function openYear(page, code) {
+  await page.click('#openIncomeTax');
+  await page.waitForSelector('#ClGrd tbody tr');
+  await page.selectOption('#cbocompAY', '2016-17');
+  await idle(page);
+  await page.click('#TxtS0');
+  await page.keyboard.type(code);
+  await page.waitForFunction(() => document.querySelector('#lblRecCount').textContent === 'No. of Records : 1');
+  await page.keyboard.press('Enter');
+  await page.waitForSelector('#form_subform');
+  await idle(page);
+}
+
+// The year's screen's button, or the host menu's entry for the same screen.
+async function openFromYear(page, button, screen) {
+  if (await page.locator('#' + button).count()) {
+    await page.click('#' + button);
+  } else {
+    await page.keyboard.press('F1');
+    await page.waitForSelector('#home:not([hidden])');
+    await page.evaluate(([id, name]) => {
+      const entry = document.createElement('button');
+      entry.id = id;
+      entry.dataset.open = name;
+      entry.dataset.mode = '0';
+      entry.textContent = name;
+      document.getElementById('home').appendChild(entry);
+    }, ['menu_' + screen, screen]);
+    await page.click('#menu_' + screen);
+  }
+  await page.waitForSelector('#form_' + screen);
+  await idle(page);
+}
+
+test('a demo client\'s computation opens, previews and downloads as a PDF', async () => {
+  const page = await signIn(practice);
+  await openYear(page, 'C0801');
+  await openFromYear(page, 'cmdcomp', 'Form1');
+  const captions = await page.locator('#flex tbody tr td:first-child').allTextContents();
+  assert.ok(captions.includes('GROSS TOTAL INCOME'), captions.join('|'));
+  assert.ok(captions.includes('LOSSES TABLE'));
+
+  const [preview] = await Promise.all([page.context().waitForEvent('page'), page.click('#Prt')]);
+  await preview.waitForLoadState();
+  assert.match(await preview.textContent('#reportTitle'), /^Income-Tax Computation of RAMESH KUMAR IYER/);
+  const text = await preview.locator('.page').first().textContent();
+  assert.ok(text.includes('COMPUTATION OF TOTAL INCOME'));
+  assert.ok(text.includes('Amount (₹)'));
+  assert.ok(text.includes('12,00,000'), 'Indian digit grouping');
+
+  const [download] = await Promise.all([preview.waitForEvent('download'), preview.click('#downloadPdf')]);
+  const path = await download.path();
+  const { readFileSync } = await import('node:fs');
+  assert.equal(readFileSync(path).subarray(0, 5).toString(), '%PDF-');
+});
+
+test('the computation settings are saved on leaving and shown again', async () => {
+  const page = await signIn(practice);
+  await openYear(page, 'C0802');
+  await openFromYear(page, 'cmdsetup', 'frmsetup1');
+  assert.equal(await page.isChecked('#Check2'), true, 'a new year computes 234B');
+  await page.click('#Check2');
+  await page.click('#Option4');
+  await idle(page);
+  // "Upto Input date" with no date is refused and nothing is left.
+  await page.keyboard.press('Escape');
+  assert.equal(await messageText(page), 'Please Enter Date.');
+  await page.keyboard.press('Enter');
+  await idle(page);
+  // Back to "Upto date": nothing more to refuse.
+  await page.click('#Option3');
+  await idle(page);
+  await page.keyboard.press('Escape');
+  await page.waitForSelector('#form_frmsetup1', { state: 'detached' });
+  await idle(page);
+
+  await openFromYear(page, 'cmdsetup', 'frmsetup1');
+  assert.equal(await page.isChecked('#Check2'), false);
+  assert.equal(await page.isChecked('#Option3'), true);
+});

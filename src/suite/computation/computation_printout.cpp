@@ -1,0 +1,368 @@
+#include "suite/computation/computation_printout.h"
+
+#include <algorithm>
+#include <array>
+
+#include "common/dates.h"
+#include "common/text.h"
+#include "common/years.h"
+#include "suite/computation/case_style.h"
+#include "suite/engine/printout_lines.h"
+
+namespace meridian::suite::computation {
+namespace {
+
+namespace esc = host::esc;
+using Kind = SheetRow::Kind;
+const std::string kWhole = "#,##0";  // whole rupees, Indian grouping
+
+// One table of the report: its columns fixed when it opens, one call per row.
+class TableOut {
+ public:
+  TableOut(host::ReportWriter& rep, std::vector<int16_t> widths, std::vector<std::string> kinds, bool borders)
+      : rep_(rep), widths_(std::move(widths)), kinds_(std::move(kinds)), borders_(borders) {
+    for (const auto& k : kinds_) formats_.push_back(k == "A" ? kWhole : "");
+    positions_.assign(widths_.size(), 0);
+    rep_.createtable(1, static_cast<int16_t>(widths_.size()));
+  }
+  void row(std::vector<host::ReportValue> values, bool heading, const std::string& bold, const std::string& right,
+           const std::string& underline = "") {
+    const std::string none(widths_.size(), '0');
+    std::string box = borders_ ? std::string(widths_.size(), '1') : none;
+    values.resize(widths_.size());
+    auto widths = widths_;
+    auto positions = positions_;
+    auto kinds = kinds_;
+    auto formats = formats_;
+    rep_.WriteToReport(values, widths, positions, kinds, formats, heading, bold.empty() ? none : bold,
+                       right.empty() ? none : right, underline.empty() ? none : underline, box);
+  }
+
+ private:
+  host::ReportWriter& rep_;
+  std::vector<int16_t> widths_;
+  std::vector<int32_t> positions_;
+  std::vector<std::string> kinds_, formats_;
+  bool borders_;
+};
+
+std::string bold(const std::string& s) { return esc::boldOn + s + esc::boldOff; }
+std::string underlined(const std::string& s) { return esc::underlineOn + s + esc::underlineOff; }
+
+// Cuts a long line at blanks so that it stays within the page's columns.
+std::vector<std::string> wrapped(const std::string& line, std::size_t width = 78) {
+  std::vector<std::string> out;
+  std::string rest = line;
+  while (rest.size() > width) {
+    std::size_t cut = rest.rfind(' ', width);
+    if (cut == std::string::npos || cut == 0) cut = width;
+    out.push_back(rest.substr(0, cut));
+    rest = trimmed(rest.substr(cut));
+  }
+  out.push_back(rest);
+  return out;
+}
+
+bool pairedHeader(const std::string& caption) {
+  for (const char* p : {"STATUS", "WARD NO", "D.O.I.", "D.O.B.", "PHONE NO.", "MOBILE NO.", "AADHAAR NO.",
+                        "PASSPORT NO.", "PAN"})
+    if (caption.rfind(p, 0) == 0 && caption != "RESIDENTIAL STATUS") return true;
+  return false;
+}
+
+class Printout {
+ public:
+  Printout(host::ReportWriter& rep, const PrintoutData& d, const PrintoutOptions& o, PrintMode mode)
+      : rep_(rep), d_(d), o_(o), mode_(mode) {}
+
+  void print() {
+    pageHeaderAndFooter();
+    rep_.SelectHF(host::hfBody);
+    headerBlock();
+    if (mode_ == PrintMode::computation) {
+      computationLines();
+      dueDateLine();
+      declaration();
+      signature();
+    } else {
+      estimatedComputation();
+      instalments();
+    }
+  }
+
+ private:
+  std::string caption(const std::string& s) const { return inCaseStyle(s, o_.caseStyle); }
+
+  std::string title() const {
+    return std::string(mode_ == PrintMode::computation ? "Income-Tax Computation" : "Advance Tax Estimation") +
+           (o_.footClient ? " of " + d_.client.name : "") + (o_.footCode ? " (" + d_.client.code + ")" : "") +
+           (o_.footYear ? " A.Y. " + assessmentYearText(d_.year) : "");
+  }
+
+  // The practitioner's particulars, each part under its setting.
+  std::vector<std::string> practitionerLines() const {
+    std::vector<std::string> lines;
+    if (!d_.practitioner) return lines;
+    const Practitioner& p = *d_.practitioner;
+    if (o_.footName && !p.name.empty()) lines.push_back(o_.footNameTitle ? bold(p.name) : p.name);
+    if (o_.footAddress) {
+      std::string a = joinNonBlank({p.address, p.area, p.city, p.pincode}, ", ");
+      if (!a.empty()) lines.push_back(a);
+    }
+    std::string phones;
+    const auto add = [&](const std::string& label, const std::string& a, const std::string& b) {
+      const std::string both = joinNonBlank({a, b}, ", ");
+      if (both.empty()) return;
+      phones += (phones.empty() ? label : "; " + trimmed(label, " :") + ".: ") + both;
+    };
+    if (o_.footOffice) add("Office: ", p.officePhone1, p.officePhone2);
+    if (o_.footResidence) add(phones.empty() ? "Residence: " : "Res: ", p.residencePhone1, p.residencePhone2);
+    if (o_.footMobile && !p.mobile.empty()) phones += (phones.empty() ? "" : "; ") + std::string("Mobile: ") + p.mobile;
+    if (!phones.empty()) lines.push_back(phones);
+    return lines;
+  }
+
+  void pageHeaderAndFooter() {
+    const std::string small = esc::fontSize(1);
+    const int pages = o_.footFirstPage ? 1 : 0;
+    rep_.SelectHF(host::hfHeader, 0, true);
+    rep_.printtext(small + title());
+    if (o_.footAtHead) {
+      rep_.SelectHF(host::hfHeader, pages, pages != 0);
+      for (const auto& l : practitionerLines()) rep_.printtext(small + l);
+    }
+    rep_.SelectHF(host::hfFooter, pages, true);
+    if (!o_.footAtHead)
+      for (const auto& l : practitionerLines()) rep_.printtext(small + l);
+    if (o_.footPage) {
+      rep_.SelectHF(host::hfFooter, 0, false);
+      rep_.InsertPgNo_TB(2, 0, "Page ", "");
+    }
+  }
+
+  void headerBlock() {
+    const auto& rows = d_.sheet.rows;
+    const std::string mark = esc::fontSize(5);
+    for (int i = 0; i <= d_.sheet.headerLast && i < static_cast<int>(rows.size());) {
+      const SheetRow& r = rows[static_cast<std::size_t>(i)];
+      if (r.kind == Kind::marker && r.caption == "##BANKDETAILS##") {
+        if (o_.bankAccounts) bankAccounts();
+        ++i;
+      } else if (pairedHeader(r.caption)) {
+        TableOut t(rep_, {17, 22, 17, 22}, {"T", "T", "T", "T"}, o_.borders);
+        std::vector<host::ReportValue> v{r.caption, r.value};
+        ++i;
+        if (i <= d_.sheet.headerLast && pairedHeader(rows[static_cast<std::size_t>(i)].caption)) {
+          v.emplace_back(rows[static_cast<std::size_t>(i)].caption);
+          v.emplace_back(rows[static_cast<std::size_t>(i)].value);
+          ++i;
+        }
+        t.row(v, false, "1010", "");
+      } else {
+        TableOut t(rep_, {20, 58}, {"T", "T"}, o_.borders);
+        t.row({r.caption, r.value}, false, "10", "");
+        ++i;
+      }
+    }
+    rep_.printtext();
+  }
+
+  void bankAccounts() {
+    if (d_.banks.empty()) return;
+    rep_.printtext(bold("DETAILS OF BANK ACCOUNTS"));
+    TableOut t(rep_, {34, 12, 18, 14}, {"T", "T", "T", "T"}, o_.borders);
+    t.row({"NAME & ADDRESS OF THE BANK BRANCH", "IFS CODE", "ACCOUNT NO.", "TYPE OF ACCOUNT"}, true, "1111", "");
+    for (const auto& b : d_.banks)
+      t.row({joinNonBlank({b.bank, b.branchAddress}, ", "), b.ifsc, b.number, b.type}, false, "", "");
+    rep_.printtext();
+  }
+
+  void computationLines() {
+    rep_.printtext(bold(underlined("COMPUTATION OF TOTAL INCOME")));
+    const auto& rows = d_.sheet.rows;
+    std::size_t i = static_cast<std::size_t>(d_.sheet.headerLast + 1);
+    const auto isTaxTitle = [](const SheetRow& r) {
+      return r.kind == Kind::title && r.caption == "COMPUTATION OF TAX ON TOTAL INCOME";
+    };
+    while (i < rows.size()) {
+      if (rows[i].kind == Kind::marker) {
+        i = rows[i].caption == "LOSSES TABLE" ? lossesTable(i + 1) : i + 1;
+        continue;
+      }
+      if (isTaxTitle(rows[i])) {
+        rep_.printtext();
+        rep_.printtext(bold(underlined(caption(rows[i].caption))));
+        ++i;
+      }
+      TableOut t(rep_, {50, 14, 14}, {"T", "A", "A"}, o_.borders);
+      t.row({std::string("Particulars"), std::string("Amount (₹)"), std::string("Amount (₹)")}, true, "111", "011",
+            "111");
+      for (; i < rows.size() && rows[i].kind != Kind::marker && !isTaxTitle(rows[i]); ++i) lineRow(t, rows[i]);
+    }
+  }
+
+  void lineRow(TableOut& t, const SheetRow& r) {
+    const std::string c = caption(r.caption);
+    switch (r.kind) {
+      case Kind::title: t.row({c}, false, "100", "000"); break;
+      case Kind::line: t.row({"   " + c, *r.inner}, false, "000", "011"); break;
+      case Kind::total:
+        t.row({c, host::ReportValue(), *r.outer}, false, "101", "011");
+        break;
+      default: break;
+    }
+  }
+
+  std::size_t lossesTable(std::size_t i) {
+    rep_.printtext();
+    rep_.printtext(bold(caption("LOSSES TABLE")));
+    const std::vector<int16_t> widths{8, 22, 12, 12, 12, 12};
+    TableOut t(rep_, widths, {"T", "T", "A", "A", "A", "A"}, o_.borders);
+    std::vector<host::ReportValue> rule;
+    for (int16_t w : widths) rule.emplace_back(std::string(static_cast<std::size_t>(w - 1), '-'));
+    t.row({"A.Y.", "HEAD", "LOSSES", "", "", ""}, true, "111111", "001111");
+    t.row({"", "", "BROUGHT FORWARD", "OF THE YEAR", "SET-OFF", "CARRIED FORWARD"}, true, "111111", "001111");
+    t.row(rule, true, "000000", "000000");
+    Money bf, cy, so, cf;
+    const auto& rows = d_.sheet.rows;
+    for (; i < rows.size() && rows[i].kind == Kind::loss; ++i) {
+      const auto& l = rows[i].loss;
+      t.row({assessmentYearText(l.year), caption(rows[i].caption), l.broughtForward, l.currentYear, l.setOff, l.carried},
+            false, "000000", "001111");
+      bf += l.broughtForward;
+      cy += l.currentYear;
+      so += l.setOff;
+      cf += l.carried;
+    }
+    t.row(rule, false, "000000", "000000");
+    t.row({"", "Total", bf, cy, so, cf}, false, "011111", "001111");
+    rep_.printtext();
+    return i;
+  }
+
+  void dueDateLine() {
+    rep_.printtext();
+    if (!d_.originalDueDate || *d_.originalDueDate == d_.dueDate) {
+      rep_.printtext("Due Date for filing of return is " + longDate(d_.dueDate));
+      return;
+    }
+    std::string line = "Due Date was " + longDate(*d_.originalDueDate) + ". Extended Due Date is " + longDate(d_.dueDate);
+    if (!d_.dueDateReference.empty())
+      line += upperCase(d_.dueDateReference).find("GENERAL CLAUSES ACT") != std::string::npos
+                  ? " As Per " + d_.dueDateReference
+                  : " Vide " + d_.dueDateReference;
+    for (const auto& piece : wrapped(line)) rep_.printtext(piece);
+  }
+
+  void declaration() {
+    if (!o_.declaration || d_.declarationLines.empty()) return;
+    rep_.printtext();
+    for (const auto& l : d_.declarationLines)
+      for (const auto& piece : wrapped(filledDeclaration(l, d_))) rep_.printtext(piece);
+  }
+
+  void signature() {
+    const Signer& s = d_.signer;
+    if (s.name.empty()) return;
+    rep_.printtext();
+    std::string place = s.place == "##CITY##" ? "" : s.place;
+    if (place == "##COMMON##") place = "";
+    if (!place.empty()) rep_.printtext("Place : " + place);
+    rep_.printtext(std::string(46, ' ') + "(" + s.name + ")");
+    if (!s.capacity.empty()) rep_.printtext(std::string(46, ' ') + s.capacity);
+    if (s.showPan && !s.pan.empty()) rep_.printtext(std::string(46, ' ') + "PAN : " + s.pan);
+  }
+
+  void estimatedComputation() {
+    std::optional<TableOut> t;
+    for (const auto& l : engine::estimatedComputationLines(d_.result, d_.context)) {
+      if (l.title) {
+        t.reset();
+        rep_.printtext();
+        rep_.printtext(bold(underlined(caption(l.caption))));
+        t.emplace(rep_, std::vector<int16_t>{60, 18}, std::vector<std::string>{"T", "A"}, o_.borders);
+        t->row({std::string("Particulars"), std::string("Amount (₹)")}, true, "11", "01", "11");
+        continue;
+      }
+      const bool key = l.caption == "Total Income" || l.caption == "Gross Total Income" ||
+                       l.caption.rfind("Tax Payable", 0) == 0 || l.caption == "Tax Refundable";
+      t->row({caption(l.caption), l.amount}, false, key ? "11" : "00", "01");
+    }
+  }
+
+  void instalments() {
+    const auto& grid = d_.context.vArrValsAdvTaxInt;
+    rep_.printtext();
+    if (grid.status == "BELOWLIMIT") {
+      rep_.printtext(bold("Note: ") +
+                     "No Advance Tax Liability [Tax Payable is less than or equal to Rs. " +
+                     std::string(d_.year < 2010 ? "5000" : "10000") + " as per section 208].");
+      return;
+    }
+    if (grid.status == "SENIOR") {
+      rep_.printtext(bold("Note: ") +
+                     "No Advance Tax Liability [Assessee being an Individual Resident in India of the age of sixty "
+                     "years or more and does not have any income chargeable under head \"Profit and gains of "
+                     "Business or Profession\" as per section 207].");
+      return;
+    }
+    rep_.printtext(bold(underlined("ADVANCE TAX INSTALLMENTS")));
+    // Eight columns fit the page at normal pitch: what is due, what was paid
+    // in the period and up to the date, the shortfall and its interest.
+    TableOut t(rep_, {12, 11, 10, 10, 9, 9, 10, 9}, {"T", "T", "A", "A", "A", "A", "A", "A"}, o_.borders);
+    t.row({"Installment", "Due Date", "Due Installment", "Minimum Advance Tax to be Paid to avoid Interest u/s 234C",
+           "Advance Tax Paid", "Advance Tax Paid up to Due Date", "Interst U/s 234C Payable on", "Interest U/s 234C"},
+          true, "11111111", "00111111");
+    t.row({"(1)", "(2)", "(3)", "(4)", "(5)", "(6)", "(7)=(4-6)", "(8)"}, true, "11111111", "00111111");
+    const char* ordinal[] = {"Ist", "IInd", "IIIrd", "IVth"};
+    int n = 0;
+    for (const auto& r : grid.rows) {
+      const Money shortfall = std::max(Money(), r.cumulativeDue - r.paidByDate);
+      t.row({std::string(ordinal[std::min(n, 3)]), formatDmy(r.dueDate), r.due, r.cumulativeDue, r.paid, r.paidByDate,
+             shortfall, r.interest},
+            false, "00000000", "00111111");
+      ++n;
+    }
+    if (d_.context.vArrValsAdvTaxInt.rows.empty()) return;
+    t.row({"", "Total", host::ReportValue(), host::ReportValue(), host::ReportValue(), host::ReportValue(),
+           host::ReportValue(), d_.result.interest.s234c},
+          false, "01000001", "00111111");
+  }
+
+  host::ReportWriter& rep_;
+  const PrintoutData& d_;
+  const PrintoutOptions& o_;
+  PrintMode mode_;
+};
+
+}  // namespace
+
+std::string longDate(const CivilDate& d) {
+  static constexpr const char* months[] = {"January", "February", "March",     "April",   "May",      "June",
+                                           "July",    "August",   "September", "October", "November", "December"};
+  const unsigned m = static_cast<unsigned>(d.month());
+  const unsigned day = static_cast<unsigned>(d.day());
+  return std::string(months[m - 1]) + " " + (day < 10 ? "0" : "") + std::to_string(day) + ", " +
+         std::to_string(static_cast<int>(d.year()));
+}
+
+std::string filledDeclaration(std::string line, const PrintoutData& d) {
+  const std::pair<const char*, std::string> fills[] = {
+      {"$#$Name$#$", d.signer.name.empty() ? d.client.name : d.signer.name},
+      {"$#$Son/Daughter$#$", d.daughter ? "daughter" : "son/daughter"},
+      {"$#$Father Name$#$", d.signer.fatherName.empty() ? d.fatherName : d.signer.fatherName},
+      {"$#$PAN$#$", d.signer.pan.empty() ? d.client.pan : d.signer.pan},
+      {"$#$Capacity$#$", d.signer.capacity},
+      {"$#$A.Y.$#$", assessmentYearText(d.year)},
+  };
+  for (const auto& [placeholder, value] : fills)
+    for (std::size_t at = line.find(placeholder); at != std::string::npos; at = line.find(placeholder, at + value.size()))
+      line.replace(at, std::string(placeholder).size(), value);
+  return line;
+}
+
+void printComputation(host::ReportWriter& rep, const PrintoutData& d, const PrintoutOptions& o, PrintMode mode) {
+  Printout(rep, d, o, mode).print();
+}
+
+}  // namespace meridian::suite::computation

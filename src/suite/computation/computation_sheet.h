@@ -1,0 +1,51 @@
+#pragma once
+// The computation of a client's year as the computation screen's grid
+// (`flex`) holds it: the header block about the client (rows 0 to
+// vCOMPUT_ROWS), then the computation lines, caption and amounts, with the
+// marker rows the printout expands ("##BANKDETAILS##", "LOSSES TABLE").
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/money.h"
+#include "suite/engine/year_result.h"
+
+namespace meridian::suite::computation {
+
+struct SheetRow {
+  enum class Kind {
+    header,  // caption and value about the client
+    title,   // a head or section title, no amounts
+    line,    // a figure inside a head (inner column)
+    total,   // the figure a head or step comes to (outer column)
+    marker,  // caption only, expanded by the printout
+    loss,    // a row of the losses table after the "LOSSES TABLE" marker
+  };
+  Kind kind = Kind::line;
+  std::string caption;
+  std::string value;  // header rows
+  std::optional<Money> inner, outer;
+  engine::LossRow loss;
+};
+
+struct ClientHeader {
+  std::string code, name, status, pan, residentialStatus, ward, email, phone, mobile, aadhaar;
+  std::string birthOrIncorporation;  // dd/mm/yyyy
+  bool person = true;
+  std::string officeAddress, residentialAddress;
+  std::string group;
+};
+
+struct ComputationSheet {
+  std::vector<SheetRow> rows;
+  int headerLast = -1;  // vCOMPUT_ROWS: the last row of the header block
+};
+
+// The header block: GROUP, CODE NO., NAME OF ASSESSEE, the addresses, then
+// the paired rows (STATUS, WARD NO ...); `bankMarker` adds the row that
+// places the bank accounts.
+// The computation: each head as computed, set-off, gross total income,
+// Chapter VI-A, total income, the losses table, then the tax.
+ComputationSheet computationSheet(const ClientHeader& client, const engine::YearResult& r, bool bankMarker);
+
+}  // namespace meridian::suite::computation

@@ -1,0 +1,42 @@
+#pragma once
+// The presentation settings the computation printout reads from the user's
+// settings (section "Settings"): each key's value is the state of its box
+// on the settings screen, "0" when never set.
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace meridian::suite::computation {
+
+// A setting's value by key, "" when never set.
+using SettingReader = std::function<std::string(const std::string& key)>;
+
+struct PrintoutOptions {
+  bool borders = false;     // CompBorder: tables drawn with borders
+  int caseStyle = 0;        // CompPrn
+  bool bankAccounts = false;  // CompOth0: the client's bank accounts in the header
+  bool filingDetails = false; // CompOth1: this year's return filing particulars
+  bool declaration = false;   // Dec277A
+  bool annexures = false;     // CompAnnex: statements and schedules
+  // Page header and footer parts: the practitioner's name (FootNm), name as
+  // a bold title (FootNmT), address (FootAdd), office phones (FootOff),
+  // residence phones (FootRes), mobile (FootMob), on the first page only
+  // (FootFP), client code (FootCd), client name (FootClNm), A.Y. (FootAY),
+  // page number (FootPG), particulars at the head of the page rather than
+  // the foot (FootDH).
+  bool footName = true, footNameTitle = false, footAddress = false, footOffice = false, footResidence = false,
+       footMobile = false, footFirstPage = false, footCode = true, footClient = true, footYear = true,
+       footPage = true, footAtHead = false;
+
+  static PrintoutOptions read(const SettingReader& setting);
+};
+
+// Every key the settings screen keeps, with the value it has before the
+// user sets it.
+struct SettingKey {
+  const char* key;
+  const char* fallback;
+};
+const std::vector<SettingKey>& presentationKeys();
+
+}  // namespace meridian::suite::computation

@@ -1,0 +1,96 @@
+#include "suite/computation/printout_source.h"
+
+#include <fstream>
+
+#include "common/text.h"
+#include "host/client_particulars.h"
+#include "suite/engine/compute_year.h"
+#include "suite/settings_store.h"
+
+namespace meridian::suite::computation {
+namespace {
+
+ClientHeader headerOf(db::Connection& conn, const PrintoutRequest& r, std::string& fatherName, bool& daughter) {
+  auto owner = conn.query("SELECT * FROM owner1 WHERE code = ?", {r.client});
+  auto master = owner.empty() ? conn.query("SELECT * FROM main_info1 WHERE code_no = ?", {r.client}) : db::RecordSet();
+  if (owner.empty() && master.empty()) throw heads::CannotLoadYear("no client \"" + r.client + "\"");
+  host::ClientParticulars p = host::ClientParticulars::fromMaster(owner.empty() ? master.front() : owner.front(),
+                                                                  !owner.empty());
+  auto year = conn.query("SELECT * FROM new_tab WHERE code_no = ? AND ass_year = ?", {r.dataSet, std::to_string(r.year)});
+  ClientHeader h;
+  h.code = r.client;
+  h.name = p.name();
+  h.person = p.person;
+  h.status = p.status;
+  h.pan = p.pan;
+  h.residentialStatus = p.residentialStatus;
+  h.email = p.email;
+  h.phone = p.phone;
+  h.mobile = p.mobile;
+  h.residentialAddress = p.address.oneLine();
+  h.officeAddress = p.office.oneLine();
+  h.ward = p.ward;
+  if (p.birthOrIncorporation) h.birthOrIncorporation = formatDmy(*p.birthOrIncorporation);
+  h.aadhaar = ClientValues(conn).clientValue(r.client, "AADHAAR");
+  if (!year.empty()) {
+    const db::Row& y = year.front();
+    const auto home = host::Address::fromRow(y);
+    if (!home.empty()) h.residentialAddress = home.oneLine();
+    const auto office = host::Address::fromRow(y, "off_");
+    if (!office.empty()) h.officeAddress = office.oneLine();
+    if (!y.text("pan").empty()) h.pan = y.text("pan");
+    if (!y.text("nation").empty()) h.residentialStatus = y.text("nation");
+    if (!y.text("ward").empty()) h.ward = y.text("ward");
+  }
+  fatherName = p.fatherName();
+  daughter = upperCase(p.sex) == "FEMALE";
+  return h;
+}
+
+std::vector<BankAccount> banksOf(db::Connection& conn, const PrintoutRequest& r) {
+  std::vector<BankAccount> out;
+  for (const auto& b : conn.query("SELECT * FROM bank_details WHERE code_no = ? AND yr = ? ORDER BY srno",
+                                  {r.client, r.year}))
+    out.push_back({b.text("banknm"), b.text("bankadd"), b.text("bankbrcode"), b.text("acno"), b.text("actyp")});
+  return out;
+}
+
+std::vector<std::string> declarationOf(const std::filesystem::path& documents) {
+  std::vector<std::string> lines;
+  if (documents.empty()) return lines;
+  std::ifstream in(documents / "Dec277A");
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+}  // namespace
+
+std::optional<Practitioner> loadPractitioner(db::Connection& conn) {
+  const auto rows = conn.query("SELECT * FROM bill_othclient ORDER BY srno");
+  if (rows.empty()) return std::nullopt;
+  const auto& b = rows.front();
+  return Practitioner{b.text("name"),  b.text("address"), b.text("area"),  b.text("city"),  b.text("pincode"),
+                      b.text("pnoo1"), b.text("pnoo2"),   b.text("pnor1"), b.text("pnor2"), b.text("mobno")};
+}
+
+PrintoutData loadPrintoutData(db::Connection& conn, const PrintoutRequest& r, heads::LoadNotes* notes) {
+  PrintoutData d;
+  d.year = r.year;
+  d.client = headerOf(conn, r, d.fatherName, d.daughter);
+  const auto loaded = heads::loadYearInput(conn, {r.client, r.dataSet, r.year});
+  if (notes) *notes = loaded.notes;
+  d.result = engine::computeYear(loaded.input);
+  d.context = engine::resultContextOf(d.result, *engine::lawOf(r.year));
+  d.dueDate = loaded.input.dueDate.value_or(engine::defaultDueDate(loaded.input));
+  d.practitioner = loadPractitioner(conn);
+  d.banks = banksOf(conn, r);
+  d.signer = loadYearSettings(conn, {r.dataSet, r.year}).signer;
+  d.declarationLines = declarationOf(r.documents);
+  d.sheet = computationSheet(d.client, d.result, !d.banks.empty());
+  return d;
+}
+
+}  // namespace meridian::suite::computation

@@ -1,0 +1,178 @@
+// The printed computation of demo client years compared line by line with
+// the expected text kept beside the tests. After a deliberate change of the
+// printout, regenerate with MERIDIAN_REGENERATE_GOLDEN=1 and review every
+// changed line before committing it.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "db/rows.h"
+#include "suite/computation/printout_document.h"
+#include "suite/computation/printout_source.h"
+#include "suite/engine/compute_year.h"
+#include "suite/engine/year_input_json.h"
+#include "suite/heads/demo_heads.h"
+#include "suite/report/text_renderer.h"
+#include "support/db_fixture.h"
+
+namespace meridian::suite::computation {
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path goldenPath(const std::string& name) {
+  return fs::path(MERIDIAN_TEST_DATA_DIR) / "computation" / (name + ".txt");
+}
+
+std::string readFile(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+// Compares with the golden file, naming the first line that differs; with
+// MERIDIAN_REGENERATE_GOLDEN=1 writes the file instead.
+void expectGolden(const std::string& name, const std::string& text) {
+  const fs::path path = goldenPath(name);
+  if (const char* regen = std::getenv("MERIDIAN_REGENERATE_GOLDEN"); regen && std::string(regen) == "1") {
+    std::ofstream(path, std::ios::binary) << text;
+    return;
+  }
+  ASSERT_TRUE(fs::exists(path)) << path << " is missing: regenerate with MERIDIAN_REGENERATE_GOLDEN=1";
+  const std::string expected = readFile(path);
+  std::istringstream want(expected), got(text);
+  std::string w, g;
+  for (int line = 1;; ++line) {
+    const bool moreWant = static_cast<bool>(std::getline(want, w));
+    const bool moreGot = static_cast<bool>(std::getline(got, g));
+    if (!moreWant && !moreGot) break;
+    ASSERT_EQ(moreWant ? w : "<end>", moreGot ? g : "<end>") << name << ".txt line " << line;
+  }
+}
+
+PrintoutOptions optionsOf(const std::map<std::string, std::string>& settings) {
+  return PrintoutOptions::read([&](const std::string& key) {
+    auto it = settings.find(key);
+    return it == settings.end() ? std::string() : it->second;
+  });
+}
+
+struct GoldenCase {
+  const char* name;
+  const char* client;
+  PrintMode mode;
+  std::map<std::string, std::string> settings;
+  bool practiceDetails = false;  // bill particulars, a bank account, signer and declaration
+};
+
+class ComputationGolden : public testsupport::DbTest {
+ protected:
+  void SetUp() override {
+    DbTest::SetUp();
+    if (IsSkipped() || HasFatalFailure()) return;
+    auto tx = conn().begin();
+    heads::seedDemoHeads(conn());
+    tx.commit();
+    documents_ = testsupport::scratchDir("declaration");
+  }
+  void TearDown() override {
+    if (!documents_.empty()) fs::remove_all(documents_);
+  }
+
+  void addPracticeDetails(const std::string& client) {
+    db::insertRow(conn(), "bill_othclient",
+                  {{"srno", 1}, {"name", "SHARMA AND ASSOCIATES"}, {"address", "12, MG ROAD"}, {"area", "CAMP"},
+                   {"city", "PUNE"}, {"pincode", "411001"}, {"pnoo1", "020-2345678"}, {"pnor1", "020-2765432"},
+                   {"mobno", "9822001122"}});
+    db::insertRow(conn(), "bank_details",
+                  {{"code_no", client}, {"yr", 2016}, {"srno", 1}, {"banknm", "STATE BANK OF INDIA"},
+                   {"bankadd", "JP NAGAR, BENGALURU"}, {"bankbrcode", "SBIN0001234"}, {"acno", "30012345678"},
+                   {"actyp", "SAVINGS"}});
+    YearSettings s = loadYearSettings(conn(), {client, 2016});
+    s.signer = {"", false, "RAMESH KUMAR IYER", "KRISHNAN IYER", "SELF", "Son of", true, "AGHPI4521K", "BENGALURU"};
+    saveYearSettings(conn(), {client, 2016}, s);
+    std::ofstream(fs::path(documents_) / "Dec277A")
+        << "I, $#$Name$#$, $#$Son/Daughter$#$ of $#$Father Name$#$, holding PAN $#$PAN$#$, declare as\n"
+           "$#$Capacity$#$ that the particulars for A.Y. $#$A.Y.$#$ are true (section 277A).\n";
+  }
+
+  std::string documents_;
+};
+
+TEST_P(ComputationGolden, DemoClientYearsPrintAsExpected) {
+  const std::map<std::string, std::string> footerAll = {
+      {"FootNm", "1"},  {"FootNmT", "1"}, {"FootAdd", "1"}, {"FootOff", "1"}, {"FootRes", "1"}, {"FootMob", "1"},
+      {"FootCd", "1"},  {"FootClNm", "1"}, {"FootAY", "1"},  {"FootPG", "1"},  {"CompOth0", "1"}, {"Dec277A", "1"}};
+  auto headAndFirstPage = footerAll;
+  headAndFirstPage["FootDH"] = "1";
+  headAndFirstPage["FootFP"] = "1";
+  headAndFirstPage["FootNmT"] = "0";
+  const GoldenCase cases[] = {
+      // A salaried person's house loss set off: the losses table marker.
+      {"c0801_computation", "C0801", PrintMode::computation, {}},
+      // Losses brought forward; captions in upper case with protected tokens.
+      {"c0813_upper_case", "C0813", PrintMode::computation, {{"CompPrn", "1"}}},
+      {"c0816_proper_case_borders", "C0816", PrintMode::computation, {{"CompPrn", "2"}, {"CompBorder", "1"}}},
+      {"c0817_huf_lower_case", "C0817", PrintMode::computation, {{"CompPrn", "3"}}},
+      // Practitioner's particulars in the footer, bank accounts, signer and declaration.
+      {"c0801_practice_footer", "C0801", PrintMode::computation, footerAll, true},
+      {"c0801_practice_header_first_page", "C0801", PrintMode::computation, headAndFirstPage, true},
+      // Nothing but the title and page number.
+      {"c0818_no_footer", "C0818", PrintMode::computation,
+       {{"FootNm", "0"}, {"FootCd", "0"}, {"FootClNm", "0"}, {"FootAY", "0"}, {"FootPG", "0"}}},
+      {"c0806_estimate_instalments", "C0806", PrintMode::estimate, {}},
+      {"c0802_estimate_senior", "C0802", PrintMode::estimate, {}},
+      {"c0801_estimate_below_limit", "C0801", PrintMode::estimate, {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    if (c.practiceDetails) addPracticeDetails(c.client);
+    const auto data = loadPrintoutData(conn(), {c.client, c.client, 2016, c.practiceDetails ? documents_ : ""});
+    expectGolden(c.name, report::renderText(*paginatedPrintout(data, optionsOf(c.settings), c.mode)));
+    if (c.practiceDetails) {
+      conn().execute("DELETE FROM bill_othclient");
+      conn().execute("DELETE FROM bank_details");
+    }
+  }
+}
+
+MERIDIAN_ON_BOTH_ENGINES(ComputationGolden);
+
+// Heads the demo years do not reach (business, capital gains, MAT and its
+// credit, interest) from a company's year given as the compute command's JSON.
+TEST(ComputationGoldenJson, CompanyWithBusinessGainsAndMatPrintsAsExpected) {
+  const auto input = engine::yearInputFromJson(nlohmann::json::parse(R"({
+      "ay": "2016-17", "status": "Company",
+      "business": {"net_profit": 1200000, "speculation": -50000},
+      "capital_gains": {"stcg_111a": 300000, "ltcg_indexed": 400000},
+      "other_sources": {"other_interest": 80000, "other": -20000},
+      "losses_brought_forward": [{"kind": "business", "ay": "2012-13", "amount": 150000},
+                                 {"kind": "unabsorbed_depreciation", "ay": "2010-11", "amount": 90000}],
+      "book_profit": 9000000,
+      "tax_credit_brought_forward": [{"ay": "2012-13", "amount": 50000}],
+      "taxes_paid": {"tds": 40000, "advance": [{"date": "15/12/2015", "amount": 100000}]}
+  })"));
+  PrintoutData d;
+  d.year = 2016;
+  d.client = {"K0001", "SUNRISE TEXTILES PRIVATE LIMITED", "PRIVATE LTD.", "AACCS1234K", "RESIDENT", "WARD 2(1)",
+              "accounts@example.in", "", "", "", "01/04/2001", false, "PLOT 7, MIDC, PUNE, MAHARASHTRA, 411019", "",
+              "TEXTILES"};
+  d.result = engine::computeYear(input);
+  d.context = engine::resultContextOf(d.result, *engine::lawOf(2016));
+  d.dueDate = engine::defaultDueDate(input);
+  d.originalDueDate = *makeDate(30, 9, 2016);
+  d.dueDate = *makeDate(17, 10, 2016);
+  d.dueDateReference = "Order F.No. 225/195/2016 of the Board";
+  d.sheet = computationSheet(d.client, d.result, false);
+  expectGolden("company_computation", report::renderText(*paginatedPrintout(d, optionsOf({}), PrintMode::computation)));
+  expectGolden("company_estimate", report::renderText(*paginatedPrintout(d, optionsOf({}), PrintMode::estimate)));
+}
+
+}  // namespace
+}  // namespace meridian::suite::computation
