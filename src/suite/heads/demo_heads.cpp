@@ -464,7 +464,7 @@ void seedDemoHeads(db::Connection& conn) {
       .claim("80GGC", "CONTRIBUTION TO A REGISTERED POLITICAL PARTY", 20000)
       .claim("80TTA", "SAVINGS BANK INTEREST", 5200)
       .tds("192", "PUNJAB TRACTORS LTD", "PTLP01119D", "31/03/2016", 1100000, 107840, 1)
-      .tds("206C", "TANISHQ JEWELLERS, SECTOR 17", "PTLT02217C", "24/10/2015", 600000, 6000, 5);
+      .tds("206C", "SUVARNA JEWELLERS, SECTOR 17", "PTLT02217C", "24/10/2015", 600000, 6000, 5);
 }
 
 }  // namespace meridian::suite::heads
