@@ -12,6 +12,9 @@
 #include <vector>
 
 #include "itr/efile/efile_digest.h"
+#include "itr/efile/produce_ereturn.h"
+#include "itr/efile/itr1_writer.h"
+#include "suite/efile/efile_credentials.h"
 #include "suite/atomic_file.h"
 #include "suite/efile/schema_catalogue.h"
 #include "suite/efile/schema_validator.h"
@@ -128,6 +131,47 @@ void runEfileBenchmarks() {
     });
     const std::string name = std::string("efile_validate_and_digest_1000_returns_ic_") + passes;
     report(name.c_str(), signed_, baseline);
+  }
+  // The whole of it, as meridian efile does for each client: the document
+  // written from the computed year, checked, and digested.
+  std::vector<itr::efile::EReturnInput> inputs;
+  for (int i = 0; i < kReturns; ++i) {
+    testsupport::SampleReturn s;
+    s.surname = "VERMA" + std::string(1, static_cast<char>('A' + i % 26)) + std::to_string(i);
+    s.salaryRupees = 300000 + 97 * i;
+    s.everySchedule = i % 2 == 0;
+    inputs.push_back(testsupport::sampleEReturnInput(s));
+  }
+  {  // its parts, to see where the time goes
+    std::vector<std::string> docs(kReturns);
+    const double w = bestOf([] {}, [&] {
+      for (int i = 0; i < kReturns; ++i) itr::efile::writeItr1OrItr4s(inputs[i], docs[i]);
+    });
+    report("efile_part_write_1000_documents_in_memory", w, baseline);
+    const double v = bestOf([] {}, [&] {
+      for (int i = 0; i < kReturns; ++i) suite::efile::validateAgainst(root, docs[i]);
+    });
+    report("efile_part_validate_1000_documents_in_memory", v, baseline);
+    const double f = bestOf([&] { for (const fs::path& file : r.files) fs::remove(file); },
+                            [&] {
+                              for (int i = 0; i < kReturns; ++i) suite::writeFileAtomicallyUnsynced(r.files[i], docs[i]);
+                            });
+    report("efile_part_create_1000_files_unsynced", f, baseline);
+    const double sy = bestOf([] {}, [&] { suite::syncFileSystem(r.dir); });
+    report("efile_part_sync_the_disk_once", sy, baseline);
+  }
+  for (const char* passes : {"0010", "9999"}) {
+    const suite::efile::CredentialSet credentials{testsupport::kSampleSoftwareId, kKey, passes};
+    // Each run writes new files, as a batch does.
+    const double made = bestOf([&] { for (const fs::path& f : r.files) fs::remove(f); }, [&] {
+      for (int i = 0; i < kReturns; ++i)
+        if (itr::efile::produceEReturn(inputs[i], r.files[i], credentials, itr::efile::Durability::atEndOfBatch)
+                .result != itr::efile::ProduceResult::written)
+          throw std::runtime_error("a benchmark return was not written whole");
+      suite::syncFileSystem(r.dir);
+    });
+    const std::string name = std::string("efile_write_validate_digest_1000_returns_ic_") + passes;
+    report(name.c_str(), made, baseline);
   }
   std::error_code ignored;
   fs::remove_all(r.dir, ignored);

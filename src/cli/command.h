@@ -29,6 +29,7 @@ void addComputeCommand(CLI::App& app, GlobalOptions& g, Action& chosen);
 void addComputationCommand(CLI::App& app, GlobalOptions& g, Action& chosen);
 void addDataSetCommand(CLI::App& app, GlobalOptions& g, Action& chosen);
 void addEfileCommands(CLI::App& app, GlobalOptions& g, Action& chosen);
+void addEfileReturnCommand(CLI::App& app, GlobalOptions& g, Action& chosen);
 void addCheckCommand(CLI::App& app, GlobalOptions& g, Action& chosen);
 
 // "2016-17" -> 2016; anything else is refused with std::runtime_error.

@@ -218,6 +218,7 @@ void addCredentialsCommand(CLI::App& app, GlobalOptions& g, Action& chosen) {
 void addEfileCommands(CLI::App& app, GlobalOptions& g, Action& chosen) {
   addValidateCommand(app, chosen);
   addDigestCommand(app, g, chosen);
+  addEfileReturnCommand(app, g, chosen);
   addCredentialsCommand(app, g, chosen);
 }
 

@@ -57,7 +57,9 @@ std::string readWholeFile(const fs::path& file) {
   return bytes.str();
 }
 
-void writeFileAtomically(const fs::path& target, std::string_view bytes) {
+namespace {
+
+void replaceWhole(const fs::path& target, std::string_view bytes, bool sync) {
   const fs::path side = sideFileFor(target);
   std::error_code ec;
   const auto status = fs::status(target, ec);
@@ -68,7 +70,7 @@ void writeFileAtomically(const fs::path& target, std::string_view bytes) {
   try {
     writeAll(fd, bytes, side);
     if (::fchmod(fd, mode) != 0) throw failure("cannot set the permissions of", side, errno);
-    if (::fsync(fd) != 0) throw failure("cannot sync", side, errno);
+    if (sync && ::fsync(fd) != 0) throw failure("cannot sync", side, errno);
     stillOpen = false;
     if (::close(fd) != 0) throw failure("cannot close", side, errno);
   } catch (...) {
@@ -81,7 +83,24 @@ void writeFileAtomically(const fs::path& target, std::string_view bytes) {
     fs::remove(side, ec);
     throw failure("cannot replace", target, error);
   }
-  syncFolder(target.parent_path());
+  if (sync) syncFolder(target.parent_path());
+}
+
+}  // namespace
+
+void writeFileAtomically(const fs::path& target, std::string_view bytes) { replaceWhole(target, bytes, true); }
+
+void writeFileAtomicallyUnsynced(const fs::path& target, std::string_view bytes) {
+  replaceWhole(target, bytes, false);
+}
+
+void syncFileSystem(const fs::path& anyPathOnIt) {
+  const int fd = ::open(anyPathOnIt.empty() ? "." : anyPathOnIt.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) throw failure("cannot open", anyPathOnIt, errno);
+  const int result = ::syncfs(fd);
+  const int error = errno;
+  ::close(fd);
+  if (result != 0) throw failure("cannot sync the disk of", anyPathOnIt, error);
 }
 
 }  // namespace meridian::suite

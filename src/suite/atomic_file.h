@@ -17,4 +17,12 @@ std::string readWholeFile(const std::filesystem::path& file);
 // reason. An existing target keeps its permissions.
 void writeFileAtomically(const std::filesystem::path& target, std::string_view bytes);
 
+// The same without waiting for the disk, for a batch of many files: each is
+// whole under its name at once, and all are durable after one
+// syncFileSystem() at the end of the batch, which must come before the
+// batch is reported done.
+void writeFileAtomicallyUnsynced(const std::filesystem::path& target, std::string_view bytes);
+// Syncs the file system holding the path; throws std::runtime_error on failure.
+void syncFileSystem(const std::filesystem::path& anyPathOnIt);
+
 }  // namespace meridian::suite

@@ -69,7 +69,7 @@ std::string keyedDigest(std::string_view bytes, std::string_view secretKey, int 
   return base64(h);
 }
 
-DigestPlacement placeDigest(const std::filesystem::path& file, std::string_view secretKey, std::string_view passes) {
+DigestPlacement placeDigestInText(std::string& text, std::string_view secretKey, std::string_view passes) {
   DigestPlacement result;
   if (secretKey.empty() || passes.empty()) {
     result.error = "no digest key or number of passes is configured";
@@ -84,16 +84,34 @@ DigestPlacement placeDigest(const std::filesystem::path& file, std::string_view 
     count = count * 10 + (c - '0');
   }
   try {
-    std::string text = suite::readWholeFile(file);
     result.digest = keyedDigest(text, secretKey, count);
-    const std::string placed = "<ITRForm:Digest>" + result.digest + "</ITRForm:Digest>";
-    for (size_t at = text.find(kDigestElementWithPlaceholder); at != std::string::npos;
-         at = text.find(kDigestElementWithPlaceholder, at + placed.size())) {
-      text.replace(at, kDigestElementWithPlaceholder.size(), placed);
-      ++result.placeholders;
-    }
-    if (result.placeholders > 0) suite::writeFileAtomically(file, text);
-    result.succeeded = true;
+  } catch (const std::exception& e) {
+    result.error = e.what();
+    return result;
+  }
+  const std::string placed = "<ITRForm:Digest>" + result.digest + "</ITRForm:Digest>";
+  for (size_t at = text.find(kDigestElementWithPlaceholder); at != std::string::npos;
+       at = text.find(kDigestElementWithPlaceholder, at + placed.size())) {
+    text.replace(at, kDigestElementWithPlaceholder.size(), placed);
+    ++result.placeholders;
+  }
+  result.succeeded = true;
+  return result;
+}
+
+DigestPlacement placeDigest(const std::filesystem::path& file, std::string_view secretKey, std::string_view passes) {
+  std::string text;
+  try {
+    text = suite::readWholeFile(file);
+  } catch (const std::exception& e) {
+    DigestPlacement result;
+    result.error = e.what();
+    return result;
+  }
+  DigestPlacement result = placeDigestInText(text, secretKey, passes);
+  if (!result.succeeded || result.placeholders == 0) return result;
+  try {
+    suite::writeFileAtomically(file, text);
   } catch (const std::exception& e) {
     result.error = e.what();
     result.succeeded = false;
@@ -103,13 +121,18 @@ DigestPlacement placeDigest(const std::filesystem::path& file, std::string_view 
 }
 
 DigestPlacement placeDigest(const std::filesystem::path& file, suite::efile::EfileCredentials& credentials, int year) {
-  const auto set = credentials.forYear(year);
-  if (set.secretKey.empty() || set.passes.empty()) {
-    DigestPlacement result;
-    result.error = "no e-filing credentials are configured for A.Y. " + assessmentYearText(year);
-    return result;
-  }
-  return placeDigest(file, set.secretKey, set.passes);
+  return placeDigest(file, credentials.forYear(year), year);
+}
+
+std::string missingCredentials(const suite::efile::CredentialSet& set, int year) {
+  if (!set.secretKey.empty() && !set.passes.empty()) return "";
+  return "no e-filing credentials are configured for A.Y. " + assessmentYearText(year);
+}
+
+DigestPlacement placeDigest(const std::filesystem::path& file, const suite::efile::CredentialSet& set, int year) {
+  DigestPlacement result;
+  result.error = missingCredentials(set, year);
+  return result.error.empty() ? placeDigest(file, set.secretKey, set.passes) : result;
 }
 
 }  // namespace meridian::itr::efile

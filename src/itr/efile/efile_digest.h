@@ -8,7 +8,10 @@
 #include <string>
 #include <string_view>
 
-namespace meridian::suite::efile { class EfileCredentials; }
+namespace meridian::suite::efile {
+class EfileCredentials;
+struct CredentialSet;
+}  // namespace meridian::suite::efile
 
 namespace meridian::itr::efile {
 
@@ -33,7 +36,17 @@ struct DigestPlacement {
 // over the old). Any failure leaves the file exactly as it was.
 DigestPlacement placeDigest(const std::filesystem::path& file, std::string_view secretKey, std::string_view passes);
 
+// The same on a text held in memory: the digest of the text as it stands
+// takes the place of every placeholder in it. On failure the text is as it was.
+DigestPlacement placeDigestInText(std::string& text, std::string_view secretKey, std::string_view passes);
+
+// Why the year's set cannot digest ("no e-filing credentials are configured
+// for A.Y. 2016-17"), or "" when it can.
+std::string missingCredentials(const suite::efile::CredentialSet& set, int year);
+
 // The same with the credentials of the year (2016 for A.Y. 2016-17).
 DigestPlacement placeDigest(const std::filesystem::path& file, suite::efile::EfileCredentials& credentials, int year);
+// With the year's set already read; a set without key or passes places nothing.
+DigestPlacement placeDigest(const std::filesystem::path& file, const suite::efile::CredentialSet& set, int year);
 
 }  // namespace meridian::itr::efile

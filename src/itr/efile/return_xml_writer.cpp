@@ -31,10 +31,15 @@ xmlTextWriterPtr w(void* p) { return static_cast<xmlTextWriterPtr>(p); }
 // that finish() can sync it and a failed write is seen with its reason.
 struct ReturnXmlWriter::Output {
   int fd = -1;
+  std::string* memory = nullptr;
   int error = 0;
 
   static int write(void* context, const char* bytes, int length) {
     auto* out = static_cast<Output*>(context);
+    if (out->memory) {
+      out->memory->append(bytes, static_cast<size_t>(length));
+      return length;
+    }
     int done = 0;
     while (done < length) {
       const ssize_t n = ::write(out->fd, bytes + done, static_cast<size_t>(length - done));
@@ -54,12 +59,23 @@ ReturnXmlWriter::ReturnXmlWriter(const std::filesystem::path& file) : file_(file
   output_->fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (output_->fd < 0)
     throw std::runtime_error("cannot create the e-return file " + file.string() + ": " + std::strerror(errno));
+  start(file.string());
+}
+
+ReturnXmlWriter::ReturnXmlWriter(std::string& bytes) : file_("(in memory)"), output_(std::make_unique<Output>()) {
+  bytes.clear();
+  output_->memory = &bytes;
+  start("in memory");
+}
+
+void ReturnXmlWriter::start(const std::string& what) {
   xmlOutputBufferPtr buffer = xmlOutputBufferCreateIO(Output::write, Output::close, output_.get(), nullptr);
   writer_ = buffer ? xmlNewTextWriter(buffer) : nullptr;
   if (!writer_) {
     if (buffer) xmlOutputBufferClose(buffer);
-    ::close(output_->fd);
-    throw std::runtime_error("cannot start the e-return file " + file.string());
+    if (output_->fd >= 0) ::close(output_->fd);
+    output_->fd = -1;
+    throw std::runtime_error("cannot start the e-return file " + what);
   }
   xmlTextWriterSetIndent(w(writer_), 1);
   xmlTextWriterSetIndentString(w(writer_), reinterpret_cast<const xmlChar*>("  "));
@@ -131,7 +147,7 @@ void ReturnXmlWriter::finish() {
   check(xmlTextWriterFlush(w(writer_)), "complete");
   finished_ = true;
   depth_ = 0;
-  if (::fsync(output_->fd) != 0)
+  if (output_->fd >= 0 && ::fsync(output_->fd) != 0)
     throw std::runtime_error("cannot sync the e-return file " + file_.string() + ": " + std::strerror(errno));
 }
 

@@ -25,6 +25,9 @@ class ReturnXmlWriter {
   // Creates or empties the file and writes the declaration line; throws
   // std::runtime_error naming the file when it cannot be created.
   explicit ReturnXmlWriter(const std::filesystem::path& file);
+  // Writes into the string instead (cleared first): a return checked and
+  // digested in memory and then written to disk once.
+  explicit ReturnXmlWriter(std::string& bytes);
   // A writer dropped before finish() leaves the file as far as it was written.
   ~ReturnXmlWriter();
   ReturnXmlWriter(const ReturnXmlWriter&) = delete;
@@ -52,7 +55,8 @@ class ReturnXmlWriter {
   void codeIfAny(std::string_view name, std::string_view value);
   void amountIfNotZero(std::string_view name, Money value);  // left out when it rounds to 0
 
-  // Closes every open element, then flushes and syncs the file; throws
+  // Closes every open element, then flushes and syncs the file (a string is
+  // complete when this returns); throws
   // std::runtime_error when the file cannot be completed.
   void finish();
 
@@ -62,6 +66,8 @@ class ReturnXmlWriter {
   struct Output;
   void element(std::string_view name, std::string_view value);
   void check(int result, const char* step);
+
+  void start(const std::string& what);
 
   std::filesystem::path file_;
   std::unique_ptr<Output> output_;

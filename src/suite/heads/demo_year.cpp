@@ -1,5 +1,7 @@
 #include "suite/heads/demo_year.h"
 
+#include <cctype>
+
 #include "common/dates.h"
 #include "common/money.h"
 
@@ -20,13 +22,20 @@ std::string mobileOf(const DemoPerson& p) {
   return "98" + std::string(p.pan).substr(5, 4) + "1" + std::string(3 - pin.size(), '0') + pin;
 }
 
+// first.last@example.in, lower case: every return carries an e-mail address.
+std::string emailOf(const DemoPerson& p) {
+  std::string e = std::string(p.first) + "." + p.last + "@example.in";
+  for (char& c : e) c = c == ' ' ? '.' : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return e;
+}
+
 }  // namespace
 
 void addDemoPerson(db::Connection& conn, const DemoPerson& p) {
   db::Pairs row{{"code", p.code}, {"code_no", ""}, {"f_nm", p.first}, {"m_nm", p.middle}, {"l_nm", p.last},
                 {"fat_f_nm", p.father}, {"fat_l_nm", p.last}, {"sex", p.sex}, {"dob", p.dob}, {"pan", p.pan},
                 {"nation", p.nation}, {"mat_st", "MARRIED"}, {"auditc", "N"}, {"status", "INDIVIDUAL"},
-                {"mobile", mobileOf(p)}};
+                {"mobile", mobileOf(p)}, {"email", emailOf(p)}};
   const db::Pairs address = addressPairs(p.address);
   row.insert(row.end(), address.begin(), address.end());
   db::insertRow(conn, "owner1", row);

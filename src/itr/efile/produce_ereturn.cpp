@@ -1,0 +1,83 @@
+#include "itr/efile/produce_ereturn.h"
+
+#include "itr/efile/efile_digest.h"
+#include "itr/efile/finish_ereturn.h"
+#include "itr/efile/itr1_writer.h"
+#include "suite/atomic_file.h"
+#include "suite/efile/efile_credentials.h"
+#include "suite/efile/schema_catalogue.h"
+
+namespace meridian::itr::efile {
+
+const char* produceResultName(ProduceResult r) {
+  switch (r) {
+    case ProduceResult::written: return "written";
+    case ProduceResult::invalid: return "invalid";
+    case ProduceResult::notValidated: return "not validated";
+    case ProduceResult::failed: break;
+  }
+  return "failed";
+}
+
+ProducedReturn produceEReturn(const EReturnInput& in, const std::filesystem::path& file,
+                              suite::efile::EfileCredentials& credentials, Durability durability) {
+  return produceEReturn(in, file, credentials.forYear(in.year), durability);
+}
+
+ProducedReturn produceEReturn(const EReturnInput& in, const std::filesystem::path& file,
+                              const suite::efile::CredentialSet& credentials, Durability durability) {
+  ProducedReturn out;
+  out.file = file;
+  const auto root = suite::efile::rootSchemaFor(in.year, in.formCode);
+  if (!root) {
+    out.result = ProduceResult::notValidated;
+    out.error = std::string(kCouldNotValidate) + " No schema is kept for " + in.formCode + " of this year.";
+    return out;
+  }
+  // The software identifier goes into the file, so a year without its
+  // credentials stops before anything is written.
+  if (in.year >= kFirstYearWithDigest) {
+    out.error = missingCredentials(credentials, in.year);
+    if (!out.error.empty()) {
+      out.error = "the digest could not be placed: " + out.error;
+      return out;
+    }
+  }
+  const auto save = [&](const std::string& bytes) {
+    if (durability == Durability::now)
+      suite::writeFileAtomically(file, bytes);
+    else
+      suite::writeFileAtomicallyUnsynced(file, bytes);
+  };
+  try {
+    std::string bytes;
+    out.warnings = writeItr1OrItr4s(in, bytes);
+    out.check = suite::efile::validateAgainst(*root, bytes);
+    if (out.check.verdict == suite::efile::Verdict::notValidated) {
+      out.result = ProduceResult::notValidated;
+      out.error = out.check.reason;
+      return out;
+    }
+    if (out.check.verdict == suite::efile::Verdict::invalid) {
+      save(bytes);
+      out.result = ProduceResult::invalid;
+      out.error = suite::efile::describe(out.check.issues.front());
+      return out;
+    }
+    if (in.year >= kFirstYearWithDigest) {
+      const DigestPlacement digest = placeDigestInText(bytes, credentials.secretKey, credentials.passes);
+      if (!digest.succeeded) {
+        out.error = "the digest could not be placed: " + digest.error;
+        return out;
+      }
+      out.digest = digest.digest;
+    }
+    save(bytes);
+    out.result = ProduceResult::written;
+  } catch (const std::exception& e) {
+    out.error = e.what();
+  }
+  return out;
+}
+
+}  // namespace meridian::itr::efile

@@ -1,0 +1,45 @@
+#pragma once
+// One e-return made whole without a screen: written in memory, checked
+// against the schema of its form and year, digested (A.Y. 2015-16 on), and
+// only then written to its file, once. What went wrong is told in the
+// outcome, in words. A return found invalid is still written, so that its
+// faults can be read at their lines; any other failure writes nothing.
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "itr/efile/ereturn_input.h"
+#include "suite/efile/schema_validator.h"
+
+namespace meridian::suite::efile {
+class EfileCredentials;
+struct CredentialSet;
+}  // namespace meridian::suite::efile
+
+namespace meridian::itr::efile {
+
+enum class ProduceResult { written, invalid, notValidated, failed };
+
+struct ProducedReturn {
+  ProduceResult result = ProduceResult::failed;
+  std::filesystem::path file;
+  std::string digest;                    // as placed; "" before A.Y. 2015-16
+  std::vector<std::string> warnings;     // told while the file is still finished
+  suite::efile::ValidationReport check;  // the schema check
+  std::string error;                     // why it failed or was not validated
+};
+
+// How soon the file must be on disk: at once, or at the end of a batch that
+// then calls suite::syncFileSystem before it reports.
+enum class Durability { now, atEndOfBatch };
+
+ProducedReturn produceEReturn(const EReturnInput& in, const std::filesystem::path& file,
+                              suite::efile::EfileCredentials& credentials, Durability durability = Durability::now);
+// With the year's credentials already read (a batch reads them once).
+ProducedReturn produceEReturn(const EReturnInput& in, const std::filesystem::path& file,
+                              const suite::efile::CredentialSet& credentials, Durability durability = Durability::now);
+
+// "written", "invalid", "not validated", "failed".
+const char* produceResultName(ProduceResult r);
+
+}  // namespace meridian::itr::efile
