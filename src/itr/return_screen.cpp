@@ -139,10 +139,11 @@ void ReturnScreen::showForms() {
     c.cssClass = o.usable() ? "" : "refused";
     c.value = 0;
   }
-  // The form kept for the year when it still applies, else the first that does.
-  for (const auto& code : {stored, std::string()}) {
+  // The form kept for the year when it still applies, else the one a
+  // practitioner would file.
+  for (const auto& code : {stored, a.preferredForm()}) {
     for (const auto& o : a.options)
-      if (accepted_ < 0 && o.visible && o.usable() && (code.empty() || o.code == code)) accepted_ = o.index;
+      if (accepted_ < 0 && o.visible && o.usable() && o.code == code) accepted_ = o.index;
   }
   if (accepted_ >= 0) {
     (*this)[optionName(accepted_)].value = 1;
