@@ -30,13 +30,19 @@ struct Person {
   const char* nation = "RESIDENT";
 };
 
+// Ten digits from 9, as a mobile number is: the PIN's last three digits keep their zeros.
+std::string mobileOf(const Person& p) {
+  const std::string pinTail = std::to_string(1000 + p.pin % 1000).substr(1);
+  return std::string("98") + std::string(p.pan).substr(5, 4) + "1" + pinTail;
+}
+
 void addPerson(db::Connection& conn, const Person& p) {
   db::insertRow(conn, "owner1",
                 {{"code", p.code}, {"code_no", ""}, {"f_nm", p.first}, {"m_nm", p.middle}, {"l_nm", p.last},
                  {"fat_f_nm", p.father}, {"fat_l_nm", p.last}, {"sex", p.sex}, {"dob", p.dob}, {"pan", p.pan},
                  {"h_no", p.flat}, {"street", p.street}, {"area", p.area}, {"city", p.city}, {"state", p.state},
                  {"pin", p.pin}, {"nation", p.nation}, {"mat_st", "MARRIED"}, {"auditc", "N"}, {"status", "INDIVIDUAL"},
-                 {"mobile", std::string("98") + std::string(p.pan).substr(5, 4) + "1" + std::to_string(p.pin % 1000)}});
+                 {"mobile", mobileOf(p)}});
 }
 
 // One client's year, written head by head in the order the screens number the rows.
