@@ -38,6 +38,13 @@ ChosenClientForm::ChosenClientForm(const std::string& name, const std::string& t
         host_.showMaximised(host_.sibling(b.progId).object(b.member));
       });
     }
+  if (name == "subform") {
+    // The workspace's e-file button: the return screen for the year, mode 2 (electronic).
+    add(ui::ControlKind::button, "cmdefl", "&E-File");
+    on("cmdefl", ui::EventType::click, [this](ui::Event&) {
+      host_.open("frmitr2013", {.mode = 2, .code = host_.clientCtx().vT_Code_No.get()});
+    });
+  }
   add(ui::ControlKind::button, "cmdback", "&Back");
   on("cmdback", ui::EventType::click, [this](ui::Event&) { close(); });
 }
