@@ -11,17 +11,22 @@ export function meridian(args, dataDir, input) {
   return execFileSync(bin, [...args, '--data', dataDir], { input, encoding: 'utf8' });
 }
 
-// A served practice with the demo clients and a user "clerk".
-export async function startPractice() {
+// A served practice with the demo clients and a user "clerk"; without the
+// clerk, the server creates its administrator and the practice carries the
+// one-time password it printed (adminPassword).
+export async function startPractice({ clerk = true } = {}) {
   const dataDir = mkdtempSync(join(tmpdir(), 'meridian-e2e-'));
   meridian(['demo'], dataDir);
-  meridian(['user', 'add', 'clerk', '--password', 'clerk-password'], dataDir);
+  if (clerk) meridian(['user', 'add', 'clerk', '--password', 'clerk-password'], dataDir);
+  let adminPassword;
   const server = spawn(bin, ['serve', '--listen', '127.0.0.1:0', '--data', dataDir], { stdio: ['ignore', 'pipe', 'pipe'] });
   const url = await new Promise((resolve, reject) => {
     let out = '';
     const timer = setTimeout(() => reject(new Error('server did not start: ' + out)), 20000);
     server.stdout.on('data', (d) => {
       out += d;
+      const admin = out.match(/one-time password (\S+)/);
+      if (admin) adminPassword = admin[1];
       const m = out.match(/listening on (http:\/\/[^/\s]+\/)/);
       if (m) { clearTimeout(timer); resolve(m[1]); }
     });
@@ -34,7 +39,7 @@ export async function startPractice() {
       '--disable-background-networking', '--disable-component-update', '--disable-sync'],
   });
   return {
-    url, dataDir, browser,
+    url, dataDir, browser, adminPassword,
     async stop() {
       await browser.close();
       server.kill('SIGTERM');

@@ -4,6 +4,8 @@
 
 #include "client/client_info_form.h"
 #include "host/identifier_rules.h"
+#include "host/screen.h"
+#include "suite/client_register.h"
 #include "support/client_seed.h"
 #include "support/session_fixture.h"
 
@@ -153,7 +155,7 @@ TEST_P(ClientInfoSave, EachRefusalSaysWhyAndWritesNothing) {
        {{stateQuestion("TAMIL NADU", true, gujarat), Icon::question},
         {"'" + reqEfl + "' should not be selected where '" + gujarat + "' is selected.", Icon::exclamation}},
        "cboREQEFL"},
-      {"company turnover option without the turnover, No", "C1", 2016,
+      {"company turnover option without the turnover, No", "C1", 2017,
        [](ui::Form& f) { f["cboDomCompTO"].selectText("YES"); }, {Answer::no},
        {{"Total Turnover / Gross Receipts in the Previous Year 2014-15 as per General Information -> Profit & Loss A/c "
          "is 'NIL' or 'NOT FILLED', you have opted 'YES'\n\nContinue ?",
@@ -203,7 +205,8 @@ TEST_P(ClientInfoSave, SaveWritesTheYearTheMasterAndTheClientList) {
   EXPECT_EQ(conn().scalar("SELECT opt44aa FROM geninfo_miscinf WHERE code_no = 'F1' AND ass_year = 2016"), "1");
   auto& base = o.s.session->component().base();
   EXPECT_EQ(base.GetMiscOthInf("F1", 2016, "ResAssInState1"), "1");
-  EXPECT_EQ(base.GetMiscOthInf("F1", 2016, "ResAssInState2"), "0");
+  EXPECT_FALSE(conn().exists("SELECT 1 FROM misc_oth_inf WHERE code_no = 'F1' AND skey = 'ResAssInState2'"))
+      << "a box the user left as it was is not written";
   EXPECT_EQ(base.GetClOthVars("F1", "PASSPORT"), "Z1234567");
   EXPECT_EQ(o.s.session->component().returnCtx().vITname.get(), "SHAH & SONS");
 
@@ -236,7 +239,6 @@ TEST_P(ClientInfoSave, NoToTheMasterQuestionWritesOnlyTheYear) {
     EXPECT_EQ(after.at(t), before.at(t)) << t;
   EXPECT_EQ(conn().scalar("SELECT city FROM new_tab WHERE code_no = 'F1' AND ass_year = '2016'"), "MADURAI");
   EXPECT_EQ(conn().scalar("SELECT off_nm FROM new_tab WHERE code_no = 'F1' AND ass_year = '2016'"), "BRANCH");
-  EXPECT_TRUE(conn().exists("SELECT 1 FROM geninfo_miscinf WHERE code_no = 'F1' AND ass_year = 2016"));
 }
 
 TEST_P(ClientInfoSave, BoxTwoHasNoMeaningIn2014) {
@@ -250,8 +252,157 @@ TEST_P(ClientInfoSave, BoxTwoHasNoMeaningIn2014) {
   EXPECT_EQ(conn().scalar("SELECT COUNT(*) FROM misc_oth_inf WHERE code_no = 'C1' AND ass_year = 2014 AND skey IN "
                           "('RESASSINGUJ', 'ResAssInState2', 'RESASSINUK')"),
             "0");
+  o["chkResAssInState1"].value = 1;
+  o.s.dialogs->answer(Answer::yes);  // Jammu and Kashmir's box ticked for Gujarat: go on
+  o.s.dialogs->answer(Answer::yes);
+  ASSERT_TRUE(o.form->save());
   EXPECT_EQ(conn().scalar("SELECT svalue FROM misc_oth_inf WHERE code_no = 'C1' AND ass_year = 2014 AND skey = 'RESASSINJK'"),
-            "0");
+            "1");
+}
+
+// Each box is checked as the user leaves it: a refusal says why and keeps
+// the focus in the box; an accepted value says nothing.
+TEST_P(ClientInfoSave, EachBoxIsCheckedOnLeaving) {
+  namespace m = host::messages;
+  struct Case {
+    const char* code;
+    const char* box;
+    const char* bad;
+    std::string_view message;
+    const char* good;
+  } cases[] = {
+      {"I1", "txtpan", "BBBXK5678L", m::invalidPan, "BBBPK5678L"},
+      {"I1", "txtemail", "kavita@mail", m::email, "kavita@mail.example.in"},
+      {"I1", "txtaadhaar", "12345", m::aadhaar, "234567890123"},
+      {"I1", "txtdob", "31/02/1985", m::dateOfBirth, "05/05/1985"},
+      {"I1", "txtdob", "01/01/2999", m::futureBirth, "05/05/1985"},
+      {"C1", "txtdob", "01/01/2999", m::futureIncorporation, "15/06/2010"},
+      {"I1", "txtpin", "041100", m::pin, "411001"},
+      {"I1", "txtmobile", "5123456789", m::mobile, "9123456789"},
+      {"C1", "txtregno", "U17110", m::cin, "U17110GJ2010PTC061234"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.code) + " " + c.box + " " + c.bad);
+    auto o = open(c.code, 2016);
+    o.s.dialogs->clear();
+    const auto leave = [&](const char* text) {
+      o[c.box].text = text;
+      o.form->focus = "cmdSaveClInfo";
+      ui::Event e{c.box, ui::EventType::lostFocus};
+      o.form->dispatch(e);
+    };
+    leave(c.bad);
+    ASSERT_EQ(o.s.dialogs->shown().size(), 1u);
+    EXPECT_EQ(o.s.dialogs->shown()[0].message.text, c.message);
+    EXPECT_EQ(o.form->focus, c.box) << "the focus stays in the box refused";
+    o.s.dialogs->clear();
+    leave(c.good);
+    EXPECT_TRUE(o.s.dialogs->shown().empty());
+  }
+}
+
+// Two users save the same client's year: the later save asks, and whatever
+// is answered, the earlier save's entries stay.
+TEST_P(ClientInfoSave, TheLaterOfTwoSavesAsksAndLosesNothing) {
+  struct Case {
+    Answer answer;
+    bool saved;
+    const char* cityStored;
+    const char* cityShown;
+  } cases[] = {
+      {Answer::yes, true, "MADURAI", "MADURAI"},
+      {Answer::no, false, "", "CHENNAI"},
+      {Answer::cancel, false, "", "MADURAI"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.answer));
+    conn().execute("DELETE FROM new_tab WHERE code_no = 'F1'");
+    auto earlier = openTicked();
+    auto later = openTicked();
+    earlier["txtstreet"].text = "ANNA SALAI";
+    earlier.s.dialogs->answer(Answer::no);  // the year only
+    ASSERT_TRUE(earlier.form->save());
+    later["txtcity"].text = "MADURAI";
+    later.s.dialogs->clear();
+    later.s.dialogs->answer(Answer::no);  // the year only
+    later.s.dialogs->answer(c.answer);
+    EXPECT_EQ(later.form->save(), c.saved);
+    EXPECT_EQ(later.s.dialogs->texts(), (std::vector<std::string>{masterQuestion, suite::conflictQuestion("F1")}));
+    EXPECT_EQ(conn().scalar("SELECT street FROM new_tab WHERE code_no = 'F1' AND ass_year = '2016'"), "ANNA SALAI")
+        << "the earlier save stays";
+    EXPECT_EQ(conn().scalar("SELECT COALESCE(city, '') FROM new_tab WHERE code_no = 'F1' AND ass_year = '2016'"),
+              c.saved ? c.cityStored : "CHENNAI");
+    EXPECT_EQ(later["txtcity"].text, c.cityShown);
+  }
+}
+
+TEST_P(ClientInfoSave, EscapeAsksAboutChangesNotSaved) {
+  auto o = openTicked();
+  auto& desktop = o.s.session->component().desktop();
+  const auto isOpen = [&] {
+    for (const auto& f : desktop.forms())
+      if (f == o.form) return true;
+    return false;
+  };
+  const auto before = testsupport::snapshot(database());
+  ui::Event escape{"", ui::EventType::keyDown, ui::keys::escape};
+  o.s.dialogs->answer(Answer::cancel);
+  o.form->dispatch(escape);
+  EXPECT_EQ(o.s.dialogs->texts(), std::vector<std::string>{host::Screen::unsavedQuestion});
+  EXPECT_TRUE(isOpen()) << "Cancel stays on the screen";
+  o.s.dialogs->answer(Answer::no);
+  o.form->dispatch(escape);
+  EXPECT_FALSE(isOpen()) << "No closes without saving";
+  EXPECT_EQ(testsupport::snapshot(database()), before);
+
+  // An untouched screen closes at once.
+  auto again = open("F1", 2016);
+  again.s.dialogs->clear();
+  again.form->dispatch(escape);
+  EXPECT_TRUE(again.s.dialogs->shown().empty());
+}
+
+// The turnover the option is about is the business tables' for A.Y. 2015-16
+// when they hold it; otherwise the user who changed the option is asked for it.
+TEST_P(ClientInfoSave, TheCompanyTurnoverQuestionUsesTheKnownTurnover) {
+  if (!conn().hasTable("income_business"))
+    conn().execute("CREATE TABLE income_business (code_no VARCHAR(80) NOT NULL, ass_year INTEGER NOT NULL, "
+                   "business_no INTEGER NOT NULL, turnover DECIMAL(15,2) DEFAULT 0, gross_rec DECIMAL(15,2) DEFAULT 0, "
+                   "PRIMARY KEY (code_no, ass_year, business_no))");
+  const std::string head =
+      "Total Turnover / Gross Receipts in the Previous Year 2014-15 as per General Information -> Profit & Loss A/c is ";
+
+  // Stored: 3.5 crore of turnover and 1 crore of receipts is within the limit, and NO is questioned.
+  conn().execute("INSERT INTO income_business (code_no, ass_year, business_no, turnover, gross_rec) VALUES "
+                 "('C1', 2015, 1, 35000000, 0), ('C1', 2015, 2, 0, 10000000), ('C1', 2016, 1, 90000000, 0)");
+  {
+    auto o = open("C1", 2017);
+    o.s.dialogs->clear();
+    o["cboDomCompTO"].selectText("NO");
+    o.s.dialogs->answer(Answer::no);
+    EXPECT_FALSE(o.form->save());
+    EXPECT_EQ(o.s.dialogs->texts(), std::vector<std::string>{head + "Rs. 45,000,000.00 which does not exceed Rs. 5 "
+                                                                    "Crore, where as you have opted 'NO'\n\nContinue ?"});
+    EXPECT_TRUE(o.s.dialogs->prompts().empty()) << "a stored turnover is not asked for";
+    EXPECT_EQ(o.form->focus, "cboDomCompTO");
+  }
+  // Not stored: the user is asked, and the figure typed decides the question.
+  conn().execute("DELETE FROM income_business WHERE code_no = 'C1'");
+  {
+    auto o = open("C1", 2017);
+    o.s.dialogs->clear();
+    o["cboDomCompTO"].selectText("YES");
+    o.s.dialogs->type("-5");           // refused, asked again
+    o.s.dialogs->type("6,00,00,000");  // six crore
+    o.s.dialogs->answer(Answer::yes);  // go on with YES
+    o.s.dialogs->answer(Answer::yes);  // the master too
+    ASSERT_TRUE(o.form->save());
+    EXPECT_EQ(o.s.dialogs->prompts().size(), 2u);
+    const auto texts = o.s.dialogs->texts();
+    ASSERT_GE(texts.size(), 2u);
+    EXPECT_EQ(texts[1], head + "Rs. 60,000,000.00 which exceed Rs. 5 Crore, where as you have opted 'YES'\n\nContinue ?");
+    EXPECT_EQ(o.s.session->component().base().GetMiscOthInf("C1", 2017, "DOMCOMPTO"), "Y");
+  }
 }
 
 TEST_P(ClientInfoSave, YearCaptionsFollowTheYear) {

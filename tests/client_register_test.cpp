@@ -78,10 +78,6 @@ TEST_P(ClientRegister, NewClientsGoToTheirTableAndTheListAtOnce) {
     EXPECT_EQ(list.front().text("stat"), r.listStat);
     EXPECT_EQ(list.front().text("compnm"), r.listCompany);
   }
-  // Generated codes follow the highest numeric code, whatever table holds it.
-  EXPECT_EQ(suite::nextClientCode(conn()), "4");
-  conn().execute("INSERT INTO owner1 (code, f_nm) VALUES ('41', 'X')");
-  EXPECT_EQ(suite::nextClientCode(conn()), "42");
 }
 
 TEST_P(ClientRegister, RefusedEntriesWriteNothing) {
@@ -102,6 +98,8 @@ TEST_P(ClientRegister, RefusedEntriesWriteNothing) {
       {"code climbing out of the document folder", named("txtcode", ".."), badCode, "txtcode"},
       {"code with a backslash", named("txtcode", "A\\B"), badCode, "txtcode"},
       {"code already given", named("txtcode", "F1"), "Client code F1 is already given to another client.", "txtcode"},
+      {"code with the data-set mark", named("txtcode", "VICT^OTHER"),
+       "A client code can not contain ^: it marks the data of revised returns, rectifications and orders.", "txtcode"},
       {"person without a name", named("txtfnm", ""), "Please specify 'First Name' or 'Last Name'.", "txtfnm"},
       {"firm without a name", [](ui::Form& f) { setStatus(f, "FIRM"); }, "Please specify 'Name'.", "txtnm"},
       {"linked to a client that is no firm", named("txtlinkedto", "C1"), "Client C1 is not a firm or a proprietorship.",
@@ -197,6 +195,101 @@ TEST_P(ClientRegister, DeleteAsksThenRemovesTheClientEverywhere) {
   EXPECT_FALSE(suite::deleteClient(comp(), "F1"));
   ASSERT_EQ(dialogs().shown().size(), 1u);
   EXPECT_EQ(dialogs().shown()[0].message.text, "Client F1 not found.");
+}
+
+// A client whose code was given before "^" was refused, and whose code
+// begins with another client's code and "^", is that other client's no more.
+TEST_P(ClientRegister, DeleteTakesTheClientsDataSetsExactly) {
+  conn().execute("INSERT INTO main_info1 (code_no, nm, status) VALUES ('VICT', 'VICTORY TRADERS', 'FIRM')");
+  conn().execute("INSERT INTO main_info1 (code_no, nm, status) VALUES ('VICT^OTHER', 'ANOTHER CLIENT', 'HUF')");
+  struct Row {
+    const char* code;
+    bool deleted;
+  } rows[] = {{"VICT", true},       {"VICT^R-1", true},  {"VICT^Z-12", true},   {"VICT^A-3", true},
+              {"VICT^OTHER", false}, {"VICT^R-", false}, {"VICT^R-1X", false}, {"VICTOR", false}};
+  for (const auto& r : rows) {
+    conn().execute("INSERT INTO new_tab (code_no, ass_year) VALUES (?, '2016')", {r.code});
+    conn().execute("INSERT INTO adv_tax (code_no, ass_year, srno, amt) VALUES (?, 2016, 1, 5)", {r.code});
+  }
+  dialogs().answer(Answer::yes);
+  ASSERT_TRUE(suite::deleteClient(comp(), "VICT"));
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.code);
+    for (const char* table : {"new_tab", "adv_tax"})
+      EXPECT_EQ(conn().exists(std::string("SELECT 1 FROM ") + table + " WHERE code_no = ?", {r.code}), !r.deleted) << table;
+  }
+  EXPECT_TRUE(conn().exists("SELECT 1 FROM main_info1 WHERE code_no = 'VICT^OTHER'"));
+  EXPECT_FALSE(conn().exists("SELECT 1 FROM main_info1 WHERE code_no = 'VICT'"));
+}
+
+// Two users edit one client: the later save notices the earlier one and
+// asks; no answer loses what either typed without the user choosing so.
+TEST_P(ClientRegister, TheLaterOfTwoSavesAsksAndLosesNothing) {
+  struct Case {
+    Answer answer;
+    const char* cityAfter;   // what the later user typed reaches the row only on Yes
+    const char* shownAfter;  // what the later user's screen shows afterwards
+    bool saved;
+  } cases[] = {
+      {Answer::yes, "NASHIK", "NASHIK", true},
+      {Answer::no, "PUNE", "PUNE", false},
+      {Answer::cancel, "PUNE", "NASHIK", false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.answer));
+    conn().execute("UPDATE owner1 SET l_nm = 'RAO', city = 'PUNE' WHERE code = 'I1'");
+    auto other = signIn(makeUser("other" + std::to_string(static_cast<int>(c.answer))));
+    auto first = std::dynamic_pointer_cast<suite::ClientRegisterForm>(other.session->component().open("frmclreg", {.code = "I1"}));
+    auto later = open("I1");
+    (*first)["txtlnm"].text = "RAO-MENON";
+    ASSERT_TRUE(first->save());
+    (*later)["txtcity"].text = "NASHIK";
+    dialogs().clear();
+    dialogs().answer(c.answer);
+    EXPECT_EQ(later->save(), c.saved);
+    ASSERT_FALSE(dialogs().shown().empty());
+    EXPECT_EQ(dialogs().shown()[0].message.text, suite::conflictQuestion("I1"));
+    EXPECT_EQ(conn().scalar("SELECT l_nm FROM owner1 WHERE code = 'I1'"), "RAO-MENON") << "the earlier save stays";
+    EXPECT_EQ(conn().scalar("SELECT city FROM owner1 WHERE code = 'I1'"), c.cityAfter);
+    EXPECT_EQ((*later)["txtcity"].text, c.shownAfter);
+    EXPECT_EQ((*later)["txtlnm"].text, c.answer == Answer::cancel ? "RAO" : "RAO-MENON");
+    comp().desktop().close(*later);
+  }
+}
+
+TEST_P(ClientRegister, ASaveAfterAnotherUserDeletedTheClientSaysSo) {
+  auto later = open("I1");
+  dialogs().answer(Answer::yes);
+  ASSERT_TRUE(suite::deleteClient(comp(), "I1"));
+  (*later)["txtcity"].text = "NASHIK";
+  dialogs().clear();
+  EXPECT_FALSE(later->save());
+  ASSERT_EQ(dialogs().shown().size(), 1u);
+  EXPECT_EQ(dialogs().shown()[0].message.text,
+            "Client I1 was deleted by another user while it was open here: your changes are not saved.");
+  EXPECT_FALSE(conn().exists("SELECT 1 FROM owner1 WHERE code = 'I1'"));
+}
+
+// A save writes what the user changed and nothing else: a state the list
+// spells otherwise, a value no list holds and text in small letters stay as
+// they were stored.
+TEST_P(ClientRegister, ASaveRewritesOnlyWhatTheUserChanged) {
+  conn().execute("UPDATE owner1 SET state = 'Jammu & Kashmir', sex = 'F', street = 'Gandhi Road', pin = 190001 "
+                 "WHERE code = 'I1'");
+  auto f = open("I1");
+  EXPECT_EQ((*f)["cbostate"].text, "JAMMU AND KASHMIR") << "the list's spelling of the stored state is chosen";
+  EXPECT_EQ((*f)["cbosex"].text, "FEMALE");
+  (*f)["txtcity"].text = "SRINAGAR";
+  ASSERT_TRUE(f->save());
+  auto row = conn().query("SELECT state, sex, street, city FROM owner1 WHERE code = 'I1'");
+  EXPECT_EQ(row.front().text("state"), "Jammu & Kashmir");
+  EXPECT_EQ(row.front().text("sex"), "F");
+  EXPECT_EQ(row.front().text("street"), "Gandhi Road");
+  EXPECT_EQ(row.front().text("city"), "SRINAGAR");
+  // Saved again without a change, nothing is written at all.
+  const auto before = testsupport::snapshot(database());
+  ASSERT_TRUE(f->save());
+  EXPECT_EQ(testsupport::snapshot(database()), before);
 }
 
 MERIDIAN_ON_BOTH_ENGINES(ClientRegister);

@@ -47,7 +47,7 @@ TEST_P(Dashboard, ModesArrangeTheScreen) {
     bool instruction, main, list, reports, summary, dueDates;
   } cases[] = {
       {1, true, true, true, false, false, false},  {2, false, true, true, false, false, false},
-      {3, false, false, false, true, false, false}, {4, false, false, false, false, true, false},
+      {3, false, true, false, true, false, false},  {4, false, false, false, false, true, false},
       {5, false, false, false, false, false, true}, {6, false, false, true, false, false, false},
       {7, false, false, true, false, false, false},
   };

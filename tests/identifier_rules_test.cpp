@@ -142,6 +142,45 @@ TEST(IdentifierRules, PatternsOfOtherScreens) {
   for (const auto& c : cases) EXPECT_EQ(c.rule(c.text), c.matches) << c.text;
 }
 
+TEST(IdentifierRules, PinAndMobileNumbers) {
+  const std::string pin(messages::pin), mobile(messages::mobile);
+  check("PIN", checkPin,
+        {{"", {}},
+         {"110001", {}},
+         {"999999", {}},
+         {"011001", pin, Icon::information, true},  // no PIN begins with 0
+         {"1234567", pin, Icon::information, true},
+         {"12345", pin, Icon::information, true},
+         {"11 001", pin, Icon::information, true},
+         {"11000A", pin, Icon::information, true}});
+  check("mobile", checkMobile,
+        {{"", {}},
+         {"6000000000", {}},
+         {"9876543210", {}},
+         {"5999999999", mobile, Icon::information, true},  // numbers begin with 6, 7, 8 or 9
+         {"0987654321", mobile, Icon::information, true},
+         {"987654321", mobile, Icon::information, true},
+         {"98765432101", mobile, Icon::information, true},
+         {"98765-4321", mobile, Icon::information, true}});
+}
+
+TEST(IdentifierRules, DateOfBirthOrIncorporationOnLeaving) {
+  const std::string today = "15/06/2024";
+  const auto birth = [&](std::string_view t) { return checkDateOfBirthOnLeaving(t, today, false); };
+  const auto incorporation = [&](std::string_view t) { return checkDateOfBirthOnLeaving(t, today, true); };
+  const std::string invalid(messages::dateOfBirth);
+  check("birth", birth,
+        {{"__/__/____", {}},
+         {"15/06/2024", {}},  // born today
+         {"01/01/1950", {}},
+         {"16/06/2024", std::string(messages::futureBirth), Icon::information},
+         {"01/01/2025", std::string(messages::futureBirth), Icon::information},
+         {"31/02/1980", invalid, Icon::information},
+         {"12/__/1980", invalid, Icon::information}});
+  check("incorporation", incorporation,
+        {{"15/06/2024", {}}, {"16/06/2024", std::string(messages::futureIncorporation), Icon::information}});
+}
+
 TEST(IdentifierRules, LikeMatcher) {
   struct Case {
     std::string text, pattern;

@@ -81,6 +81,33 @@ TEST_P(RollbackOnFailure, ClientInformationSave) {
   EXPECT_EQ(conn().scalar("SELECT name FROM tempcltbl WHERE codeno = 'F1'"), "SHAH AND SONS LLP");
 }
 
+TEST_P(RollbackOnFailure, ClientRegisterSave) {
+  struct Case {
+    const char* name;
+    std::string code;  // "" for a new client, numbered by the program
+    std::function<void(ui::Form&)> edit;
+  } cases[] = {
+      {"new partner of a firm", "",
+       [](ui::Form& f) {
+         f["txtfnm"].text = "NEW";
+         f["txtlinkedto"].text = "F1";
+       }},
+      {"edited firm", "F1", [](ui::Form& f) { f["txtnm"].text = "SHAH BROTHERS"; }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::shared_ptr<suite::ClientRegisterForm> form;
+    eachStatementFailing(
+        clerk_.session->conn(),
+        [&] {
+          form = std::dynamic_pointer_cast<suite::ClientRegisterForm>(comp().open("frmclreg", {.code = c.code}));
+          c.edit(*form);
+        },
+        [&] { return form->save(); });
+  }
+  EXPECT_EQ(conn().scalar("SELECT compnm FROM tempcltbl WHERE codeno = 'P1'"), "SHAH BROTHERS");
+}
+
 TEST_P(RollbackOnFailure, ClientRegisterDelete) {
   conn().execute("INSERT INTO adv_tax (code_no, ass_year, srno, amt) VALUES ('F1^R-1', 2016, 1, 100)");
   conn().execute("INSERT INTO new_tab (code_no, ass_year) VALUES ('F1', '2016')");

@@ -4,9 +4,12 @@
 #include <cctype>
 #include <map>
 
+#include "client/company_turnover.h"
 #include "client/year_options.h"
 #include "common/text.h"
 #include "common/years.h"
+#include "common/dates.h"
+#include "db/conflict_retry.h"
 #include "db/connection.h"
 #include "db/rows.h"
 #include "host/client_particulars.h"
@@ -16,7 +19,9 @@
 #include "host/screen_registry.h"
 #include "host/states.h"
 #include "host/status.h"
+#include "host/versioned_row.h"
 #include "suite/client_list_table.h"
+#include "suite/client_register.h"
 
 namespace meridian::client {
 
@@ -237,15 +242,25 @@ void ClientInfoForm::build() {
 }
 
 void ClientInfoForm::wireEvents() {
-  on("cmdSaveClInfo", EventType::click, [this](ui::Event&) {
-    if (save() && desktop())
-      desktop()->statusLine = "General information of client " + code_ + " for A.Y. " + assessmentYearText(year_) + " saved.";
-  });
+  on("cmdSaveClInfo", EventType::click, [this](ui::Event&) { save(); });
   on("cmdprevdata", EventType::click, [this](ui::Event&) { loadPreviousYear(); });
   on("cmdaddr1", EventType::click, [this](ui::Event&) { listAddresses(1); });
   on("cmdaddr2", EventType::click, [this](ui::Event&) { listAddresses(2); });
   on("vsAddr", EventType::dblClick, [this](ui::Event& e) { takeAddress(e.row); });
-  on("cmdback", EventType::click, [this](ui::Event&) { close(); });
+  on("cmdback", EventType::click, [this](ui::Event&) { closeAskingToSave(); });
+  // Each identifier is checked as the user leaves its box; a refusal keeps the focus there.
+  checkOnLeaving("txtpan", [this] { return checkClientPan(text("txtpan")); });
+  checkOnLeaving("txtemail", [this] { return checkEmail(text("txtemail")); });
+  checkOnLeaving("txtaadhaar", [this] { return checkAadhaar(text("txtaadhaar")); });
+  checkOnLeaving("txtregno", [this] {
+    return checkRegistrationNo(registrationKindForLabel((*this)["lblregno"].caption), text("txtregno"));
+  });
+  checkOnLeaving("txtdob", [this] {
+    return host::checkDateOfBirthOnLeaving((*this)["txtdob"].text, formatDmy(today()), !individual_);
+  });
+  checkOnLeaving("txtpin", [this] { return host::checkPin(text("txtpin")); });
+  checkOnLeaving("txtoffpin", [this] { return host::checkPin(text("txtoffpin")); });
+  checkOnLeaving("txtmobile", [this] { return host::checkMobile(text("txtmobile")); });
   on("cbostate", EventType::change, [this](ui::Event&) { stateChanged("cbostate", "txtpin", "cbocountry"); });
   on("cbooffstate", EventType::change, [this](ui::Event&) { stateChanged("cbooffstate", "txtoffpin", ""); });
 
@@ -374,11 +389,14 @@ void ClientInfoForm::load() {
   auto& mmr = (*this)["chkmmr"];
   mmrIsLlp_ = firm_;
   llpMarker_.clear();
+  masterVersion_ = 0;
   if (individual_) {
     host::showRow(*this, owner.front(), personColumns());
+    masterVersion_ = host::rowVersion(owner.front());
   } else if (!master.empty()) {
     const auto& m = master.front();
     host::showRow(*this, m, otherColumns());
+    masterVersion_ = host::rowVersion(m);
     if (firm_) {
       const bool llp = m.text("llp") == "LLP_Y" || upperCase(m.text("status")).find("LIMITED LIABILITY") != std::string::npos ||
                        (m.text("llp").empty() && !trimmed(m.text("reg_no"), kBlanksAndTabs).empty());
@@ -399,9 +417,11 @@ void ClientInfoForm::load() {
 
   // 4. The year row, or the master's address and officer fields without one; the office.
   auto yearRow = conn.query("SELECT * FROM new_tab WHERE code_no = ? AND ass_year = ?", {rtCode_, std::to_string(year_)});
+  yearVersion_.reset();
   if (!yearRow.empty()) {
     host::showRow(*this, yearRow.front(), yearColumns());
     showAddressChoice(*this, yearRow.front());
+    yearVersion_ = host::rowVersion(yearRow.front());
   } else {
     auto office = conn.query("SELECT * FROM off_info WHERE code_no = ?", {code_});
     if (!office.empty()) host::showRow(*this, office.front(), officeColumns());
@@ -420,97 +440,127 @@ void ClientInfoForm::load() {
   (*this)["txtpassport"].text = base.GetClOthVars(code_, "PASSPORT");
   (*this)["txtregnosebi"].text = base.GetClOthVars(code_, "REGNOSEBI");
   fillAddressOffers();
+  markUnchanged();
 }
 
 void ClientInfoForm::fillAddressOffers() {
-  // TempAddList is one scratch table for the whole practice: it is rebuilt
-  // and read inside one transaction so that two users never see each other's half.
+  // TempAddList is shared by every user's screens: this session's rows carry
+  // its key and are gathered, read and dropped in one transaction, so they
+  // never meet another user's and never outlive the load.
   auto& conn = host_.base().DbObj();
-  auto tx = conn.begin();
-  conn.execute("DELETE FROM tempaddlist");
-  for (const char* table : {"main_info1", "owner1", "off_info"})
-    conn.execute(std::string("INSERT INTO tempaddlist (street, area, city, state) SELECT DISTINCT "
-                             "COALESCE(street, ''), COALESCE(area, ''), COALESCE(city, ''), COALESCE(state, '') FROM ") +
-                 table);
-  for (const auto& [control, column] :
-       std::vector<std::pair<std::string, std::string>>{{"txtstreet", "street"}, {"txtarea", "area"}, {"txtcity", "city"}}) {
-    auto& box = (*this)[control];
-    box.items.clear();
-    for (const auto& r :
-         conn.query("SELECT DISTINCT " + column + " FROM tempaddlist WHERE " + column + " <> '' ORDER BY " + column))
-      box.items.push_back(r.text(0));
-  }
-  tx.commit();
+  const std::string& session = host_.sessionKey();
+  db::inTransactionRetrying(conn, [&] {
+    for (const char* table : {"main_info1", "owner1", "off_info"})
+      conn.execute(std::string("INSERT INTO tempaddlist (session_key, street, area, city, state) SELECT DISTINCT ?, "
+                               "COALESCE(street, ''), COALESCE(area, ''), COALESCE(city, ''), COALESCE(state, '') FROM ") +
+                       table,
+                   {session});
+    for (const auto& [control, column] : std::vector<std::pair<std::string, std::string>>{
+             {"txtstreet", "street"}, {"txtarea", "area"}, {"txtcity", "city"}}) {
+      auto& box = (*this)[control];
+      box.items.clear();
+      for (const auto& r : conn.query("SELECT DISTINCT " + column + " FROM tempaddlist WHERE session_key = ? AND " +
+                                          column + " <> '' ORDER BY " + column,
+                                      {session}))
+        box.items.push_back(r.text(0));
+    }
+    conn.execute("DELETE FROM tempaddlist WHERE session_key = ?", {session});
+  });
 }
 
-// The texts of the screen after the checks of their boxes.
-struct ClientInfoForm::Checked {
-  std::map<std::string, std::string> t;
-  const std::string& operator[](const std::string& n) const {
-    static const std::string none;
-    auto it = t.find(n);
-    return it == t.end() ? none : it->second;
-  }
-};
 
 bool ClientInfoForm::save() {
+  auto plan = askBeforeSaving();
+  if (!plan) return false;
+  bool savedOver = false;
+  for (;;) {
+    const host::RowChange change = write(*plan);
+    if (change == host::RowChange::none) break;
+    if (!settleConflict(change)) return false;
+    savedOver = true;
+  }
+  afterSaving(*plan);
+  // Saved over another user's save: the rows as they now stand, the other
+  // user's entries where this one changed nothing.
+  if (savedOver) load();
+  return true;
+}
+
+// Steps 1 to 9 and the question of step 13: every check and every question,
+// before anything is written. Nothing when the save stops.
+std::optional<ClientInfoForm::SavePlan> ClientInfoForm::askBeforeSaving() {
   auto& base = host_.base();
   auto& conn = base.DbObj();
   auto& d = dialogs();
-  const std::string yearText = std::to_string(year_);
+  SavePlan plan;
+  Checked& v = plan.values;
 
   // What leaving each box would have refused is refused here too: a request
   // may bring texts the page never let through.
-  Checked v;
   for (const auto& f : clientInfoFields()) {
     if (!(*this)[f.name].visible) continue;
     auto checked = checkedText(f.name, f.label);
-    if (!checked) return false;
+    if (!checked) return std::nullopt;
     v.t[f.name] = *checked;
   }
   for (const char* combo : {"cbosex", "cbomatst", "cmbnat", "cbocountry", "cboAddO"}) v.t[combo] = text(combo);
-  if (refused(checkEmail(v["txtemail"]), "txtemail") || refused(checkAadhaar(v["txtaadhaar"]), "txtaadhaar"))
-    return false;
 
   // 1. PAN.
-  if (refused(checkClientPan(v["txtpan"]), "txtpan")) return false;
-  // 2. Date of birth or incorporation.
+  if (refused(checkClientPan(v["txtpan"]), "txtpan")) return std::nullopt;
+  // 2. Date of birth or incorporation: a date, and not a future one.
   const auto typedDob = typedDate("txtdob");
-  if (!typedDob) return false;
-  const std::string date = *typedDob;
+  if (!typedDob) return std::nullopt;
+  if (refused(host::checkDateOfBirthOnLeaving(*typedDob, formatDmy(today()), !individual_), "txtdob"))
+    return std::nullopt;
   // 3. Name.
   if (individual_) {
-    if (v["txtfnm"].empty() && v["txtlnm"].empty())
-      return refuse("Please specify 'First Name' or 'Last Name'.", "txtfnm");
+    if (v["txtfnm"].empty() && v["txtlnm"].empty()) {
+      refuse("Please specify 'First Name' or 'Last Name'.", "txtfnm");
+      return std::nullopt;
+    }
   } else if (v["txtnm"].empty()) {
-    return refuse("Please specify 'Name'.", "txtnm");
+    refuse("Please specify 'Name'.", "txtnm");
+    return std::nullopt;
   }
   // 4. LLPIN or CIN.
   if ((*this)["txtregno"].visible &&
       refused(checkRegistrationNo(registrationKindForLabel((*this)["lblregno"].caption), v["txtregno"]), "txtregno"))
-    return false;
+    return std::nullopt;
+  // The other boxes checked on leaving, in the order they stand.
+  if (refused(checkEmail(v["txtemail"]), "txtemail") || refused(checkAadhaar(v["txtaadhaar"]), "txtaadhaar") ||
+      refused(host::checkMobile(v["txtmobile"]), "txtmobile") || refused(host::checkPin(v["txtpin"]), "txtpin") ||
+      refused(host::checkPin(v["txtoffpin"]), "txtoffpin"))
+    return std::nullopt;
   // 5. A PAN that another client holds.
   const std::string pan = v["txtpan"];
   if (pan != loadedPan_ && pan.size() == 10) {
     const std::string answer = base.CheckForDupClWithPAN(code_, pan);
-    if (answer == "N") return (focus = "txtpan", false);
-    if (answer != "Y") loadedPan_ = pan;
+    if (answer == "N") {
+      focus = "txtpan";
+      return std::nullopt;
+    }
   }
   // 6. The year options against the state of the address.
   const std::string state = v["cbostate"];
-  auto opt1 = yearOption(1, year_);
-  auto opt2 = yearOption(2, year_);
-  if (opt1 && opt2 && ticked("chkResAssInState1") && ticked("chkResAssInState2"))
-    return refuse("Both '" + opt1->caption + "' & '" + opt2->caption + "' can not be selected.", "chkResAssInState1",
-                  Icon::exclamation);
-  for (const auto& [opt, box] : {std::pair{opt1, "chkResAssInState1"}, std::pair{opt2, "chkResAssInState2"}}) {
+  plan.option1 = yearOption(1, year_);
+  plan.option2 = yearOption(2, year_);
+  if (plan.option1 && plan.option2 && ticked("chkResAssInState1") && ticked("chkResAssInState2")) {
+    refuse("Both '" + plan.option1->caption + "' & '" + plan.option2->caption + "' can not be selected.",
+           "chkResAssInState1", Icon::exclamation);
+    return std::nullopt;
+  }
+  for (const auto& [opt, box] :
+       {std::pair{plan.option1, "chkResAssInState1"}, std::pair{plan.option2, "chkResAssInState2"}}) {
     if (!opt) continue;
     const bool applies = optionAppliesFor(*opt, state);
     const bool isTicked = ticked(box);
     if (applies == isTicked) continue;
     const std::string q = "For state [" + state + "], you have " + (isTicked ? "" : "not ") + "selected the option '" +
                           opt->caption + "'\n\nDo you really want to Continue?";
-    if (d.yesNoCancel(q, "", ui::Answer::no) != ui::Answer::yes) return (focus = box, false);
+    if (d.yesNoCancel(q, "", ui::Answer::no) != ui::Answer::yes) {
+      focus = box;
+      return std::nullopt;
+    }
   }
   // 7. Filing by the due date of the state's extension excludes three other options.
   const bool reqEfl = (*this)["cboREQEFL"].visible && text("cboREQEFL") == "YES";
@@ -518,105 +568,206 @@ bool ClientInfoForm::save() {
     const std::string caption = (*this)["cboREQEFL"].caption;
     for (const char* other : {"chk92E", "chkaudit", "chkResAssInState2"}) {
       if (!ticked(other)) continue;
-      return refuse("'" + caption + "' should not be selected where '" + (*this)[other].caption + "' is selected.",
-                    "cboREQEFL", Icon::exclamation);
+      refuse("'" + caption + "' should not be selected where '" + (*this)[other].caption + "' is selected.", "cboREQEFL",
+             Icon::exclamation);
+      return std::nullopt;
     }
   }
-  // 8. The domestic company's turnover option against the previous year's turnover.
-  if ((*this)["cboDomCompTO"].visible) {
-    const std::string option = text("cboDomCompTO");
-    // The profit and loss account of the previous year is kept by the business
-    // module, which this installation does not have yet: the turnover counts
-    // as not filled, so only a "YES" is questioned.
-    if (option == "YES") {
-      const std::string q = "Total Turnover / Gross Receipts in the Previous Year 2014-15 as per General Information -> "
-                            "Profit & Loss A/c is 'NIL' or 'NOT FILLED', you have opted '" + option + "'\n\nContinue ?";
-      if (!d.yesNo(q, "", ui::Answer::no)) return (focus = "cboDomCompTO", false);
-    }
-  }
+  // 8. The company turnover option against the previous year's turnover.
+  if (!turnoverAgreed()) return std::nullopt;
   // 9. Whether the client master is written too.
-  const bool updateMaster = d.yesNo(masterQuestion, "", ui::Answer::yes);
+  plan.updateMaster = d.yesNo(masterQuestion, "", ui::Answer::yes);
   // 13 (asked here so that no answer comes after the first write). The
   // persons linked to the client follow its audit flag on request.
-  const std::string audit = ticked("chkaudit") ? "1" : "0";
-  bool updateLinked = false;
-  if (audit != loadedAudit_ && conn.exists("SELECT 1 FROM owner1 WHERE code_no = ? AND code <> ?", {code_, code_}))
-    updateLinked = d.yesNo(std::string("Do you want to Update Covered under Audit for ") + (firm_ ? "Partners" : "Proprietor"),
-                           "", ui::Answer::yes);
+  plan.audit = ticked("chkaudit") ? "1" : "0";
+  if (plan.audit != loadedAudit_ && conn.exists("SELECT 1 FROM owner1 WHERE code_no = ? AND code <> ?", {code_, code_}))
+    plan.updateLinked = d.yesNo(
+        std::string("Do you want to Update Covered under Audit for ") + (firm_ ? "Partners" : "Proprietor"), "",
+        ui::Answer::yes);
 
   // What is written: an address abroad carries its PIN, the date as completed,
   // the boxes as ticked.
   if (host::isStateOutsideIndia(state)) v.t["txtpin"] = host::pinOutsideIndia;
   if (host::isStateOutsideIndia(v["cbooffstate"])) v.t["txtoffpin"] = host::pinOutsideIndia;
-  v.t["txtdob"] = date;
-  v.t["chkaudit"] = audit;
+  v.t["txtdob"] = *typedDob;
+  v.t["chkaudit"] = plan.audit;
   v.t["chk92E"] = ticked("chk92E") ? "1" : "0";
-  const auto valueOf = [&v](const std::string& control) { return v[control]; };
-  const bool llp = mmrIsLlp_ && ticked("chkmmr");
+  plan.llp = mmrIsLlp_ && ticked("chkmmr");
+  plan.pan = pan;
+  return plan;
+}
 
-  auto tx = conn.begin();
-  // 10. The year options.
-  for (const auto& [opt, box] : {std::pair{opt1, "chkResAssInState1"}, std::pair{opt2, "chkResAssInState2"}})
-    if (opt) base.SetMiscOthInf(rtCode_, year_, opt->key, ticked(box) ? "1" : "0");
-  for (const char* cbo : {"cboREQEFL", "cboDomCompTO"})
-    if ((*this)[cbo].visible) base.SetMiscOthInf(rtCode_, year_, yearChoice(cbo, year_)->key, text(cbo) == "YES" ? "Y" : "N");
-  // 11. The year row.
-  db::Pairs yearValues = host::columnValues(yearColumns(), valueOf);
-  yearValues.insert(yearValues.end(),
-                    {{"d_d", "0"}, {"referdd", ""}, {"dd_d", 0}, {"addo", v["cboAddO"] == "OFFICE" ? "O" : "R"}});
-  db::upsertRow(conn, "new_tab", {{"code_no", rtCode_}, {"ass_year", yearText}}, yearValues);
-  // 12. Books of account option of the year.
-  db::upsertRow(conn, "geninfo_miscinf", {{"code_no", rtCode_}, {"ass_year", year_}},
-                {{"opt44aa", ticked("chkOpt44AA") ? "1" : "0"}});
-  // 13. Linked persons' audit flag, the maximum marginal rate, the private trust.
-  if (updateLinked) {
-    conn.execute("UPDATE new_tab SET auditc = ? WHERE ass_year = ? AND code_no IN (SELECT code FROM owner1 WHERE code_no = ?)",
-                 {audit, yearText, code_});
-    conn.execute("UPDATE owner1 SET auditc = ? WHERE code_no = ?", {audit, code_});
-  }
-  if (!mmrIsLlp_)
-    db::upsertRow(conn, "form3a_geninfo", {{"code_no", rtCode_}, {"ass_year", year_}},
-                  {{"minmrate", ticked("chkmmr") ? "1" : "0"}});
-  if ((*this)["chkPvtTrust"].visible) base.SetMiscOthInf(rtCode_, year_, "PVTDESCTRUST", ticked("chkPvtTrust") ? "1" : "0");
-
-  if (updateMaster) {
-    // 14. The master row.
-    if (individual_) {
-      db::upsertRow(conn, "owner1", {{"code", code_}}, host::columnValues(personColumns(), valueOf));
-    } else {
-      db::Pairs master = host::columnValues(otherColumns(), valueOf);
-      if (firm_) master.emplace_back("llp", llp ? "LLP_Y" : "LLP_N");
-      else master.emplace_back("mrr", ticked("chkmmr") ? 1 : 0);
-      db::upsertRow(conn, "main_info1", {{"code_no", code_}}, master);
+// Step 8. The turnover is the business tables' when they hold it; otherwise
+// the user, having changed the option, is asked for it. True when the save
+// may go on.
+bool ClientInfoForm::turnoverAgreed() {
+  auto& box = (*this)["cboDomCompTO"];
+  const auto choice = yearChoice("cboDomCompTO", year_);
+  if (!box.visible || !choice) return true;
+  const std::string option = text("cboDomCompTO");
+  auto turnover = storedTurnover(host_.base().DbObj(), code_, choice->turnoverYear);
+  while (!turnover && changed("cboDomCompTO")) {
+    auto typed = dialogs().prompt("Total Turnover / Gross Receipts in the Previous Year 2014-15 as per the Profit & Loss "
+                                  "A/c (Rs.), or nothing if it is not known:",
+                                  box.caption, false);
+    if (!typed || trimmed(*typed, kBlanksAndTabs).empty()) break;
+    turnover = Money::parse(*typed);
+    if (!turnover || turnover->isNegative()) {
+      dialogs().info("Please enter the turnover in rupees, as a number that is not negative.");
+      turnover.reset();
     }
-    // 15. The office.
-    db::upsertRow(conn, "off_info", {{"code_no", code_}}, host::columnValues(officeColumns(), valueOf));
-    // 16. The client's other values.
-    base.SetClOthVars(code_, "AADHAAR", v["txtaadhaar"]);
-    base.SetClOthVars(code_, "PASSPORT", v["txtpassport"]);
-    base.SetClOthVars(code_, "REGNOSEBI", v["txtregnosebi"]);
-    // 17. The client list row, and the company name of the linked persons.
-    suite::refreshClientListRow(conn, code_);
   }
-  tx.commit();
-  if (updateMaster && firm_) llpMarker_ = llp ? "LLP_Y" : "LLP_N";
-  loadedAudit_ = audit;
-  loadedPan_ = pan;
+  const auto question = turnoverQuestion(*choice, turnover, option);
+  if (!question || dialogs().yesNo(*question, "", ui::Answer::no)) return true;
+  focus = "cboDomCompTO";
+  return false;
+}
 
-  // 18. The working context.
+// Steps 10 to 17 in one transaction, writing only what the user changed.
+// The year row and the master row are written first, and only while nobody
+// else saved them since they were read: otherwise nothing is written and the
+// answer says so.
+host::RowChange ClientInfoForm::write(const SavePlan& plan) {
+  auto& base = host_.base();
+  auto& conn = base.DbObj();
+  const Checked& v = plan.values;
+  const std::string yearText = std::to_string(year_);
+  const auto valueOf = [&v](const std::string& control) { return v[control]; };
+  // A PIN goes with its state: an address abroad forces its PIN.
+  const auto touched = [this](const std::string& control) {
+    return changed(control) || (control == "txtpin" && changed("cbostate")) ||
+           (control == "txtoffpin" && changed("cbooffstate"));
+  };
+  host::RowChange change = host::RowChange::none;
+  plan.written = {};
+
+  db::inTransactionRetrying(conn, [&] {
+    change = host::RowChange::none;
+    SavePlan::Written written;
+    // 11. The year row.
+    db::Pairs yearValues = host::columnValues(yearColumns(), valueOf, touched);
+    if (changed("cboAddO")) yearValues.emplace_back("addo", v["cboAddO"] == "OFFICE" ? "O" : "R");
+    if (!yearValues.empty()) {
+      yearValues.insert(yearValues.end(), {{"d_d", "0"}, {"referdd", ""}, {"dd_d", 0}});
+      const db::Pairs keys = {{"code_no", rtCode_}, {"ass_year", yearText}};
+      if (yearVersion_) {
+        change = host::updateIfUnchanged(conn, "new_tab", yearValues, keys, *yearVersion_);
+      } else if (host::currentVersion(conn, "new_tab", keys)) {
+        change = host::RowChange::changed;  // another user wrote the year row meanwhile
+      } else {
+        db::Pairs all = host::columnValues(yearColumns(), valueOf);
+        all.insert(all.end(), {{"d_d", "0"}, {"referdd", ""}, {"dd_d", 0}});
+        all.emplace_back("addo", v["cboAddO"] == "OFFICE" ? "O" : "R");
+        all.insert(all.end(), keys.begin(), keys.end());
+        db::insertRow(conn, "new_tab", all);
+      }
+      if (change != host::RowChange::none) return;
+      written.year = true;
+    }
+    // 14. The master row.
+    if (plan.updateMaster) {
+      db::Pairs master = host::columnValues(individual_ ? personColumns() : otherColumns(), valueOf, touched);
+      if (!individual_ && changed("chkmmr")) {
+        if (firm_) master.emplace_back("llp", plan.llp ? "LLP_Y" : "LLP_N");
+        else master.emplace_back("mrr", ticked("chkmmr") ? 1 : 0);
+      }
+      if (!master.empty()) {
+        change = host::updateIfUnchanged(conn, individual_ ? "owner1" : "main_info1", master,
+                                         {{individual_ ? "code" : "code_no", code_}}, masterVersion_);
+        if (change != host::RowChange::none) return;
+        written.master = true;
+      }
+    }
+    // 10. The year options.
+    for (const auto& [opt, box] :
+         {std::pair{plan.option1, "chkResAssInState1"}, std::pair{plan.option2, "chkResAssInState2"}})
+      if (opt && changed(box)) base.SetMiscOthInf(rtCode_, year_, opt->key, ticked(box) ? "1" : "0");
+    for (const char* cbo : {"cboREQEFL", "cboDomCompTO"})
+      if ((*this)[cbo].visible && changed(cbo))
+        base.SetMiscOthInf(rtCode_, year_, yearChoice(cbo, year_)->key, text(cbo) == "YES" ? "Y" : "N");
+    // 12. Books of account option of the year.
+    if (changed("chkOpt44AA"))
+      db::upsertRow(conn, "geninfo_miscinf", {{"code_no", rtCode_}, {"ass_year", year_}},
+                    {{"opt44aa", ticked("chkOpt44AA") ? "1" : "0"}});
+    // 13. Linked persons' audit flag, the maximum marginal rate, the private trust.
+    if (plan.updateLinked) {
+      conn.execute(
+          "UPDATE new_tab SET auditc = ? WHERE ass_year = ? AND code_no IN (SELECT code FROM owner1 WHERE code_no = ?)",
+          {plan.audit, yearText, code_});
+      conn.execute("UPDATE owner1 SET auditc = ?, row_version = row_version + 1 WHERE code_no = ?", {plan.audit, code_});
+    }
+    if (!mmrIsLlp_ && changed("chkmmr"))
+      db::upsertRow(conn, "form3a_geninfo", {{"code_no", rtCode_}, {"ass_year", year_}},
+                    {{"minmrate", ticked("chkmmr") ? "1" : "0"}});
+    if ((*this)["chkPvtTrust"].visible && changed("chkPvtTrust"))
+      base.SetMiscOthInf(rtCode_, year_, "PVTDESCTRUST", ticked("chkPvtTrust") ? "1" : "0");
+
+    if (plan.updateMaster) {
+      // 15. The office.
+      db::Pairs office = host::columnValues(officeColumns(), valueOf, touched);
+      if (!office.empty()) db::upsertRow(conn, "off_info", {{"code_no", code_}}, office);
+      // 16. The client's other values.
+      for (const auto& [box, key] : {std::pair{"txtaadhaar", "AADHAAR"}, std::pair{"txtpassport", "PASSPORT"},
+                                     std::pair{"txtregnosebi", "REGNOSEBI"}})
+        if (changed(box)) base.SetClOthVars(code_, key, v[box]);
+      // 17. The client list row, and the company name of the linked persons.
+      if (written.master || !office.empty()) suite::refreshClientListRow(conn, code_);
+    }
+    plan.written = written;
+  });
+  return change;
+}
+
+bool ClientInfoForm::settleConflict(host::RowChange change) {
+  if (change == host::RowChange::gone) {
+    dialogs().exclamation("Client " + code_ + " was deleted by another user while it was open here: your changes are not saved.");
+    return false;
+  }
+  switch (dialogs().yesNoCancel(suite::conflictQuestion(code_), "", ui::Answer::cancel, ui::Icon::exclamation)) {
+    case ui::Answer::yes: {
+      // Saved over: this save's changes go on top of the rows as they are now.
+      auto& conn = host_.base().DbObj();
+      yearVersion_ = host::currentVersion(conn, "new_tab", {{"code_no", rtCode_}, {"ass_year", std::to_string(year_)}});
+      const auto master = host::currentVersion(conn, individual_ ? "owner1" : "main_info1",
+                                               {{individual_ ? "code" : "code_no", code_}});
+      if (!master) return settleConflict(host::RowChange::gone);
+      masterVersion_ = *master;
+      return true;
+    }
+    case ui::Answer::no:
+      load();
+      return false;
+    default:
+      return false;
+  }
+}
+
+// Step 18 and what the screen keeps of the save.
+void ClientInfoForm::afterSaving(const SavePlan& plan) {
+  if (plan.written.year && yearVersion_) ++*yearVersion_;
+  else if (plan.written.year) yearVersion_ = 0;
+  if (plan.written.master) ++masterVersion_;
+  if (plan.updateMaster && firm_ && changed("chkmmr")) llpMarker_ = plan.llp ? "LLP_Y" : "LLP_N";
+  loadedAudit_ = plan.audit;
+  loadedPan_ = plan.pan;
+  markUnchanged();
+
   const std::string name = clientName();
   host_.returnCtx().vITname = name;
   if (auto* ws = host_.base().ObjSubForm.get())
     ws->caption = "Income Tax calculation for Assessment Year " + host_.returnCtx().Vt_ASS_YEAR.get() + " of " + name;
   if (firm_) {
-    const std::string st = llp ? std::string("FIRM") + " (Limited Liability)" : "FIRM";
+    const std::string st = plan.llp ? std::string("FIRM") + " (Limited Liability)" : "FIRM";
     host_.base().STATUSR = st;
     host_.returnCtx().vT_StaT = st;
   } else {
     host_.returnCtx().vMRR = ticked("chkmmr");
   }
   host_.returnCtx().vPDT = ticked("chkPvtTrust");
-  return true;
+  // The dashboard's list shows this client selected when it is on top again.
+  host_.base().vLstSelClCode = code_;
+  if (desktop())
+    desktop()->statusLine = "General information of client " + code_ + " for A.Y. " + assessmentYearText(year_) + " saved.";
 }
 
 bool ClientInfoForm::loadPreviousYear() {

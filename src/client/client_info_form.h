@@ -6,13 +6,17 @@
 //
 // The save asks every question before it writes anything, and writes in one
 // transaction, so a refused or failed save leaves the database as it was.
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "client/year_options.h"
+
 #include "db/record_set.h"
 #include "host/component.h"
 #include "host/screen.h"
+#include "host/versioned_row.h"
 
 namespace meridian::client {
 
@@ -33,7 +37,13 @@ class ClientInfoForm : public host::Screen {
   explicit ClientInfoForm(host::Component& host);
 
   void load() override;
-  // cmdSaveClInfo: true when the save ran to its end and was written.
+  // Escape asks about changes not saved, as Back does.
+  void escape() override { closeAskingToSave(); }
+  bool saveBeforeClosing() override { return save(); }
+  // cmdSaveClInfo: true when the save ran to its end and was written. Only
+  // the values the user changed are written, and the year and master rows
+  // only while nobody else saved them since they were read (else the user
+  // is asked what to do).
   bool save();
   // cmdprevdata: true when the previous year's particulars were copied in.
   bool loadPreviousYear();
@@ -49,7 +59,31 @@ class ClientInfoForm : public host::Screen {
   const std::string& llpMarker() const { return llpMarker_; }
 
  private:
-  struct Checked;  // the texts of the boxes after their checks
+  // The texts of the boxes after their checks.
+  struct Checked {
+    std::map<std::string, std::string> t;
+    const std::string& operator[](const std::string& n) const {
+      static const std::string none;
+      auto it = t.find(n);
+      return it == t.end() ? none : it->second;
+    }
+  };
+  // What the checks and questions of a save decided, before any write.
+  struct SavePlan {
+    Checked values;
+    std::optional<YearOption> option1, option2;
+    bool updateMaster = false, updateLinked = false, llp = false;
+    std::string audit, pan;
+    struct Written {
+      bool year = false, master = false;
+    };
+    mutable Written written;
+  };
+  std::optional<SavePlan> askBeforeSaving();
+  bool turnoverAgreed();
+  host::RowChange write(const SavePlan& plan);
+  bool settleConflict(host::RowChange change);
+  void afterSaving(const SavePlan& plan);
   void build();
   void wireEvents();
   void fillAddressOffers();
@@ -63,6 +97,10 @@ class ClientInfoForm : public host::Screen {
   bool individual_ = false, firm_ = false, company_ = false;
   bool mmrIsLlp_ = false;
   std::string loadedPan_, llpMarker_, loadedAudit_;
+  // The versions of the year row (none: there was no year row) and the
+  // master row as read.
+  std::optional<long long> yearVersion_;
+  long long masterVersion_ = 0;
   int addressTarget_ = 0;
   std::vector<std::vector<std::string>> addressRows_;
 };

@@ -27,6 +27,12 @@ std::vector<db::Migration> clientMigrations() {
            "CREATE TABLE tempaddlist (street VARCHAR(255) DEFAULT '', area VARCHAR(255) DEFAULT '', "
            "city VARCHAR(255) DEFAULT '', state VARCHAR(255) DEFAULT '')",
        }},
+      {301, "the year particulars' row version; the address offers of a session",
+       {
+           "ALTER TABLE new_tab ADD COLUMN row_version BIGINT NOT NULL DEFAULT 0",
+           "ALTER TABLE tempaddlist ADD COLUMN session_key VARCHAR(40) NOT NULL DEFAULT ''",
+           "CREATE INDEX tempaddlist_session ON tempaddlist (session_key)",
+       }},
   };
 }
 

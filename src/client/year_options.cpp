@@ -51,9 +51,15 @@ std::optional<YearChoice> yearChoice(const std::string& control, int year) {
       {"cboREQEFL", 2015,
        "Assessee (Other than those in the State of Gujarat) were required to E-File their returns by 31st Aug, 2015",
        "REQEFILING"},
-      {"cboDomCompTO", 2016,
+      // The 29 per cent rate for a domestic company whose turnover or gross
+      // receipts of the previous year 2014-15 did not exceed five crore
+      // rupees is the rate of A.Y. 2017-18: Finance Act, 2017, First
+      // Schedule, Part I, Paragraph E (announced for advance tax of that year
+      // by the Finance Act, 2016, First Schedule, Part III, Paragraph E). The
+      // option was once offered in A.Y. 2016-17, a year without that rate.
+      {"cboDomCompTO", 2017,
        "Domestic Company whose Total Turnover / Gross Receipts in the Previous Year 2014-15 does not exceed Rs. 5 Crore",
-       "DOMCOMPTO"},
+       "DOMCOMPTO", 2015, 50'000'000},
   };
   for (const auto& c : table)
     if (c.control == control && c.year == year) return c;

@@ -31,6 +31,10 @@ struct YearChoice {
   int year = 0;
   std::string caption;
   std::string key;
+  // cboDomCompTO: the turnover the option is about, that of the A.Y. whose
+  // profit and loss account holds it, and the limit the option stands for.
+  int turnoverYear = 0;
+  long long turnoverLimitRupees = 0;
 };
 std::optional<YearChoice> yearChoice(const std::string& control, int year);
 

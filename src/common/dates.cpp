@@ -1,6 +1,7 @@
 #include "common/dates.h"
 
 #include <cstdio>
+#include <ctime>
 #include <vector>
 
 namespace meridian {
@@ -108,5 +109,13 @@ DateBoxEntry readDateBox(std::string_view typed) {
 }
 
 bool isBlankDateBox(std::string_view text) { return readDateBox(text).kind == DateBoxEntry::Kind::empty; }
+
+CivilDate today() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  return CivilDate{std::chrono::year{local.tm_year + 1900}, std::chrono::month{static_cast<unsigned>(local.tm_mon + 1)},
+                   std::chrono::day{static_cast<unsigned>(local.tm_mday)}};
+}
 
 }  // namespace meridian

@@ -27,6 +27,8 @@ std::optional<CivilDate> parseDmy(std::string_view text);
 // yyyy-mm-dd (anything after the tenth character, a time, is ignored).
 std::optional<CivilDate> parseIso(std::string_view text);
 std::string formatDmy(const CivilDate& d);
+// The date on this machine's calendar now.
+CivilDate today();
 std::string formatIso(const CivilDate& d);
 
 // A date as a user may type it: day, month and year parted by "/", "-" or

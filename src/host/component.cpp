@@ -1,11 +1,26 @@
 #include "host/component.h"
 
+#include <random>
 #include <stdexcept>
 
 #include "host/screen_registry.h"
 #include "ui/form.h"
 
 namespace meridian::host {
+namespace {
+
+std::string randomKey() {
+  std::random_device rd;
+  static const char digits[] = "0123456789abcdef";
+  std::string key;
+  for (int i = 0; i < 8; ++i) {
+    unsigned v = rd();
+    for (int k = 0; k < 4; ++k, v >>= 4) key.push_back(digits[v & 0xF]);
+  }
+  return key;
+}
+
+}  // namespace
 
 const std::vector<std::string>& startupOrder() {
   static const std::vector<std::string> order = {
@@ -16,7 +31,7 @@ const std::vector<std::string>& startupOrder() {
   return order;
 }
 
-Component::Component(HostFactory& factory, ui::Desktop& desktop) : desktop_(&desktop) {
+Component::Component(HostFactory& factory, ui::Desktop& desktop) : desktop_(&desktop), sessionKey_(randomKey()) {
   for (const std::string& id : startupOrder()) {
     if (id == "KesBase.ClsMain") base_ = factory.createBase(journal_);
     else if (id == "PrjClientCtx.Forms") clientCtx_ = factory.createClientContext(journal_);

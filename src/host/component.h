@@ -52,6 +52,10 @@ class Component {
   SiblingComponent& sibling(const std::string& progId);
   ReportWriter& reporter() { return *reporter_; }
   ui::Desktop& desktop() { return *desktop_; }
+  // Names this component's rows in the practice's scratch tables (a
+  // summary's client list, say), which every user's screens share: random,
+  // so that no two components of any server on the database meet.
+  const std::string& sessionKey() const { return sessionKey_; }
 
   // Shows a form inside the main window, maximised, as every screen is shown.
   void showMaximised(const std::shared_ptr<ui::Form>& form);
@@ -74,6 +78,7 @@ class Component {
   std::vector<std::unique_ptr<SiblingComponent>> siblings_;
   std::unique_ptr<ReportWriter> reporter_;
   std::map<std::string, std::shared_ptr<Screen>> kept_;
+  std::string sessionKey_;
 };
 
 }  // namespace meridian::host

@@ -1,6 +1,7 @@
 #include "host/control_columns.h"
 
 #include "common/dates.h"
+#include "host/list_choice.h"
 
 namespace meridian::host {
 
@@ -12,7 +13,7 @@ void showRow(ui::Form& form, const db::Row& row, const ColumnMap& map) {
     ui::Control& control = form[c.control];
     switch (c.shown) {
       case Shown::text: control.text = value; break;
-      case Shown::choice: control.selectText(value); break;
+      case Shown::choice: chooseStored(control, value); break;
       case Shown::pin: control.text = value == "0" ? "" : value; break;
       case Shown::tick: control.value = value == "1" ? 1 : 0; break;
       case Shown::date: control.text = value.empty() ? std::string(kEmptyDateMask) : value; break;
@@ -20,9 +21,11 @@ void showRow(ui::Form& form, const db::Row& row, const ColumnMap& map) {
   }
 }
 
-db::Pairs columnValues(const ColumnMap& map, const std::function<std::string(const std::string& control)>& valueOf) {
+db::Pairs columnValues(const ColumnMap& map, const std::function<std::string(const std::string& control)>& valueOf,
+                       const std::function<bool(const std::string& control)>& only) {
   db::Pairs out;
   for (const ControlColumn& c : map) {
+    if (only && !only(c.control)) continue;
     const std::string value = valueOf(c.control);
     if (c.shown == Shown::pin) out.emplace_back(c.column, value.empty() ? 0LL : std::stoll(value));
     else if (c.shown == Shown::tick) out.emplace_back(c.column, value == "1" ? "1" : "0");

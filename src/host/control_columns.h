@@ -45,10 +45,14 @@ ColumnMap columnsOf(const std::vector<Entry>& entries, const char* Entry::*colum
 }
 
 // Shows a row in the controls; columns the row does not have are passed over.
+// A combo box shows the list entry a stored value stands for, or the value
+// itself when it stands for none (host/list_choice.h).
 void showRow(ui::Form& form, const db::Row& row, const ColumnMap& map);
 
 // The (column, value) pairs to write, from the values of the controls as the
-// screen has checked them: texts as they are, pins as integers, ticks as "1"/"0".
-db::Pairs columnValues(const ColumnMap& map, const std::function<std::string(const std::string& control)>& valueOf);
+// screen has checked them: texts as they are, pins as integers, ticks as "1"/"0";
+// with `only`, just the controls it accepts (those the user changed, say).
+db::Pairs columnValues(const ColumnMap& map, const std::function<std::string(const std::string& control)>& valueOf,
+                       const std::function<bool(const std::string& control)>& only = nullptr);
 
 }  // namespace meridian::host

@@ -153,6 +153,28 @@ Verdict checkDateOfBirth(std::string_view masked) {
   return information(messages::dateOfBirth);
 }
 
+Verdict checkDateOfBirthOnLeaving(std::string_view masked, std::string_view today, bool incorporation) {
+  if (auto v = checkDateOfBirth(masked)) return v;
+  const DateBoxEntry entry = readDateBox(masked);
+  if (entry.kind == DateBoxEntry::Kind::empty) return std::nullopt;
+  if (entry.kind == DateBoxEntry::Kind::invalid) return information(messages::dateOfBirth);
+  const auto date = parseDmy(entry.text);
+  const auto now = parseDmy(today);
+  if (date && now && *date > *now)
+    return information(incorporation ? messages::futureIncorporation : messages::futureBirth);
+  return std::nullopt;
+}
+
+Verdict checkPin(std::string_view text) {
+  if (trimBlanks(text).empty() || like(text, patterns::pin)) return std::nullopt;
+  return information(messages::pin, true);
+}
+
+Verdict checkMobile(std::string_view text) {
+  if (trimBlanks(text).empty() || like(text, patterns::mobile)) return std::nullopt;
+  return information(messages::mobile, true);
+}
+
 bool isMaskedPan(std::string_view text) { return like(text, patterns::maskedPan); }
 bool isDashedDate(std::string_view text) { return like(text, patterns::dashedDate); }
 bool isAcknowledgementNo(std::string_view text) { return like(text, patterns::acknowledgementNo); }

@@ -41,6 +41,10 @@ inline constexpr std::string_view llpin = "[A-Z0-9-][A-Z0-9-][A-Z0-9-][A-Z0-9-][
 inline constexpr std::string_view cin =
     "[UL][0-9][0-9][0-9][0-9][0-9][A-Z][A-Z][0-9][0-9][0-9][0-9][A-Z][A-Z][A-Z][0-9][0-9][0-9][0-9][0-9][0-9]";
 inline constexpr std::string_view dateOfBirth = "[0-9][0-9]/[0-9][0-9]/[0-9][0-9][0-9][0-9]";
+// A PIN in India: six digits, the first (the postal region) never 0.
+inline constexpr std::string_view pin = "[1-9][0-9][0-9][0-9][0-9][0-9]";
+// A mobile number in India: ten digits, the first 6, 7, 8 or 9.
+inline constexpr std::string_view mobile = "[6-9][0-9][0-9][0-9][0-9][0-9][0-9][0-9][0-9][0-9]";
 // A PAN as a department intimation prints it, the middle hidden.
 inline constexpr std::string_view maskedPan = "[A-Z][A-Z][A-Z][_][_][_][_][_][0-9][A-Z]";
 inline constexpr std::string_view dashedDate = "[0-9][0-9]-[0-9][0-9]-[0-9][0-9][0-9][0-9]";
@@ -80,6 +84,10 @@ inline constexpr std::string_view cin =
     "Invalid CIN !\nValid Format : [U/L]#####CC####CCC######\ne.g. U12345UU1234UUU123456";
 inline constexpr std::string_view email = "Insert a valid E-mail address.";
 inline constexpr std::string_view dateOfBirth = "Please specify Valid Date.";
+inline constexpr std::string_view pin = "PIN should be of 6 digits, the first of them not 0.";
+inline constexpr std::string_view mobile = "Mobile No. should be of 10 digits, beginning with 6, 7, 8 or 9.";
+inline constexpr std::string_view futureBirth = "Date of Birth can not be later than today.";
+inline constexpr std::string_view futureIncorporation = "Date of Incorporation can not be later than today.";
 inline constexpr std::string_view invalidTan = "Invalid TAN !";
 }  // namespace messages
 
@@ -105,6 +113,14 @@ Verdict checkRegistrationNo(RegistrationKind kind, std::string_view text);
 Verdict checkEmail(std::string_view text);
 // Date of birth from the masked box "__/__/____": untouched, or all eight digits typed.
 Verdict checkDateOfBirth(std::string_view masked);
+
+// The date box of birth or incorporation when the user leaves it: the rule
+// above, then a date that is no date (31/02/1980) refused with the same words,
+// and a date after today refused.
+Verdict checkDateOfBirthOnLeaving(std::string_view masked, std::string_view today, bool incorporation);
+// PIN and mobile number: empty, or as the patterns above say.
+Verdict checkPin(std::string_view text);
+Verdict checkMobile(std::string_view text);
 
 bool isMaskedPan(std::string_view text);
 bool isDashedDate(std::string_view text);

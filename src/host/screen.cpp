@@ -33,6 +33,10 @@ bool Screen::refused(const Verdict& verdict, const std::string& control) {
   return true;
 }
 
+void Screen::checkOnLeaving(const std::string& control, std::function<Verdict()> rule) {
+  on(control, ui::EventType::lostFocus, [this, control, rule = std::move(rule)](ui::Event&) { refused(rule(), control); });
+}
+
 std::optional<std::string> Screen::checkedText(const std::string& box, const std::string& label) {
   auto r = ui::vtxt::recheckBox((*this)[box], label);
   if (r.accepted) return r.text;
@@ -60,6 +64,51 @@ std::optional<std::string> Screen::typedDate(const std::string& box) {
   }
   refuse("Invalid date. Enter date in dd/mm/yyyy.", box);
   return std::nullopt;
+}
+
+}  // namespace meridian::host
+
+namespace meridian::host {
+
+std::string Screen::shownValue(const ui::Control& c) const {
+  switch (c.kind) {
+    case ui::ControlKind::textBox:
+    case ui::ControlKind::comboBox: return c.text;
+    case ui::ControlKind::dateBox: return readDateBox(c.text).text;
+    case ui::ControlKind::checkBox:
+    case ui::ControlKind::option: return c.value ? "1" : "0";
+    default: return "";
+  }
+}
+
+void Screen::markUnchanged() {
+  unchanged_.clear();
+  for (const auto& c : controls()) unchanged_[c->name] = shownValue(*c);
+}
+
+bool Screen::changed(const std::string& control) const {
+  auto it = unchanged_.find(control);
+  const ui::Control* c = const_cast<Screen*>(this)->find(control);
+  return c && (it == unchanged_.end() || it->second != shownValue(*c));
+}
+
+bool Screen::anyChanged() const {
+  for (const auto& c : controls())
+    if (changed(c->name)) return true;
+  return false;
+}
+
+void Screen::closeAskingToSave() {
+  if (anyChanged()) {
+    switch (dialogs().yesNoCancel(unsavedQuestion, "", ui::Answer::yes)) {
+      case ui::Answer::yes:
+        if (!saveBeforeClosing()) return;
+        break;
+      case ui::Answer::no: break;
+      default: return;
+    }
+  }
+  close();
 }
 
 }  // namespace meridian::host

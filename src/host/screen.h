@@ -5,6 +5,8 @@
 // menu, any other key goes to the host's hot-key handler), one way to refuse
 // a step (the message, the focus back on the control, nothing written), the
 // masked date box, and closing through the desktop.
+#include <functional>
+#include <map>
 #include <optional>
 #include <string>
 
@@ -26,6 +28,8 @@ class Screen : public ui::Form {
 
   // Each time the registry opens the screen, before it is shown.
   virtual void opened(const OpenRequest& request) {}
+  // The save closing runs when the user wants the changes kept; true when saved.
+  virtual bool saveBeforeClosing() { return true; }
   // Escape closes the screen; a screen with an inner panel closes that first.
   virtual void escape() { close(); }
   void close();
@@ -35,6 +39,8 @@ class Screen : public ui::Form {
   bool refuse(const std::string& message, const std::string& control, ui::Icon icon = ui::Icon::information);
   // Refuses with the words of an identifier rule when it refuses; true then.
   bool refused(const Verdict& verdict, const std::string& control);
+  // Runs the rule when the user leaves the control; a refusal keeps the focus there.
+  void checkOnLeaving(const std::string& control, std::function<Verdict()> rule);
   // The box's text as typing and leaving it would have left it (trimmed,
   // upper-cased, amounts rewritten); nothing after refusing it. A request may
   // bring texts the page never let through.
@@ -52,8 +58,24 @@ class Screen : public ui::Form {
   // A control's text without the blanks and tabs around it.
   std::string text(const std::string& control);
 
+  // The values the controls show now become the screen's unchanged state
+  // (after a load and after a save): what the user changes from here on is
+  // what a save writes and what closing asks about.
+  void markUnchanged();
+  bool changed(const std::string& control) const;
+  bool anyChanged() const;
+  // Escape or Back on a screen that edits a record: with changes not saved,
+  // asks whether to save them first (Yes saves and closes once the save went
+  // through, No closes, Cancel stays).
+  void closeAskingToSave();
+  static constexpr const char* unsavedQuestion = "The changes made on this screen are not saved.\n\nDo you want to save them?";
+
  protected:
   Base& base_;
+
+ private:
+  std::string shownValue(const ui::Control& c) const;
+  std::map<std::string, std::string> unchanged_;
 };
 
 }  // namespace meridian::host

@@ -170,16 +170,19 @@ void IncomeForm::OpenForm(int mode) {
   if (mode_ == static_cast<int>(DashboardMode::dueDates) && mode != mode_ && !dueDates_->leave()) return;
   mode_ = mode;
   const bool listShown = mode != 3 && mode != 4 && mode != 5;
-  const bool mainShown = mode == 1 || mode == 2;
+  // Reports keep the main frame (the year and the practice-wide lists) and
+  // lose only the client list.
+  const bool mainShown = mode == 1 || mode == 2 || mode == 3;
   (*this)["lblinstruction"].visible = mode == 1;
   (*this)["fammain"].visible = mainShown;
   (*this)["famclients"].visible = listShown;
   (*this)["famreps"].visible = mode == 3;
   (*this)["famsummary"].visible = mode == 4;
-  // Challans need the year; the practice-wide list buttons belong to income-tax work.
-  for (const char* b : {"cmdret", "cmdao", "cmdpan", "cmdtan", "cmdref", "cmdmiscrep", "cmdWard", "cmdNewClient",
-                        "cmdEditClient", "cmdDelClient", "cmdClInfo"})
-    (*this)[b].visible = mode == 1;
+  // Challans need only the year; the practice-wide lists belong to
+  // income-tax work and reports, the client register to the client list.
+  for (const char* b : {"cmdret", "cmdao", "cmdpan", "cmdtan", "cmdref", "cmdmiscrep", "cmdWard"})
+    (*this)[b].visible = mode == 1 || mode == 3;
+  for (const char* b : {"cmdNewClient", "cmdEditClient", "cmdDelClient", "cmdClInfo"}) (*this)[b].visible = mode == 1;
   static const char* captions[] = {"", "Income Tax", "Challans", "Reports", "Summaries", "Due Dates",
                                    "New PAN Application", "PAN Change Request"};
   caption = mode >= 1 && mode <= 7 ? captions[mode] : "Income Tax";

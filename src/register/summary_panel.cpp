@@ -1,14 +1,17 @@
 #include "register/summary_panel.h"
 
 #include <cstdlib>
+#include <tuple>
 
 #include "common/money.h"
 #include "common/text.h"
 #include "common/years.h"
+#include "db/conflict_retry.h"
 #include "db/connection.h"
 #include "db/rows.h"
 #include "host/client_list.h"
 #include "host/client_particulars.h"
+#include "register/summary_print.h"
 #include "ui/grid_view.h"
 
 namespace meridian::reg {
@@ -73,6 +76,19 @@ std::optional<SummaryCondition> summaryCondition(int head, int op1, const std::s
   return c;
 }
 
+std::optional<FilterRefusal> summaryFilterRefusal(int head, int op1, const std::string& value1, int op2,
+                                                  const std::string& value2) {
+  // "[ALL]" filters nothing, whatever the condition lists hold.
+  if (head < 1 || head >= static_cast<int>(summaryHeads().size()) || (op1 < 1 && op2 < 1)) return std::nullopt;
+  const std::string& name = summaryHeads()[static_cast<size_t>(head)];
+  if (op1 < 1) return FilterRefusal{"Please select the condition for " + name + ".", "Combo2"};
+  for (const auto& [op, value, box] : {std::tuple{op1, &value1, "Text2"}, std::tuple{op2, &value2, "Text3"}}) {
+    if (op < 1) continue;
+    if (!Money::parse(*value)) return FilterRefusal{"Please enter the amount " + name + " is to be compared with.", box};
+  }
+  return std::nullopt;
+}
+
 SummaryPanel::SummaryPanel(ui::Form& form, host::Component& host, const std::string& parent) : form_(form), host_(host) {
   auto& f = form;
   f.add(ui::ControlKind::comboBox, "cbosummrepAY", "Assessment Year", parent);
@@ -116,11 +132,22 @@ std::optional<SummaryCondition> SummaryPanel::condition() {
                           form_["Combo3"].listIndex, trimmed(form_["Text3"].text), form_["Option1"].value == 1);
 }
 
+bool SummaryPanel::filterRefused() {
+  const auto refusal = summaryFilterRefusal(form_["Combo1"].listIndex, form_["Combo2"].listIndex, trimmed(form_["Text2"].text),
+                                            form_["Combo3"].listIndex, trimmed(form_["Text3"].text));
+  if (!refusal) return false;
+  form_.dialogs().info(refusal->message);
+  form_.focus = refusal->control;
+  return true;
+}
+
+// Runs inside the caller's transaction, which also reads and then drops the
+// rows: they are this session's alone and never outlive the step, so there
+// is nothing of the session's to clear first.
 void SummaryPanel::rebuildTempDisp() {
   db::Connection& conn = host_.base().DbObj();
   const auto excluded = host::readExclusions(host_.base().DocPath.get(), "IT");
-  auto tx = conn.begin();
-  conn.execute("delete from temp_disp");
+  const std::string& session = host_.sessionKey();
   const int group = form_["cbogroup"].listIndex;
   std::string groupCode;
   if (group > 0)
@@ -133,9 +160,11 @@ void SummaryPanel::rebuildTempDisp() {
     for (const auto& r : conn.query(person ? "select * from owner1" : "select * from main_info1")) {
       const auto client = host::ClientParticulars::fromMaster(r, person);
       if (wanted(client.code))
-        db::insertRow(conn, "temp_disp", {{"code_no", client.code}, {"name", client.name()}, {"status", client.status}});
+        db::insertRow(conn, "temp_disp", {{"session_key", session},
+                                          {"code_no", client.code},
+                                          {"name", client.name()},
+                                          {"status", client.status}});
     }
-  tx.commit();
 }
 
 void SummaryPanel::fillGrid(const db::RecordSet& rows, bool byYear) {
@@ -156,6 +185,24 @@ void SummaryPanel::fillGrid(const db::RecordSet& rows, bool byYear) {
   if (g.rows.empty()) form_.dialogs().info("No records to display.");
 }
 
+// The year's rows of the clients the session listed in temp_disp.
+db::RecordSet SummaryPanel::yearRows(int year, const std::optional<SummaryCondition>& cond) {
+  db::Connection& conn = host_.base().DbObj();
+  const std::string& session = host_.sessionKey();
+  if (!cond)
+    return conn.query(
+        "select adv_n.*, temp_disp.name from temp_disp, adv_n where adv_n.code_no = temp_disp.code_no and "
+        "adv_n.assyear = ? and temp_disp.session_key = ? ORDER BY temp_disp.name",
+        {std::to_string(year), session});
+  db::Params p = cond->params;
+  p.emplace_back(std::to_string(year));
+  p.emplace_back(session);
+  return conn.query("select adv_n.*,temp_disp.name from adv_n,temp_disp where (" + cond->sql +
+                        ") and adv_n.assyear=? and adv_n.code_no = temp_disp.code_no and temp_disp.session_key = ? "
+                        "ORDER BY temp_disp.name",
+                    p);
+}
+
 // A password-protected client's figures show only once its password was
 // given; a client whose password is not given is left out.
 db::RecordSet SummaryPanel::openableRows(const db::RecordSet& rows) {
@@ -168,23 +215,18 @@ db::RecordSet SummaryPanel::openableRows(const db::RecordSet& rows) {
 }
 
 void SummaryPanel::showYear() {
-  rebuildTempDisp();
+  if (filterRefused()) return;
   const int year = yearOfEntry(form_["cbosummrepAY"].text);
   db::Connection& conn = host_.base().DbObj();
-  auto cond = condition();
+  const auto cond = condition();
   db::RecordSet rows;
-  if (!cond) {
-    rows = conn.query(
-        "select adv_n.*, temp_disp.name from temp_disp, adv_n where adv_n.code_no = temp_disp.code_no and "
-        "adv_n.assyear = ? ORDER BY temp_disp.name",
-        {std::to_string(year)});
-  } else {
-    db::Params p = cond->params;
-    p.emplace_back(std::to_string(year));
-    rows = conn.query("select adv_n.*,temp_disp.name from adv_n,temp_disp where (" + cond->sql +
-                          ") and adv_n.assyear=? and adv_n.code_no = temp_disp.code_no ORDER BY temp_disp.name",
-                      p);
-  }
+  // Two users' summaries at one moment may lock each other's scratch rows on
+  // a server database; the step is then tried again.
+  db::inTransactionRetrying(conn, [&] {
+    rebuildTempDisp();
+    rows = yearRows(year, cond);
+    conn.execute("delete from temp_disp where session_key = ?", {host_.sessionKey()});
+  });
   printTitle_ = "Summarized Details for the Assessment Year " + assessmentYearText(year);
   fillGrid(openableRows(rows), false);
 }
@@ -195,6 +237,7 @@ void SummaryPanel::showAllYears() {
     form_.dialogs().info("Please select a Client");
     return;
   }
+  if (filterRefused()) return;
   const std::string code = g.textMatrix(g.selectedRow, 0);
   const std::string name = g.textMatrix(g.selectedRow, 1);
   if (!host_.base().CheckClpass(code)) return;
@@ -218,33 +261,7 @@ void SummaryPanel::printPreview() {
   for (int r = 0; r < g.rowCount(); ++r) rep.ClientCodes.push_back(g.textMatrix(r, 0));
   rep.printtext(host::esc::boldOn + printTitle_ + host::esc::boldOff);
   rep.printtext();
-  const int cols = g.cols();
-  rep.createtable(1, static_cast<int16_t>(cols));
-  std::vector<int16_t> widths(static_cast<size_t>(cols), 11);
-  widths[0] = 8;
-  widths[1] = 24;
-  std::vector<int32_t> positions(static_cast<size_t>(cols), 0);
-  std::vector<std::string> kinds(static_cast<size_t>(cols), "A"), formats(static_cast<size_t>(cols), "0");
-  kinds[0] = kinds[1] = "T";
-  formats[0] = formats[1] = "";
-  const std::string right = "00" + std::string(static_cast<size_t>(cols - 2), '1');
-  std::vector<host::ReportValue> heading;
-  for (const auto& t : g.titles) heading.emplace_back(t);
-  rep.WriteToReport(heading, widths, positions, kinds, formats, true, std::string(static_cast<size_t>(cols), '1'), right,
-                    std::string(static_cast<size_t>(cols), '1'), std::string(static_cast<size_t>(cols), '0'));
-  // Rows print in the order the grid shows them (sorted by a column, if so).
-  for (int i = 0; i < g.visibleCount(); ++i) {
-    const int r = g.visibleRow(i);
-    std::vector<host::ReportValue> values;
-    for (int c = 0; c < cols; ++c) {
-      const std::string& cell = g.textMatrix(r, c);
-      auto amount = c >= 2 ? Money::parse(cell) : std::nullopt;
-      if (amount) values.emplace_back(*amount);
-      else values.emplace_back(cell);
-    }
-    rep.WriteToReport(values, widths, positions, kinds, formats, false, std::string(static_cast<size_t>(cols), '0'), right,
-                      std::string(static_cast<size_t>(cols), '0'), std::string(static_cast<size_t>(cols), '0'));
-  }
+  printSummaryTable(rep, g);
   rep.SelectHF(host::hfFooter, 0, true);
   rep.InsertPgNo_TB(1, 1, "", "");
   rep.SelectHF(host::hfBody);

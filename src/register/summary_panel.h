@@ -29,6 +29,16 @@ struct SummaryCondition {
 std::optional<SummaryCondition> summaryCondition(int head, int op1, const std::string& value1, int op2,
                                                  const std::string& value2, bool joinWithOr);
 
+// Why the head filter cannot be used as chosen (a condition on a head
+// without its amount, a second condition without the first), and the control
+// to fix; nothing when it can, or when no head or no condition is chosen.
+struct FilterRefusal {
+  std::string message;
+  std::string control;
+};
+std::optional<FilterRefusal> summaryFilterRefusal(int head, int op1, const std::string& value1, int op2,
+                                                  const std::string& value2);
+
 class SummaryPanel {
  public:
   SummaryPanel(ui::Form& form, host::Component& host, const std::string& parent);
@@ -39,7 +49,10 @@ class SummaryPanel {
 
  private:
   std::optional<SummaryCondition> condition();
+  // Tells the user why the head filter cannot be used; true then.
+  bool filterRefused();
   void rebuildTempDisp();
+  db::RecordSet yearRows(int year, const std::optional<SummaryCondition>& cond);
   db::RecordSet openableRows(const db::RecordSet& rows);
   void fillGrid(const db::RecordSet& rows, bool byYear);
   ui::Form& form_;

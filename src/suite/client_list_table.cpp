@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <map>
 #include "common/text.h"
 #include "db/rows.h"
 #include "host/client_particulars.h"
@@ -30,6 +31,27 @@ void write(db::Connection& conn, const ListRow& r) {
                  {"grpcode", r.grpcode}, {"grpnm", r.grpnm}, {"compnm", r.compnm}, {"email", r.email}, {"pan", r.pan}});
 }
 
+bool isWifeOf(const std::string& relation) { return upperCase(relation).rfind("W/O ", 0) == 0; }
+
+// A list row whose relation says "W/o " (a wife, named by her husband) keeps
+// it: the master holds only the father's name, so a rebuild would otherwise
+// turn it back into "D/o ".
+void keepWifeOf(ListRow& r, const std::string& storedRelation) {
+  if (isWifeOf(storedRelation)) r.fnm = storedRelation;
+}
+
+// The "W/o " relations the list holds, by client code.
+std::map<std::string, std::string> wifeOfRelations(db::Connection& conn) {
+  std::map<std::string, std::string> out;
+  for (const auto& row : conn.query("SELECT codeno, fnm FROM tempcltbl WHERE UPPER(fnm) LIKE 'W/O %'"))
+    out.emplace(row.text("codeno"), row.text("fnm"));
+  return out;
+}
+
+std::string storedRelation(db::Connection& conn, const std::string& code) {
+  return conn.scalar("SELECT fnm FROM tempcltbl WHERE codeno = ?", {code});
+}
+
 // The list row of a client whose master row was read already.
 ListRow listRow(db::Connection& conn, const db::Row& master, bool person) {
   const auto p = host::ClientParticulars::fromMaster(master, person);
@@ -52,7 +74,7 @@ ListRow listRow(db::Connection& conn, const db::Row& master, bool person) {
 
 std::string relationName(const std::string& sex, const std::string& fatherName) {
   if (fatherName.empty()) return "";
-  if (upperCase(fatherName).rfind("W/O ", 0) == 0) return fatherName;
+  if (isWifeOf(fatherName)) return fatherName;
   return (upperCase(sex) == "FEMALE" ? "D/o " : "S/o ") + fatherName;
 }
 
@@ -67,11 +89,13 @@ void refreshClientListRow(db::Connection& conn, const std::string& code) {
     // Persons linked to the client show its name as their company.
     for (const auto& p : conn.query("SELECT * FROM owner1 WHERE code_no = ?", {code})) {
       ListRow pr = listRow(conn, p, true);
+      keepWifeOf(pr, storedRelation(conn, pr.code));
       groupOf(conn, pr);
       write(conn, pr);
     }
   } else if (!o.empty()) {
     ListRow r = listRow(conn, o.front(), true);
+    keepWifeOf(r, storedRelation(conn, code));
     groupOf(conn, r);
     write(conn, r);
   } else {
@@ -82,6 +106,7 @@ void refreshClientListRow(db::Connection& conn, const std::string& code) {
 
 void rebuildClientList(db::Connection& conn) {
   auto tx = conn.begin();
+  const auto wivesOf = wifeOfRelations(conn);
   conn.execute("DELETE FROM tempcltbl");
   for (const auto& m : conn.query("SELECT * FROM main_info1")) {
     ListRow r = listRow(conn, m, false);
@@ -90,6 +115,7 @@ void rebuildClientList(db::Connection& conn) {
   }
   for (const auto& o : conn.query("SELECT * FROM owner1")) {
     ListRow r = listRow(conn, o, true);
+    if (auto it = wivesOf.find(r.code); it != wivesOf.end()) keepWifeOf(r, it->second);
     groupOf(conn, r);
     write(conn, r);
   }

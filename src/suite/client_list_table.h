@@ -14,7 +14,9 @@ namespace meridian::suite {
 void refreshClientListRow(db::Connection& conn, const std::string& code);
 // Rebuilds the whole list.
 void rebuildClientList(db::Connection& conn);
-// "S/o " or "D/o " (by sex) before the father's name; "W/o " names stay as they are.
+// "S/o " or "D/o " (by sex) before the father's name; "W/o " names stay as
+// they are. A list row that already says "W/o " keeps it through refreshes
+// and rebuilds.
 std::string relationName(const std::string& sex, const std::string& fatherName);
 
 }  // namespace meridian::suite

@@ -5,17 +5,23 @@
 #include <map>
 #include <set>
 
+#include "common/dates.h"
 #include "common/paths.h"
 #include "common/text.h"
+#include "db/conflict_retry.h"
 #include "db/connection.h"
 #include "db/rows.h"
 #include "host/client_particulars.h"
 #include "host/control_columns.h"
 #include "host/identifier_rules.h"
+#include "host/list_choice.h"
 #include "host/screen_registry.h"
 #include "host/states.h"
+#include "host/versioned_row.h"
+#include "suite/client_codes.h"
 #include "suite/client_list_table.h"
 #include "suite/data_folder.h"
+#include "suite/dataset/data_set_code.h"
 
 namespace meridian::suite {
 
@@ -155,6 +161,22 @@ std::string clientColumnOf(const std::string& table, const std::vector<std::stri
   return "";
 }
 
+// Deletes the rows of the client's own data set and of its revised returns,
+// rectifications and orders (code^R-1, code^Z-2, code^A-1 ...), matched
+// exactly: a code that only begins with the client's code and "^" (a code
+// kept from before "^" was refused in client codes) is another client's.
+void deleteDataSets(db::Connection& conn, const std::string& table, const std::string& column, const std::string& code) {
+  const std::string prefix = code + "^";
+  long long prefixChars = 0;  // SUBSTR counts characters on both engines
+  for (unsigned char c : prefix) prefixChars += (c & 0xC0) != 0x80;
+  conn.execute("DELETE FROM " + table + " WHERE " + column + " = ?", {code});
+  const auto candidates = conn.query(
+      "SELECT DISTINCT " + column + " FROM " + table + " WHERE SUBSTR(" + column + ", 1, ?) = ?", {prefixChars, prefix});
+  for (const auto& r : candidates)
+    if (dataset::belongsToClient(r.text(0), code))
+      conn.execute("DELETE FROM " + table + " WHERE " + column + " = ?", {r.text(0)});
+}
+
 }  // namespace
 
 const std::vector<std::string>& clientStatuses() {
@@ -181,15 +203,6 @@ bool isPersonStatus(const std::string& status) {
   return s == "INDIVIDUAL" || s == "PARTNER" || s == "PROPRIETOR";
 }
 
-std::string nextClientCode(db::Connection& conn) {
-  unsigned long long highest = 0;
-  for (const auto& r : conn.query("SELECT code_no FROM main_info1 UNION ALL SELECT code FROM owner1")) {
-    const std::string c = r.text(0);
-    if (allDigits(c) && c.size() < 18) highest = std::max(highest, std::stoull(c));
-  }
-  return std::to_string(highest + 1);
-}
-
 ClientRegisterForm::ClientRegisterForm(host::Component& host)
     : host::Screen(host.base(), "frmclreg", "Client Register"), host_(host) {
   auto& status = add(ControlKind::comboBox, "cbostatus", "Status");
@@ -207,40 +220,38 @@ ClientRegisterForm::ClientRegisterForm(host::Component& host)
   add(ControlKind::button, "cmddelete", "&Delete");
   add(ControlKind::button, "cmdback", "&Back");
 
-  on("cmdsave", EventType::click, [this](ui::Event&) {
-    if (save() && desktop()) desktop()->statusLine = "Client " + code_ + " saved.";
-  });
+  on("cmdsave", EventType::click, [this](ui::Event&) { save(); });
   on("cmddelete", EventType::click, [this](ui::Event&) {
     if (!code_.empty() && deleteClient(host_, code_)) close();
   });
-  on("cmdback", EventType::click, [this](ui::Event&) { close(); });
-  // Identifiers are checked as the user leaves them; a refusal keeps the focus there.
-  on("txtpan", EventType::lostFocus, [this](ui::Event&) {
-    refused(host::checkClientPan(text("txtpan")), "txtpan");
+  on("cmdback", EventType::click, [this](ui::Event&) { closeAskingToSave(); });
+  // Each box is checked as the user leaves it; a refusal keeps the focus there.
+  checkOnLeaving("txtpan", [this] { return host::checkClientPan(text("txtpan")); });
+  checkOnLeaving("txtemail", [this] { return host::checkEmail(text("txtemail")); });
+  checkOnLeaving("txtmobile", [this] { return host::checkMobile(text("txtmobile")); });
+  checkOnLeaving("txtpin", [this] { return host::checkPin(text("txtpin")); });
+  checkOnLeaving("txtdob", [this] {
+    return host::checkDateOfBirthOnLeaving((*this)["txtdob"].text, formatDmy(today()), !person_);
   });
-  on("txtemail", EventType::lostFocus, [this](ui::Event&) {
-    refused(host::checkEmail(text("txtemail")), "txtemail");
-  });
-  on("cbostatus", EventType::change, [this](ui::Event&) {
-    person_ = isPersonStatus(text("cbostatus"));
-    for (const auto& f : registerFields()) (*this)[f.name].visible = person_ ? f.person : f.other;
-    (*this)["cbosex"].visible = person_;
-    (*this)["lbldob"].caption = person_ ? "DATE OF BIRTH" : "DATE OF INCORPORATION";
-  });
+  on("cbostatus", EventType::change, [this](ui::Event&) { showFieldsForStatus(); });
 }
 
+void ClientRegisterForm::showFieldsForStatus() {
+  person_ = isPersonStatus(text("cbostatus"));
+  for (const auto& f : registerFields()) (*this)[f.name].visible = person_ ? f.person : f.other;
+  (*this)["cbosex"].visible = person_;
+  (*this)["lbldob"].caption = person_ ? "DATE OF BIRTH" : "DATE OF INCORPORATION";
+}
 
 void ClientRegisterForm::load() {
   auto& conn = host_.base().DbObj();
   host_.base().loadstatelist((*this)["cbostate"]);
   showDate("txtdob", "");
-  ui::Event e;
-  e.control = "cbostatus";
-  e.type = EventType::change;
   if (code_.empty()) {
     caption = "Client Register: new client";
     (*this)["cbostatus"].selectText("INDIVIDUAL");
-    dispatch(e);
+    showFieldsForStatus();
+    markUnchanged();
     return;
   }
   caption = "Client Register: " + code_;
@@ -254,11 +265,12 @@ void ClientRegisterForm::load() {
   std::string status = row->text("status");
   if (!o.empty() && status.empty()) status = "INDIVIDUAL";
   // A linked person shows as an individual of the client it belongs to.
-  auto& statusBox = (*this)["cbostatus"];
-  statusBox.selectText(isPersonStatus(status) ? "INDIVIDUAL" : status);
-  dispatch(e);
+  host::chooseStored((*this)["cbostatus"], isPersonStatus(status) ? "INDIVIDUAL" : status);
+  showFieldsForStatus();
   host::showRow(*this, *row, columnsFor(!o.empty()));
   loadedPan_ = row->text("pan");
+  versionRead_ = host::rowVersion(*row);
+  markUnchanged();
 }
 
 bool ClientRegisterForm::save() {
@@ -277,72 +289,141 @@ bool ClientRegisterForm::save() {
     if (!checked) return false;
     v[f.name] = *checked;
   }
-  if (refused(host::checkEmail(v["txtemail"]), "txtemail")) return false;
 
   const bool isNew = code_.empty();
-  std::string code = isNew ? v["txtcode"] : code_;
-  if (isNew) {
-    if (code.empty()) code = nextClientCode(conn);
+  const std::string typedCode = isNew ? v["txtcode"] : code_;
+  if (isNew && !typedCode.empty()) {
     // Client codes name folders under the document folder.
-    if (!safePathComponent(code))
+    if (!safePathComponent(typedCode))
       return refuse("A client code can not contain \\ / : .. or control characters.", "txtcode");
-    if (conn.exists("SELECT 1 FROM main_info1 WHERE code_no = ?", {code}) ||
-        conn.exists("SELECT 1 FROM owner1 WHERE code = ?", {code}))
-      return refuse("Client code " + code + " is already given to another client.", "txtcode");
-  } else {
-    const bool wasPerson = conn.exists("SELECT 1 FROM owner1 WHERE code = ?", {code});
-    if (wasPerson != person)
-      return refuse("The status of client " + code + " can not change between an individual and other statuses.", "cbostatus");
+    // "^" joins a client's code to the codes of its revised returns, rectifications and orders.
+    if (typedCode.find('^') != std::string::npos)
+      return refuse("A client code can not contain ^: it marks the data of revised returns, rectifications and orders.",
+                    "txtcode");
   }
+  if (!isNew && !conn.exists("SELECT 1 FROM owner1 WHERE code = ?", {code_}) &&
+      !conn.exists("SELECT 1 FROM main_info1 WHERE code_no = ?", {code_}))
+    return settleConflict(host::RowChange::gone);
+  if (!isNew && conn.exists("SELECT 1 FROM owner1 WHERE code = ?", {code_}) != person)
+    return refuse("The status of client " + code_ + " can not change between an individual and other statuses.", "cbostatus");
+  // The identifiers in the order General Information checks them.
+  if (refused(host::checkClientPan(v["txtpan"]), "txtpan")) return false;
+  const auto typedDob = typedDate("txtdob");
+  if (!typedDob) return false;
+  if (refused(host::checkDateOfBirthOnLeaving(*typedDob, formatDmy(today()), !person), "txtdob")) return false;
   if (person) {
     if (v["txtfnm"].empty() && v["txtlnm"].empty())
       return refuse("Please specify 'First Name' or 'Last Name'.", "txtfnm");
   } else if (v["txtnm"].empty()) {
     return refuse("Please specify 'Name'.", "txtnm");
   }
-  if (refused(host::checkClientPan(v["txtpan"]), "txtpan")) return false;
-  const auto typedDob = typedDate("txtdob");
-  if (!typedDob) return false;
-  const std::string date = *typedDob;
+  if (refused(host::checkEmail(v["txtemail"]), "txtemail") || refused(host::checkPin(v["txtpin"]), "txtpin") ||
+      refused(host::checkMobile(v["txtmobile"]), "txtmobile"))
+    return false;
   std::string personStatus = "INDIVIDUAL";
   const std::string linkedTo = person ? v["txtlinkedto"] : "";
   if (!linkedTo.empty()) {
-    if (linkedTo == code) return refuse("A client can not be linked to itself.", "txtlinkedto");
+    if (linkedTo == typedCode) return refuse("A client can not be linked to itself.", "txtlinkedto");
     personStatus = linkedStatusFor(conn.scalar("SELECT status FROM main_info1 WHERE code_no = ?", {linkedTo}));
     if (personStatus.empty())
       return refuse("Client " + linkedTo + " is not a firm or a proprietorship.", "txtlinkedto");
   }
   const std::string pan = v["txtpan"];
-  if (pan.size() == 10 && pan != loadedPan_ && base.CheckForDupClWithPAN(code, pan) == "N")
+  if (pan.size() == 10 && pan != loadedPan_ && base.CheckForDupClWithPAN(isNew ? typedCode : code_, pan) == "N")
     return (focus = "txtpan", false);
 
   // What is written: an address abroad carries its PIN, the date as completed.
   if (host::isStateOutsideIndia(v["cbostate"])) v["txtpin"] = host::pinOutsideIndia;
-  v["txtdob"] = date;
+  v["txtdob"] = *typedDob;
   v["cbosex"] = text("cbosex");
   v["txtlinkedto"] = linkedTo;
-  db::Pairs values = host::columnValues(columnsFor(person), [&v](const std::string& c) { return v[c]; });
-  values.emplace_back("status", person ? personStatus : status);
-
+  const auto valueOf = [&v](const std::string& c) { return v[c]; };
   const std::string table = person ? "owner1" : "main_info1";
   const std::string key = person ? "code" : "code_no";
-  {
-    auto tx = conn.begin();
+
+  std::string code, refusal;
+  host::RowChange change = host::RowChange::none;
+  bool written = false;
+  // Numbered and written in one transaction, tried again when another user's
+  // new client took the number meanwhile.
+  db::inTransactionRetrying(conn, [&] {
+    refusal.clear();
+    change = host::RowChange::none;
+    written = false;
     if (isNew) {
+      code = typedCode.empty() ? assignClientCode(conn) : typedCode;
+      if (conn.exists("SELECT 1 FROM main_info1 WHERE code_no = ?", {code}) ||
+          conn.exists("SELECT 1 FROM owner1 WHERE code = ?", {code})) {
+        refusal = "Client code " + code + " is already given to another client.";
+        return;
+      }
+      db::Pairs values = host::columnValues(columnsFor(person), valueOf);
+      values.emplace_back("status", person ? personStatus : status);
       values.emplace_back(key, code);
       db::insertRow(conn, table, values);
     } else {
-      db::updateWhere(conn, table, values, {{key, code}});
+      code = code_;
+      // Only what the user changed: a value nobody touched is never rewritten.
+      // A PIN goes with its state: an address abroad forces its PIN.
+      db::Pairs values = host::columnValues(columnsFor(person), valueOf, [this](const std::string& c) {
+        return changed(c) || (c == "txtpin" && changed("cbostate"));
+      });
+      if (changed("cbostatus") || changed("txtlinkedto")) values.emplace_back("status", person ? personStatus : status);
+      if (values.empty()) return;
+      change = host::updateIfUnchanged(conn, table, values, {{key, code}}, versionRead_);
+      if (change != host::RowChange::none) return;
     }
     refreshClientListRow(conn, code);
-    tx.commit();
-  }
+    written = true;
+  });
+  if (!refusal.empty()) return refuse(refusal, "txtcode");
+  if (change != host::RowChange::none) return settleConflict(change);
+
+  // The version this save gave the row: a new row starts at 0.
+  if (written) versionRead_ = isNew ? 0 : versionRead_ + 1;
   code_ = code;
   loadedPan_ = pan;
   caption = "Client Register: " + code_;
   (*this)["txtcode"].text = code_;
   (*this)["txtcode"].locked = true;
+  markUnchanged();
+  // The dashboard's list shows the saved client selected.
+  base.vLstSelClCode = code_;
+  if (desktop()) desktop()->statusLine = "Client " + code_ + " saved.";
   return true;
+}
+
+bool ClientRegisterForm::settleConflict(host::RowChange change) {
+  if (change == host::RowChange::gone) {
+    dialogs().exclamation("Client " + code_ + " was deleted by another user while it was open here: your changes are not saved.");
+    return false;
+  }
+  switch (dialogs().yesNoCancel(conflictQuestion(code_), "", ui::Answer::cancel, ui::Icon::exclamation)) {
+    case ui::Answer::yes: {
+      const bool person = conn().exists("SELECT 1 FROM owner1 WHERE code = ?", {code_});
+      const auto version = host::currentVersion(conn(), person ? "owner1" : "main_info1", {{person ? "code" : "code_no", code_}});
+      if (!version) return settleConflict(host::RowChange::gone);
+      versionRead_ = *version;
+      if (!save()) return false;
+      // The row as it now stands: the other user's entries where this one changed nothing.
+      load();
+      return true;
+    }
+    case ui::Answer::no:
+      load();
+      return false;
+    default:
+      return false;
+  }
+}
+
+db::Connection& ClientRegisterForm::conn() { return host_.base().DbObj(); }
+
+std::string conflictQuestion(const std::string& code) {
+  return "Client " + code + " was changed by another user after you opened it.\n\n"
+         "Yes: save your changes over theirs (what you did not change keeps their entries)\n"
+         "No: drop your changes and show the client as it is saved now\n"
+         "Cancel: keep your changes on the screen, unsaved";
 }
 
 bool deleteClient(host::Component& host, const std::string& code) {
@@ -360,16 +441,9 @@ bool deleteClient(host::Component& host, const std::string& code) {
   for (const auto& r : conn.query("SELECT code FROM owner1 WHERE code_no = ? AND code <> ?", {code, code}))
     linked.push_back(r.text(0));
   conn.execute("UPDATE owner1 SET code_no = '' WHERE code_no = ? AND code <> ?", {code, code});
-  // The client's own rows and those of its revised returns, rectifications
-  // and orders (code^R-1 ...), in every table that keys rows by client.
-  const std::string returnPrefix = code + "^";
-  long long prefixChars = 0;  // SUBSTR counts characters on both engines
-  for (unsigned char c : returnPrefix) prefixChars += (c & 0xC0) != 0x80;
   for (const auto& table : conn.tables()) {
     const std::string column = clientColumnOf(table, columnsOf(conn, table));
-    if (column.empty()) continue;
-    conn.execute("DELETE FROM " + table + " WHERE " + column + " = ? OR SUBSTR(" + column + ", 1, ?) = ?",
-                 {code, prefixChars, returnPrefix});
+    if (!column.empty()) deleteDataSets(conn, table, column, code);
   }
   for (const auto& person : linked) refreshClientListRow(conn, person);
   tx.commit();

@@ -15,6 +15,7 @@
 
 #include "host/component.h"
 #include "host/screen.h"
+#include "host/versioned_row.h"
 
 namespace meridian::suite {
 
@@ -23,8 +24,8 @@ const std::vector<std::string>& clientStatuses();
 // Statuses kept in owner1 (a person).
 bool isPersonStatus(const std::string& status);
 
-// The first whole number above every numeric client code in use.
-std::string nextClientCode(db::Connection& conn);
+// What the later of two users saving one client is asked.
+std::string conflictQuestion(const std::string& code);
 
 class ClientRegisterForm : public host::Screen {
  public:
@@ -32,16 +33,26 @@ class ClientRegisterForm : public host::Screen {
   // The client to edit; "" opens an empty register entry for a new client.
   void opened(const host::OpenRequest& request) override { code_ = request.code; }
   void load() override;
-  // cmdsave: true when the client was written.
+  // Escape asks about changes not saved, as Back does.
+  void escape() override { closeAskingToSave(); }
+  bool saveBeforeClosing() override { return save(); }
+  // cmdsave: true when the client was written. A new client left without a
+  // code gets the next in the practice's pattern. Editing writes only what
+  // the user changed, and only while nobody else saved the client since it
+  // was read; otherwise the user is asked what to do.
   bool save();
   const std::string& code() const { return code_; }
 
  private:
+  void showFieldsForStatus();
+  bool settleConflict(host::RowChange change);
+  db::Connection& conn();
 
   host::Component& host_;
   std::string code_;  // "" until a new client is saved
   bool person_ = true;
   std::string loadedPan_;
+  long long versionRead_ = 0;
 };
 
 // Asks "Do you want to delete client <code> <name> ?" and on Yes removes

@@ -1,6 +1,8 @@
 #include "suite/demo_practice.h"
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <cstdio>
 #include <fstream>
 
@@ -30,6 +32,11 @@ class Sequence {
 constexpr std::array kFirstNames = {"Aarav", "Vivaan", "Aditya", "Meera", "Ananya", "Ishaan", "Kavya", "Rohan",
                                     "Sneha", "Arjun", "Priya", "Karthik", "Lakshmi", "Nikhil", "Pooja", "Rahul",
                                     "Sanjay", "Divya", "Manoj", "Neha", "Suresh", "Asha", "Vikram", "Gita"};
+constexpr std::array kFemaleNames = {"Meera", "Ananya", "Kavya", "Sneha", "Priya", "Lakshmi", "Pooja", "Divya", "Neha",
+                                     "Asha", "Gita"};
+// Fathers and partners.
+constexpr std::array kMaleNames = {"Aarav",  "Vivaan", "Aditya", "Ishaan", "Rohan", "Arjun",  "Karthik",
+                                   "Nikhil", "Rahul",  "Sanjay", "Manoj",  "Suresh", "Vikram"};
 constexpr std::array kMiddleNames = {"", "Kumar", "", "Prasad", "", "Lal", "", "Devi", "", "Chand"};
 constexpr std::array kSurnames = {"Sharma", "Iyer", "Patel", "Reddy", "Nair", "Gupta", "Desai", "Menon", "Joshi",
                                   "Rao", "Kulkarni", "Banerjee", "Singh", "Pillai", "Mehta", "Verma", "Shah", "Das"};
@@ -37,11 +44,41 @@ constexpr std::array kFirmWords = {"Sunrise", "Ganga", "Deccan", "Kaveri", "Hima
                                    "Saffron", "Narmada", "Vindhya", "Malabar", "Sahyadri", "Konkan"};
 constexpr std::array kTrades = {"Traders", "Textiles", "Agencies", "Engineering", "Foods", "Pharma", "Logistics",
                                 "Builders", "Exports", "Motors", "Software", "Steel"};
-constexpr std::array kCities = {"Pune", "Chennai", "Ahmedabad", "Kochi", "Jaipur", "Lucknow", "Indore", "Nagpur",
-                                "Coimbatore", "Surat", "Mysuru", "Srinagar", "Dehradun", "Puducherry"};
-constexpr std::array kStates = {"Maharashtra", "Tamil Nadu", "Gujarat", "Kerala", "Rajasthan", "Uttar Pradesh",
-                                "Madhya Pradesh", "Maharashtra", "Tamil Nadu", "Gujarat", "Karnataka",
-                                "Jammu & Kashmir", "Uttarakhand", "Puducherry"};
+// Each city with its state, as the screens' state list spells it, and the
+// first PIN of its head post office.
+struct City {
+  const char* city;
+  const char* state;
+  long long firstPin;
+};
+constexpr std::array kCities = {
+    City{"Pune", "MAHARASHTRA", 411001},          City{"Chennai", "TAMIL NADU", 600001},
+    City{"Ahmedabad", "GUJARAT", 380001},         City{"Kochi", "KERALA", 682001},
+    City{"Jaipur", "RAJASTHAN", 302001},          City{"Lucknow", "UTTAR PRADESH", 226001},
+    City{"Indore", "MADHYA PRADESH", 452001},     City{"Nagpur", "MAHARASHTRA", 440001},
+    City{"Coimbatore", "TAMIL NADU", 641001},     City{"Surat", "GUJARAT", 395001},
+    City{"Mysuru", "KARNATAKA", 570001},          City{"Srinagar", "JAMMU AND KASHMIR", 190001},
+    City{"Dehradun", "UTTARAKHAND", 248001},      City{"Puducherry", "PUDUCHERRY", 605001},
+};
+
+// "Devi" is a woman's middle name, the others a man's.
+std::string middleFor(const std::string& middle, bool female) {
+  return (middle == "Devi") == female ? middle : std::string();
+}
+
+bool isFemaleName(const std::string& name) {
+  return std::find(kFemaleNames.begin(), kFemaleNames.end(), name) != kFemaleNames.end();
+}
+
+// "sunrise": the first word of a name as a mail domain takes it.
+std::string mailWord(const std::string& name) {
+  std::string out;
+  for (char c : name) {
+    if (c == ' ') break;
+    if (std::isalnum(static_cast<unsigned char>(c))) out.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(c))));
+  }
+  return out;
+}
 constexpr std::array kStreets = {"M.G. Road", "Station Road", "Gandhi Nagar", "Park Street", "Nehru Marg",
                                  "Temple Street", "Lake View Road", "Market Yard"};
 
@@ -103,24 +140,29 @@ void seedDemoPractice(db::Connection& conn, const DataFolder& data, DemoSize siz
   std::vector<std::string> firms;
   for (int n = 1; n <= size.clients; ++n) {
     const std::string c = code(n);
-    const std::string city = s.pick(kCities);
-    const size_t cityIndex = s.next() % kStates.size();
+    // The draws stay as many and in the order they were, so that the rest of
+    // the practice (figures, challans, partners) stays the same.
+    s.next();
+    const City& place = kCities[s.next() % kCities.size()];
+    const std::string city = place.city, state = place.state;
     const std::string street = s.pick(kStreets);
-    const long long pinCode = 400001 + s.between(0, 299999);
+    const long long pinCode = place.firstPin + s.between(0, 29);
     const std::string mobile = "9" + std::to_string(100000000 + s.between(0, 899999999));
     const bool individual = n % 3 != 0;
     if (individual) {
       const std::string first = s.pick(kFirstNames), middle = s.pick(kMiddleNames), last = s.pick(kSurnames);
-      const bool female = s.next() % 2 == 0;
+      s.next();
+      const bool female = isFemaleName(first);
       const std::string nation = n % 17 == 0 ? "NON RESIDENT" : "RESIDENT";
       conn.execute(
           "INSERT INTO owner1 (code, code_no, f_nm, m_nm, l_nm, fat_f_nm, fat_l_nm, dob, sex, mobile, email, h_no, "
           "street, area, city, state, pin, mat_st, nation, ward, ward_no, pan, auditc, status) "
           "VALUES (?, '', ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 'INDIVIDUAL')",
-          {c, first, middle, last, std::string(s.pick(kFirstNames)), last, date(s, 1940, 1998),
+          {c, first, middleFor(middle, female), last,
+           std::string(s.pick(kMaleNames)), last, date(s, 1940, 1998),
            female ? "FEMALE" : "MALE", mobile, std::string(first) + "." + last + "@example.in",
            std::to_string(s.between(1, 400)), street, std::string("Ward ") + std::to_string(s.between(1, 40)), city,
-           std::string(kStates[cityIndex]), pinCode, s.next() % 2 ? "MARRIED" : "SINGLE", nation,
+           state, pinCode, s.next() % 2 ? "MARRIED" : "SINGLE", nation,
            std::string("Ward ") + std::to_string(s.between(1, 12)) + "(" + std::to_string(s.between(1, 4)) + ")",
            std::to_string(s.between(1, 60)), pan(s, 'P', last[0]), n % 11 == 0 ? "Y" : "N"});
     } else {
@@ -131,13 +173,13 @@ void seedDemoPractice(db::Connection& conn, const DataFolder& data, DemoSize siz
           "INSERT INTO main_info1 (code_no, nm, status, doi, phone1, phone4, email, reg_no, h_no, street, area, city, "
           "state, pin, ward, ward_no, pan, mrr, llp) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
           {c, name, kind.status, date(s, 1960, 2015), "0" + std::to_string(s.between(200000000, 899999999)), mobile,
-           "accounts@" + std::string(kind.suffix).substr(1, 3) + std::to_string(n) + ".example.in",
+           "accounts@" + mailWord(name) + std::to_string(n) + ".example.in",
            llp ? "AAB-" + std::to_string(1000 + n) : "", std::to_string(s.between(1, 400)), street, "Industrial Area",
-           city, std::string(kStates[cityIndex]), pinCode,
+           city, state, pinCode,
            std::string("Circle ") + std::to_string(s.between(1, 9)), std::to_string(s.between(1, 60)),
            pan(s, kind.panLetter, name[0]), n % 29 == 0 ? 1 : 0, llp ? "LLP_Y" : ""});
       conn.execute("INSERT INTO off_info (code_no, nm, street, city, state, pin) VALUES (?, ?, ?, ?, ?, ?)",
-                   {c, name, street, city, std::string(kStates[cityIndex]), pinCode});
+                   {c, name, street, city, state, pinCode});
       if (std::string(kind.status) == "FIRM") firms.push_back(c);
     }
     const char* groupCode = groups[static_cast<size_t>(n) % groups.size()].first;
@@ -173,11 +215,14 @@ void seedDemoPractice(db::Connection& conn, const DataFolder& data, DemoSize siz
     for (int k = 0; k < 2; ++k) {
       const std::string c = code(++partner);
       const std::string last = s.pick(kSurnames);
+      const std::string first = s.pick(kMaleNames), father = s.pick(kMaleNames), born = date(s, 1950, 1990);
+      s.next();
+      const City& place = kCities[s.next() % kCities.size()];
+      const std::string partnerPan = pan(s, 'P', last[0]);
       conn.execute(
           "INSERT INTO owner1 (code, code_no, f_nm, l_nm, fat_f_nm, fat_l_nm, dob, sex, city, state, pan, status, "
           "auditc) VALUES (?, ?, ?, ?, ?, ?, ?, 'MALE', ?, ?, ?, 'INDIVIDUAL', 'Y')",
-          {c, firms[f], std::string(s.pick(kFirstNames)), last, std::string(s.pick(kFirstNames)), last,
-           date(s, 1950, 1990), std::string(s.pick(kCities)), std::string(s.pick(kStates)), pan(s, 'P', last[0])});
+          {c, firms[f], first, last, father, last, born, std::string(place.city), std::string(place.state), partnerPan});
     }
   }
   heads::seedDemoHeads(conn);

@@ -90,7 +90,9 @@ std::string renderTextBox(const ui::Control& c) {
 
 std::string renderComboBox(const ui::Control& c) {
   std::string box = "<select" + boxMark(c) + common(c) + classes("field", c) + attr("name", c.name) + ">";
-  if (c.listIndex < 0) box += "<option value=\"\" selected></option>";
+  // A stored value the list does not hold is shown as it is, so that the
+  // page sends it back unchanged rather than as a blank.
+  if (c.listIndex < 0) box += "<option" + attr("value", c.text) + " selected>" + escapeHtml(c.text) + "</option>";
   for (size_t i = 0; i < c.items.size(); ++i)
     box += "<option" + attr("value", c.items[i]) + (static_cast<int>(i) == c.listIndex ? " selected" : "") + ">" +
            escapeHtml(c.items[i]) + "</option>";
