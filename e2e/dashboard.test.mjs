@@ -42,8 +42,9 @@ test('a client is found by either masked PAN, opened with Enter and left with Es
     assert.equal(await page.textContent('#ClGrd tbody tr.selected td[data-col="0"]'), client.Code, form);
     await page.keyboard.press('Enter');
     await page.waitForSelector('#form_subform');
-    assert.equal(await page.textContent('#lblClient'), `Client : ${client.Code} ${client.Name}`);
-    assert.equal(await page.textContent('#lblYear'), 'Assessment Year : 2017-18');
+    await idle(page);
+    assert.equal(await page.textContent('#form_subform h1.caption'),
+      `Income Tax calculation for Assessment Year 2017-18 of ${client.Name}`);
     await page.keyboard.press('Escape');
     await page.waitForSelector('#form_income');
     assert.equal(await page.inputValue('#TxtS10'), mask(client.PAN), 'the search stays as it was');

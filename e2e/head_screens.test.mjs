@@ -4,7 +4,7 @@
 // opened again and read back, and computed from the command line.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { startPractice, signIn, meridian, idle, messageText } from './helpers.mjs';
+import { startPractice, signIn, openClientYear, meridian, idle, messageText } from './helpers.mjs';
 
 let practice;
 before(async () => { practice = await startPractice(); });
@@ -13,17 +13,7 @@ after(async () => { await practice.stop(); });
 const CLIENT = 'C0001';
 const cell = (grid, row, col) => `#${grid} input.cell[data-row="${row}"][data-col="${col}"]`;
 
-async function openYear(page) {
-  await page.click('#openIncomeTax');
-  await page.waitForSelector('#ClGrd tbody tr');
-  await page.selectOption('#cbocompAY', '2016-17');
-  await idle(page);
-  await page.click('#TxtS0');
-  await page.keyboard.type(CLIENT);
-  await page.waitForFunction(() => document.querySelector('#lblRecCount').textContent === 'No. of Records : 1');
-  await page.keyboard.press('Enter');
-  await page.waitForSelector('#form_subform');
-}
+const openYear = (page) => openClientYear(page, CLIENT, '2016-17');
 
 async function openHead(page, button, form) {
   await page.click('#' + button);

@@ -82,3 +82,18 @@ export async function clickAndType(page, selector, text) {
 export function shown(amount) {
   return new Intl.NumberFormat('en-IN', { maximumFractionDigits: 2 }).format(amount);
 }
+
+// Opens a client's year from the dashboard as a clerk does: the year chosen,
+// the client's code typed into the code search, Enter on the one row found.
+export async function openClientYear(page, code, year) {
+  await page.click('#openIncomeTax');
+  await page.waitForSelector('#ClGrd tbody tr');
+  await page.selectOption('#cbocompAY', year);
+  await idle(page);
+  await page.click('#TxtS0');
+  await page.keyboard.type(code);
+  await page.waitForFunction(() => document.querySelector('#lblRecCount').textContent === 'No. of Records : 1');
+  await page.keyboard.press('Enter');
+  await page.waitForSelector('#form_subform');
+  await idle(page);
+}

@@ -3,14 +3,12 @@
 // practitioner files is offered, and a salaried client's particulars typed
 // in pass the checks before the e-return.
 //
-// The screen is opened as the other browser tests open a registered screen
-// for a chosen client: the client chosen on the dashboard, then the
-// button of the year's screen, here its e-file button `cmdefl`, which the
-// assessment-year workspace opens frmitr2013 with (the stand-in for the
-// workspace carries the same button until the workspace itself lands).
+// The screen is opened as a clerk opens it: the client's year chosen on the
+// dashboard, then the workspace's e-file button `cmdefl`, which computes the
+// year and opens frmitr2013 for an e-return.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { startPractice, signIn, idle, messageText } from './helpers.mjs';
+import { startPractice, signIn, idle, messageText, openClientYear } from './helpers.mjs';
 
 let practice;
 before(async () => { practice = await startPractice(); });
@@ -21,16 +19,7 @@ const ITR1 = 0, ITR2 = 1, ITR3 = 2, ITR4S = 3, ITR4 = 4, ITR2A = 5;
 const cell = (row, col) => `#vsBA input.cell[data-row="${row}"][data-col="${col}"]`;
 
 async function openReturnScreen(page, client) {
-  await page.click('#openIncomeTax');
-  await page.waitForSelector('#ClGrd tbody tr');
-  await page.selectOption('#cbocompAY', '2016-17');
-  await idle(page);
-  await page.click('#TxtS0');
-  await page.keyboard.type(client);
-  await page.waitForFunction(() => document.querySelector('#lblRecCount').textContent === 'No. of Records : 1');
-  await page.keyboard.press('Enter');
-  await page.waitForSelector('#form_subform');
-  await idle(page);
+  await openClientYear(page, client, '2016-17');
   await page.click('#cmdefl');
   await page.waitForSelector('#form_frmitr2013');
   await idle(page);

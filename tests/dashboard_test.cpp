@@ -116,8 +116,7 @@ TEST_P(Dashboard, ChoosingAClientWritesTheContextInOrder) {
     std::vector<W> after;
     std::string opened;
   } cases[] = {
-      {1, {{"ReturnCtx", "vITname", "Ganga & Co."}, {"ReturnCtx", "vT_StaT", "FIRM"}, {"Base", "TSTATUS", "2"}, {"ClientCtx", "vt_RTCode_No", "F1"}},
-       "subform"},
+      {1, {{"ReturnCtx", "vITname", "Ganga & Co."}, {"ReturnCtx", "vT_StaT", "FIRM"}, {"Base", "TSTATUS", "2"}}, "subform"},
       {2, {{"Base", "Temp_Code", "F1"}}, "ObjChallan"},
       {6, {}, "frmpannewapp"},
       {7, {}, "frmpanchapp"},
@@ -132,7 +131,20 @@ TEST_P(Dashboard, ChoosingAClientWritesTheContextInOrder) {
     host().journal().recording = false;
     std::vector<W> expected = common;
     expected.insert(expected.end(), c.after.begin(), c.after.end());
-    EXPECT_EQ(host().journal().writes(), expected);
+    const auto& writes = host().journal().writes();
+    ASSERT_GE(writes.size(), expected.size());
+    EXPECT_EQ(std::vector<W>(writes.begin(), writes.begin() + static_cast<long>(expected.size())), expected);
+    // In mode 1 the workspace then loads and writes its own part of the
+    // context, the client's own data set in use first.
+    if (c.mode == 1) {
+      ASSERT_GE(writes.size(), expected.size() + 3);
+      const auto first = writes.begin() + static_cast<long>(expected.size());
+      EXPECT_EQ(std::vector<W>(first, first + 3),
+                (std::vector<W>{{"Base", "ObjSubForm", "subform"}, {"ClientCtx", "vt_RTFlag", ""},
+                                {"ClientCtx", "vt_RTCode_No", "F1"}}));
+    } else {
+      EXPECT_EQ(writes.size(), expected.size());
+    }
     ASSERT_NE(host().desktop().active(), nullptr);
     EXPECT_EQ(host().desktop().active()->name(), c.opened);
     host().desktop().close(*host().desktop().active());

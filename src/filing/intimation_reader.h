@@ -6,11 +6,12 @@
 #include <optional>
 #include <string>
 
-#include "filing/rectification_details.h"
+#include "suite/returns/rectification_details.h"
 #include "host/component.h"
 #include "ui/dialogs.h"
 
 namespace meridian::filing {
+using returns::RectificationDetails;
 
 // The file choice of the command.
 constexpr const char* kPdfFilter = "PDF Files|*.pdf";

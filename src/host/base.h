@@ -3,6 +3,7 @@
 // per-user settings, paths, screen ratios, user rights and client passwords,
 // formatting and the client-master services, plus the part of the working
 // context it carries.
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -109,6 +110,11 @@ class Base {
   virtual std::vector<std::string> KnowYourAO(const std::string& code, const std::string& pan) = 0;
   virtual std::vector<std::string> GetGWCR(int year) = 0;
   virtual std::string CheckResStatus(const std::string& code, int year) = 0;
+
+  // The host's screen of a client's bank accounts ("B", table bank_details)
+  // or credit cards ("C", credit_details) for a year (0: the master details).
+  // It shows over the caller; `closed` runs when the user leaves it.
+  virtual void BankCCDet(const std::string& kind, const std::string& code, int year, std::function<void()> closed) = 0;
 
   // Host screens around the client list; true when the list must be reloaded.
   virtual bool ShowClListSetup() = 0;

@@ -34,6 +34,9 @@ class ClientContext {
 
   // Rewrites the open year's result tables after a recomputation.
   virtual void UpdateTbl() = 0;
+  // Counts again the entries of one head of the data set in use: "S"
+  // employers (vTotEmpNos), "H" houses (vTotHouNos), "B" businesses (vTotBusNos).
+  virtual void SetSHBCnos(const std::string& which) = 0;
 };
 
 // The computation engine of the suite, reached as PrjResultCtx.NModule1.

@@ -1,7 +1,6 @@
 #pragma once
-// The screens a chosen client opens whose own screens arrive later (the
-// assessment-year workspace, the PAN applications): they show the client,
-// year and status the dashboard handed over.
+// The screens a chosen client opens whose own screens arrive later (the PAN
+// applications): they show the client, year and status the dashboard handed over.
 #include "host/component.h"
 #include "host/screen.h"
 

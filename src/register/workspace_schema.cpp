@@ -33,6 +33,42 @@ std::vector<db::Migration> workspaceMigrations() {
            "cardnm VARCHAR(255) DEFAULT '', issuedby VARCHAR(255) DEFAULT '', cardno VARCHAR(32) DEFAULT '', "
            "defcc VARCHAR(1) DEFAULT 'N', PRIMARY KEY (code_no, yr, srno))",
        }},
+      {252, "the default bank account and credit card of the client",
+       {
+           // The return reads the refund account from the client master and
+           // the year's particulars; the workspace writes there the default
+           // of the year's accounts and cards when the user leaves them.
+           "ALTER TABLE owner1 ADD COLUMN banknm VARCHAR(255) DEFAULT ''",
+           "ALTER TABLE owner1 ADD COLUMN micr VARCHAR(16) DEFAULT ''",
+           "ALTER TABLE owner1 ADD COLUMN actyp VARCHAR(32) DEFAULT ''",
+           "ALTER TABLE owner1 ADD COLUMN acno VARCHAR(40) DEFAULT ''",
+           "ALTER TABLE owner1 ADD COLUMN bankcode VARCHAR(16) DEFAULT ''",
+           "ALTER TABLE owner1 ADD COLUMN card_name VARCHAR(255) DEFAULT ''",
+           "ALTER TABLE owner1 ADD COLUMN card_no VARCHAR(32) DEFAULT ''",
+           "ALTER TABLE owner1 ADD COLUMN issuedby VARCHAR(255) DEFAULT ''",
+           "ALTER TABLE main_info1 ADD COLUMN banknm VARCHAR(255) DEFAULT ''",
+           "ALTER TABLE main_info1 ADD COLUMN micr VARCHAR(16) DEFAULT ''",
+           "ALTER TABLE main_info1 ADD COLUMN actyp VARCHAR(32) DEFAULT ''",
+           "ALTER TABLE main_info1 ADD COLUMN acno VARCHAR(40) DEFAULT ''",
+           "ALTER TABLE main_info1 ADD COLUMN bankcode VARCHAR(16) DEFAULT ''",
+           "ALTER TABLE main_info1 ADD COLUMN card_name VARCHAR(255) DEFAULT ''",
+           "ALTER TABLE main_info1 ADD COLUMN card_no VARCHAR(32) DEFAULT ''",
+           "ALTER TABLE main_info1 ADD COLUMN issuedby VARCHAR(255) DEFAULT ''",
+       }},
+      // The year's particulars (new_tab) are created by the client module's
+      // migration 300, so the workspace's columns there take the last number
+      // of that range, which runs after it.
+      {319, "the default bank account and credit card of each year",
+       {
+           "ALTER TABLE new_tab ADD COLUMN banknm VARCHAR(255) DEFAULT ''",
+           "ALTER TABLE new_tab ADD COLUMN micr VARCHAR(16) DEFAULT ''",
+           "ALTER TABLE new_tab ADD COLUMN actyp VARCHAR(32) DEFAULT ''",
+           "ALTER TABLE new_tab ADD COLUMN acno VARCHAR(40) DEFAULT ''",
+           "ALTER TABLE new_tab ADD COLUMN bankcode VARCHAR(16) DEFAULT ''",
+           "ALTER TABLE new_tab ADD COLUMN card_name VARCHAR(255) DEFAULT ''",
+           "ALTER TABLE new_tab ADD COLUMN card_no VARCHAR(32) DEFAULT ''",
+           "ALTER TABLE new_tab ADD COLUMN issuedby VARCHAR(255) DEFAULT ''",
+       }},
   };
 }
 

@@ -2,6 +2,7 @@
 
 #include "db/migrations.h"
 #include "host/client_due_date.h"
+#include "suite/dataset/carry_forward_list.h"
 #include "suite/dataset/data_set_layout.h"
 #include "suite/heads/cost_inflation_index.h"
 #include "suite/report_preview.h"
@@ -32,6 +33,8 @@ Application::Application(const AppOptions& options)
   // A year table missing from the data-set list would be left behind by every
   // revision's copy; refuse to start rather than lose figures quietly.
   dataset::checkLayout(*conn_);
+  // So would a head's carry-forward that names a table under another year column.
+  dataset::carryForwardList();
 }
 
 void Application::refuseToReplaceVanishedDatabase(const db::ConnectionUrl& url) {

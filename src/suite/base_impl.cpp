@@ -8,6 +8,7 @@
 #include "host/client_particulars.h"
 #include "host/identifier_rules.h"
 #include "host/states.h"
+#include "suite/bank_card_form.h"
 #include "suite/client_list_screens.h"
 #include "ui/form.h"
 
@@ -151,6 +152,12 @@ std::string BaseImpl::CheckResStatus(const std::string&, int) {
 
 // The screens open over the list; the list reloads when it is on top again,
 // so there is nothing to reload at once.
+void BaseImpl::BankCCDet(const std::string& kind, const std::string& code, int year, std::function<void()> closed) {
+  auto form = std::make_shared<BankCardForm>(*this, kind, code, year, std::move(closed));
+  form->windowState = 2;
+  desktop_.show(form);
+}
+
 bool BaseImpl::ShowClListSetup() {
   desktop_.show(std::make_shared<ClientListSetupForm>(*this));
   return false;

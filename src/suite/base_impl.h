@@ -45,6 +45,7 @@ class BaseImpl : public host::Base {
   std::vector<std::string> KnowYourAO(const std::string& code, const std::string& pan) override;
   std::vector<std::string> GetGWCR(int year) override;
   std::string CheckResStatus(const std::string& code, int year) override;
+  void BankCCDet(const std::string& kind, const std::string& code, int year, std::function<void()> closed) override;
   bool ShowClListSetup() override;
   bool ShowClListSelection(const std::string& moduleCode) override;
 

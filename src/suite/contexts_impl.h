@@ -6,28 +6,33 @@
 #include "db/connection.h"
 #include "host/base.h"
 #include "host/contexts.h"
+#include "suite/year_computation.h"
 
 namespace meridian::suite {
 
-// The computation engine belongs to its own module of the suite, which this
-// installation does not carry yet: asking it to compute says so plainly.
-class MissingComputationEngine : public host::ComputationEngine {
+class ResultContextImpl : public host::ResultContext {
  public:
-  void ITCalcProc() override;
+  ResultContextImpl(host::Base& base, host::ClientContext& client) : engine_(base, client, *this) {}
+  EngineComputation& NModule1() override { return engine_; }
+
+ private:
+  EngineComputation engine_;
 };
 
 class ClientContextImpl : public host::ClientContext {
  public:
-  explicit ClientContextImpl(host::ContextJournal& j) : host::ClientContext(j) {}
+  ClientContextImpl(host::ContextJournal& j, host::Base& base) : host::ClientContext(j), base_(base) {}
+  // Writes the result tables of the last computation of the year in use.
   void UpdateTbl() override;
-};
-
-class ResultContextImpl : public host::ResultContext {
- public:
-  host::ComputationEngine& NModule1() override { return engine_; }
+  // The rows of the head's own table (as data/carry_forward.csv names it)
+  // in the data set and year in use; 0 while no module has created it.
+  void SetSHBCnos(const std::string& which) override;
+  // The result context is made after this one; start-up hands it over.
+  void attach(ResultContextImpl& results) { results_ = &results; }
 
  private:
-  MissingComputationEngine engine_;
+  host::Base& base_;
+  ResultContextImpl* results_ = nullptr;
 };
 
 // Answers a client's original and extended due date for a year.

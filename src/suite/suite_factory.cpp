@@ -25,12 +25,18 @@ std::unique_ptr<host::Base> SuiteFactory::createBase(host::ContextJournal& journ
 }
 
 std::unique_ptr<host::ClientContext> SuiteFactory::createClientContext(host::ContextJournal& journal) {
-  auto c = std::make_unique<ClientContextImpl>(journal);
+  if (!base_) throw std::logic_error("the client context needs the base object first");
+  auto c = std::make_unique<ClientContextImpl>(journal, *base_);
   client_ = c.get();
   return c;
 }
 
-std::unique_ptr<host::ResultContext> SuiteFactory::createResultContext() { return std::make_unique<ResultContextImpl>(); }
+std::unique_ptr<host::ResultContext> SuiteFactory::createResultContext() {
+  if (!client_ || !base_) throw std::logic_error("the result context needs the base object and client context first");
+  auto results = std::make_unique<ResultContextImpl>(*base_, *client_);
+  client_->attach(*results);
+  return results;
+}
 
 std::unique_ptr<host::ReturnContext> SuiteFactory::createReturnContext(host::ContextJournal& journal) {
   if (!client_ || !base_) throw std::logic_error("the return context needs the base object and client context first");

@@ -35,7 +35,7 @@ class SuiteFactory : public host::HostFactory {
   DueDateLookup dueDates_;
   std::shared_ptr<ClientAccess> access_;
   host::Base* base_ = nullptr;
-  host::ClientContext* client_ = nullptr;
+  ClientContextImpl* client_ = nullptr;
 };
 
 }  // namespace meridian::suite

@@ -31,13 +31,9 @@ class DataSetEngineTest : public DbTest {
     conn().execute("DROP TABLE comms");
     create("CREATE TABLE comms (code_no VARCHAR(80) NOT NULL, assyear INTEGER NOT NULL, `range` VARCHAR(20) DEFAULT '', "
            "amount BIGINT DEFAULT 0)");
-    docs_ = testsupport::scratchDir("docs");
-  }
-  void TearDown() override {
-    if (!docs_.empty()) fs::remove_all(docs_);
   }
   void create(const std::string& sql) { conn().execute(db::inDialect(conn().engine(), sql)); }
-  DataSetEngine engine() { return DataSetEngine(conn(), docs_, checkLayout(conn())); }
+  DataSetEngine engine() { return DataSetEngine(conn(), docs_.path, checkLayout(conn())); }
 
   // The rows of a client's year as the tables hold them: the two years and
   // the neighbouring client code C10 must never move.
@@ -64,12 +60,12 @@ class DataSetEngineTest : public DbTest {
                                     {code, year}));
   }
   void writeNote(const std::string& head, const std::string& code, int year, const std::string& text) {
-    fs::path folder = fs::path(docs_) / "Notes" / head;
+    fs::path folder = fs::path(docs_.path) / "Notes" / head;
     fs::create_directories(folder);
     std::ofstream(folder / notesFileName(code, year)) << text;
   }
   std::string readNote(const std::string& head, const std::string& code, int year) {
-    std::ifstream in(fs::path(docs_) / "Notes" / head / notesFileName(code, year));
+    std::ifstream in(fs::path(docs_.path) / "Notes" / head / notesFileName(code, year));
     if (!in) return "<none>";
     return std::string(std::istreambuf_iterator<char>(in), {});
   }
@@ -87,7 +83,7 @@ class DataSetEngineTest : public DbTest {
     return out;
   }
 
-  std::string docs_;
+  testsupport::ScratchDir docs_{"docs"};
 };
 
 // Rows of the year in each table, by code: what a copy must carry and what it must leave.
@@ -234,7 +230,7 @@ TEST_P(DataSetEngineTest, AFailureHalfWayLeavesBothDataSetsAsTheyWere) {
   writeNote("sal", "C1", 2016, "original");
   writeNote("sal", "C1^R-4", 2016, "fourth");
   const auto before = everything();
-  const auto filesBefore = filesUnder(docs_);
+  const auto filesBefore = filesUnder(docs_.path);
 
   struct Case {
     const char* name;
@@ -249,11 +245,11 @@ TEST_P(DataSetEngineTest, AFailureHalfWayLeavesBothDataSetsAsTheyWere) {
     DataSetEngine e = engine();
     EXPECT_THROW(c.run(e), db::DbError);
     EXPECT_EQ(everything(), before);
-    EXPECT_EQ(filesUnder(docs_), filesBefore);
+    EXPECT_EQ(filesUnder(docs_.path), filesBefore);
   }
 
   // A notes file that cannot be written stops the copy before anything is kept.
-  fs::create_directories(fs::path(docs_) / "Notes" / "sal" / (notesFileName("C1^R-2", 2016) + ".part") / "blocker");
+  fs::create_directories(fs::path(docs_.path) / "Notes" / "sal" / (notesFileName("C1^R-2", 2016) + ".part") / "blocker");
   conn().execute("DELETE FROM xtrabusiness");
   const auto beforeFiles = everything();
   EXPECT_THROW(engine().copy("C1", 2016, "C1", "C1^R-2"), std::runtime_error);

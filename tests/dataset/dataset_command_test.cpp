@@ -16,18 +16,16 @@ class DataSetCommand : public testsupport::DbTest {
   void SetUp() override {
     DbTest::SetUp();
     if (IsSkipped() || HasFatalFailure()) return;
-    data_ = testsupport::scratchDir("cli");
     conn().execute("INSERT INTO main_info1 (code_no, nm, status) VALUES ('C1', 'Kaveri Pvt', 'PRIVATE LTD.')");
     conn().execute("INSERT INTO income (code_no, ass_year, status) VALUES ('C1', 2016, 6), ('C1', 2015, 6)");
     conn().execute("INSERT INTO new_tab (code_no, ass_year, city) VALUES ('C1', '2016', 'Madurai')");
   }
-  void TearDown() override { std::filesystem::remove_all(data_); }
   testsupport::CliOutcome dataset(std::vector<std::string> args) {
     args.insert(args.begin(), "dataset");
-    for (const auto& a : {"--data", data_.c_str(), "--db", database().url().c_str()}) args.push_back(a);
+    for (const auto& a : {"--data", data_.path.c_str(), "--db", database().url().c_str()}) args.push_back(a);
     return runCli(args);
   }
-  std::string data_;
+  testsupport::ScratchDir data_{"cli"};
 };
 
 TEST_P(DataSetCommand, CopiesRelabelsAndDeletesPrintingEachTable) {

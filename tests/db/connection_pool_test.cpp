@@ -118,8 +118,8 @@ TEST_P(DroppedSessions, ASessionKilledInsideATransactionFailsItAndWritesNothing)
 }
 
 TEST_P(DroppedSessions, ASignedInUsersNextEventWorksAfterTheKill) {
-  auto dataDir = testsupport::scratchDir("data");
-  suite::Application app({dataDir, database().url()});
+  const testsupport::ScratchDir dataDir("data");
+  suite::Application app({dataDir.path, database().url()});
   auto clerk = app.users().add("clerk", "password-of-clerk");
   ui::ScriptedDialogs dialogs;
   auto session = app.openSession(clerk, dialogs);
@@ -132,7 +132,6 @@ TEST_P(DroppedSessions, ASignedInUsersNextEventWorksAfterTheKill) {
   income->reloadClients();
   EXPECT_TRUE(dialogs.shown().empty()) << dialogs.texts().front();
   session.reset();
-  std::filesystem::remove_all(dataDir);
 }
 
 INSTANTIATE_TEST_SUITE_P(MariaDB, DroppedSessions, ::testing::Values(db::Engine::mysql), testsupport::engineName);
@@ -142,8 +141,8 @@ TEST(ServerRestart, TheProgramWorksOnAfterItsMariaDbServerRestarts) {
   testsupport::PrivateMariaDb server;
   ASSERT_TRUE(server.started());
   const std::string url = server.createDatabase("meridian");
-  auto dataDir = testsupport::scratchDir("data");
-  suite::Application app({dataDir, url});
+  const testsupport::ScratchDir dataDir("data");
+  suite::Application app({dataDir.path, url});
   app.users().add("clerk", "password-of-clerk");
   ASSERT_TRUE(app.users().authenticate("clerk", "password-of-clerk"));
 
@@ -154,12 +153,11 @@ TEST(ServerRestart, TheProgramWorksOnAfterItsMariaDbServerRestarts) {
   app.conn().execute("INSERT INTO grp_m (code, nm) VALUES ('G1', 'Group One')");
   tx.commit();
   EXPECT_EQ(app.conn().scalar("SELECT COUNT(*) FROM grp_m"), "1");
-  std::filesystem::remove_all(dataDir);
 }
 
 TEST(VanishedDatabase, AFileDeletedUnderTheProgramStopsEveryStatementAndIsToldOnce) {
-  const auto dir = testsupport::scratchDir("vanish");
-  const std::string path = dir + "/meridian.db";
+  const testsupport::ScratchDir dir("vanish");
+  const std::string path = dir.path + "/meridian.db";
   auto conn = db::Connection::open("sqlite://" + path);
   db::migrate(*conn, db::allMigrations());
   std::vector<std::string> told;
@@ -189,7 +187,6 @@ TEST(VanishedDatabase, AFileDeletedUnderTheProgramStopsEveryStatementAndIsToldOn
   ASSERT_EQ(told.size(), 1u);
   EXPECT_NE(told.front().find("is gone"), std::string::npos);
   EXPECT_FALSE(std::filesystem::exists(path)) << "an empty database took the vanished one's place";
-  std::filesystem::remove_all(dir);
 }
 
 }  // namespace

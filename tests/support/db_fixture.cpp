@@ -76,9 +76,14 @@ TestDatabase::~TestDatabase() {
   }
 }
 
-std::vector<std::string> TestDatabase::dump(const std::string& table) {
+ScratchDir::~ScratchDir() {
+  std::error_code ignored;
+  fs::remove_all(path, ignored);
+}
+
+std::vector<std::string> dumpTable(db::Connection& conn, const std::string& table) {
   std::vector<std::string> out;
-  for (const auto& row : conn_->query("SELECT * FROM " + table)) {
+  for (const auto& row : conn.query("SELECT * FROM " + table)) {
     std::string line;
     for (size_t i = 0; i < row.size(); ++i) line += (row.isNull(i) ? "<null>" : row.text(i)) + "|";
     out.push_back(line);

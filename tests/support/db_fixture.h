@@ -10,15 +10,16 @@
 
 namespace meridian::testsupport {
 
+// Every row of a table as text, sorted: compare before and after a refused step.
+std::vector<std::string> dumpTable(db::Connection& conn, const std::string& table);
+
 class TestDatabase {
  public:
   static std::unique_ptr<TestDatabase> create(db::Engine engine, bool migrate = true);
   ~TestDatabase();
   db::Connection& conn() { return *conn_; }
   const std::string& url() const { return url_; }
-  // Another connection to the same database (a second user, say).
-  // Every row of a table as text, sorted: compare before and after a refused step.
-  std::vector<std::string> dump(const std::string& table);
+  std::vector<std::string> dump(const std::string& table) { return dumpTable(*conn_, table); }
 
  private:
   db::Engine engine_ = db::Engine::sqlite;
@@ -30,6 +31,15 @@ class TestDatabase {
 std::string mariadbUnavailableReason();
 std::string engineName(const ::testing::TestParamInfo<db::Engine>& info);
 std::string scratchDir(const std::string& hint);
+
+// A scratch folder that goes when the test ends, whether it passed or not.
+struct ScratchDir {
+  explicit ScratchDir(const std::string& hint) : path(scratchDir(hint)) {}
+  ~ScratchDir();
+  ScratchDir(const ScratchDir&) = delete;
+  ScratchDir& operator=(const ScratchDir&) = delete;
+  const std::string path;
+};
 
 class DbTest : public ::testing::TestWithParam<db::Engine> {
  protected:

@@ -75,4 +75,10 @@ LoadedYear loadYearInput(db::Connection& conn, const YearSource& source) {
   return out;
 }
 
+std::vector<std::string> yearInputParts() {
+  std::vector<std::string> names;
+  for (const auto& [name, part] : parts()) names.push_back(name);
+  return names;
+}
+
 }  // namespace meridian::suite::heads

@@ -47,4 +47,8 @@ struct LoadedYear {
 // the computation does not cover.
 LoadedYear loadYearInput(db::Connection& conn, const YearSource& source);
 
+// The names of the parts registered so far ("salary", "house property" ...):
+// a caller that needs the whole year tells which parts are not read yet.
+std::vector<std::string> yearInputParts();
+
 }  // namespace meridian::suite::heads

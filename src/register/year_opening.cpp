@@ -1,0 +1,250 @@
+#include "register/year_opening.h"
+
+#include "common/dates.h"
+#include "db/rows.h"
+#include "db/table_schema.h"
+#include "host/status.h"
+#include "register/head_carry_forward.h"
+#include "suite/dataset/head_copy.h"
+
+namespace meridian::reg {
+namespace {
+
+// How self-assessment tax counts for interest u/s 234A in a new year row
+// (the computation settings' "selfy"): 2 from A.Y. 2015-16, 5 before.
+struct SelfAssessmentDefault {
+  int fromYear;
+  int selfy;
+};
+constexpr SelfAssessmentDefault kSelfAssessmentDefaults[] = {{0, 5}, {2015, 2}};
+
+int selfyFor(int year) {
+  int selfy = 0;
+  for (const auto& d : kSelfAssessmentDefaults)
+    if (year >= d.fromYear) selfy = d.selfy;
+  return selfy;
+}
+
+// The private discretionary trust flag is kept from A.Y. 2014-15.
+constexpr int kFirstYearOfPrivateTrustFlag = 2014;
+
+// Statuses whose maximum marginal rate the trust schedule's flag decides.
+bool aopOrBoi(int statusCode) { return statusCode == 2 || statusCode == 8; }
+
+// The general-information schedules carried into a year, by the client they
+// belong to; each head's table is carried only when the year has no row.
+struct Schedules {
+  bool forTrusts;
+  const char* table;
+  std::vector<const char*> details;
+};
+const std::vector<Schedules>& generalInformation() {
+  static const std::vector<Schedules> list = {
+      {false, "geninfo_schh", {"geninfo_schh_9", "geninfo_schh_11", "geninfo_schh_13", "geninfo_schh_14", "geninfo_schh_17"}},
+      {true, "form3a_geninfo", {}},
+      {true, "form3a_schi", {}},
+      {true, "form3a_schk1", {}},
+      {true, "form3a_schk2", {}},
+      {true, "form3a_schl1", {}},
+      {true, "form3a_schl2", {}},
+      {true, "form3a_schl3", {}},
+      {true, "form3a_schl4", {}},
+      {true, "geninfo_schl", {}},
+      {true, "form3a_nature", {}},
+  };
+  return list;
+}
+// Carried for every client.
+constexpr const char* kAlwaysCarried = "geninfo_2c";
+
+constexpr const char* kCertificates = "rebate_nsc";
+constexpr const char* kCreditTables[] = {"taxcr115jbc1", "taxcr115jbc2"};
+// The year-opening steps that read tables this installation may not have yet.
+constexpr const char* kOtherTablesRead[] = {"rebate", "refund", "othinc_items", "signatory1", "miscsigndet"};
+
+std::string codeInUse(host::Component& host) {
+  const std::string rt = host.clientCtx().vt_RTCode_No.get();
+  return rt.empty() ? host.clientCtx().vT_Code_No.get() : rt;
+}
+
+std::string dmy(const std::optional<CivilDate>& d) { return d ? formatDmy(*d) : std::string(); }
+
+}  // namespace
+
+int statusOfYear(db::Connection& conn, const std::string& code, const std::string& client, int year,
+                 const std::string& statusText) {
+  const auto row = conn.query("SELECT status FROM income WHERE code_no = ? AND ass_year = ?", {code, year});
+  if (!row.empty()) return static_cast<int>(row.front().integer("status"));
+  const std::string other = conn.scalar(
+      "SELECT status FROM income WHERE code_no IN (?, ?) ORDER BY ass_year DESC", {code, client}, "");
+  const int status = other.empty() ? host::statusCode(statusText) : std::stoi(other);
+  auto tx = conn.begin();
+  db::insertRow(conn, "income",
+                {{"code_no", code}, {"ass_year", year}, {"emp_name", ""}, {"no_of_empr", 0}, {"no_of_house", 0},
+                 {"no_of_business", 0}, {"no_of_capital", 0}, {"status", status}, {"a234", 1}, {"b234", 1},
+                 {"c234", 3}, {"selfy", selfyFor(year)}, {"selfy1", 1}, {"unabdepr", "1"}});
+  tx.commit();
+  return status;
+}
+
+void deriveYearStatus(host::Component& host) {
+  db::Connection& conn = host.base().DbObj();
+  host::ReturnContext& ret = host.returnCtx();
+  const std::string code = codeInUse(host);
+  const int year = host.clientCtx().vT_Year.get();
+  ret.vStatus_Read = 0;
+  const int status = statusOfYear(conn, code, host.clientCtx().vT_Code_No.get(), year, ret.vT_StaT.get());
+  ret.vStatus_Read = status;
+  bool mrr = ret.vMRR.get();
+  if (aopOrBoi(status)) {
+    const auto rows = conn.query("SELECT minmrate FROM form3a_geninfo WHERE code_no = ? AND ass_year = ?", {code, year});
+    if (!rows.empty()) mrr = rows.front().text("minmrate") == "1";
+  }
+  ret.vMRR = mrr;
+  bool pdt = false;
+  if (year >= kFirstYearOfPrivateTrustFlag) {
+    std::string flag = host.base().GetMiscOthInf(code, year, "PVTDESCTRUST");
+    if (flag.empty()) flag = host.base().GetMiscOthInf(code, year - 1, "PVTDESCTRUST");
+    pdt = flag == "1";
+  }
+  ret.vPDT = pdt;
+}
+
+bool ensureYearParticulars(host::Component& host) {
+  db::Connection& conn = host.base().DbObj();
+  const std::string code = codeInUse(host);
+  const std::string client = host.clientCtx().vT_Code_No.get();
+  const int year = host.clientCtx().vT_Year.get();
+  const std::string yearText = std::to_string(year);
+  if (conn.exists("SELECT 1 FROM new_tab WHERE code_no = ? AND ass_year = ?", {code, yearText})) return false;
+
+  // The columns the year row shares by name with the master row, the
+  // office's under "off_", and the date of birth or incorporation.
+  auto person = conn.query("SELECT * FROM owner1 WHERE code = ?", {client});
+  auto other = person.empty() ? conn.query("SELECT * FROM main_info1 WHERE code_no = ?", {client}) : db::RecordSet();
+  auto office = conn.query("SELECT * FROM off_info WHERE code_no = ?", {client});
+  db::Pairs values = {{"code_no", code}, {"ass_year", yearText}};
+  auto taken = [&](const std::string& column) {
+    for (const auto& [name, value] : values)
+      if (name == column) return true;
+    return false;
+  };
+  const db::Row* master = !person.empty() ? &person.front() : !other.empty() ? &other.front() : nullptr;
+  for (const auto& col : db::tableColumns(conn, "new_tab")) {
+    if (taken(col.name)) continue;
+    const bool number = !col.isText();
+    auto put = [&](const db::Row& row, const std::string& from) {
+      if (!row.has(from) || row.isNull(from)) return;
+      if (number) values.emplace_back(col.name, row.integer(from));
+      else values.emplace_back(col.name, row.text(from));
+    };
+    if (col.name.rfind("off_", 0) == 0) {
+      if (!office.empty()) put(office.front(), col.name == "off_nm" ? "nm" : col.name.substr(4));
+    } else if (master) {
+      put(*master, col.name == "dob" && person.empty() ? "doi" : col.name);
+    }
+  }
+  for (auto& [name, value] : values)
+    if (auto* text = std::get_if<std::string>(&value.raw()); name == "nation" && text && text->empty())
+      value = std::string("RESIDENT");
+  if (!taken("nation")) values.emplace_back("nation", std::string("RESIDENT"));
+
+  auto tx = conn.begin();
+  db::insertRow(conn, "new_tab", values);
+  // A new year takes last year's accounts and cards.
+  for (const char* table : {"bank_details", "credit_details"}) {
+    if (conn.exists(std::string("SELECT 1 FROM ") + table + " WHERE code_no = ? AND yr = ?", {client, year})) continue;
+    const auto cols = db::tableColumns(conn, table);
+    std::string names, selected;
+    for (const auto& c : cols) {
+      names += (names.empty() ? "" : ", ") + c.name;
+      selected += (selected.empty() ? "" : ", ") + (c.name == "yr" ? std::string("?") : c.name);
+    }
+    conn.execute(std::string("INSERT INTO ") + table + " (" + names + ") SELECT " + selected + " FROM " + table +
+                     " WHERE code_no = ? AND yr = ?",
+                 {year, client, year - 1});
+  }
+  tx.commit();
+  return true;
+}
+
+void offerYearCarryForwards(host::Component& host, ui::Dialogs& dialogs, AlternateTax credit) {
+  db::Connection& conn = host.base().DbObj();
+  const std::string code = codeInUse(host);
+  const std::string client = host.clientCtx().vT_Code_No.get();
+  const int year = host.clientCtx().vT_Year.get();
+  const std::string previous = settledDataSet(conn, client, year - 1);
+  // Whether the table is there, empty in the year and filled in the year before.
+  auto carriable = [&](const char* table) {
+    suite::dataset::HeadCopy copy(conn, suite::dataset::HeadCopy::wholeTable(table));
+    return copy.installed() && copy.entries(code, year) == 0 && copy.entries(previous, year - 1) > 0;
+  };
+  auto carry = [&](const char* table) {
+    suite::dataset::HeadCopy(conn, suite::dataset::HeadCopy::wholeTable(table)).carry(previous, code, year, true);
+  };
+  if (carriable(kCertificates) && dialogs.yesNo("Do you want to Carry Forward Previous Year NSC/KVP Details?"))
+    carry(kCertificates);
+  if (credit == AlternateTax::none) return;
+  std::vector<const char*> credits;
+  for (const char* t : kCreditTables)
+    if (carriable(t)) credits.push_back(t);
+  if (credits.empty()) return;
+  const std::string name = credit == AlternateTax::mat ? "MAT Credit u/s 115JAA" : "AMT Credit u/s 115JD";
+  if (!dialogs.yesNo("Do you want to Carry Forward \"" + name + "\" available from Previous Year ?")) return;
+  auto tx = conn.begin();
+  for (const char* t : credits) carry(t);
+  tx.commit();
+}
+
+std::vector<std::string> carryGeneralInformation(host::Component& host) {
+  db::Connection& conn = host.base().DbObj();
+  const std::string code = codeInUse(host);
+  const std::string client = host.clientCtx().vT_Code_No.get();
+  const int year = host.clientCtx().vT_Year.get();
+  const bool trust = host.returnCtx().vStatus_Read.get() == 3;
+  const std::string previous = settledDataSet(conn, client, year - 1);
+  std::vector<std::string> failed;
+  auto carry = [&](suite::dataset::CarriedHead head) {
+    suite::dataset::HeadCopy copy(conn, head);
+    if (!copy.installed() || copy.entries(code, year) > 0 || copy.entries(previous, year - 1) == 0) return;
+    try {
+      copy.carry(previous, code, year, true);
+    } catch (const std::exception& e) {
+      failed.push_back(head.own.table + ": " + e.what());
+    }
+  };
+  for (const auto& s : generalInformation()) {
+    if (s.forTrusts != trust) continue;
+    auto head = suite::dataset::HeadCopy::wholeTable(s.table);
+    for (const char* d : s.details) head.details.push_back(suite::dataset::HeadCopy::wholeTable(d).own);
+    carry(head);
+  }
+  carry(suite::dataset::HeadCopy::wholeTable(kAlwaysCarried));
+  return failed;
+}
+
+std::optional<std::string> lateFilingWarning(const std::string& filedOn, const host::Date& dueDate,
+                                             bool lossesOtherThanHousePropertyCarried) {
+  const auto filed = parseDmy(filedOn);
+  if (!filed || !dueDate || !(*filed > *dueDate) || !lossesOtherThanHousePropertyCarried) return std::nullopt;
+  return "Due to Late Filing Some Losses Can not be Carried Forward : Due Date " + dmy(dueDate) + ", Date of Filing " +
+         filedOn;
+}
+
+std::vector<std::string> yearOpeningTablesAbsent(db::Connection& conn) {
+  std::vector<std::string> absent;
+  auto note = [&](const std::string& t) {
+    if (!conn.hasTable(t)) absent.push_back(t);
+  };
+  note(kCertificates);
+  for (const char* t : kCreditTables) note(t);
+  for (const char* t : kOtherTablesRead) note(t);
+  for (const auto& s : generalInformation()) {
+    note(s.table);
+    for (const char* d : s.details) note(d);
+  }
+  note(kAlwaysCarried);
+  return absent;
+}
+
+}  // namespace meridian::reg

@@ -1,0 +1,97 @@
+#include "suite/year_computation.h"
+
+#include <algorithm>
+
+#include "common/text.h"
+#include "common/years.h"
+#include "db/connection.h"
+#include "suite/heads/year_input_loader.h"
+#include "suite/engine/compute_year.h"
+#include "suite/engine/summary_row.h"
+#include "suite/engine/year_law.h"
+
+namespace meridian::suite {
+namespace {
+
+// Every part of a year's input, by the names the heads register their
+// readers under (business, capital gains and agriculture are read together).
+const std::vector<std::string>& partsOfTheYear() {
+  static const std::vector<std::string> parts = {
+      "salary", "house property", "business, capital gains and agriculture", "other sources",
+      "losses", "deductions", "taxes paid", "relief"};
+  return parts;
+}
+
+std::vector<std::string> partsNotReadYet() {
+  const std::vector<std::string> read = heads::yearInputParts();
+  std::vector<std::string> unread;
+  for (const auto& part : partsOfTheYear())
+    if (std::find(read.begin(), read.end(), part) == read.end()) unread.push_back(part);
+  return unread;
+}
+
+std::string listed(const std::vector<std::string>& parts, const std::string& separator = ", ") {
+  std::string out;
+  for (size_t i = 0; i < parts.size(); ++i) out += (i ? separator : "") + parts[i];
+  return out;
+}
+
+}  // namespace
+
+LoadedYear loadYearFromTables(host::Base& base, const std::string& client, const std::string& dataSet, int year) {
+  try {
+    heads::LoadedYear read = heads::loadYearInput(base.DbObj(), {client, dataSet, year});
+    return {std::move(read.input), partsNotReadYet(), std::move(read.notes)};
+  } catch (const heads::CannotLoadYear& e) {
+    throw engine::CannotCompute("The year cannot be computed: " + std::string(e.what()) + ".");
+  }
+}
+
+void EngineComputation::ITCalcProc() {
+  const std::string code = client_.vt_RTCode_No.get().empty() ? client_.vT_Code_No.get() : client_.vt_RTCode_No.get();
+  const int year = client_.vT_Year.get();
+  const engine::YearLaw* law = engine::lawOf(year);
+  if (!law) throw engine::CannotCompute("The computation engine does not compute A.Y. " + assessmentYearText(year) + ".");
+  LoadedYear loaded = loader(base_, client_.vT_Code_No.get(), code, year);
+  YearComputation c{code, year, std::move(loaded.unread), std::move(loaded.notes), engine::computeYear(loaded.input), {}};
+  c.figures = engine::resultContextOf(c.result, *law);
+  const engine::ResultContext& f = c.figures;
+  results_.figures = {
+      {"vTot_ITTAX", f.vTot_ITTAX},       {"vSurcharge", f.vSurcharge},     {"VEducess", f.VEducess},
+      {"vINT_Payable", f.vINT_Payable},   {"Vall_tds_tot", f.Vall_tds_tot}, {"vall_tcs_tot", f.vall_tcs_tot},
+      {"Vtot_adv_tax", f.Vtot_adv_tax},   {"vtot_self_tax", f.vtot_self_tax}, {"vi_tax_tot", f.vi_tax_tot},
+      {"VChVIADedTot", f.VChVIADedTot},   {"vTotRelief", f.vTotRelief},
+      {"vRoundedOffToNearest10", f.vRoundedOffToNearest10},
+      {"GrossTotalIncome", c.result.grossTotalIncome},
+      // Tax after relief with its interest, before the taxes paid: what an order compares.
+      {"Vtaxbefadvtax", c.result.netTax + f.vINT_Payable},
+  };
+  last_ = std::move(c);
+}
+
+void EngineComputation::writeResultTables() {
+  const std::string code = client_.vt_RTCode_No.get().empty() ? client_.vT_Code_No.get() : client_.vt_RTCode_No.get();
+  const int year = client_.vT_Year.get();
+  if (!last_ || last_->code != code || last_->year != year)
+    throw std::runtime_error("The year has not been computed; its result tables were not rewritten.");
+  if (!last_->unread.empty())
+    throw std::runtime_error("The result tables were not rewritten: the computation does not read the year's " +
+                             listed(last_->unread) + " yet.");
+  if (!last_->notes.empty())
+    throw std::runtime_error("The result tables were not rewritten: " + listed(last_->notes, " "));
+  const engine::SummaryRow row = engine::summaryRowOf(last_->result, last_->figures);
+  db::Connection& conn = base_.DbObj();
+  std::string columns = "code_no, assyear", marks = "?, ?";
+  db::Params params{code, std::to_string(year)};
+  for (size_t i = 0; i < row.size(); ++i) {
+    columns += ", a" + std::to_string(i + 1);
+    marks += ", ?";
+    params.emplace_back(static_cast<long long>(row[i].wholeRupees()));
+  }
+  auto tx = conn.begin();
+  conn.execute("DELETE FROM adv_n WHERE code_no = ? AND assyear = ?", {code, std::to_string(year)});
+  conn.execute("INSERT INTO adv_n (" + columns + ") VALUES (" + marks + ")", params);
+  tx.commit();
+}
+
+}  // namespace meridian::suite
