@@ -41,7 +41,7 @@ void addCheckCommand(CLI::App& app, GlobalOptions& g, Action& chosen) {
   sub->add_flag("--json", o->json, "write JSON (the only form this command speaks)");
   sub->add_option("--client", o->client, "the client code")->required();
   sub->add_option("--ay", o->ay, "the assessment year, e.g. 2014-15")->required();
-  sub->add_option("--form", o->form, "the form to check (ITR-1 ...); default the first that applies");
+  sub->add_option("--form", o->form, "the form to check (ITR-1 ...); default the simplest that applies, in the family's order");
   sub->add_option("--dataset", o->dataSet, "the data set (C^R-2 ...); default the client's own");
   sub->add_flag("--paper", o->paper, "a paper return: only the checks of both modes run");
   addGlobalOptions(*sub, g);

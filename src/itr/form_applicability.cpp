@@ -245,6 +245,25 @@ std::vector<std::string> Applicability::usableForms() const {
   return forms;
 }
 
+std::vector<std::string> formsOfFamily(const std::string& family) {
+  std::string list = family.substr(0, family.find('('));
+  if (list.rfind("ITR-", 0) == 0) list = list.substr(4);
+  std::vector<std::string> forms;
+  for (size_t from = 0; from <= list.size();) {
+    const size_t slash = std::min(list.find('/', from), list.size());
+    if (slash > from) forms.push_back("ITR-" + list.substr(from, slash - from));
+    from = slash + 1;
+  }
+  return forms;
+}
+
+std::string Applicability::preferredForm() const {
+  if (!choices) return fixedForm;
+  for (const auto& code : formsOfFamily(family))
+    if (const FormOption* o = option(code); o && o->visible && o->usable()) return code;
+  return "";
+}
+
 Applicability decideForms(const ReturnYear& y, int status, bool mrr) {
   Applicability a;
   a.family = formFamily(status, y.year, mrr);

@@ -48,7 +48,15 @@ struct Applicability {
   const FormOption* option(const std::string& code) const;
   // The forms that may be chosen, in option order (or the fixed form).
   std::vector<std::string> usableForms() const;
+  // The form a practitioner files when several may be used: the first usable
+  // one in the family's order ("ITR-1/2A/2/3/4S/4"), which runs from the
+  // simplest form to the fullest; "" when none may be used.
+  std::string preferredForm() const;
 };
+
+// The forms of a family in its own order: "ITR-1/2A/2/3/4S/4(As Applicable)"
+// -> ITR-1, ITR-2A, ITR-2, ITR-3, ITR-4S, ITR-4.
+std::vector<std::string> formsOfFamily(const std::string& family);
 
 Applicability decideForms(const ReturnYear& y, int status, bool mrr);
 

@@ -9,9 +9,8 @@ ReturnReview reviewReturn(db::Connection& conn, const ReviewRequest& r) {
   v.year = readReturnYear(conn, r.dataSet, r.year);
   v.particulars = loadFilingParticulars(conn, r.dataSet, std::to_string(r.year));
   v.forms = decideForms(v.year, v.year.statusNumber, false);
-  const auto usable = v.forms.usableForms();
   if (r.form.empty()) {
-    if (!usable.empty()) v.form = usable.front();
+    v.form = v.forms.preferredForm();
   } else if (const FormOption* o = v.forms.option(r.form); o && !o->usable()) {
     v.formRefused = refusalMessage(*o);
   } else if (!o && v.forms.choices) {

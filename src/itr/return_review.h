@@ -27,7 +27,7 @@ struct ReturnReview {
 struct ReviewRequest {
   std::string dataSet;
   int year = 0;
-  std::string form;  // "" for the first usable form
+  std::string form;  // "" for the form a practitioner would file (Applicability::preferredForm)
   bool electronic = true;
   CivilDate today;
 };

@@ -57,10 +57,27 @@ void ReturnScreen::build() {
   addGrid("vsBA", "famrefund");
   grid("vsBA").setColumns(kBankColumns);
   grid("vsBA").editable = true;
+  // What is typed into an account's cell is kept as the row's; the bank,
+  // IFSC, type and default flag in capitals, the account number as typed.
+  on("vsBA", ui::EventType::cellEdited, [this](ui::Event& e) {
+    auto& g = grid("vsBA");
+    if (e.row < 0 || e.row >= g.rowCount() || e.col < 0 || e.col >= g.cols()) return;
+    g.setTextMatrix(e.row, e.col, e.col == 2 ? trimmedText(e.value) : upperCaseText(e.value));
+    g.changed = true;
+  });
+  on("vsBA", ui::EventType::rowColChange, [this](ui::Event& e) {
+    grid("vsBA").selectedRow = e.row;
+    grid("vsBA").selectedCol = e.col;
+  });
   add(K::button, "cmdaddbank", "&Add Account", "famrefund");
   add(K::button, "cmddelbank", "&Remove Account", "famrefund");
   on("cmdaddbank", ui::EventType::click, [this](ui::Event&) {
-    grid("vsBA").rows.push_back({"", "", "", "SAVING", grid("vsBA").rows.empty() ? "DEF" : ""});
+    auto& g = grid("vsBA");
+    g.rows.push_back({"", "", "", "SAVING", g.rows.empty() ? "DEF" : ""});
+    // The new account's first cell takes the keyboard.
+    g.selectedRow = g.rowCount() - 1;
+    g.selectedCol = 0;
+    focus = "vsBA";
   });
   on("cmddelbank", ui::EventType::click, [this](ui::Event&) {
     auto& g = grid("vsBA");
@@ -139,10 +156,11 @@ void ReturnScreen::showForms() {
     c.cssClass = o.usable() ? "" : "refused";
     c.value = 0;
   }
-  // The form kept for the year when it still applies, else the first that does.
-  for (const auto& code : {stored, std::string()}) {
+  // The form kept for the year when it still applies, else the one a
+  // practitioner would file.
+  for (const auto& code : {stored, a.preferredForm()}) {
     for (const auto& o : a.options)
-      if (accepted_ < 0 && o.visible && o.usable() && (code.empty() || o.code == code)) accepted_ = o.index;
+      if (accepted_ < 0 && o.visible && o.usable() && o.code == code) accepted_ = o.index;
   }
   if (accepted_ >= 0) {
     (*this)[optionName(accepted_)].value = 1;
