@@ -10,7 +10,6 @@
 
 #include "cli/command.h"
 #include "common/years.h"
-#include "suite/returns/register_entry.h"
 #include "itr/efile/ereturn_source.h"
 #include "itr/return_review.h"
 #include "itr/efile/itr1_writer.h"
@@ -40,26 +39,6 @@ std::string today() {
   return text;
 }
 
-// The register entry a data set belongs to: the client's own data set is
-// the original return; a revision's names the return it revises.
-itr::efile::RegisterEntry registerEntryOf(db::Connection& conn, const std::string& client, int year,
-                                          const std::string& dataSet) {
-  itr::efile::RegisterEntry entry;
-  if (dataSet == client) return entry;
-  const auto entries = returns::readRegister(conn, client, year);
-  for (const auto& e : entries) {
-    if (e.ownCode() != dataSet) continue;
-    entry.revised = e.isReturn() && !e.isOriginal();
-    if (const auto* before = returns::lastFiledReturnBefore(entries, e.srNo)) {
-      entry.originalAckNo = before->ackNo;
-      entry.originalDate = before->ackDt;
-    }
-    return entry;
-  }
-  throw std::runtime_error("the register of " + client + " for A.Y. " + assessmentYearText(year) +
-                           " has no entry with the data set " + dataSet);
-}
-
 struct Outcome {
   std::string client, form;
   std::vector<std::string> questions;  // what the screen would ask, taken as answered Yes
@@ -83,7 +62,7 @@ class Efiler {
     Outcome o;
     o.client = client;
     try {
-      const auto entry = registerEntryOf(app_.conn(), client, year_, dataSet);
+      const auto entry = itr::efile::registerEntryOf(app_.conn(), client, year_, dataSet);
       const auto reviewed = review(dataSet, o);
       if (!reviewed) return o;
       auto gathered = itr::efile::gatherEReturn(session_->component().base(),

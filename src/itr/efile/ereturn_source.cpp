@@ -3,10 +3,12 @@
 #include <algorithm>
 
 #include "common/dates.h"
+#include "common/years.h"
 #include "suite/efile/efile_credentials.h"
 #include "suite/engine/compute_year.h"
 #include "suite/engine/year_law.h"
 #include "suite/heads/year_input_loader.h"
+#include "suite/returns/register_entry.h"
 
 namespace meridian::itr::efile {
 namespace {
@@ -108,6 +110,42 @@ GatheredReturn gatherEReturn(host::Base& base, const EReturnRequest& q, const st
   in.selfAssessmentTax = payments(conn, "self_tax", q);
   loadVehicles(conn, q, in);
   return g;
+}
+
+namespace {
+
+// A revision names the return it revises: the last one filed before it.
+RegisterEntry entryFacts(const std::vector<returns::RegisterEntry>& entries, const returns::RegisterEntry& e) {
+  RegisterEntry entry;
+  entry.revised = e.isReturn() && !e.isOriginal();
+  if (const auto* before = returns::lastFiledReturnBefore(entries, e.srNo)) {
+    entry.originalAckNo = before->ackNo;
+    entry.originalDate = before->ackDt;
+  }
+  return entry;
+}
+
+std::runtime_error noEntry(const std::string& client, int year, const std::string& what) {
+  return std::runtime_error("the register of " + client + " for A.Y. " + assessmentYearText(year) +
+                            " has no entry " + what);
+}
+
+}  // namespace
+
+RegisterEntry registerEntryOf(db::Connection& conn, const std::string& client, int year, const std::string& dataSet) {
+  if (dataSet == client) return {};
+  const auto entries = returns::readRegister(conn, client, year);
+  for (const auto& e : entries)
+    if (e.ownCode() == dataSet) return entryFacts(entries, e);
+  throw noEntry(client, year, "with the data set " + dataSet);
+}
+
+RegisterEntry registerEntryNumbered(db::Connection& conn, const std::string& client, int year, int srNo) {
+  const auto entries = returns::readRegister(conn, client, year);
+  if (entries.empty() && srNo == 1) return {};  // a year whose register is not built yet has its original
+  for (const auto& e : entries)
+    if (e.srNo == srNo) return entryFacts(entries, e);
+  throw noEntry(client, year, "numbered " + std::to_string(srNo));
 }
 
 }  // namespace meridian::itr::efile
