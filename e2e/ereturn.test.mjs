@@ -67,6 +67,7 @@ test('ITR-1 of a salaried client: produced, filed, no portal connection, the fil
   const copy = saved[1];
   // The dated copy under the client's folder of the year, digested and valid.
   assert.ok(copy.startsWith(join(practice.dataDir, 'documents', 'ITeRetXMLs', 'C0801', '2016')), copy);
+  assert.match(copy, /\/\d{14}_[A-Z]{5}\d{4}[A-Z]_ITR1_2016\.xml$/);
   assert.ok(existsSync(copy), copy);
   const xml = readFileSync(copy, 'utf8');
   assert.match(xml, /<ITRForm:PAN>AGHPI4521K<\/ITRForm:PAN>/);

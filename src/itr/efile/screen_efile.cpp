@@ -3,6 +3,7 @@
 #include <ctime>
 
 #include "common/rights.h"
+#include "host/client_particulars.h"
 #include "host/component.h"
 #include "itr/efile/dated_copy.h"
 #include "itr/efile/efile_name.h"
@@ -40,7 +41,7 @@ std::string withoutHyphen(std::string form) {
 }  // namespace
 
 std::string screenReturnFileName(const ScreenReturn& r) {
-  return withoutHyphen(r.formCode) + "_" + r.client + "_" + std::to_string(r.year) + ".xml";
+  return r.pan + "_" + withoutHyphen(r.formCode) + "_" + std::to_string(r.year) + ".xml";
 }
 
 std::optional<fs::path> eFileFromReturnScreen(host::Component& host, ui::Dialogs& dialogs, const ScreenReturn& r,
@@ -59,8 +60,14 @@ std::optional<fs::path> eFileFromReturnScreen(host::Component& host, ui::Dialogs
   const fs::path temporary = fs::path(base.vTmpPath.get()) / name;
   std::error_code made;
   fs::create_directories(temporary.parent_path(), made);
+  if (fs::exists(temporary) && !dialogs.yesNo("File [" + temporary.string() + "] already Exists.\r\n\r\n" +
+                                                  "- Click 'Yes', To Overwrite this File.\r\n" +
+                                                  "- Click 'No', To Cancel E-Filing."))
+    return std::nullopt;
+  dialogs.progress("Generating e-Return Form " + r.formCode + " .............", 0, 1);
   suite::efile::EfileCredentials credentials(base.DbObj());
   const ProducedReturn produced = produceEReturn(gathered.input, temporary, credentials);
+  dialogs.progress("Generating e-Return Form " + r.formCode + " .............", 1, 1);
   for (const auto& warning : produced.warnings) dialogs.info(warning);
   switch (produced.result) {
     case ProduceResult::notValidated:
@@ -107,7 +114,9 @@ void eFileFromReturnScreen(host::Component& host, ui::Dialogs& dialogs, const st
   if (!isItr1OrItr4s(formCode))
     return dialogs.info("The e-return of " + formCode + " is not written by this installation yet.");
   const auto& ctx = host.clientCtx();
-  const ScreenReturn r{ctx.vT_Code_No.get(), dataSet, year, formCode, entryNumberOf(ctx.vT_RTType.get()), particulars};
+  const auto client = host::ClientParticulars::load(host.base(), dataSet, year);
+  if (!client) return dialogs.exclamation("There is no client " + ctx.vT_Code_No.get() + ".");
+  const ScreenReturn r{ctx.vT_Code_No.get(), client->pan, dataSet, year, formCode, entryNumberOf(ctx.vT_RTType.get()), particulars};
   if (const auto copy = eFileFromReturnScreen(host, dialogs, r)) offerUpload(host, dialogs, *copy, r.srNo);
 }
 

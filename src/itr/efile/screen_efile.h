@@ -17,6 +17,7 @@ namespace meridian::itr::efile {
 
 struct ScreenReturn {
   std::string client;   // the master code
+  std::string pan;      // names the file
   std::string dataSet;  // the data set in use (C0801, C0801^R-2 ...)
   int year = 0;
   std::string formCode;  // "ITR-1" or "ITR-4S"
@@ -24,13 +25,13 @@ struct ScreenReturn {
   FilingParticulars particulars;  // as the screen keeps them
 };
 
-// "ITR1_C0801_2016.xml": the name the return is written under before it
-// is filed, checked as a name the department's upload accepts.
+// "AGHPI4521K_ITR1_2016.xml": the name proposed for the return (PAN, form,
+// year), checked as a name the department's upload accepts.
 std::string screenReturnFileName(const ScreenReturn& r);
 
-// Writes the return into the temporary folder and files its dated copy;
-// the copy's path, or nothing when the return stopped (the user was told
-// why, and nothing was filed).
+// Writes the return into the temporary folder (asking before a file of the
+// same name is overwritten) and files its dated copy; the copy's path, or
+// nothing when the return stopped (the user was told why, nothing filed).
 std::optional<std::filesystem::path> eFileFromReturnScreen(
     host::Component& host, ui::Dialogs& dialogs, const ScreenReturn& r,
     std::chrono::system_clock::time_point when = std::chrono::system_clock::now());
