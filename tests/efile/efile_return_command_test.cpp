@@ -66,7 +66,7 @@ TEST_F(EfileReturnCommandTest, RefusalsAreToldAndWriteNothing) {
            {{"--client", "NOSUCH"}, 2, "there is no client NOSUCH"},
            {{"--client", "C0801", "--form", "ITR-2"}, 2, "ITR-2 is not written yet"},
            {{"--client", "C0801", "--all"}, 2, "either --client or --all"},
-           {{"--client", "C0809"}, 2, "ITR-2 applies; its e-return is not written yet"},
+           {{"--client", "C0809"}, 2, "ITR-2A applies; its e-return is not written yet"},
            {{"--client", "C0809", "--form", "ITR-1"}, 2, "ITR-1"}}) {
     std::vector<std::string> args = {"efile", "--ay", "2016-17", "--out", path("refused.xml"), "--data", data()};
     args.insert(args.end(), c.args.begin(), c.args.end());
@@ -74,6 +74,47 @@ TEST_F(EfileReturnCommandTest, RefusalsAreToldAndWriteNothing) {
     EXPECT_EQ(out.code, c.code) << c.args[1];
     EXPECT_NE(out.err.find(c.said), std::string::npos) << out.err;
     EXPECT_FALSE(fs::exists(path("refused.xml")));
+  }
+}
+
+TEST_F(EfileReturnCommandTest, TheScreensQuestionsAreAnsweredAsTheRunIsToldAndMeanWhatTheyMeanThere) {
+  {
+    suite::Application app({data(), ""});
+    // C0801 files before the due date, so 139(4) draws the section question;
+    // C0805 still owes Rs. 413, which draws the question of s.140A.
+    app.conn().execute("UPDATE geninfo_miscinf SET section = '12' WHERE code_no = 'C0801' AND ass_year = 2016");
+    app.conn().execute("INSERT INTO geninfo_miscinf (code_no, ass_year, section) VALUES ('C0805', 2016, '11')");
+    app.conn().execute(
+        "INSERT INTO bank_details (code_no, yr, srno, banknm, ifsc, acno, actyp, defbank) VALUES "
+        "('C0805', 2016, 1, 'CANARA BANK', 'CNRB0000123', '0123456789012', 'SAVING', 'Y')");
+  }
+  struct Case {
+    const char* client;
+    bool yes;
+    int code;
+    const char* answer;   // as the JSON gives it
+    const char* section;  // as the file carries it; "" when refused
+  };
+  for (const Case& c : std::vector<Case>{{"C0801", false, 0, "No", "12"},
+                                         {"C0801", true, 0, "Yes", "11"},
+                                         {"C0805", false, 2, "No", ""},
+                                         {"C0805", true, 0, "Yes", "11"}}) {
+    SCOPED_TRACE(std::string(c.client) + (c.yes ? " --yes" : ""));
+    const std::string file = path(std::string(c.client) + (c.yes ? "_yes" : "_no") + ".xml");
+    std::vector<std::string> args{"efile", "--client", c.client, "--ay", "2016-17", "--out", file, "--json", "--data", data()};
+    if (c.yes) args.push_back("--yes");
+    const auto out = runCli(args);
+    ASSERT_EQ(out.code, c.code) << out.out << out.err;
+    const auto j = nlohmann::json::parse(out.out);
+    ASSERT_EQ(j["answers"].size(), 1u) << out.out;
+    EXPECT_EQ(j["answers"][0]["answer"], c.answer);
+    if (*c.section == '\0') {
+      EXPECT_TRUE(j["reason"].get<std::string>().starts_with("Balance Income-Tax Payable is Rs. 413"));
+      EXPECT_NE(j["reason"].get<std::string>().find("give --yes"), std::string::npos);
+      EXPECT_FALSE(fs::exists(file));
+      continue;
+    }
+    EXPECT_NE(suite::readWholeFile(file).find(std::string("<ITRForm:ReturnFileSec>") + c.section + "<"), std::string::npos);
   }
 }
 
@@ -86,8 +127,9 @@ TEST_F(EfileReturnCommandTest, EveryClientOfTheYearIsSummedUpWithProgressOnStand
   EXPECT_TRUE(fs::exists(j["written"][1]["file"].get<std::string>()));
   EXPECT_EQ(j["clients"].get<size_t>(), j["written"].size() + j["refused"].size() + j["invalid"].size());
   for (const auto& r : j["refused"])
-    EXPECT_EQ(r["reason"], r["form"] == "ITR-2" ? "ITR-2 applies; its e-return is not written yet"
-                                                : "Please specify section under which this return is being filed.")
+    EXPECT_EQ(r["reason"], r["form"] == "ITR-1" || r["form"] == "ITR-4S"
+                               ? "Please specify section under which this return is being filed."
+                               : r["form"].get<std::string>() + " applies; its e-return is not written yet")
         << r["client"];
   EXPECT_NE(out.err.find("efile: 1 of " + std::to_string(j["clients"].get<size_t>()) + ": "), std::string::npos);
 }
