@@ -46,6 +46,24 @@ std::vector<TaxPaymentRow> payments(db::Connection& conn, const char* table, con
   return rows;
 }
 
+// The donee master's category: 100 or 50 per cent, "L" where the qualifying
+// limit of s.80G(4) applies.
+DonationShare donationShareOf(const std::string& category) {
+  if (category == "100") return DonationShare::full;
+  if (category == "50") return DonationShare::half;
+  if (category == "100L") return DonationShare::fullLimited;
+  return DonationShare::halfLimited;
+}
+
+void loadDonations(db::Connection& conn, const EReturnRequest& q, EReturnInput& in) {
+  for (const auto& r : conn.query("SELECT m.catg, m.name, m.pan, m.address, m.city, m.state, m.pin, g.amount "
+                                  "FROM ded80g g JOIN donee_master m ON m.doneecd = g.doneecd "
+                                  "WHERE g.code_no = ? AND g.ass_year = ? ORDER BY g.srno",
+                                  {q.dataSet, q.year}))
+    in.donations.push_back({donationShareOf(r.text("catg")), r.text("name"), r.text("pan"), r.text("address"),
+                            r.text("city"), r.text("state"), r.text("pin"), amount(r, "amount")});
+}
+
 // Goods carriages of s.44AE whose income is kept per month (the only rows
 // the return lists vehicle by vehicle), where the business tables are kept.
 void loadVehicles(db::Connection& conn, const EReturnRequest& q, EReturnInput& in) {
@@ -109,6 +127,7 @@ GatheredReturn gatherEReturn(host::Base& base, const EReturnRequest& q, const st
   in.advanceTax = payments(conn, "adv_tax", q);
   in.selfAssessmentTax = payments(conn, "self_tax", q);
   loadVehicles(conn, q, in);
+  loadDonations(conn, q, in);
   return g;
 }
 

@@ -7,9 +7,11 @@
 namespace meridian::suite::heads {
 namespace {
 
-long long addDonee(db::Connection& conn, const char* name, const char* pan, const char* city, const char* state,
-                   const char* category) {
-  db::insertRow(conn, "donee_master", {{"name", name}, {"pan", pan}, {"city", city}, {"state", state}, {"catg", category}});
+// The return's schedule of donations names each donee's address and PIN.
+long long addDonee(db::Connection& conn, const char* name, const char* pan, const char* address, const char* city,
+                   const char* state, const char* pin, const char* category) {
+  db::insertRow(conn, "donee_master", {{"name", name}, {"pan", pan}, {"address", address}, {"city", city},
+                                       {"state", state}, {"pin", pin}, {"catg", category}});
   return std::stoll(conn.scalar("SELECT MAX(doneecd) FROM donee_master"));
 }
 
@@ -64,9 +66,12 @@ void seedDemoHeads(db::Connection& conn) {
                                      {"pan", "AAGHK2210B"}, {"h_no", "27"}, {"street", "5TH CROSS"},
                                      {"area", "MALLESWARAM"}, {"city", "BENGALURU"}, {"state", "KARNATAKA"}, {"pin", 560003}});
 
-  const long long pmFund = addDonee(conn, "PRIME MINISTER'S NATIONAL RELIEF FUND", "AAAGP0582L", "NEW DELHI", "DELHI", "100");
-  const long long helpAge = addDonee(conn, "HELPAGE INDIA", "AAATH0161F", "NEW DELHI", "DELHI", "50L");
-  const long long cry = addDonee(conn, "CHILD RIGHTS AND YOU", "AAATC1342Q", "MUMBAI", "MAHARASHTRA", "50L");
+  const long long pmFund = addDonee(conn, "PRIME MINISTER'S NATIONAL RELIEF FUND", "AAAGP0582L", "1, CENTRAL SECRETARIAT",
+                                     "NEW DELHI", "DELHI", "110011", "100");
+  const long long elderCare = addDonee(conn, "ELDER CARE TRUST", "AAATE4821F", "22, RING ROAD", "NEW DELHI", "DELHI",
+                                      "110016", "50L");
+  const long long education = addDonee(conn, "CHILDREN'S EDUCATION SOCIETY", "AAATC7315Q", "7, STATION ROAD", "MUMBAI",
+                                  "MAHARASHTRA", "400011", "50L");
 
   // Salaried, one self-occupied flat on a home loan; a year before too, for the carry-forward.
   DemoYear(conn, "C0801", kYear - 1)
@@ -144,7 +149,7 @@ void seedDemoHeads(db::Connection& conn) {
       .claim("80TTA", "SAVINGS BANK INTEREST", 10000)
       .seniorInsured(false, true)
       .donation(pmFund, 10000)
-      .donation(helpAge, 20000)
+      .donation(elderCare, 20000)
       .tds("192", "DECCAN AUTO COMPONENTS LTD", "PNED02288K", "31/03/2016", 2238400, 365000, 1);
 
   // Two employers in the year; the second deducted too little: self-assessment tax.
@@ -256,7 +261,7 @@ void seedDemoHeads(db::Connection& conn) {
       .receipt("SB", "AXIS BANK SAVINGS ACCOUNT", 4300)
       .claim("80C", "ELSS AND PROVIDENT FUND", 150000)
       .claim("80TTA", "SAVINGS BANK INTEREST", 4300)
-      .donation(cry, 6000)
+      .donation(education, 6000)
       .tds("192", "MALWA FOODS LTD", "BPLM03318F", "31/03/2016", 1050000, 107020, 1);
 
   // An HUF with a let-out shop and deposits: the tenant's deduction at 10 %
