@@ -4,8 +4,8 @@
 // in pass the checks before the e-return.
 //
 // The screen is opened as a clerk opens it: the client's year chosen on the
-// dashboard, then the workspace's e-file button `cmdefl`, which computes the
-// year and opens frmitr2013 for an e-return.
+// dashboard, the form chosen in the workspace's `cborets`, then its e-file
+// button `cmdefl`, which computes the year and opens frmitr2013 for an e-return.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { startPractice, signIn, idle, messageText, openClientYear, meridian } from './helpers.mjs';
@@ -79,12 +79,12 @@ test('a salaried client: ITR-1 offered, the particulars typed in pass the checks
   await idle(page);
   await page.click('#cmdaddbank');
   await idle(page);
-  for (const text of ['HDFC BANK', 'HDFC0000523', '50100023456712']) {
+  for (const text of ['KAVERI CO-OPERATIVE BANK', 'KCBL0000523', '50100023456712']) {
     await page.keyboard.type(text);
     await page.keyboard.press('Tab');
   }
   await idle(page);
-  assert.equal(await page.inputValue(cell(0, 1)), 'HDFC0000523');
+  assert.equal(await page.inputValue(cell(0, 1)), 'KCBL0000523');
 
   // The verification, typed as the client signs it.
   for (const [box, text] of [['#txtnm', 'RAMESH KUMAR IYER'], ['#txtfnm', 'KRISHNAN IYER'], ['#txtPAN', 'aghpi4521k'],
