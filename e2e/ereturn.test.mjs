@@ -10,6 +10,7 @@ import { existsSync, readFileSync, readdirSync } from 'node:fs';
 import { join } from 'node:path';
 import { execFileSync } from 'node:child_process';
 import { startPractice, signIn, idle, messageText, openClientYear, meridian } from './helpers.mjs';
+import { typeSalariedParticulars } from './return_screen_steps.mjs';
 
 const bin = process.env.MERIDIAN_BIN || new URL('../build/src/meridian', import.meta.url).pathname;
 let practice;
@@ -23,16 +24,6 @@ before(async () => {
 });
 after(async () => { await practice.stop(); });
 
-const cell = (row, col) => `#vsBA input.cell[data-row="${row}"][data-col="${col}"]`;
-
-async function typeInto(page, box, text) {
-  await page.click(box);
-  await page.keyboard.press('Control+A');
-  await page.keyboard.type(text);
-  await page.keyboard.press('Tab');
-  await idle(page);
-}
-
 test('ITR-1 of a salaried client: produced, filed, no portal connection, the filing recorded', async () => {
   const page = await signIn(practice);
   await openClientYear(page, 'C0801', '2016-17');
@@ -45,20 +36,7 @@ test('ITR-1 of a salaried client: produced, filed, no portal connection, the fil
   await idle(page);
   assert.equal(await page.textContent('#lblform'), 'Return Form : ITR-1');
 
-  await page.selectOption('#cbosection', 'Before due date - 139(1)');
-  await idle(page);
-  await page.selectOption('#cborefm', 'Deposited directly into bank account');
-  await idle(page);
-  await page.click('#cmdaddbank');
-  await idle(page);
-  for (const text of ['HDFC BANK', 'HDFC0000523', '50100023456712']) {
-    await page.keyboard.type(text);
-    await page.keyboard.press('Tab');
-  }
-  await idle(page);
-  assert.equal(await page.inputValue(cell(0, 2)), '50100023456712');
-  for (const [box, text] of [['#txtnm', 'RAMESH KUMAR IYER'], ['#txtfnm', 'KRISHNAN IYER'], ['#txtPAN', 'aghpi4521k'],
-    ['#txtPlace', 'BENGALURU']]) await typeInto(page, box, text);
+  await typeSalariedParticulars(page);
 
   await page.click('#cmdproceed');
   const question = await messageText(page);

@@ -9,6 +9,7 @@
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { startPractice, signIn, idle, messageText, openClientYear, meridian } from './helpers.mjs';
+import { typeSalariedParticulars } from './return_screen_steps.mjs';
 
 let practice;
 before(async () => {
@@ -21,7 +22,6 @@ after(async () => { await practice.stop(); });
 
 const option = (index) => `#optsITRs1to4_${index}`;
 const ITR1 = 0, ITR2 = 1, ITR3 = 2, ITR4S = 3, ITR4 = 4, ITR2A = 5;
-const cell = (row, col) => `#vsBA input.cell[data-row="${row}"][data-col="${col}"]`;
 
 async function openReturnScreen(page, client, form) {
   await openClientYear(page, client, '2016-17');
@@ -73,28 +73,7 @@ test('a salaried client: ITR-1 offered, the particulars typed in pass the checks
   await page.click('#dialogOK');
   await idle(page);
 
-  await page.selectOption('#cbosection', 'Before due date - 139(1)');
-  await idle(page);
-  await page.selectOption('#cborefm', 'Deposited directly into bank account');
-  await idle(page);
-  await page.click('#cmdaddbank');
-  await idle(page);
-  for (const text of ['KAVERI CO-OPERATIVE BANK', 'KCBL0000523', '50100023456712']) {
-    await page.keyboard.type(text);
-    await page.keyboard.press('Tab');
-  }
-  await idle(page);
-  assert.equal(await page.inputValue(cell(0, 1)), 'KCBL0000523');
-
-  // The verification, typed as the client signs it.
-  for (const [box, text] of [['#txtnm', 'RAMESH KUMAR IYER'], ['#txtfnm', 'KRISHNAN IYER'], ['#txtPAN', 'aghpi4521k'],
-    ['#txtPlace', 'BENGALURU']]) {
-    await page.click(box);
-    await page.keyboard.press('Control+A');
-    await page.keyboard.type(text);
-    await page.keyboard.press('Tab');
-    await idle(page);
-  }
+  await typeSalariedParticulars(page);
 
   // Past the checks the e-return is produced and filed; the upload is declined.
   await page.click('#cmdproceed');

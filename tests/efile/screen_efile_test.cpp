@@ -60,7 +60,7 @@ class ScreenEfileTest : public testsupport::SessionTest {
     f.year = kYear;
     f.sectionCode = "11";
     f.refundMode = RefundMode::bankDeposit;
-    f.bankAccounts = {{.serial = 1, .bankName = "HDFC BANK", .ifsc = "HDFC0000523", .accountNo = "50100023456712",
+    f.bankAccounts = {{.serial = 1, .bankName = "KAVERI CO-OPERATIVE BANK", .ifsc = "KCBL0000523", .accountNo = "50100023456712",
                        .accountType = "SAVING", .isDefault = true}};
     f.verification = {"RAMESH KUMAR IYER", "KRISHNAN IYER", "AGHPI4521K", "BENGALURU", makeDate(31, 7, kYear)};
     const auto client = host::ClientParticulars::load(comp().base(), kClient, kYear);
