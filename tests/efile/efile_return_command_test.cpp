@@ -80,12 +80,13 @@ TEST_F(EfileReturnCommandTest, EveryClientOfTheYearIsSummedUpWithProgressOnStand
   EXPECT_EQ(j["written"][0]["client"], "C0801");
   EXPECT_TRUE(fs::exists(j["written"][1]["file"].get<std::string>()));
   EXPECT_EQ(j["clients"].get<size_t>(), j["written"].size() + j["refused"].size() + j["invalid"].size());
-  for (const auto& r : j["refused"])
-    EXPECT_EQ(r["reason"], r["form"].get<std::string>().starts_with("ITR-1") ||
-                                   r["form"].get<std::string>().starts_with("ITR-4S")
-                               ? "Please specify section under which this return is being filed."
-                               : r["form"].get<std::string>() + " applies; its e-return is not written yet")
+  for (const auto& r : j["refused"]) {
+    const std::string form = r["form"];
+    const bool written = form == "ITR-1" || form == "ITR-4S";
+    EXPECT_EQ(r["reason"], written ? "Please specify section under which this return is being filed."
+                                   : form + " applies; its e-return is not written yet")
         << r["client"];
+  }
   EXPECT_NE(out.err.find("efile: 1 of " + std::to_string(j["clients"].get<size_t>()) + ": "), std::string::npos);
 }
 
