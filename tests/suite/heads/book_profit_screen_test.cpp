@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "suite/heads/book_profit_form.h"
-#include "suite/heads/screen_events_fixture.h"
+#include "suite/heads/head_screen_fixture.h"
 #include "suite/heads/year_input_loader.h"
 
 namespace meridian::suite::heads {

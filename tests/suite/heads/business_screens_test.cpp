@@ -5,7 +5,7 @@
 
 #include "suite/heads/business_form.h"
 #include "suite/heads/firm_income_form.h"
-#include "suite/heads/screen_events_fixture.h"
+#include "suite/heads/head_screen_fixture.h"
 #include "suite/heads/presumptive_form.h"
 #include "suite/heads/specified_business_form.h"
 
