@@ -255,6 +255,19 @@ TEST_F(Itr1WriterTest, AHinduUndividedFamilyIsNoPerson) {
   EXPECT_EQ(bytes.find("FirstName"), std::string::npos);
 }
 
+// The client register keeps a person linked to a firm or a business as its
+// PARTNER or PROPRIETOR: still an individual filing in his own name.
+TEST_F(Itr1WriterTest, APartnerOrProprietorFilesAsTheIndividualHeIs) {
+  for (const char* status : {"PARTNER", "PROPRIETOR", " partner "}) {
+    SCOPED_TRACE(status);
+    EReturnInput in = testsupport::sampleEReturnInput({.year = 2016, .form = "ITR-1"});
+    in.client.status = status;
+    const std::string bytes = write(in);
+    EXPECT_NE(bytes.find(element("Status", "I")), std::string::npos);
+    EXPECT_NE(bytes.find("FirstName"), std::string::npos);
+  }
+}
+
 TEST_F(Itr1WriterTest, VehicleRowsThatDoNotAddUpAreToldAndTheFileIsStillFinished) {
   EReturnInput in = testsupport::sampleEReturnInput({.year = 2016, .form = "ITR-4S"});
   const fs::path file = fs::path(dir_) / "r.xml";
