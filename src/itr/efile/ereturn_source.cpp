@@ -9,6 +9,7 @@
 #include "suite/engine/year_law.h"
 #include "suite/heads/year_input_loader.h"
 #include "suite/returns/register_entry.h"
+#include "host/status.h"
 
 namespace meridian::itr::efile {
 namespace {
@@ -96,7 +97,7 @@ GatheredReturn gatherEReturn(host::Base& base, const EReturnRequest& q, const st
   if (!client) throw CannotGatherReturn("there is no client " + q.client);
   // The least of the form rules, so that no return of a firm or company is
   // ever written in a form for persons; the return screen applies the rest.
-  const bool individual = client->status == "INDIVIDUAL";
+  const bool individual = host::isPersonStatus(client->status);
   if (!individual && !(q.formCode == "ITR-4S" && client->status == "HUF"))
     throw CannotGatherReturn(q.formCode + " cannot be filed by a client of the status " + client->status + ".");
   GatheredReturn g;
