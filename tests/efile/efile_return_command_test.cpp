@@ -78,10 +78,6 @@ TEST_F(EfileReturnCommandTest, TheScreensQuestionsAreAnsweredAsTheRunIsToldAndMe
     // C0801 files before the due date, so 139(4) draws the section question;
     // C0805 still owes Rs. 413, which draws the question of s.140A.
     app.conn().execute("UPDATE geninfo_miscinf SET section = '12' WHERE code_no = 'C0801' AND ass_year = 2016");
-    app.conn().execute("INSERT INTO geninfo_miscinf (code_no, ass_year, section) VALUES ('C0805', 2016, '11')");
-    app.conn().execute(
-        "INSERT INTO bank_details (code_no, yr, srno, banknm, ifsc, acno, actyp, defbank) VALUES "
-        "('C0805', 2016, 1, 'CANARA BANK', 'CNRB0000123', '0123456789012', 'SAVING', 'Y')");
   }
   struct Case {
     const char* client;
@@ -114,7 +110,9 @@ TEST_F(EfileReturnCommandTest, TheScreensQuestionsAreAnsweredAsTheRunIsToldAndMe
 }
 
 TEST_F(EfileReturnCommandTest, EveryClientOfTheYearIsSummedUpWithProgressOnStandardError) {
-  const auto out = runCli({"efile", "--all", "--ay", "2016-17", "--out", path("all"), "--json", "--data", data()});
+  // Three of the demo's years still owe tax: --yes goes on past the question.
+  const auto out =
+      runCli({"efile", "--all", "--yes", "--ay", "2016-17", "--out", path("all"), "--json", "--data", data()});
   EXPECT_EQ(out.code, 1) << "clients without particulars, or of a form not written yet, are refused";
   const auto j = nlohmann::json::parse(out.out);
   ASSERT_EQ(j["written"].size(), 17u) << "the demo's ITR-1 and ITR-4S years of A.Y. 2016-17";
