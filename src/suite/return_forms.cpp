@@ -1,11 +1,11 @@
-#include "register/return_forms.h"
+#include "suite/return_forms.h"
 
 #include <stdexcept>
 
 #include "common/csv.h"
 #include "common/embedded_files.h"
 
-namespace meridian::reg {
+namespace meridian::suite {
 namespace {
 
 int yearField(const std::string& text, const std::string& where) {
@@ -50,12 +50,20 @@ std::string shipped(const char* path) {
 
 std::vector<ReturnFormSpan> parseReturnForms(std::string_view csv) {
   std::vector<ReturnFormSpan> out;
-  for (const auto& f : rowsOf(csv, {"form", "first_year", "last_year", "source"}, "return_forms.csv")) {
+  for (const auto& f :
+       rowsOf(csv, {"form", "first_year", "last_year", "caption", "option", "source"}, "return_forms.csv")) {
     const std::string where = "return_forms.csv, " + f[0] + ": ";
-    ReturnFormSpan s{f[0], yearField(f[1], where), yearField(f[2], where)};
+    ReturnFormSpan s{f[0], yearField(f[1], where), yearField(f[2], where), f[3], -1};
     if (s.form.rfind("ITR-", 0) != 0) throw std::runtime_error(where + "a form code begins with ITR-");
     if (s.lastYear < s.firstYear) throw std::runtime_error(where + "the last year comes before the first");
-    if (f[3].empty()) throw std::runtime_error(where + "every form names its source");
+    if (!f[4].empty()) {
+      if (f[4].size() != 1 || f[4][0] < '0' || f[4][0] > '5')
+        throw std::runtime_error(where + "the option is an index from 0 to 5, not \"" + f[4] + "\"");
+      s.option = f[4][0] - '0';
+    }
+    if (s.caption.empty() != (s.option < 0))
+      throw std::runtime_error(where + "a form offered as an option has a caption, and only such a form");
+    if (f[5].empty()) throw std::runtime_error(where + "every form names its source");
     out.push_back(std::move(s));
   }
   return out;
@@ -81,6 +89,8 @@ const std::vector<ReturnYear>& years() {
 }
 }  // namespace
 
+const std::vector<ReturnFormSpan>& returnFormList() { return forms(); }
+
 std::vector<std::string> returnFormsOf(int year) {
   std::vector<std::string> out;
   for (const auto& f : forms())
@@ -100,4 +110,4 @@ bool eFilingAvailable(int year) {
   return true;
 }
 
-}  // namespace meridian::reg
+}  // namespace meridian::suite
