@@ -113,10 +113,6 @@ const host::ColumnMap& columnsFor(bool person) {
   return person ? persons : others;
 }
 
-bool allDigits(const std::string& s) {
-  return !s.empty() && std::all_of(s.begin(), s.end(), [](unsigned char c) { return std::isdigit(c); });
-}
-
 // Statuses a person may be linked under: the firm's partners, the proprietor.
 std::string linkedStatusFor(const std::string& parentStatus) {
   const std::string s = upperCase(parentStatus);
