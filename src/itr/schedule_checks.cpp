@@ -242,6 +242,9 @@ void distributionChecks(Checks& c, const ReturnYear& y, const CheckRequest& r) {
   unkeptSchedules(c, y, r, schedulesOfDistributions());
 }
 
+// The income computation and disclosure standards (s.145(2)) reach returns
+// from A.Y. 2017-18, after the years this screen produces, so no Sch-ICDS
+// check runs here.
 void scheduleChecks(Checks& c, const ReturnYear& y, const CheckRequest& r) {
   capitalGainsCheck(c, y, r);
   lowerProfitCheck(c, y, r);
