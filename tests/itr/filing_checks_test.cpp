@@ -5,29 +5,13 @@
 #include <functional>
 
 #include "itr/filing_checks.h"
+#include "itr/plain_return_year.h"
 
 namespace meridian::itr {
 namespace {
 
-ReturnYear year2016() {
-  ReturnYear y;
-  y.dataSet = y.client = "I1";
-  y.year = 2016;
-  y.statusCode = "I";
-  y.input = engine::YearInput{};
-  y.input->year = 2016;
-  y.input->filingDate = makeDate(20, 7, 2016);
-  y.result = engine::YearResult{};
-  return y;
-}
-
-FilingParticulars ready() {
-  FilingParticulars f;
-  f.sectionCode = "11";
-  f.bankAccounts = {{1, "STATE BANK", "SBIN0001234", "", "30012345678", "SAVING", true}};
-  f.verification = {"KAVITA RAO", "SURESH RAO", "BBBPK5678L", "PUNE", makeDate(20, 7, 2016)};
-  return f;
-}
+ReturnYear year2016() { return testing::plainYear(2016); }
+FilingParticulars ready() { return testing::readyParticulars(); }
 
 struct Case {
   std::string why;

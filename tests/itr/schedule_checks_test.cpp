@@ -7,31 +7,17 @@
 #include <functional>
 
 #include "itr/filing_checks.h"
+#include "itr/plain_return_year.h"
 #include "support/client_seed.h"
 #include "support/db_fixture.h"
 
 namespace meridian::itr {
 namespace {
 
-ReturnYear plainYear(int year, const std::string& status) {
-  ReturnYear y;
-  y.dataSet = y.client = "X1";
-  y.year = year;
-  y.statusCode = status;
-  y.input = engine::YearInput{};
-  y.input->year = year;
-  y.input->filingDate = makeDate(20, 7, year);
-  y.result = engine::YearResult{};
-  return y;
-}
+using testing::plainYear;
 
-FilingParticulars readyParticulars() {
-  FilingParticulars f;
-  f.sectionCode = "11";
-  f.bankAccounts = {{1, "STATE BANK", "SBIN0001234", "", "30012345678", "CURRENT", true}};
-  f.verification = {"KAVITA RAO", "SURESH RAO", "BBBPK5678L", "PUNE", makeDate(20, 7, 2016)};
-  return f;
-}
+// A current account suits every form's account types.
+FilingParticulars readyParticulars() { return testing::readyParticulars("CURRENT"); }
 
 std::optional<CheckResult> resultOf(const std::vector<CheckResult>& rs, const std::string& check) {
   for (const auto& r : rs)
