@@ -21,7 +21,7 @@ inline ReturnYear plainYear(int year, const std::string& status = "I") {
 inline FilingParticulars readyParticulars(const std::string& accountType = "SAVING") {
   FilingParticulars f;
   f.sectionCode = "11";
-  f.bankAccounts = {{1, "STATE BANK", "SBIN0001234", "", "30012345678", accountType, true}};
+  f.bankAccounts = {{1, "DAKSHIN SETU BANK", "DSEB0001234", "", "30012345678", accountType, true}};
   f.verification = {"KAVITA RAO", "SURESH RAO", "BBBPK5678L", "PUNE", makeDate(20, 7, 2016)};
   return f;
 }
