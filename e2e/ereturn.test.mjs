@@ -10,7 +10,7 @@ import { existsSync, readFileSync, readdirSync } from 'node:fs';
 import { join } from 'node:path';
 import { execFileSync } from 'node:child_process';
 import { startPractice, signIn, idle, messageText, openClientYear, meridian } from './helpers.mjs';
-import { typeSalariedParticulars } from './return_screen_steps.mjs';
+import { typeSalariedParticulars, messagePastNotes } from './return_screen_steps.mjs';
 
 const bin = process.env.MERIDIAN_BIN || new URL('../build/src/meridian', import.meta.url).pathname;
 let practice;
@@ -39,7 +39,7 @@ test('ITR-1 of a salaried client: produced, filed, no portal connection, the fil
   await typeSalariedParticulars(page);
 
   await page.click('#cmdproceed');
-  const question = await messageText(page);
+  const question = await messagePastNotes(page, messageText);
   const saved = question.match(/^e-File Saved to File "([^"]+)"\.\s+Do you want to upload the file now\?$/);
   assert.ok(saved, question);
   const copy = saved[1];

@@ -32,3 +32,15 @@ export async function typeSalariedParticulars(page) {
     await idle(page);
   }
 }
+
+// The message of the screen after its checks, past a note of what could not
+// be examined (told before the e-return is written, with OK).
+export async function messagePastNotes(page, messageText) {
+  let told = await messageText(page);
+  if (told.startsWith('All checks before the return have passed') && told.includes('Not examined:')) {
+    await page.click('#dialogOK');
+    await page.waitForFunction((before) => document.getElementById('dialogText').textContent !== before, told);
+    told = await messageText(page);
+  }
+  return told;
+}
