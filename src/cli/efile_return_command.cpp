@@ -10,7 +10,6 @@
 
 #include "cli/command.h"
 #include "common/years.h"
-#include "suite/returns/register_entry.h"
 #include "itr/efile/ereturn_source.h"
 #include "itr/return_review.h"
 #include "itr/efile/itr1_writer.h"
@@ -29,6 +28,7 @@ using itr::efile::ProduceResult;
 struct EfileOptions {
   std::string client, ay, form, dataSet, out;
   bool all = false, json = false;
+  bool yes = false;  // answer Yes to the questions the return screen asks
 };
 
 std::string today() {
@@ -40,29 +40,16 @@ std::string today() {
   return text;
 }
 
-// The register entry a data set belongs to: the client's own data set is
-// the original return; a revision's names the return it revises.
-itr::efile::RegisterEntry registerEntryOf(db::Connection& conn, const std::string& client, int year,
-                                          const std::string& dataSet) {
-  itr::efile::RegisterEntry entry;
-  if (dataSet == client) return entry;
-  const auto entries = returns::readRegister(conn, client, year);
-  for (const auto& e : entries) {
-    if (e.ownCode() != dataSet) continue;
-    entry.revised = e.isReturn() && !e.isOriginal();
-    if (const auto* before = returns::lastFiledReturnBefore(entries, e.srNo)) {
-      entry.originalAckNo = before->ackNo;
-      entry.originalDate = before->ackDt;
-    }
-    return entry;
-  }
-  throw std::runtime_error("the register of " + client + " for A.Y. " + assessmentYearText(year) +
-                           " has no entry with the data set " + dataSet);
-}
+// A question of the return screen and the answer the run gave it.
+struct Answered {
+  std::string question;
+  bool yes = false;
+};
 
 struct Outcome {
   std::string client, form;
-  std::vector<std::string> questions;  // what the screen would ask, taken as answered Yes
+  std::vector<Answered> answers;      // the questions the screen would ask
+  std::vector<std::string> told;      // what the screen would only tell
   ProduceResult result = ProduceResult::failed;
   itr::efile::ProducedReturn produced;
   std::vector<std::string> notes;
@@ -71,8 +58,9 @@ struct Outcome {
 
 class Efiler {
  public:
-  Efiler(const GlobalOptions& g, int year, std::string form)
-      : app_({g.dataDir, g.dbUrl}),
+  Efiler(const GlobalOptions& g, int year, std::string form, bool yes)
+      : yes_(yes),
+        app_({g.dataDir, g.dbUrl}),
         session_(app_.openSession(suite::User{.username = "efile", .admin = true}, dialogs_)),
         credentials_(app_.conn()),
         year_(year),
@@ -83,7 +71,7 @@ class Efiler {
     Outcome o;
     o.client = client;
     try {
-      const auto entry = registerEntryOf(app_.conn(), client, year_, dataSet);
+      const auto entry = itr::efile::registerEntryOf(app_.conn(), client, year_, dataSet);
       const auto reviewed = review(dataSet, o);
       if (!reviewed) return o;
       auto gathered = itr::efile::gatherEReturn(session_->component().base(),
@@ -99,9 +87,12 @@ class Efiler {
   }
 
   // The return screen's review of the year: the form (the one asked for, or
-  // the first that applies) and every check before a return. A stop, a form
-  // that may not be used or is not written here, and a question whose
-  // default is No refuse the return; other questions are listed.
+  // the first that applies) and every check before a return. A stop, or a
+  // form that may not be used or is not written here, refuses the return.
+  // Each question is answered as the run was told (--yes, else No), with
+  // the screen's meaning: a Yes to a section question changes the section
+  // the return is filed under, a No keeps it; a No to any other question
+  // stops the return.
   std::optional<itr::ReturnReview> review(const std::string& dataSet, Outcome& o) {
     const auto ymd = std::chrono::year_month_day(std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now()));
     itr::ReturnReview r = itr::reviewReturn(app_.conn(), {dataSet, year_, form_, true, ymd});
@@ -113,12 +104,21 @@ class Efiler {
     else if (!itr::efile::isItr1OrItr4s(r.form)) o.reason = r.form + " applies; its e-return is not written yet";
     if (!o.reason.empty()) return std::nullopt;
     for (const auto& c : r.checks) {
-      if (c.outcome == itr::CheckOutcome::stopped || (c.outcome == itr::CheckOutcome::asked && c.defaultNo)) {
+      if (c.outcome == itr::CheckOutcome::stopped) {
         o.reason = c.message;
         return std::nullopt;
       }
-      if (c.outcome == itr::CheckOutcome::asked || c.outcome == itr::CheckOutcome::warned)
-        o.questions.push_back(c.message);
+      if (c.outcome == itr::CheckOutcome::warned) o.told.push_back(c.message);
+      if (c.outcome != itr::CheckOutcome::asked) continue;
+      o.answers.push_back({c.message, yes_});
+      if (!c.sectionOnYes.empty()) {
+        if (yes_) r.particulars.sectionCode = c.sectionOnYes;
+        continue;
+      }
+      if (!yes_) {
+        o.reason = c.message + " (answered No; give --yes to answer Yes)";
+        return std::nullopt;
+      }
     }
     return r;
   }
@@ -134,6 +134,7 @@ class Efiler {
   }
 
  private:
+  bool yes_;
   ui::ScriptedDialogs dialogs_;
   suite::Application app_;
   std::unique_ptr<suite::UserSession> session_;
@@ -144,7 +145,11 @@ class Efiler {
 
 nlohmann::json outcomeJson(const Outcome& o) {
   nlohmann::json j{{"client", o.client}, {"form", o.form}, {"result", itr::efile::produceResultName(o.result)}};
-  if (!o.questions.empty()) j["questions_answered_yes"] = o.questions;
+  if (!o.answers.empty()) {
+    auto& answers = j["answers"] = nlohmann::json::array();
+    for (const auto& a : o.answers) answers.push_back({{"question", a.question}, {"answer", a.yes ? "Yes" : "No"}});
+  }
+  if (!o.told.empty()) j["told"] = o.told;
   if (o.result == ProduceResult::written || o.result == ProduceResult::invalid) j["file"] = o.produced.file.string();
   if (!o.produced.digest.empty()) j["digest"] = o.produced.digest;
   if (!o.reason.empty()) j[o.result == ProduceResult::invalid ? "first_error" : "reason"] = o.reason;
@@ -159,7 +164,8 @@ void printOne(const Outcome& o, bool json) {
     std::cout << outcomeJson(o).dump(2) << "\n";
     return;
   }
-  for (const auto& q : o.questions) std::cerr << "efile: answered Yes: " << q << "\n";
+  for (const auto& a : o.answers) std::cerr << "efile: answered " << (a.yes ? "Yes" : "No") << ": " << a.question << "\n";
+  for (const auto& t : o.told) std::cerr << "efile: told: " << t << "\n";
   for (const auto& w : o.produced.warnings) std::cerr << "efile: " << w << "\n";
   for (const auto& n : o.notes) std::cerr << "efile: not computed: " << n << "\n";
   if (o.result == ProduceResult::written)
@@ -169,7 +175,7 @@ void printOne(const Outcome& o, bool json) {
 }
 
 int runOne(const GlobalOptions& g, const EfileOptions& o, int year) {
-  Efiler efiler(g, year, o.form);
+  Efiler efiler(g, year, o.form, o.yes);
   const Outcome out = efiler.make(o.client, o.dataSet.empty() ? o.client : o.dataSet, o.out);
   printOne(out, o.json);
   return out.result == ProduceResult::written ? 0 : out.result == ProduceResult::invalid ? 1 : 2;
@@ -177,7 +183,7 @@ int runOne(const GlobalOptions& g, const EfileOptions& o, int year) {
 
 // Every client of the year, one file each (C0801_2016.xml).
 int runAll(const GlobalOptions& g, const EfileOptions& o, int year) {
-  Efiler efiler(g, year, o.form);
+  Efiler efiler(g, year, o.form, o.yes);
   fs::create_directories(o.out);
   const auto clients = efiler.clientsOfYear();
   nlohmann::json written = nlohmann::json::array(), refused = nlohmann::json::array(),
@@ -213,6 +219,11 @@ void addEfileReturnCommand(CLI::App& app, GlobalOptions& g, Action& chosen) {
   sub->add_option("--form", o->form, "ITR-1 or ITR-4S; default the first form that applies to the year");
   sub->add_option("--dataset", o->dataSet, "the data set of a register entry (C^R-2 ...); default the client's own");
   sub->add_option("--out", o->out, "the file to write (a folder with --all)")->required();
+  sub->add_flag("--yes", o->yes,
+                "answer Yes to the questions the return screen asks before a return: change the section where the "
+                "due date calls for another (the return is filed under it; the kept particulars are not changed), "
+                "and go on despite tax still payable, missing bank details or a blank verification; without it "
+                "each is answered No, which keeps the section or refuses the return");
   sub->add_flag("--json", o->json, "print the outcome as JSON");
   addGlobalOptions(*sub, g);
   sub->callback([&g, &chosen, o] {

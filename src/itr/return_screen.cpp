@@ -6,6 +6,7 @@
 #include "common/years.h"
 #include "db/connection.h"
 #include "host/screen_registry.h"
+#include "itr/efile/screen_efile.h"
 
 namespace meridian::itr {
 
@@ -312,7 +313,8 @@ void ReturnScreen::proceed() {
   const std::string done = "All checks before the return have passed for " + form_ + ".";
   (*this)["lblchecks"].caption = notes.empty() ? done : done + "\nNot examined:\n" + notes;
   if (!notes.empty()) dialogs().exclamation(done + "\n\nNot examined:\n" + notes);
-  else dialogs().info(done);
+  else if (!electronic_) dialogs().info(done);
+  if (electronic_) efile::eFileFromReturnScreen(host_, dialogs(), dataSet_, year_, form_, review_.particulars);
 }
 
 void ReturnScreen::unload() {

@@ -72,8 +72,47 @@ TEST_F(EfileReturnCommandTest, RefusalsAreToldAndWriteNothing) {
   }
 }
 
+TEST_F(EfileReturnCommandTest, TheScreensQuestionsAreAnsweredAsTheRunIsToldAndMeanWhatTheyMeanThere) {
+  {
+    suite::Application app({data(), ""});
+    // C0801 files before the due date, so 139(4) draws the section question;
+    // C0805 still owes Rs. 413, which draws the question of s.140A.
+    app.conn().execute("UPDATE geninfo_miscinf SET section = '12' WHERE code_no = 'C0801' AND ass_year = 2016");
+  }
+  struct Case {
+    const char* client;
+    bool yes;
+    int code;
+    const char* answer;   // as the JSON gives it
+    const char* section;  // as the file carries it; "" when refused
+  };
+  for (const Case& c : std::vector<Case>{{"C0801", false, 0, "No", "12"},
+                                         {"C0801", true, 0, "Yes", "11"},
+                                         {"C0805", false, 2, "No", ""},
+                                         {"C0805", true, 0, "Yes", "11"}}) {
+    SCOPED_TRACE(std::string(c.client) + (c.yes ? " --yes" : ""));
+    const std::string file = path(std::string(c.client) + (c.yes ? "_yes" : "_no") + ".xml");
+    std::vector<std::string> args{"efile", "--client", c.client, "--ay", "2016-17", "--out", file, "--json", "--data", data()};
+    if (c.yes) args.push_back("--yes");
+    const auto out = runCli(args);
+    ASSERT_EQ(out.code, c.code) << out.out << out.err;
+    const auto j = nlohmann::json::parse(out.out);
+    ASSERT_EQ(j["answers"].size(), 1u) << out.out;
+    EXPECT_EQ(j["answers"][0]["answer"], c.answer);
+    if (*c.section == '\0') {
+      EXPECT_TRUE(j["reason"].get<std::string>().starts_with("Balance Income-Tax Payable is Rs. 413"));
+      EXPECT_NE(j["reason"].get<std::string>().find("give --yes"), std::string::npos);
+      EXPECT_FALSE(fs::exists(file));
+      continue;
+    }
+    EXPECT_NE(suite::readWholeFile(file).find(std::string("<ITRForm:ReturnFileSec>") + c.section + "<"), std::string::npos);
+  }
+}
+
 TEST_F(EfileReturnCommandTest, EveryClientOfTheYearIsSummedUpWithProgressOnStandardError) {
-  const auto out = runCli({"efile", "--all", "--ay", "2016-17", "--out", path("all"), "--json", "--data", data()});
+  // Three of the demo's years still owe tax: --yes goes on past the question.
+  const auto out =
+      runCli({"efile", "--all", "--yes", "--ay", "2016-17", "--out", path("all"), "--json", "--data", data()});
   EXPECT_EQ(out.code, 1) << "clients without particulars, or of a form not written yet, are refused";
   const auto j = nlohmann::json::parse(out.out);
   ASSERT_EQ(j["written"].size(), 17u) << "the demo's ITR-1 and ITR-4S years of A.Y. 2016-17";

@@ -74,6 +74,16 @@ void everySchedule(itr::efile::EReturnInput& in, const SampleReturn& s) {
   in.tcs = {{.tan = "PNEC34567D", .name = "WHEELS & MOTORS", .income = rupees(1000000), .deducted = rupees(10000),
              .claimed = rupees(10000)}};
   in.advanceTax = {{"0510308", "15/12/" + std::to_string(s.year - 1), "00012", rupees(5000)}};
+  // One donee of each share but the 50 per cent without limit; half of
+  // Rs. 5,001 is Rs. 2,500.50, eligible as Rs. 2,500 (half to even).
+  in.donations = {
+      {itr::efile::DonationShare::halfLimited, "SEVA TRUST FOR THE AGED", "AAATS1234K", "12, MODEL COLONY", "PUNE",
+       "MAHARASHTRA", "411016", rupees(5001)},
+      {itr::efile::DonationShare::full, "CHIEF MINISTER'S RELIEF FUND", "AAAGC1234D", "MANTRALAYA", "MUMBAI",
+       "MAHARASHTRA", "400032", rupees(2000) + Money::paise(50)},
+      {itr::efile::DonationShare::fullLimited, "CITY LIBRARY & READING ROOM", "AAATC5678L", "4, FERGUSSON ROAD", "PUNE",
+       "MAHARASHTRA", "411004", rupees(1500)},
+  };
   in.selfAssessmentTax = {{"0510308", "20/07/" + y, "00345", rupees(1000)}};
   if (s.form == "ITR-4S") {
     in.filing.sectionCode = "17";

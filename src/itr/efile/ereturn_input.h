@@ -56,6 +56,15 @@ struct TaxCreditRow {
   Money spouse;      // claimed in the hands of the spouse
 };
 
+// A donation u/s 80G, with its donee as the donee master keeps it.
+enum class DonationShare { full, half, fullLimited, halfLimited };  // 100 or 50 per cent; limited by s.80G(4)
+struct DonationRow {
+  DonationShare share = DonationShare::halfLimited;
+  std::string doneeName, doneePan;
+  std::string address, city, state, pin;  // state as its name ("DELHI")
+  Money amount;
+};
+
 struct TaxPaymentRow {
   std::string bsrCode, date, challanNo;  // date dd/mm/yyyy
   Money amount;
@@ -94,6 +103,7 @@ struct EReturnInput {
   engine::ResultContext figures;
   std::vector<TaxCreditRow> tdsOnSalary, tdsOther, tcs;
   std::vector<TaxPaymentRow> advanceTax, selfAssessmentTax;
+  std::vector<DonationRow> donations;  // in the order they were entered
   Money exemptInterest;
   // ITR-4S
   std::vector<BusinessNature> natures;

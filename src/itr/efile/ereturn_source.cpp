@@ -3,10 +3,12 @@
 #include <algorithm>
 
 #include "common/dates.h"
+#include "common/years.h"
 #include "suite/efile/efile_credentials.h"
 #include "suite/engine/compute_year.h"
 #include "suite/engine/year_law.h"
 #include "suite/heads/year_input_loader.h"
+#include "suite/returns/register_entry.h"
 #include "host/status.h"
 
 namespace meridian::itr::efile {
@@ -43,6 +45,24 @@ std::vector<TaxPaymentRow> payments(db::Connection& conn, const char* table, con
     rows.push_back({r.text("bsr_code"), date ? formatDmy(*date) : "", r.text("chsrno"), amount(r, "amt")});
   }
   return rows;
+}
+
+// The donee master's category: 100 or 50 per cent, "L" where the qualifying
+// limit of s.80G(4) applies.
+DonationShare donationShareOf(const std::string& category) {
+  if (category == "100") return DonationShare::full;
+  if (category == "50") return DonationShare::half;
+  if (category == "100L") return DonationShare::fullLimited;
+  return DonationShare::halfLimited;
+}
+
+void loadDonations(db::Connection& conn, const EReturnRequest& q, EReturnInput& in) {
+  for (const auto& r : conn.query("SELECT m.catg, m.name, m.pan, m.address, m.city, m.state, m.pin, g.amount "
+                                  "FROM ded80g g JOIN donee_master m ON m.doneecd = g.doneecd "
+                                  "WHERE g.code_no = ? AND g.ass_year = ? ORDER BY g.srno",
+                                  {q.dataSet, q.year}))
+    in.donations.push_back({donationShareOf(r.text("catg")), r.text("name"), r.text("pan"), r.text("address"),
+                            r.text("city"), r.text("state"), r.text("pin"), amount(r, "amount")});
 }
 
 // Goods carriages of s.44AE whose income is kept per month (the only rows
@@ -108,7 +128,44 @@ GatheredReturn gatherEReturn(host::Base& base, const EReturnRequest& q, const st
   in.advanceTax = payments(conn, "adv_tax", q);
   in.selfAssessmentTax = payments(conn, "self_tax", q);
   loadVehicles(conn, q, in);
+  loadDonations(conn, q, in);
   return g;
+}
+
+namespace {
+
+// A revision names the return it revises: the last one filed before it.
+RegisterEntry entryFacts(const std::vector<returns::RegisterEntry>& entries, const returns::RegisterEntry& e) {
+  RegisterEntry entry;
+  entry.revised = e.isReturn() && !e.isOriginal();
+  if (const auto* before = returns::lastFiledReturnBefore(entries, e.srNo)) {
+    entry.originalAckNo = before->ackNo;
+    entry.originalDate = before->ackDt;
+  }
+  return entry;
+}
+
+std::runtime_error noEntry(const std::string& client, int year, const std::string& what) {
+  return std::runtime_error("the register of " + client + " for A.Y. " + assessmentYearText(year) +
+                            " has no entry " + what);
+}
+
+}  // namespace
+
+RegisterEntry registerEntryOf(db::Connection& conn, const std::string& client, int year, const std::string& dataSet) {
+  if (dataSet == client) return {};
+  const auto entries = returns::readRegister(conn, client, year);
+  for (const auto& e : entries)
+    if (e.ownCode() == dataSet) return entryFacts(entries, e);
+  throw noEntry(client, year, "with the data set " + dataSet);
+}
+
+RegisterEntry registerEntryNumbered(db::Connection& conn, const std::string& client, int year, int srNo) {
+  const auto entries = returns::readRegister(conn, client, year);
+  if (entries.empty() && srNo == 1) return {};  // a year whose register is not built yet has its original
+  for (const auto& e : entries)
+    if (e.srNo == srNo) return entryFacts(entries, e);
+  throw noEntry(client, year, "numbered " + std::to_string(srNo));
 }
 
 }  // namespace meridian::itr::efile

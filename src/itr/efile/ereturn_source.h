@@ -39,6 +39,13 @@ struct GatheredReturn {
 GatheredReturn gatherEReturn(host::Base& base, const EReturnRequest& request,
                              const std::optional<FilingParticulars>& filing, const RegisterEntry& entry);
 
+// The register entry a data set belongs to: the client's own data set is the
+// original return. Throws std::runtime_error when the register has no entry
+// with that data set.
+RegisterEntry registerEntryOf(db::Connection& conn, const std::string& client, int year, const std::string& dataSet);
+// The same by the entry's number (SrNo), as the workspace names the entry in use.
+RegisterEntry registerEntryNumbered(db::Connection& conn, const std::string& client, int year, int srNo);
+
 inline constexpr std::string_view kNoSectionChosen = "Please specify section under which this return is being filed.";
 
 // The settings keys (section "Settings") of the installation's CreationInfo.

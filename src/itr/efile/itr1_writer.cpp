@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "itr/efile/donations_schedule.h"
 #include "itr/efile/efile_digest.h"
 #include "itr/efile/itr1_layout.h"
 #include "itr/efile/return_xml_writer.h"
@@ -38,6 +39,7 @@ class Document {
     taxComputation();
     taxPaid();
     refund();
+    writeSchedule80G(w_, in_.donations);
     const ScheduleOptions schedules{.totals = layout_.scheduleTotals, .spouseColumn = layout_.panOfSpouse};
     if (itr1_) {
       writeTdsOnSalaries(w_, in_.tdsOnSalary, schedules);

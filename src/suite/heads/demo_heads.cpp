@@ -8,9 +8,11 @@
 namespace meridian::suite::heads {
 namespace {
 
-long long addDonee(db::Connection& conn, const char* name, const char* pan, const char* city, const char* state,
-                   const char* category) {
-  db::insertRow(conn, "donee_master", {{"name", name}, {"pan", pan}, {"city", city}, {"state", state}, {"catg", category}});
+// The return's schedule of donations names each donee's address and PIN.
+long long addDonee(db::Connection& conn, const char* name, const char* pan, const char* address, const char* city,
+                   const char* state, const char* pin, const char* category) {
+  db::insertRow(conn, "donee_master", {{"name", name}, {"pan", pan}, {"address", address}, {"city", city},
+                                       {"state", state}, {"pin", pin}, {"catg", category}});
   return std::stoll(conn.scalar("SELECT MAX(doneecd) FROM donee_master"));
 }
 
@@ -65,9 +67,12 @@ void seedDemoHeads(db::Connection& conn) {
                                      {"pan", "AAGHK2210B"}, {"h_no", "27"}, {"street", "5TH CROSS"},
                                      {"area", "MALLESWARAM"}, {"city", "BENGALURU"}, {"state", "KARNATAKA"}, {"pin", 560003}});
 
-  const long long pmFund = addDonee(conn, "PRIME MINISTER'S NATIONAL RELIEF FUND", "AAAGP0582L", "NEW DELHI", "DELHI", "100");
-  const long long elderCare = addDonee(conn, "SILVER YEARS ELDER CARE SOCIETY", "AAATS4417D", "NEW DELHI", "DELHI", "50L");
-  const long long childWelfare = addDonee(conn, "BAL ANKUR CHILD WELFARE SOCIETY", "AAATB2290K", "MUMBAI", "MAHARASHTRA", "50L");
+  const long long pmFund = addDonee(conn, "PRIME MINISTER'S NATIONAL RELIEF FUND", "AAAGP0582L", "1, CENTRAL SECRETARIAT",
+                                     "NEW DELHI", "DELHI", "110011", "100");
+  const long long elderCare = addDonee(conn, "SILVER YEARS ELDER CARE SOCIETY", "AAATS4417D", "22, RING ROAD",
+                                       "NEW DELHI", "DELHI", "110016", "50L");
+  const long long childWelfare = addDonee(conn, "BAL ANKUR CHILD WELFARE SOCIETY", "AAATB2290K", "7, STATION ROAD",
+                                          "MUMBAI", "MAHARASHTRA", "400011", "50L");
 
   // Salaried, one self-occupied flat on a home loan; a year before too, for the carry-forward.
   DemoYear(conn, "C0801", kYear - 1)
