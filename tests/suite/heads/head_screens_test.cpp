@@ -119,7 +119,7 @@ TEST_P(HeadScreens, ARefusedSaveSaysWhyAndWritesNothing) {
        {{"Flat 4", "", "", "", "Self", "", "10000"}},
        "A self-occupied house has no rent to enter: its annual value is nil (s.23(2))."},
       {"more tax claimed than deducted", "PrjDeductions.Forms", "Objtaxdetail", "Tds", "vsfTds",
-       {{"194A", "Sbi", "MUMS12345A", "", "", "", "1000", "800", "300"}},
+       {{"194A", "Kaveri Bank", "MUMS12345A", "", "", "", "1000", "800", "300"}},
        "The tax claimed (by the client and the spouse) can not exceed the tax deducted."},
       {"a loss that has lapsed", "PrjDeductions.Forms", "ObjLoss", "Loss", "vsfLosses", {{"1", "2007", "1000"}},
        "A loss under 'Business (Other than Speculation)' can be carried forward for 8 assessment years only "
@@ -139,7 +139,7 @@ TEST_P(HeadScreens, ARefusedSaveSaysWhyAndWritesNothing) {
        {{"0510308", "15/04/2016", "00012", "10000"}},
        "Advance tax is paid in the previous year: the date must be from 01/04/2015 to 31/03/2016."},
       {"tax deducted after the previous year", "PrjDeductions.Forms", "Objtaxdetail", "Tds", "vsfTds",
-       {{"194A", "Sbi", "MUMS12345A", "", "01/04/2016", "", "1000"}},
+       {{"194A", "Kaveri Bank", "MUMS12345A", "", "01/04/2016", "", "1000"}},
        "The tax can not have been deducted after the previous year, which ended on 31/03/2016."},
       {"a loan taken after the previous year", "PrjOtherHeads.Forms", "ObjHouseProp", "House", "vsfHouses",
        {{"Flat 4", "", "", "", "Let", "", "10000", "", "", "5000", "02/04/2016"}},
@@ -355,7 +355,7 @@ TEST_P(HeadScreens, DonationsKeepOneDoneeListForThePractice) {
   for (const char* code : {"I1", "P1"}) {
     open("PrjDeductions.Forms", "ObjDeductN", code);
     click("cmdAdd80G");
-    type("vsf80G", 0, {"Helpage India", "AAATH0161F", "C-14 Qutab Institutional Area", "New Delhi", "Delhi", "", "50L",
+    type("vsf80G", 0, {"Seva Old Age Trust", "AAATS0161F", "C-14 Institutional Area", "New Delhi", "Delhi", "", "50L",
                        "10000"});
     click("cmdSave");
   }
