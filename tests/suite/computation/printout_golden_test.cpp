@@ -16,6 +16,7 @@
 #include "suite/computation/printout_source.h"
 #include "suite/engine/compute_year.h"
 #include "suite/engine/year_input_json.h"
+#include "suite/heads/demo_business_years.h"
 #include "suite/heads/demo_heads.h"
 #include "suite/report/text_renderer.h"
 #include "support/db_fixture.h"
@@ -78,6 +79,7 @@ class ComputationGolden : public testsupport::DbTest {
     if (IsSkipped() || HasFatalFailure()) return;
     auto tx = conn().begin();
     heads::seedDemoHeads(conn());
+    heads::seedDemoBusinessYears(conn());
     tx.commit();
     documents_ = testsupport::scratchDir("declaration");
   }
@@ -129,6 +131,13 @@ TEST_P(ComputationGolden, DemoClientYearsPrintAsExpected) {
       {"c0806_estimate_instalments", "C0806", PrintMode::estimate, {}},
       {"c0802_estimate_senior", "C0802", PrintMode::estimate, {}},
       {"c0801_estimate_below_limit", "C0801", PrintMode::estimate, {}},
+      // A company's instalments on its own schedule.
+      {"c0826_company_estimate", "C0826", PrintMode::estimate, {}},
+      // A partner: the statement of firms at the business head's marker.
+      {"c0824_partner_statement", "C0824", PrintMode::computation, {}},
+      // KVP, NSC and item details each under its setting, and without them.
+      {"c0811_kvp_nsc_items", "C0811", PrintMode::computation, {{"KVPDet", "1"}, {"NSCDet", "1"}, {"CompAnnex", "1"}}},
+      {"c0811_no_schedules", "C0811", PrintMode::computation, {}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
