@@ -288,7 +288,7 @@ class Printout {
     // what was paid in the period (its last payment's date and the amount),
     // before it, the share of the tax paid and the whole paid by the date,
     // the shortfall interest runs on and the interest.
-    TableOut t(rep_, {5, 10, 4, 8, 10, 8, 7, 4, 8, 8, 6}, {"T", "T", "T", "A", "T", "A", "A", "T", "A", "A", "A"},
+    TableOut t(rep_, {6, 10, 4, 8, 10, 8, 7, 4, 8, 8, 5}, {"T", "T", "T", "A", "T", "A", "A", "T", "A", "A", "A"},
                o_.borders);
     t.row({"Installment", "Due Date", "Due Installment", "Minimum Advance Tax to be Paid to avoid Interest u/s 234C",
            "Advance Tax Paid", "", "", "", "", "Interst U/s 234C Payable on", "Interest U/s 234C"},
@@ -324,7 +324,7 @@ class Printout {
       }
       t.row({label, formatDmy(r.dueDate), shareBp > 0 ? std::to_string(shareBp / 100) + "%" : std::string(),
              r.cumulativeDue, lastPaid, r.paid, r.paidByDate - r.paid, paidShare, r.paidByDate, shortfall, r.interest},
-            false, "00000000000", "00010111111");
+            false, "00000000000", "00110111111");
       previousDue = r.dueDate;
       ++n;
     }

@@ -51,7 +51,7 @@ std::string balanceLine(const UndeprEntry& e) {
 }
 
 void loadUndeprSetOff(db::Connection& conn, const std::string& dataSet, int year, UndeprEntry& e) {
-  for (const auto& row : conn.query("SELECT head, amount FROM undepr_setoff WHERE code_no = ? AND ass_year = ?",
+  for (const auto& row : conn.query("SELECT head, amount FROM undepr_setoff WHERE code_no = ? AND t_year = ?",
                                     {dataSet, year})) {
     const int head = static_cast<int>(row.integer("head", 0));
     for (auto& h : e.heads)
@@ -61,19 +61,19 @@ void loadUndeprSetOff(db::Connection& conn, const std::string& dataSet, int year
 
 void saveUndeprSetOff(db::Connection& conn, const std::string& dataSet, int year, const UndeprEntry& e) {
   auto tx = conn.begin();
-  db::deleteWhere(conn, "undepr_setoff", {{"code_no", dataSet}, {"ass_year", year}});
+  db::deleteWhere(conn, "undepr_setoff", {{"code_no", dataSet}, {"t_year", year}});
   for (const auto& h : e.heads)
     if (h.setOff != Money())
       db::insertRow(conn, "undepr_setoff",
-                    {{"code_no", dataSet}, {"ass_year", year}, {"head", h.head}, {"amount", h.setOff.text()}});
+                    {{"code_no", dataSet}, {"t_year", year}, {"head", h.head}, {"amount", h.setOff.text()}});
   tx.commit();
 }
 
 std::vector<db::Migration> undeprMigrations() {
   return {{701,
            "unabsorbed depreciation set off by head",
-           {"CREATE TABLE undepr_setoff (code_no VARCHAR(80) NOT NULL, ass_year INTEGER NOT NULL, "
-            "head INTEGER NOT NULL, amount DECIMAL(15,2) DEFAULT 0, PRIMARY KEY (code_no, ass_year, head))"}}};
+           {"CREATE TABLE undepr_setoff (code_no VARCHAR(80) NOT NULL, t_year INTEGER NOT NULL, "
+            "head INTEGER NOT NULL, amount DECIMAL(15,2) DEFAULT 0, PRIMARY KEY (code_no, t_year, head))"}}};
 }
 
 namespace {

@@ -16,7 +16,6 @@
 #include "suite/computation/printout_source.h"
 #include "suite/engine/compute_year.h"
 #include "suite/engine/year_input_json.h"
-#include "suite/heads/demo_business_years.h"
 #include "suite/heads/demo_heads.h"
 #include "suite/report/text_renderer.h"
 #include "support/db_fixture.h"
@@ -79,7 +78,6 @@ class ComputationGolden : public testsupport::DbTest {
     if (IsSkipped() || HasFatalFailure()) return;
     auto tx = conn().begin();
     heads::seedDemoHeads(conn());
-    heads::seedDemoBusinessYears(conn());
     tx.commit();
     documents_ = testsupport::scratchDir("declaration");
   }
@@ -135,8 +133,9 @@ TEST_P(ComputationGolden, DemoClientYearsPrintAsExpected) {
       {"c0826_company_estimate", "C0826", PrintMode::estimate, {}},
       // A partner: the statement of firms at the business head's marker.
       {"c0824_partner_statement", "C0824", PrintMode::computation, {}},
-      // KVP, NSC and item details each under its setting, and without them.
+      // KVP, NSC and the items of exempt income each under its setting, and without them.
       {"c0811_kvp_nsc_items", "C0811", PrintMode::computation, {{"KVPDet", "1"}, {"NSCDet", "1"}, {"CompAnnex", "1"}}},
+      {"c0805_exempt_items", "C0805", PrintMode::computation, {{"CompAnnex", "1"}}},
       {"c0811_no_schedules", "C0811", PrintMode::computation, {}},
   };
   for (const auto& c : cases) {

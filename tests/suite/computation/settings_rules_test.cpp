@@ -52,7 +52,7 @@ TEST(SetOffPriority, TheEngineSetsLossesOffInTheChosenOrderWithinTheLaw) {
 TEST(SetOffPriority, StoredTextReadsBackAndGarbledGroupsTakeTheDefault) {
   Priorities p = defaultPriorities();
   placeAt(p, YearLoss::houseProperty, TargetHead::longTerm, 0);
-  placeAt(p, YearLoss::otherSources, TargetHead::salary, 5);
+  placeAt(p, YearLoss::otherSources, TargetHead::salary, 6);
   EXPECT_EQ(parsePriorities(formatPriorities(p)), p);
   EXPECT_EQ(p.order[0].front(), TargetHead::longTerm);
   EXPECT_EQ(p.order[2].back(), TargetHead::salary);
