@@ -92,3 +92,26 @@ test('the computation settings are saved on leaving and shown again', async () =
   assert.equal(await page.isChecked('#Check2'), false);
   assert.equal(await page.isChecked('#Option3'), true);
 });
+
+test('the date of computation typed inside its frame reaches the screen and is kept', async () => {
+  const page = await signIn(practice);
+  await openYear(page, 'C0803');
+  await openFromYear(page, 'cmdsetup', 'frmsetup1');
+  await page.click('#Option4');
+  await idle(page);
+  // Leaving without a date is refused and the focus sent back to the box;
+  // the date is then typed there and the screen left with Escape.
+  await page.keyboard.press('Escape');
+  assert.equal(await messageText(page), 'Please Enter Date.');
+  await page.keyboard.press('Enter');
+  await idle(page);
+  await page.keyboard.type('15062016');
+  assert.equal(await page.inputValue('#txtdof'), '15/06/2016');
+  await page.keyboard.press('Escape');
+  await page.waitForSelector('#form_frmsetup1', { state: 'detached' });
+  await idle(page);
+
+  await openFromYear(page, 'cmdsetup', 'frmsetup1');
+  assert.equal(await page.isChecked('#Option4'), true);
+  assert.equal(await page.inputValue('#txtdof'), '15/06/2016');
+});

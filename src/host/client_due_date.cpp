@@ -124,6 +124,10 @@ host::Date dateOf(const std::string& text) {
 }  // namespace
 
 ClientFacts readClientFacts(db::Connection& conn, host::Base& base, const std::string& code, int year) {
+  return readClientFacts(conn, [&](const std::string& key) { return base.GetMiscOthInf(code, year, key); }, code, year);
+}
+
+ClientFacts readClientFacts(db::Connection& conn, const YearOption& yearOption, const std::string& code, int year) {
   ClientFacts f;
   auto master = conn.query("SELECT status FROM main_info1 WHERE code_no = ?", {code});
   auto person = conn.query("SELECT status, auditc, code_no FROM owner1 WHERE code = ?", {code});
@@ -147,7 +151,7 @@ ClientFacts readClientFacts(db::Connection& conn, host::Base& base, const std::s
     }
   }
 
-  auto option = [&](const char* key) { return ticked(base.GetMiscOthInf(code, year, key)); };
+  auto option = [&](const char* key) { return ticked(yearOption(key)); };
   f.report92E = option(kReport92EKey);
   f.gujarat = option("RESASSINGUJ");
   f.uttarakhand = option("RESASSINUK");
@@ -165,14 +169,22 @@ std::optional<int> clientCategory(int year, const ClientFacts& facts) {
   return std::nullopt;
 }
 
-std::pair<host::Date, host::Date> clientDueDates(db::Connection& conn, host::Base& base, const std::string& code,
-                                                 int year) {
-  auto statc = clientCategory(year, readClientFacts(conn, base, code, year));
-  if (!statc) return {};
+std::optional<DueDateRow> clientDueDateRow(db::Connection& conn, const YearOption& option, const std::string& code,
+                                           int year) {
+  auto statc = clientCategory(year, readClientFacts(conn, option, code, year));
+  if (!statc) return std::nullopt;
   const auto rows = readDueDates(conn, year);
   auto it = rows.find(*statc);
-  if (it == rows.end()) return {};
-  return {dateOf(it->second.dueDt), dateOf(it->second.revDueDt)};
+  if (it == rows.end()) return std::nullopt;
+  return it->second;
+}
+
+std::pair<host::Date, host::Date> clientDueDates(db::Connection& conn, host::Base& base, const std::string& code,
+                                                 int year) {
+  const auto row =
+      clientDueDateRow(conn, [&](const std::string& key) { return base.GetMiscOthInf(code, year, key); }, code, year);
+  if (!row) return {};
+  return {dateOf(row->dueDt), dateOf(row->revDueDt)};
 }
 
 }  // namespace meridian::host

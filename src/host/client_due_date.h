@@ -2,12 +2,14 @@
 // The due date of a client's return for an A.Y.: the client's category row of
 // that year's list, chosen from what the client master and the year options
 // say about the client, and the dates stored for that row.
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
 
 #include "db/connection.h"
 #include "host/base.h"
+#include "host/due_date_store.h"
 #include "host/property.h"
 
 namespace meridian::host {
@@ -26,8 +28,12 @@ struct ClientFacts {
 // Year option under which the client's report u/s 92E is kept ("Y"/"1" = yes).
 inline constexpr const char* kReport92EKey = "REPORT92E";
 
+// A year value of the client (GetMiscOthInf) by key.
+using YearOption = std::function<std::string(const std::string& key)>;
+
 // Reads the facts of a client (code of main_info1 or owner1) for an A.Y.
 ClientFacts readClientFacts(db::Connection& conn, host::Base& base, const std::string& code, int year);
+ClientFacts readClientFacts(db::Connection& conn, const YearOption& option, const std::string& code, int year);
 
 // The StatC of the client's row in the A.Y.'s list; nullopt when no row fits.
 std::optional<int> clientCategory(int year, const ClientFacts& facts);
@@ -37,5 +43,10 @@ std::optional<int> clientCategory(int year, const ClientFacts& facts);
 // stored for the client's category.
 std::pair<host::Date, host::Date> clientDueDates(db::Connection& conn, host::Base& base, const std::string& code,
                                                  int year);
+
+// The stored row of the client's category for the A.Y. (dates as text and the
+// notification of an extension); nullopt when no row fits or none is stored.
+std::optional<DueDateRow> clientDueDateRow(db::Connection& conn, const YearOption& option, const std::string& code,
+                                           int year);
 
 }  // namespace meridian::host

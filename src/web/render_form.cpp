@@ -107,15 +107,26 @@ std::string renderCheck(const ui::Control& c) {
          (c.value ? " checked" : "") + "> " + captionHtml(c.caption) + "</label>";
 }
 
+// A screen may set titles before (or without) the per-column lists; a column
+// a list does not reach takes the default: shown, automatic width, left-aligned.
+template <typename T>
+T columnValue(const std::vector<T>& list, int col, T fallback) {
+  return col >= 0 && static_cast<size_t>(col) < list.size() ? list[static_cast<size_t>(col)] : fallback;
+}
+bool columnHidden(const ui::Grid& g, int col) { return columnValue<bool>(g.hidden, col, false); }
+int columnWidth(const ui::Grid& g, int col) { return columnValue<int>(g.widths, col, 0); }
+bool columnRightAligned(const ui::Grid& g, int col) { return columnValue<bool>(g.rightAligned, col, false); }
+std::string columnSearch(const ui::Grid& g, int col) { return columnValue<std::string>(g.search, col, ""); }
+
 std::string gridHead(const ui::Control& c) {
   const ui::Grid& g = *c.grid;
   std::string out = "<thead><tr>";
   for (int col = 0; col < g.cols(); ++col) {
-    if (g.hidden[static_cast<size_t>(col)]) continue;
+    if (columnHidden(g, col)) continue;
     std::string cls = col < g.frozenCols ? "frozen" : "";
     // A width the screen gives a column is the least it takes, in characters,
     // as one of the stylesheet's steps (the page allows no inline styles).
-    if (const int w = g.widths[static_cast<size_t>(col)]; w > 0) {
+    if (const int w = columnWidth(g, col); w > 0) {
       int step = 4;
       for (int s : {4, 6, 8, 11, 13, 16, 20, 28, 34}) {
         step = s;
@@ -131,9 +142,9 @@ std::string gridHead(const ui::Control& c) {
   if (g.searchBoxes) {
     out += "<tr class=\"search\">";
     for (int col = 0; col < g.cols(); ++col) {
-      if (g.hidden[static_cast<size_t>(col)]) continue;
+      if (columnHidden(g, col)) continue;
       out += "<th><input class=\"grid-search\"" + attr("id", "TxtS" + std::to_string(col)) +
-             attr("data-col", std::to_string(col)) + attr("value", g.search[static_cast<size_t>(col)]) +
+             attr("data-col", std::to_string(col)) + attr("value", columnSearch(g, col)) +
              attr("aria-label", "Search " + g.titles[static_cast<size_t>(col)]) + " autocomplete=\"off\"></th>";
     }
     out += "</tr>";
@@ -151,9 +162,9 @@ std::string gridOpen(const ui::Control& c) {
 std::string rowCells(const ui::Grid& g, int r) {
   std::string out;
   for (int col = 0; col < g.cols(); ++col) {
-    if (g.hidden[static_cast<size_t>(col)]) continue;
+    if (columnHidden(g, col)) continue;
     const bool fixed = col < g.frozenCols;
-    const bool number = g.rightAligned[static_cast<size_t>(col)];
+    const bool number = columnRightAligned(g, col);
     std::string cls;
     if (fixed) cls += "frozen ";
     if (number) cls += "num ";

@@ -7,45 +7,17 @@
 #include "common/text.h"
 #include "common/years.h"
 #include "suite/computation/case_style.h"
+#include "suite/computation/printout_annexures.h"
+#include "suite/computation/printout_table.h"
+#include "host/status.h"
 #include "suite/engine/printout_lines.h"
+#include "suite/engine/year_law.h"
 
 namespace meridian::suite::computation {
 namespace {
 
 namespace esc = host::esc;
 using Kind = SheetRow::Kind;
-const std::string kWhole = "#,##0";  // whole rupees, Indian grouping
-
-// One table of the report: its columns fixed when it opens, one call per row.
-class TableOut {
- public:
-  TableOut(host::ReportWriter& rep, std::vector<int16_t> widths, std::vector<std::string> kinds, bool borders)
-      : rep_(rep), widths_(std::move(widths)), kinds_(std::move(kinds)), borders_(borders) {
-    for (const auto& k : kinds_) formats_.push_back(k == "A" ? kWhole : "");
-    positions_.assign(widths_.size(), 0);
-    rep_.createtable(1, static_cast<int16_t>(widths_.size()));
-  }
-  void row(std::vector<host::ReportValue> values, bool heading, const std::string& bold, const std::string& right,
-           const std::string& underline = "") {
-    const std::string none(widths_.size(), '0');
-    std::string box = borders_ ? std::string(widths_.size(), '1') : none;
-    values.resize(widths_.size());
-    auto widths = widths_;
-    auto positions = positions_;
-    auto kinds = kinds_;
-    auto formats = formats_;
-    rep_.WriteToReport(values, widths, positions, kinds, formats, heading, bold.empty() ? none : bold,
-                       right.empty() ? none : right, underline.empty() ? none : underline, box);
-  }
-
- private:
-  host::ReportWriter& rep_;
-  std::vector<int16_t> widths_;
-  std::vector<int32_t> positions_;
-  std::vector<std::string> kinds_, formats_;
-  bool borders_;
-};
-
 std::string bold(const std::string& s) { return esc::boldOn + s + esc::boldOff; }
 std::string underlined(const std::string& s) { return esc::underlineOn + s + esc::underlineOff; }
 
@@ -84,6 +56,7 @@ class Printout {
       dueDateLine();
       declaration();
       signature();
+      printSchedules(rep_, d_.annexures, {o_.borders, o_.kvpDetails, o_.nscDetails, o_.annexures});
     } else {
       estimatedComputation();
       instalments();
@@ -186,6 +159,10 @@ class Printout {
     };
     while (i < rows.size()) {
       if (rows[i].kind == Kind::marker) {
+        if (rows[i].caption == "##PARTREMUSTATEMENT##") {
+          printFirmStatement(rep_, d_.annexures, o_.borders);
+          rep_.printtext();
+        }
         i = rows[i].caption == "LOSSES TABLE" ? lossesTable(i + 1) : i + 1;
         continue;
       }
@@ -307,26 +284,62 @@ class Printout {
       return;
     }
     rep_.printtext(bold(underlined("ADVANCE TAX INSTALLMENTS")));
-    // Eight columns fit the page at normal pitch: what is due, what was paid
-    // in the period and up to the date, the shortfall and its interest.
-    TableOut t(rep_, {12, 11, 10, 10, 9, 9, 10, 9}, {"T", "T", "A", "A", "A", "A", "A", "A"}, o_.borders);
+    // Eleven columns: the share due and the least to be paid by each date,
+    // what was paid in the period (its last payment's date and the amount),
+    // before it, the share of the tax paid and the whole paid by the date,
+    // the shortfall interest runs on and the interest.
+    TableOut t(rep_, {6, 10, 4, 8, 10, 8, 7, 4, 8, 8, 5}, {"T", "T", "T", "A", "T", "A", "A", "T", "A", "A", "A"},
+               o_.borders);
     t.row({"Installment", "Due Date", "Due Installment", "Minimum Advance Tax to be Paid to avoid Interest u/s 234C",
-           "Advance Tax Paid", "Advance Tax Paid up to Due Date", "Interst U/s 234C Payable on", "Interest U/s 234C"},
-          true, "11111111", "00111111");
-    t.row({"(1)", "(2)", "(3)", "(4)", "(5)", "(6)", "(7)=(4-6)", "(8)"}, true, "11111111", "00111111");
+           "Advance Tax Paid", "", "", "", "", "Interst U/s 234C Payable on", "Interest U/s 234C"},
+          true, "11111111111", "00000000000");
+    t.row({"", "", "", "Amount", "Date", "Amount", "Earlier", "% of Tax", "Gross Amount", "", ""}, true, "00111111100",
+          "00010111100");
+    t.row({"(1)", "(2)", "(3)", "(4)", "(5)", "(6)", "(7)", "(8)", "(9)=(6+7)", "(10)=(4-9)", "(11)"}, true,
+          "11111111111", "00000000001");
     const char* ordinal[] = {"Ist", "IInd", "IIIrd", "IVth"};
+    const auto* law = engine::lawOf(d_.year);
+    const bool company = host::statusClass(d_.client.status) >= 3;
+    const auto incorporated = company ? parseDmy(d_.client.birthOrIncorporation) : std::nullopt;
+    bool beforeIncorporation = false;
+    std::optional<CivilDate> previousDue;
     int n = 0;
     for (const auto& r : grid.rows) {
+      const auto* step = law && n < static_cast<int>((company ? law->companySchedule : law->othersSchedule).size())
+                             ? &(company ? law->companySchedule : law->othersSchedule)[static_cast<std::size_t>(n)]
+                             : nullptr;
+      const int shareBp = step ? static_cast<int>(step->cumulative) : 0;
+      std::string lastPaid;
+      for (const auto& p : d_.advancePayments)
+        if (p.date <= r.dueDate && (!previousDue || p.date > *previousDue)) lastPaid = formatDmy(p.date);
+      // The share of the tax paid by the date: paid / (due / share).
+      std::string paidShare;
+      if (shareBp > 0 && r.cumulativeDue > Money())
+        paidShare = std::to_string(r.paidByDate.inPaise() * shareBp / r.cumulativeDue.inPaise() / 100) + "%";
       const Money shortfall = std::max(Money(), r.cumulativeDue - r.paidByDate);
-      t.row({std::string(ordinal[std::min(n, 3)]), formatDmy(r.dueDate), r.due, r.cumulativeDue, r.paid, r.paidByDate,
-             shortfall, r.interest},
-            false, "00000000", "00111111");
+      std::string label = ordinal[std::min(n, 3)];
+      if (incorporated && r.dueDate < *incorporated) {
+        label += "*";
+        beforeIncorporation = true;
+      }
+      t.row({label, formatDmy(r.dueDate), shareBp > 0 ? std::to_string(shareBp / 100) + "%" : std::string(),
+             r.cumulativeDue, lastPaid, r.paid, r.paidByDate - r.paid, paidShare, r.paidByDate, shortfall, r.interest},
+            false, "00000000000", "00110111111");
+      previousDue = r.dueDate;
       ++n;
     }
-    if (d_.context.vArrValsAdvTaxInt.rows.empty()) return;
+    if (grid.rows.empty()) return;
     t.row({"", "Total", host::ReportValue(), host::ReportValue(), host::ReportValue(), host::ReportValue(),
-           host::ReportValue(), d_.result.interest.s234c},
-          false, "01000001", "00111111");
+           host::ReportValue(), host::ReportValue(), host::ReportValue(), host::ReportValue(),
+           d_.result.interest.s234c},
+          false, "01000000001", "00000000001");
+    if (beforeIncorporation) rep_.printtext("* Installment is Due before Date of Incorporation.");
+    if (d_.computationDate)
+      for (const auto& r : grid.rows)
+        if (r.dueDate > *d_.computationDate) {
+          rep_.printtext("** Installment is Due after Date of Computation.");
+          break;
+        }
   }
 
   host::ReportWriter& rep_;

@@ -11,6 +11,7 @@
 
 #include "host/report_writer.h"
 #include "suite/computation/computation_sheet.h"
+#include "suite/computation/printout_annexures.h"
 #include "suite/computation/printout_options.h"
 #include "suite/computation/year_settings.h"
 #include "suite/engine/result_context.h"
@@ -42,6 +43,9 @@ struct PrintoutData {
   std::string fatherName;
   bool daughter = false;
   std::vector<std::string> declarationLines;  // the "Dec277A" file, placeholders unfilled
+  std::vector<engine::DatedPayment> advancePayments;  // for the instalments' dates of payment
+  std::optional<CivilDate> computationDate;           // "Upto Input date": the date interest runs to
+  Annexures annexures;
 };
 
 enum class PrintMode { computation, estimate };

@@ -74,7 +74,7 @@ void houses(Sheet& s, const engine::YearResult& r) {
   s.total("Income from House Property", r.heads.houseProperty, true);
 }
 
-void business(Sheet& s, const engine::YearResult& r) {
+void business(Sheet& s, const engine::YearResult& r, bool firmMarker) {
   const auto& b = r.business;
   if (r.heads.business.isZero() && r.heads.speculation.isZero() && b.firmShareExempt.isZero()) return;
   s.title("PROFITS AND GAINS OF BUSINESS OR PROFESSION");
@@ -86,6 +86,7 @@ void business(Sheet& s, const engine::YearResult& r) {
   s.line("Speculation Business", b.speculation);
   s.total("Income from Business or Profession", r.heads.business + std::max(Money(), r.heads.speculation), true);
   s.line("Share of Profit from Firm exempt u/s 10(2A)", b.firmShareExempt);
+  if (firmMarker) s.marker("##PARTREMUSTATEMENT##");
 }
 
 void capitalGains(Sheet& s, const engine::YearResult& r) {
@@ -152,7 +153,8 @@ void tax(Sheet& s, const engine::YearResult& r) {
 
 }  // namespace
 
-ComputationSheet computationSheet(const ClientHeader& c, const engine::YearResult& r, bool bankMarker) {
+ComputationSheet computationSheet(const ClientHeader& c, const engine::YearResult& r, bool bankMarker,
+                                  bool firmMarker) {
   Sheet s;
   s.header("GROUP", c.group);
   s.header("CODE NO.", c.code, true);
@@ -174,7 +176,7 @@ ComputationSheet computationSheet(const ClientHeader& c, const engine::YearResul
 
   salaries(s, r);
   houses(s, r);
-  business(s, r);
+  business(s, r, firmMarker);
   capitalGains(s, r);
   otherSources(s, r);
   // The incomes of the heads; their losses appear as set off below.

@@ -46,6 +46,10 @@ struct ComputationSheet {
 // places the bank accounts.
 // The computation: each head as computed, set-off, gross total income,
 // Chapter VI-A, total income, the losses table, then the tax.
-ComputationSheet computationSheet(const ClientHeader& client, const engine::YearResult& r, bool bankMarker);
+// bankMarker: the client has bank accounts (##BANKDETAILS## in the header);
+// firmMarker: the client is a partner whose statement of firms follows the
+// business head (##PARTREMUSTATEMENT##).
+ComputationSheet computationSheet(const ClientHeader& client, const engine::YearResult& r, bool bankMarker,
+                                  bool firmMarker = false);
 
 }  // namespace meridian::suite::computation

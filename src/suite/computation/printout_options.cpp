@@ -43,6 +43,8 @@ PrintoutOptions PrintoutOptions::read(const SettingReader& setting) {
   o.filingDetails = on("CompOth1");
   o.declaration = on("Dec277A");
   o.annexures = on("CompAnnex");
+  o.kvpDetails = on("KVPDet");
+  o.nscDetails = on("NSCDet");
   o.footName = on("FootNm");
   o.footNameTitle = on("FootNmT");
   o.footAddress = on("FootAdd");

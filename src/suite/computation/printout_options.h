@@ -18,6 +18,8 @@ struct PrintoutOptions {
   bool filingDetails = false; // CompOth1: this year's return filing particulars
   bool declaration = false;   // Dec277A
   bool annexures = false;     // CompAnnex: statements and schedules
+  bool kvpDetails = false;    // KVPDet
+  bool nscDetails = false;    // NSCDet
   // Page header and footer parts: the practitioner's name (FootNm), name as
   // a bold title (FootNmT), address (FootAdd), office phones (FootOff),
   // residence phones (FootRes), mobile (FootMob), on the first page only

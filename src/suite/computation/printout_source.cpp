@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "common/text.h"
+#include "host/client_due_date.h"
 #include "host/client_particulars.h"
 #include "suite/engine/compute_year.h"
 #include "suite/settings_store.h"
@@ -66,6 +67,25 @@ std::vector<std::string> declarationOf(const std::filesystem::path& documents) {
   return lines;
 }
 
+// The due date of the client's category in the due-date masters, with its
+// extension and the order that made it; the law's own date when the masters
+// hold no row for the client.
+void dueDatesOf(db::Connection& conn, const PrintoutRequest& r, CivilDate lawDate, PrintoutData& d) {
+  d.dueDate = lawDate;
+  ClientValues values(conn);
+  const auto row = host::clientDueDateRow(
+      conn, [&](const std::string& key) { return values.yearValue(r.client, r.year, key); }, r.client, r.year);
+  if (!row) return;
+  const auto original = parseDmy(row->dueDt);
+  if (!original) return;
+  d.dueDate = *original;
+  const auto extended = parseDmy(row->revDueDt);
+  if (!extended || *extended == *original) return;
+  d.originalDueDate = *original;
+  d.dueDate = *extended;
+  d.dueDateReference = row->notification;
+}
+
 }  // namespace
 
 std::optional<Practitioner> loadPractitioner(db::Connection& conn) {
@@ -84,12 +104,16 @@ PrintoutData loadPrintoutData(db::Connection& conn, const PrintoutRequest& r, he
   if (notes) *notes = loaded.notes;
   d.result = engine::computeYear(loaded.input);
   d.context = engine::resultContextOf(d.result, *engine::lawOf(r.year));
-  d.dueDate = loaded.input.dueDate.value_or(engine::defaultDueDate(loaded.input));
+  dueDatesOf(conn, r, loaded.input.dueDate.value_or(engine::defaultDueDate(loaded.input)), d);
   d.practitioner = loadPractitioner(conn);
   d.banks = banksOf(conn, r);
-  d.signer = loadYearSettings(conn, {r.dataSet, r.year}).signer;
+  const YearSettings settings = loadYearSettings(conn, {r.dataSet, r.year});
+  d.signer = settings.signer;
+  if (settings.interest.uptoInputDate) d.computationDate = parseDmy(settings.interest.computationDate);
+  d.advancePayments = loaded.input.taxesPaid.advance;
+  d.annexures = loadAnnexures(conn, r.dataSet, r.year);
   d.declarationLines = declarationOf(r.documents);
-  d.sheet = computationSheet(d.client, d.result, !d.banks.empty());
+  d.sheet = computationSheet(d.client, d.result, !d.banks.empty(), !d.annexures.firms.empty());
   return d;
 }
 

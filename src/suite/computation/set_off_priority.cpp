@@ -32,10 +32,14 @@ TargetHead ownHead(YearLoss l) {
 std::vector<TargetHead> defaultOrder(YearLoss loss) {
   using T = TargetHead;
   switch (loss) {
-    case YearLoss::houseProperty: return {T::salary, T::business, T::otherSources, T::clubbing, T::shortTerm, T::longTerm};
+    // The loss's own head first: the law adjusts within a head first (s.70).
+    case YearLoss::houseProperty:
+      return {T::houseProperty, T::salary, T::business, T::otherSources, T::clubbing, T::shortTerm, T::longTerm};
     // Salaries last: the law never lets a business loss meet them (s.71(2A)).
-    case YearLoss::business: return {T::houseProperty, T::otherSources, T::clubbing, T::shortTerm, T::longTerm, T::salary};
-    case YearLoss::otherSources: return {T::salary, T::houseProperty, T::business, T::clubbing, T::shortTerm, T::longTerm};
+    case YearLoss::business:
+      return {T::business, T::houseProperty, T::otherSources, T::clubbing, T::shortTerm, T::longTerm, T::salary};
+    case YearLoss::otherSources:
+      return {T::otherSources, T::salary, T::houseProperty, T::business, T::clubbing, T::shortTerm, T::longTerm};
   }
   return {};
 }
@@ -59,12 +63,32 @@ engine::SetOffHead engineHead(TargetHead h) {
   return engine::SetOffHead::otherSources;
 }
 
-std::vector<engine::SetOffHead> engineOrder(const std::vector<TargetHead>& order) {
+// The heads other than the loss's own: the law has adjusted within it first.
+std::vector<engine::SetOffHead> engineOrder(const std::vector<TargetHead>& order, YearLoss loss) {
   std::vector<engine::SetOffHead> out;
   for (TargetHead h : order) {
+    if (h == ownHead(loss)) continue;
     const auto e = engineHead(h);
     if (std::find(out.begin(), out.end(), e) == out.end()) out.push_back(e);
   }
+  return out;
+}
+
+// "HP,BUS,OS": each loss once; those left out follow in the default order.
+std::array<YearLoss, kYearLosses> lossOrderOf(std::string_view text) {
+  std::vector<YearLoss> order;
+  for (const std::string& code : split(text, ',')) {
+    const auto at = std::find_if(std::begin(kLossCodes), std::end(kLossCodes),
+                                 [&](const char* c) { return trimmed(code) == c; });
+    if (at == std::end(kLossCodes)) continue;
+    const auto l = static_cast<YearLoss>(at - std::begin(kLossCodes));
+    if (std::find(order.begin(), order.end(), l) == order.end()) order.push_back(l);
+  }
+  for (int l = 0; l < kYearLosses; ++l)
+    if (std::find(order.begin(), order.end(), static_cast<YearLoss>(l)) == order.end())
+      order.push_back(static_cast<YearLoss>(l));
+  std::array<YearLoss, kYearLosses> out{};
+  std::copy(order.begin(), order.end(), out.begin());
   return out;
 }
 
@@ -93,9 +117,11 @@ Priorities defaultPriorities() {
 }
 
 std::string formatPriorities(const Priorities& p) {
-  std::string out;
+  std::string out = "LOSS:";
+  for (int l = 0; l < kYearLosses; ++l)
+    out += (l ? "," : "") + std::string(kLossCodes[static_cast<int>(p.losses[static_cast<std::size_t>(l)])]);
   for (int l = 0; l < kYearLosses; ++l) {
-    if (l) out += ';';
+    out += ';';
     out += std::string(kLossCodes[l]) + ':';
     for (std::size_t i = 0; i < p.order[l].size(); ++i)
       out += (i ? "," : "") + std::string(kCodes[static_cast<int>(p.order[l][i])]);
@@ -109,6 +135,10 @@ Priorities parsePriorities(std::string_view text) {
     const auto colon = group.find(':');
     if (colon == std::string::npos) continue;
     const std::string lossCode = trimmed(group.substr(0, colon));
+    if (lossCode == "LOSS") {
+      p.losses = lossOrderOf(group.substr(colon + 1));
+      continue;
+    }
     const auto loss = std::find_if(std::begin(kLossCodes), std::end(kLossCodes),
                                    [&](const char* c) { return lossCode == c; });
     if (loss == std::end(kLossCodes)) continue;
@@ -116,7 +146,7 @@ Priorities parsePriorities(std::string_view text) {
     std::vector<TargetHead> order;
     for (const std::string& code : split(group.substr(colon + 1), ',')) {
       const auto h = headOfCode(trimmed(code));
-      if (h && *h != ownHead(l) && std::find(order.begin(), order.end(), *h) == order.end()) order.push_back(*h);
+      if (h && std::find(order.begin(), order.end(), *h) == order.end()) order.push_back(*h);
     }
     for (TargetHead h : defaultOrder(l))
       if (std::find(order.begin(), order.end(), h) == order.end()) order.push_back(h);
@@ -134,8 +164,21 @@ void placeAt(Priorities& p, YearLoss loss, TargetHead head, int rank) {
   order.insert(order.begin() + rank, head);
 }
 
+void placeLossAt(Priorities& p, YearLoss loss, int rank) {
+  std::vector<YearLoss> order(p.losses.begin(), p.losses.end());
+  order.erase(std::find(order.begin(), order.end(), loss));
+  rank = std::clamp(rank, 0, static_cast<int>(order.size()));
+  order.insert(order.begin() + rank, loss);
+  std::copy(order.begin(), order.end(), p.losses.begin());
+}
+
 engine::SetOffPriority toEngine(const Priorities& p) {
-  return {engineOrder(p.order[0]), engineOrder(p.order[1]), engineOrder(p.order[2])};
+  engine::SetOffPriority e{engineOrder(p.order[0], YearLoss::houseProperty),
+                           engineOrder(p.order[1], YearLoss::business),
+                           engineOrder(p.order[2], YearLoss::otherSources)};
+  for (int l = 0; l < kYearLosses; ++l)
+    e.losses[static_cast<std::size_t>(l)] = static_cast<int>(p.losses[static_cast<std::size_t>(l)]);
+  return e;
 }
 
 }  // namespace meridian::suite::computation

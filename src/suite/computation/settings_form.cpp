@@ -1,5 +1,6 @@
 #include "suite/computation/settings_form.h"
 
+#include <algorithm>
 #include <array>
 #include <map>
 
@@ -93,7 +94,8 @@ constexpr const char* kYearOptions[] = {"Show Code No. in Return Form",
                                         "Show the 'Intrest caluculated upto.....'  line",
                                         "Show Due Date of Filing of Return    "};
 constexpr int kYearOptionCount = 11;
-constexpr int kSlots = kTargetHeads - 1;  // every head but the loss's own
+// Per loss: its rank among the losses, then a rank for each of the seven heads.
+constexpr int kSlots = 1 + kTargetHeads;
 
 struct BillColumn {
   const char* box;
@@ -209,10 +211,15 @@ void SettingsForm::buildPriorityPanel() {
   add(ControlKind::frame, "fracyla", "Current Year Losses Adjustment Priority").visible = false;
   for (int l = 0; l < kYearLosses; ++l) {
     const auto loss = static_cast<YearLoss>(l);
-    for (int slot = 0; slot < kSlots; ++slot) {
+    auto& rank = add(ControlKind::comboBox, priorityBox(loss, 0),
+                     std::string(lossCaption(loss)) + " - Adjustment - Priority", "fracyla");
+    on(rank.name, EventType::click, [this, loss](ui::Event&) { lossRankChosen(loss); });
+    for (int slot = 1; slot < kSlots; ++slot) {
       auto& c = add(ControlKind::comboBox, priorityBox(loss, slot),
-                    std::string(lossCaption(loss)) + " - Priority " + std::to_string(slot + 1), "fracyla");
-      on(c.name, EventType::click, [this, loss, slot](ui::Event&) { priorityChosen(loss, slot); });
+                    std::string(lossCaption(loss)) + " - Set-Off from Other Heads of Income -  Priority " +
+                        std::to_string(slot),
+                    "fracyla");
+      on(c.name, EventType::click, [this, loss, slot](ui::Event&) { priorityChosen(loss, slot - 1); });
     }
   }
   add(ControlKind::button, "cmddefcyla", "&Default", "fracyla");
@@ -431,20 +438,32 @@ void SettingsForm::closePriorityPanel() {
 
 void SettingsForm::showPriorities() {
   for (int l = 0; l < kYearLosses; ++l) {
+    const auto loss = static_cast<YearLoss>(l);
+    auto& rank = (*this)[priorityBox(loss, 0)];
+    rank.clear();
+    for (int r = 1; r <= kYearLosses; ++r) rank.addItem(std::to_string(r));
+    const auto& losses = priorities_.losses;
+    rank.selectIndex(static_cast<int>(std::find(losses.begin(), losses.end(), loss) - losses.begin()));
     const auto& order = priorities_.order[static_cast<std::size_t>(l)];
-    for (int slot = 0; slot < kSlots && slot < static_cast<int>(order.size()); ++slot) {
-      auto& c = (*this)[priorityBox(static_cast<YearLoss>(l), slot)];
+    for (int slot = 1; slot < kSlots && slot <= static_cast<int>(order.size()); ++slot) {
+      auto& c = (*this)[priorityBox(loss, slot)];
       c.clear();
       for (TargetHead h : order) c.addItem(targetCaption(h));
-      c.selectIndex(slot);
+      c.selectIndex(slot - 1);
     }
   }
 }
 
-void SettingsForm::priorityChosen(YearLoss loss, int slot) {
-  const std::string chosen = (*this)[priorityBox(loss, slot)].text;
+void SettingsForm::priorityChosen(YearLoss loss, int rank) {
+  const std::string chosen = (*this)[priorityBox(loss, rank + 1)].text;
   for (int h = 0; h < kTargetHeads; ++h)
-    if (chosen == targetCaption(static_cast<TargetHead>(h))) placeAt(priorities_, loss, static_cast<TargetHead>(h), slot);
+    if (chosen == targetCaption(static_cast<TargetHead>(h))) placeAt(priorities_, loss, static_cast<TargetHead>(h), rank);
+  showPriorities();
+}
+
+void SettingsForm::lossRankChosen(YearLoss loss) {
+  const int rank = (*this)[priorityBox(loss, 0)].listIndex;
+  if (rank >= 0) placeLossAt(priorities_, loss, rank);
   showPriorities();
 }
 

@@ -36,7 +36,8 @@ class SettingsForm : public host::Screen {
   void buildBillPanel();
   void show();
   void showPriorities();
-  void priorityChosen(YearLoss loss, int slot);
+  void priorityChosen(YearLoss loss, int rank);  // rank among the loss's heads
+  void lossRankChosen(YearLoss loss);
   void openPriorityPanel();
   void closePriorityPanel();
   void showBillClients();

@@ -24,6 +24,7 @@ void loadSettingsPart(db::Connection& conn, const heads::YearSource& source, eng
                       heads::LoadNotes& notes) {
   const YearSettings s = loadYearSettings(conn, {source.dataSet, source.year});
   in.interest = interestOptions(s.interest);
+  in.selfAssessmentForInterest = selfAssessmentForInterest(s.interest);
   if (s.interest.uptoInputDate && !in.filingDate)
     if (auto date = parseDmy(s.interest.computationDate)) in.filingDate = *date;
   if (!s.priorities.empty()) in.setOffPriority = toEngine(parsePriorities(s.priorities));
@@ -128,6 +129,17 @@ void saveYearSettings(db::Connection& conn, const YearKey& key, const YearSettin
 std::array<engine::InterestOption, 3> interestOptions(const InterestCodes& codes) {
   return {option(codes.a234 != 0, codes.byHand234a), option(codes.b234 != 0, codes.byHand234b),
           option(codes.c234 != 0 && codes.c234 != 2, codes.byHand234c)};
+}
+
+engine::SelfAssessmentForInterest selfAssessmentForInterest(const InterestCodes& codes) {
+  engine::SelfAssessmentForInterest o;
+  switch (codes.selfy) {
+    case 0: o.for234a = engine::SelfAssessment234a::none; break;
+    case 4: o.for234a = engine::SelfAssessment234a::allBeforeReturn; break;
+    default: o.for234a = engine::SelfAssessment234a::byDueDate; break;
+  }
+  o.for234b = codes.selfy1 != 0;
+  return o;
 }
 
 }  // namespace meridian::suite::computation

@@ -65,4 +65,11 @@ void saveYearSettings(db::Connection& conn, const YearKey& key, const YearSettin
 // 234C: computed, or the amount typed in.
 std::array<engine::InterestOption, 3> interestOptions(const InterestCodes& codes);
 
+// Which self-assessment tax the interest counts. selfy: 0 (box clear) none;
+// 4 (ticked, "Don't Consider Taxes Paid after Due Date" clear) every payment
+// made before the return; 5 (that box ticked) only those by the due date; 2
+// and 3 (a box in its third state) the settled reading of s.234A, which is
+// the payments by the due date. selfy1: the box for s.234B.
+engine::SelfAssessmentForInterest selfAssessmentForInterest(const InterestCodes& codes);
+
 }  // namespace meridian::suite::computation

@@ -40,8 +40,14 @@ CivilDate returnDate(const YearInput& in) { return in.filingDate.value_or(in.due
 // tax paid by the due date, from the day after the due date to the return.
 Money interest234a(const YearInput& in, const YearLaw& law, const InterestBase& b, int& months) {
   const CivilDate due = in.dueDate.value_or(defaultDueDate(in));
-  const Money left = b.netTax - in.taxesPaid.tds - in.taxesPaid.tcs - totalOf(in.taxesPaid.advance) -
-                     paidUpTo(in.taxesPaid.selfAssessment, due);
+  Money selfAssessed;
+  switch (in.selfAssessmentForInterest.for234a) {
+    case SelfAssessment234a::byDueDate: selfAssessed = paidUpTo(in.taxesPaid.selfAssessment, due); break;
+    case SelfAssessment234a::allBeforeReturn: selfAssessed = paidUpTo(in.taxesPaid.selfAssessment, returnDate(in)); break;
+    case SelfAssessment234a::none: break;
+  }
+  const Money left =
+      b.netTax - in.taxesPaid.tds - in.taxesPaid.tcs - totalOf(in.taxesPaid.advance) - selfAssessed;
   months = monthsCounted(year_month_day{sys_days{due} + days{1}}, returnDate(in));
   return tax::rupeesAtRate(tax::roundedDownForInterest(left, law.interestRounding), law.interest234a * months);
 }
@@ -57,8 +63,9 @@ Money interest234b(const YearInput& in, const YearLaw& law, const InterestBase& 
   const CivilDate from = year{in.year} / April / 1;
   const CivilDate to = returnDate(in);
   std::vector<DatedPayment> payments;
-  for (const auto& p : in.taxesPaid.selfAssessment)
-    if (p.date <= to) payments.push_back(p);
+  if (in.selfAssessmentForInterest.for234b)
+    for (const auto& p : in.taxesPaid.selfAssessment)
+      if (p.date <= to) payments.push_back(p);
   std::stable_sort(payments.begin(), payments.end(), [](const auto& a, const auto& b) { return a.date < b.date; });
   Money shortfall = assessed - advance;
   Money interest;

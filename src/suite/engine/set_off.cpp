@@ -131,19 +131,38 @@ SetOffFigures setOffLosses(const IncomePots& heads, const CapitalGainFigures& ga
   // Incomes at normal rates are taken before those at special rates.
   const SetOffPriority* chosen = in.setOffPriority ? &*in.setOffPriority : nullptr;
   Money house = lossIn(p.houseProperty);
-  house = setOffInOrder(house, chosenOrder(chosen ? &chosen->houseProperty : nullptr,
-                                           {&p.salary, &p.business, &p.speculation, &p.otherSources, &p.stcgOther,
-                                            &p.ltcgIndexed, &p.stcg111a, &p.ltcgWithoutIndexation},
-                                           p));
-  business = setOffInOrder(business, chosenOrder(chosen ? &chosen->business : nullptr,
-                                                 {&p.houseProperty, &p.otherSources, &p.stcgOther, &p.ltcgIndexed,
-                                                  &p.stcg111a, &p.ltcgWithoutIndexation},
-                                                 p));
   Money other = lossIn(p.otherSources);
-  other = setOffInOrder(other, chosenOrder(chosen ? &chosen->otherSources : nullptr,
-                                           {&p.salary, &p.houseProperty, &p.business, &p.speculation, &p.stcgOther,
-                                            &p.ltcgIndexed, &p.stcg111a, &p.ltcgWithoutIndexation},
-                                           p));
+  const auto setOffLoss = [&](int which) {
+    switch (which) {
+      case 0:
+        house = setOffInOrder(house, chosenOrder(chosen ? &chosen->houseProperty : nullptr,
+                                                 {&p.salary, &p.business, &p.speculation, &p.otherSources,
+                                                  &p.stcgOther, &p.ltcgIndexed, &p.stcg111a, &p.ltcgWithoutIndexation},
+                                                 p));
+        break;
+      case 1:
+        business = setOffInOrder(business, chosenOrder(chosen ? &chosen->business : nullptr,
+                                                       {&p.houseProperty, &p.otherSources, &p.stcgOther,
+                                                        &p.ltcgIndexed, &p.stcg111a, &p.ltcgWithoutIndexation},
+                                                       p));
+        break;
+      case 2:
+        other = setOffInOrder(other, chosenOrder(chosen ? &chosen->otherSources : nullptr,
+                                                 {&p.salary, &p.houseProperty, &p.business, &p.speculation,
+                                                  &p.stcgOther, &p.ltcgIndexed, &p.stcg111a, &p.ltcgWithoutIndexation},
+                                                 p));
+        break;
+    }
+  };
+  // Each loss once, in the order chosen; any the order leaves out follow.
+  std::array<bool, 3> done{};
+  for (int which : chosen ? chosen->losses : std::array<int, 3>{0, 1, 2})
+    if (which >= 0 && which < 3 && !done[static_cast<std::size_t>(which)]) {
+      done[static_cast<std::size_t>(which)] = true;
+      setOffLoss(which);
+    }
+  for (int which = 0; which < 3; ++which)
+    if (!done[static_cast<std::size_t>(which)]) setOffLoss(which);
   out.afterCurrentYear = p;
   out.currentYearSetOff = positiveBefore - (p.total() - p.winnings);
 

@@ -105,14 +105,29 @@ struct InterestOption {
   Money byHand;  // the figure typed in when not computed
 };
 
+// Which self-assessment tax (s.140A) reduces the tax interest runs on. For
+// s.234A the payments made by the due date count unless the practitioner
+// counts every payment made before the return, or none; for s.234B each
+// payment stops interest on what it paid (s.234B(2)) unless none is counted.
+enum class SelfAssessment234a { byDueDate, allBeforeReturn, none };
+struct SelfAssessmentForInterest {
+  SelfAssessment234a for234a = SelfAssessment234a::byDueDate;
+  bool for234b = true;
+};
+
 // The heads a loss of the year may be set off against (s.71), as the
 // practitioner orders them; clubbed income is part of other sources.
 enum class SetOffHead { salary, houseProperty, business, shortTerm, longTerm, otherSources };
 // Per loss of the year, the heads in the order chosen. A head the law closes
 // to that loss is passed over; heads not named follow in the law's order, as
 // a loss of the year must be set off as far as income allows.
+// The losses themselves are set off in the order of `losses` (0 house
+// property, 1 business, 2 other sources): the first takes the income of a
+// head before the others, so a loss that cannot be carried forward (other
+// sources) may be placed first.
 struct SetOffPriority {
   std::vector<SetOffHead> houseProperty, business, otherSources;
+  std::array<int, 3> losses{0, 1, 2};
 };
 
 struct DatedPayment {
@@ -149,6 +164,7 @@ struct YearInput {
   std::optional<CivilDate> dueDate;     // for filing the return; default below
   std::optional<CivilDate> filingDate;  // none: taken as filed on the due date
   std::array<InterestOption, 3> interest{};  // ss.234A, 234B, 234C
+  SelfAssessmentForInterest selfAssessmentForInterest;
   std::optional<std::array<CivilDate, 4>> instalmentDates;
   std::optional<SetOffPriority> setOffPriority;  // none: the law's order below  // advance-tax due dates; default the statutory ones
 };

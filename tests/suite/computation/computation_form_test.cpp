@@ -4,11 +4,14 @@
 #include <gtest/gtest.h>
 
 #include "suite/computation/computation_form.h"
+#include "suite/computation/undepr_setoff.h"
 #include "suite/heads/demo_heads.h"
 #include "support/session_fixture.h"
 
 namespace meridian::suite::computation {
 namespace {
+
+Money rs(std::int64_t r) { return Money::rupees(r); }
 
 class ComputationScreen : public testsupport::PracticeTest {
  protected:
@@ -24,6 +27,14 @@ class ComputationScreen : public testsupport::PracticeTest {
   void click(const std::string& control) {
     ui::Event e{control, ui::EventType::click};
     ASSERT_TRUE(form_->dispatch(e)) << control;
+  }
+  // An amount typed in the set-off column of the unabsorbed depreciation grid.
+  void type(int row, const std::string& value) {
+    ui::Event e{"vsundepr", ui::EventType::cellEdited};
+    e.row = row;
+    e.col = 2;
+    e.value = value;
+    ASSERT_TRUE(form_->dispatch(e));
   }
   ComputationForm* form_ = nullptr;
 };
@@ -63,6 +74,78 @@ TEST_P(ComputationScreen, AYearThatCanNotBeComputedIsToldAndNothingPrints) {
   click("Prt");
   EXPECT_EQ(dialogs().texts(), std::vector<std::string>{"There is no computation to print."});
   EXPECT_TRUE(comp().desktop().pendingPreviews.empty());
+}
+
+// C0826: a company with 38,00,000 of unabsorbed depreciation of A.Y. 2014-15.
+TEST_P(ComputationScreen, AmountsAreRefusedOrAcceptedAndReplaceTheStoredRows) {
+  {
+    auto tx = conn().begin();
+    heads::seedDemoHeads(conn());
+    tx.commit();
+  }
+  auto& f = open("C0826");
+  click("mnuundepr");
+  ASSERT_TRUE(f["fraundepr"].visible);
+  const auto& g = f.grid("vsundepr");
+  ASSERT_EQ(g.rows.size(), 6u);
+  const Money business = *Money::parse(g.rows[1][1]);
+  const Money toSetOff = undeprEntryOf(f.data()->result).toSetOff;
+  ASSERT_GT(toSetOff, Money());
+
+  dialogs().clear();
+  type(1, "-5");
+  type(1, (business + rs(1)).text());
+  EXPECT_EQ(dialogs().texts(), (std::vector<std::string>{"Value can not be less than 0",
+                                                          "Value can not be greater than " + business.text()}));
+  EXPECT_EQ(g.rows[1][2], "0.00") << "a refused amount is not kept";
+  EXPECT_EQ(f["lblundeprbal"].caption, "Balance Unabsorbed Depreciation to be set-off : " + toSetOff.text());
+
+  // Short of the sum: refused, nothing written.
+  dialogs().clear();
+  type(1, (toSetOff - rs(1000)).text());
+  click("cmdundeprok");
+  EXPECT_EQ(dialogs().texts(),
+            std::vector<std::string>{"Unabsorbed Depreciation Set Off Amount Should be " + toSetOff.text()});
+  EXPECT_EQ(conn().scalar("SELECT COUNT(*) FROM undepr_setoff"), "0");
+  EXPECT_TRUE(f["fraundepr"].visible);
+
+  // The rest against other sources: accepted and stored, replacing any row.
+  conn().execute("INSERT INTO undepr_setoff (code_no, t_year, head, amount) VALUES ('C0826', 2016, 4, 5)");
+  type(5, "1000");
+  EXPECT_EQ(f["lblundeprbal"].caption, "");
+  click("cmdundeprok");
+  EXPECT_FALSE(f["fraundepr"].visible);
+  EXPECT_EQ(conn().scalar("SELECT COUNT(*) FROM undepr_setoff WHERE code_no = 'C0826' AND t_year = 2016"), "2");
+  EXPECT_EQ(*Money::parse(conn().scalar("SELECT amount FROM undepr_setoff WHERE head = 6")), rs(1000));
+
+  // Opened again: the stored amounts are shown.
+  click("mnuundepr");
+  EXPECT_EQ(g.rows[5][2], "1000.00");
+}
+
+TEST_P(ComputationScreen, CommandsWithoutTheirFormsSayTheyAreNotAvailable) {
+  {
+    auto tx = conn().begin();
+    heads::seedDemoHeads(conn());
+    tx.commit();
+  }
+  auto& f = open("C0826");
+  // The self-assessment challan names the tax still payable, or that none is.
+  dialogs().clear();
+  click("mnuprepSACh");
+  const Money payable = f.data()->result.balance.roundedToRupee();
+  ASSERT_FALSE(dialogs().texts().empty());
+  EXPECT_EQ(dialogs().texts()[0].rfind(payable > Money() ? "Self Assessment Tax payable u/s 140A : Rs. " + payable.text()
+                                                         : "No Self Assessment Tax is payable for A.Y. 2016-17.",
+                                       0),
+            0u)
+      << dialogs().texts()[0];
+  for (const char* command : {"rel", "relfam", "mnufbtcomp"}) {
+    dialogs().clear();
+    click(command);
+    ASSERT_EQ(dialogs().texts().size(), 1u) << command;
+    EXPECT_NE(dialogs().texts()[0].find("not available"), std::string::npos) << command;
+  }
 }
 
 MERIDIAN_ON_BOTH_ENGINES(ComputationScreen);

@@ -130,6 +130,14 @@ TEST_P(ComputationGolden, DemoClientYearsPrintAsExpected) {
       {"c0806_estimate_instalments", "C0806", PrintMode::estimate, {}},
       {"c0802_estimate_senior", "C0802", PrintMode::estimate, {}},
       {"c0801_estimate_below_limit", "C0801", PrintMode::estimate, {}},
+      // A company's instalments on its own schedule.
+      {"c0826_company_estimate", "C0826", PrintMode::estimate, {}},
+      // A partner: the statement of firms at the business head's marker.
+      {"c0824_partner_statement", "C0824", PrintMode::computation, {}},
+      // KVP, NSC and the items of exempt income each under its setting, and without them.
+      {"c0811_kvp_nsc_items", "C0811", PrintMode::computation, {{"KVPDet", "1"}, {"NSCDet", "1"}, {"CompAnnex", "1"}}},
+      {"c0805_exempt_items", "C0805", PrintMode::computation, {{"CompAnnex", "1"}}},
+      {"c0811_no_schedules", "C0811", PrintMode::computation, {}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

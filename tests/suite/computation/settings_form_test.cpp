@@ -196,16 +196,28 @@ TEST_P(SettingsScreen, LossPrioritiesAreSavedWhenThePanelIsLeftAndDefaultAsksFir
   open();
   click("cmdcyla");
   EXPECT_TRUE(at("fracyla").visible);
+  // Three losses, each with its rank among the losses and seven heads: 24 lists.
+  for (int box = 0; box < 24; ++box) EXPECT_TRUE(form_->find("cbopriority" + std::to_string(box))) << box;
+  EXPECT_FALSE(form_->find("cbopriority24"));
   // "Other Sources Loss": income from house property chosen first.
-  const std::string first = SettingsForm::priorityBox(YearLoss::otherSources, 0);
+  const std::string first = SettingsForm::priorityBox(YearLoss::otherSources, 1);
   at(first).selectText("Income from House Property");
   click(first);
-  EXPECT_EQ(at(SettingsForm::priorityBox(YearLoss::otherSources, 1)).text, "Salary") << "the others move down";
+  EXPECT_EQ(at(SettingsForm::priorityBox(YearLoss::otherSources, 2)).text, "Income from Other Sources")
+      << "the others move down";
+  // The loss that cannot be carried forward adjusted first.
+  const std::string osRank = SettingsForm::priorityBox(YearLoss::otherSources, 0);
+  at(osRank).selectText("1");
+  click(osRank);
+  EXPECT_EQ(at(SettingsForm::priorityBox(YearLoss::houseProperty, 0)).text, "2") << "the other losses move down";
   escape();
   EXPECT_FALSE(at("fracyla").visible);
   const std::string stored = conn().scalar("SELECT priorities FROM cylatbl WHERE code_no = 'I1' AND tyear = 2016");
-  EXPECT_NE(stored.find("OS:HP,SAL"), std::string::npos) << stored;
-  ASSERT_TRUE(heads::loadYearInput(conn(), {"I1", "I1", 2016}).input.setOffPriority.has_value());
+  EXPECT_NE(stored.find("OS:HP,OS,SAL"), std::string::npos) << stored;
+  EXPECT_EQ(stored.rfind("LOSS:OS,HP,BUS;", 0), 0u) << stored;
+  const auto loaded = heads::loadYearInput(conn(), {"I1", "I1", 2016}).input.setOffPriority;
+  ASSERT_TRUE(loaded.has_value());
+  EXPECT_EQ(loaded->losses, (std::array<int, 3>{2, 0, 1}));
 
   click("cmdcyla");
   dialogs().clear();
@@ -215,7 +227,8 @@ TEST_P(SettingsScreen, LossPrioritiesAreSavedWhenThePanelIsLeftAndDefaultAsksFir
   EXPECT_EQ(at(first).text, "Income from House Property") << "No keeps the order";
   dialogs().answer(Answer::yes);
   click("cmddefcyla");
-  EXPECT_EQ(at(first).text, "Salary");
+  EXPECT_EQ(at(first).text, "Income from Other Sources");
+  EXPECT_EQ(at(osRank).text, "3");
 }
 
 TEST_P(SettingsScreen, BillParticularsAreAddedAndDeletedAfterAsking) {

@@ -52,12 +52,12 @@ TEST(SetOffPriority, TheEngineSetsLossesOffInTheChosenOrderWithinTheLaw) {
 TEST(SetOffPriority, StoredTextReadsBackAndGarbledGroupsTakeTheDefault) {
   Priorities p = defaultPriorities();
   placeAt(p, YearLoss::houseProperty, TargetHead::longTerm, 0);
-  placeAt(p, YearLoss::otherSources, TargetHead::salary, 5);
+  placeAt(p, YearLoss::otherSources, TargetHead::salary, 6);
   EXPECT_EQ(parsePriorities(formatPriorities(p)), p);
   EXPECT_EQ(p.order[0].front(), TargetHead::longTerm);
   EXPECT_EQ(p.order[2].back(), TargetHead::salary);
   // Each head holds one rank: the others kept their order around the move.
-  EXPECT_EQ(p.order[0].size(), 6u);
+  EXPECT_EQ(p.order[0].size(), 7u);
 
   struct Case {
     const char* text;
@@ -66,15 +66,51 @@ TEST(SetOffPriority, StoredTextReadsBackAndGarbledGroupsTakeTheDefault) {
   } cases[] = {
       {"", YearLoss::business, defaultPriorities().order[1]},
       {"HP:nonsense", YearLoss::houseProperty, defaultPriorities().order[0]},
-      // A loss's own head and repeats are dropped; the rest follows in the default order.
-      {"OS:OS,LTCG,LTCG", YearLoss::otherSources,
-       {TargetHead::longTerm, TargetHead::salary, TargetHead::houseProperty, TargetHead::business,
-        TargetHead::clubbing, TargetHead::shortTerm}},
+      // Repeats and unknown codes are dropped; the rest follows in the default order.
+      {"OS:LTCG,OS,LTCG,XX", YearLoss::otherSources,
+       {TargetHead::longTerm, TargetHead::otherSources, TargetHead::salary, TargetHead::houseProperty,
+        TargetHead::business, TargetHead::clubbing, TargetHead::shortTerm}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
     EXPECT_EQ(parsePriorities(c.text).order[static_cast<int>(c.loss)], c.order);
   }
+}
+
+TEST(SetOffPriority, TheLossesAreAdjustedInTheChosenOrder) {
+  using L = YearLoss;
+  struct Case {
+    const char* text;
+    std::array<L, 3> losses;
+    std::int64_t carried;  // house-property loss left to carry forward
+  } cases[] = {
+      // Stored before the order was kept: house property first.
+      {"HP:SAL", {L::houseProperty, L::business, L::otherSources}, 0},
+      {"LOSS:OS,HP,BUS", {L::otherSources, L::houseProperty, L::business}, 30000},
+      // Repeats and unknown codes dropped, the losses left out follow.
+      {"LOSS:OS,OS,XX", {L::otherSources, L::houseProperty, L::business}, 30000},
+      {"LOSS:BUS", {L::business, L::houseProperty, L::otherSources}, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    const Priorities p = parsePriorities(c.text);
+    EXPECT_EQ(p.losses, c.losses);
+    EXPECT_EQ(parsePriorities(formatPriorities(p)), p);
+    // Salaries of 1,20,000 against a house loss of 1,00,000 and a loss of
+    // 50,000 under other sources, which is never carried forward.
+    engine::YearInput in;
+    in.year = 2016;
+    in.salaries = {{rs(120000)}};
+    in.houses = {{engine::HouseUse::selfOccupied, {}, {}, {}, rs(100000), false, 100}};
+    in.otherSources.other = rs(-50000);
+    in.setOffPriority = toEngine(p);
+    const auto r = engine::computeYear(in);
+    EXPECT_EQ(r.setOff.afterCurrentYear.salary, Money());
+    EXPECT_EQ(r.setOff.currentYearCarried(), rs(c.carried));
+  }
+  Priorities moved = defaultPriorities();
+  placeLossAt(moved, L::otherSources, 0);
+  EXPECT_EQ(moved.losses, (std::array<L, 3>{L::otherSources, L::houseProperty, L::business}));
 }
 
 TEST(InterestCodes, StoredCodesAreTheEnginesOptions) {
@@ -102,6 +138,41 @@ TEST(InterestCodes, StoredCodesAreTheEnginesOptions) {
     EXPECT_EQ(o[2].choice, c.c);
     if (c.a == InterestChoice::byHand) EXPECT_EQ(o[0].byHand, rs(111));
     if (c.c == InterestChoice::byHand) EXPECT_EQ(o[2].byHand, rs(333));
+  }
+}
+
+// A person with 10,00,000 of interest (tax with cess 1,28,750, nothing paid
+// in advance) who paid 50,000 of self-assessment tax before the due date
+// (31/07/2016), 30,000 after it, and filed on 30/11/2016: four months of
+// s.234A, eight of s.234B, on amounts rounded down to hundreds.
+TEST(InterestCodes, SelfAssessmentTaxCountsForInterestAsTheBoxesSay) {
+  struct Case {
+    const char* what;
+    int selfy, selfy1;
+    std::int64_t s234a, s234b;
+  } cases[] = {
+      {"third state (default): paid by the due date", 2, 1, 787 * 4, 7696},
+      {"ticked, taxes after the due date not counted", 5, 1, 787 * 4, 7696},
+      {"ticked, second box in its third state", 3, 1, 787 * 4, 7696},
+      {"ticked, every payment before the return counted", 4, 1, 487 * 4, 7696},
+      {"clear: no self-assessment tax counted for 234A", 0, 1, 1287 * 4, 7696},
+      // 234B without s.234B(2): 1,28,700 for eight months.
+      {"234B box clear", 2, 0, 787 * 4, 1287 * 8},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    engine::YearInput in;
+    in.year = 2016;
+    in.otherSources.otherInterest = rs(1000000);
+    in.taxesPaid.selfAssessment = {{*makeDate(20, 7, 2016), rs(50000)}, {*makeDate(20, 9, 2016), rs(30000)}};
+    in.filingDate = *makeDate(30, 11, 2016);
+    InterestCodes codes;
+    codes.selfy = c.selfy;
+    codes.selfy1 = c.selfy1;
+    in.selfAssessmentForInterest = selfAssessmentForInterest(codes);
+    const auto r = engine::computeYear(in);
+    EXPECT_EQ(r.interest.s234a, rs(c.s234a));
+    EXPECT_EQ(r.interest.s234b, rs(c.s234b));
   }
 }
 

@@ -1,0 +1,44 @@
+#pragma once
+// One table of the printout: its columns fixed when it opens, one call per
+// row, the four per-column masks (bold, right-aligned, underlined, boxed) as
+// the report writer takes them.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "host/report_writer.h"
+
+namespace meridian::suite::computation {
+
+inline const std::string kWhole = "#,##0";  // whole rupees, Indian grouping
+
+class TableOut {
+ public:
+  TableOut(host::ReportWriter& rep, std::vector<int16_t> widths, std::vector<std::string> kinds, bool borders)
+      : rep_(rep), widths_(std::move(widths)), kinds_(std::move(kinds)), borders_(borders) {
+    for (const auto& k : kinds_) formats_.push_back(k == "A" ? kWhole : "");
+    positions_.assign(widths_.size(), 0);
+    rep_.createtable(1, static_cast<int16_t>(widths_.size()));
+  }
+  void row(std::vector<host::ReportValue> values, bool heading, const std::string& bold, const std::string& right,
+           const std::string& underline = "") {
+    const std::string none(widths_.size(), '0');
+    std::string box = borders_ ? std::string(widths_.size(), '1') : none;
+    values.resize(widths_.size());
+    auto widths = widths_;
+    auto positions = positions_;
+    auto kinds = kinds_;
+    auto formats = formats_;
+    rep_.WriteToReport(values, widths, positions, kinds, formats, heading, bold.empty() ? none : bold,
+                       right.empty() ? none : right, underline.empty() ? none : underline, box);
+  }
+
+ private:
+  host::ReportWriter& rep_;
+  std::vector<int16_t> widths_;
+  std::vector<int32_t> positions_;
+  std::vector<std::string> kinds_, formats_;
+  bool borders_;
+};
+
+}  // namespace meridian::suite::computation
