@@ -9,6 +9,7 @@
 #include "common/paths.h"
 #include "common/text.h"
 #include "db/conflict_retry.h"
+#include "host/save_conflict.h"
 #include "db/connection.h"
 #include "db/rows.h"
 #include "host/client_list_changes.h"
@@ -18,6 +19,7 @@
 #include "host/list_choice.h"
 #include "host/screen_registry.h"
 #include "host/states.h"
+#include "host/status.h"
 #include "host/versioned_row.h"
 #include "suite/client_codes.h"
 #include "suite/client_list_table.h"
@@ -113,10 +115,6 @@ const host::ColumnMap& columnsFor(bool person) {
   return person ? persons : others;
 }
 
-bool allDigits(const std::string& s) {
-  return !s.empty() && std::all_of(s.begin(), s.end(), [](unsigned char c) { return std::isdigit(c); });
-}
-
 // Statuses a person may be linked under: the firm's partners, the proprietor.
 std::string linkedStatusFor(const std::string& parentStatus) {
   const std::string s = upperCase(parentStatus);
@@ -199,11 +197,6 @@ const std::vector<std::string>& clientStatuses() {
   return list;
 }
 
-bool isPersonStatus(const std::string& status) {
-  const std::string s = upperCase(trimmed(status, kBlanksAndTabs));
-  return s == "INDIVIDUAL" || s == "PARTNER" || s == "PROPRIETOR";
-}
-
 ClientRegisterForm::ClientRegisterForm(host::Component& host)
     : host::Screen(host.base(), "frmclreg", "Client Register"), host_(host) {
   auto& status = add(ControlKind::comboBox, "cbostatus", "Status");
@@ -238,7 +231,7 @@ ClientRegisterForm::ClientRegisterForm(host::Component& host)
 }
 
 void ClientRegisterForm::showFieldsForStatus() {
-  person_ = isPersonStatus(text("cbostatus"));
+  person_ = host::isPersonStatus(text("cbostatus"));
   for (const auto& f : registerFields()) (*this)[f.name].visible = person_ ? f.person : f.other;
   (*this)["cbosex"].visible = person_;
   (*this)["lbldob"].caption = person_ ? "DATE OF BIRTH" : "DATE OF INCORPORATION";
@@ -266,7 +259,7 @@ void ClientRegisterForm::load() {
   std::string status = row->text("status");
   if (!o.empty() && status.empty()) status = "INDIVIDUAL";
   // A linked person shows as an individual of the client it belongs to.
-  host::chooseStored((*this)["cbostatus"], isPersonStatus(status) ? "INDIVIDUAL" : status);
+  host::chooseStored((*this)["cbostatus"], host::isPersonStatus(status) ? "INDIVIDUAL" : status);
   showFieldsForStatus();
   host::showRow(*this, *row, columnsFor(!o.empty()));
   loadedPan_ = row->text("pan");
@@ -278,10 +271,10 @@ bool ClientRegisterForm::save() {
   auto& base = host_.base();
   auto& conn = base.DbObj();
   const std::string status = text("cbostatus");
-  if (status.empty() || (!isPersonStatus(status) && std::find(clientStatuses().begin(), clientStatuses().end(), status) ==
+  if (status.empty() || (!host::isPersonStatus(status) && std::find(clientStatuses().begin(), clientStatuses().end(), status) ==
                                                         clientStatuses().end()))
     return refuse("Please select the 'Status'.", "cbostatus");
-  const bool person = isPersonStatus(status);
+  const bool person = host::isPersonStatus(status);
 
   std::map<std::string, std::string> v;
   for (const auto& f : registerFields()) {
@@ -395,12 +388,8 @@ bool ClientRegisterForm::save() {
 }
 
 bool ClientRegisterForm::settleConflict(host::RowChange change) {
-  if (change == host::RowChange::gone) {
-    dialogs().exclamation("Client " + code_ + " was deleted by another user while it was open here: your changes are not saved.");
-    return false;
-  }
-  switch (dialogs().yesNoCancel(conflictQuestion(code_), "", ui::Answer::cancel, ui::Icon::exclamation)) {
-    case ui::Answer::yes: {
+  switch (host::askAboutConflict(dialogs(), code_, change)) {
+    case host::ConflictChoice::saveOver: {
       const bool person = conn().exists("SELECT 1 FROM owner1 WHERE code = ?", {code_});
       const auto version = host::currentVersion(conn(), person ? "owner1" : "main_info1", {{person ? "code" : "code_no", code_}});
       if (!version) return settleConflict(host::RowChange::gone);
@@ -410,7 +399,7 @@ bool ClientRegisterForm::settleConflict(host::RowChange change) {
       load();
       return true;
     }
-    case ui::Answer::no:
+    case host::ConflictChoice::reload:
       load();
       return false;
     default:
@@ -419,13 +408,6 @@ bool ClientRegisterForm::settleConflict(host::RowChange change) {
 }
 
 db::Connection& ClientRegisterForm::conn() { return host_.base().DbObj(); }
-
-std::string conflictQuestion(const std::string& code) {
-  return "Client " + code + " was changed by another user after you opened it.\n\n"
-         "Yes: save your changes over theirs (what you did not change keeps their entries)\n"
-         "No: drop your changes and show the client as it is saved now\n"
-         "Cancel: keep your changes on the screen, unsaved";
-}
 
 bool deleteClient(host::Component& host, const std::string& code) {
   auto& conn = host.base().DbObj();
