@@ -65,8 +65,8 @@ test('a presumptive business and goods carriages are typed row by row, one delet
   assert.equal(await page.inputValue(cell('vsfVehicles', 1, 3)), '7');
   await leaveHead(page);
 
-  // A.Y. 2016-17: 3,60,000 u/s 44AD; a heavy vehicle 12 x 5,000 and another
-  // 7 x 4,500 u/s 44AE: 4,51,500 in all.
+  // A.Y. 2016-17: 3,60,000 u/s 44AD; u/s 44AE 7,500 a month for every vehicle
+  // (Finance (No. 2) Act, 2014): 12 x 7,500 and 7 x 7,500: 5,02,500 in all.
   const figures = JSON.parse(meridian(['compute', '--client', CLIENT, '--ay', '2016-17', '--json'], practice.dataDir));
-  assert.equal(figures.heads.business, 451500);
+  assert.equal(figures.heads.business, 502500);
 });

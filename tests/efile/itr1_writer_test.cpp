@@ -221,7 +221,7 @@ TEST_F(Itr1WriterTest, EachConditionWritesItsElementsAndTheReturnStillPassesItsS
       {"no vehicle rows before A.Y. 2015-16",
        {.year = 2014, .form = "ITR-4S"},
        {},
-       {element("PersumptiveIncHeavyVehicle", "42000")},
+       {element("PersumptiveIncHeavyVehicle", "60000")},  // 12 months x 5,000 (s.44AE, A.Y. 2014-15)
        {"Us44aeHeavy", "TotalHeavyVehcl", "TotalPersumptiveInc"}},
   };
   for (const Case& c : cases) {

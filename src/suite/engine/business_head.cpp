@@ -63,7 +63,9 @@ BusinessFigures businessOf(const YearInput& in, const YearLaw& law) {
   f.presumptive44ae = presumptive44ae(in, law, f.applied44ae);
   f.firmRemuneration = in.business.firmRemuneration;
   f.firmShareExempt = in.business.firmShareExempt;
-  f.ordinary = in.business.netProfit + f.firmRemuneration + f.presumptive44ad + f.presumptive44ada + f.presumptive44ae;
+  f.specified = in.business.specifiedBusiness;
+  f.ordinary = in.business.netProfit + f.firmRemuneration + f.presumptive44ad + f.presumptive44ada + f.presumptive44ae +
+               std::max(Money(), f.specified);
   f.speculation = in.business.speculation;
   return f;
 }

@@ -122,10 +122,15 @@ std::vector<DeductionLine> chapterVIA(const YearInput& in, const DeductionBase& 
     if (code == "80C" || code == "80CCC") {
       a = within80cce(line.claimed);
     } else if (code == "80CCD(1)") {
-      a = within80cce(std::min(line.claimed, ccdCap));
+      // s.80CCD(1A) (A.Y. 2015-16 only): no more than its own limit, inside
+      // the limit of s.80CCE.
+      Money own = std::min(line.claimed, ccdCap);
+      if (law.limit80ccd1a > Money()) own = std::min(own, law.limit80ccd1a);
+      a = within80cce(own);
     } else if (code == "80CCD(1B)") {
       a = std::min(line.claimed, law.limit80ccd1b);
     } else if (code == "80CCD(2)") {
+      // The employer's contribution: a tenth of salary, outside s.80CCE (its proviso).
       a = base.salary > Money() ? std::min(line.claimed, tax::rupeesAtRate(base.salary, law.share80ccd)) : Money();
     } else if (code == "80CCG") {
       // The claim is the amount invested; half of it, within the cap, for gross

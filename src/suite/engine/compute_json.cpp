@@ -28,6 +28,10 @@ const char* lossKindText(LossPart p) {
       return "stcl";
     case LossPart::longTerm:
       return "ltcl";
+    case LossPart::raceHorses:
+      return "race_horses";
+    case LossPart::specifiedBusiness:
+      return "specified_business";
     default:
       return "other";
   }

@@ -6,6 +6,7 @@
 #include "suite/engine/alternate_tax.h"
 #include "suite/engine/chapter_via.h"
 #include "suite/engine/heads.h"
+#include "suite/engine/instalment_tax.h"
 #include "suite/engine/interest.h"
 #include "suite/engine/set_off.h"
 #include "suite/engine/tax_on_income.h"
@@ -48,13 +49,18 @@ Money sumOf(const std::vector<DatedPayment>& payments) {
   return m.roundedToRupee();
 }
 
-}  // namespace
-
-YearResult computeYear(const YearInput& in) {
+const YearLaw& lawFor(const YearInput& in) {
   const YearLaw* law = lawOf(in.year);
   if (!law)
     throw CannotCompute("returns are computed for A.Y. " + assessmentYearText(kFirstComputedYear) + " to " +
                         assessmentYearText(kLastComputedYear) + ", not " + assessmentYearText(in.year));
+  return *law;
+}
+
+}  // namespace
+
+YearResult netTaxOf(const YearInput& in) {
+  const YearLaw* law = &lawFor(in);
   YearResult r;
   r.year = in.year;
   r.ageClass = in.status == Status::individual ? tax::ageClass(in.dob, in.year, law->seniorAge, law->verySeniorAge) : 0;
@@ -94,13 +100,22 @@ YearResult computeYear(const YearInput& in) {
   r.taxAfterCredit = r.grossTaxPayable - r.alternate.creditUsed;
   applyRelief(in, r);
   r.netTax = r.taxAfterCredit - r.relief();
+  return r;
+}
 
+YearResult computeYear(const YearInput& in) {
+  const YearLaw& law = lawFor(in);
+  YearResult r = netTaxOf(in);
   r.tds = in.taxesPaid.tds.roundedToRupee();
   r.tcs = in.taxesPaid.tcs.roundedToRupee();
   r.advanceTax = sumOf(in.taxesPaid.advance);
   r.selfAssessmentTax = sumOf(in.taxesPaid.selfAssessment);
-  const bool business = !r.business.ordinary.isZero() || !r.business.speculation.isZero();
-  r.interest = interestOn(in, *law, {r.netTax, r.ageClass, business});
+  const bool business =
+      !r.business.ordinary.isZero() || !r.business.speculation.isZero() || !r.business.specified.isZero();
+  InterestBase base{r.netTax, r.ageClass, business};
+  base.instalmentTax = instalmentTaxes(in, r.netTax);
+  base.presumptive44ad = r.business.applied44ad;
+  r.interest = interestOn(in, law, base);
   r.balance = r.netTax + r.interest.total() - r.taxesPaid();
   return r;
 }

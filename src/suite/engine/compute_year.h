@@ -17,4 +17,8 @@ struct CannotCompute : std::invalid_argument {
 
 YearResult computeYear(const YearInput& in);
 
+// The computation up to the net tax (after credit and relief), without taxes
+// paid, interest or the balance.
+YearResult netTaxOf(const YearInput& in);
+
 }  // namespace meridian::engine

@@ -83,11 +83,23 @@ Money interest234b(const YearInput& in, const YearLaw& law, const InterestBase& 
   return interest;
 }
 
-// s.234C: each instalment's shortfall on the tax due on the returned income.
+// s.211(1): a company's instalments, those of one who declares income u/s
+// 44AD (the whole by 15 March from A.Y. 2017-18), and everyone else's.
+const params::InstalmentSchedule& scheduleOf(const YearInput& in, const YearLaw& law, const InterestBase& b) {
+  if (in.status == Status::company) return law.companySchedule;
+  return b.presumptive44ad ? law.presumptive44adSchedule : law.othersSchedule;
+}
+
+// s.234C: each instalment's shortfall on the tax due on the returned income,
+// that tax without gains and winnings arising after the instalment's date
+// (the proviso to s.234C(1)).
 std::vector<InstalmentFigures> instalments234c(const YearInput& in, const YearLaw& law, const InterestBase& b,
                                                bool owed) {
-  const Money due = owed ? std::max(Money(), b.netTax - in.taxesPaid.tds - in.taxesPaid.tcs) : Money();
-  const auto& schedule = in.status == Status::company ? law.companySchedule : law.othersSchedule;
+  const auto dueOn = [&](size_t i) {
+    const Money tax = b.instalmentTax ? (*b.instalmentTax)[i] : b.netTax;
+    return owed ? std::max(Money(), tax - in.taxesPaid.tds - in.taxesPaid.tcs) : Money();
+  };
+  const auto& schedule = scheduleOf(in, law, b);
   const auto dates = in.instalmentDates.value_or(statutoryInstalmentDates(in.year));
   std::vector<InstalmentFigures> rows;
   Money dueBefore, paidBefore;
@@ -96,7 +108,7 @@ std::vector<InstalmentFigures> instalments234c(const YearInput& in, const YearLa
     row.dueDate = dates[i];
     row.paidByDate = paidUpTo(in.taxesPaid.advance, dates[i]);
     row.paid = row.paidByDate - paidBefore;
-    const auto owedHere = tax::instalmentInterest(due, row.paidByDate, schedule[i], law.interest234c,
+    const auto owedHere = tax::instalmentInterest(dueOn(i), row.paidByDate, schedule[i], law.interest234c,
                                                   law.interestRounding);
     row.cumulativeDue = owedHere.cumulativeDue;
     row.due = row.cumulativeDue - dueBefore;

@@ -21,6 +21,10 @@ LossPart partOf(LossKind kind) {
       return LossPart::shortTerm;
     case LossKind::ltcl:
       return LossPart::longTerm;
+    case LossKind::raceHorses:
+      return LossPart::raceHorses;
+    case LossKind::specifiedBusiness:
+      return LossPart::specifiedBusiness;
   }
   return LossPart::business;
 }

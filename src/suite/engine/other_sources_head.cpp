@@ -20,8 +20,9 @@ OtherSourceFigures otherSourcesOf(const YearInput& in, const YearLaw& law) {
   }
   f.other = o.other;
   f.winnings = o.winnings;
+  f.raceHorses = o.raceHorses;
   f.normal = f.interest + f.dividend + f.familyPension - f.familyPensionDeduction + f.clubbed -
-             f.clubbedExemption + f.other;
+             f.clubbedExemption + f.other + std::max(Money(), f.raceHorses);
   return f;
 }
 

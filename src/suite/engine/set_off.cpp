@@ -20,8 +20,21 @@ Money lossIn(Money& pot) {
 // Unabsorbed depreciation: after business losses (s.72(2)), any head but
 // salaries (s.32(2)). Short-term capital loss: any capital gain; long-term
 // loss: long-term gains only (s.74(1)). Winnings take no loss (s.58(4)).
-Money setOffBroughtForward(LossKind kind, Money loss, IncomePots& p) {
+// Specified business (s.73A(2)) and race horses (s.74A(3)): only the profit of
+// that kind still left in the head, `own`.
+Money setOffBroughtForward(LossKind kind, Money loss, IncomePots& p, Money& ownSpecified, Money& ownRaceHorses) {
+  const auto againstOwn = [&loss](Money& own, Money& pot) {
+    Money reach = std::min(own, std::max(Money(), pot));
+    const Money left = setOffAgainst(loss, {&reach});
+    own -= loss - left;
+    pot -= loss - left;
+    return left;
+  };
   switch (kind) {
+    case LossKind::specifiedBusiness:
+      return againstOwn(ownSpecified, p.business);
+    case LossKind::raceHorses:
+      return againstOwn(ownRaceHorses, p.otherSources);
     case LossKind::houseProperty:
       return setOffAgainst(loss, {&p.houseProperty});
     case LossKind::speculation:
@@ -42,8 +55,10 @@ Money setOffBroughtForward(LossKind kind, Money loss, IncomePots& p) {
 // The order in which brought-forward kinds are taken: each kind's narrow
 // claims before the wider ones, and business losses before unabsorbed
 // depreciation (s.72(2)).
-constexpr LossKind kBroughtForwardOrder[] = {LossKind::houseProperty, LossKind::speculation, LossKind::business,
-                                             LossKind::unabsorbedDepreciation, LossKind::stcl, LossKind::ltcl};
+constexpr LossKind kBroughtForwardOrder[] = {LossKind::houseProperty,  LossKind::speculation,
+                                             LossKind::specifiedBusiness, LossKind::raceHorses,
+                                             LossKind::business,       LossKind::unabsorbedDepreciation,
+                                             LossKind::stcl,           LossKind::ltcl};
 
 // The pots of one head, normal rates before special rates (the higher
 // special rate first among capital gains).
@@ -99,6 +114,10 @@ int carryYears(LossKind kind, const YearLaw& law) {
     case LossKind::stcl:
     case LossKind::ltcl:
       return law.carryCapital;
+    case LossKind::raceHorses:
+      return law.carryRaceHorses;
+    case LossKind::specifiedBusiness:
+      return 0;  // s.73A(2): no limit of years
   }
   return 0;
 }
@@ -166,6 +185,12 @@ SetOffFigures setOffLosses(const IncomePots& heads, const CapitalGainFigures& ga
   out.afterCurrentYear = p;
   out.currentYearSetOff = positiveBefore - (p.total() - p.winnings);
 
+  // What is left of the profits of s.35AD businesses and of race horses in
+  // their heads, taking the losses of the year as met by the head's other
+  // income first.
+  Money ownSpecified = std::min(std::max(Money(), in.business.specifiedBusiness), std::max(Money(), p.business));
+  Money ownRaceHorses = std::min(std::max(Money(), in.otherSources.raceHorses), std::max(Money(), p.otherSources));
+
   // Losses brought forward, each kind oldest first.
   for (LossKind kind : kBroughtForwardOrder) {
     std::vector<BroughtForwardLoss> ofKind;
@@ -176,7 +201,7 @@ SetOffFigures setOffLosses(const IncomePots& heads, const CapitalGainFigures& ga
     for (const auto& l : ofKind) {
       LossRow row{partOf(kind), l.year, l.amount, Money(), Money(), Money()};
       if (l.year < in.year && withinYears(l.year, in.year, limit)) {
-        const Money left = setOffBroughtForward(kind, l.amount, p);
+        const Money left = setOffBroughtForward(kind, l.amount, p, ownSpecified, ownRaceHorses);
         row.setOff = l.amount - left;
         if (withinYears(l.year, in.year + 1, limit)) row.carried = left;
       }
@@ -203,6 +228,9 @@ SetOffFigures setOffLosses(const IncomePots& heads, const CapitalGainFigures& ga
       {LossKind::stcl, lossOf(in.capitalGains.stcg111a) + lossOf(in.capitalGains.stcgOther), gains.stclLeft},
       {LossKind::ltcl, lossOf(in.capitalGains.ltcgIndexed) + lossOf(in.capitalGains.ltcgWithoutIndexation),
        gains.ltclLeft},
+      // Set off against nothing else in the year (ss.73A(1), 74A(3)).
+      {LossKind::raceHorses, lossOf(in.otherSources.raceHorses), lossOf(in.otherSources.raceHorses)},
+      {LossKind::specifiedBusiness, lossOf(in.business.specifiedBusiness), lossOf(in.business.specifiedBusiness)},
   };
   for (const YearLoss& y : yearLosses) {
     if (y.whole <= Money()) continue;

@@ -43,7 +43,7 @@ struct HouseInput {
 struct GoodsCarriage {  // s.44AE
   bool heavy = false;
   int months = 0;  // months or parts of months owned
-  int tons = 0;    // gross or unladen weight of a heavy vehicle (counts from A.Y. 2017-18)
+  int tons = 0;    // gross or unladen weight of a heavy vehicle (counts where the year charges by weight)
   Money declared;  // income the client declares from it, if higher
 };
 
@@ -55,15 +55,26 @@ struct BusinessInput {
   std::vector<GoodsCarriage> presumptive44ae;
   Money firmShareExempt;   // share of a firm's profit, exempt u/s 10(2A)
   Money firmRemuneration;  // salary, bonus, commission and interest from firms, s.28(v)
+  Money specifiedBusiness; // s.35AD businesses after their capital expenditure, a loss negative
 };
 
 struct CapitalGainsInput {  // a loss negative
   Money stcg111a, stcgOther, ltcgIndexed, ltcgWithoutIndexation;
 };
 
+// Gains and winnings that arose within one period between advance-tax dates.
+struct IncomeArising {
+  CapitalGainsInput capitalGains;
+  Money winnings;
+};
+// The periods of the return's schedule: up to the first advance-tax date,
+// from each date to the next, and from the last date to 31 March.
+inline constexpr std::size_t kArisingPeriods = 5;
+
 struct OtherSourcesInput {
   Money savingsInterest, otherInterest, dividendTaxable, familyPension, winnings;
   Money other;  // a loss negative
+  Money raceHorses;  // owning and maintaining race horses (s.74A(3)), a loss negative
 };
 
 // Income of another person included in the client's (ss.60 to 64), shown
@@ -73,7 +84,8 @@ struct ClubbedIncome {
   Money amount;
 };
 
-enum class LossKind { houseProperty, business, speculation, unabsorbedDepreciation, stcl, ltcl };
+enum class LossKind { houseProperty, business, speculation, unabsorbedDepreciation, stcl, ltcl, raceHorses,
+                      specifiedBusiness };
 struct BroughtForwardLoss {
   LossKind kind = LossKind::business;
   int year = 0;  // A.Y. for which the loss was computed
@@ -154,6 +166,9 @@ struct YearInput {
   OtherSourcesInput otherSources;
   std::vector<ClubbedIncome> clubbed;
   Money agricultural;
+  // When the capital gains and winnings arose (s.234C(1), proviso); all zero:
+  // taken as arising before the first advance-tax date.
+  std::array<IncomeArising, kArisingPeriods> arising{};
   std::vector<BroughtForwardLoss> lossesBroughtForward;
   DeductionClaims deductions;
   Money bookProfit;           // s.115JB, companies
@@ -165,8 +180,8 @@ struct YearInput {
   std::optional<CivilDate> filingDate;  // none: taken as filed on the due date
   std::array<InterestOption, 3> interest{};  // ss.234A, 234B, 234C
   SelfAssessmentForInterest selfAssessmentForInterest;
-  std::optional<std::array<CivilDate, 4>> instalmentDates;
-  std::optional<SetOffPriority> setOffPriority;  // none: the law's order below  // advance-tax due dates; default the statutory ones
+  std::optional<std::array<CivilDate, 4>> instalmentDates;  // advance-tax due dates; default the statutory ones
+  std::optional<SetOffPriority> setOffPriority;  // none: the law's order below
 };
 
 // 31 July of the A.Y. (30 September for a company): the due date of s.139(1)

@@ -150,12 +150,14 @@ void readHouses(const Reader& r, YearInput& in) {
 void readBusiness(const Reader& r, YearInput& in) {
   if (r.value("business").is_null()) return;
   const Reader b(r.value("business"), "business", {"net_profit", "speculation", "presumptive_44ad", "presumptive_44ada",
-                                                   "presumptive_44ae", "firm_share_exempt", "firm_remuneration"});
+                                                   "presumptive_44ae", "firm_share_exempt", "firm_remuneration",
+                                                   "specified_business"});
   BusinessInput& out = in.business;
   out.netProfit = b.amount("net_profit", true);
   out.speculation = b.amount("speculation", true);
   out.firmShareExempt = b.amount("firm_share_exempt");
   out.firmRemuneration = b.amount("firm_remuneration");
+  out.specifiedBusiness = b.amount("specified_business", true);
   if (!b.value("presumptive_44ad").is_null()) {
     const Reader p(b.value("presumptive_44ad"), "business.presumptive_44ad", {"turnover", "digital_turnover", "declared"});
     out.presumptive44ad = {p.amount("turnover"), p.amount("digital_turnover"), p.amount("declared")};
@@ -178,11 +180,12 @@ LossKind lossKindOf(const std::string& s, const std::string& name) {
   static const std::pair<const char*, LossKind> kKinds[] = {
       {"house_property", LossKind::houseProperty}, {"business", LossKind::business},
       {"speculation", LossKind::speculation},      {"unabsorbed_depreciation", LossKind::unabsorbedDepreciation},
-      {"stcl", LossKind::stcl},                    {"ltcl", LossKind::ltcl}};
+      {"stcl", LossKind::stcl},                    {"ltcl", LossKind::ltcl},
+      {"race_horses", LossKind::raceHorses},       {"specified_business", LossKind::specifiedBusiness}};
   for (const auto& [text, kind] : kKinds)
     if (s == text) return kind;
   throw BadYearInput("\"" + name + "\" must be one of house_property, business, speculation, "
-                     "unabsorbed_depreciation, stcl, ltcl");
+                     "unabsorbed_depreciation, stcl, ltcl, race_horses, specified_business");
 }
 
 void readLossesAndCredits(const Reader& r, YearInput& in) {
@@ -285,13 +288,28 @@ void readInstalmentDates(const Reader& r, YearInput& in) {
   in.instalmentDates = dates;
 }
 
+// "arising": the gains and winnings by the period they arose in, at most five
+// periods: to the first advance-tax date, between dates, after the last.
+void readArising(const Reader& r, YearInput& in) {
+  const json& list = r.list("arising");
+  if (list.size() > kArisingPeriods)
+    throw BadYearInput("\"arising\" has at most " + std::to_string(kArisingPeriods) + " periods");
+  for (size_t i = 0; i < list.size(); ++i) {
+    const Reader a(list[i], item("arising", i),
+                   {"stcg_111a", "stcg_other", "ltcg_indexed", "ltcg_without_indexation", "winnings"});
+    in.arising[i] = {{a.amount("stcg_111a"), a.amount("stcg_other"), a.amount("ltcg_indexed"),
+                      a.amount("ltcg_without_indexation")},
+                     a.amount("winnings")};
+  }
+}
+
 }  // namespace
 
 YearInput yearInputFromJson(const json& o) {
   const Reader r(o, "", {"ay", "status", "residential_status", "sex", "dob", "salary", "house_property", "business",
                          "capital_gains", "other_sources", "clubbing", "agricultural", "losses_brought_forward",
                          "deductions", "book_profit", "small_company", "tax_credit_brought_forward", "relief",
-                         "taxes_paid", "due_date", "filing_date", "interest", "instalment_dates"});
+                         "taxes_paid", "due_date", "filing_date", "interest", "instalment_dates", "arising"});
   YearInput in;
   in.year = yearOf(r.text("ay"), "ay");
   in.status = statusOf(r.text("status").empty() ? "Individual" : r.text("status"));
@@ -313,9 +331,11 @@ YearInput yearInputFromJson(const json& o) {
   }
   if (!r.value("other_sources").is_null()) {
     const Reader s(r.value("other_sources"), "other_sources",
-                   {"savings_interest", "other_interest", "dividend_taxable", "family_pension", "winnings", "other"});
+                   {"savings_interest", "other_interest", "dividend_taxable", "family_pension", "winnings", "other",
+                    "race_horses"});
     in.otherSources = {s.amount("savings_interest"), s.amount("other_interest"), s.amount("dividend_taxable"),
-                       s.amount("family_pension"),   s.amount("winnings"),       s.amount("other", true)};
+                       s.amount("family_pension"),   s.amount("winnings"),       s.amount("other", true),
+                       s.amount("race_horses", true)};
   }
   const json& clubbing = r.list("clubbing");
   for (size_t i = 0; i < clubbing.size(); ++i) {
@@ -338,6 +358,7 @@ YearInput yearInputFromJson(const json& o) {
   in.filingDate = r.date("filing_date");
   readInterestOptions(r, in);
   readInstalmentDates(r, in);
+  readArising(r, in);
   return in;
 }
 

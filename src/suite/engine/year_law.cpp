@@ -61,8 +61,10 @@ YearLaw read(const params::YearParams& p, int y) {
   l.carrySpeculation = p.count(key::carryForwardSpeculation, y);
   l.carryCapital = p.count(key::carryForwardCapital, y);
   l.carryHouseProperty = p.count(key::carryForwardHouseProperty, y);
+  l.carryRaceHorses = p.count(key::carryForwardRaceHorses, y);
 
   l.limit80cce = rs(key::limit80cGroup);
+  l.limit80ccd1a = rs(key::limit80ccd1a);
   l.limit80ccd1b = rs(key::limit80ccd1b);
   l.share80ccd = p.rate(key::limit80ccdSalaryShare, y);
   l.limit80ccg = rs(key::limit80ccg);
@@ -90,6 +92,7 @@ YearLaw read(const params::YearParams& p, int y) {
   l.seniorWithoutBusinessExempt = p.flag(key::seniorWithoutBusinessExempt, y);
   l.companySchedule = p.schedule(key::scheduleCompany, y);
   l.othersSchedule = p.schedule(key::scheduleOthers, y);
+  l.presumptive44adSchedule = p.schedule(key::schedulePresumptive44ad, y);
   l.interest234a = p.rate(key::interest234aMonthly, y);
   l.interest234b = p.rate(key::interest234bMonthly, y);
   l.interest234c = p.rate(key::interest234cMonthly, y);

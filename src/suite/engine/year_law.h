@@ -42,10 +42,11 @@ struct YearLaw {
   Money familyPensionCap, minorChildExemption;
 
   // Losses: assessment years each kind may be carried (0: no limit).
-  int carryBusiness = 0, carrySpeculation = 0, carryCapital = 0, carryHouseProperty = 0;
+  int carryBusiness = 0, carrySpeculation = 0, carryCapital = 0, carryHouseProperty = 0, carryRaceHorses = 0;
 
   // Chapter VI-A.
   Money limit80cce, limit80ccd1b;
+  Money limit80ccd1a;  // s.80CCD(1) on its own (A.Y. 2015-16 only); 0: no limit of its own
   BasisPoints share80ccd = 0;
   Money limit80ccg, income80ccg;
   BasisPoints share80ccg = 0;
@@ -60,6 +61,7 @@ struct YearLaw {
   Money advanceTaxLimit;
   bool seniorWithoutBusinessExempt = false;
   params::InstalmentSchedule companySchedule, othersSchedule;
+  params::InstalmentSchedule presumptive44adSchedule;  // s.211(1)(b): one who declares income u/s 44AD
   BasisPoints interest234a = 0, interest234b = 0, interest234c = 0, paidShare234b = 0;
   params::Amount interestRounding = 1;
 };

@@ -35,6 +35,9 @@ struct BusinessFigures {
   Money presumptive44ad, presumptive44ada, presumptive44ae;  // income taken under each section
   bool applied44ad = false, applied44ada = false, applied44ae = false;
   Money firmRemuneration, firmShareExempt;
+  // s.35AD businesses: a profit is part of `ordinary`; a loss is not, since
+  // it meets only the profit of such a business (s.73A).
+  Money specified;
 };
 
 struct CapitalGainFigures {  // after losses of the year within the head (s.70)
@@ -47,6 +50,9 @@ struct OtherSourceFigures {
   Money interest, dividend, familyPension, familyPensionDeduction, clubbed, clubbedExemption, other;
   Money winnings;  // s.115BB, taxed apart
   Money normal;    // all but winnings, a loss negative
+  // Race horses: a profit is part of `normal`; a loss is not, since it meets
+  // only the income of that activity (s.74A(3)).
+  Money raceHorses;
 };
 
 // The incomes that set-off works on. Capital gains are kept by rate, since

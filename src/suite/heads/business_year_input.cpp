@@ -54,7 +54,7 @@ Money specifiedBusinessIncome(const std::vector<SpecifiedBusinessEntry>& entries
 }
 
 void addSpecifiedBusinesses(const std::vector<SpecifiedBusinessEntry>& entries, engine::BusinessInput& out) {
-  out.netProfit += std::max(Money(), specifiedBusinessIncome(entries));
+  out.specifiedBusiness += specifiedBusinessIncome(entries);
 }
 
 namespace {

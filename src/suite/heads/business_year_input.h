@@ -44,9 +44,8 @@ void addBusinesses(const std::vector<BusinessEntry>& entries, const ClientPerson
 void addCommission(const std::vector<CommissionEntry>& entries, engine::BusinessInput& out);
 void addVehicles(const std::vector<Vehicle>& vehicles, engine::BusinessInput& out);
 void addFirmShares(const std::vector<FirmShare>& firms, engine::BusinessInput& out);
-// The income of the specified businesses together; a loss of them stays out
-// of the year's income (s.73A: set off only against specified businesses,
-// carried forward).
+// The income of the specified businesses together, kept apart from the other
+// businesses: a loss of them meets only their profits (s.73A).
 Money specifiedBusinessIncome(const std::vector<SpecifiedBusinessEntry>& entries);
 void addSpecifiedBusinesses(const std::vector<SpecifiedBusinessEntry>& entries, engine::BusinessInput& out);
 

@@ -3,21 +3,40 @@
 #include <map>
 
 #include "db/rows.h"
+#include "suite/engine/instalment_tax.h"
 #include "suite/engine/year_law.h"
 
 namespace meridian::suite::heads {
 
+namespace {
+
+// Where a gain of its rate class is added up; none for a gain exempt u/s 10(38).
+Money* figureOf(GainClass c, engine::CapitalGainsInput& in) {
+  switch (c) {
+    case GainClass::stcg111a: return &in.stcg111a;
+    case GainClass::stcgOther: return &in.stcgOther;
+    case GainClass::ltcgIndexed: return &in.ltcgIndexed;
+    case GainClass::ltcgWithoutIndexation: return &in.ltcgWithoutIndexation;
+    case GainClass::exempt10_38: return nullptr;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
 void addTransfers(const std::vector<Transfer>& transfers, const Transferor& who, const CostInflationIndex& cii,
                   engine::CapitalGainsInput& out) {
+  for (const Transfer& t : transfers)
+    if (const TransferGain g = gainOf(t, who, cii); Money* figure = figureOf(g.rateClass, out)) *figure += g.taxable;
+}
+
+void addArising(const std::vector<Transfer>& transfers, const Transferor& who, const CostInflationIndex& cii,
+                engine::YearInput& in) {
   for (const Transfer& t : transfers) {
     const TransferGain g = gainOf(t, who, cii);
-    switch (g.rateClass) {
-      case GainClass::stcg111a: out.stcg111a += g.taxable; break;
-      case GainClass::stcgOther: out.stcgOther += g.taxable; break;
-      case GainClass::ltcgIndexed: out.ltcgIndexed += g.taxable; break;
-      case GainClass::ltcgWithoutIndexation: out.ltcgWithoutIndexation += g.taxable; break;
-      case GainClass::exempt10_38: break;
-    }
+    if (g.taxable <= Money()) continue;
+    auto& period = in.arising[engine::arisingPeriodOf(t.transferred, in.year)].capitalGains;
+    if (Money* figure = figureOf(g.rateClass, period)) *figure += g.taxable;
   }
 }
 
@@ -67,7 +86,9 @@ std::vector<Transfer> readTransfers(db::Connection& conn, const std::string& cod
 void loadCapitalGains(db::Connection& conn, const std::string& code, engine::YearInput& in) {
   if (!engine::lawOf(in.year)) return;
   const Transferor who{in.year, in.status == engine::Status::individual || in.status == engine::Status::huf};
-  addTransfers(readTransfers(conn, code, in.year), who, CostInflationIndex::shipped(), in.capitalGains);
+  const auto transfers = readTransfers(conn, code, in.year);
+  addTransfers(transfers, who, CostInflationIndex::shipped(), in.capitalGains);
+  addArising(transfers, who, CostInflationIndex::shipped(), in);
 }
 
 }  // namespace meridian::suite::heads

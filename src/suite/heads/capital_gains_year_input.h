@@ -15,12 +15,17 @@ namespace meridian::suite::heads {
 void addTransfers(const std::vector<Transfer>& transfers, const Transferor& who, const CostInflationIndex& cii,
                   engine::CapitalGainsInput& out);
 
+// Each transfer's gain also by the period of its date of transfer (`in.arising`),
+// for interest u/s 234C.
+void addArising(const std::vector<Transfer>& transfers, const Transferor& who, const CostInflationIndex& cii,
+                engine::YearInput& in);
+
 // The transfers of a data set's year with their improvements and exemption
 // claims, in the screen's order; a row without its dates or kind (which the
 // screen never saves) is left out.
 std::vector<Transfer> readTransfers(db::Connection& conn, const std::string& code, int year);
 
-// Reads the capital-gain tables into `in.capitalGains`; `in` holds the year
+// Reads the capital-gain tables into `in.capitalGains` and `in.arising`; `in` holds the year
 // and status already.
 void loadCapitalGains(db::Connection& conn, const std::string& code, engine::YearInput& in);
 

@@ -59,7 +59,7 @@ void seedDemoBusinessYears(db::Connection& conn) {
   // one truck on a steady contract earns more than the presumed figure and
   // is declared at it.
   DemoYear(conn, "C0822", kYear)
-      .goodsCarriage("PB-10-CF-4521", true, 16, 12, 6000)
+      .goodsCarriage("PB-10-CF-4521", true, 16, 12, 9000)
       .goodsCarriage("PB-10-CF-6107", true, 16, 12)
       .goodsCarriage("PB-10-DK-1180", true, 25, 12)
       .goodsCarriage("PB-10-DK-2893", true, 25, 12)

@@ -14,7 +14,7 @@ std::optional<CarryRule> carryRuleOf(int part, const engine::YearLaw& law) {
     case 3: return CarryRule{law.carrySpeculation, "s.73(4)", true};
     case 5:
     case 6: return CarryRule{law.carryCapital, "s.74(1)", true};
-    case 7: return CarryRule{4, "s.74A(3)", true};
+    case 7: return CarryRule{law.carryRaceHorses, "s.74A(3)", true};
     case 8: return CarryRule{0, "s.73A(2)", true};
     default: return std::nullopt;
   }

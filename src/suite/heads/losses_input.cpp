@@ -16,6 +16,8 @@ std::optional<engine::LossKind> kindOf(long long part) {
     case 3: return engine::LossKind::speculation;
     case 5: return engine::LossKind::stcl;
     case 6: return engine::LossKind::ltcl;
+    case 7: return engine::LossKind::raceHorses;
+    case 8: return engine::LossKind::specifiedBusiness;
     default: return std::nullopt;
   }
 }

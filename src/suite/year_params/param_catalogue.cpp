@@ -84,6 +84,7 @@ const std::vector<ParamSpec>& catalogue() {
       declare(carryForwardSpeculation, 1, 99, kComputationFrom, "years a speculation loss is carried forward (s.73(4))"),
       declare(carryForwardCapital, 1, 99, kComputationFrom, "years a capital loss is carried forward (s.74)"),
       declare(carryForwardHouseProperty, 1, 99, kComputationFrom, "years a house-property loss is carried forward (s.71B)"),
+      declare(carryForwardRaceHorses, 1, 99, kComputationFrom, "years a loss of owning race horses is carried forward (s.74A(3))"),
       declare(entertainmentDeductionCap, 0, 100'000, kComputationFrom, "largest deduction for entertainment allowance u/s 16(ii)"),
       declare(selfOccupiedInterestCap, 0, 10'000'000, kComputationFrom, "interest on a self-occupied house u/s 24(b), loan from 1 April 1999"),
       declare(selfOccupiedInterestCapOldLoan, 0, 10'000'000, kComputationFrom, "interest on a self-occupied house u/s 24(b), loan before 1 April 1999"),
@@ -117,6 +118,8 @@ const std::vector<ParamSpec>& catalogue() {
       declare(longTermMonthsDebtFund, 1, 120, kComputationFrom, "months after which a unit of a fund other than an equity-oriented fund is long-term"),
       declare(unitsWithoutIndexation, 0, 1, kComputationFrom, "the lower rate of s.112(1) proviso on a unit's gain before indexation"),
       declare(limit54ec, 0, 100 * kCrore, kComputationFrom, "largest investment exempt u/s 54EC in a financial year"),
+      declare(limit80ccd1a, 0, 10'000'000, kComputationFrom, "s.80CCD(1A): largest deduction u/s 80CCD(1) of its own (0: none)"),
+      declare(schedulePresumptive44ad, 0, 12, kComputationFrom, "advance-tax instalments of an assessee declaring income u/s 44AD"),
   };
   return specs;
 }

@@ -121,6 +121,7 @@ inline constexpr CountParam carryForwardBusiness{"setoff.carry_years.business"};
 inline constexpr CountParam carryForwardSpeculation{"setoff.carry_years.speculation"};
 inline constexpr CountParam carryForwardCapital{"setoff.carry_years.capital_gain"};
 inline constexpr CountParam carryForwardHouseProperty{"setoff.carry_years.house_property"};
+inline constexpr CountParam carryForwardRaceHorses{"setoff.carry_years.race_horses"};
 
 // Read by the computation of returns only (A.Y. 2013-14 on).
 inline constexpr AmountParam entertainmentDeductionCap{"deduction.16ii.cap"};
@@ -160,6 +161,8 @@ inline constexpr AmountParam limit80rrb{"deduction.80rrb.limit"};
 inline constexpr CountParam creditYearsMat{"credit.carry_years.115jaa"};
 inline constexpr CountParam creditYearsAmt{"credit.carry_years.115jd"};
 inline constexpr RateParam advancePaidShare234b{"interest.234b.paid_share"};
+inline constexpr AmountParam limit80ccd1a{"deduction.80ccd_1a.limit"};
+inline constexpr ScheduleParam schedulePresumptive44ad{"advance_tax.schedule.presumptive_44ad"};
 }  // namespace key
 
 }  // namespace meridian::params

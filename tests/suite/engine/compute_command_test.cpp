@@ -72,6 +72,30 @@ TEST(ComputeCommand, ASalariedYearRoundTrip) {
   EXPECT_EQ(j["losses_carried_forward"], carried);
 }
 
+TEST(ComputeCommand, GainsByWhenTheyAroseAndLossesOfTheirOwnKind) {
+  // Interest 10,00,000 and a s.111A gain of 2,00,000 that arose after 15
+  // December: tax 1,25,000 + 30,000 + cess 4,650 = 1,59,650, all paid in
+  // advance. 15 December is worked on 1,28,750 (no gain): 60 % = 77,250, paid.
+  // A s.35AD loss of 50,000 and a race-horse loss of 2013-14 meet nothing.
+  const Outcome o = compute(R"({
+    "ay": "2016-17", "other_sources": {"other_interest": 1000000}, "capital_gains": {"stcg_111a": 200000},
+    "business": {"specified_business": -50000},
+    "arising": [{}, {}, {}, {"stcg_111a": 200000}],
+    "losses_brought_forward": [{"kind": "race_horses", "ay": "2013-14", "amount": 10000}],
+    "taxes_paid": {"advance": [{"date": "15/09/2015", "amount": 77250}, {"date": "15/03/2016", "amount": 82400}]}
+  })");
+  ASSERT_EQ(o.code, 0) << o.err;
+  const auto j = nlohmann::json::parse(o.out);
+  EXPECT_EQ(j["gross_total_income"], 1200000);
+  EXPECT_EQ(j["net_tax"], 159650);
+  EXPECT_EQ(j["interest_234c"], 0) << "without the proviso: 95,790 - 77,250 -> 18,500 x 3 % = 555";
+  EXPECT_EQ(j["balance"], 0);
+  const nlohmann::json carried = nlohmann::json::parse(R"([
+    {"kind": "race_horses", "ay": "2013-14", "amount": 10000},
+    {"kind": "specified_business", "ay": "2016-17", "amount": 50000}])");
+  EXPECT_EQ(j["losses_carried_forward"], carried);
+}
+
 TEST(ComputeCommand, RefusesBadInputWithOneLine) {
   struct Case {
     const char* input;
@@ -87,6 +111,8 @@ TEST(ComputeCommand, RefusesBadInputWithOneLine) {
       {R"({"ay": "2016-17", "status": "Trust"})", "unknown status \"Trust\""},
       {R"({"ay": "2016-17", "losses_brought_forward": [{"kind": "business", "ay": "2016-17", "amount": 1}]})",
        "must be a year before"},
+      {R"({"ay": "2016-17", "arising": [{}, {}, {}, {}, {}, {}]})", "\"arising\" has at most 5 periods"},
+      {R"({"ay": "2016-17", "arising": [{"stcg_111a": -5}]})", "\"arising[0].stcg_111a\" must not be negative"},
   };
   for (const auto& c : cases) {
     const Outcome o = compute(c.input);

@@ -72,6 +72,46 @@ TEST(EngineDeductions, SectionLimitsByYear) {
   }
 }
 
+TEST(EngineDeductions, PensionSchemeContributions) {
+  struct Case {
+    const char* name;
+    int year;
+    std::int64_t salary, business;
+    std::vector<Claim> claims;
+    const char* section;
+    std::int64_t allowed;
+  } cases[] = {
+      // Salary 15,00,000: a tenth is 1,50,000. s.80CCD(1A), A.Y. 2015-16 only:
+      // 80CCD(1) no more than 1,00,000 of its own.
+      {"1A caps 2015-16", 2015, 1500000, 0, {{"80CCD(1)", 140000}}, "80CCD(1)", 100000},
+      {"no 1A in 2016-17", 2016, 1500000, 0, {{"80CCD(1)", 140000}}, "80CCD(1)", 140000},
+      // 2014-15: the tenth is 1,50,000 but s.80CCE stops all three at 1,00,000.
+      {"80CCE of 2014-15", 2014, 1500000, 0, {{"80CCD(1)", 140000}}, "80CCD(1)", 100000},
+      // 2015-16: 80C 80,000 takes that much of 1,50,000; 80CCD(1) 1,00,000 of
+      // its own meets the 70,000 left.
+      {"1A within 80CCE", 2015, 1500000, 0, {{"80C", 80000}, {"80CCD(1)", 140000}}, "80CCD(1)", 70000},
+      // Salary 6,00,000: a tenth is 60,000 even where 10 % of gross total
+      // income 9,00,000 would be more.
+      {"employee's tenth of salary", 2016, 600000, 300000, {{"80CCD(1)", 80000}}, "80CCD(1)", 60000},
+      // No salary: a tenth of gross total income 8,00,000 = 80,000 (twenty per
+      // cent comes only from A.Y. 2018-19).
+      {"self-employed, 2017-18", 2017, 0, 800000, {{"80CCD(1)", 100000}}, "80CCD(1)", 80000},
+      // s.80CCD(2): the employer's contribution up to a tenth of salary
+      // 15,00,000 = 1,50,000, outside s.80CCE: 80C 1,50,000 stays whole.
+      {"employer's share capped", 2016, 1500000, 0, {{"80C", 150000}, {"80CCD(2)", 160000}}, "80CCD(2)", 150000},
+      {"80C beside the employer's share", 2016, 1500000, 0, {{"80C", 150000}, {"80CCD(2)", 160000}}, "80C", 150000},
+      // No salary, no employer: nothing u/s 80CCD(2).
+      {"employer's share without salary", 2016, 0, 800000, {{"80CCD(2)", 50000}}, "80CCD(2)", 0},
+  };
+  for (const auto& c : cases) {
+    YearInput in = blankYear(c.year);
+    if (c.salary > 0) in.salaries = {{rs(c.salary)}};
+    in.business.netProfit = rs(c.business);
+    for (const auto& cl : c.claims) in.deductions.claimed[cl.section] = rs(cl.amount);
+    EXPECT_EQ(allowedOf(computeYear(in), c.section), rs(c.allowed)) << c.name;
+  }
+}
+
 TEST(EngineDeductions, DonationsWithinTheQualifyingLimit) {
   // Gross total income 500000 less 80C 100000: adjusted 400000, limit 40000.
   // Full 10000 unlimited + half of 20000 + limited in full 30000 + half of

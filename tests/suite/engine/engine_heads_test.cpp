@@ -127,13 +127,16 @@ TEST(EngineBusiness, Presumptive44aeByYear) {
     GoodsCarriage vehicle;
     std::int64_t income;
   } cases[] = {
-      {2013, {true, 12, 0, Money()}, 42000},      // 3500 x 12
-      {2014, {false, 12, 0, Money()}, 37800},     // 3150 x 12
-      {2015, {true, 7, 0, Money()}, 35000},       // 5000 x 7
-      {2016, {false, 12, 0, Money()}, 54000},     // 4500 x 12
-      {2017, {true, 12, 16, Money()}, 192000},    // 1000 x 16 tons x 12
+      // s.44AE(2): 5,000 a heavy and 4,500 another vehicle a month to A.Y.
+      // 2014-15; 7,500 a vehicle from 2015-16 (Finance (No. 2) Act, 2014).
+      {2013, {true, 12, 0, Money()}, 60000},      // 5000 x 12
+      {2014, {false, 12, 0, Money()}, 54000},     // 4500 x 12
+      {2015, {true, 7, 0, Money()}, 52500},       // 7500 x 7
+      {2016, {false, 12, 0, Money()}, 90000},     // 7500 x 12
+      {2017, {true, 12, 16, Money()}, 90000},     // 7500 x 12: the weight counts only from 2019-20
       {2017, {false, 10, 0, Money()}, 75000},     // 7500 x 10
-      {2016, {false, 12, 0, rs(60000)}, 60000},   // declared higher than 54000
+      {2016, {false, 12, 0, rs(100000)}, 100000}, // declared higher than 90000
+      {2014, {true, 12, 0, rs(50000)}, 60000},    // declared lower than 60000
   };
   for (const auto& c : cases) {
     YearInput in = blankYear(c.year);

@@ -120,6 +120,66 @@ TEST(EngineSetOff, BroughtForwardWithinTheYearsAllowed) {
   }
 }
 
+TEST(EngineSetOff, RaceHorsesAndSpecifiedBusinessesMeetOnlyTheirOwnKind) {
+  // Each year: salary 5,00,000, business 1,00,000, interest 50,000.
+  struct Case {
+    const char* name;
+    int year;
+    std::int64_t specified, raceHorses;  // the year's figure, a loss negative
+    LossKind kind;                       // of the loss brought forward
+    int lossYear;                        // 0: none brought forward
+    std::int64_t gti;
+    LossPart part;  // the row looked at, of `rowYear`
+    int rowYear;
+    std::int64_t setOff, carried;
+  } cases[] = {
+      // s.73A(1): a s.35AD loss of 80,000 meets neither business nor any
+      // other head: GTI 6,50,000, all carried.
+      {"specified loss of the year", 2016, -80000, 0, LossKind::business, 0, 650000,
+       LossPart::specifiedBusiness, 2016, 0, 80000},
+      // s.74A(3): a race-horse loss of 30,000 likewise.
+      {"race-horse loss of the year", 2016, 0, -30000, LossKind::business, 0, 650000, LossPart::raceHorses, 2016, 0,
+       30000},
+      // s.73A(2): 1,50,000 brought forward meets the 60,000 profit of a
+      // specified business only: GTI 6,50,000 + 60,000 - 60,000; 90,000 goes on
+      // (no limit of years, 2010-11 in 2016-17).
+      {"specified loss brought forward", 2016, 60000, 0, LossKind::specifiedBusiness, 2010, 650000,
+       LossPart::specifiedBusiness, 2010, 60000, 90000},
+      // Nothing of its kind: nothing set off, all carried.
+      {"specified loss without specified profit", 2016, 0, 0, LossKind::specifiedBusiness, 2012, 650000,
+       LossPart::specifiedBusiness, 2012, 0, 150000},
+      // Race-horse loss of 2013-14 meets the 20,000 race-horse income of
+      // 2017-18 (the fourth year after): 1,30,000 left lapses then.
+      {"race-horse loss in its fourth year", 2017, 0, 20000, LossKind::raceHorses, 2013, 650000,
+       LossPart::raceHorses, 2013, 20000, 0},
+      // In its third year the 1,30,000 left goes on.
+      {"race-horse loss in its third year", 2016, 0, 20000, LossKind::raceHorses, 2013, 650000,
+       LossPart::raceHorses, 2013, 20000, 130000},
+      // Five years on it has lapsed: the race-horse income is taxed whole.
+      {"race-horse loss lapsed", 2017, 0, 20000, LossKind::raceHorses, 2012, 670000, LossPart::raceHorses, 2012, 0,
+       0},
+      // An ordinary business loss brought forward meets a specified business's
+      // profit too (s.72(1), any business): 1,00,000 + 60,000 = 1,50,000 set off.
+      {"business loss against a specified profit", 2016, 60000, 0, LossKind::business, 2014, 560000,
+       LossPart::business, 2014, 150000, 0},
+  };
+  for (const auto& c : cases) {
+    YearInput in = blankYear(c.year);
+    in.salaries = {{rs(500000)}};
+    in.business.netProfit = rs(100000);
+    in.otherSources.otherInterest = rs(50000);
+    in.business.specifiedBusiness = rs(c.specified);
+    in.otherSources.raceHorses = rs(c.raceHorses);
+    if (c.lossYear > 0) in.lossesBroughtForward = {{c.kind, c.lossYear, rs(150000)}};
+    const YearResult r = computeYear(in);
+    EXPECT_EQ(r.grossTotalIncome, rs(c.gti)) << c.name;
+    const LossRow* row = rowOf(r, c.part, c.rowYear);
+    ASSERT_NE(row, nullptr) << c.name;
+    EXPECT_EQ(row->setOff, rs(c.setOff)) << c.name;
+    EXPECT_EQ(row->carried, rs(c.carried)) << c.name;
+  }
+}
+
 TEST(EngineSetOff, BusinessLossBeforeUnabsorbedDepreciation) {
   // s.72(2): business profit 100000 takes the brought-forward business loss of
   // 80000 first; depreciation of 50000 meets the rest 20000 and then 30000 of

@@ -63,8 +63,9 @@ TEST_P(BusinessGainsLoader, ReadsTheYearOfTheDataSetFieldForField) {
   EXPECT_EQ(b.presumptive44ad.turnover, rs(2000000));
   EXPECT_EQ(b.presumptive44ad.declared, rs(160000)) << "its own 8 %, taken as declared";
   // 3,00,000 + 10,000 disallowed + 45,000 net commission; the specified
-  // businesses' net loss of 5,00,000 stays out.
+  // businesses' net loss of 5,00,000 stays out of it.
   EXPECT_EQ(b.netProfit, rs(355000));
+  EXPECT_EQ(b.specifiedBusiness, rs(-500000)) << "kept apart for s.73A";
   EXPECT_EQ(b.speculation, rs(-15000));
   ASSERT_EQ(b.presumptive44ae.size(), 2u);
   EXPECT_TRUE(b.presumptive44ae[0].heavy);
@@ -76,6 +77,12 @@ TEST_P(BusinessGainsLoader, ReadsTheYearOfTheDataSetFieldForField) {
   const engine::CapitalGainsInput& g = in.capitalGains;
   EXPECT_EQ(g.stcg111a, rs(198000));
   EXPECT_EQ(g.ltcgIndexed, rs(1049899 - 50000)) << "the house after s.54, and the bonds' loss";
+  // When each gain arose: the shares sold on 20 February 2016 after 15
+  // December, the house on 10 December 2015 after 15 September; the bonds'
+  // loss is no gain arising.
+  EXPECT_EQ(in.arising[3].capitalGains.stcg111a, rs(198000));
+  EXPECT_EQ(in.arising[2].capitalGains.ltcgIndexed, rs(1049899));
+  EXPECT_EQ(in.arising[1].capitalGains.ltcgIndexed, Money());
   EXPECT_EQ(g.stcgOther, Money());
   EXPECT_EQ(g.ltcgWithoutIndexation, Money());
 
@@ -88,8 +95,10 @@ TEST_P(BusinessGainsLoader, ReadsTheYearOfTheDataSetFieldForField) {
 
   // The whole year computes: the business head with its presumptive parts.
   const auto result = engine::computeYear(in);
-  EXPECT_EQ(result.business.presumptive44ae, rs(60000 + 36000));
-  EXPECT_EQ(result.business.ordinary, rs(355000 + 160000 + 96000 + 150000));
+  // s.44AE at 7,500 a vehicle a month in A.Y. 2016-17: the truck 7,500 x 12;
+  // the other's declared 6,000 a month is below 7,500, so 7,500 x 6.
+  EXPECT_EQ(result.business.presumptive44ae, rs(90000 + 45000));
+  EXPECT_EQ(result.business.ordinary, rs(355000 + 160000 + 135000 + 150000));
 }
 
 TEST_P(BusinessGainsLoader, AYearWithNothingLeavesTheInputEmpty) {

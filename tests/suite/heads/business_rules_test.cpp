@@ -121,13 +121,15 @@ TEST(PresumptiveRules, GoodsCarriages) {
     Money taken;
     const char* column;
   } cases[] = {
-      {"heavy, A.Y. 2016-17", {true, 0, 12}, 2016, rs(60000), ""},
-      {"other, 7 months, A.Y. 2016-17", {false, 0, 7}, 2016, rs(31500), ""},
-      {"heavy, A.Y. 2014-15", {true, 0, 12}, 2014, rs(42000), ""},
-      {"16 tons, A.Y. 2017-18", {true, 16, 12}, 2017, rs(192000), ""},
-      {"heavy without its weight, A.Y. 2017-18", {true, 0, 12}, 2017, Money(), "tons"},
-      {"more declared", {false, 0, 10, rs(6000)}, 2016, rs(60000), ""},
-      {"less declared", {false, 0, 10, rs(4000)}, 2016, Money(), "profit"},
+      // 7,500 a vehicle a month from A.Y. 2015-16; 5,000 a heavy one before.
+      {"heavy, A.Y. 2016-17", {true, 0, 12}, 2016, rs(90000), ""},
+      {"other, 7 months, A.Y. 2016-17", {false, 0, 7}, 2016, rs(52500), ""},
+      {"heavy, A.Y. 2014-15", {true, 0, 12}, 2014, rs(60000), ""},
+      // The weight counts only from A.Y. 2019-20: 7,500 x 12 either way.
+      {"16 tons, A.Y. 2017-18", {true, 16, 12}, 2017, rs(90000), ""},
+      {"heavy without its weight, A.Y. 2017-18", {true, 0, 12}, 2017, rs(90000), ""},
+      {"more declared", {false, 0, 10, rs(9000)}, 2016, rs(90000), ""},
+      {"less declared", {false, 0, 10, rs(6000)}, 2016, Money(), "profit"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -144,12 +146,16 @@ TEST(PresumptiveRules, GoodsCarriages) {
   EXPECT_EQ(vehicleCountRefusal(11, law(2016)), "Section 44AE applies only to an owner of not more than 10 goods carriages.");
 }
 
-TEST(PresumptiveRules, SpecifiedBusinessLossStaysOutOfTheYear) {
-  engine::BusinessInput out;
-  addSpecifiedBusinesses({{rs(500000), rs(800000)}, {rs(100000), Money()}}, out);
-  EXPECT_EQ(out.netProfit, Money()) << "a net loss of s.73A is carried, not set off";
-  addSpecifiedBusinesses({{rs(500000), rs(200000)}, {rs(-100000), Money()}}, out);
-  EXPECT_EQ(out.netProfit, rs(200000));
+TEST(PresumptiveRules, SpecifiedBusinessesGoInApartFromTheOthers) {
+  engine::BusinessInput loss;
+  // 5,00,000 - 8,00,000 of capital expenditure + 1,00,000 = -2,00,000, kept
+  // apart for s.73A.
+  addSpecifiedBusinesses({{rs(500000), rs(800000)}, {rs(100000), Money()}}, loss);
+  EXPECT_EQ(loss.specifiedBusiness, rs(-200000));
+  EXPECT_EQ(loss.netProfit, Money()) << "a net loss of s.73A is carried, not set off";
+  engine::BusinessInput profit;
+  addSpecifiedBusinesses({{rs(500000), rs(200000)}, {rs(-100000), Money()}}, profit);
+  EXPECT_EQ(profit.specifiedBusiness, rs(200000));
 }
 
 }  // namespace

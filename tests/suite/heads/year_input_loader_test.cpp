@@ -139,15 +139,21 @@ TEST_P(YearInputLoader, TheCommandComputesAStoredYearOrSaysWhyNot) {
 TEST_P(YearInputLoader, WhatTheComputationDoesNotTakeIsNamed) {
   run("INSERT INTO income_house (code_no, ass_year, house_no, let_typ, rent, arrears) VALUES ('I1', 2016, 1, 'Y', "
       "120000, 30000)");
-  run("INSERT INTO losses (code_no, ass_year, srno, part, loss_ay, amount, intime) VALUES ('I1', 2016, 1, 7, 2014, "
-      "5000, 'Y'), ('I1', 2016, 2, 1, 2007, 7000, 'Y'), ('I1', 2016, 3, 0, 2015, 3000, 'N')");
+  // Race horses are carried four years (s.74A(3)): 2011-12 has lapsed by
+  // 2016-17, 2014-15 has not.
+  run("INSERT INTO losses (code_no, ass_year, srno, part, loss_ay, amount, intime) VALUES ('I1', 2016, 1, 7, 2011, "
+      "5000, 'Y'), ('I1', 2016, 2, 1, 2007, 7000, 'Y'), ('I1', 2016, 3, 0, 2015, 3000, 'N'), "
+      "('I1', 2016, 4, 7, 2014, 6000, 'Y'), ('I1', 2016, 5, 4, 2014, 8000, 'Y')");
   const LoadedYear loaded = loadYearInput(conn(), {"I1", "I1", 2016});
   EXPECT_EQ(loaded.notes, (std::vector<std::string>{
                               "Arrears of rent u/s 25B of house 1 are not computed yet.",
-                              "The loss of A.Y. 2014-15 (part 7) is of a head the computation does not set off yet.",
-                              "The loss of A.Y. 2007-08 (part 1) has lapsed (s.72(3)) and is left out."}));
-  ASSERT_EQ(loaded.input.lossesBroughtForward.size(), 1u) << "a house-property loss survives a late return";
+                              "The loss of A.Y. 2011-12 (part 7) has lapsed (s.74A(3)) and is left out.",
+                              "The loss of A.Y. 2007-08 (part 1) has lapsed (s.72(3)) and is left out.",
+                              "The loss of A.Y. 2014-15 (part 4) is of a head the computation does not set off yet."}));
+  ASSERT_EQ(loaded.input.lossesBroughtForward.size(), 2u) << "a house-property loss survives a late return";
   EXPECT_EQ(loaded.input.lossesBroughtForward[0].amount, Money::rupees(3000));
+  EXPECT_EQ(loaded.input.lossesBroughtForward[1].kind, engine::LossKind::raceHorses);
+  EXPECT_EQ(loaded.input.lossesBroughtForward[1].amount, Money::rupees(6000));
 }
 
 TEST_P(YearInputLoader, ThePersonComesFromTheMasterAndTheYearsParticulars) {
