@@ -4,8 +4,8 @@
 // in pass the checks before the e-return.
 //
 // The screen is opened as a clerk opens it: the client's year chosen on the
-// dashboard, then the workspace's e-file button `cmdefl`, which computes the
-// year and opens frmitr2013 for an e-return.
+// dashboard, the form chosen in the workspace's `cborets`, then its e-file
+// button `cmdefl`, which computes the year and opens frmitr2013 for an e-return.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { startPractice, signIn, idle, messageText, openClientYear } from './helpers.mjs';
@@ -18,8 +18,10 @@ const option = (index) => `#optsITRs1to4_${index}`;
 const ITR1 = 0, ITR2 = 1, ITR3 = 2, ITR4S = 3, ITR4 = 4, ITR2A = 5;
 const cell = (row, col) => `#vsBA input.cell[data-row="${row}"][data-col="${col}"]`;
 
-async function openReturnScreen(page, client) {
+async function openReturnScreen(page, client, form) {
   await openClientYear(page, client, '2016-17');
+  await page.selectOption('#cborets', form);
+  await idle(page);
   await page.click('#cmdefl');
   await page.waitForSelector('#form_frmitr2013');
   await idle(page);
@@ -33,7 +35,7 @@ async function checked(page) {
 
 test('a salaried client with lottery winnings: ITR-1 and ITR-4S refused with the reason, ITR-2A offered', async () => {
   const page = await signIn(practice);
-  await openReturnScreen(page, 'C0814');
+  await openReturnScreen(page, 'C0814', 'ITR-2A');
   const winnings = 'Income from "Winnings from Lottery/Horse Race" under the Head "Other Sources".';
   assert.deepEqual(await checked(page), [ITR2A]);
   assert.equal(await page.textContent('#lblform'), 'Return Form : ITR-2A');
@@ -54,7 +56,7 @@ test('a salaried client with lottery winnings: ITR-1 and ITR-4S refused with the
 
 test('a salaried client: ITR-1 offered, the particulars typed in pass the checks', async () => {
   const page = await signIn(practice);
-  await openReturnScreen(page, 'C0801');
+  await openReturnScreen(page, 'C0801', 'ITR-1');
   assert.deepEqual(await checked(page), [ITR1]);
   assert.equal(await page.textContent('#lblform'), 'Return Form : ITR-1');
   // Nothing in the year rules a form out.
@@ -72,12 +74,12 @@ test('a salaried client: ITR-1 offered, the particulars typed in pass the checks
   await idle(page);
   await page.click('#cmdaddbank');
   await idle(page);
-  for (const text of ['HDFC BANK', 'HDFC0000523', '50100023456712']) {
+  for (const text of ['KAVERI CO-OPERATIVE BANK', 'KCBL0000523', '50100023456712']) {
     await page.keyboard.type(text);
     await page.keyboard.press('Tab');
   }
   await idle(page);
-  assert.equal(await page.inputValue(cell(0, 1)), 'HDFC0000523');
+  assert.equal(await page.inputValue(cell(0, 1)), 'KCBL0000523');
 
   // The verification, typed as the client signs it.
   for (const [box, text] of [['#txtnm', 'RAMESH KUMAR IYER'], ['#txtfnm', 'KRISHNAN IYER'], ['#txtPAN', 'aghpi4521k'],

@@ -5,6 +5,7 @@
 #include "client/client_info_form.h"
 #include "host/identifier_rules.h"
 #include "host/screen.h"
+#include "host/save_conflict.h"
 #include "suite/client_register.h"
 #include "support/client_seed.h"
 #include "support/session_fixture.h"
@@ -327,7 +328,7 @@ TEST_P(ClientInfoSave, TheLaterOfTwoSavesAsksAndLosesNothing) {
     later.s.dialogs->answer(Answer::no);  // the year only
     later.s.dialogs->answer(c.answer);
     EXPECT_EQ(later.form->save(), c.saved);
-    EXPECT_EQ(later.s.dialogs->texts(), (std::vector<std::string>{masterQuestion, suite::conflictQuestion("F1")}));
+    EXPECT_EQ(later.s.dialogs->texts(), (std::vector<std::string>{masterQuestion, host::conflictQuestion("F1")}));
     EXPECT_EQ(conn().scalar("SELECT street FROM new_tab WHERE code_no = 'F1' AND ass_year = '2016'"), "ANNA SALAI")
         << "the earlier save stays";
     EXPECT_EQ(conn().scalar("SELECT COALESCE(city, '') FROM new_tab WHERE code_no = 'F1' AND ass_year = '2016'"),

@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "host/save_conflict.h"
 #include "suite/client_register.h"
 #include "support/client_seed.h"
 #include "support/session_fixture.h"
@@ -248,7 +249,7 @@ TEST_P(ClientRegister, TheLaterOfTwoSavesAsksAndLosesNothing) {
     dialogs().answer(c.answer);
     EXPECT_EQ(later->save(), c.saved);
     ASSERT_FALSE(dialogs().shown().empty());
-    EXPECT_EQ(dialogs().shown()[0].message.text, suite::conflictQuestion("I1"));
+    EXPECT_EQ(dialogs().shown()[0].message.text, host::conflictQuestion("I1"));
     EXPECT_EQ(conn().scalar("SELECT l_nm FROM owner1 WHERE code = 'I1'"), "RAO-MENON") << "the earlier save stays";
     EXPECT_EQ(conn().scalar("SELECT city FROM owner1 WHERE code = 'I1'"), c.cityAfter);
     EXPECT_EQ((*later)["txtcity"].text, c.shownAfter);

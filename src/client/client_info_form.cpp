@@ -16,6 +16,7 @@
 #include "host/control_columns.h"
 #include "host/countries.h"
 #include "host/identifier_rules.h"
+#include "host/save_conflict.h"
 #include "host/screen_registry.h"
 #include "host/states.h"
 #include "host/status.h"
@@ -719,12 +720,8 @@ host::RowChange ClientInfoForm::write(const SavePlan& plan) {
 }
 
 bool ClientInfoForm::settleConflict(host::RowChange change) {
-  if (change == host::RowChange::gone) {
-    dialogs().exclamation("Client " + code_ + " was deleted by another user while it was open here: your changes are not saved.");
-    return false;
-  }
-  switch (dialogs().yesNoCancel(suite::conflictQuestion(code_), "", ui::Answer::cancel, ui::Icon::exclamation)) {
-    case ui::Answer::yes: {
+  switch (host::askAboutConflict(dialogs(), code_, change)) {
+    case host::ConflictChoice::saveOver: {
       // Saved over: this save's changes go on top of the rows as they are now.
       auto& conn = host_.base().DbObj();
       yearVersion_ = host::currentVersion(conn, "new_tab", {{"code_no", rtCode_}, {"ass_year", std::to_string(year_)}});
@@ -734,7 +731,7 @@ bool ClientInfoForm::settleConflict(host::RowChange change) {
       masterVersion_ = *master;
       return true;
     }
-    case ui::Answer::no:
+    case host::ConflictChoice::reload:
       load();
       return false;
     default:

@@ -9,6 +9,7 @@
 #include "common/paths.h"
 #include "common/text.h"
 #include "db/conflict_retry.h"
+#include "host/save_conflict.h"
 #include "db/connection.h"
 #include "db/rows.h"
 #include "host/client_list_changes.h"
@@ -111,10 +112,6 @@ const host::ColumnMap& columnsFor(bool person) {
   static const host::ColumnMap persons = host::columnsOf(keptIn(), &KeptIn::person);
   static const host::ColumnMap others = host::columnsOf(keptIn(), &KeptIn::other);
   return person ? persons : others;
-}
-
-bool allDigits(const std::string& s) {
-  return !s.empty() && std::all_of(s.begin(), s.end(), [](unsigned char c) { return std::isdigit(c); });
 }
 
 // Statuses a person may be linked under: the firm's partners, the proprietor.
@@ -395,12 +392,8 @@ bool ClientRegisterForm::save() {
 }
 
 bool ClientRegisterForm::settleConflict(host::RowChange change) {
-  if (change == host::RowChange::gone) {
-    dialogs().exclamation("Client " + code_ + " was deleted by another user while it was open here: your changes are not saved.");
-    return false;
-  }
-  switch (dialogs().yesNoCancel(conflictQuestion(code_), "", ui::Answer::cancel, ui::Icon::exclamation)) {
-    case ui::Answer::yes: {
+  switch (host::askAboutConflict(dialogs(), code_, change)) {
+    case host::ConflictChoice::saveOver: {
       const bool person = conn().exists("SELECT 1 FROM owner1 WHERE code = ?", {code_});
       const auto version = host::currentVersion(conn(), person ? "owner1" : "main_info1", {{person ? "code" : "code_no", code_}});
       if (!version) return settleConflict(host::RowChange::gone);
@@ -410,7 +403,7 @@ bool ClientRegisterForm::settleConflict(host::RowChange change) {
       load();
       return true;
     }
-    case ui::Answer::no:
+    case host::ConflictChoice::reload:
       load();
       return false;
     default:
@@ -419,13 +412,6 @@ bool ClientRegisterForm::settleConflict(host::RowChange change) {
 }
 
 db::Connection& ClientRegisterForm::conn() { return host_.base().DbObj(); }
-
-std::string conflictQuestion(const std::string& code) {
-  return "Client " + code + " was changed by another user after you opened it.\n\n"
-         "Yes: save your changes over theirs (what you did not change keeps their entries)\n"
-         "No: drop your changes and show the client as it is saved now\n"
-         "Cancel: keep your changes on the screen, unsaved";
-}
 
 bool deleteClient(host::Component& host, const std::string& code) {
   auto& conn = host.base().DbObj();

@@ -24,9 +24,6 @@ const std::vector<std::string>& clientStatuses();
 // Statuses kept in owner1 (a person).
 bool isPersonStatus(const std::string& status);
 
-// What the later of two users saving one client is asked.
-std::string conflictQuestion(const std::string& code);
-
 class ClientRegisterForm : public host::Screen {
  public:
   explicit ClientRegisterForm(host::Component& host);

@@ -66,7 +66,7 @@ TEST_F(EfileReturnCommandTest, RefusalsAreToldAndWriteNothing) {
            {{"--client", "NOSUCH"}, 2, "there is no client NOSUCH"},
            {{"--client", "C0801", "--form", "ITR-2"}, 2, "ITR-2 is not written yet"},
            {{"--client", "C0801", "--all"}, 2, "either --client or --all"},
-           {{"--client", "C0809"}, 2, "ITR-2 applies; its e-return is not written yet"},
+           {{"--client", "C0809"}, 2, "ITR-2A applies; its e-return is not written yet"},
            {{"--client", "C0809", "--form", "ITR-1"}, 2, "ITR-1"}}) {
     std::vector<std::string> args = {"efile", "--ay", "2016-17", "--out", path("refused.xml"), "--data", data()};
     args.insert(args.end(), c.args.begin(), c.args.end());
@@ -85,10 +85,13 @@ TEST_F(EfileReturnCommandTest, EveryClientOfTheYearIsSummedUpWithProgressOnStand
   EXPECT_EQ(j["written"][0]["client"], "C0801");
   EXPECT_TRUE(fs::exists(j["written"][1]["file"].get<std::string>()));
   EXPECT_EQ(j["clients"].get<size_t>(), j["written"].size() + j["refused"].size() + j["invalid"].size());
-  for (const auto& r : j["refused"])
-    EXPECT_EQ(r["reason"], r["form"] == "ITR-2" ? "ITR-2 applies; its e-return is not written yet"
-                                                : "Please specify section under which this return is being filed.")
+  for (const auto& r : j["refused"]) {
+    const std::string form = r["form"];
+    const bool written = form == "ITR-1" || form == "ITR-4S";
+    EXPECT_EQ(r["reason"], written ? "Please specify section under which this return is being filed."
+                                   : form + " applies; its e-return is not written yet")
         << r["client"];
+  }
   EXPECT_NE(out.err.find("efile: 1 of " + std::to_string(j["clients"].get<size_t>()) + ": "), std::string::npos);
 }
 
