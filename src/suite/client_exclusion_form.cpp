@@ -50,13 +50,7 @@ ClientExclusionForm::ClientExclusionForm(host::Base& base)
   on("cbomodule", ui::EventType::change, [this](ui::Event&) {
     const std::string wanted = (*this)["cbomodule"].text;
     if (wanted == shownModule_) return;
-    if (changed()) {
-      const ui::Answer a = dialogs().yesNoCancel("Save the changes to the exclusions of module " + shownModule_ + "?");
-      if (a == ui::Answer::cancel || (a == ui::Answer::yes && !save())) {
-        (*this)["cbomodule"].selectText(shownModule_);
-        return;
-      }
-    }
+    if (!leaveShownModule()) return (*this)["cbomodule"].selectText(shownModule_);
     showModule();
   });
   on("cmdsave", ui::EventType::click, [this](ui::Event&) { save(); });
@@ -108,12 +102,14 @@ bool ClientExclusionForm::save() {
   return true;
 }
 
+bool ClientExclusionForm::leaveShownModule() {
+  if (!changed()) return true;
+  const ui::Answer a = dialogs().yesNoCancel("Save the changes to the exclusions of module " + shownModule_ + "?");
+  return a == ui::Answer::no || (a == ui::Answer::yes && save());
+}
+
 void ClientExclusionForm::escape() {
-  if (changed()) {
-    const ui::Answer a = dialogs().yesNoCancel("Save the changes to the exclusions of module " + shownModule_ + "?");
-    if (a == ui::Answer::cancel || (a == ui::Answer::yes && !save())) return;
-  }
-  close();
+  if (leaveShownModule()) close();
 }
 
 namespace {

@@ -22,6 +22,8 @@ class ClientExclusionForm : public host::Screen {
   // the user lacks the right or a line is no client of the practice.
   bool save();
   bool changed();
+  // Asks whether to save unsaved changes first; false when the user stays.
+  bool leaveShownModule();
   std::string shownModule_, savedText_;
 };
 

@@ -151,6 +151,17 @@ TEST_P(ListSelection, PracticeExclusionsNeedTheAdministratorsRight) {
       EXPECT_EQ(admin.dialogs->shown().back().message.text, c.message);
     }
   }
+  // Unsaved codes are not lost to Escape: Cancel stays, No leaves them unsaved.
+  (*screen)["txtcodes"].text = "H2";
+  admin.dialogs->answer(ui::Answer::cancel);
+  screen->escape();
+  EXPECT_EQ(admin.session->desktop().active(), screen.get());
+  admin.dialogs->answer(ui::Answer::no);
+  screen->escape();
+  EXPECT_NE(admin.session->desktop().active(), screen.get());
+  EXPECT_EQ(practiceFile(), "");
+  screen = admin.session->component().open("frmClExclusions");
+  ASSERT_NE(screen, nullptr);
   // Everyone's list follows the practice's file at its next load.
   (*screen)["txtcodes"].text = "F1";
   ui::Event save{"cmdsave", ui::EventType::click};
