@@ -62,7 +62,11 @@ test('a salaried client: ITR-1 offered, the particulars typed in pass the checks
   // Nothing in the year rules a form out.
   for (const i of [ITR1, ITR2, ITR3, ITR4S, ITR4, ITR2A]) assert.equal(await page.getAttribute(option(i), 'title'), null);
 
-  // With no section chosen the checks stop at the section.
+  // The demo keeps the section the year was filed under; with it taken
+  // away the checks stop at the section.
+  assert.equal(await page.$eval('#cbosection', (e) => e.options[e.selectedIndex].text), 'Before due date - 139(1)');
+  await page.selectOption('#cbosection', { index: 0 });
+  await idle(page);
   await page.click('#cmdproceed');
   assert.match(await messageText(page), /^Please specify section under which this return is being filed/);
   await page.click('#dialogOK');
@@ -79,7 +83,9 @@ test('a salaried client: ITR-1 offered, the particulars typed in pass the checks
     await page.keyboard.press('Tab');
   }
   await idle(page);
-  assert.equal(await page.inputValue(cell(0, 1)), 'KCBL0000523');
+  // The demo's own account stays first; the one typed comes after it.
+  assert.equal(await page.inputValue(cell(0, 1)), 'DSEB0004417');
+  assert.equal(await page.inputValue(cell(1, 1)), 'KCBL0000523');
 
   // The verification, typed as the client signs it.
   for (const [box, text] of [['#txtnm', 'RAMESH KUMAR IYER'], ['#txtfnm', 'KRISHNAN IYER'], ['#txtPAN', 'aghpi4521k'],

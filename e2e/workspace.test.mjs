@@ -64,7 +64,7 @@ test('a revised return is added, the entries are switched by click and Escape go
   await page.waitForSelector('#form_ObjSalary');
   await idle(page);
   assert.equal(await page.inputValue('#vsfEmployers input.cell[data-row="0"][data-col="0"]'),
-    'INFOSPHERE TECHNOLOGIES PVT LTD');
+    'JP NAGAR TECHNOLOGIES PVT LTD');
   await page.keyboard.press('Escape');
   await page.waitForSelector('#form_subform');
   await idle(page);

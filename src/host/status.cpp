@@ -48,4 +48,9 @@ int lookup(const std::array<Entry, N>& table, const std::string& text, int fallb
 int statusCode(const std::string& statusText) { return lookup(kCodes, statusText, 0); }
 int statusClass(const std::string& statusText) { return lookup(kClasses, statusText, 1); }
 
+bool isPersonStatus(const std::string& statusText) {
+  const std::string s = upperCase(trimmed(statusText, kBlanksAndTabs));
+  return s == "INDIVIDUAL" || s == "PARTNER" || s == "PROPRIETOR";
+}
+
 }  // namespace meridian::host

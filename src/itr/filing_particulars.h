@@ -60,7 +60,7 @@ struct BankAccount {
 };
 
 // An IFSC as the department's schemas take it: four letters, a zero, six
-// letters or digits ("SBIN0001234").
+// letters or digits ("DSEB0001234").
 bool isIfscWellFormed(std::string_view ifsc);
 
 struct Verification {

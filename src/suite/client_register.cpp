@@ -19,6 +19,7 @@
 #include "host/list_choice.h"
 #include "host/screen_registry.h"
 #include "host/states.h"
+#include "host/status.h"
 #include "host/versioned_row.h"
 #include "suite/client_codes.h"
 #include "suite/client_list_table.h"
@@ -196,11 +197,6 @@ const std::vector<std::string>& clientStatuses() {
   return list;
 }
 
-bool isPersonStatus(const std::string& status) {
-  const std::string s = upperCase(trimmed(status, kBlanksAndTabs));
-  return s == "INDIVIDUAL" || s == "PARTNER" || s == "PROPRIETOR";
-}
-
 ClientRegisterForm::ClientRegisterForm(host::Component& host)
     : host::Screen(host.base(), "frmclreg", "Client Register"), host_(host) {
   auto& status = add(ControlKind::comboBox, "cbostatus", "Status");
@@ -235,7 +231,7 @@ ClientRegisterForm::ClientRegisterForm(host::Component& host)
 }
 
 void ClientRegisterForm::showFieldsForStatus() {
-  person_ = isPersonStatus(text("cbostatus"));
+  person_ = host::isPersonStatus(text("cbostatus"));
   for (const auto& f : registerFields()) (*this)[f.name].visible = person_ ? f.person : f.other;
   (*this)["cbosex"].visible = person_;
   (*this)["lbldob"].caption = person_ ? "DATE OF BIRTH" : "DATE OF INCORPORATION";
@@ -263,7 +259,7 @@ void ClientRegisterForm::load() {
   std::string status = row->text("status");
   if (!o.empty() && status.empty()) status = "INDIVIDUAL";
   // A linked person shows as an individual of the client it belongs to.
-  host::chooseStored((*this)["cbostatus"], isPersonStatus(status) ? "INDIVIDUAL" : status);
+  host::chooseStored((*this)["cbostatus"], host::isPersonStatus(status) ? "INDIVIDUAL" : status);
   showFieldsForStatus();
   host::showRow(*this, *row, columnsFor(!o.empty()));
   loadedPan_ = row->text("pan");
@@ -275,10 +271,10 @@ bool ClientRegisterForm::save() {
   auto& base = host_.base();
   auto& conn = base.DbObj();
   const std::string status = text("cbostatus");
-  if (status.empty() || (!isPersonStatus(status) && std::find(clientStatuses().begin(), clientStatuses().end(), status) ==
+  if (status.empty() || (!host::isPersonStatus(status) && std::find(clientStatuses().begin(), clientStatuses().end(), status) ==
                                                         clientStatuses().end()))
     return refuse("Please select the 'Status'.", "cbostatus");
-  const bool person = isPersonStatus(status);
+  const bool person = host::isPersonStatus(status);
 
   std::map<std::string, std::string> v;
   for (const auto& f : registerFields()) {

@@ -21,8 +21,6 @@ namespace meridian::suite {
 
 // The statuses a new client may take, in the order the list offers them.
 const std::vector<std::string>& clientStatuses();
-// Statuses kept in owner1 (a person).
-bool isPersonStatus(const std::string& status);
 
 class ClientRegisterForm : public host::Screen {
  public:

@@ -40,7 +40,7 @@ constexpr std::array kMaleNames = {"Aarav",  "Vivaan", "Aditya", "Ishaan", "Roha
 constexpr std::array kMiddleNames = {"", "Kumar", "", "Prasad", "", "Lal", "", "Devi", "", "Chand"};
 constexpr std::array kSurnames = {"Sharma", "Iyer", "Patel", "Reddy", "Nair", "Gupta", "Desai", "Menon", "Joshi",
                                   "Rao", "Kulkarni", "Banerjee", "Singh", "Pillai", "Mehta", "Verma", "Shah", "Das"};
-constexpr std::array kFirmWords = {"Sunrise", "Ganga", "Deccan", "Kaveri", "Himalaya", "Coastal", "Lotus", "Indus",
+constexpr std::array kFirmWords = {"Sunrise", "Ganga", "Deccan", "Kaveri", "Peepal", "Coastal", "Banyan", "Indus",
                                    "Saffron", "Narmada", "Vindhya", "Malabar", "Sahyadri", "Konkan"};
 constexpr std::array kTrades = {"Traders", "Textiles", "Agencies", "Engineering", "Foods", "Pharma", "Logistics",
                                 "Builders", "Exports", "Motors", "Software", "Steel"};

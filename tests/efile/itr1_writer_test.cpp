@@ -159,12 +159,12 @@ TEST_F(Itr1WriterTest, EachConditionWritesItsElementsAndTheReturnStillPassesItsS
       {"the default bank account comes first whatever its row",
        {.year = 2016, .everySchedule = true},
        {},
-       {"<ITRForm:PriBankDetails>\n          <ITRForm:IFSCCode>SBIN0001234"},
+       {"<ITRForm:PriBankDetails>\n          <ITRForm:IFSCCode>DSEB0001234"},
        {}},
       {"one account and ECS in A.Y. 2013-14",
        {.year = 2013},
        {},
-       {element("BankAccountNumber", "12345678901"), element("EcsRequired", "Y"), element("IFSCCode", "SBIN0001234")},
+       {element("BankAccountNumber", "12345678901"), element("EcsRequired", "Y"), element("IFSCCode", "DSEB0001234")},
        {"BankAccountDtls"}},
       {"TCS nil is written from A.Y. 2016-17 only",
        {.year = 2015},
@@ -253,6 +253,19 @@ TEST_F(Itr1WriterTest, AHinduUndividedFamilyIsNoPerson) {
   EXPECT_NE(bytes.find(element("AadhaarCardFlg", "X")), std::string::npos);
   EXPECT_NE(bytes.find(element("SurNameOrOrgName", "KIRAN RAO (HUF)")), std::string::npos);
   EXPECT_EQ(bytes.find("FirstName"), std::string::npos);
+}
+
+// The client register keeps a person linked to a firm or a business as its
+// PARTNER or PROPRIETOR: still an individual filing in his own name.
+TEST_F(Itr1WriterTest, APartnerOrProprietorFilesAsTheIndividualHeIs) {
+  for (const char* status : {"PARTNER", "PROPRIETOR", " partner "}) {
+    SCOPED_TRACE(status);
+    EReturnInput in = testsupport::sampleEReturnInput({.year = 2016, .form = "ITR-1"});
+    in.client.status = status;
+    const std::string bytes = write(in);
+    EXPECT_NE(bytes.find(element("Status", "I")), std::string::npos);
+    EXPECT_NE(bytes.find("FirstName"), std::string::npos);
+  }
 }
 
 TEST_F(Itr1WriterTest, VehicleRowsThatDoNotAddUpAreToldAndTheFileIsStillFinished) {

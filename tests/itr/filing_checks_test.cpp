@@ -24,7 +24,7 @@ ReturnYear year2016() {
 FilingParticulars ready() {
   FilingParticulars f;
   f.sectionCode = "11";
-  f.bankAccounts = {{1, "STATE BANK", "SBIN0001234", "", "30012345678", "SAVING", true}};
+  f.bankAccounts = {{1, "DAKSHIN SETU BANK", "DSEB0001234", "", "30012345678", "SAVING", true}};
   f.verification = {"KAVITA RAO", "SURESH RAO", "BBBPK5678L", "PUNE", makeDate(20, 7, 2016)};
   return f;
 }

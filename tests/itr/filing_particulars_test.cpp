@@ -51,9 +51,9 @@ TEST_P(FilingParticularsLoad, EverythingKeptForARevisionReadsBack) {
   // Accounts belong to the client, not to the data set.
   conn().execute(
       "INSERT INTO bank_details (code_no, yr, srno, banknm, ifsc, acno, actyp, defbank) VALUES "
-      "('I1', 2015, 2, 'HDFC', 'HDFC0000123', '5010012345', 'SAVING', 'Y'), "
-      "('I1', 2015, 1, 'SBI', 'SBIN0001234', '30012345678', 'CURRENT', 'N'), "
-      "('I1', 2014, 1, 'OLD', 'SBIN0009999', '111222333', 'SAVING', 'Y')");
+      "('I1', 2015, 2, 'GHBK', 'GHBK0000123', '5010012345', 'SAVING', 'Y'), "
+      "('I1', 2015, 1, 'DSB', 'DSEB0001234', '30012345678', 'CURRENT', 'N'), "
+      "('I1', 2014, 1, 'OLD', 'DSEB0009999', '111222333', 'SAVING', 'Y')");
   store(rev, 2015, "NOTICENO139_9", "DEF/139(9)/42");
   store(rev, 2015, "NOTICEDT139_9", "15/01/2016");
   store("I1", 0, "MOBNO2CH", "1");
@@ -71,9 +71,9 @@ TEST_P(FilingParticularsLoad, EverythingKeptForARevisionReadsBack) {
   EXPECT_EQ(formatDmy(*f.noticeDate), "15/01/2016");
   EXPECT_EQ(f.refundMode, RefundMode::bankDeposit);
   ASSERT_EQ(f.bankAccounts.size(), 2u);
-  EXPECT_EQ(f.bankAccounts[0].bankName, "SBI");
+  EXPECT_EQ(f.bankAccounts[0].bankName, "DSB");
   ASSERT_NE(f.defaultAccount(), nullptr);
-  EXPECT_EQ(f.defaultAccount()->ifsc, "HDFC0000123");
+  EXPECT_EQ(f.defaultAccount()->ifsc, "GHBK0000123");
   EXPECT_EQ(f.verification.name, "K RAO");
   EXPECT_EQ(f.verification.place, "MUMBAI");
   ASSERT_TRUE(f.preparer.has_value());
@@ -104,9 +104,9 @@ TEST(FilingSections, CodesFollowTheDepartmentsNumbering) {
 }
 
 TEST(Ifsc, WellFormedCodes) {
-  const std::vector<std::pair<std::string, bool>> cases{{"SBIN0001234", true},  {"HDFC0ABC123", true},
-                                                        {"SBIN1001234", false}, {"sbin0001234", false},
-                                                        {"SBIN000123", false},  {"SB1N0001234", false}};
+  const std::vector<std::pair<std::string, bool>> cases{{"DSEB0001234", true},  {"GHBK0ABC123", true},
+                                                        {"DSEB1001234", false}, {"dseb0001234", false},
+                                                        {"DSEB000123", false},  {"DS1B0001234", false}};
   for (const auto& [ifsc, ok] : cases) EXPECT_EQ(isIfscWellFormed(ifsc), ok) << ifsc;
 }
 

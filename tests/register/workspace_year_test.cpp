@@ -40,13 +40,13 @@ TEST_P(WorkspaceYears, AYearWithoutAYearRowGetsOneWithTheYearsDefaults) {
 }
 
 TEST_P(WorkspaceYears, AYearsParticularsComeFromTheMasterWithLastYearsAccounts) {
-  conn().execute("INSERT INTO bank_details (code_no, yr, srno, banknm, acno, defbank) VALUES ('I1', 2015, 1, 'STATE BANK', '123', 'Y')");
+  conn().execute("INSERT INTO bank_details (code_no, yr, srno, banknm, acno, defbank) VALUES ('I1', 2015, 1, 'DAKSHIN SETU BANK', '123', 'Y')");
   conn().execute("INSERT INTO credit_details (code_no, yr, srno, cardnm, cardno) VALUES ('I1', 2015, 1, 'GOLD', '4111')");
   open("I1", 2016);
   EXPECT_EQ(rows("SELECT city, state, pin, pan, dob, nation FROM new_tab WHERE code_no = 'I1' AND ass_year = '2016'"),
             (std::vector<std::string>{"PUNE|MAHARASHTRA|411001|BBBPK5678L|05/05/1985|RESIDENT"}));
   EXPECT_EQ(rows("SELECT yr, banknm, acno FROM bank_details WHERE code_no = 'I1' ORDER BY yr"),
-            (std::vector<std::string>{"2015|STATE BANK|123", "2016|STATE BANK|123"}));
+            (std::vector<std::string>{"2015|DAKSHIN SETU BANK|123", "2016|DAKSHIN SETU BANK|123"}));
   EXPECT_EQ(rows("SELECT yr, cardnm FROM credit_details WHERE code_no = 'I1' ORDER BY yr"),
             (std::vector<std::string>{"2015|GOLD", "2016|GOLD"}));
   // A firm's office comes from the office row.
@@ -165,7 +165,7 @@ TEST_P(WorkspaceYears, ChoosingAYearWritesTheContextInOrder) {
 }
 
 TEST_P(WorkspaceYears, BankDetailsAreImportedEditedAndBecomeTheClientsDefault) {
-  conn().execute("INSERT INTO bank_details (code_no, yr, srno, banknm, acno, defbank) VALUES ('F1', 0, 1, 'CANARA BANK', '9', 'Y')");
+  conn().execute("INSERT INTO bank_details (code_no, yr, srno, banknm, acno, defbank) VALUES ('F1', 0, 1, 'NOYYAL RIVERSIDE BANK', '9', 'Y')");
   open("F1", 2016);
   conn().execute("DELETE FROM bank_details WHERE yr = 2016");
   const size_t m = mark();
@@ -175,9 +175,9 @@ TEST_P(WorkspaceYears, BankDetailsAreImportedEditedAndBecomeTheClientsDefault) {
   ASSERT_EQ(top().name(), "BankCCDet");
   ui::Grid& g = top().grid("vsDetails");
   ASSERT_GE(g.rowCount(), 2);
-  EXPECT_EQ(g.textMatrix(0, 1), "CANARA BANK");
-  const std::pair<int, const char*> typed[] = {{1, "indian bank"}, {3, "600019002"}, {4, "saving"}, {5, "5555"},
-                                               {6, "IDIB000M001"}, {8, "Y"}};
+  EXPECT_EQ(g.textMatrix(0, 1), "NOYYAL RIVERSIDE BANK");
+  const std::pair<int, const char*> typed[] = {{1, "tamraparni deposit bank"}, {3, "600019002"}, {4, "saving"}, {5, "5555"},
+                                               {6, "TDBK000M001"}, {8, "Y"}};
   for (auto [col, text] : typed) {
     ui::Event e{"vsDetails", ui::EventType::cellEdited, 0, 1, col, text};
     top().dispatch(e);
@@ -189,11 +189,11 @@ TEST_P(WorkspaceYears, BankDetailsAreImportedEditedAndBecomeTheClientsDefault) {
   click("cmdsave");
   EXPECT_EQ(&top(), ws_.get()) << "saved and closed";
   EXPECT_EQ(rows("SELECT yr, srno, banknm, micr, actyp, acno, bankcode, defbank FROM bank_details ORDER BY yr, srno"),
-            (std::vector<std::string>{"0|1|CANARA BANK|||9||N", "0|2|INDIAN BANK|600019002|SAVING|5555|IDIB000M001|Y",
-                                      "2016|1|CANARA BANK|||9||N", "2016|2|INDIAN BANK|600019002|SAVING|5555|IDIB000M001|Y"}));
+            (std::vector<std::string>{"0|1|NOYYAL RIVERSIDE BANK|||9||N", "0|2|TAMRAPARNI DEPOSIT BANK|600019002|SAVING|5555|TDBK000M001|Y",
+                                      "2016|1|NOYYAL RIVERSIDE BANK|||9||N", "2016|2|TAMRAPARNI DEPOSIT BANK|600019002|SAVING|5555|TDBK000M001|Y"}));
   EXPECT_EQ(rows("SELECT banknm, micr, acno, bankcode FROM new_tab WHERE code_no = 'F1' AND ass_year = '2016'"),
-            (std::vector<std::string>{"INDIAN BANK|600019002|5555|IDIB000M001"}));
-  EXPECT_EQ(rows("SELECT banknm, acno FROM main_info1 WHERE code_no = 'F1'"), (std::vector<std::string>{"INDIAN BANK|5555"}));
+            (std::vector<std::string>{"TAMRAPARNI DEPOSIT BANK|600019002|5555|TDBK000M001"}));
+  EXPECT_EQ(rows("SELECT banknm, acno FROM main_info1 WHERE code_no = 'F1'"), (std::vector<std::string>{"TAMRAPARNI DEPOSIT BANK|5555"}));
 }
 
 TEST_P(WorkspaceYears, TheBankScreenRefusesWhatARefundCouldNotReach) {
@@ -204,11 +204,11 @@ TEST_P(WorkspaceYears, TheBankScreenRefusesWhatARefundCouldNotReach) {
     std::vector<std::pair<int, const char*>> cells;
     const char* refusal;
   } cases[] = {
-      {{{1, "SBI"}}, "Bank Name and Account No. are needed (row 1)."},
-      {{{1, "SBI"}, {5, "1"}, {3, "12345"}}, "MICR Code has 9 digits (row 1)."},
-      {{{1, "SBI"}, {5, "1"}, {6, "SBIN1234567"}}, "IFSC has 11 characters: 4 letters of the bank, 0, 6 of the branch (row 1)."},
-      {{{1, "SBI"}, {5, "1"}, {4, "FIXED"}}, "Account Type is SAVING, CURRENT or CASH CREDIT (row 1)."},
-      {{{1, "SBI"}, {5, "1"}, {8, "X"}}, "Default is Y or N (row 1)."},
+      {{{1, "DSB"}}, "Bank Name and Account No. are needed (row 1)."},
+      {{{1, "DSB"}, {5, "1"}, {3, "12345"}}, "MICR Code has 9 digits (row 1)."},
+      {{{1, "DSB"}, {5, "1"}, {6, "DSEB1234567"}}, "IFSC has 11 characters: 4 letters of the bank, 0, 6 of the branch (row 1)."},
+      {{{1, "DSB"}, {5, "1"}, {4, "FIXED"}}, "Account Type is SAVING, CURRENT or CASH CREDIT (row 1)."},
+      {{{1, "DSB"}, {5, "1"}, {8, "X"}}, "Default is Y or N (row 1)."},
   };
   for (const auto& c : cases) {
     ui::Grid& g = top().grid("vsDetails");

@@ -65,7 +65,7 @@ void everySchedule(itr::efile::EReturnInput& in, const SampleReturn& s) {
   in.client.phone = "020-25531234";
   in.filing.mobile2 = "9822012345";
   in.filing.bankAccounts.insert(in.filing.bankAccounts.begin(),
-                                {.bankName = "HDFC BANK", .ifsc = "HDFC0000123", .accountNo = "50100012345678",
+                                {.bankName = "GATEWAY HARBOUR BANK", .ifsc = "GHBK0000123", .accountNo = "50100012345678",
                                  .accountType = "CURRENT"});
   in.filing.preparer = itr::ReturnPreparer{.serial = 1, .name = "K S RAO & ASSOCIATES", .id = "TRP0012345",
                                            .amount = rupees(250)};
@@ -99,7 +99,7 @@ itr::efile::EReturnInput sampleEReturnInput(const SampleReturn& s) {
   in.facts.wardOrCircle = in.client.ward;
   in.filing.sectionCode = "11";
   in.filing.refundMode = itr::RefundMode::bankDeposit;
-  in.filing.bankAccounts = {{.bankName = "STATE BANK OF INDIA", .ifsc = "SBIN0001234", .accountNo = "12345678901",
+  in.filing.bankAccounts = {{.bankName = "DAKSHIN SETU BANK", .ifsc = "DSEB0001234", .accountNo = "12345678901",
                              .accountType = "SAVING", .isDefault = true}};
   in.filing.verification = {"ASHA " + s.surname, "RAMESH " + s.surname, s.pan, "PUNE", makeDate(31, 7, s.year)};
   const engine::YearInput y = year(s);

@@ -7,6 +7,7 @@
 #include "suite/engine/compute_year.h"
 #include "suite/engine/year_law.h"
 #include "suite/heads/year_input_loader.h"
+#include "host/status.h"
 
 namespace meridian::itr::efile {
 namespace {
@@ -76,7 +77,7 @@ GatheredReturn gatherEReturn(host::Base& base, const EReturnRequest& q, const st
   if (!client) throw CannotGatherReturn("there is no client " + q.client);
   // The least of the form rules, so that no return of a firm or company is
   // ever written in a form for persons; the return screen applies the rest.
-  const bool individual = client->status == "INDIVIDUAL";
+  const bool individual = host::isPersonStatus(client->status);
   if (!individual && !(q.formCode == "ITR-4S" && client->status == "HUF"))
     throw CannotGatherReturn(q.formCode + " cannot be filed by a client of the status " + client->status + ".");
   GatheredReturn g;

@@ -8,6 +8,7 @@
 #include "itr/efile/return_xml_writer.h"
 #include "itr/efile/root_layout.h"
 #include "itr/efile/tax_schedules.h"
+#include "host/status.h"
 
 namespace meridian::itr::efile {
 namespace {
@@ -61,7 +62,7 @@ class Document {
   }
 
  private:
-  bool individual() const { return in_.client.status.empty() || in_.client.status == "INDIVIDUAL"; }
+  bool individual() const { return in_.client.status.empty() || host::isPersonStatus(in_.client.status); }
 
   void creationInfo() {
     const CreationFacts& c = in_.creation;

@@ -31,8 +31,8 @@ std::vector<db::Migration> bookProfitMigrations() {
                "CREATE TABLE mat_cal (code_no VARCHAR(80) NOT NULL, ass_year INTEGER NOT NULL, "
                "net_profit DECIMAL(15,2) DEFAULT 0, PRIMARY KEY (code_no, ass_year))",
                // flagad: A added to the net profit, D deducted from it; clause: of
-               // Explanation 1 to s.115JB(2), e.g. "(a)" income-tax, "(iii)" loss or
-               // unabsorbed depreciation of the books.
+               // Explanation 1 to s.115JB(2) by its code in book_profit_clauses.csv,
+               // e.g. "a" income-tax, "iii" loss or unabsorbed depreciation of the books.
                "CREATE TABLE tbmatadddedn (code_no VARCHAR(80) NOT NULL, ass_year INTEGER NOT NULL, "
                "flagad VARCHAR(1) NOT NULL, srno INTEGER NOT NULL, clause VARCHAR(16) DEFAULT '', "
                "part VARCHAR(255) DEFAULT '', amt DECIMAL(15,2) DEFAULT 0, "

@@ -31,6 +31,10 @@ void seedDemoBusinessYears(db::Connection& conn) {
        "GOLF COURSE ROAD", "SECTOR 54", "GURUGRAM", "HARYANA", 122002},
   };
   for (const auto& p : people) addDemoPerson(conn, p);
+  // The firm's other partner: a person of the practice linked to the firm,
+  // though not a client with a year of his own.
+  addDemoPerson(conn, {"C0829", "MAHESH", "", "DALAL", "KANTILAL", "MALE", "19/11/1963", "AGDPD5518N", "A-3, SUMUKH",
+                       "PARLE POINT", "ATHWA", "SURAT", "GUJARAT", 395007});
   addDemoEntity(conn, {"C0825", "PAREKH DALAL SYNTHETICS", "FIRM", "AAHFP6610K", "SHOP 41-44, RADHA KRISHNA MARKET",
                        "RING ROAD", "SALABATPURA", "SURAT", "GUJARAT", 395002, "01/04/2004"});
   addDemoEntity(conn, {"C0826", "NARMADA PRECISION CASTINGS PRIVATE LIMITED", "PRIVATE LTD.", "AADCN4471P",
@@ -109,6 +113,12 @@ void seedDemoBusinessYears(db::Connection& conn) {
       .advance("0390118", "15/12/2015", "00650", 235000)
       .advance("0390118", "15/03/2016", "00868", 315000);
 
+  // Its partners, half and half: the client of C0824 and the partner above,
+  // each working in the firm; the salary and interest the firm pays them and
+  // their share of its profit after tax, as C0824's year takes them.
+  addDemoPartner(conn, {"C0825", "C0824", kYear, "50.00", "12.00", 900000, 180000, 831025});
+  addDemoPartner(conn, {"C0825", "C0829", kYear, "50.00", "12.00", 600000, 120000, 831025});
+
   // A company whose unabsorbed depreciation of A.Y. 2014-15 brings its total
   // income below its book profit: the minimum alternate tax u/s 115JB is
   // payable, and the excess over the normal tax is a credit u/s 115JAA.
@@ -119,8 +129,8 @@ void seedDemoBusinessYears(db::Connection& conn) {
       .receipt("INT", "FIXED DEPOSITS - NARMADA VALLEY BANK", 150000)
       .loss(2, 2014, 3800000)
       .bookNetProfit(4200000)
-      .bookAdjustment("A", "(a)", "PROVISION FOR INCOME-TAX", 600000)
-      .bookAdjustment("D", "(iii)", "UNABSORBED DEPRECIATION AS PER BOOKS (LOWER THAN THE LOSS)", 900000)
+      .bookAdjustment("A", "a", "PROVISION FOR INCOME-TAX", 600000)
+      .bookAdjustment("D", "iii", "UNABSORBED DEPRECIATION AS PER BOOKS (LOWER THAN THE LOSS)", 900000)
       .tds("194A", "NARMADA VALLEY BANK, MAKARPURA", "BRDN02278K", "31/03/2016", 150000, 15000, 5)
       .advance("0400215", "15/06/2015", "00102", 110000)
       .advance("0400215", "15/09/2015", "00288", 220000)
@@ -136,29 +146,29 @@ void seedDemoBusinessYears(db::Connection& conn) {
                 8000000, 85000, 1788000)
       .improvement("2008-01-20", 275500)
       .exemption("54", "2016-03-15", 3000000)
-      .receipt("SB", "SAVINGS ACCOUNT - SAHYADRI SAHAKARI BANK", 10000)
-      .receipt("INT", "FIXED DEPOSIT - SAHYADRI SAHAKARI BANK", 48000)
+      .receipt("SB", "SAVINGS ACCOUNT - MUTHA RIVERSIDE SAHAKARI BANK", 10000)
+      .receipt("INT", "FIXED DEPOSIT - MUTHA RIVERSIDE SAHAKARI BANK", 48000)
       .claim("80C", "SENIOR CITIZENS SAVINGS SCHEME DEPOSIT", 100000)
       .claim("80D", "MEDICLAIM - SENIOR CITIZEN", 30000)
       .claim("80TTA", "SAVINGS BANK INTEREST", 10000)
       .seniorInsured(true, false)
       .tds("192", "DIRECTORATE OF PENSION, MAHARASHTRA", "PNED03318F", "31/03/2016", 720000, 39140, 1)
-      .tds("194A", "SAHYADRI SAHAKARI BANK, KARVE ROAD", "PNES05512B", "31/03/2016", 48000, 4800, 5)
+      .tds("194A", "MUTHA RIVERSIDE SAHAKARI BANK, KARVE ROAD", "PNEM05512B", "31/03/2016", 48000, 4800, 5)
       .advance("0420781", "15/12/2015", "00233", 60000)
       .advance("0420781", "15/03/2016", "00517", 60000);
 
   // Salaried; sold listed shares through a broker, STT paid: a short-term
   // gain taxed at 15 % (s.111A) and a long-term one exempt (s.10(38)).
   DemoYear(conn, "C0828", kYear)
-      .employer("ARAVALI SOFTWARE SERVICES PVT LTD", "DELA11840G", "OTH", "GURUGRAM", "HARYANA", 1200000)
+      .employer("GOLF LINKS SOFTWARE SERVICES PVT LTD", "DELG11840G", "OTH", "GURUGRAM", "HARYANA", 1200000)
       .transfer("EQ", "1,200 EQUITY SHARES OF A LISTED COMPANY", "2015-06-10", "2016-01-18", 640000, 0, 2000, 510000)
       .transfer("EQ", "500 UNITS OF AN EQUITY-ORIENTED FUND", "2013-05-05", "2015-08-20", 300000, 0, 600, 180000)
-      .receipt("SB", "SAVINGS ACCOUNT - ARAVALI GRAMIN BANK", 8000)
+      .receipt("SB", "SAVINGS ACCOUNT - SOHNA ROAD GRAMIN BANK", 8000)
       .exempt("DIV", "DIVIDENDS FROM LISTED SHARES", 6500)
       .claim("80C", "PROVIDENT FUND AND ELSS", 150000)
       .claim("80D", "MEDICLAIM PREMIUM", 20000)
       .claim("80TTA", "SAVINGS BANK INTEREST", 8000)
-      .tds("192", "ARAVALI SOFTWARE SERVICES PVT LTD", "DELA11840G", "31/03/2016", 1200000, 138020, 1)
+      .tds("192", "GOLF LINKS SOFTWARE SERVICES PVT LTD", "DELG11840G", "31/03/2016", 1200000, 138020, 1)
       .advance("0710093", "15/03/2016", "00766", 20000);
 }
 

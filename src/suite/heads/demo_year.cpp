@@ -48,6 +48,15 @@ void addDemoEntity(db::Connection& conn, const DemoEntity& e) {
   db::insertRow(conn, "main_info1", row);
 }
 
+void addDemoPartner(db::Connection& conn, const DemoPartner& p) {
+  // Linked as the client register links a partner; the status stays that of
+  // an individual, which the partner's own returns are filed as.
+  conn.execute("UPDATE owner1 SET code_no = ?, auditc = 'Y' WHERE code = ?", {p.firm, p.partner});
+  db::insertRow(conn, "part_remu",
+                {{"code", p.partner}, {"t_year", p.year}, {"pro_rate", p.sharePercent}, {"intt_rate", p.interestRate},
+                 {"intt", p.interest}, {"remun", p.salary}, {"profit", p.shareOfProfit}});
+}
+
 DemoYear::DemoYear(db::Connection& conn, std::string code, int year, int statusCode)
     : conn_(conn), code_(std::move(code)), year_(year), status_(statusCode) {}
 

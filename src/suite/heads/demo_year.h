@@ -46,6 +46,21 @@ struct DemoEntity {
 };
 void addDemoEntity(db::Connection& conn, const DemoEntity& e);
 
+// A partner of a firm: the person (owner1) is linked to the firm, and the
+// firm's year pays him (part_remu): his share of profit and rate of interest
+// on capital in per cent, salary and interest, and his share of the profit.
+struct DemoPartner {
+  const char* firm;
+  const char* partner;
+  int year;
+  const char* sharePercent;
+  const char* interestRate;
+  long long salary;
+  long long interest;
+  long long shareOfProfit;
+};
+void addDemoPartner(db::Connection& conn, const DemoPartner& p);
+
 // One client's year. The year's counts (employers, houses, businesses) go to
 // the income row when the year is destroyed, i.e. at the end of the statement
 // that enters it.

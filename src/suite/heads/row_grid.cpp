@@ -51,6 +51,12 @@ int RowGrid::columnIndex(std::string_view column) const {
   throw std::out_of_range("grid " + name_ + " has no column " + std::string(column));
 }
 
+void RowGrid::setChoices(std::string_view column, std::vector<Choice> choices) {
+  const auto i = static_cast<size_t>(columnIndex(column));
+  columns_[i].type.choices = std::move(choices);
+  grid_->widths[i] = widthOf(columns_[i].type);
+}
+
 void RowGrid::show(const db::RecordSet& rows) {
   std::vector<std::vector<std::string>> texts;
   for (const auto& r : rows) {

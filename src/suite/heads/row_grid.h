@@ -44,6 +44,10 @@ class RowGrid {
   // The index of a table column among the grid's; throws for a column it has not.
   int columnIndex(std::string_view column) const;
 
+  // Offers another list in a choice column, for a list that changes with the
+  // year shown; call before the rows are shown.
+  void setChoices(std::string_view column, std::vector<Choice> choices);
+
   // Shows the rows as read; the grid is unchanged afterwards.
   void show(const db::RecordSet& rows);
   void showTexts(std::vector<std::vector<std::string>> rows);

@@ -90,9 +90,10 @@ class ComputationGolden : public testsupport::DbTest {
                   {{"srno", 1}, {"name", "SHARMA AND ASSOCIATES"}, {"address", "12, MG ROAD"}, {"area", "CAMP"},
                    {"city", "PUNE"}, {"pincode", "411001"}, {"pnoo1", "020-2345678"}, {"pnor1", "020-2765432"},
                    {"mobno", "9822001122"}});
+    db::deleteWhere(conn(), "bank_details", {{"code_no", client}, {"yr", 2016}});
     db::insertRow(conn(), "bank_details",
-                  {{"code_no", client}, {"yr", 2016}, {"srno", 1}, {"banknm", "STATE BANK OF INDIA"},
-                   {"bankadd", "JP NAGAR, BENGALURU"}, {"bankbrcode", "SBIN0001234"}, {"acno", "30012345678"},
+                  {{"code_no", client}, {"yr", 2016}, {"srno", 1}, {"banknm", "DAKSHIN SETU BANK"},
+                   {"bankadd", "JP NAGAR, BENGALURU"}, {"bankbrcode", "DSEB0001234"}, {"acno", "30012345678"},
                    {"actyp", "SAVINGS"}});
     YearSettings s = loadYearSettings(conn(), {client, 2016});
     s.signer = {"", false, "RAMESH KUMAR IYER", "KRISHNAN IYER", "SELF", "Son of", true, "AGHPI4521K", "BENGALURU"};

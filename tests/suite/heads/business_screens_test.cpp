@@ -5,7 +5,7 @@
 
 #include "suite/heads/business_form.h"
 #include "suite/heads/firm_income_form.h"
-#include "suite/heads/screen_events_fixture.h"
+#include "suite/heads/head_screen_fixture.h"
 #include "suite/heads/presumptive_form.h"
 #include "suite/heads/specified_business_form.h"
 
@@ -33,7 +33,7 @@ class BusinessScreens : public ScreenEventsTest {
             {"Net Profit (Loss) as per P&L", "350000"},
             {"Speculation Profit (Loss)", "-12000"}});
     addRow(*form, B::disallowed, "Dis", {{"Section", "43B"}, {"Particulars", "Bonus unpaid"}, {"Amount", "20000"}});
-    addRow(*form, B::commission, "Comm", {{"Paid by", "Life Insurance Corporation"}, {"Commission", "45000"},
+    addRow(*form, B::commission, "Comm", {{"Paid by", "Nirbhay Life Assurance Society"}, {"Commission", "45000"},
                                           {"Expenses", "5000"}});
     return form;
   }
@@ -53,7 +53,7 @@ TEST_P(BusinessScreens, BusinessesWithTheirDetailsAreSavedAndShownAgain) {
             "1")
       << "the return-form choice finds the s.44AD business";
   EXPECT_EQ(scalar("SELECT section FROM business_disallowed WHERE code_no = 'I1' AND business_no = 2"), "43B");
-  EXPECT_EQ(scalar("SELECT payer FROM comms WHERE code_no = 'I1' AND assyear = 2016"), "LIFE INSURANCE CORPORATION");
+  EXPECT_EQ(scalar("SELECT payer FROM comms WHERE code_no = 'I1' AND assyear = 2016"), "NIRBHAY LIFE ASSURANCE SOCIETY");
   EXPECT_EQ(scalar("SELECT no_of_business FROM income WHERE code_no = 'I1' AND ass_year = 2016"), "2");
   EXPECT_EQ(comp().clientCtx().vTotBusNos.get(), 2);
 

@@ -86,6 +86,30 @@ TEST_P(DemoBusinessYears, ComputeToTheFiguresWorkedByHand) {
   std::filesystem::remove_all(dir);
 }
 
+TEST_P(DemoBusinessYears, TheFirmHasItsPartnersAndThePartnerNamesTheFirm) {
+  const std::string dir = testsupport::scratchDir("demo-partners");
+  suite::seedDemoPractice(conn(), suite::DataFolder::open(dir), {.clients = 3});
+  // The persons linked to the firm, and what the firm's year pays each.
+  EXPECT_EQ(conn().query("SELECT o.code, p.pro_rate, p.remun, p.intt FROM owner1 o JOIN part_remu p ON p.code = o.code "
+                         "WHERE o.code_no = 'C0825' AND p.t_year = 2016 ORDER BY o.code")
+                .size(),
+            2u);
+  EXPECT_EQ(conn().scalar("SELECT CASE WHEN SUM(pro_rate) = 100 THEN 'whole' ELSE 'not whole' END FROM part_remu "
+                          "WHERE t_year = 2016 AND code IN (SELECT code FROM owner1 WHERE code_no = 'C0825')"),
+            "whole")
+      << "a firm's shares make the whole";
+  // The firm's salaries and interest to partners, as its year describes them.
+  EXPECT_EQ(conn().scalar("SELECT SUM(remun) FROM part_remu WHERE t_year = 2016"), "1500000");
+  EXPECT_EQ(conn().scalar("SELECT SUM(intt) FROM part_remu WHERE t_year = 2016"), "300000");
+  // The partner's own year names the firm by its PAN, and takes what the firm pays him.
+  EXPECT_EQ(conn().scalar("SELECT firm_pan FROM business_firm WHERE code_no = 'C0824' AND ass_year = 2016"),
+            conn().scalar("SELECT pan FROM main_info1 WHERE code_no = 'C0825'"));
+  EXPECT_EQ(conn().scalar("SELECT COUNT(*) FROM business_firm f JOIN part_remu p ON p.code = f.code_no "
+                          "AND p.t_year = f.ass_year WHERE f.salary = p.remun AND f.interest = p.intt"),
+            "1");
+  std::filesystem::remove_all(dir);
+}
+
 MERIDIAN_ON_BOTH_ENGINES(DemoBusinessYears);
 
 }  // namespace

@@ -6,7 +6,7 @@
 
 #include "suite/heads/agriculture_form.h"
 #include "suite/heads/capital_gains_form.h"
-#include "suite/heads/screen_events_fixture.h"
+#include "suite/heads/head_screen_fixture.h"
 
 namespace meridian::suite::heads {
 namespace {

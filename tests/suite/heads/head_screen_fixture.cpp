@@ -2,10 +2,6 @@
 
 namespace meridian::testsupport {
 
-void HeadScreenTest::SetUp() {
-  PracticeTest::SetUp();
-}
-
 suite::heads::HeadScreen& HeadScreenTest::open(const std::string& progId, const std::string& member,
                                                 const std::string& code, int year) {
   progId_ = progId;
@@ -51,12 +47,6 @@ void HeadScreenTest::select(const std::string& grid, int row) {
 void HeadScreenTest::escape() {
   ui::Event e{"", ui::EventType::keyDown, ui::keys::escape};
   ASSERT_TRUE(screen_->dispatch(e));
-}
-
-std::map<std::string, std::vector<std::string>> HeadScreenTest::everyTable() {
-  std::map<std::string, std::vector<std::string>> out;
-  for (const auto& t : conn().tables()) out[t] = database().dump(t);
-  return out;
 }
 
 }  // namespace meridian::testsupport

@@ -54,7 +54,7 @@ class YearInputLoader : public testsupport::DbTest {
         ", 5, '80TTA', 10000)");
     run("INSERT INTO deduction (code_no, ass_year, senior_self, senior_parents, severe_disab) VALUES (" + c +
         ", 'N', 'Y', 'N')");
-    run("INSERT INTO donee_master (name, catg) VALUES ('PM FUND', '100'), ('HELPAGE', '50L')");
+    run("INSERT INTO donee_master (name, catg) VALUES ('PM FUND', '100'), ('ELDERCARE', '50L')");
     run("INSERT INTO ded80g (code_no, ass_year, srno, doneecd, amount) SELECT '" + code +
         "', 2016, doneecd, doneecd, CASE WHEN catg = '100' THEN 5000 ELSE 8000 END FROM donee_master");
     run("INSERT INTO tds (code_no, asyear, srno, itemcd, tdsclaim) VALUES (" + c + ", 1, '192', 80000), (" + c +
