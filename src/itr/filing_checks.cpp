@@ -4,42 +4,11 @@
 
 #include "common/text.h"
 #include "common/years.h"
+#include "itr/check_list.h"
 
 namespace meridian::itr {
 
 namespace {
-
-const char* const kCrLf = "\r\n";
-const std::string kTwoLines = std::string(kCrLf) + kCrLf;
-
-bool isOneOf(const std::string& form, std::initializer_list<const char*> forms) {
-  for (const char* f : forms)
-    if (form == f) return true;
-  return false;
-}
-
-// Collects the results in order; each check adds one.
-class Checks {
- public:
-  explicit Checks(std::vector<CheckResult>& out) : out_(out) {}
-  void pass(const std::string& check) { out_.push_back({check, CheckOutcome::passed, "", ""}); }
-  void stop(const std::string& check, const std::string& message, const std::string& focus) {
-    out_.push_back({check, CheckOutcome::stopped, message, focus});
-  }
-  void ask(const std::string& check, const std::string& message, const std::string& focus, bool defaultNo = false,
-           const std::string& sectionOnYes = "") {
-    out_.push_back({check, CheckOutcome::asked, message, focus, defaultNo, sectionOnYes});
-  }
-  void warn(const std::string& check, const std::string& message) {
-    out_.push_back({check, CheckOutcome::warned, message, ""});
-  }
-  void notExamined(const std::string& check, const std::string& why) {
-    out_.push_back({check, CheckOutcome::notExamined, why, ""});
-  }
-
- private:
-  std::vector<CheckResult>& out_;
-};
 
 // The account types the form takes, and the words that ask for one.
 struct AccountTypes {
@@ -134,8 +103,35 @@ void balanceCheck(Checks& c, const ReturnYear& y) {
   c.pass(what);
 }
 
+// The landline as the client master keeps it: "STD-number" or "STD number".
+// The return takes the STD code (five digits at most) and the number apart,
+// and the two together, the STD code without its leading zero, make the
+// ten digits of an Indian number.
+std::optional<std::string> landlineFault(const std::string& phone) {
+  const std::string p = trimmed(phone);
+  if (p.empty()) return std::nullopt;
+  const size_t cut = p.find_first_of(" -");
+  if (cut == std::string::npos) {
+    if (p.size() != 10 || !digitsOnly(p)) return "Invalid STD Code + Landline No. in [" + p + "] (Length should be exactly 10).";
+    return std::nullopt;
+  }
+  const std::string stdCode = trimmed(p.substr(0, cut));
+  const size_t from = p.find_first_not_of(" -", cut);
+  const std::string number = from == std::string::npos ? "" : trimmed(p.substr(from));
+  if (stdCode.empty()) return "Missing STD Code in [" + p + "]";
+  if (number.empty()) return "Missing Landline No. in [" + p + "]";
+  if (stdCode.size() > 5) return "Invalid STD Code [" + stdCode + "] (Length should be <= 5).";
+  const size_t nonZero = stdCode.find_first_not_of('0');
+  const std::string significant = nonZero == std::string::npos ? "" : stdCode.substr(nonZero);
+  if (!digitsOnly(stdCode) || !digitsOnly(number) || significant.size() + number.size() != 10)
+    return "Invalid STD Code + Landline No. in [" + p + "] (Length should be exactly 10).";
+  return std::nullopt;
+}
+
 void contactChecks(Checks& c, const ReturnYear& y, const FilingParticulars& f) {
   const std::string what = "Contact numbers";
+  // The client master keeps no fax number, so there is none to check.
+  if (auto fault = landlineFault(y.phone)) return c.stop(what, *fault, "txtphone");
   if (!y.mobile.empty() && (y.mobile.size() != 10 || !digitsOnly(y.mobile)))
     return c.stop(what, "Invalid Mobile No. [" + y.mobile + "] (Length should be exactly 10).", "txtmobno");
   if (!f.mobile2.empty() && (f.mobile2.size() != 10 || !digitsOnly(f.mobile2)))
@@ -216,17 +212,6 @@ void houseChecks(Checks& c, const ReturnYear& y) {
   c.pass(what);
 }
 
-void tdsCheck(Checks& c, const ReturnYear& y) {
-  const std::string what = "TDS/TCS entries";
-  if (y.missingTables.count("tds")) return c.notExamined(what, "The TDS and TCS entries (table tds) are not kept here.");
-  if (y.tdsClaimedBeyondDeducted > 0)
-    return c.stop(what,
-                  std::string("Some TDS/TCS entries are not valid having Total TDS Amount lesser than TDS Amount (Credit "
-                              "Allowed).") + kCrLf + "Please Validate TDS/TCS Details in Tax Details Section.",
-                  "cmdproceed");
-  c.pass(what);
-}
-
 void presumptiveCheck(Checks& c, const ReturnYear& y, const CheckRequest& r) {
   if (r.form != "ITR-4S") return;
   const std::string what = "Presumptive income";
@@ -234,6 +219,10 @@ void presumptiveCheck(Checks& c, const ReturnYear& y, const CheckRequest& r) {
   const auto& b = y.result->business;
   if (b.presumptive44ad.isZero() && b.presumptive44ae.isZero())
     return c.stop(what, "Form [ITR-4S] can not be filed where Presumptive Income u/s 44AD/44AE is 'NIL'.", "cmdproceed");
+  // From A.Y. 2015-16 the form shows heavy goods carriages and the others apart.
+  if (y.year >= 2015 && !b.presumptive44ae.isZero() && y.unclassifiedCarriages > 0)
+    return c.stop(what, "Separate Figures of Presumptive Income from Heavy Vehicles & Other Vehicles are not available.",
+                  "cmdproceed");
   c.pass(what);
 }
 
@@ -318,10 +307,12 @@ std::vector<CheckResult> runFilingChecks(const ReturnYear& y, const FilingPartic
     contactChecks(c, y, f);
     refundChecks(c, y, f, r);
     bankGridChecks(c, y, f, r);
-    tdsCheck(c, y);
+    scheduleChecks(c, y, r);
     presumptiveCheck(c, y, r);
+    schedulesAfterPresumptiveChecks(c, y, r);
     firmChecks(c, y, r);
     scheduleALCheck(c, y, r);
+    distributionChecks(c, y, r);
     houseChecks(c, y);
   }
   nameChecks(c, y, f, r);

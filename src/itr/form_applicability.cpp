@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <functional>
+#include <stdexcept>
 
 #include "common/years.h"
+#include "suite/return_forms.h"
 
 namespace meridian::itr {
 
@@ -11,15 +13,33 @@ namespace {
 
 const char* const kCrLf = "\r\n";
 
-// The option array, by index.
+// The option array, by index, from the shared list of forms (the workspace
+// lists the same forms): each index holds the first form of the list that
+// names it; ITR-5 shares ITR-4's option and takes it over for a firm.
+constexpr int kOptionCount = 6;
+const char* const kFirmForm = "ITR-5";
 struct OptionDef {
-  const char* code;
-  const char* caption;
+  std::string code, caption;
+  int firstYear = 0, lastYear = 0;
 };
-constexpr OptionDef kOptions[] = {{"ITR-1", "SAHAJ(ITR-&1)"}, {"ITR-2", "ITR-&2"},         {"ITR-3", "ITR-&3"},
-                                  {"ITR-4S", "SUGAM(ITR-4&S)"}, {"ITR-4", "ITR-&4"}, {"ITR-2A", "IT&R-2A"}};
-constexpr int kOptionFor5 = 4;
-constexpr int kFirstYearOf2A = 2015;
+const std::vector<OptionDef>& optionDefs() {
+  static const std::vector<OptionDef> defs = [] {
+    std::vector<OptionDef> d(kOptionCount);
+    for (const auto& f : suite::returnFormList())
+      if (f.option >= 0 && d[static_cast<size_t>(f.option)].code.empty()) d[static_cast<size_t>(f.option)] = {f.form, f.caption, f.firstYear, f.lastYear};
+    for (int i = 0; i < kOptionCount; ++i)
+      if (d[static_cast<size_t>(i)].code.empty())
+        throw std::runtime_error("data/return_forms.csv offers no form as option " + std::to_string(i));
+    return d;
+  }();
+  return defs;
+}
+const suite::ReturnFormSpan& firmFormSpan() {
+  for (const auto& f : suite::returnFormList())
+    if (f.form == kFirmForm && f.option >= 0) return f;
+  throw std::runtime_error("data/return_forms.csv offers ITR-5 as no option");
+}
+constexpr int kOptionOf2A = 5;
 
 // The years the return screen produces returns for.
 constexpr YearRange kServedYears{2013, 2016};
@@ -45,6 +65,9 @@ struct Rule {
   int fromYear = 0, untilYear = 9999;
   std::vector<std::string> tables = {};
   bool needsComputation = false;
+  // What the rule reads that no screen of this program keeps: the rule is
+  // then reported as not examined, with these words.
+  std::string unkept = {};
 };
 
 // "Income ... \"Business or Profession\"." with its qualifier: the rules for
@@ -110,6 +133,9 @@ std::vector<Rule> buildRules() {
        [](const ReturnYear& y, const Flags&) { return y.otherSourcesLoss(); }, 0, 9999, {}, true});
   add({"Loss under the Head \"Other Sources\" can not be set-off.", {"ITR-4S"},
        [](const ReturnYear& y, const Flags&) { return y.otherSourcesLoss(); }, 0, 9999, {}, true});
+  add({"Income from \"Owning and Maintaing Race Horse(s)\" under the Head \"Other Sources\".", kOneAndSugam,
+       [](const ReturnYear&, const Flags&) { return false; }, 0, 9999, {}, false,
+       "the income of the year from owning and maintaining race horses is not kept by the other-sources screen"});
   add({"Income from \"Winnings from Lottery/Horse Race\" under the Head \"Other Sources\".", kOneAndSugam,
        [](const ReturnYear& y, const Flags&) { return y.winnings(); }, 0, 9999, {}, true});
   add({"Special Rate Income can not be shown.", kOneAndSugam,
@@ -172,8 +198,8 @@ const std::vector<Rule>& rules() {
 }
 
 int optionIndexOf(const std::string& code) {
-  for (int i = 0; i < 6; ++i)
-    if (code == kOptions[i].code) return i;
+  for (int i = 0; i < kOptionCount; ++i)
+    if (code == optionDefs()[static_cast<size_t>(i)].code) return i;
   return -1;
 }
 
@@ -273,7 +299,8 @@ Applicability decideForms(const ReturnYear& y, int status, bool mrr) {
     return a;
   }
   const Flags flags{a.family.rfind("ITR-1/", 0) == 0, a.family == "ITR-4S/5(As Applicable)"};
-  for (int i = 0; i < 6; ++i) a.options.push_back({i, kOptions[i].code, kOptions[i].caption});
+  for (int i = 0; i < kOptionCount; ++i)
+    a.options.push_back({i, optionDefs()[static_cast<size_t>(i)].code, optionDefs()[static_cast<size_t>(i)].caption});
   for (const auto& rule : rules()) {
     if (y.year < rule.fromYear || y.year > rule.untilYear) continue;
     std::vector<std::string> missing;
@@ -282,6 +309,7 @@ Applicability decideForms(const ReturnYear& y, int status, bool mrr) {
     if (rule.needsComputation && !y.result)
       a.notExamined.push_back(rule.reason + " Not examined: the year could not be computed (" + y.computationNote +
                               ").");
+    if (!rule.unkept.empty()) a.notExamined.push_back(rule.reason + " Not examined: " + rule.unkept + ".");
     if (!missing.empty()) {
       std::string tables;
       for (const auto& t : missing) tables += (tables.empty() ? "" : ", ") + t;
@@ -292,11 +320,15 @@ Applicability decideForms(const ReturnYear& y, int status, bool mrr) {
   }
   for (auto& o : a.options) {
     if (o.index <= 2) o.visible = !flags.firm;
-    if (o.index == 5) o.visible = !flags.firm && y.year >= kFirstYearOf2A;
+    if (o.index == kOptionOf2A) o.visible = !flags.firm;
+    // A form not prescribed for the year (ITR-2A before A.Y. 2015-16) is not offered.
+    const OptionDef& d = optionDefs()[static_cast<size_t>(o.index)];
+    if (y.year < d.firstYear || y.year > d.lastYear) o.visible = false;
   }
   if (flags.firm) {
-    a.options[kOptionFor5].caption = "ITR-&5";
-    a.options[kOptionFor5].code = "ITR-5";
+    const suite::ReturnFormSpan& firm = firmFormSpan();
+    a.options[static_cast<size_t>(firm.option)].caption = firm.caption;
+    a.options[static_cast<size_t>(firm.option)].code = firm.form;
   }
   return a;
 }

@@ -11,6 +11,7 @@
 
 #include "itr/filing_checks.h"
 #include "itr/form_applicability.h"
+#include "suite/return_forms.h"
 
 namespace meridian::itr {
 
@@ -36,8 +37,6 @@ ReturnReview reviewReturn(db::Connection& conn, const ReviewRequest& r);
 
 nlohmann::json reviewJson(const ReturnReview& review);
 
-// The key of the client store under which the form chosen for a data set's
-// year is kept ("ITR-1" ...).
-inline constexpr const char* kChosenFormKey = "ITRFORM";
+using suite::kChosenFormKey;
 
 }  // namespace meridian::itr

@@ -3,6 +3,8 @@
 #include <array>
 
 #include "host/client_particulars.h"
+#include "suite/heads/capital_gain_rules.h"
+#include "suite/heads/cost_inflation_index.h"
 #include "suite/engine/compute_year.h"
 #include "suite/heads/year_input_loader.h"
 
@@ -121,6 +123,41 @@ void readComputation(db::Connection& conn, ReturnYear& y) {
   }
 }
 
+// A DATE column reads back "yyyy-mm-dd" (MariaDB may add a time).
+std::optional<CivilDate> dateColumn(const db::Row& r, const char* column) { return parseIso(r.text(column).substr(0, 10)); }
+
+// Each transfer's type, term and exemption claims, the term as the heads
+// reckon it; a transfer whose dates are not both given counts as
+// short-term.
+void readCapitalAssets(db::Connection& conn, TableReader& t, ReturnYear& y) {
+  if (!t.has("capital") || !t.has("capital_exem")) return;
+  const db::Params key{y.dataSet, y.year};
+  const bool person = y.statusCode == "I" || y.statusCode == "H";
+  for (const auto& r : conn.query("SELECT srno, asset_kind, acq_dt, trf_dt FROM capital WHERE code_no = ? AND "
+                                  "ass_year = ? ORDER BY srno",
+                                  key)) {
+    CapitalAssetFacts a;
+    a.serial = static_cast<int>(r.integer("srno"));
+    const auto kind = suite::heads::assetKindOf(r.text("asset_kind"));
+    a.kindGiven = kind.has_value();
+    a.landOrBuilding = kind && (*kind == suite::heads::AssetKind::residentialHouse ||
+                                *kind == suite::heads::AssetKind::landOrBuilding);
+    const auto acquired = dateColumn(r, "acq_dt"), transferred = dateColumn(r, "trf_dt");
+    if (acquired && transferred) {
+      suite::heads::Transfer tr;
+      tr.kind = kind.value_or(suite::heads::AssetKind::other);
+      tr.acquired = *acquired;
+      tr.transferred = *transferred;
+      a.longTerm = suite::heads::gainOf(tr, {y.year, person}, suite::heads::CostInflationIndex::shipped()).longTerm;
+    }
+    for (const auto& c : conn.query("SELECT section, new_dt FROM capital_exem WHERE code_no = ? AND ass_year = ? AND "
+                                    "cap_srno = ? ORDER BY srno",
+                                    {y.dataSet, y.year, a.serial}))
+      a.claims.push_back({c.text("section"), dateColumn(c, "new_dt").has_value()});
+    y.capitalAssets.push_back(std::move(a));
+  }
+}
+
 void readTables(db::Connection& conn, ReturnYear& y) {
   TableReader t(conn, y);
   const db::Params key{y.dataSet, y.year};
@@ -155,6 +192,7 @@ void readTables(db::Connection& conn, ReturnYear& y) {
     y.businessesOutsidePresumptive = y.businesses;
   y.goodsCarriages = t.count("business_44ae", byYear, key);
   y.heavyCarriages = t.count("business_44ae", byYear + " AND heavy = 1", key);
+  y.unclassifiedCarriages = t.count("business_44ae", byYear + " AND heavy NOT IN (0, 1)", key);
   y.commissionRows = t.count("comms", "code_no = ? AND assyear = ?", key);
   y.specifiedBusiness35AD = t.count("business_35ad", byYear + " AND srno = 1", key) > 0;
   for (const auto& r : t.rows("business_firm", "SELECT * FROM business_firm WHERE " + byYear + " ORDER BY firm_no", key))
@@ -181,15 +219,19 @@ void readTables(db::Connection& conn, ReturnYear& y) {
     y.relief91 = r.money("rel91").value_or(Money());
   }
   for (const auto& r : t.rows("tds",
-                              "SELECT t.itemcd, t.tdsded, t.tdsclaim, s.section FROM tds t LEFT JOIN secdesc_items s "
+                              "SELECT t.itemcd, t.tdsded, t.tdsclaim, t.spouseclaim, s.section FROM tds t LEFT JOIN secdesc_items s "
                               "ON s.itemcd = t.itemcd WHERE t.code_no = ? AND t.asyear = ?",
                               key)) {
     const std::string section = r.text("section");
-    if (section.rfind("206C", 0) == 0) ++y.tcsEntries;
-    else ++y.tdsEntries;
-    if (section == "192") ++y.salaryTdsEntries;
-    if (r.money("tdsclaim").value_or(Money()) > r.money("tdsded").value_or(Money())) ++y.tdsClaimedBeyondDeducted;
+    CreditEntries& kind = section.rfind("206C", 0) == 0 ? y.tcs
+                          : section == "192"            ? y.salaryTds
+                          : section == "194IA"          ? y.immovableTds
+                                                        : y.otherTds;
+    ++kind.entries;
+    if (r.money("tdsclaim").value_or(Money()) > r.money("tdsded").value_or(Money())) ++kind.beyondDeducted;
+    if (r.money("spouseclaim").value_or(Money()) > Money()) ++kind.spouseClaims;
   }
+  readCapitalAssets(conn, t, y);
 }
 
 }  // namespace

@@ -35,6 +35,28 @@ struct HouseShares {
   bool hasCoOwnerRows = false;
 };
 
+// A capital asset transferred in the year (table capital) and the exemptions
+// claimed on its gain (capital_exem), as far as the checks need them.
+struct CapitalAssetFacts {
+  int serial = 0;
+  bool kindGiven = false;       // the type of asset is stated
+  bool longTerm = false;        // held long enough for a long-term gain
+  bool landOrBuilding = false;  // land, a building, or both
+  struct Claim {
+    std::string section;  // "54", "54B", "54EC", "54F"; "" when not stated
+    bool newAssetDateGiven = false;
+  };
+  std::vector<Claim> claims;
+};
+
+// Tax-credit entries of one kind (TDS on salary, other TDS, TCS, TDS on the
+// sale of immovable property u/s 194IA).
+struct CreditEntries {
+  int entries = 0;
+  int beyondDeducted = 0;  // claiming more credit than was deducted
+  int spouseClaims = 0;    // with an amount claimed in the hands of the spouse
+};
+
 struct ReturnYear {
   std::string dataSet, client;
   int year = 0;
@@ -62,10 +84,12 @@ struct ReturnYear {
   int presumptive44AD = 0;           // business_44adaf rows u/s 44AD
   int goodsCarriages = 0;            // business_44ae rows
   int heavyCarriages = 0;
+  int unclassifiedCarriages = 0;     // neither heavy (1) nor other (0)
   int commissionRows = 0;            // comms
   bool specifiedBusiness35AD = false;  // business_35ad serial 1
   std::vector<FirmShare> firms;      // business_firm
   int capitalGainRows = 0;           // capital, capital_deemed, capital_deemn
+  std::vector<CapitalAssetFacts> capitalAssets;
   int depreciableAssetGains = 0;     // capital_depr
   int specialRateRows = 0;           // sprtothinc
   int passThroughRows = 0;           // schpti
@@ -74,8 +98,8 @@ struct ReturnYear {
   std::set<int> broughtForwardParts; // losses.part of the year
   Money relief90, relief90A, relief91;  // income_relief
 
-  // TDS and TCS entries: whether any claims more credit than was deducted.
-  int tdsEntries = 0, tdsClaimedBeyondDeducted = 0, tcsEntries = 0, salaryTdsEntries = 0;
+  // TDS and TCS entries by kind (table tds, its section from secdesc_items).
+  CreditEntries salaryTds, otherTds, tcs, immovableTds;
 
   // Tables the rules and checks read that this database does not hold;
   // what depends on them is reported as not examined.

@@ -3,12 +3,16 @@
 #include "common/dates.h"
 #include "common/years.h"
 #include "register/entry_forms_screen.h"
-#include "register/return_forms.h"
 #include "register/year_opening.h"
+#include "suite/return_forms.h"
 #include "suite/returns/return_details.h"
 #include "suite/year_computation.h"
 
 namespace meridian::reg {
+
+using suite::kChosenFormKey;
+using suite::returnFormsOf;
+
 namespace {
 
 constexpr const char* kEntries = "vsRevOrd";
@@ -166,6 +170,7 @@ void WorkspaceForm::activated() {
   if (!headOpened_) return;
   headOpened_ = false;
   GetFigs();
+  showReturnForms();  // the return screen may have chosen the year's form
 }
 
 void WorkspaceForm::recomputeLeftYear(int year) {
@@ -274,8 +279,13 @@ void WorkspaceForm::showReturnForms() {
   ui::Control& forms = (*this)["cborets"];
   const std::string chosen = forms.text;
   forms.clear();
-  for (auto& f : returnFormsOf(host_.clientCtx().vT_Year.get())) forms.addItem(std::move(f));
-  forms.selectText(chosen);
+  const host::ClientContext& ctx = host_.clientCtx();
+  const int year = ctx.vT_Year.get();
+  for (auto& f : returnFormsOf(year)) forms.addItem(std::move(f));
+  // The form the return screen kept for the year, else the one picked here.
+  const std::string& dataSet = ctx.vt_RTCode_No.get().empty() ? ctx.vT_Code_No.get() : ctx.vt_RTCode_No.get();
+  const std::string kept = dataSet.empty() ? "" : base_.GetMiscOthInf(dataSet, year, kChosenFormKey);
+  forms.selectText(kept.empty() ? chosen : kept);
 }
 
 // ---- the host's members ----------------------------------------------------------

@@ -7,11 +7,15 @@
 #include "db/rows.h"
 #include "host/screen_registry.h"
 #include "register/head_carry_forward.h"
-#include "register/return_forms.h"
 #include "register/workspace_form.h"
+#include "suite/return_forms.h"
 #include "suite/sibling_modules.h"
 
 namespace meridian::reg {
+
+using suite::eFilingAvailable;
+using suite::returnFormsAvailable;
+
 namespace {
 
 // The columns of an account or card copied between years; named on both

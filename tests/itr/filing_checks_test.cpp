@@ -5,29 +5,13 @@
 #include <functional>
 
 #include "itr/filing_checks.h"
+#include "itr/plain_return_year.h"
 
 namespace meridian::itr {
 namespace {
 
-ReturnYear year2016() {
-  ReturnYear y;
-  y.dataSet = y.client = "I1";
-  y.year = 2016;
-  y.statusCode = "I";
-  y.input = engine::YearInput{};
-  y.input->year = 2016;
-  y.input->filingDate = makeDate(20, 7, 2016);
-  y.result = engine::YearResult{};
-  return y;
-}
-
-FilingParticulars ready() {
-  FilingParticulars f;
-  f.sectionCode = "11";
-  f.bankAccounts = {{1, "DAKSHIN SETU BANK", "DSEB0001234", "", "30012345678", "SAVING", true}};
-  f.verification = {"KAVITA RAO", "SURESH RAO", "BBBPK5678L", "PUNE", makeDate(20, 7, 2016)};
-  return f;
-}
+ReturnYear year2016() { return testing::plainYear(2016); }
+FilingParticulars ready() { return testing::readyParticulars(); }
 
 struct Case {
   std::string why;
@@ -61,6 +45,15 @@ TEST(FilingChecks, EachCheckStopsOrAsksWithItsWordsAndFocus) {
        "Balance Income-Tax Payable is Rs. 4520\r\n\r\nReturn will be considered as defective return as per section "
        "139(9).\r\n\r\nDo you really want to generate the return without paying self-assessment tax u/s 140A ?",
        "cmdproceed"},
+      {"landline without its STD code", [](ReturnYear& y, FilingParticulars&) { y.phone = "-25531234"; },
+       CheckOutcome::stopped, "Missing STD Code in [-25531234]", "txtphone"},
+      {"STD code without a number", [](ReturnYear& y, FilingParticulars&) { y.phone = "020-"; }, CheckOutcome::stopped,
+       "Missing Landline No. in [020-]", "txtphone"},
+      {"STD code too long", [](ReturnYear& y, FilingParticulars&) { y.phone = "002012 5531234"; },
+       CheckOutcome::stopped, "Invalid STD Code [002012] (Length should be <= 5).", "txtphone"},
+      {"landline a digit short", [](ReturnYear& y, FilingParticulars&) { y.phone = "020-2553123"; },
+       CheckOutcome::stopped, "Invalid STD Code + Landline No. in [020-2553123] (Length should be exactly 10).",
+       "txtphone"},
       {"second mobile", [](ReturnYear&, FilingParticulars& f) { f.mobile2 = "98765"; }, CheckOutcome::stopped,
        "Invalid Mobile No. 2 [98765] (Length should be exactly 10).", "txtmobno2"},
       {"refund without accounts", [](ReturnYear& y, FilingParticulars& f) { y.result->balance = -Money::rupees(10); f.bankAccounts.clear(); },
@@ -71,7 +64,7 @@ TEST(FilingChecks, EachCheckStopsOrAsksWithItsWordsAndFocus) {
        "'IFS Code' is mandatory in 'Bank Details'.", "vsBA"},
       {"short account", [](ReturnYear&, FilingParticulars& f) { f.bankAccounts[0].accountNo = "12345678"; },
        CheckOutcome::stopped, "'Account No.' shoule be 9 Digits or more in 'Bank Details'.", "vsBA"},
-      {"TDS claimed beyond deducted", [](ReturnYear& y, FilingParticulars&) { y.tdsClaimedBeyondDeducted = 1; },
+      {"TDS claimed beyond deducted", [](ReturnYear& y, FilingParticulars&) { y.otherTds.beyondDeducted = 1; },
        CheckOutcome::stopped,
        "Some TDS/TCS entries are not valid having Total TDS Amount lesser than TDS Amount (Credit Allowed).\r\nPlease "
        "Validate TDS/TCS Details in Tax Details Section.",
@@ -94,7 +87,9 @@ TEST(FilingChecks, EachCheckStopsOrAsksWithItsWordsAndFocus) {
       {"no computation", [](ReturnYear& y, FilingParticulars&) { y.result.reset(); y.computationNote = "no client"; },
        CheckOutcome::notExamined, "The tax payable is not known: no client", ""},
   };
-  const auto passing = runFilingChecks(year2016(), ready(), {"ITR-1", true, today});
+  ReturnYear plain = year2016();
+  plain.phone = "020-25531234";  // the STD code's zero is not one of the ten digits
+  const auto passing = runFilingChecks(plain, ready(), {"ITR-1", true, today});
   ASSERT_FALSE(firstNotPassed(passing).has_value()) << firstNotPassed(passing)->message;
   for (const auto& c : cases) {
     ReturnYear y = year2016();
