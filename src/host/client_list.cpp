@@ -11,13 +11,30 @@
 #include "common/text.h"
 
 namespace meridian::host {
-std::string exclusionFileOf(const std::string& moduleCode) {
+namespace {
+const std::map<std::string, std::string>& exclusionFiles() {
   static const std::map<std::string, std::string> files = {
       {"BL", "cma_data/bill.txt"}, {"CM", "cma_data/cma.txt"},  {"ED", "cma_data/editor.txt"},
       {"FM", "cma_data/frms.txt"}, {"IC", "cma_data/ic.txt"},   {"IT", "cma_data/it.txt"},
       {"TB", "cma_data/tbal.txt"}, {"FA", "cma_data/final.txt"}};
-  auto it = files.find(moduleCode);
-  return it == files.end() ? "" : it->second;
+  return files;
+}
+}  // namespace
+
+std::string exclusionFileOf(const std::string& moduleCode) {
+  auto it = exclusionFiles().find(moduleCode);
+  return it == exclusionFiles().end() ? "" : it->second;
+}
+
+const std::vector<std::string>& exclusionModules() {
+  // This module's own list first: it is the one most often kept.
+  static const std::vector<std::string> codes = [] {
+    std::vector<std::string> out{"IT"};
+    for (const auto& [code, file] : exclusionFiles())
+      if (code != "IT") out.push_back(code);
+    return out;
+  }();
+  return codes;
 }
 
 std::vector<std::string> readExclusions(const std::string& docPath, const std::string& moduleCode) {

@@ -12,6 +12,8 @@ namespace meridian::host {
 // The exclusion file of a module code under the document folder ("" when the
 // module has none).
 std::string exclusionFileOf(const std::string& moduleCode);
+// The module codes that keep an exclusion file, in the order a list shows them.
+const std::vector<std::string>& exclusionModules();
 
 // Codes listed in the module's exclusion file: one per line, trimmed, blank
 // lines skipped. A missing file excludes nothing; a line that cannot be a

@@ -19,8 +19,16 @@ std::shared_ptr<const ClientList> ClientList::read(db::Connection& conn) {
   list->size_ = rows.size();
   list->columns_.resize(list->fields_.size());
   for (auto& column : list->columns_) column.reserve(rows.size());
-  for (const auto& row : rows)
-    for (size_t c = 0; c < list->columns_.size(); ++c) list->columns_[c].push_back(row.text(c));
+  // The cells move from the rows the driver gave into the columns: each
+  // cell's text is copied once (out of the driver), not a second time here.
+  // The record set is this function's own and goes away at its end, so its
+  // values may be taken (they are not const objects, only seen through a
+  // const view).
+  for (const auto& row : rows) {
+    auto& cells = const_cast<std::vector<std::optional<std::string>>&>(row.values());
+    for (size_t c = 0; c < list->columns_.size(); ++c)
+      list->columns_[c].push_back(cells[c] ? std::move(*cells[c]) : std::string());
+  }
   if (!list->columns_.empty()) {
     list->rowOfCode_.reserve(list->size_);
     const auto& codes = list->columns_[0];

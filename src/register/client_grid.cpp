@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <numeric>
+#include <unordered_set>
 
 #include "db/connection.h"
 #include "host/client_list.h"
+#include "host/client_selection.h"
 #include "host/shared_client_list.h"
 #include "ui/grid_view.h"
 
@@ -15,6 +17,8 @@ namespace meridian::reg {
 ClientGrid::ClientGrid(ui::Form& form, host::Base& base, const std::string& parent) : form_(form), base_(base) {
   form.add(ui::ControlKind::button, "cmdClListSetup", "Client List Setup", parent);
   form.add(ui::ControlKind::button, "cmdClListSel", "Client List Selection", parent).visible = false;
+  // Says plainly that this user's list is narrowed, and by what.
+  form.add(ui::ControlKind::label, "lblClSelection", "", parent).visible = false;
   gridControl_ = &form.addGrid("ClGrd", parent);
   gridControl_->cssClass = "client-list";
   gridControl_->grid->searchBoxes = true;
@@ -48,6 +52,8 @@ void ClientGrid::LoadClList(const std::string& moduleCode, const std::string& fi
   // The selection label belongs to a module; "?" keeps it as it was.
   if (moduleCode != "?") form_["cmdClListSel"].visible = !moduleCode.empty();
 
+  // "?" reads no selection, as it reads no exclusion file.
+  selection_ = host::selectionOf(base_, moduleCode);
   auto view = viewOf(base_.sharedClientList().current(base_.DbObj()));
   ui::Grid& g = grid();
   // Columns past the ones with a known title show their field name.
@@ -71,20 +77,35 @@ void ClientGrid::LoadClList(const std::string& moduleCode, const std::string& fi
 
 std::shared_ptr<const host::ClientListView> ClientGrid::viewOf(std::shared_ptr<const host::ClientList> list) {
   const auto excluded = host::readExclusions(base_.DocPath.get(), moduleCode_);
-  std::optional<std::vector<std::string>> only;
+  std::optional<std::vector<std::string>> only = host::selectedCodes(base_.DbObj(), selection_);
   if (!filter_.empty()) {
     // The filter is SQL the program wrote; the codes it lets through are read
     // from the table, the rows themselves come from the shared list.
-    only.emplace();
+    std::vector<std::string> passing;
     for (const auto& r : base_.DbObj().query("SELECT codeno FROM tempcltbl WHERE " + filter_, filterParams_))
-      only->push_back(r.text(0));
+      passing.push_back(r.text(0));
+    if (only) {
+      const std::unordered_set<std::string> selected(only->begin(), only->end());
+      std::erase_if(passing, [&](const std::string& code) { return !selected.count(code); });
+    }
+    only = std::move(passing);
   }
   return std::make_shared<const host::ClientListView>(std::move(list), excluded, only);
+}
+
+void ClientGrid::showSelection() {
+  ui::Control& line = form_["lblClSelection"];
+  line.visible = selection_.active() && view_;
+  if (!line.visible) return;
+  const int n = view_->rowCount();
+  line.caption = "Client List Selection : " + selection_.describe() + " (" + std::to_string(n) + (n == 1 ? " client" : " clients") +
+                 " listed; \"List all clients\" shows every client)";
 }
 
 void ClientGrid::show(std::shared_ptr<const host::ClientListView> view) {
   view_ = std::move(view);
   grid().source = view_;
+  showSelection();
 }
 
 void ClientGrid::followSharedList() {

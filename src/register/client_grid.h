@@ -12,6 +12,7 @@
 #include "db/value.h"
 #include "host/base.h"
 #include "host/client_list_view.h"
+#include "host/client_selection.h"
 #include "ui/form.h"
 
 namespace meridian::reg {
@@ -35,9 +36,12 @@ class ClientGrid {
 
  private:
   void updateCount();
-  // This screen's view of the list: the module's exclusions and the filter.
+  // This screen's view of the list: the module's exclusions, the user's
+  // selection and the filter.
   std::shared_ptr<const host::ClientListView> viewOf(std::shared_ptr<const host::ClientList> list);
   void show(std::shared_ptr<const host::ClientListView> view);
+  // The line above the list naming this user's selection and its count.
+  void showSelection();
   // A search typed after the list changed (in any session, or outside this
   // program) searches the new list; the selected client stays selected.
   void followSharedList();
@@ -48,6 +52,7 @@ class ClientGrid {
   host::Base& base_;
   ui::Control* gridControl_;
   std::string moduleCode_, filter_;
+  host::ClientSelection selection_;  // this user's, read at each load
   db::Params filterParams_;
   std::shared_ptr<const host::ClientListView> view_;
   // The sorted order of the whole view, kept until the view or the sort changes.

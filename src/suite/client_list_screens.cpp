@@ -1,10 +1,8 @@
 #include "suite/client_list_screens.h"
 
-#include <filesystem>
-#include <fstream>
-
 #include "db/connection.h"
 #include "host/client_list.h"
+#include "host/client_selection.h"
 
 namespace meridian::suite {
 
@@ -60,47 +58,38 @@ ClientListSelectionForm::ClientListSelectionForm(host::Base& base, std::string m
 
 void ClientListSelectionForm::load() {
   auto& conn = base_.DbObj();
-  (*this)["lblmodule"].caption = "Clients listed for module " + module_;
-  auto& group = (*this)["cbogroup"];
-  group.clear();
-  group.addItem("[ALL]");
-  for (const auto& r : conn.query("SELECT nm FROM grp_m ORDER BY nm")) group.addItem(r.text("nm"));
-  group.selectIndex(0);
-  auto& status = (*this)["cbostatus"];
-  status.clear();
-  status.addItem("[ALL]");
-  for (const auto& r : conn.query("SELECT DISTINCT stat FROM tempcltbl ORDER BY stat")) status.addItem(r.text("stat"));
-  status.selectIndex(0);
+  (*this)["lblmodule"].caption = "Your own selection of the clients listed for module " + module_ +
+                                 " (other users' lists do not change)";
+  // Opens on the selection the user made last.
+  const host::ClientSelection current = host::selectionOf(base_, module_);
+  auto fill = [](ui::Control& combo, const std::vector<std::string>& items, const std::string& chosen) {
+    combo.clear();
+    combo.addItem("[ALL]");
+    for (const auto& i : items) combo.addItem(i);
+    combo.selectIndex(0);
+    if (!chosen.empty()) combo.selectText(chosen);
+    if (combo.listIndex < 0) combo.selectIndex(0);
+  };
+  std::vector<std::string> groups, statuses;
+  for (const auto& r : conn.query("SELECT nm FROM grp_m ORDER BY nm")) groups.push_back(r.text("nm"));
+  for (const auto& r : conn.query("SELECT DISTINCT stat FROM tempcltbl ORDER BY stat")) statuses.push_back(r.text("stat"));
+  fill((*this)["cbogroup"], groups, current.group);
+  fill((*this)["cbostatus"], statuses, current.status);
 }
 
 void ClientListSelectionForm::apply(bool showAll) {
-  const std::string file = host::exclusionFileOf(module_);
-  if (file.empty()) {
+  if (host::exclusionFileOf(module_).empty()) {
     dialogs().info("Module " + module_ + " keeps no client selection.");
     return;
   }
-  // Every client outside the chosen group and status goes into the module's exclusion file.
-  std::vector<std::string> excluded;
+  host::ClientSelection chosen;
   if (!showAll) {
-    auto& conn = base_.DbObj();
-    const std::string group = (*this)["cbogroup"].listIndex > 0 ? (*this)["cbogroup"].text : "";
-    const std::string status = (*this)["cbostatus"].listIndex > 0 ? (*this)["cbostatus"].text : "";
-    for (const auto& r : conn.query(
-             "SELECT codeno FROM tempcltbl WHERE NOT ((? = '' OR stat = ?) AND (? = '' OR codeno IN (SELECT grp_trans.c_code "
-             "FROM grp_trans, grp_m WHERE grp_trans.code_no = grp_m.code AND grp_m.nm = ?)))",
-             {status, status, group, group}))
-      excluded.push_back(r.text("codeno"));
+    chosen.group = (*this)["cbogroup"].listIndex > 0 ? (*this)["cbogroup"].text : "";
+    chosen.status = (*this)["cbostatus"].listIndex > 0 ? (*this)["cbostatus"].text : "";
   }
-  const std::filesystem::path path = std::filesystem::path(base_.DocPath.get()) / file;
-  std::filesystem::create_directories(path.parent_path());
-  const std::filesystem::path partial = path.string() + ".new";
-  {
-    std::ofstream out(partial, std::ios::trunc);
-    for (const auto& c : excluded) out << c << "\n";
-    if (!out.flush()) throw std::runtime_error("cannot write " + path.string());
-  }
-  // Replaced whole, so a failure never leaves half a list.
-  std::filesystem::rename(partial, path);
+  // The user's own setting: the practice's exclusion file stays as the
+  // administrator left it, and so does every other user's list.
+  host::saveSelection(base_, module_, chosen);
   close();
 }
 

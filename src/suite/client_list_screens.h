@@ -1,8 +1,8 @@
 #pragma once
 // The host's two small screens around the client list: "Client List Setup"
 // (which columns the list shows and how many stay frozen) and "Client List
-// Selection" (which clients a module lists, by group or status, kept as the
-// module's exclusion file).
+// Selection" (which clients a module lists for this user, by group or
+// status, kept in the user's own settings).
 #include <memory>
 
 #include "host/base.h"

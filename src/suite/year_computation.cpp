@@ -39,22 +39,32 @@ std::string listed(const std::vector<std::string>& parts, const std::string& sep
 }  // namespace
 
 LoadedYear loadYearFromTables(host::Base& base, const std::string& client, const std::string& dataSet, int year) {
+  return loadYearFromDatabase(base.DbObj(), client, dataSet, year);
+}
+
+LoadedYear loadYearFromDatabase(db::Connection& conn, const std::string& client, const std::string& dataSet, int year) {
   try {
-    heads::LoadedYear read = heads::loadYearInput(base.DbObj(), {client, dataSet, year});
+    heads::LoadedYear read = heads::loadYearInput(conn, {client, dataSet, year});
     return {std::move(read.input), partsNotReadYet(), std::move(read.notes)};
   } catch (const heads::CannotLoadYear& e) {
     throw engine::CannotCompute("The year cannot be computed: " + std::string(e.what()) + ".");
   }
 }
 
+YearComputation computeLoadedYear(const std::string& dataSet, int year, LoadedYear loaded) {
+  const engine::YearLaw* law = engine::lawOf(year);
+  if (!law) throw engine::CannotCompute("The computation engine does not compute A.Y. " + assessmentYearText(year) + ".");
+  YearComputation c{dataSet, year, std::move(loaded.unread), std::move(loaded.notes), engine::computeYear(loaded.input), {}};
+  c.figures = engine::resultContextOf(c.result, *law);
+  return c;
+}
+
 void EngineComputation::ITCalcProc() {
   const std::string code = client_.vt_RTCode_No.get().empty() ? client_.vT_Code_No.get() : client_.vt_RTCode_No.get();
   const int year = client_.vT_Year.get();
-  const engine::YearLaw* law = engine::lawOf(year);
-  if (!law) throw engine::CannotCompute("The computation engine does not compute A.Y. " + assessmentYearText(year) + ".");
-  LoadedYear loaded = loader(base_, client_.vT_Code_No.get(), code, year);
-  YearComputation c{code, year, std::move(loaded.unread), std::move(loaded.notes), engine::computeYear(loaded.input), {}};
-  c.figures = engine::resultContextOf(c.result, *law);
+  if (!engine::lawOf(year))
+    throw engine::CannotCompute("The computation engine does not compute A.Y. " + assessmentYearText(year) + ".");
+  YearComputation c = computeLoadedYear(code, year, loader(base_, client_.vT_Code_No.get(), code, year));
   const engine::ResultContext& f = c.figures;
   results_.figures = {
       {"vTot_ITTAX", f.vTot_ITTAX},       {"vSurcharge", f.vSurcharge},     {"VEducess", f.VEducess},
@@ -69,29 +79,31 @@ void EngineComputation::ITCalcProc() {
   last_ = std::move(c);
 }
 
-void EngineComputation::writeResultTables() {
-  const std::string code = client_.vt_RTCode_No.get().empty() ? client_.vT_Code_No.get() : client_.vt_RTCode_No.get();
-  const int year = client_.vT_Year.get();
-  if (!last_ || last_->code != code || last_->year != year)
-    throw std::runtime_error("The year has not been computed; its result tables were not rewritten.");
-  if (!last_->unread.empty())
+void writeSummaryRow(db::Connection& conn, const YearComputation& c) {
+  if (!c.unread.empty())
     throw std::runtime_error("The result tables were not rewritten: the computation does not read the year's " +
-                             listed(last_->unread) + " yet.");
-  if (!last_->notes.empty())
-    throw std::runtime_error("The result tables were not rewritten: " + listed(last_->notes, " "));
-  const engine::SummaryRow row = engine::summaryRowOf(last_->result, last_->figures);
-  db::Connection& conn = base_.DbObj();
+                             listed(c.unread) + " yet.");
+  if (!c.notes.empty()) throw std::runtime_error("The result tables were not rewritten: " + listed(c.notes, " "));
+  const engine::SummaryRow row = engine::summaryRowOf(c.result, c.figures);
   std::string columns = "code_no, assyear", marks = "?, ?";
-  db::Params params{code, std::to_string(year)};
+  db::Params params{c.code, std::to_string(c.year)};
   for (size_t i = 0; i < row.size(); ++i) {
     columns += ", a" + std::to_string(i + 1);
     marks += ", ?";
     params.emplace_back(static_cast<long long>(row[i].wholeRupees()));
   }
   auto tx = conn.begin();
-  conn.execute("DELETE FROM adv_n WHERE code_no = ? AND assyear = ?", {code, std::to_string(year)});
+  conn.execute("DELETE FROM adv_n WHERE code_no = ? AND assyear = ?", {c.code, std::to_string(c.year)});
   conn.execute("INSERT INTO adv_n (" + columns + ") VALUES (" + marks + ")", params);
   tx.commit();
+}
+
+void EngineComputation::writeResultTables() {
+  const std::string code = client_.vt_RTCode_No.get().empty() ? client_.vT_Code_No.get() : client_.vt_RTCode_No.get();
+  const int year = client_.vT_Year.get();
+  if (!last_ || last_->code != code || last_->year != year)
+    throw std::runtime_error("The year has not been computed; its result tables were not rewritten.");
+  writeSummaryRow(base_.DbObj(), *last_);
 }
 
 }  // namespace meridian::suite

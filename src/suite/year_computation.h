@@ -33,6 +33,7 @@ struct LoadedYear {
 // Reads the computation's input for a client's data set and year. Throws
 // engine::CannotCompute for a client the engine does not compute.
 LoadedYear loadYearFromTables(host::Base& base, const std::string& client, const std::string& dataSet, int year);
+LoadedYear loadYearFromDatabase(db::Connection& conn, const std::string& client, const std::string& dataSet, int year);
 
 struct YearComputation {
   std::string code;
@@ -42,6 +43,14 @@ struct YearComputation {
   engine::YearResult result;
   engine::ResultContext figures;
 };
+
+// The engine's computation of what was loaded for a data set's year; throws
+// engine::CannotCompute for a year the engine does not compute.
+YearComputation computeLoadedYear(const std::string& dataSet, int year, LoadedYear loaded);
+
+// Writes the summary row (adv_n) of a computation in one transaction; throws,
+// writing nothing, when its input was incomplete.
+void writeSummaryRow(db::Connection& conn, const YearComputation& c);
 
 class EngineComputation : public host::ComputationEngine {
  public:
