@@ -7,15 +7,16 @@
 
 namespace meridian::suite::heads {
 
-void loadBusinessGainsAndAgriculture(db::Connection& conn, const std::string& code, engine::YearInput& in) {
+void loadBusinessGainsAndAgriculture(db::Connection& conn, const std::string& code, engine::YearInput& in,
+                                     std::vector<std::string>& notes) {
   loadBusiness(conn, code, in);
-  loadCapitalGains(conn, code, in);
+  loadCapitalGains(conn, code, in, notes);
   loadAgricultureAndClubbing(conn, code, in);
 }
 
 namespace {
-void loadPart(db::Connection& conn, const YearSource& source, engine::YearInput& in, LoadNotes&) {
-  loadBusinessGainsAndAgriculture(conn, source.dataSet, in);
+void loadPart(db::Connection& conn, const YearSource& source, engine::YearInput& in, LoadNotes& notes) {
+  loadBusinessGainsAndAgriculture(conn, source.dataSet, in, notes);
 }
 const YearInputPartRegistration registered{"business, capital gains and agriculture", &loadPart};
 }  // namespace

@@ -52,13 +52,17 @@ std::optional<CivilDate> dateOf(const db::Row& r, const char* column) {
 
 }  // namespace
 
-std::vector<Transfer> readTransfers(db::Connection& conn, const std::string& code, int year) {
+std::vector<Transfer> readTransfers(db::Connection& conn, const std::string& code, int year,
+                                    std::vector<std::string>& leftOut) {
   const db::Pairs where{{"code_no", code}, {"ass_year", year}};
   std::map<long long, Transfer> bySerial;
   for (const auto& r : db::selectWhere(conn, "capital", where, {"srno"})) {
     const auto kind = assetKindOf(r.text("asset_kind"));
     const auto acquired = dateOf(r, "acq_dt"), transferred = dateOf(r, "trf_dt");
-    if (!kind || !acquired || !transferred) continue;
+    if (!kind || !acquired || !transferred) {
+      leftOut.push_back("Capital gain " + r.text("srno") + " has no type of asset or no dates and is left out.");
+      continue;
+    }
     bySerial[r.integer("srno")] = Transfer{*kind,
                                            *acquired,
                                            *transferred,
@@ -83,10 +87,11 @@ std::vector<Transfer> readTransfers(db::Connection& conn, const std::string& cod
   return out;
 }
 
-void loadCapitalGains(db::Connection& conn, const std::string& code, engine::YearInput& in) {
+void loadCapitalGains(db::Connection& conn, const std::string& code, engine::YearInput& in,
+                      std::vector<std::string>& notes) {
   if (!engine::lawOf(in.year)) return;
   const Transferor who{in.year, in.status == engine::Status::individual || in.status == engine::Status::huf};
-  const auto transfers = readTransfers(conn, code, in.year);
+  const auto transfers = readTransfers(conn, code, in.year, notes);
   addTransfers(transfers, who, CostInflationIndex::shipped(), in.capitalGains);
   addArising(transfers, who, CostInflationIndex::shipped(), in);
 }

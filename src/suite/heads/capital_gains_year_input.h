@@ -21,12 +21,14 @@ void addArising(const std::vector<Transfer>& transfers, const Transferor& who, c
                 engine::YearInput& in);
 
 // The transfers of a data set's year with their improvements and exemption
-// claims, in the screen's order; a row without its dates or kind (which the
-// screen never saves) is left out.
-std::vector<Transfer> readTransfers(db::Connection& conn, const std::string& code, int year);
+// claims, in the screen's order. A row without its dates or kind (which the
+// screen never saves) cannot be computed: it is left out and named in `leftOut`.
+std::vector<Transfer> readTransfers(db::Connection& conn, const std::string& code, int year,
+                                    std::vector<std::string>& leftOut);
 
 // Reads the capital-gain tables into `in.capitalGains` and `in.arising`; `in` holds the year
-// and status already.
-void loadCapitalGains(db::Connection& conn, const std::string& code, engine::YearInput& in);
+// and status already; what it had to leave out is told in `notes`.
+void loadCapitalGains(db::Connection& conn, const std::string& code, engine::YearInput& in,
+                      std::vector<std::string>& notes);
 
 }  // namespace meridian::suite::heads

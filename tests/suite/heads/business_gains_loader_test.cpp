@@ -57,7 +57,9 @@ TEST_P(BusinessGainsLoader, ReadsTheYearOfTheDataSetFieldForField) {
   engine::YearInput in;
   in.year = 2016;
   in.status = engine::Status::individual;
-  loadBusinessGainsAndAgriculture(conn(), "I1", in);
+  std::vector<std::string> notes;
+  loadBusinessGainsAndAgriculture(conn(), "I1", in, notes);
+  EXPECT_TRUE(notes.empty()) << notes.front();
 
   const engine::BusinessInput& b = in.business;
   EXPECT_EQ(b.presumptive44ad.turnover, rs(2000000));
@@ -101,11 +103,34 @@ TEST_P(BusinessGainsLoader, ReadsTheYearOfTheDataSetFieldForField) {
   EXPECT_EQ(result.business.ordinary, rs(355000 + 160000 + 135000 + 150000));
 }
 
+// A transfer the computation cannot place (no type of asset, or no dates) is
+// never dropped unseen: the year's notes name it, so no summary is rewritten.
+TEST_P(BusinessGainsLoader, ATransferWithoutItsKindOrDatesIsToldNotDropped) {
+  for (const db::Pairs& gap : std::vector<db::Pairs>{{{"asset_kind", ""}}, {{"trf_dt", db::Value()}}, {{"acq_dt", db::Value()}}}) {
+    SCOPED_TRACE(gap.front().first);
+    conn().execute("DELETE FROM capital");
+    db::Pairs values{{"code_no", "I1"}, {"ass_year", 2016}, {"srno", 7}, {"asset_kind", "RH"}, {"acq_dt", "2005-06-15"},
+                     {"trf_dt", "2015-12-10"}, {"sale_val", 900000}, {"cost", 100000}};
+    for (auto& v : values)
+      if (v.first == gap.front().first) v.second = gap.front().second;
+    db::insertRow(conn(), "capital", values);
+    engine::YearInput in;
+    in.year = 2016;
+    in.status = engine::Status::individual;
+    std::vector<std::string> notes;
+    loadBusinessGainsAndAgriculture(conn(), "I1", in, notes);
+    EXPECT_EQ(notes, std::vector<std::string>{"Capital gain 7 has no type of asset or no dates and is left out."});
+    EXPECT_EQ(in.capitalGains.ltcgIndexed, Money());
+  }
+}
+
 TEST_P(BusinessGainsLoader, AYearWithNothingLeavesTheInputEmpty) {
   seed("I1", 2015, 1);
   engine::YearInput in;
   in.year = 2016;
-  loadBusinessGainsAndAgriculture(conn(), "I1", in);
+  std::vector<std::string> notes;
+  loadBusinessGainsAndAgriculture(conn(), "I1", in, notes);
+  EXPECT_TRUE(notes.empty());
   EXPECT_EQ(in.business.netProfit, Money());
   EXPECT_TRUE(in.business.presumptive44ae.empty());
   EXPECT_EQ(in.capitalGains.ltcgIndexed, Money());
