@@ -48,6 +48,29 @@ test('the mask fills as people type dates', () => {
   }
 });
 
+// Types keys with the caret put first where a click left it (no selection).
+function typeAfterClick(start, caret, keys) {
+  let text = start;
+  for (const k of keys) {
+    const r = mask.editKey(text, caret, caret, k);
+    if (r) ({ text, caret } = r);
+  }
+  return text;
+}
+
+test('digits typed after a click land in the box wherever the click put the caret', () => {
+  const rows = [
+    ['past the end of an empty box', '__/__/____', 10, '01011950', '01/01/1950'],
+    ['in the middle of an empty box', '__/__/____', 4, '01011950', '01/01/1950'],
+    ['past the end of a box holding a day', '15/__/____', 10, '081947', '15/08/1947'],
+    ['on the year of a whole date: that digit is typed over', '15/08/1947', 8, '5', '15/08/1957'],
+    ['past the end of a whole date: nothing to fill', '15/08/1947', 10, '2', '15/08/1947'],
+  ];
+  for (const [what, start, caret, keys, expected] of rows) {
+    assert.equal(typeAfterClick(start, caret, Array.from(keys)), expected, what);
+  }
+});
+
 test('the caret rests after the last digit typed, never before a slash', () => {
   assert.equal(typeKeys('__/__/____', Array.from('01')).caret, 3);
   assert.equal(typeKeys('__/__/____', Array.from('0104')).caret, 6);

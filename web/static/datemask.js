@@ -106,7 +106,12 @@
     let caret = selStart;
     if (isDigit(key)) {
       if (selected) clearRange(slots, selStart, selEnd);
-      const i = slotAtOrAfter(caret);
+      // A click that leaves the caret inside an empty box, or past its last
+      // digit place, does not lose what is typed: the date starts at the
+      // first blank place, as it would after entering the box.
+      const firstBlank = slots.indexOf('_');
+      let i = slots.every((c) => c === '_') ? 0 : slotAtOrAfter(caret);
+      if (i < 0) i = firstBlank;
       if (i < 0) return null;
       slots[i] = key;
       return { text: display(slots), caret: stepOverSlash(SLOTS[i] + 1) };
