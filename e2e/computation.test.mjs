@@ -6,24 +6,11 @@
 // (F1), as a button of that menu would.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { startPractice, signIn, idle, messageText } from './helpers.mjs';
+import { startPractice, signIn, idle, messageText, openClientYear } from './helpers.mjs';
 
 let practice;
 before(async () => { practice = await startPractice(); });
 after(async () => { await practice.stop(); });
-
-async function openYear(page, code) {
-  await page.click('#openIncomeTax');
-  await page.waitForSelector('#ClGrd tbody tr');
-  await page.selectOption('#cbocompAY', '2016-17');
-  await idle(page);
-  await page.click('#TxtS0');
-  await page.keyboard.type(code);
-  await page.waitForFunction(() => document.querySelector('#lblRecCount').textContent === 'No. of Records : 1');
-  await page.keyboard.press('Enter');
-  await page.waitForSelector('#form_subform');
-  await idle(page);
-}
 
 // The year's screen's button, or the host menu's entry for the same screen.
 async function openFromYear(page, button, screen) {
@@ -48,7 +35,7 @@ async function openFromYear(page, button, screen) {
 
 test('a demo client\'s computation opens, previews and downloads as a PDF', async () => {
   const page = await signIn(practice);
-  await openYear(page, 'C0801');
+  await openClientYear(page, 'C0801', '2016-17');
   await openFromYear(page, 'cmdcomp', 'Form1');
   const captions = await page.locator('#flex tbody tr td:first-child').allTextContents();
   assert.ok(captions.includes('GROSS TOTAL INCOME'), captions.join('|'));
@@ -70,7 +57,7 @@ test('a demo client\'s computation opens, previews and downloads as a PDF', asyn
 
 test('the computation settings are saved on leaving and shown again', async () => {
   const page = await signIn(practice);
-  await openYear(page, 'C0802');
+  await openClientYear(page, 'C0802', '2016-17');
   await openFromYear(page, 'cmdsetup', 'frmsetup1');
   assert.equal(await page.isChecked('#Check2'), true, 'a new year computes 234B');
   await page.click('#Check2');
@@ -95,7 +82,7 @@ test('the computation settings are saved on leaving and shown again', async () =
 
 test('the date of computation typed inside its frame reaches the screen and is kept', async () => {
   const page = await signIn(practice);
-  await openYear(page, 'C0803');
+  await openClientYear(page, 'C0803', '2016-17');
   await openFromYear(page, 'cmdsetup', 'frmsetup1');
   await page.click('#Option4');
   await idle(page);
