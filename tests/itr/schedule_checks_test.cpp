@@ -160,9 +160,6 @@ TEST(ScheduleChecks, UnkeptSchedulesAreReportedNotExamined) {
   const std::vector<Unkept> cases{
       {"company's directors", "ITR-6", "PVT", 2016, none, "Key persons", true, "directors' identification numbers"},
       {"foreign company", "ITR-6", "PUB_F", 2016, none, "Key persons", false, ""},
-      {"firm's partners", "ITR-5", "FIRM", 2016, none, "Partners and members", true, "partners' and members'"},
-      {"local authority has no members", "ITR-5", "LA", 2016, none, "Partners and members", false, ""},
-      {"MAT method", "ITR-6", "PUB", 2015, none, "Method of s.115JB", true, "u/s 115JB"},
       {"relief u/s 90 in ITR-2", "ITR-2", "I", 2016, [](ReturnYear& y) { y.relief90 = Money::rupees(500); },
        "Schedule FSI", true, "Schedule FSI"},
       {"no relief, no FSI", "ITR-2", "I", 2016, none, "Schedule FSI", false, ""},
