@@ -88,16 +88,18 @@ void partnersRemunerationCheck(Checks& c, const ReturnYear& y) {
   if (!y.firms.empty()) c.pass(what);
 }
 
-bool keepsAccountsOfBusiness(const CheckRequest& r) { return isOneOf(r.form, {"ITR-4", "ITR-5", "ITR-6"}); }
-
 // The profit and loss account of a business outside the presumptive
-// sections: this program keeps its net profit only.
+// sections: this program keeps its net profit only. A company keeps books by
+// law; another assessee marked as keeping accounts (s.44AA) or audited has
+// no "No Account Case" to fill.
 void profitAndLossChecks(Checks& c, const ReturnYear& y, const CheckRequest& r) {
-  if (!keepsAccountsOfBusiness(r) || y.businessesOutsidePresumptive == 0) return;
-  if (!y.liable44AA)
+  if (!isOneOf(r.form, {"ITR-4", "ITR-5", "ITR-6"}) || y.businessesOutsidePresumptive == 0) return;
+  const bool booksKept = r.form == "ITR-6" || y.liable44AA || y.audit44AB || y.auditTicked;
+  if (!booksKept)
     c.notExamined("Sch-PL (No Account Case)",
-                  "The gross profit and expenses of a business whose books are not kept are not entered here, so "
-                  "'Net Profit should be Gross Profit - Expenses' could not be examined.");
+                  "The year is not marked as keeping accounts (s.44AA) or audited, and the gross profit and expenses "
+                  "of a business without accounts are not entered here, so 'Net Profit should be Gross Profit - "
+                  "Expenses' could not be examined.");
   c.notExamined("Other heads in Schedule BP",
                 "Incomes of other heads credited, and expenses debited, to the profit and loss account are not kept "
                 "apart from the net profit here.");

@@ -197,6 +197,11 @@ void readTables(db::Connection& conn, ReturnYear& y) {
     y.liable44AA = r.text("opt44aa") == "1";
     y.audit44AB = r.has("opt44ab") && r.text("opt44ab") == "1";
   }
+  for (const auto& r : t.rows("new_tab", "SELECT auditc FROM new_tab WHERE code_no = ? AND ass_year = ?",
+                              {y.dataSet, std::to_string(y.year)})) {
+    const std::string audit = r.text("auditc");
+    y.auditTicked = audit == "Y" || audit == "1";
+  }
   for (const auto& r : t.rows("income_house", "SELECT house_no, share_pct FROM income_house WHERE " + byYear +
                                                   " ORDER BY house_no", key)) {
     HouseShares h{static_cast<int>(r.integer("house_no")), static_cast<int>(r.integer("share_pct", 100)), 0, false};

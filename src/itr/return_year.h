@@ -87,6 +87,7 @@ struct ReturnYear {
 
   // From geninfo_miscinf.
   bool representativeAssessee = false, liable44AA = false, audit44AB = false;
+  bool auditTicked = false;  // the year's audit tick in General Information (new_tab.auditc)
 
   // From the heads' tables.
   int houses = 0;

@@ -130,6 +130,14 @@ TEST(BusinessChecks, DataNotKeptIsReportedNotExamined) {
        [](ReturnYear& y) { y.members = {member("P1", 5000), member("P2", 5000)}; }, "Designated partners", false},
       {"a business without books", "ITR-4", "I", 2016, booksNotKept, "Sch-PL (No Account Case)", true},
       {"a business with books", "ITR-4", "I", 2016, booksKept, "Sch-PL (No Account Case)", false},
+      {"an audited business", "ITR-5", "AOP", 2016,
+       [](ReturnYear& y) {
+         y.members = {member("M1", 5000), member("M2", 5000)};
+         y.businessesOutsidePresumptive = 1;
+         y.auditTicked = true;
+       },
+       "Sch-PL (No Account Case)", false},
+      {"a company keeps books by law", "ITR-6", "PVT", 2016, booksNotKept, "Sch-PL (No Account Case)", false},
       {"only presumptive income", "ITR-4", "I", 2016, [](ReturnYear&) {}, "Other heads in Schedule BP", false},
       {"a firm's business", "ITR-5", "FIRM", 2016, booksKept, "Other heads in Schedule BP", true},
       {"a local authority has no members", "ITR-5", "LA", 2016, [](ReturnYear&) {}, "Partners and members", false},
@@ -167,6 +175,8 @@ TEST_P(BusinessFactsFromTables, PartnersTheirSharesAndTheFirmsRowsAreRead) {
   conn().execute("INSERT INTO business_firm (code_no, ass_year, firm_no, firm_name, firm_pan, salary, interest, audapp) "
                  "VALUES ('I1', 2016, 1, 'SHAH AND SONS', 'AAAFS1234K', 95000, 18000, 'Y'), "
                  "('I1', 2016, 2, 'OUTSIDE FIRM', 'AAAFO9999Z', 1000, 0, 'N')");
+  conn().execute("DELETE FROM new_tab WHERE code_no = 'F1' AND ass_year = '2016'");
+  conn().execute("INSERT INTO new_tab (code_no, ass_year, auditc) VALUES ('F1', '2016', 'Y')");
   conn().execute("INSERT INTO tbmatadddedn (code_no, ass_year, flagad, srno, clause, amt) VALUES "
                  "('F1', 2016, 'A', 1, 'fb', 100), ('F1', 2016, 'D', 1, 'iia', 50)");
 
@@ -189,6 +199,8 @@ TEST_P(BusinessFactsFromTables, PartnersTheirSharesAndTheFirmsRowsAreRead) {
   const auto shares = resultOf(results, "Partners and members");
   ASSERT_TRUE(shares.has_value());
   EXPECT_EQ(shares->message, "Total Share should be exactly 100% in Partner/Member Info in General Information.");
+  EXPECT_TRUE(firmYear.auditTicked);
+  EXPECT_FALSE(partner.auditTicked);
   EXPECT_EQ(firmYear.bookProfitClauses.size(), 2u);
   // Clause fb is taken by its parts from A.Y. 2016-17.
   const auto method = resultOf(runFilingChecks(firmYear, ready(), {"ITR-6", true, kToday}), "Method of s.115JB");
