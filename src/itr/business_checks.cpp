@@ -121,6 +121,10 @@ void membersAndBookProfitChecks(Checks& c, const ReturnYear& y, const CheckReque
 // of profit of an AOP or BOI is not entered anywhere, so it has no PAN to check.
 void businessScheduleChecks(Checks& c, const ReturnYear& y, const CheckRequest& r) {
   partnersRemunerationCheck(c, y);
+  if (r.form == "ITR-5" && (y.statusCode == "FIRM" || y.statusCode == "LLP") && !y.members.empty())
+    c.notExamined("Partners' remuneration in Sch-PL",
+                  "The partners' salary and interest debited to the profit and loss account are not kept apart from "
+                  "the net profit here, so the firm's Partners' Remuneration Details could not be compared with them.");
   profitAndLossChecks(c, y, r);
 }
 

@@ -140,6 +140,12 @@ TEST(BusinessChecks, DataNotKeptIsReportedNotExamined) {
       {"a company keeps books by law", "ITR-6", "PVT", 2016, booksNotKept, "Sch-PL (No Account Case)", false},
       {"only presumptive income", "ITR-4", "I", 2016, [](ReturnYear&) {}, "Other heads in Schedule BP", false},
       {"a firm's business", "ITR-5", "FIRM", 2016, booksKept, "Other heads in Schedule BP", true},
+      {"a firm's partners paid", "ITR-5", "FIRM", 2016,
+       [](ReturnYear& y) { y.members = {member("P1", 5000), member("P2", 5000)}; }, "Partners' remuneration in Sch-PL",
+       true},
+      {"an association's members", "ITR-5", "AOP", 2016,
+       [](ReturnYear& y) { y.members = {member("M1", 5000), member("M2", 5000)}; }, "Partners' remuneration in Sch-PL",
+       false},
       {"a local authority has no members", "ITR-5", "LA", 2016, [](ReturnYear&) {}, "Partners and members", false},
   };
   for (const auto& c : cases) {
