@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "itr/filing_checks.h"
-#include "itr/plain_return_year.h"
+#include "itr/check_cases.h"
 #include "support/client_seed.h"
 #include "support/db_fixture.h"
 
@@ -18,11 +18,7 @@ using testing::plainYear;
 FilingParticulars ready() { return testing::readyParticulars("CURRENT"); }
 const CivilDate kToday = *makeDate(1, 8, 2017);
 
-std::optional<CheckResult> resultOf(const std::vector<CheckResult>& rs, const std::string& check) {
-  for (const auto& r : rs)
-    if (r.check == check && r.outcome != CheckOutcome::passed) return r;
-  return std::nullopt;
-}
+using testing::resultOf;
 
 MemberFacts member(const char* code, long long percentHundredths, const char* status = "INDIVIDUAL") {
   return {code, status, percentHundredths * 100};
@@ -39,17 +35,8 @@ const std::string kMethod =
     "Method for Determine Higher Tax u/s 115JB is not correct as per New Form ITR-6. Please select appropriate method "
     "in MAT Calculation.";
 
-struct Case {
-  std::string why, form, status;
-  int year;
-  std::string check;
-  std::function<void(ReturnYear&)> fails, passes;
-  CheckOutcome outcome;
-  std::string message;
-};
-
 TEST(BusinessChecks, EachStopsOrAsksOnItsFactAndPassesBesideIt) {
-  const std::vector<Case> cases{
+  const std::vector<testing::StopCase> cases{
       {"a firm of one partner", "ITR-5", "FIRM", 2016, "Partners and members",
        [](ReturnYear& y) { y.members = {member("P1", 10000)}; },
        [](ReturnYear& y) { y.members = {member("P1", 5000), member("P2", 5000)}; }, CheckOutcome::stopped,
@@ -92,43 +79,23 @@ TEST(BusinessChecks, EachStopsOrAsksOnItsFactAndPassesBesideIt) {
        "\r\nInterest on Capital : Rs. 1,20,000 shown here, Rs. 1,80,000 in the Firm's Partners' Remuneration Details"
        "\r\n\r\nContinue ?"},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.why);
-    ReturnYear y = plainYear(c.year, c.status);
-    c.fails(y);
-    const auto failed = resultOf(runFilingChecks(y, ready(), {c.form, true, kToday}), c.check);
-    ASSERT_TRUE(failed.has_value());
-    EXPECT_EQ(failed->outcome, c.outcome);
-    EXPECT_EQ(failed->message, c.message);
-    EXPECT_EQ(failed->focus, "cmdproceed");
-    ReturnYear beside = plainYear(c.year, c.status);
-    c.passes(beside);
-    const auto results = runFilingChecks(beside, ready(), {c.form, true, kToday});
-    const auto passed = resultOf(results, c.check);
-    EXPECT_FALSE(passed.has_value()) << passed->message;
-  }
+  testing::expectEachStopsAndPassesBeside(cases, ready(), kToday);
 }
 
 // What the business tables do not hold is named, only where it matters.
 TEST(BusinessChecks, DataNotKeptIsReportedNotExamined) {
-  struct Unkept {
-    std::string why, form, status;
-    int year;
-    std::function<void(ReturnYear&)> change;
-    std::string check;
-    bool reported;
-  };
   const auto booksNotKept = [](ReturnYear& y) { y.businessesOutsidePresumptive = 1; };
   const auto booksKept = [](ReturnYear& y) {
     y.businessesOutsidePresumptive = 1;
     y.liable44AA = true;
   };
-  const std::vector<Unkept> cases{
+  const std::vector<testing::UnkeptCase> cases{
       {"an LLP's designated partners", "ITR-5", "LLP", 2014,
-       [](ReturnYear& y) { y.members = {member("P1", 5000), member("P2", 5000)}; }, "Designated partners", true},
+       [](ReturnYear& y) { y.members = {member("P1", 5000), member("P2", 5000)}; }, "Designated partners", true,
+       "Designated Partner Identification No."},
       {"an LLP before A.Y. 2014-15", "ITR-5", "LLP", 2013,
        [](ReturnYear& y) { y.members = {member("P1", 5000), member("P2", 5000)}; }, "Designated partners", false},
-      {"a business without books", "ITR-4", "I", 2016, booksNotKept, "Sch-PL (No Account Case)", true},
+      {"a business without books", "ITR-4", "I", 2016, booksNotKept, "Sch-PL (No Account Case)", true, "gross profit and expenses"},
       {"a business with books", "ITR-4", "I", 2016, booksKept, "Sch-PL (No Account Case)", false},
       {"an audited business", "ITR-5", "AOP", 2016,
        [](ReturnYear& y) {
@@ -139,26 +106,16 @@ TEST(BusinessChecks, DataNotKeptIsReportedNotExamined) {
        "Sch-PL (No Account Case)", false},
       {"a company keeps books by law", "ITR-6", "PVT", 2016, booksNotKept, "Sch-PL (No Account Case)", false},
       {"only presumptive income", "ITR-4", "I", 2016, [](ReturnYear&) {}, "Other heads in Schedule BP", false},
-      {"a firm's business", "ITR-5", "FIRM", 2016, booksKept, "Other heads in Schedule BP", true},
+      {"a firm's business", "ITR-5", "FIRM", 2016, booksKept, "Other heads in Schedule BP", true, "Incomes of other heads"},
       {"a firm's partners paid", "ITR-5", "FIRM", 2016,
        [](ReturnYear& y) { y.members = {member("P1", 5000), member("P2", 5000)}; }, "Partners' remuneration in Sch-PL",
-       true},
+       true, "Partners' Remuneration Details"},
       {"an association's members", "ITR-5", "AOP", 2016,
        [](ReturnYear& y) { y.members = {member("M1", 5000), member("M2", 5000)}; }, "Partners' remuneration in Sch-PL",
        false},
       {"a local authority has no members", "ITR-5", "LA", 2016, [](ReturnYear&) {}, "Partners and members", false},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.why);
-    ReturnYear y = plainYear(c.year, c.status);
-    c.change(y);
-    const auto results = runFilingChecks(y, ready(), {c.form, true, kToday});
-    const auto r = resultOf(results, c.check);
-    ASSERT_EQ(r.has_value(), c.reported);
-    if (r) {
-      EXPECT_EQ(r->outcome, CheckOutcome::notExamined);
-    }
-  }
+  testing::expectEachNotExaminedWhereItMatters(cases, ready(), kToday);
 }
 
 // The facts come from the client register, the firm's rows and the book
