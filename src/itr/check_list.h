@@ -48,7 +48,7 @@ void scheduleChecks(Checks& c, const ReturnYear& y, const CheckRequest& r);
 void schedulesAfterPresumptiveChecks(Checks& c, const ReturnYear& y, const CheckRequest& r);
 // ITR-5's partners and members, and the method of a company's book profit.
 void membersAndBookProfitChecks(Checks& c, const ReturnYear& y, const CheckRequest& r);
-// The business schedule, last of the checks before the name checks.
+// The business schedule, after the tax on distributions.
 void businessScheduleChecks(Checks& c, const ReturnYear& y, const CheckRequest& r);
 // Tax on a company's distributions, after Schedule AL.
 void distributionChecks(Checks& c, const ReturnYear& y, const CheckRequest& r);
