@@ -20,6 +20,13 @@ std::string dateOf(const db::Row& r, const char* column) {
   return d ? formatDmy(*d) : r.text(column);
 }
 
+// "WARD 4(2), RANGE 4" from the year's row.
+std::string wardOf(db::Connection& conn, const std::string& dataSet, int year) {
+  const auto row = conn.query("SELECT ward, `range` FROM new_tab WHERE code_no = ? AND ass_year = ?",
+                              {dataSet, std::to_string(year)});
+  return row.empty() ? "" : joinNonBlank({row.front().text("ward"), row.front().text("range")}, ", ");
+}
+
 // The particulars of a year's return: its filing date and the register's
 // entry (pending.srno) for the acknowledgement; none when it was not filed.
 std::optional<FilingParticulars> filedReturn(db::Connection& conn, const std::string& client, const std::string& dataSet,
@@ -32,9 +39,7 @@ std::optional<FilingParticulars> filedReturn(db::Connection& conn, const std::st
   const int srNo = std::atoi(pending.front().text("srno").c_str());
   for (const auto& e : returns::readRegister(conn, client, year))
     if (e.srNo == srNo) f.ackNo = e.ackNo;
-  const auto row = conn.query("SELECT ward, `range` FROM new_tab WHERE code_no = ? AND ass_year = ?",
-                              {dataSet, std::to_string(year)});
-  if (!row.empty()) f.ward = joinNonBlank({row.front().text("ward"), row.front().text("range")}, ", ");
+  f.ward = wardOf(conn, dataSet, year);
   return f;
 }
 
@@ -48,9 +53,7 @@ std::optional<FilingParticulars> previousYear(db::Connection& conn, const std::s
   if (summary.empty()) return f;
   if (!f) {
     f.emplace();
-    const auto row = conn.query("SELECT ward, `range` FROM new_tab WHERE code_no = ? AND ass_year = ?",
-                                {client, std::to_string(year - 1)});
-    if (!row.empty()) f->ward = joinNonBlank({row.front().text("ward"), row.front().text("range")}, ", ");
+    f->ward = wardOf(conn, client, year - 1);
   }
   const auto a = [&](int n) { return Money::rupees(summary.front().integer("a" + std::to_string(n))); };
   f->returnedIncome = a(9);
