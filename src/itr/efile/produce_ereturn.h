@@ -29,9 +29,12 @@ struct ProducedReturn {
   std::string error;                     // why it failed or was not validated
 };
 
-// How soon the file must be on disk: at once, or at the end of a batch that
-// then calls suite::syncFileSystem before it reports.
-enum class Durability { now, atEndOfBatch };
+// How soon the file must be on disk: at once; at the end of a batch that
+// then calls suite::syncFileSystem before it reports; or never, for a
+// working file whose synced copy is the one kept (the return screen's
+// temporary file, filed next as the dated copy). Each file is whole under
+// its name at once in every case; only the wait for the disk differs.
+enum class Durability { now, atEndOfBatch, workingFileOnly };
 
 ProducedReturn produceEReturn(const EReturnInput& in, const std::filesystem::path& file,
                               suite::efile::EfileCredentials& credentials, Durability durability = Durability::now);
