@@ -18,7 +18,11 @@ struct CredentialSet;
 
 namespace meridian::itr::efile {
 
-enum class ProduceResult { written, invalid, notValidated, failed };
+// written: the file is finished. refused: the return's data cannot make a
+// file the department would take, told before anything is written.
+// invalid: the file was written and fails its schema. notValidated: no
+// schema to check it against. failed: the file could not be written.
+enum class ProduceResult { written, refused, invalid, notValidated, failed };
 
 struct ProducedReturn {
   ProduceResult result = ProduceResult::failed;
@@ -26,7 +30,7 @@ struct ProducedReturn {
   std::string digest;                    // as placed; "" before A.Y. 2015-16
   std::vector<std::string> warnings;     // told while the file is still finished
   suite::efile::ValidationReport check;  // the schema check
-  std::string error;                     // why it failed or was not validated
+  std::string error;                     // why it was refused, failed or was not validated
 };
 
 // How soon the file must be on disk: at once; at the end of a batch that
@@ -42,7 +46,7 @@ ProducedReturn produceEReturn(const EReturnInput& in, const std::filesystem::pat
 ProducedReturn produceEReturn(const EReturnInput& in, const std::filesystem::path& file,
                               const suite::efile::CredentialSet& credentials, Durability durability = Durability::now);
 
-// "written", "invalid", "not validated", "failed".
+// "written", "refused", "invalid", "not validated", "failed".
 const char* produceResultName(ProduceResult r);
 
 }  // namespace meridian::itr::efile

@@ -83,6 +83,9 @@ std::optional<fs::path> eFileFromReturnScreen(host::Component& host, ui::Dialogs
       tools.ValidFile(r.formCode, temporary.string(), faults, r.year);
       return std::nullopt;
     }
+    case ProduceResult::refused:
+      dialogs.exclamation(produced.error);
+      return std::nullopt;
     case ProduceResult::failed:
       dialogs.exclamation("The e-return could not be written, nothing was filed: " + produced.error + ".");
       return std::nullopt;
