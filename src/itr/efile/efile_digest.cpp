@@ -4,9 +4,9 @@
 #include <openssl/evp.h>
 
 #include <array>
-#include <string>
 #include <memory>
 #include <stdexcept>
+#include <string>
 
 #include "common/years.h"
 #include "suite/atomic_file.h"

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "common/years.h"
-
 #include "itr/efile/efile_digest.h"
 #include "itr/efile/finish_ereturn.h"
 #include "itr/efile/itr1_layout.h"
@@ -17,7 +16,7 @@ namespace {
 
 // From A.Y. 2015-16 the form lists the bank accounts with the primary one
 // first, and the year's schema requires it: a return without a default
-// account could only be written as a file the department refuses. The return
+// account could only be written as a file that fails its check. The return
 // screen may have been told to continue without bank details; the return is
 // then refused here, plainly, before anything is written.
 std::string refusalBeforeWriting(const EReturnInput& in) {
@@ -25,9 +24,9 @@ std::string refusalBeforeWriting(const EReturnInput& in) {
   const auto& banks = in.filing.bankAccounts;
   if (std::any_of(banks.begin(), banks.end(), [](const BankAccount& b) { return b.isDefault; })) return "";
   return "The e-return of A.Y. " + assessmentYearText(in.year) +
-         " cannot be written without bank details: from A.Y. 2015-16 the department takes no return without "
-         "the default bank account, even when no refund is due. Please give the bank accounts in 'Bank Details' "
-         "and mark the default account.";
+         " cannot be written without bank details: from A.Y. 2015-16 the return must give the default bank "
+         "account, even when no refund is due, or the year's schema refuses the file. Please give the bank "
+         "accounts in 'Bank Details' and mark the default account.";
 }
 
 }  // namespace
