@@ -171,17 +171,20 @@ void seedDemoPractice(db::Connection& conn, const DataFolder& data, DemoSize siz
     const long long pinCode = place.firstPin + s.between(0, 29);
     const std::string mobile = "9" + std::to_string(100000000 + s.between(0, 899999999));
     const bool individual = n % 3 != 0;
+    int bornIn = 0;  // an individual's year of birth
     if (individual) {
       const std::string first = s.pick(kFirstNames), middle = s.pick(kMiddleNames), last = s.pick(kSurnames);
       s.next();
       const bool female = isFemaleName(first);
       const std::string nation = n % 17 == 0 ? "NON RESIDENT" : "RESIDENT";
+      const std::string father = s.pick(kMaleNames), born = date(s, 1940, 1998);
+      bornIn = std::stoi(born.substr(6));
       conn.execute(
           "INSERT INTO owner1 (code, code_no, f_nm, m_nm, l_nm, fat_f_nm, fat_l_nm, dob, sex, mobile, email, h_no, "
           "street, area, city, state, pin, mat_st, nation, ward, ward_no, pan, auditc, status) "
           "VALUES (?, '', ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 'INDIVIDUAL')",
           {c, first, middleFor(middle, female), last,
-           std::string(s.pick(kMaleNames)), last, date(s, 1940, 1998),
+           father, last, born,
            female ? "FEMALE" : "MALE", mobile, std::string(first) + "." + last + "@example.in",
            std::to_string(s.between(1, 400)), street, std::string("Ward ") + std::to_string(s.between(1, 40)), city,
            state, pinCode, s.next() % 2 ? "MARRIED" : "SINGLE", nation,
@@ -217,7 +220,10 @@ void seedDemoPractice(db::Connection& conn, const DataFolder& data, DemoSize siz
       s.next();  // a draw no year uses, kept so that the draws after it stay where they were
       draws.otherSources = s.between(0, 90000);
       draws.savings = s.between(0, 150000);
-      if (individual && year < 2016) enterEarlierYear(conn, c, year, place, draws);
+      // A minor's income other than from his own work is his parent's
+      // (s.64(1A)): a year only for one of age before the previous year began.
+      const bool adultInPreviousYear = bornIn + 18 < year - 1;
+      if (individual && adultInPreviousYear && year < 2016) enterEarlierYear(conn, c, year, place, draws);
     }
     if (n % 5 == 0)
       for (int q = 0; q < 3; ++q)
