@@ -80,12 +80,22 @@ size_t prepare(std::vector<VirtualUser>& users, const Request& step) {
   return failed;
 }
 
-LoadResult drive(std::vector<VirtualUser>& users, const Request& request, int requestsPerUser) {
+LoadResult drive(std::vector<VirtualUser>& users, const Request& request, int requestsPerUser,
+                 std::chrono::milliseconds pace) {
   std::vector<std::vector<double>> latencies(users.size());
   std::vector<size_t> failures(users.size(), 0);
   const double seconds = allAtOnce(users, [&](VirtualUser& u, size_t i) {
+    // Paced users start spread over one interval, not all in the same instant.
+    auto due = std::chrono::steady_clock::now() + pace * static_cast<long>(i) / static_cast<long>(users.size());
     for (int k = 0; k < requestsPerUser; ++k) {
-      const auto start = std::chrono::steady_clock::now();
+      auto start = std::chrono::steady_clock::now();
+      if (pace.count() > 0) {
+        // Timed from when the request was due: a late answer also delays
+        // the requests queued behind it, and that wait counts too.
+        std::this_thread::sleep_until(due);
+        start = due;
+        due += pace;
+      }
       const bool ok = request(u);
       latencies[i].push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
       ++u.requestsMade;

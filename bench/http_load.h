@@ -6,6 +6,7 @@
 // not its morning sign-in.
 #include <httplib.h>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
@@ -37,8 +38,11 @@ std::vector<VirtualUser> connectUsers(int port, int users);
 // the number of users for whom it failed.
 size_t prepare(std::vector<VirtualUser>& users, const Request& step);
 
-// Every user makes `requestsPerUser` requests, all users at once.
-LoadResult drive(std::vector<VirtualUser>& users, const Request& request, int requestsPerUser);
+// Every user makes `requestsPerUser` requests, all users at once: each
+// request as soon as the last one was answered, or, given a pace, one every
+// `pace` (as a person types), each timed from when it was due.
+LoadResult drive(std::vector<VirtualUser>& users, const Request& request, int requestsPerUser,
+                 std::chrono::milliseconds pace = std::chrono::milliseconds(0));
 
 // Signs the user in (name and password), takes the page's CSRF token and
 // the tab the page opens.
