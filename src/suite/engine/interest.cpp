@@ -38,8 +38,9 @@ CivilDate returnDate(const YearInput& in) { return in.filingDate.value_or(in.due
 
 // s.234A: on the tax left after advance tax, TDS, TCS and the self-assessment
 // tax paid by the due date, from the day after the due date to the return.
+// An extension of the due date moves it unless the order kept s.234A out.
 Money interest234a(const YearInput& in, const YearLaw& law, const InterestBase& b, int& months) {
-  const CivilDate due = in.dueDate.value_or(defaultDueDate(in));
+  const CivilDate due = in.dueDateFor234a.value_or(in.dueDate.value_or(defaultDueDate(in)));
   Money selfAssessed;
   switch (in.selfAssessmentForInterest.for234a) {
     case SelfAssessment234a::byDueDate: selfAssessed = paidUpTo(in.taxesPaid.selfAssessment, due); break;

@@ -177,6 +177,9 @@ struct YearInput {
   Money relief89, relief90, relief91;
   TaxesPaid taxesPaid;
   std::optional<CivilDate> dueDate;     // for filing the return; default below
+  // Where an order extended the due date but not for s.234A: the date before
+  // the extension, from which interest u/s 234A still runs. None: `dueDate`.
+  std::optional<CivilDate> dueDateFor234a;
   std::optional<CivilDate> filingDate;  // none: taken as filed on the due date
   std::array<InterestOption, 3> interest{};  // ss.234A, 234B, 234C
   SelfAssessmentForInterest selfAssessmentForInterest;
