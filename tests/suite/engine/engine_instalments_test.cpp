@@ -36,9 +36,11 @@ TEST(EngineInstalments, GainsAndWinningsArisingAfterADateAreNoShortfallOfIt) {
       // Arose 16 June to 15 September: only 15 June, when nothing was due, leaves it out.
       {"gain before 15 September", Kind::gain, 1, 82400, 555},
       // Paid 1,28,750 in all. Arose after 15 March and its tax of 30,900 not
-      // paid by 31 March: the proviso does not reach it, so 15 March is worked
-      // on 1,59,650: 1,59,650 - 1,28,750 = 30,900 x 1 % = 309.
-      {"gain after 15 March, its tax unpaid", Kind::gain, 4, 51500, 309},
+      // paid by 31 March: the proviso reaches no instalment, so each is worked
+      // on 1,59,650. 15 September: 30 % = 47,895, paid 77,250. 15 December:
+      // 60 % = 95,790 - 77,250 = 18,540 -> 18,500 x 3 % = 555. 15 March:
+      // 1,59,650 - 1,28,750 = 30,900 x 1 % = 309. In all 864.
+      {"gain after 15 March, its tax unpaid", Kind::gain, 4, 51500, 864},
       // Arose before 15 March: the same 30,900 x 1 % = 309.
       {"gain before 15 March", Kind::gain, 3, 51500, 309},
       // Arose after 15 December; paid after it only 20,000 of the 30,900 due
@@ -79,11 +81,12 @@ TEST(EngineInstalments, TaxOnALaterGainCountsOnlyWhenPaidAfterItArose) {
   } cases[] = {
       // 30,900 paid on 20 March, by 31 March: 15 March is worked on 1,28,750, paid.
       {"paid by 31 March", "20/03/2016", 30900, 0},
-      // A rupee short of it: the proviso does not reach the gain, and 15 March
-      // is worked on 1,59,650 with 1,28,750 paid by that date: 30,900 x 1 % = 309.
-      {"a rupee short", "20/03/2016", 30899, 309},
-      // Paid only on 1 April 2016, after the previous year: the same 309.
-      {"paid after the year", "01/04/2016", 30900, 309},
+      // A rupee short of it: the proviso reaches no instalment. 15 December on
+      // 1,59,650: 95,790 - 77,250 = 18,540 -> 18,500 x 3 % = 555; 15 March
+      // with 1,28,750 paid by that date: 30,900 x 1 % = 309. In all 864.
+      {"a rupee short", "20/03/2016", 30899, 864},
+      // Paid only on 1 April 2016, after the previous year: the same 864.
+      {"paid after the year", "01/04/2016", 30900, 864},
   };
   for (const auto& c : cases) {
     YearInput in = blankYear(2016);

@@ -15,7 +15,8 @@ class RaceHorsesScreen : public testsupport::HeadScreenTest {
  protected:
   void typeBox(const std::string& box, const std::string& text) {
     (*screen_)[box].text = text;
-    ASSERT_TRUE(screen_->dispatch({box, ui::EventType::change})) << box;
+    ui::Event left{box, ui::EventType::change};
+    ASSERT_TRUE(screen_->dispatch(left)) << box;
   }
 };
 
