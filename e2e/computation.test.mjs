@@ -102,3 +102,56 @@ test('the date of computation typed inside its frame reaches the screen and is k
   assert.equal(await page.isChecked('#Option4'), true);
   assert.equal(await page.inputValue('#txtdof'), '15/06/2016');
 });
+
+// The company's unabsorbed depreciation of A.Y. 2014-15 (Rs. 38,00,000) spread
+// over the heads on the computation's panel, typed key by key: a head's
+// amount above its income and a total short of the sum are refused with
+// their messages, the status line tells the balance, and the accepted
+// amounts are there when the panel is opened again.
+test('the unabsorbed depreciation set-off is typed, refused, accepted and kept', async () => {
+  const page = await signIn(practice);
+  await openClientYear(page, 'C0826', '2016-17');
+  await openFromYear(page, 'cmdcomp', 'Form1');
+  await page.click('#mnuundepr');
+  await page.waitForSelector('#fraundepr:not([hidden])');
+  await idle(page);
+  assert.equal((await page.textContent('#lblundeprtot')).trim(), 'Unabsorbed Depreciation to be set-off : 3800000.00');
+  const heads = (await page.locator('#vsundepr tbody tr td[data-col="0"]').allTextContents()).map((t) => t.trim());
+  const business = heads.indexOf('Business (Other than Speculation)');
+  const other = heads.indexOf('Income from Other Sources');
+  assert.ok(business >= 0 && other >= 0, heads.join('|'));
+  const setOff = (row) => `#vsundepr input.cell[data-row="${row}"][data-col="2"]`;
+  const typeInto = async (row, digits) => {
+    await page.click(setOff(row));
+    await page.keyboard.press('Control+A');
+    await page.keyboard.type(digits);
+    await page.keyboard.press('Tab');
+  };
+
+  // More than the other sources' income of Rs. 1,50,000.
+  await typeInto(other, '200000');
+  assert.equal(await messageText(page), 'Value can not be greater than 150000.00');
+  await page.keyboard.press('Enter');
+  await idle(page);
+
+  await typeInto(business, '3000000');
+  await idle(page);
+  assert.equal((await page.textContent('#lblundeprbal')).trim(), 'Balance Unabsorbed Depreciation to be set-off : 800000.00');
+  await page.click('#cmdundeprok');
+  assert.equal(await messageText(page), 'Unabsorbed Depreciation Set Off Amount Should be 3800000.00');
+  await page.keyboard.press('Enter');
+  await idle(page);
+
+  await typeInto(business, '3800000');
+  await idle(page);
+  assert.equal((await page.textContent('#lblundeprbal')).trim(), '');
+  await page.click('#cmdundeprok');
+  await idle(page);
+  assert.equal(await page.isVisible('#fraundepr'), false, 'the panel closes once accepted');
+
+  await page.click('#mnuundepr');
+  await page.waitForSelector('#fraundepr:not([hidden])');
+  await idle(page);
+  assert.equal(await page.inputValue(setOff(business)), '3800000.00', 'stored and read back');
+  assert.equal(await page.inputValue(setOff(other)), '0.00');
+});

@@ -109,8 +109,10 @@ TEST(TableLayout, AmountTooWideWidensItsCellAndShiftsTheRest) {
   std::vector<Line> lines = layoutTableRow(row.build({"", "0100", "", ""}));
   ASSERT_EQ(lines.size(), 1u);
   const std::string text = lines[0].plainText();
-  EXPECT_NE(text.find("1,23,45,67,89,012.00"), std::string::npos) << text;
-  EXPECT_EQ(findCell(lines[0], "2,500.00").start, 30);  // right after the widened cell
+  const auto at = text.find("1,23,45,67,89,012.00");
+  ASSERT_NE(at, std::string::npos) << text;
+  EXPECT_EQ(text[at - 1], ' ') << "a blank keeps it apart from the cell before: " << text;
+  EXPECT_EQ(findCell(lines[0], "2,500.00").start, 32);  // after the widened cell with a blank each side
 }
 
 TEST(TableLayout, LongTextWrapsInsideItsColumnAndBoxSpansAllLines) {

@@ -51,12 +51,14 @@ class Printout {
     pageHeaderAndFooter();
     rep_.SelectHF(host::hfBody);
     headerBlock();
+    printFilingParticulars(rep_, d_.statements, {o_.returnIncome, o_.receiptNo, o_.wardNo, o_.returnDate},
+                           mode_ == PrintMode::estimate, o_.borders);
     if (mode_ == PrintMode::computation) {
       computationLines();
       dueDateLine();
       declaration();
       signature();
-      printSchedules(rep_, d_.annexures, {o_.borders, o_.kvpDetails, o_.nscDetails, o_.annexures});
+      schedules();
     } else {
       estimatedComputation();
       instalments();
@@ -119,7 +121,7 @@ class Printout {
     for (int i = 0; i <= d_.sheet.headerLast && i < static_cast<int>(rows.size());) {
       const SheetRow& r = rows[static_cast<std::size_t>(i)];
       if (r.kind == Kind::marker && r.caption == "##BANKDETAILS##") {
-        if (o_.bankAccounts) bankAccounts();
+        if (o_.bankAccounts || o_.allBankAccounts) bankAccounts();
         ++i;
       } else if (pairedHeader(r.caption)) {
         TableOut t(rep_, {17, 22, 17, 22}, {"T", "T", "T", "T"}, o_.borders);
@@ -140,12 +142,31 @@ class Printout {
     rep_.printtext();
   }
 
+  // The statements and schedules after the computation, in the order the
+  // practice reads them.
+  void schedules() {
+    const AnnexureSwitches on{o_.borders, o_.kvpDetails, o_.nscDetails, o_.annexures};
+    printItemDetails(rep_, d_.annexures, on);
+    if (o_.annexures) printDisallowances(rep_, d_.statements, d_.year, o_.borders);
+    printCreditTables(rep_, d_.statements, d_.year, o_.borders);
+    if (o_.capitalGains) printCapitalGains(rep_, d_.statements, o_.borders);
+    printCertificates(rep_, d_.annexures, on);
+    if (o_.taxesPaid) printTaxesPaid(rep_, d_.statements, o_.deductorAddress, o_.borders);
+  }
+
+  // Every account (CompOth1), or the default one alone (CompOth0): the one
+  // marked default, else the first.
   void bankAccounts() {
-    if (d_.banks.empty()) return;
+    std::vector<BankAccount> shown = d_.banks;
+    if (!o_.allBankAccounts && !shown.empty()) {
+      const auto marked = std::find_if(shown.begin(), shown.end(), [](const BankAccount& b) { return b.isDefault; });
+      shown = {marked == shown.end() ? shown.front() : *marked};
+    }
+    if (shown.empty()) return;
     rep_.printtext(bold("DETAILS OF BANK ACCOUNTS"));
     TableOut t(rep_, {34, 12, 18, 14}, {"T", "T", "T", "T"}, o_.borders);
     t.row({"NAME & ADDRESS OF THE BANK BRANCH", "IFS CODE", "ACCOUNT NO.", "TYPE OF ACCOUNT"}, true, "1111", "");
-    for (const auto& b : d_.banks)
+    for (const auto& b : shown)
       t.row({joinNonBlank({b.bank, b.branchAddress}, ", "), b.ifsc, b.number, b.type}, false, "", "");
     rep_.printtext();
   }
@@ -288,15 +309,28 @@ class Printout {
     // what was paid in the period (its last payment's date and the amount),
     // before it, the share of the tax paid and the whole paid by the date,
     // the shortfall interest runs on and the interest.
-    TableOut t(rep_, {6, 10, 4, 8, 10, 8, 7, 4, 8, 8, 5}, {"T", "T", "T", "A", "T", "A", "A", "T", "A", "A", "A"},
+    // 78 characters across. Every heading piece and every amount up to
+    // 99,999 is narrower than its column, and all but the first two columns
+    // are right-aligned, so neighbouring cells never run together; the
+    // headings are given line by line so that none wraps inside a word.
+    TableOut t(rep_, {6, 11, 5, 7, 11, 7, 7, 5, 7, 7, 5}, {"T", "T", "T", "A", "T", "A", "A", "T", "A", "A", "A"},
                o_.borders);
-    t.row({"Installment", "Due Date", "Due Installment", "Minimum Advance Tax to be Paid to avoid Interest u/s 234C",
-           "Advance Tax Paid", "", "", "", "", "Interst U/s 234C Payable on", "Interest U/s 234C"},
-          true, "11111111111", "00000000000");
-    t.row({"", "", "", "Amount", "Date", "Amount", "Earlier", "% of Tax", "Gross Amount", "", ""}, true, "00111111100",
-          "00010111100");
-    t.row({"(1)", "(2)", "(3)", "(4)", "(5)", "(6)", "(7)", "(8)", "(9)=(6+7)", "(10)=(4-9)", "(11)"}, true,
-          "11111111111", "00000000001");
+    const std::vector<std::vector<const char*>> headings = {
+        {"Inst.", "Due Date", "Due", "Min.", "Advance", "", "", "", "", "Int.", "Int."},
+        {"", "", "%", "Tax to", "Tax Paid", "", "", "", "", "u/s", "u/s"},
+        {"", "", "", "avoid", "", "", "", "", "", "234C", "234C"},
+        {"", "", "", "234C", "", "", "", "", "", "on", ""},
+    };
+    for (const auto& line : headings) {
+      std::vector<host::ReportValue> cells;
+      for (const char* piece : line) cells.emplace_back(std::string(piece));
+      t.row(cells, true, "11111111111", "00111111111");
+    }
+    t.row({"", "", "", "Amount", "Date", "Amount", "Before", "% of", "Gross", "", ""}, true, "00111111100",
+          "00111111111");
+    t.row({"", "", "", "", "", "", "", "Tax", "Amount", "", ""}, true, "00111111100", "00111111111");
+    t.row({"(1)", "(2)", "(3)", "(4)", "(5)", "(6)", "(7)", "(8)", "(9)", "(10)", "(11)"}, true, "11111111111",
+          "00111111111");
     const char* ordinal[] = {"Ist", "IInd", "IIIrd", "IVth"};
     const auto* law = engine::lawOf(d_.year);
     const bool company = host::statusClass(d_.client.status) >= 3;
@@ -324,7 +358,7 @@ class Printout {
       }
       t.row({label, formatDmy(r.dueDate), shareBp > 0 ? std::to_string(shareBp / 100) + "%" : std::string(),
              r.cumulativeDue, lastPaid, r.paid, r.paidByDate - r.paid, paidShare, r.paidByDate, shortfall, r.interest},
-            false, "00000000000", "00110111111");
+            false, "00000000000", "00111111111");
       previousDue = r.dueDate;
       ++n;
     }
@@ -332,7 +366,8 @@ class Printout {
     t.row({"", "Total", host::ReportValue(), host::ReportValue(), host::ReportValue(), host::ReportValue(),
            host::ReportValue(), host::ReportValue(), host::ReportValue(), host::ReportValue(),
            d_.result.interest.s234c},
-          false, "01000000001", "00000000001");
+          false, "01000000001", "00111111111");
+    rep_.printtext("(9) = (6) + (7); (10) = (4) - (9)");
     if (beforeIncorporation) rep_.printtext("* Installment is Due before Date of Incorporation.");
     if (d_.computationDate)
       for (const auto& r : grid.rows)

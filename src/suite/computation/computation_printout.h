@@ -13,6 +13,7 @@
 #include "suite/computation/computation_sheet.h"
 #include "suite/computation/printout_annexures.h"
 #include "suite/computation/printout_options.h"
+#include "suite/computation/printout_statements.h"
 #include "suite/computation/year_settings.h"
 #include "suite/engine/result_context.h"
 
@@ -26,6 +27,7 @@ struct Practitioner {
 
 struct BankAccount {
   std::string bank, branchAddress, ifsc, number, type;
+  bool isDefault = false;
 };
 
 struct PrintoutData {
@@ -46,6 +48,7 @@ struct PrintoutData {
   std::vector<engine::DatedPayment> advancePayments;  // for the instalments' dates of payment
   std::optional<CivilDate> computationDate;           // "Upto Input date": the date interest runs to
   Annexures annexures;
+  Statements statements;
 };
 
 enum class PrintMode { computation, estimate };

@@ -119,9 +119,12 @@ void printFirmStatement(host::ReportWriter& rep, const Annexures& a, bool border
   t.row({"Total", "", "", share, pay, interest, pay + interest}, false, "1001111", "0011111");
 }
 
-void printSchedules(host::ReportWriter& rep, const Annexures& a, const AnnexureSwitches& on) {
+void printCertificates(host::ReportWriter& rep, const Annexures& a, const AnnexureSwitches& on) {
   if (on.kvp) certificateTable(rep, "DETAILS OF KVP", a.kvp, false, on.borders);
   if (on.nsc) certificateTable(rep, "DETAILS OF NSC", a.nsc, true, on.borders);
+}
+
+void printItemDetails(host::ReportWriter& rep, const Annexures& a, const AnnexureSwitches& on) {
   if (!on.items) return;
   for (const auto& table : a.itemDetails) {
     rep.printtext();

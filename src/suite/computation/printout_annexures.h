@@ -49,7 +49,9 @@ Annexures loadAnnexures(db::Connection& conn, const std::string& dataSet, int ye
 
 // "STATEMENT OF REMUNERATION AND INTEREST FROM FIRMS", when there are firms.
 void printFirmStatement(host::ReportWriter& rep, const Annexures& a, bool borders);
-// The schedules the switches ask for, in order: KVP, NSC, item details.
-void printSchedules(host::ReportWriter& rep, const Annexures& a, const AnnexureSwitches& on);
+// "DETAILS OF KVP" and "DETAILS OF NSC", as the switches ask.
+void printCertificates(host::ReportWriter& rep, const Annexures& a, const AnnexureSwitches& on);
+// The items of exempt income, one table per kind, under CompAnnex.
+void printItemDetails(host::ReportWriter& rep, const Annexures& a, const AnnexureSwitches& on);
 
 }  // namespace meridian::suite::computation

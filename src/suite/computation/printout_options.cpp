@@ -40,7 +40,14 @@ PrintoutOptions PrintoutOptions::read(const SettingReader& setting) {
   o.borders = on("CompBorder");
   o.caseStyle = std::atoi(value("CompPrn").c_str());
   o.bankAccounts = on("CompOth0");
-  o.filingDetails = on("CompOth1");
+  o.allBankAccounts = on("CompOth1");
+  o.returnIncome = on("CompOth2");
+  o.receiptNo = on("CompOth3");
+  o.wardNo = on("CompOth4");
+  o.returnDate = on("CompOth5");
+  o.capitalGains = on("CapStmt");
+  o.taxesPaid = on("TDSTCSDET");
+  o.deductorAddress = on("TDSTCSDEDADD");
   o.declaration = on("Dec277A");
   o.annexures = on("CompAnnex");
   o.kvpDetails = on("KVPDet");

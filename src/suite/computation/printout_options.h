@@ -14,8 +14,15 @@ using SettingReader = std::function<std::string(const std::string& key)>;
 struct PrintoutOptions {
   bool borders = false;     // CompBorder: tables drawn with borders
   int caseStyle = 0;        // CompPrn
-  bool bankAccounts = false;  // CompOth0: the client's bank accounts in the header
-  bool filingDetails = false; // CompOth1: this year's return filing particulars
+  bool bankAccounts = false;     // CompOth0: the default bank account at the header's marker
+  bool allBankAccounts = false;  // CompOth1: every bank account there
+  // CompOth2 to CompOth5: the returned income, the acknowledgement
+  // ("Receipt No."), the ward and the date of filing of this year's and the
+  // previous year's returns.
+  bool returnIncome = false, receiptNo = false, wardNo = false, returnDate = false;
+  bool capitalGains = false;      // CapStmt
+  bool taxesPaid = false;         // TDSTCSDET: TDS, TCS, advance and self-assessment tax
+  bool deductorAddress = false;   // TDSTCSDEDADD
   bool declaration = false;   // Dec277A
   bool annexures = false;     // CompAnnex: statements and schedules
   bool kvpDetails = false;    // KVPDet

@@ -52,7 +52,8 @@ std::vector<BankAccount> banksOf(db::Connection& conn, const PrintoutRequest& r)
   std::vector<BankAccount> out;
   for (const auto& b : conn.query("SELECT * FROM bank_details WHERE code_no = ? AND yr = ? ORDER BY srno",
                                   {r.client, r.year}))
-    out.push_back({b.text("banknm"), b.text("bankadd"), b.text("bankbrcode"), b.text("acno"), b.text("actyp")});
+    out.push_back({b.text("banknm"), b.text("bankadd"), b.text("bankbrcode"), b.text("acno"), b.text("actyp"),
+                   upperCase(b.text("defbank")) == "Y"});
   return out;
 }
 
@@ -105,6 +106,11 @@ PrintoutData loadPrintoutData(db::Connection& conn, const PrintoutRequest& r, he
   if (settings.interest.uptoInputDate) d.computationDate = parseDmy(settings.interest.computationDate);
   d.advancePayments = loaded.input.taxesPaid.advance;
   d.annexures = loadAnnexures(conn, r.dataSet, r.year);
+  d.statements = loadStatements(
+      conn,
+      {r.client, r.dataSet, r.year,
+       loaded.input.status == engine::Status::individual || loaded.input.status == engine::Status::huf},
+      d.result, loaded.input.taxCreditsBroughtForward);
   d.declarationLines = declarationOf(r.documents);
   d.sheet = computationSheet(d.client, d.result, !d.banks.empty(), !d.annexures.firms.empty());
   return d;

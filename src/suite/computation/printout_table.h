@@ -2,11 +2,13 @@
 // One table of the printout: its columns fixed when it opens, one call per
 // row, the four per-column masks (bold, right-aligned, underlined, boxed) as
 // the report writer takes them.
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "host/report_writer.h"
+#include "suite/report/utf8_text.h"
 
 namespace meridian::suite::computation {
 
@@ -19,6 +21,22 @@ class TableOut {
     for (const auto& k : kinds_) formats_.push_back(k == "A" ? kWhole : "");
     positions_.assign(widths_.size(), 0);
     rep_.createtable(1, static_cast<int16_t>(widths_.size()));
+  }
+  // A heading given as whole titles, written as many heading rows as the
+  // longest needs: each title broken between words one short of its column,
+  // so that no two titles run together whatever their alignment.
+  void heading(const std::vector<std::string>& titles, const std::string& bold, const std::string& right) {
+    std::vector<std::vector<std::string>> pieces;
+    std::size_t lines = 1;
+    for (std::size_t c = 0; c < titles.size() && c < widths_.size(); ++c) {
+      pieces.push_back(report::wrapToWidth(titles[c], std::max(1, widths_[c] - 1)));
+      lines = std::max(lines, pieces.back().size());
+    }
+    for (std::size_t k = 0; k < lines; ++k) {
+      std::vector<host::ReportValue> values;
+      for (const auto& p : pieces) values.emplace_back(k < p.size() ? p[k] : std::string());
+      row(values, true, bold, right);
+    }
   }
   void row(std::vector<host::ReportValue> values, bool heading, const std::string& bold, const std::string& right,
            const std::string& underline = "") {

@@ -49,21 +49,25 @@ const std::vector<PresentationControl>& presentationControls() {
         {"cbo277A", "Dec277A", "Declaration u/s 277A", {"No", "Yes"}},
         {"chkplace", "CityAsPlace", "City of Communication Address", {}},
     };
-    static const char* other[] = {"Show Sch-AL (Asset/Liability) Details", "Print as Separate Annexure",
-                                  "Default Bank A/c with Client Details", "Show All Bank Accounts", "Balance Sheet",
-                                  "Profit && Loss A/c", "Return Income", "Receipt No.", "Ward No.", "Return Date",
-                                  "Designation", "Name"};
-    static const std::array<std::string, 12> otherKeys = [] {
-      std::array<std::string, 12> k;
-      for (int i = 0; i < 12; ++i) k[static_cast<std::size_t>(i)] = "CompOth" + std::to_string(i);
-      return k;
-    }();
-    static const std::array<std::string, 12> otherNames = [] {
-      std::array<std::string, 12> k;
-      for (int i = 0; i < 12; ++i) k[static_cast<std::size_t>(i)] = "chkcompoth" + std::to_string(i);
-      return k;
-    }();
-    for (std::size_t i = 0; i < 12; ++i) l.push_back({otherNames[i].c_str(), otherKeys[i].c_str(), other[i], {}});
+    // The "CompOth" boxes in the order the screen shows them, each with the
+    // key the printout reads: 0 and 1 the bank accounts, 2 to 5 the filing
+    // particulars, 6 profit and loss, 7 balance sheet, 8 Sch-AL as a
+    // separate annexure, 9 and 10 the signer's designation and name, 11 Sch-AL.
+    static const char* other[][3] = {
+        {"chkcompoth0", "CompOth11", "Show Sch-AL (Asset/Liability) Details"},
+        {"chkcompoth1", "CompOth8", "Print as Separate Annexure"},
+        {"chkcompoth2", "CompOth0", "Default Bank A/c with Client Details"},
+        {"chkcompoth3", "CompOth1", "Show All Bank Accounts"},
+        {"chkcompoth4", "CompOth7", "Balance Sheet"},
+        {"chkcompoth5", "CompOth6", "Profit && Loss A/c"},
+        {"chkcompoth6", "CompOth2", "Return Income"},
+        {"chkcompoth7", "CompOth3", "Receipt No."},
+        {"chkcompoth8", "CompOth4", "Ward No."},
+        {"chkcompoth9", "CompOth5", "Return Date"},
+        {"chkcompoth10", "CompOth9", "Designation"},
+        {"chkcompoth11", "CompOth10", "Name"},
+    };
+    for (const auto& o : other) l.push_back({o[0], o[1], o[2], {}});
     static const char* foot[][2] = {{"FootNm", "Name"},          {"FootNmT", "Name as Title"},
                                     {"FootAdd", "Address"},       {"FootOff", "Phone (Office)"},
                                     {"FootRes", "Phone (Residence)"}, {"FootMob", "Mobile"},

@@ -34,14 +34,17 @@ std::vector<Line> layoutTableRow(const TableRow& row) {
     int textWidth = columnCount(cell.text);
     p.width = cell.width > 0 ? cell.width : textWidth;
     if (textWidth > p.width) {
+      // A widened number keeps a blank on each side (before it when it is
+      // right-aligned after another cell), so that it never reads as one
+      // with its neighbour's figures.
       if (cell.numeric)
-        p.width = textWidth;
+        p.width = textWidth + (cell.flags.rightAligned && !placed.empty() ? 1 : 0);
       else
         p.pieces = wrapToWidth(cell.text, p.width);
     }
     if (p.pieces.empty()) p.pieces.push_back(cell.text);
     lineCount = std::max(lineCount, p.pieces.size());
-    cursor = p.start + p.width;
+    cursor = p.start + p.width + (cell.numeric && textWidth > cell.width && cell.width > 0 ? 1 : 0);
     placed.push_back(std::move(p));
   }
 

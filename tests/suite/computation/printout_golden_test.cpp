@@ -10,13 +10,16 @@
 #include <map>
 #include <nlohmann/json.hpp>
 #include <sstream>
+#include <tuple>
 
+#include "common/years.h"
 #include "db/rows.h"
 #include "suite/computation/printout_document.h"
 #include "suite/computation/printout_source.h"
 #include "suite/engine/compute_year.h"
 #include "suite/engine/year_input_json.h"
 #include "suite/heads/demo_heads.h"
+#include "suite/returns/register_entry.h"
 #include "suite/report/text_renderer.h"
 #include "support/db_fixture.h"
 
@@ -69,6 +72,7 @@ struct GoldenCase {
   PrintMode mode;
   std::map<std::string, std::string> settings;
   bool practiceDetails = false;  // bill particulars, a bank account, signer and declaration
+  bool filingHistory = false;    // this year's and last year's returns filed, two bank accounts
 };
 
 class ComputationGolden : public testsupport::DbTest {
@@ -92,7 +96,7 @@ class ComputationGolden : public testsupport::DbTest {
                    {"mobno", "9822001122"}});
     db::deleteWhere(conn(), "bank_details", {{"code_no", client}, {"yr", 2016}});
     db::insertRow(conn(), "bank_details",
-                  {{"code_no", client}, {"yr", 2016}, {"srno", 1}, {"banknm", "DAKSHIN SETU BANK"},
+                  {{"code_no", client}, {"yr", 2016}, {"srno", 2}, {"banknm", "DAKSHIN SETU BANK"},
                    {"bankadd", "JP NAGAR, BENGALURU"}, {"bankbrcode", "DSEB0001234"}, {"acno", "30012345678"},
                    {"actyp", "SAVINGS"}});
     YearSettings s = loadYearSettings(conn(), {client, 2016});
@@ -101,6 +105,43 @@ class ComputationGolden : public testsupport::DbTest {
     std::ofstream(fs::path(documents_) / "Dec277A")
         << "I, $#$Name$#$, $#$Son/Daughter$#$ of $#$Father Name$#$, holding PAN $#$PAN$#$, declare as\n"
            "$#$Capacity$#$ that the particulars for A.Y. $#$A.Y.$#$ are true (section 277A).\n";
+  }
+
+  // Both years' returns in the register and the pending list, last year's
+  // computed summary, and the default account listed after another, so
+  // that the default alone (CompOth0) is not simply the first.
+  void addFilingHistory(const std::string& client) {
+    for (const auto& [year, filed, ack] : {std::tuple{2015, "29/07/2015", "145002230290715"},
+                                           std::tuple{2016, "28/07/2016", "267104550280716"}}) {
+      returns::RegisterEntry e;
+      e.codeNo = client;
+      e.asYear = year;
+      e.srNo = 1;
+      e.ackDt = filed;
+      e.ackNo = ack;
+      returns::insertEntry(conn(), e);
+      db::insertRow(conn(), "pending", {{"code_no", client}, {"name", ""}, {"assyear", assessmentYearText(year)},
+                                        {"retdate", std::string(filed)}, {"srno", "1"}});
+      db::upsertRow(conn(), "new_tab", {{"code_no", client}, {"ass_year", std::to_string(year)}},
+                    {{"ward", "WARD 4(2)"}, {"range", "RANGE 4"}});
+    }
+    // Net tax 1,12,300 and interest 1,150 met by TDS of 98,450, advance tax
+    // of 10,000 and self-assessment tax of 5,000: nothing left either way.
+    db::insertRow(conn(), "adv_n", {{"code_no", client}, {"assyear", "2015"}, {"a9", 1085000}, {"a15", 112300},
+                                    {"a16", 10000}, {"a17", 1150}, {"a18", 5000}});
+    db::deleteWhere(conn(), "bank_details", {{"code_no", client}, {"yr", 2016}});
+    db::insertRow(conn(), "bank_details",
+                  {{"code_no", client}, {"yr", 2016}, {"srno", 2}, {"banknm", "DAKSHIN SETU BANK"},
+                   {"bankadd", "JP NAGAR, BENGALURU"}, {"bankbrcode", "DSEB0004417"}, {"acno", "30012345678"},
+                   {"actyp", "SAVINGS"}, {"defbank", "Y"}});
+    db::insertRow(conn(), "bank_details",
+                  {{"code_no", client}, {"yr", 2016}, {"srno", 1}, {"banknm", "KAVERI CO-OPERATIVE BANK"},
+                   {"bankadd", "JAYANAGAR, BENGALURU"}, {"bankbrcode", "KCBL0000523"}, {"acno", "50100023456712"},
+                   {"actyp", "CURRENT"}, {"defbank", "N"}});
+  }
+  void removeFilingHistory() {
+    for (const char* table : {"nrevordr", "pending", "adv_n"}) conn().execute(std::string("DELETE FROM ") + table);
+    conn().execute("DELETE FROM bank_details");
   }
 
   std::string documents_;
@@ -138,12 +179,28 @@ TEST_P(ComputationGolden, DemoClientYearsPrintAsExpected) {
       {"c0811_kvp_nsc_items", "C0811", PrintMode::computation, {{"KVPDet", "1"}, {"NSCDet", "1"}, {"CompAnnex", "1"}}},
       {"c0805_exempt_items", "C0805", PrintMode::computation, {{"CompAnnex", "1"}}},
       {"c0811_no_schedules", "C0811", PrintMode::computation, {}},
+      // Both years' filing particulars (CompOth2 to CompOth5) and every bank
+      // account (CompOth1); the estimation adds last year's taxes.
+      {"c0801_filing_particulars", "C0801", PrintMode::computation,
+       {{"CompOth1", "1"}, {"CompOth2", "1"}, {"CompOth3", "1"}, {"CompOth4", "1"}, {"CompOth5", "1"}}, false, true},
+      {"c0801_estimate_filing_particulars", "C0801", PrintMode::estimate,
+       {{"CompOth0", "1"}, {"CompOth2", "1"}, {"CompOth3", "1"}, {"CompOth4", "0"}, {"CompOth5", "1"}}, false, true},
+      // A company: its disallowances by section, the MAT credit it earns, the
+      // tax deducted and advance tax paid.
+      {"c0826_company_schedules", "C0826", PrintMode::computation,
+       {{"CompAnnex", "1"}, {"TDSTCSDET", "1"}, {"TDSTCSDEDADD", "1"}}},
+      // A house sold and its gain invested u/s 54: the capital-gains statement.
+      {"c0827_capital_gains", "C0827", PrintMode::computation, {{"CapStmt", "1"}, {"TDSTCSDET", "1"}}},
+      // Tax collected at source beside tax deducted.
+      {"c0820_tds_tcs", "C0820", PrintMode::computation, {{"TDSTCSDET", "1"}}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     if (c.practiceDetails) addPracticeDetails(c.client);
+    if (c.filingHistory) addFilingHistory(c.client);
     const auto data = loadPrintoutData(conn(), {c.client, c.client, 2016, c.practiceDetails ? documents_ : ""});
     expectGolden(c.name, report::renderText(*paginatedPrintout(data, optionsOf(c.settings), c.mode)));
+    if (c.filingHistory) removeFilingHistory();
     if (c.practiceDetails) {
       conn().execute("DELETE FROM bill_othclient");
       conn().execute("DELETE FROM bank_details");

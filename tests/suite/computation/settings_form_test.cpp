@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 
 #include "suite/computation/settings_form.h"
 #include "suite/heads/year_input_loader.h"
@@ -190,6 +191,45 @@ TEST_P(SettingsScreen, SavedSettingsReachTheTablesTheUsersSettingsAndTheComputat
   EXPECT_EQ(at("txtsignplace").text, "PUNE");
   EXPECT_EQ(at("chkbord").value, 1);
   EXPECT_EQ(at("optcompprn").listIndex, 2);
+}
+
+// Each "CompOth" box is saved under the key the printout reads for its
+// caption, whatever its place on the screen: ticking one stores "1" under
+// that key alone.
+TEST_P(SettingsScreen, EachOtherPrintoutBoxIsStoredUnderItsOwnKey) {
+  const struct {
+    const char* box;
+    const char* caption;
+    const char* key;
+  } boxes[] = {
+      {"chkcompoth0", "Show Sch-AL (Asset/Liability) Details", "CompOth11"},
+      {"chkcompoth1", "Print as Separate Annexure", "CompOth8"},
+      {"chkcompoth2", "Default Bank A/c with Client Details", "CompOth0"},
+      {"chkcompoth3", "Show All Bank Accounts", "CompOth1"},
+      {"chkcompoth4", "Balance Sheet", "CompOth7"},
+      {"chkcompoth5", "Profit && Loss A/c", "CompOth6"},
+      {"chkcompoth6", "Return Income", "CompOth2"},
+      {"chkcompoth7", "Receipt No.", "CompOth3"},
+      {"chkcompoth8", "Ward No.", "CompOth4"},
+      {"chkcompoth9", "Return Date", "CompOth5"},
+      {"chkcompoth10", "Designation", "CompOth9"},
+      {"chkcompoth11", "Name", "CompOth10"},
+  };
+  for (const auto& b : boxes) {
+    SCOPED_TRACE(b.box);
+    open();
+    EXPECT_EQ(at(b.box).caption, b.caption);
+    for (int k = 0; k < 12; ++k) at("chkcompoth" + std::to_string(k)).value = 0;
+    at(b.box).value = 1;
+    escape();
+    std::map<std::string, std::string> stored;
+    for (const auto& r : conn().query("SELECT skey, svalue FROM user_settings WHERE section = 'Settings'"))
+      if (r.text("skey").rfind("CompOth", 0) == 0) stored[r.text("skey")] = r.text("svalue");
+    ASSERT_EQ(stored.size(), 12u);
+    for (const auto& [key, value] : stored) EXPECT_EQ(value, key == b.key ? "1" : "0") << key;
+    open();
+    EXPECT_EQ(at(b.box).value, 1) << "shown again from its key";
+  }
 }
 
 TEST_P(SettingsScreen, LossPrioritiesAreSavedWhenThePanelIsLeftAndDefaultAsksFirst) {
