@@ -134,8 +134,8 @@ std::vector<Rule> buildRules() {
   add({"Loss under the Head \"Other Sources\" can not be set-off.", {"ITR-4S"},
        [](const ReturnYear& y, const Flags&) { return y.otherSourcesLoss(); }, 0, 9999, {}, true});
   add({"Income from \"Owning and Maintaing Race Horse(s)\" under the Head \"Other Sources\".", kOneAndSugam,
-       [](const ReturnYear&, const Flags&) { return false; }, 0, 9999, {}, false,
-       "the income of the year from owning and maintaining race horses is not kept by the other-sources screen"});
+       [](const ReturnYear& y, const Flags&) { return y.result && !y.result->otherSources.raceHorses.isZero(); }, 0,
+       9999, {}, true});
   add({"Income from \"Winnings from Lottery/Horse Race\" under the Head \"Other Sources\".", kOneAndSugam,
        [](const ReturnYear& y, const Flags&) { return y.winnings(); }, 0, 9999, {}, true});
   add({"Special Rate Income can not be shown.", kOneAndSugam,

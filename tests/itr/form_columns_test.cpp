@@ -89,7 +89,7 @@ TEST(FormTables, TheReturnScreensOptionsComeFromTheListOfForms) {
   const auto listed = suite::returnFormsOf(2016);
   for (const auto& [code, caption] : options)
     EXPECT_NE(std::find(listed.begin(), listed.end(), code), listed.end()) << code;
-  // Race-horse income is not kept: the rule says so rather than pass.
+  // Race-horse income is a computed figure: with no computation the rule says so rather than pass.
   bool raceHorses = false;
   for (const auto& n : a.notExamined) raceHorses = raceHorses || n.find("Race Horse(s)") != std::string::npos;
   EXPECT_TRUE(raceHorses);

@@ -3,8 +3,8 @@
 #include <fstream>
 
 #include "common/text.h"
-#include "host/client_due_date.h"
 #include "host/client_particulars.h"
+#include "suite/computation/return_due_date.h"
 #include "suite/engine/compute_year.h"
 #include "suite/settings_store.h"
 
@@ -73,18 +73,11 @@ std::vector<std::string> declarationOf(const std::filesystem::path& documents) {
 // hold no row for the client.
 void dueDatesOf(db::Connection& conn, const PrintoutRequest& r, CivilDate lawDate, PrintoutData& d) {
   d.dueDate = lawDate;
-  ClientValues values(conn);
-  const auto row = host::clientDueDateRow(
-      conn, [&](const std::string& key) { return values.yearValue(r.client, r.year, key); }, r.client, r.year);
-  if (!row) return;
-  const auto original = parseDmy(row->dueDt);
-  if (!original) return;
-  d.dueDate = *original;
-  const auto extended = parseDmy(row->revDueDt);
-  if (!extended || *extended == *original) return;
-  d.originalDueDate = *original;
-  d.dueDate = *extended;
-  d.dueDateReference = row->notification;
+  const auto due = returnDueDateOf(conn, r.client, r.year);
+  if (!due) return;
+  d.dueDate = due->due;
+  d.originalDueDate = due->original;
+  d.dueDateReference = due->notification;
 }
 
 }  // namespace

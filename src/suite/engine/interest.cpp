@@ -38,8 +38,9 @@ CivilDate returnDate(const YearInput& in) { return in.filingDate.value_or(in.due
 
 // s.234A: on the tax left after advance tax, TDS, TCS and the self-assessment
 // tax paid by the due date, from the day after the due date to the return.
+// An extension of the due date moves it unless the order kept s.234A out.
 Money interest234a(const YearInput& in, const YearLaw& law, const InterestBase& b, int& months) {
-  const CivilDate due = in.dueDate.value_or(defaultDueDate(in));
+  const CivilDate due = in.dueDateFor234a.value_or(in.dueDate.value_or(defaultDueDate(in)));
   Money selfAssessed;
   switch (in.selfAssessmentForInterest.for234a) {
     case SelfAssessment234a::byDueDate: selfAssessed = paidUpTo(in.taxesPaid.selfAssessment, due); break;
@@ -90,17 +91,35 @@ const params::InstalmentSchedule& scheduleOf(const YearInput& in, const YearLaw&
   return b.presumptive44ad ? law.presumptive44adSchedule : law.othersSchedule;
 }
 
+// Proviso to s.234C(1): gains and winnings that arose after an instalment's
+// date are left out of it only when the whole tax on them was paid as part of
+// the instalments that fell due after they arose, or by 31 March of the
+// previous year when none did. So for the instalment's own date and each
+// later one, the advance tax paid after that date up to 31 March must reach
+// the tax on what arose after it (the year's tax less the tax without it).
+bool provisoReaches(const YearInput& in, const InterestBase& b, const std::array<CivilDate, 4>& dates, size_t i) {
+  if (!b.instalmentTax) return false;
+  const CivilDate endOfPreviousYear = year{in.year} / March / 31;
+  const Money paidInYear = paidUpTo(in.taxesPaid.advance, endOfPreviousYear);
+  for (size_t k = i; k < dates.size(); ++k) {
+    const Money taxOnLaterIncome = b.netTax - (*b.instalmentTax)[k];
+    if (taxOnLaterIncome <= Money()) continue;
+    if (paidInYear - paidUpTo(in.taxesPaid.advance, dates[k]) < taxOnLaterIncome) return false;
+  }
+  return true;
+}
+
 // s.234C: each instalment's shortfall on the tax due on the returned income,
 // that tax without gains and winnings arising after the instalment's date
-// (the proviso to s.234C(1)).
+// where the proviso to s.234C(1) reaches them.
 std::vector<InstalmentFigures> instalments234c(const YearInput& in, const YearLaw& law, const InterestBase& b,
                                                bool owed) {
-  const auto dueOn = [&](size_t i) {
-    const Money tax = b.instalmentTax ? (*b.instalmentTax)[i] : b.netTax;
-    return owed ? std::max(Money(), tax - in.taxesPaid.tds - in.taxesPaid.tcs) : Money();
-  };
   const auto& schedule = scheduleOf(in, law, b);
   const auto dates = in.instalmentDates.value_or(statutoryInstalmentDates(in.year));
+  const auto dueOn = [&](size_t i) {
+    const Money tax = provisoReaches(in, b, dates, i) ? (*b.instalmentTax)[i] : b.netTax;
+    return owed ? std::max(Money(), tax - in.taxesPaid.tds - in.taxesPaid.tcs) : Money();
+  };
   std::vector<InstalmentFigures> rows;
   Money dueBefore, paidBefore;
   for (size_t i = 0; i < dates.size() && i < schedule.size(); ++i) {

@@ -97,6 +97,32 @@ Money setOffInOrder(Money loss, const std::vector<Money*>& pots) {
   return loss;
 }
 
+// s.32(2): unabsorbed depreciation first as the practitioner spread it, each
+// head's share as far as the head's income still goes (earlier losses may
+// have taken it). What the spread does not place returns to the law's order,
+// since the allowance is given as far as the income of the year allows.
+Money setOffAsSpread(Money loss, IncomePots& p, DepreciationSpread& left) {
+  const struct {
+    Money* share;
+    std::vector<Money*> pots;
+  } shares[] = {
+      {&left.houseProperty, {&p.houseProperty}},
+      {&left.business, {&p.business}},
+      {&left.speculation, {&p.speculation}},
+      {&left.shortTerm, {&p.stcgOther, &p.stcg111a}},
+      {&left.longTerm, {&p.ltcgIndexed, &p.ltcgWithoutIndexation}},
+      {&left.otherSources, {&p.otherSources}},
+  };
+  for (const auto& s : shares) {
+    const Money part = std::min(loss, *s.share);
+    if (part <= Money()) continue;
+    const Money used = part - setOffInOrder(part, s.pots);
+    *s.share -= used;
+    loss -= used;
+  }
+  return loss;
+}
+
 bool withinYears(int lossYear, int year, int limit) { return limit == 0 || year - lossYear <= limit; }
 
 }  // namespace
@@ -192,6 +218,7 @@ SetOffFigures setOffLosses(const IncomePots& heads, const CapitalGainFigures& ga
   Money ownRaceHorses = std::min(std::max(Money(), in.otherSources.raceHorses), std::max(Money(), p.otherSources));
 
   // Losses brought forward, each kind oldest first.
+  std::optional<DepreciationSpread> spreadLeft = in.depreciationSpread;
   for (LossKind kind : kBroughtForwardOrder) {
     std::vector<BroughtForwardLoss> ofKind;
     for (const auto& l : in.lossesBroughtForward)
@@ -201,7 +228,9 @@ SetOffFigures setOffLosses(const IncomePots& heads, const CapitalGainFigures& ga
     for (const auto& l : ofKind) {
       LossRow row{partOf(kind), l.year, l.amount, Money(), Money(), Money()};
       if (l.year < in.year && withinYears(l.year, in.year, limit)) {
-        const Money left = setOffBroughtForward(kind, l.amount, p, ownSpecified, ownRaceHorses);
+        Money toSetOff = l.amount;
+        if (kind == LossKind::unabsorbedDepreciation && spreadLeft) toSetOff = setOffAsSpread(toSetOff, p, *spreadLeft);
+        const Money left = setOffBroughtForward(kind, toSetOff, p, ownSpecified, ownRaceHorses);
         row.setOff = l.amount - left;
         if (withinYears(l.year, in.year + 1, limit)) row.carried = left;
       }

@@ -142,6 +142,12 @@ struct SetOffPriority {
   std::array<int, 3> losses{0, 1, 2};
 };
 
+// Unabsorbed depreciation brought forward (s.32(2)) as the practitioner
+// spread it over the heads of the year; salaries and winnings take none.
+struct DepreciationSpread {
+  Money houseProperty, business, speculation, shortTerm, longTerm, otherSources;
+};
+
 struct DatedPayment {
   CivilDate date;
   Money amount;
@@ -170,6 +176,7 @@ struct YearInput {
   // taken as arising before the first advance-tax date.
   std::array<IncomeArising, kArisingPeriods> arising{};
   std::vector<BroughtForwardLoss> lossesBroughtForward;
+  std::optional<DepreciationSpread> depreciationSpread;  // none: the law's order alone
   DeductionClaims deductions;
   Money bookProfit;           // s.115JB, companies
   bool smallCompany = false;  // turnover within the reduced company rate's limit, where the year has one
@@ -177,6 +184,9 @@ struct YearInput {
   Money relief89, relief90, relief91;
   TaxesPaid taxesPaid;
   std::optional<CivilDate> dueDate;     // for filing the return; default below
+  // Where an order extended the due date but not for s.234A: the date before
+  // the extension, from which interest u/s 234A still runs. None: `dueDate`.
+  std::optional<CivilDate> dueDateFor234a;
   std::optional<CivilDate> filingDate;  // none: taken as filed on the due date
   std::array<InterestOption, 3> interest{};  // ss.234A, 234B, 234C
   SelfAssessmentForInterest selfAssessmentForInterest;

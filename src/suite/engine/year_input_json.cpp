@@ -309,7 +309,8 @@ YearInput yearInputFromJson(const json& o) {
   const Reader r(o, "", {"ay", "status", "residential_status", "sex", "dob", "salary", "house_property", "business",
                          "capital_gains", "other_sources", "clubbing", "agricultural", "losses_brought_forward",
                          "deductions", "book_profit", "small_company", "tax_credit_brought_forward", "relief",
-                         "taxes_paid", "due_date", "filing_date", "interest", "instalment_dates", "arising"});
+                         "taxes_paid", "due_date", "filing_date", "interest", "instalment_dates", "arising",
+                         "unabsorbed_depreciation_set_off"});
   YearInput in;
   in.year = yearOf(r.text("ay"), "ay");
   in.status = statusOf(r.text("status").empty() ? "Individual" : r.text("status"));
@@ -344,6 +345,13 @@ YearInput yearInputFromJson(const json& o) {
   }
   in.agricultural = r.amount("agricultural");
   readLossesAndCredits(r, in);
+  if (!r.value("unabsorbed_depreciation_set_off").is_null()) {
+    const Reader u(r.value("unabsorbed_depreciation_set_off"), "unabsorbed_depreciation_set_off",
+                   {"house_property", "business", "speculation", "short_term", "long_term", "other_sources"});
+    in.depreciationSpread = DepreciationSpread{u.amount("house_property"), u.amount("business"),
+                                               u.amount("speculation"),    u.amount("short_term"),
+                                               u.amount("long_term"),      u.amount("other_sources")};
+  }
   readDeductions(r, in);
   in.bookProfit = r.amount("book_profit", true);
   in.smallCompany = r.flag("small_company");

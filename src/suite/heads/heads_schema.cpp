@@ -181,6 +181,11 @@ std::vector<db::Migration> headsMigrations() {
        }},
       {607, "challans paid become the year's advance and self-assessment tax", {}, moveChallans},
       {608, "the separate challan table goes", {"DROP TABLE challans"}},
+      // s.74A(3): race horses are their own source within other sources, with
+      // their own deductions u/s 57, so that a loss from them stays apart.
+      {609, "other sources: receipts and deductions of owning and maintaining race horses",
+       {"ALTER TABLE oth_inc ADD COLUMN racehorse_receipts DECIMAL(15,2) DEFAULT 0",
+        "ALTER TABLE oth_inc ADD COLUMN racehorse_expenses DECIMAL(15,2) DEFAULT 0"}},
   };
 }
 

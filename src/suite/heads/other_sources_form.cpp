@@ -23,8 +23,12 @@ OtherSourcesForm::OtherSourcesForm(host::Component& component)
                             {"Amount", "amount", CellType::money(), true}},
                            true});
   expenses_ = &addFields({{"txtExpenses", "Expenses u/s 57", "expenses", CellType::money()},
-             {"txtDepreciation", "Depreciation u/s 57", "depreciation", CellType::money()}},
-            "famOthInc");
+                          {"txtDepreciation", "Depreciation u/s 57", "depreciation", CellType::money()},
+                          {"txtRaceHorseReceipts", "Owning and Maintaining Race Horses: Receipts",
+                           "racehorse_receipts", CellType::money()},
+                          {"txtRaceHorseExpenses", "Owning and Maintaining Race Horses: Deductions u/s 57",
+                           "racehorse_expenses", CellType::money()}},
+                         "famOthInc");
   special_ = &addRowGrid({specialRate, "SpRate", "Income chargeable at special rates",
                           {{"Section", "seccode", CellType::choice(choices::specialRateSections()), true},
                            {"Particulars", "particulars", CellType::text(255)},
@@ -71,6 +75,8 @@ OtherSourceAmounts OtherSourcesForm::amounts() const {
     if (special_->code(r, "seccode") == "5BB") a.winnings += special_->amount(r, "amount");
   a.expenses = expenses_->amount("txtExpenses");
   a.depreciation = expenses_->amount("txtDepreciation");
+  a.raceHorseReceipts = expenses_->amount("txtRaceHorseReceipts");
+  a.raceHorseExpenses = expenses_->amount("txtRaceHorseExpenses");
   return a;
 }
 
@@ -83,6 +89,7 @@ void OtherSourcesForm::refresh() {
   const auto f = engine::otherSourcesOf(in, *law);
   (*this)["lblTotals"].caption = "Income from Other Sources : " + f.normal.grouped() +
                                  "    At special rates : " + f.winnings.grouped() +
+                                 (f.raceHorses.isZero() ? std::string() : "    Race Horses : " + f.raceHorses.grouped()) +
                                  "    Exempt Income : " + exempt_->total("amount").grouped();
 }
 

@@ -3,7 +3,8 @@
 // sources by nature (other_income), incomes of the head taxed at special
 // rates (sprtothinc), exempt income by kind (incitemdet, its kind in typ),
 // NSC and KVP held with the interest of the year (rebate_nsc), and the
-// expenses and depreciation claimed u/s 57 (oth_inc).
+// expenses and depreciation claimed u/s 57, and the receipts and deductions
+// of owning and maintaining race horses (oth_inc).
 #include "suite/heads/head_screen.h"
 #include "suite/heads/other_sources_input.h"
 

@@ -24,6 +24,8 @@ void loadOtherSources(db::Connection& conn, const YearSource& s, engine::YearInp
   if (!expenses.empty()) {
     a.expenses = amountIn(expenses.front(), "expenses");
     a.depreciation = amountIn(expenses.front(), "depreciation");
+    a.raceHorseReceipts = amountIn(expenses.front(), "racehorse_receipts");
+    a.raceHorseExpenses = amountIn(expenses.front(), "racehorse_expenses");
   }
   in.otherSources = otherSourcesInputOf(a);
 }

@@ -3,7 +3,8 @@
 // both read it, and the computation's record of it: receipts by nature, the
 // interest accrued on savings certificates (other interest), winnings at the
 // special rate, and the expenses and depreciation claimed u/s 57 taken off
-// the other income (which may then be a loss).
+// the other income (which may then be a loss); race horses apart, their
+// deductions taken off their own receipts only.
 #include "common/money.h"
 #include "suite/engine/year_input.h"
 
@@ -14,6 +15,7 @@ struct OtherSourceAmounts {
   Money certificateInterest;                                             // rebate_nsc
   Money winnings;                                                        // sprtothinc, s.115BB
   Money expenses, depreciation;                                          // oth_inc, s.57
+  Money raceHorseReceipts, raceHorseExpenses;                            // oth_inc, s.74A(3)
 };
 
 inline engine::OtherSourcesInput otherSourcesInputOf(const OtherSourceAmounts& a) {
@@ -22,7 +24,8 @@ inline engine::OtherSourcesInput otherSourcesInputOf(const OtherSourceAmounts& a
           .dividendTaxable = a.dividend,
           .familyPension = a.familyPension,
           .winnings = a.winnings,
-          .other = a.other - a.expenses - a.depreciation};
+          .other = a.other - a.expenses - a.depreciation,
+          .raceHorses = a.raceHorseReceipts - a.raceHorseExpenses};
 }
 
 // Adds a receipt to the figure of its nature (the codes of choices::otherSourceNatures).

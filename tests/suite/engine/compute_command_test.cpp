@@ -96,6 +96,37 @@ TEST(ComputeCommand, GainsByWhenTheyAroseAndLossesOfTheirOwnKind) {
   EXPECT_EQ(j["losses_carried_forward"], carried);
 }
 
+TEST(ComputeCommand, UnabsorbedDepreciationSpreadOverTheHeads) {
+  // A.Y. 2015-16: salary 3,00,000, business 1,00,000 less its loss of 2012-13
+  // (80,000), interest 60,000, a 20 % gain 40,000; depreciation of 2010-11,
+  // 70,000. The law's order: business 20,000 and interest 50,000, leaving
+  // 3,10,000 at normal rates (tax 6,000) and the gain (8,000); rebate 2,000:
+  // 12,000 + cess 360 = 12,360. Spread business 20,000 and long-term 40,000
+  // and interest 10,000: 3,50,000 at normal rates, 10,000 - 2,000 + 240 = 8,240.
+  const std::string year = R"("ay": "2015-16", "salary": [{"gross": 300000}], "business": {"net_profit": 100000},
+    "other_sources": {"other_interest": 60000}, "capital_gains": {"ltcg_indexed": 40000},
+    "losses_brought_forward": [{"kind": "business", "ay": "2012-13", "amount": 80000},
+                               {"kind": "unabsorbed_depreciation", "ay": "2010-11", "amount": 70000}])";
+  struct Case {
+    const char* name;
+    std::string spread;
+    int taxSpecial, netTax;
+  } cases[] = {
+      {"the law's order", "", 8000, 12360},
+      {"as spread", R"(, "unabsorbed_depreciation_set_off": {"business": 20000, "long_term": 40000,
+                                                           "other_sources": 10000})",
+       0, 8240},
+  };
+  for (const auto& c : cases) {
+    const Outcome o = compute("{" + year + c.spread + "}");
+    ASSERT_EQ(o.code, 0) << o.err;
+    const auto j = nlohmann::json::parse(o.out);
+    EXPECT_EQ(j["gross_total_income"], 350000) << c.name;
+    EXPECT_EQ(j["tax_special"], c.taxSpecial) << c.name;
+    EXPECT_EQ(j["net_tax"], c.netTax) << c.name;
+  }
+}
+
 TEST(ComputeCommand, RefusesBadInputWithOneLine) {
   struct Case {
     const char* input;
@@ -113,6 +144,8 @@ TEST(ComputeCommand, RefusesBadInputWithOneLine) {
        "must be a year before"},
       {R"({"ay": "2016-17", "arising": [{}, {}, {}, {}, {}, {}]})", "\"arising\" has at most 5 periods"},
       {R"({"ay": "2016-17", "arising": [{"stcg_111a": -5}]})", "\"arising[0].stcg_111a\" must not be negative"},
+      {R"({"ay": "2016-17", "unabsorbed_depreciation_set_off": {"salary": 5}})",
+       "unknown key \"unabsorbed_depreciation_set_off.salary\""},
   };
   for (const auto& c : cases) {
     const Outcome o = compute(c.input);

@@ -35,11 +35,21 @@ TEST(EngineInstalments, GainsAndWinningsArisingAfterADateAreNoShortfallOfIt) {
       {"winnings after 15 December", Kind::winnings, 3, 82400, 0},
       // Arose 16 June to 15 September: only 15 June, when nothing was due, leaves it out.
       {"gain before 15 September", Kind::gain, 1, 82400, 555},
-      // Paid 1,28,750 in all. Arose after 15 March: 15 March is worked on
-      // 1,28,750 too, paid in full.
-      {"gain after 15 March", Kind::gain, 4, 51500, 0},
-      // Arose before 15 March: 1,59,650 - 1,28,750 = 30,900 -> 30,900 x 1 % = 309.
+      // Paid 1,28,750 in all. Arose after 15 March and its tax of 30,900 not
+      // paid by 31 March: the proviso reaches no instalment, so each is worked
+      // on 1,59,650. 15 September: 30 % = 47,895, paid 77,250. 15 December:
+      // 60 % = 95,790 - 77,250 = 18,540 -> 18,500 x 3 % = 555. 15 March:
+      // 1,59,650 - 1,28,750 = 30,900 x 1 % = 309. In all 864.
+      {"gain after 15 March, its tax unpaid", Kind::gain, 4, 51500, 864},
+      // Arose before 15 March: the same 30,900 x 1 % = 309.
       {"gain before 15 March", Kind::gain, 3, 51500, 309},
+      // Arose after 15 December; paid after it only 20,000 of the 30,900 due
+      // on the gain, so no instalment leaves the gain out. 15 September: 30 %
+      // of 1,59,650 = 47,895, paid 77,250. 15 December: 60 % = 95,790 -
+      // 77,250 = 18,540 -> 18,500 x 3 % = 555. 15 March: 1,59,650 - 97,250 =
+      // 62,400 x 1 % = 624. In all 1,179.
+      {"gain after 15 December, its tax short", Kind::gain, 3, 20000, 1179},
+      {"winnings after 15 December, their tax short", Kind::winnings, 3, 20000, 1179},
   };
   for (const auto& c : cases) {
     YearInput in = blankYear(2016);
@@ -57,6 +67,34 @@ TEST(EngineInstalments, GainsAndWinningsArisingAfterADateAreNoShortfallOfIt) {
     const YearResult r = computeYear(in);
     ASSERT_EQ(r.netTax, rs(159650)) << c.name;
     EXPECT_EQ(r.interest.s234c, rs(c.interest)) << c.name;
+  }
+}
+
+TEST(EngineInstalments, TaxOnALaterGainCountsOnlyWhenPaidAfterItArose) {
+  // The year above with the s.111A gain of 2,00,000 (tax 30,900) arising
+  // after 15 March 2016: 77,250 paid on 15 September, 51,500 on 15 March.
+  struct Case {
+    const char* name;
+    const char* lastPaidOn;
+    std::int64_t lastPaid;
+    std::int64_t interest;
+  } cases[] = {
+      // 30,900 paid on 20 March, by 31 March: 15 March is worked on 1,28,750, paid.
+      {"paid by 31 March", "20/03/2016", 30900, 0},
+      // A rupee short of it: the proviso reaches no instalment. 15 December on
+      // 1,59,650: 95,790 - 77,250 = 18,540 -> 18,500 x 3 % = 555; 15 March
+      // with 1,28,750 paid by that date: 30,900 x 1 % = 309. In all 864.
+      {"a rupee short", "20/03/2016", 30899, 864},
+      // Paid only on 1 April 2016, after the previous year: the same 864.
+      {"paid after the year", "01/04/2016", 30900, 864},
+  };
+  for (const auto& c : cases) {
+    YearInput in = blankYear(2016);
+    in.otherSources.otherInterest = rs(1000000);
+    in.capitalGains.stcg111a = rs(200000);
+    in.arising[4].capitalGains.stcg111a = rs(200000);
+    in.taxesPaid.advance = {paid("15/09/2015", 77250), paid("15/03/2016", 51500), paid(c.lastPaidOn, c.lastPaid)};
+    EXPECT_EQ(computeYear(in).interest.s234c, rs(c.interest)) << c.name;
   }
 }
 

@@ -3,6 +3,8 @@
 // and the bar on carrying losses of a return filed late.
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "engine_cases.h"
 
 namespace meridian::engine {
@@ -192,6 +194,62 @@ TEST(EngineSetOff, BusinessLossBeforeUnabsorbedDepreciation) {
   EXPECT_EQ(rowOf(r, LossPart::business, 2012)->setOff, rs(80000));
   EXPECT_EQ(rowOf(r, LossPart::unabsorbedDepreciation, 2010)->setOff, rs(50000));
   EXPECT_EQ(r.grossTotalIncome, rs(30000));
+}
+
+TEST(EngineSetOff, UnabsorbedDepreciationAsThePractitionerSpreadIt) {
+  // A.Y. 2015-16: salary 3,00,000 (never meets depreciation), business
+  // 1,00,000, other sources 60,000, a 20 % long-term gain 40,000. The business
+  // loss of 2012-13, 80,000, goes first (s.72(2)), leaving business 20,000.
+  // Unabsorbed depreciation of 2005-06 and 2010-11 has no limit of years.
+  struct Case {
+    const char* name;
+    std::optional<DepreciationSpread> spread;
+    std::int64_t of2005, of2010;
+    std::int64_t otherSources, longTerm, gti, carried;
+  } cases[] = {
+      // Law's order: 50,000 meets business 20,000 and other sources 30,000;
+      // 20,000 more other sources: 10,000 of them and the gain of 40,000 left.
+      {"the law's order", std::nullopt, 50000, 20000, 10000, 40000, 350000, 0},
+      // Spread business 20,000, long-term 40,000, other sources 10,000:
+      // 50,000 meets business 20,000 and the gain 30,000; 20,000 meets the
+      // gain's 10,000 and other sources 10,000. Left 50,000 of other sources.
+      {"as spread", DepreciationSpread{{}, rs(20000), {}, {}, rs(40000), rs(10000)}, 50000, 20000, 50000, 0, 350000,
+       0},
+      // Long-term 60,000 typed against a gain of 40,000 and business 10,000:
+      // 50,000 meets business 10,000 and the gain 40,000; 20,000 finds the
+      // spread's heads spent and goes the law's way: business 10,000, other
+      // sources 10,000, leaving 50,000 of them.
+      {"more typed than a head holds", DepreciationSpread{{}, rs(10000), {}, {}, rs(60000), {}}, 50000, 20000, 50000,
+       0, 350000, 0},
+      // Business typed at 50,000 though the earlier business loss left
+      // 20,000: 30,000 of the share goes unmet and returns to the law's way.
+      {"a share the business loss took", DepreciationSpread{{}, rs(50000), {}, {}, {}, rs(20000)}, 50000, 20000,
+       10000, 40000, 350000, 0},
+      // 5,00,000 of 2005-06 against the whole 1,20,000 as spread: 3,80,000
+      // carried on; that of 2010-11 (20,000) finds nothing and is carried too.
+      {"more depreciation than income", DepreciationSpread{{}, rs(20000), {}, {}, rs(40000), rs(60000)}, 500000, 20000,
+       0, 0, 300000, 400000},
+  };
+  for (const auto& c : cases) {
+    YearInput in = blankYear(2015);
+    in.salaries = {{rs(300000)}};
+    in.business.netProfit = rs(100000);
+    in.otherSources.otherInterest = rs(60000);
+    in.capitalGains.ltcgIndexed = rs(40000);
+    in.lossesBroughtForward = {{LossKind::business, 2012, rs(80000)},
+                               {LossKind::unabsorbedDepreciation, 2005, rs(c.of2005)},
+                               {LossKind::unabsorbedDepreciation, 2010, rs(c.of2010)}};
+    in.depreciationSpread = c.spread;
+    const YearResult r = computeYear(in);
+    EXPECT_EQ(r.setOff.afterBroughtForward.otherSources, rs(c.otherSources)) << c.name;
+    EXPECT_EQ(r.setOff.afterBroughtForward.ltcgIndexed, rs(c.longTerm)) << c.name;
+    EXPECT_EQ(r.setOff.afterBroughtForward.salary, rs(300000)) << c.name;
+    EXPECT_EQ(r.grossTotalIncome, rs(c.gti)) << c.name;
+    EXPECT_EQ(rowOf(r, LossPart::unabsorbedDepreciation, 2005)->carried +
+                  rowOf(r, LossPart::unabsorbedDepreciation, 2010)->carried,
+              rs(c.carried))
+        << c.name;
+  }
 }
 
 TEST(EngineSetOff, ReturnFiledLateCarriesOnlyHouseLoss) {
