@@ -8,6 +8,8 @@
 // button `cmdefl`, which computes the year and opens frmitr2013 for an e-return.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { join } from 'node:path';
 import { startPractice, signIn, idle, messageText, openClientYear, meridian } from './helpers.mjs';
 import { typeSalariedParticulars, messagePastNotes } from './return_screen_steps.mjs';
 
@@ -85,4 +87,25 @@ test('a salaried client: ITR-1 offered, the particulars typed in pass the checks
   await page.click('#dialogNo');
   await idle(page);
   assert.match(await page.textContent('#lblchecks'), /^All checks before the return have passed for ITR-1\./);
+});
+
+// The landline is the client master's, not this screen's: its refusal says
+// where to mend it, and the focus goes to Close, a control this screen
+// shows, so Enter leaves for General Information.
+test('a landline the client master keeps wrong: the message says where to mend it, Close takes the focus', async () => {
+  execFileSync('sqlite3', [join(practice.dataDir, 'meridian.db'),
+    "UPDATE owner1 SET phone1 = '080-2345678' WHERE code = 'C0802'"]);
+  const page = await signIn(practice);
+  await openReturnScreen(page, 'C0802', 'ITR-1');
+  await page.click('#cmdproceed');
+  assert.equal(await messageText(page),
+    'Invalid STD Code + Landline No. in [080-2345678] (Length should be exactly 10).\r\n\r\n'
+    + "Please correct the 'Telephone' in General Information of the client, then open this screen again.");
+  await page.keyboard.press('Enter');
+  await idle(page);
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'cmdclose');
+  assert.ok(await page.isVisible('#cmdclose'), 'the focus is on a control the user sees');
+  assert.match(await page.textContent('#lblchecks'), /^Stopped: Invalid STD Code/);
+  await page.keyboard.press('Enter');
+  await page.waitForSelector('#form_frmitr2013', { state: 'detached' });
 });

@@ -46,6 +46,10 @@ class Checks {
 void scheduleChecks(Checks& c, const ReturnYear& y, const CheckRequest& r);
 // Schedule 5A and the trust's income u/s 11(4), after the presumptive income.
 void schedulesAfterPresumptiveChecks(Checks& c, const ReturnYear& y, const CheckRequest& r);
+// ITR-5's partners and members, and the method of a company's book profit.
+void membersAndBookProfitChecks(Checks& c, const ReturnYear& y, const CheckRequest& r);
+// The business schedule, after the tax on distributions.
+void businessScheduleChecks(Checks& c, const ReturnYear& y, const CheckRequest& r);
 // Tax on a company's distributions, after Schedule AL.
 void distributionChecks(Checks& c, const ReturnYear& y, const CheckRequest& r);
 

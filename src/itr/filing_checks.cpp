@@ -128,12 +128,22 @@ std::optional<std::string> landlineFault(const std::string& phone) {
   return std::nullopt;
 }
 
+// The landline and the mobile are the client master's: this screen only
+// shows what General Information keeps, so the message says where to mend
+// them and the focus goes to Close, the way there.
+std::string mendInGeneralInformation(const char* box) {
+  return kTwoLines + "Please correct the '" + box + "' in General Information of the client, then open this screen again.";
+}
+
 void contactChecks(Checks& c, const ReturnYear& y, const FilingParticulars& f) {
   const std::string what = "Contact numbers";
   // The client master keeps no fax number, so there is none to check.
-  if (auto fault = landlineFault(y.phone)) return c.stop(what, *fault, "txtphone");
+  if (auto fault = landlineFault(y.phone)) return c.stop(what, *fault + mendInGeneralInformation("Telephone"), "cmdclose");
   if (!y.mobile.empty() && (y.mobile.size() != 10 || !digitsOnly(y.mobile)))
-    return c.stop(what, "Invalid Mobile No. [" + y.mobile + "] (Length should be exactly 10).", "txtmobno");
+    return c.stop(what,
+                  "Invalid Mobile No. [" + y.mobile + "] (Length should be exactly 10)." +
+                      mendInGeneralInformation("Mobile No."),
+                  "cmdclose");
   if (!f.mobile2.empty() && (f.mobile2.size() != 10 || !digitsOnly(f.mobile2)))
     return c.stop(what, "Invalid Mobile No. 2 [" + f.mobile2 + "] (Length should be exactly 10).", "txtmobno2");
   c.pass(what);
@@ -313,6 +323,7 @@ std::vector<CheckResult> runFilingChecks(const ReturnYear& y, const FilingPartic
     firmChecks(c, y, r);
     scheduleALCheck(c, y, r);
     distributionChecks(c, y, r);
+    businessScheduleChecks(c, y, r);
     houseChecks(c, y);
   }
   nameChecks(c, y, f, r);

@@ -1,7 +1,9 @@
 #include "itr/return_year.h"
 
 #include <array>
+#include <cmath>
 
+#include "common/text.h"
 #include "host/client_particulars.h"
 #include "suite/heads/capital_gain_rules.h"
 #include "suite/heads/cost_inflation_index.h"
@@ -158,6 +160,33 @@ void readCapitalAssets(db::Connection& conn, TableReader& t, ReturnYear& y) {
   }
 }
 
+// The firm's side of each firm the client is a partner in: the salary and
+// interest its rows pay the client, found through the firm's PAN among the
+// practice's clients and the client's link to it in the register.
+void readFirmsRows(db::Connection& conn, TableReader& t, ReturnYear& y) {
+  if (y.firms.empty() || !t.has("part_remu") || !t.has("owner1") || !t.has("main_info1")) return;
+  for (auto& firm : y.firms) {
+    if (firm.pan.empty()) continue;
+    const auto rows = conn.query(
+        "SELECT p.remun, p.intt FROM part_remu p JOIN owner1 o ON o.code = p.code JOIN main_info1 m ON m.code_no = "
+        "o.code_no WHERE p.code = ? AND p.t_year = ? AND m.pan = ?",
+        {y.client, y.year, firm.pan});
+    if (rows.empty()) continue;
+    firm.firmsSalary = Money::rupees(rows.front().integer("remun"));
+    firm.firmsInterest = Money::rupees(rows.front().integer("intt"));
+  }
+}
+
+// The persons linked to the client in the register, with their share of
+// the year's profit from the firm's rows (none: no share given).
+void readMembers(db::Connection& conn, TableReader& t, ReturnYear& y) {
+  if (!t.has("owner1") || !t.has("part_remu")) return;
+  for (const auto& r : conn.query("SELECT o.code, o.status, p.pro_rate FROM owner1 o LEFT JOIN part_remu p ON p.code = "
+                                  "o.code AND p.t_year = ? WHERE o.code_no = ? ORDER BY o.code",
+                                  {y.year, y.client}))
+    y.members.push_back({r.text("code"), trimmed(r.text("status")), std::llround(r.number("pro_rate") * 10000)});
+}
+
 void readTables(db::Connection& conn, ReturnYear& y) {
   TableReader t(conn, y);
   const db::Params key{y.dataSet, y.year};
@@ -167,6 +196,11 @@ void readTables(db::Connection& conn, ReturnYear& y) {
     y.representativeAssessee = r.has("repass") && r.text("repass") == "1";
     y.liable44AA = r.text("opt44aa") == "1";
     y.audit44AB = r.has("opt44ab") && r.text("opt44ab") == "1";
+  }
+  for (const auto& r : t.rows("new_tab", "SELECT auditc FROM new_tab WHERE code_no = ? AND ass_year = ?",
+                              {y.dataSet, std::to_string(y.year)})) {
+    const std::string audit = r.text("auditc");
+    y.auditTicked = audit == "Y" || audit == "1";
   }
   for (const auto& r : t.rows("income_house", "SELECT house_no, share_pct FROM income_house WHERE " + byYear +
                                                   " ORDER BY house_no", key)) {
@@ -197,7 +231,12 @@ void readTables(db::Connection& conn, ReturnYear& y) {
   y.specifiedBusiness35AD = t.count("business_35ad", byYear + " AND srno = 1", key) > 0;
   for (const auto& r : t.rows("business_firm", "SELECT * FROM business_firm WHERE " + byYear + " ORDER BY firm_no", key))
     y.firms.push_back({static_cast<int>(r.integer("firm_no")), r.text("firm_name"), r.text("firm_pan"),
-                       r.text("audapp"), r.text("app92e")});
+                       r.text("audapp"), r.text("app92e"), r.money("salary").value_or(Money()),
+                       r.money("interest").value_or(Money())});
+  readFirmsRows(conn, t, y);
+  readMembers(conn, t, y);
+  for (const auto& r : t.rows("tbmatadddedn", "SELECT DISTINCT flagad, clause FROM tbmatadddedn WHERE " + byYear, key))
+    y.bookProfitClauses.push_back(r.text("flagad") + ":" + r.text("clause"));
 
   y.capitalGainRows = t.count("capital", byYear, key);
   for (const char* deemed : {"capital_deemed", "capital_deemn"})

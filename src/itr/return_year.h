@@ -26,6 +26,18 @@ struct FirmShare {
   int serial = 0;
   std::string name, pan;
   std::string auditApplies, section92EApplies;  // "Y", "N" or "" when not stated
+  Money salary, interest;  // as the partner's year states them
+  // What the firm's own rows (part_remu) pay this partner, when the firm is a
+  // client of the practice and lists the client among its partners.
+  std::optional<Money> firmsSalary, firmsInterest;
+};
+
+// A partner of a firm or a member of an association: a person the client
+// register links to the client (owner1), with the share of profit the
+// firm's rows for the year give (part_remu).
+struct MemberFacts {
+  std::string code, status;
+  long long shareTenThousandths = 0;  // 50.25 % is 502500
 };
 
 struct HouseShares {
@@ -75,6 +87,7 @@ struct ReturnYear {
 
   // From geninfo_miscinf.
   bool representativeAssessee = false, liable44AA = false, audit44AB = false;
+  bool auditTicked = false;  // the year's audit tick in General Information (new_tab.auditc)
 
   // From the heads' tables.
   int houses = 0;
@@ -88,6 +101,10 @@ struct ReturnYear {
   int commissionRows = 0;            // comms
   bool specifiedBusiness35AD = false;  // business_35ad serial 1
   std::vector<FirmShare> firms;      // business_firm
+  std::vector<MemberFacts> members;  // the client's partners or members
+  // The clauses of s.115JB a company's book profit is adjusted by
+  // (tbmatadddedn), as "A:fb" (flag and clause).
+  std::vector<std::string> bookProfitClauses;
   int capitalGainRows = 0;           // capital, capital_deemed, capital_deemn
   std::vector<CapitalAssetFacts> capitalAssets;
   int depreciableAssetGains = 0;     // capital_depr

@@ -105,7 +105,6 @@ struct UnkeptSchedule {
 };
 bool always(const ReturnYear&) { return true; }
 bool companyInIndia(const ReturnYear& y) { return y.statusCode == "PVT" || y.statusCode == "PUB"; }
-bool firmOrAssociation(const ReturnYear& y) { return y.statusCode != "LA" && y.statusCode != "AJP"; }
 bool claimsRelief(const ReturnYear& y) {
   return !y.relief90.isZero() || !y.relief90A.isZero() || !y.relief91.isZero();
 }
@@ -124,11 +123,6 @@ const std::vector<UnkeptSchedule>& schedulesBeforeDeductions() {
        "The directors' identification numbers (General Information -> Key Persons) and the kind of each distribution "
        "(Schedule DDT/BBS) are not kept here.",
        companyInIndia},
-      {"Partners and members", {"ITR-5"}, 0,
-       "The partners' and members' particulars (their number, shares, status and DPIN) are not kept here.",
-       firmOrAssociation},
-      {"Method of s.115JB", {"ITR-6"}, 0,
-       "The method of determining the higher tax u/s 115JB is not kept with the MAT calculation.", always},
   };
   return list;
 }
@@ -249,6 +243,7 @@ void scheduleChecks(Checks& c, const ReturnYear& y, const CheckRequest& r) {
   capitalGainsCheck(c, y, r);
   lowerProfitCheck(c, y, r);
   unkeptSchedules(c, y, r, schedulesBeforeDeductions());
+  membersAndBookProfitChecks(c, y, r);
   if (isOneOf(r.form, {"ITR-1", "ITR-2", "ITR-2A", "ITR-3", "ITR-4", "ITR-4S", "ITR-5", "ITR-6"})) chapterVIACheck(c, y, r);
   taxCreditCheck(c, y, r);
   unkeptSchedules(c, y, r, schedulesAfterDeductions());

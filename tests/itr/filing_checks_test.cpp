@@ -27,6 +27,10 @@ std::optional<CheckResult> firstNotPassed(const std::vector<CheckResult>& rs) {
   return std::nullopt;
 }
 
+// The landline is the client master's: the message says where to mend it.
+const std::string kMendPhone =
+    "\r\n\r\nPlease correct the 'Telephone' in General Information of the client, then open this screen again.";
+
 TEST(FilingChecks, EachCheckStopsOrAsksWithItsWordsAndFocus) {
   const CivilDate today = *makeDate(1, 8, 2016);
   const std::vector<Case> cases{
@@ -46,14 +50,19 @@ TEST(FilingChecks, EachCheckStopsOrAsksWithItsWordsAndFocus) {
        "139(9).\r\n\r\nDo you really want to generate the return without paying self-assessment tax u/s 140A ?",
        "cmdproceed"},
       {"landline without its STD code", [](ReturnYear& y, FilingParticulars&) { y.phone = "-25531234"; },
-       CheckOutcome::stopped, "Missing STD Code in [-25531234]", "txtphone"},
+       CheckOutcome::stopped, "Missing STD Code in [-25531234]" + kMendPhone, "cmdclose"},
       {"STD code without a number", [](ReturnYear& y, FilingParticulars&) { y.phone = "020-"; }, CheckOutcome::stopped,
-       "Missing Landline No. in [020-]", "txtphone"},
+       "Missing Landline No. in [020-]" + kMendPhone, "cmdclose"},
       {"STD code too long", [](ReturnYear& y, FilingParticulars&) { y.phone = "002012 5531234"; },
-       CheckOutcome::stopped, "Invalid STD Code [002012] (Length should be <= 5).", "txtphone"},
+       CheckOutcome::stopped, "Invalid STD Code [002012] (Length should be <= 5)." + kMendPhone, "cmdclose"},
       {"landline a digit short", [](ReturnYear& y, FilingParticulars&) { y.phone = "020-2553123"; },
-       CheckOutcome::stopped, "Invalid STD Code + Landline No. in [020-2553123] (Length should be exactly 10).",
-       "txtphone"},
+       CheckOutcome::stopped,
+       "Invalid STD Code + Landline No. in [020-2553123] (Length should be exactly 10)." + kMendPhone, "cmdclose"},
+      {"mobile of nine digits", [](ReturnYear& y, FilingParticulars&) { y.mobile = "987654321"; },
+       CheckOutcome::stopped,
+       "Invalid Mobile No. [987654321] (Length should be exactly 10).\r\n\r\nPlease correct the 'Mobile No.' in "
+       "General Information of the client, then open this screen again.",
+       "cmdclose"},
       {"second mobile", [](ReturnYear&, FilingParticulars& f) { f.mobile2 = "98765"; }, CheckOutcome::stopped,
        "Invalid Mobile No. 2 [98765] (Length should be exactly 10).", "txtmobno2"},
       {"refund without accounts", [](ReturnYear& y, FilingParticulars& f) { y.result->balance = -Money::rupees(10); f.bankAccounts.clear(); },
@@ -89,6 +98,7 @@ TEST(FilingChecks, EachCheckStopsOrAsksWithItsWordsAndFocus) {
   };
   ReturnYear plain = year2016();
   plain.phone = "020-25531234";  // the STD code's zero is not one of the ten digits
+  plain.mobile = "9876543210";
   const auto passing = runFilingChecks(plain, ready(), {"ITR-1", true, today});
   ASSERT_FALSE(firstNotPassed(passing).has_value()) << firstNotPassed(passing)->message;
   for (const auto& c : cases) {

@@ -53,7 +53,9 @@ TEST(FormTables, TheShippedTablesAnswerByFormAndYear) {
   const std::vector<std::tuple<std::string, int, std::optional<std::array<bool, 4>>>> cases{
       {"ITR-1", 2013, std::array<bool, 4>{true, false, false, false}},
       {"ITR-1", 2014, std::array<bool, 4>{true, false, true, true}},
+      {"ITR-1", 2015, std::array<bool, 4>{true, false, true, true}},  // TCS reached ITR-1 in A.Y. 2016-17
       {"ITR-1", 2016, std::array<bool, 4>{true, true, true, true}},
+      {"ITR-2A", 2015, std::array<bool, 4>{true, true, true, true}},
       {"ITR-5", 2015, std::array<bool, 4>{false, true, false, true}},
       {"ITR-2A", 2014, std::nullopt},  // not prescribed before A.Y. 2015-16
       {"ITR-4", 2017, std::nullopt},

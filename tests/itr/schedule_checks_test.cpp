@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "itr/filing_checks.h"
-#include "itr/plain_return_year.h"
+#include "itr/check_cases.h"
 #include "support/client_seed.h"
 #include "support/db_fixture.h"
 
@@ -19,11 +19,7 @@ using testing::plainYear;
 // A current account suits every form's account types.
 FilingParticulars readyParticulars() { return testing::readyParticulars("CURRENT"); }
 
-std::optional<CheckResult> resultOf(const std::vector<CheckResult>& rs, const std::string& check) {
-  for (const auto& r : rs)
-    if (r.check == check && r.outcome != CheckOutcome::passed) return r;
-  return std::nullopt;
-}
+using testing::resultOf;
 
 CapitalAssetFacts share(bool longTerm, std::vector<CapitalAssetFacts::Claim> claims = {}) {
   return {1, true, longTerm, false, std::move(claims)};
@@ -31,15 +27,6 @@ CapitalAssetFacts share(bool longTerm, std::vector<CapitalAssetFacts::Claim> cla
 CapitalAssetFacts house(std::vector<CapitalAssetFacts::Claim> claims) { return {1, true, true, true, std::move(claims)}; }
 
 engine::DeductionLine claim(const char* section) { return {section, Money::rupees(10000), Money::rupees(10000)}; }
-
-struct Case {
-  std::string why, form, status;
-  int year;
-  std::string check;
-  std::function<void(ReturnYear&)> fails, passes;
-  CheckOutcome outcome;
-  std::string message;
-};
 
 const std::string kLower =
     "Assessee has claimed lower profit u/s [44AD].\r\n\r\nAssessee shall be required to keep and maintain such books of "
@@ -54,7 +41,7 @@ void lower44AD(ReturnYear& y, Money declared) {
 }
 
 TEST(ScheduleChecks, EachStopsOnItsFactAndPassesBesideIt) {
-  const std::vector<Case> cases{
+  const std::vector<testing::StopCase> cases{
       {"asset without a type", "ITR-2", "I", 2016, "Capital gains",
        [](ReturnYear& y) { y.capitalAssets = {{1, false, false, false, {}}}; },
        [](ReturnYear& y) { y.capitalAssets = {share(false)}; }, CheckOutcome::stopped,
@@ -128,41 +115,16 @@ TEST(ScheduleChecks, EachStopsOnItsFactAndPassesBesideIt) {
        [](ReturnYear& y) { y.result->business.presumptive44ae = Money::rupees(90000); }, CheckOutcome::stopped,
        "Separate Figures of Presumptive Income from Heavy Vehicles & Other Vehicles are not available."},
   };
-  const CivilDate today = *makeDate(1, 8, 2017);
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.why);
-    ReturnYear y = plainYear(c.year, c.status);
-    c.fails(y);
-    const auto failed = resultOf(runFilingChecks(y, readyParticulars(), {c.form, true, today}), c.check);
-    ASSERT_TRUE(failed.has_value());
-    EXPECT_EQ(failed->outcome, c.outcome);
-    EXPECT_EQ(failed->message, c.message);
-    EXPECT_EQ(failed->focus, "cmdproceed");
-    ReturnYear beside = plainYear(c.year, c.status);
-    c.passes(beside);
-    const auto passed = resultOf(runFilingChecks(beside, readyParticulars(), {c.form, true, today}), c.check);
-    EXPECT_FALSE(passed.has_value()) << passed->message;
-  }
+  testing::expectEachStopsAndPassesBeside(cases, readyParticulars(), *makeDate(1, 8, 2017));
 }
 
 // The schedules this program does not keep: the check says which data it
 // could not examine, and only for the forms and clients it concerns.
 TEST(ScheduleChecks, UnkeptSchedulesAreReportedNotExamined) {
-  struct Unkept {
-    std::string why, form, status;
-    int year;
-    std::function<void(ReturnYear&)> change;
-    std::string check;
-    bool reported;
-    std::string says;  // a part of the words: the data that is missing
-  };
   const auto none = [](ReturnYear&) {};
-  const std::vector<Unkept> cases{
+  const std::vector<testing::UnkeptCase> cases{
       {"company's directors", "ITR-6", "PVT", 2016, none, "Key persons", true, "directors' identification numbers"},
       {"foreign company", "ITR-6", "PUB_F", 2016, none, "Key persons", false, ""},
-      {"firm's partners", "ITR-5", "FIRM", 2016, none, "Partners and members", true, "partners' and members'"},
-      {"local authority has no members", "ITR-5", "LA", 2016, none, "Partners and members", false, ""},
-      {"MAT method", "ITR-6", "PUB", 2015, none, "Method of s.115JB", true, "u/s 115JB"},
       {"relief u/s 90 in ITR-2", "ITR-2", "I", 2016, [](ReturnYear& y) { y.relief90 = Money::rupees(500); },
        "Schedule FSI", true, "Schedule FSI"},
       {"no relief, no FSI", "ITR-2", "I", 2016, none, "Schedule FSI", false, ""},
@@ -178,16 +140,7 @@ TEST(ScheduleChecks, UnkeptSchedulesAreReportedNotExamined) {
       {"deemed gains", "ITR-2", "I", 2016, [](ReturnYear& y) { y.capitalAssets = {share(true)}; },
        "Deemed capital gains", true, "capital_deemed"},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.why);
-    ReturnYear y = plainYear(c.year, c.status);
-    c.change(y);
-    const auto r = resultOf(runFilingChecks(y, readyParticulars(), {c.form, true, *makeDate(1, 8, 2017)}), c.check);
-    ASSERT_EQ(r.has_value(), c.reported);
-    if (!r) continue;
-    EXPECT_EQ(r->outcome, CheckOutcome::notExamined);
-    EXPECT_NE(r->message.find(c.says), std::string::npos) << r->message;
-  }
+  testing::expectEachNotExaminedWhereItMatters(cases, readyParticulars(), *makeDate(1, 8, 2017));
 }
 
 // The facts come from the heads' tables of the data set and year.
