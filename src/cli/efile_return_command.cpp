@@ -53,7 +53,7 @@ struct Outcome {
   ProduceResult result = ProduceResult::failed;
   itr::efile::ProducedReturn produced;
   std::vector<std::string> notes;
-  std::string reason;
+  std::string reason;  // why it was refused or failed, or its first fault
 };
 
 class Efiler {
@@ -73,7 +73,10 @@ class Efiler {
     try {
       const auto entry = itr::efile::registerEntryOf(app_.conn(), client, year_, dataSet);
       const auto reviewed = review(dataSet, o);
-      if (!reviewed) return o;
+      if (!reviewed) {
+        o.result = ProduceResult::refused;
+        return o;
+      }
       auto gathered = itr::efile::gatherEReturn(session_->component().base(),
                                                 {client, dataSet, year_, o.form, today()}, reviewed->particulars, entry);
       o.notes = std::move(gathered.notes);
@@ -151,7 +154,7 @@ nlohmann::json outcomeJson(const Outcome& o) {
   }
   if (!o.told.empty()) j["told"] = o.told;
   if (o.result == ProduceResult::written || o.result == ProduceResult::invalid) j["file"] = o.produced.file.string();
-  if (!o.produced.digest.empty()) j["digest"] = o.produced.digest;
+  if (o.result == ProduceResult::written && !o.produced.digest.empty()) j["digest"] = o.produced.digest;
   if (!o.reason.empty()) j[o.result == ProduceResult::invalid ? "first_error" : "reason"] = o.reason;
   if (o.result == ProduceResult::invalid) j["fault_count"] = o.produced.check.issueCount;
   if (!o.produced.warnings.empty()) j["warnings"] = o.produced.warnings;
@@ -174,11 +177,36 @@ void printOne(const Outcome& o, bool json) {
     std::cerr << "efile: " << o.client << " " << itr::efile::produceResultName(o.result) << ": " << o.reason << "\n";
 }
 
+// The exit status of one return: 0 written, 1 invalid, 2 refused, 3 not
+// validated or failed.
+int exitStatusOf(ProduceResult r) {
+  switch (r) {
+    case ProduceResult::written: return 0;
+    case ProduceResult::invalid: return 1;
+    case ProduceResult::refused: return 2;
+    case ProduceResult::notValidated:
+    case ProduceResult::failed: break;
+  }
+  return 3;
+}
+
 int runOne(const GlobalOptions& g, const EfileOptions& o, int year) {
   Efiler efiler(g, year, o.form, o.yes);
   const Outcome out = efiler.make(o.client, o.dataSet.empty() ? o.client : o.dataSet, o.out);
   printOne(out, o.json);
-  return out.result == ProduceResult::written ? 0 : out.result == ProduceResult::invalid ? 1 : 2;
+  return exitStatusOf(out.result);
+}
+
+// The summary's lists, one for each result, under these keys.
+const char* summaryKey(ProduceResult r) {
+  switch (r) {
+    case ProduceResult::written: return "written";
+    case ProduceResult::refused: return "refused";
+    case ProduceResult::invalid: return "invalid";
+    case ProduceResult::notValidated: return "not_validated";
+    case ProduceResult::failed: break;
+  }
+  return "failed";
 }
 
 // Every client of the year, one file each (C0801_2016.xml).
@@ -186,25 +214,31 @@ int runAll(const GlobalOptions& g, const EfileOptions& o, int year) {
   Efiler efiler(g, year, o.form, o.yes);
   fs::create_directories(o.out);
   const auto clients = efiler.clientsOfYear();
-  nlohmann::json written = nlohmann::json::array(), refused = nlohmann::json::array(),
-                 invalid = nlohmann::json::array();
+  constexpr ProduceResult kResults[] = {ProduceResult::written, ProduceResult::refused, ProduceResult::invalid,
+                                        ProduceResult::notValidated, ProduceResult::failed};
+  nlohmann::json summary{{"ay", o.ay}, {"clients", clients.size()}};
+  for (ProduceResult r : kResults) summary[summaryKey(r)] = nlohmann::json::array();
   for (size_t i = 0; i < clients.size(); ++i) {
     const std::string& client = clients[i];
     std::cerr << "efile: " << i + 1 << " of " << clients.size() << ": " << client << "\n";
     const fs::path file = fs::path(o.out) / (client + "_" + std::to_string(year) + ".xml");
     const Outcome out = efiler.make(client, client, file, itr::efile::Durability::atEndOfBatch);
-    (out.result == ProduceResult::written ? written : out.result == ProduceResult::invalid ? invalid : refused)
-        .push_back(outcomeJson(out));
+    summary[summaryKey(out.result)].push_back(outcomeJson(out));
   }
   suite::syncFileSystem(o.out);  // every file on disk before the summary says so
-  const nlohmann::json summary{{"ay", o.ay},         {"clients", clients.size()}, {"written", written},
-                               {"refused", refused}, {"invalid", invalid}};
+  nlohmann::json& counts = summary["counts"];
+  std::string said;
+  for (ProduceResult r : kResults) {
+    const size_t n = summary[summaryKey(r)].size();
+    counts[summaryKey(r)] = n;
+    if (n > 0 || r != ProduceResult::notValidated)
+      said += (said.empty() ? "" : ", ") + std::to_string(n) + " " + itr::efile::produceResultName(r);
+  }
   if (o.json)
     std::cout << summary.dump(2) << "\n";
   else
-    std::cout << written.size() << " written, " << refused.size() << " refused, " << invalid.size() << " invalid, in "
-              << o.out << "\n";
-  return invalid.empty() && refused.empty() ? 0 : 1;
+    std::cout << said << ", in " << o.out << "\n";
+  return counts["written"].get<size_t>() == clients.size() ? 0 : 1;
 }
 
 }  // namespace

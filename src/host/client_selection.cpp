@@ -22,8 +22,14 @@ std::string ClientSelection::describe() const {
 }
 
 ClientSelection selectionOf(Base& base, const std::string& moduleCode) {
+  return selectionOf([&base](const std::string& section, const std::string& key) {
+    return base.GetSettingINI(section, key, "");
+  }, moduleCode);
+}
+
+ClientSelection selectionOf(const SettingReader& read, const std::string& moduleCode) {
   if (!keepsSelection(moduleCode)) return {};
-  const std::string stored = base.GetSettingINI(kSection, moduleCode, "");
+  const std::string stored = read(kSection, moduleCode);
   if (stored.empty()) return {};
   // A damaged setting lists every client rather than hiding some without a word.
   const auto j = nlohmann::json::parse(stored, nullptr, false);
@@ -35,9 +41,15 @@ ClientSelection selectionOf(Base& base, const std::string& moduleCode) {
 }
 
 void saveSelection(Base& base, const std::string& moduleCode, const ClientSelection& selection) {
+  saveSelection([&base](const std::string& section, const std::string& key,
+                        const std::string& value) { base.SaveSettingINI(section, key, value); },
+                moduleCode, selection);
+}
+
+void saveSelection(const SettingWriter& write, const std::string& moduleCode, const ClientSelection& selection) {
   if (!keepsSelection(moduleCode)) throw std::invalid_argument("module " + moduleCode + " keeps no client selection");
-  base.SaveSettingINI(kSection, moduleCode,
-                      selection.active() ? nlohmann::json{{"status", selection.status}, {"group", selection.group}}.dump() : "");
+  write(kSection, moduleCode,
+        selection.active() ? nlohmann::json{{"status", selection.status}, {"group", selection.group}}.dump() : "");
 }
 
 std::optional<std::vector<std::string>> selectedCodes(db::Connection& conn, const ClientSelection& selection) {

@@ -128,7 +128,7 @@ std::vector<Rule> buildRules() {
        [](const ReturnYear& y, const Flags&) {
          return y.capitalGainRows > 0 || (y.result && !y.result->capitalGains.total().isZero());
        },
-       0, 9999, {"capital"}});
+       0, 9999, {"capital", "capital_deemed", "capital_deemn"}});
   add({"Loss under the Head \"Other Sources\".", {"ITR-1"},
        [](const ReturnYear& y, const Flags&) { return y.otherSourcesLoss(); }, 0, 9999, {}, true});
   add({"Loss under the Head \"Other Sources\" can not be set-off.", {"ITR-4S"},

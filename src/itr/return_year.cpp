@@ -239,9 +239,11 @@ void readTables(db::Connection& conn, ReturnYear& y) {
     y.bookProfitClauses.push_back(r.text("flagad") + ":" + r.text("clause"));
 
   y.capitalGainRows = t.count("capital", byYear, key);
-  for (const char* deemed : {"capital_deemed", "capital_deemn"})
-    if (conn.hasTable(deemed)) y.capitalGainRows += t.count(deemed, byYear, key);
-  if (conn.hasTable("capital_depr")) y.depreciableAssetGains = t.count("capital_depr", byYear, key);
+  // Deemed gains and gains on depreciable assets are not kept by every
+  // installation; a missing table is noted, so the rules resting on it say
+  // they were not examined instead of passing.
+  for (const char* deemed : {"capital_deemed", "capital_deemn"}) y.capitalGainRows += t.count(deemed, byYear, key);
+  y.depreciableAssetGains = t.count("capital_depr", byYear, key);
   y.specialRateRows = t.count("sprtothinc", "code_no = ? AND tyear = ?", key);
   if (conn.hasTable("schpti")) y.passThroughRows = t.count("schpti", byYear, key);
   else y.missingTables.insert("schpti");

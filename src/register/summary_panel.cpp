@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <tuple>
+#include <unordered_set>
 
 #include "common/money.h"
 #include "common/text.h"
@@ -11,11 +12,15 @@
 #include "db/rows.h"
 #include "host/client_list.h"
 #include "host/client_particulars.h"
+#include "host/client_selection.h"
 #include "register/summary_print.h"
 #include "ui/grid_view.h"
 
 namespace meridian::reg {
 namespace {
+
+// The summaries are the income-tax module's: its exclusion file and its selection.
+constexpr const char* kModule = "IT";
 
 const char* const kOperatorSql[] = {"", " > ", " < ", " >= ", " <= ", " = ", " <> "};
 
@@ -103,6 +108,7 @@ SummaryPanel::SummaryPanel(ui::Form& form, host::Component& host, const std::str
   f.add(ui::ControlKind::button, "cmdshow", "&Show", parent);
   f.add(ui::ControlKind::button, "Command1", "Show All Year Details", parent);
   f.add(ui::ControlKind::button, "cmdprev", "&Print Preview", parent);
+  f.add(ui::ControlKind::label, "lblSumSelection", "", parent).visible = false;
   ui::Control& grid = f.addGrid("vsfsummary", parent);
   grid.cssClass = "summary";
   grid.grid->sortable = true;
@@ -125,6 +131,17 @@ void SummaryPanel::setUp() {
   for (const auto& r : host_.base().DbObj().query("Select * from grp_m order by nm")) groups.push_back(r.text("nm"));
   fill("cbogroup", groups);
   form_.grid("vsfsummary").setColumns(summaryGridTitles());
+  showSelection();
+}
+
+// Names the user's selection above the grid, so a short summary is not taken
+// for the whole practice's.
+void SummaryPanel::showSelection() {
+  const auto selection = host::selectionOf(host_.base(), kModule);
+  ui::Control& line = form_["lblSumSelection"];
+  line.visible = selection.active();
+  line.caption =
+      selection.active() ? "Client List Selection : " + selection.describe() + " (only these clients are summarised)" : "";
 }
 
 std::optional<SummaryCondition> SummaryPanel::condition() {
@@ -146,7 +163,11 @@ bool SummaryPanel::filterRefused() {
 // is nothing of the session's to clear first.
 void SummaryPanel::rebuildTempDisp() {
   db::Connection& conn = host_.base().DbObj();
-  const auto excluded = host::readExclusions(host_.base().DocPath.get(), "IT");
+  const auto excluded = host::readExclusions(host_.base().DocPath.get(), kModule);
+  // The user's own Client List Selection narrows the summary as it narrows their list.
+  const auto selected = host::selectedCodes(conn, host::selectionOf(host_.base(), kModule));
+  const std::unordered_set<std::string> only = selected ? std::unordered_set<std::string>(selected->begin(), selected->end())
+                                                        : std::unordered_set<std::string>{};
   const std::string& session = host_.sessionKey();
   const int group = form_["cbogroup"].listIndex;
   std::string groupCode;
@@ -154,6 +175,7 @@ void SummaryPanel::rebuildTempDisp() {
     groupCode = conn.scalar("Select code from grp_m where nm = ? order by nm", {form_["cbogroup"].text});
   auto wanted = [&](const std::string& code) {
     if (std::find(excluded.begin(), excluded.end(), code) != excluded.end()) return false;
+    if (selected && !only.count(code)) return false;
     return group <= 0 || conn.exists("select 1 from grp_trans where code_no = ? and c_code = ?", {groupCode, code});
   };
   for (bool person : {false, true})
@@ -216,6 +238,7 @@ db::RecordSet SummaryPanel::openableRows(const db::RecordSet& rows) {
 
 void SummaryPanel::showYear() {
   if (filterRefused()) return;
+  showSelection();
   const int year = yearOfEntry(form_["cbosummrepAY"].text);
   db::Connection& conn = host_.base().DbObj();
   const auto cond = condition();

@@ -52,6 +52,7 @@ class SummaryPanel {
   // Tells the user why the head filter cannot be used; true then.
   bool filterRefused();
   void rebuildTempDisp();
+  void showSelection();
   db::RecordSet yearRows(int year, const std::optional<SummaryCondition>& cond);
   db::RecordSet openableRows(const db::RecordSet& rows);
   void fillGrid(const db::RecordSet& rows, bool byYear);

@@ -86,6 +86,7 @@ WorkspaceForm::~WorkspaceForm() = default;
 void WorkspaceForm::buildYearAndRegister() {
   add(ui::ControlKind::frame, "famyear", "", "").cssClass = "row";
   add(ui::ControlKind::comboBox, "CmbasYr", "Assessment Year", "famyear");
+  add(ui::ControlKind::label, "lblNotKept", "", "famyear").visible = false;
   on("CmbasYr", ui::EventType::change, [this](ui::Event&) {
     const int year = yearOfEntry((*this)["CmbasYr"].text);
     if (year) yearChanged(year);
@@ -215,7 +216,11 @@ void WorkspaceForm::openEntry(int index, bool switched) {
   const int year = ctx.vT_Year.get();
   deriveYearStatus(host_);
   const bool limitedLiability = ret.vT_StaT.get().find("LIMITED LIABILITY") != std::string::npos;
-  offerYearCarryForwards(host_, dialogs(), alternateTaxOf(ret.vStatus_Read.get(), limitedLiability, year));
+  const AlternateTax credit = alternateTaxOf(ret.vStatus_Read.get(), limitedLiability, year);
+  offerYearCarryForwards(host_, dialogs(), credit);
+  ui::Control& notKept = (*this)["lblNotKept"];
+  notKept.caption = yearOpeningNotKept(host_.base().DbObj(), ret.vStatus_Read.get() == 3, credit);
+  notKept.visible = !notKept.caption.empty();
 
   GetFigs();
   const returns::RegisterEntry& e = register_->inUse();

@@ -59,8 +59,6 @@ constexpr const char* kAlwaysCarried = "geninfo_2c";
 
 constexpr const char* kCertificates = "rebate_nsc";
 constexpr const char* kCreditTables[] = {"taxcr115jbc1", "taxcr115jbc2"};
-// The year-opening steps that read tables this installation may not have yet.
-constexpr const char* kOtherTablesRead[] = {"rebate", "refund", "othinc_items", "signatory1", "miscsigndet"};
 
 std::string codeInUse(host::Component& host) {
   const std::string rt = host.clientCtx().vt_RTCode_No.get();
@@ -231,20 +229,38 @@ std::optional<std::string> lateFilingWarning(const std::string& filedOn, const h
          filedOn;
 }
 
-std::vector<std::string> yearOpeningTablesAbsent(db::Connection& conn) {
-  std::vector<std::string> absent;
-  auto note = [&](const std::string& t) {
-    if (!conn.hasTable(t)) absent.push_back(t);
+std::string yearOpeningNotKept(db::Connection& conn, bool trust, AlternateTax credit) {
+  // What opening a year would take from each table, in the words the note uses.
+  struct Kept {
+    const char* what;
+    std::vector<std::string> tables;
+    bool applies;
   };
-  note(kCertificates);
-  for (const char* t : kCreditTables) note(t);
-  for (const char* t : kOtherTablesRead) note(t);
+  std::vector<std::string> schedules;
   for (const auto& s : generalInformation()) {
-    note(s.table);
-    for (const char* d : s.details) note(d);
+    if (s.forTrusts != trust) continue;
+    schedules.push_back(s.table);
+    schedules.insert(schedules.end(), s.details.begin(), s.details.end());
   }
-  note(kAlwaysCarried);
-  return absent;
+  schedules.push_back(kAlwaysCarried);
+  const std::vector<Kept> kept = {
+      {"the rebate items of the year", {"rebate"}, true},
+      {"interest on income-tax refund received", {"refund", "othinc_items"}, true},
+      {"the signatory of earlier years", {"signatory1"}, true},
+      {"the MAT or AMT credit of the second credit table", {kCreditTables[1]}, credit != AlternateTax::none},
+      {"the general-information schedules", schedules, true},
+  };
+  std::string note;
+  for (const auto& k : kept) {
+    if (!k.applies) continue;
+    std::string absent;
+    for (const auto& t : k.tables)
+      if (!conn.hasTable(t)) absent += (absent.empty() ? "" : ", ") + t;
+    if (absent.empty()) continue;
+    note += (note.empty() ? "" : "; ") + std::string(k.what) + " (" + absent + ")";
+  }
+  if (note.empty()) return note;
+  return "Not carried into the year, as this installation does not keep them: " + note + ".";
 }
 
 }  // namespace meridian::reg

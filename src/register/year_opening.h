@@ -43,7 +43,11 @@ std::vector<std::string> carryGeneralInformation(host::Component& host);
 std::optional<std::string> lateFilingWarning(const std::string& filedOn, const host::Date& dueDate,
                                              bool lossesOtherThanHousePropertyCarried);
 
-// The tables opening a year looks after that no module has created yet.
-std::vector<std::string> yearOpeningTablesAbsent(db::Connection& conn);
+// What opening a year could not carry because its tables are not kept in this
+// database (no screen of the program writes them yet), named with the tables,
+// for the workspace to show; "" when every table is there. Only what applies
+// to the client is named: the trust schedules for a trust, the other
+// schedules for the rest, the second credit table where MAT or AMT applies.
+std::string yearOpeningNotKept(db::Connection& conn, bool trust, AlternateTax credit);
 
 }  // namespace meridian::reg

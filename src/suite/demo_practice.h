@@ -1,9 +1,10 @@
 #pragma once
 // A made-up practice for a first look and for tests: a few hundred clients of
-// every status, groups, partners linked to firms, an exclusion file, computed
-// figures for several years and some advance tax paid, and twenty clients
-// whose A.Y. 2016-17 is entered head by head (suite/heads/demo_heads.h). The
-// same every time.
+// every status, groups, partners linked to firms, an exclusion file, small
+// earlier years of the individuals (a salary, interest, savings u/s 80C) and
+// some advance tax paid, and the clients whose A.Y. 2016-17 is entered head by
+// head (suite/heads/demo_heads.h). The same every time. The summaries of the
+// years entered are the engine's, written when `meridian demo` computes them.
 #include "db/connection.h"
 #include "suite/data_folder.h"
 

@@ -2,6 +2,7 @@
 // summary, as a script runs them on the demo practice.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <nlohmann/json.hpp>
 
@@ -109,17 +110,76 @@ TEST_F(EfileReturnCommandTest, TheScreensQuestionsAreAnsweredAsTheRunIsToldAndMe
   }
 }
 
+// Each way a return can end is named apart: refused (by a check, or by a
+// No to a question, or for want of what the year's form requires) before
+// anything is written, invalid with its first fault and the file kept,
+// failed when the file cannot be written.
+TEST_F(EfileReturnCommandTest, ARefusalAnInvalidFileAndAFailedWriteAreToldApart) {
+  {
+    suite::Application app({data(), ""});
+    app.conn().execute("UPDATE geninfo_miscinf SET section = '' WHERE code_no = 'C0803' AND ass_year = 2016");
+    app.conn().execute("UPDATE owner1 SET email = 'not an address' WHERE code = 'C0804'");
+    // C0805 is due no refund (it still owes tax), so the screen only asks
+    // whether to go on without bank details.
+    app.conn().execute("DELETE FROM bank_details WHERE code_no = 'C0805' AND yr = 2016");
+  }
+  struct Case {
+    std::vector<std::string> args;
+    const char* result;
+    int code;
+    const char* key;   // where the JSON says why
+    const char* said;  // part of it
+    bool fileKept;
+  };
+  for (const Case& c : std::vector<Case>{
+           {{"--client", "C0803"}, "refused", 2, "reason", "Please specify section", false},
+           {{"--client", "C0805"}, "refused", 2, "reason", "(answered No; give --yes to answer Yes)", false},
+           {{"--client", "C0805", "--yes"}, "refused", 2, "reason", "cannot be written without bank details", false},
+           {{"--client", "C0804"}, "invalid", 1, "first_error", "ITRForm:EmailAddress", true},
+           {{"--client", "C0801", "--out", path("no such folder/C0801.xml")}, "failed", 3, "reason",
+            "No such file or directory", false}}) {
+    SCOPED_TRACE(c.args[1] + " " + c.said);
+    std::vector<std::string> args = {"efile", "--ay", "2016-17", "--json", "--data", data()};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    const std::string file = std::find(args.begin(), args.end(), "--out") == args.end() ? path("out.xml") : "";
+    if (!file.empty()) args.insert(args.end(), {"--out", file});
+    fs::remove(path("out.xml"));
+    const auto out = runCli(args);
+    EXPECT_EQ(out.code, c.code) << out.out << out.err;
+    const auto j = nlohmann::json::parse(out.out);
+    EXPECT_EQ(j["result"], c.result);
+    EXPECT_NE(j[c.key].get<std::string>().find(c.said), std::string::npos) << out.out;
+    EXPECT_EQ(j.contains("file"), c.fileKept);
+    EXPECT_FALSE(j.contains("digest")) << "only a written file carries its digest";
+    if (!file.empty()) EXPECT_EQ(fs::exists(file), c.fileKept);
+  }
+  EXPECT_FALSE(fs::exists(path("no such folder")));
+}
+
 TEST_F(EfileReturnCommandTest, EveryClientOfTheYearIsSummedUpWithProgressOnStandardError) {
+  {
+    suite::Application app({data(), ""});
+    app.conn().execute("UPDATE owner1 SET email = 'not an address' WHERE code = 'C0804'");
+  }
   // Three of the demo's years still owe tax: --yes goes on past the question.
   const auto out =
       runCli({"efile", "--all", "--yes", "--ay", "2016-17", "--out", path("all"), "--json", "--data", data()});
   EXPECT_EQ(out.code, 1) << "clients without particulars, or of a form not written yet, are refused";
   const auto j = nlohmann::json::parse(out.out);
-  ASSERT_EQ(j["written"].size(), 17u) << "the demo's ITR-1 and ITR-4S years of A.Y. 2016-17";
+  ASSERT_EQ(j["written"].size(), 16u) << "the demo's ITR-1 and ITR-4S years of A.Y. 2016-17 but C0804's";
   EXPECT_EQ(j["written"][0]["client"], "C0801");
   EXPECT_TRUE(fs::exists(j["written"][1]["file"].get<std::string>()));
-  EXPECT_EQ(j["clients"].get<size_t>(), j["written"].size() + j["refused"].size() + j["invalid"].size());
+  ASSERT_EQ(j["invalid"].size(), 1u);
+  EXPECT_EQ(j["invalid"][0]["client"], "C0804");
+  EXPECT_EQ(j["invalid"][0]["result"], "invalid");
+  size_t counted = 0;
+  for (const char* kind : {"written", "refused", "invalid", "not_validated", "failed"}) {
+    EXPECT_EQ(j["counts"][kind].get<size_t>(), j[kind].size()) << kind;
+    counted += j[kind].size();
+  }
+  EXPECT_EQ(j["clients"].get<size_t>(), counted);
   for (const auto& r : j["refused"]) {
+    EXPECT_EQ(r["result"], "refused");
     const std::string form = r["form"];
     const bool written = form == "ITR-1" || form == "ITR-4S";
     EXPECT_EQ(r["reason"], written ? "Please specify section under which this return is being filed."

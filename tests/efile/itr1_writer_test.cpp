@@ -279,6 +279,46 @@ TEST_F(Itr1WriterTest, VehicleRowsThatDoNotAddUpAreToldAndTheFileIsStillFinished
   EXPECT_NE(bytes.find("</ITRETURN:ITR>"), std::string::npos);
 }
 
+// s.44AE(2) deems each goods carriage to earn a sum for every month it is
+// held, or what it is claimed to have earned if more. Until A.Y. 2014-15
+// Rs. 5,000 for a heavy goods vehicle and Rs. 4,500 for any other (Finance
+// (No. 2) Act, 2009); from A.Y. 2015-16 Rs. 7,500 for every goods carriage
+// alike (s.16 of the Finance (No. 2) Act, 2014). IncomePerVehicle is that
+// monthly sum, DeemedInc the months times it; the figures below are the
+// Acts', not read from the program's tables.
+TEST_F(Itr1WriterTest, GoodsCarriagesAreDeemedTheActsSumPerMonthOfTheirYear) {
+  struct Case {
+    int year;
+    std::vector<std::string> present;
+  };
+  const std::vector<Case> cases = {
+      // A.Y. 2014-15 has no row per vehicle, only the sums by class.
+      {2014, {element("PersumptiveIncHeavyVehicle", "87000"), element("PersumptiveIncOtherVehicle", "22500")}},
+      {2015,
+       {"<ITRForm:HoldingPeriod>12</ITRForm:HoldingPeriod>\n      <ITRForm:IncomePerVehicle>7500</ITRForm:IncomePerVehicle>"
+        "\n      <ITRForm:DeemedInc>90000</ITRForm:DeemedInc>",
+        "<ITRForm:HoldingPeriod>5</ITRForm:HoldingPeriod>\n      <ITRForm:IncomePerVehicle>7500</ITRForm:IncomePerVehicle>"
+        "\n      <ITRForm:DeemedInc>37500</ITRForm:DeemedInc>",
+        "<ITRForm:HoldingPeriod>3</ITRForm:HoldingPeriod>\n      <ITRForm:IncomePerVehicle>9000</ITRForm:IncomePerVehicle>"
+        "\n      <ITRForm:DeemedInc>27000</ITRForm:DeemedInc>",
+        element("PersumptiveIncHeavyVehicle", "117000"), element("PersumptiveIncOtherVehicle", "37500"),
+        element("TotalHeavyVehcl", "154500")}},
+      {2016,
+       {"<ITRForm:IncomePerVehicle>7500</ITRForm:IncomePerVehicle>\n      <ITRForm:DeemedInc>37500</ITRForm:DeemedInc>"
+        "\n      <ITRForm:VehicleType>L</ITRForm:VehicleType>",
+        element("PersumptiveIncHeavyVehicle", "117000"), element("TotalHeavyVehcl", "154500")}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.year);
+    EReturnInput in = testsupport::sampleEReturnInput({.year = c.year, .form = "ITR-4S"});
+    in.vehicles = {{.months = 12, .profitPerMonth = Money(), .heavy = true},
+                   {.months = 5, .profitPerMonth = rupees(100), .heavy = false},
+                   {.months = 3, .profitPerMonth = rupees(9000), .heavy = true}};
+    const std::string bytes = write(in);
+    for (const std::string& p : c.present) EXPECT_NE(bytes.find(p), std::string::npos) << p;
+  }
+}
+
 TEST_F(Itr1WriterTest, OtherFormsAndYearsAreRefusedBeforeTheFileIsTouched) {
   const fs::path file = fs::path(dir_) / "untouched.xml";
   EReturnInput in = testsupport::sampleEReturnInput();

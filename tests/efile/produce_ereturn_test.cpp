@@ -63,6 +63,13 @@ TEST_F(ProduceEReturnTest, EachStopIsToldAndOnlyAnInvalidFileIsKept) {
        "is not a number", false},
       {"no schema for the year", [](EReturnInput& in) { in.year = 2017; }, kCredentials, ProduceResult::notValidated,
        "Could not validate File.", false},
+      // The year's schema requires the primary account: a Yes to "Continue
+      // without Bank Details ?" cannot make a file the department takes.
+      {"no bank account from A.Y. 2015-16", [](EReturnInput& in) { in.filing.bankAccounts.clear(); }, kCredentials,
+       ProduceResult::refused, "cannot be written without bank details", false},
+      {"bank accounts none of them the default",
+       [](EReturnInput& in) { in.filing.bankAccounts.front().isDefault = false; }, kCredentials,
+       ProduceResult::refused, "mark the default account", false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

@@ -110,6 +110,9 @@ TEST_P(ScreenEfileTest, EveryStopIsToldAndFilesNothing) {
        "The e-return could not be prepared: Please specify section"},
       {"a register entry that does not exist", true, [](ScreenReturn& r) { r.srNo = 7; },
        "The e-return could not be prepared: the register of C0801"},
+      // What a Yes to "Do you want to Continue without Bank Details ?" leaves.
+      {"no bank account", true, [](ScreenReturn& r) { r.particulars.bankAccounts.clear(); },
+       "The e-return of A.Y. 2016-17 cannot be written without bank details"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

@@ -118,6 +118,37 @@ TEST_P(WorkspaceYears, LastYearsCertificatesAreOfferedToAYearThatHasNone) {
   }
 }
 
+// What opening a year cannot carry, because its table is not in the
+// database, is named on the workspace instead of being skipped unseen.
+TEST_P(WorkspaceYears, WhatTheYearCannotCarryForLackOfItsTableIsNamed) {
+  struct Case {
+    const char* why;
+    bool trust;
+    AlternateTax credit;
+    std::vector<const char*> named, notNamed;
+  } cases[] = {
+      {"an individual", false, AlternateTax::none, {"(rebate)", "refund, othinc_items", "signatory1", "geninfo_schh_9", "geninfo_2c"},
+       {"taxcr115jbc2", "form3a_schi", "geninfo_schl"}},
+      {"a trust", true, AlternateTax::none, {"form3a_schi", "form3a_nature", "geninfo_schl", "geninfo_2c"},
+       {"geninfo_schh", "form3a_geninfo"}},
+      {"a company paying MAT", false, AlternateTax::mat, {"the MAT or AMT credit of the second credit table (taxcr115jbc2)"},
+       {"form3a_schi", "taxcr115jbc1"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.why);
+    const std::string note = yearOpeningNotKept(conn(), c.trust, c.credit);
+    for (const char* n : c.named) EXPECT_NE(note.find(n), std::string::npos) << n << " in: " << note;
+    for (const char* n : c.notNamed) EXPECT_EQ(note.find(n), std::string::npos) << n << " in: " << note;
+  }
+  // A table that is there is not named.
+  conn().execute("CREATE TABLE rebate (code_no VARCHAR(80), ass_year INTEGER)");
+  EXPECT_EQ(yearOpeningNotKept(conn(), false, AlternateTax::none).find("rebate items"), std::string::npos);
+  // The workspace shows the note with the year; an individual may owe AMT.
+  open("I1", 2016);
+  EXPECT_TRUE((*ws_)["lblNotKept"].visible);
+  EXPECT_EQ((*ws_)["lblNotKept"].caption, yearOpeningNotKept(conn(), false, AlternateTax::amt));
+}
+
 TEST_P(WorkspaceYears, ATrustsGeneralInformationIsCarriedWhenTheYearHasNone) {
   conn().execute("INSERT INTO main_info1 (code_no, nm, status) VALUES ('T1', 'SEVA TRUST', 'AOP (TRUST)')");
   conn().execute("INSERT INTO form3a_geninfo (code_no, ass_year, minmrate) VALUES ('T1', 2015, '1')");

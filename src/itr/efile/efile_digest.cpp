@@ -6,6 +6,7 @@
 #include <array>
 #include <memory>
 #include <stdexcept>
+#include <string>
 
 #include "common/years.h"
 #include "suite/atomic_file.h"
@@ -21,11 +22,13 @@ struct MacFree {
   void operator()(EVP_MAC_CTX* c) const { EVP_MAC_CTX_free(c); }
 };
 
-// One HMAC-SHA256 context keyed once; each pass re-initialises it with the
-// same key, which OpenSSL keeps.
+// One HMAC-SHA256 context keyed once. OpenSSL keeps the key's inner and
+// outer states from that keying, so each later HMAC (every pass, and every
+// return digested under the same key) restarts from them instead of hashing
+// the padded key again.
 class HmacSha256 {
  public:
-  explicit HmacSha256(std::string_view key) {
+  explicit HmacSha256(std::string_view key) : key_(key) {
     mac_.reset(EVP_MAC_fetch(nullptr, "HMAC", nullptr));
     if (mac_) ctx_.reset(EVP_MAC_CTX_new(mac_.get()));
     if (!ctx_) throw std::runtime_error("the crypto library offers no HMAC");
@@ -33,13 +36,15 @@ class HmacSha256 {
     OSSL_PARAM params[] = {OSSL_PARAM_construct_utf8_string(OSSL_MAC_PARAM_DIGEST, digestName, 0), OSSL_PARAM_END};
     if (!EVP_MAC_init(ctx_.get(), reinterpret_cast<const unsigned char*>(key.data()), key.size(), params))
       throw std::runtime_error("the crypto library refused the digest key");
-    keyed_ = true;
+    fresh_ = true;
   }
 
+  bool keyedWith(std::string_view key) const { return key_ == key; }
+
   Hash of(const unsigned char* data, size_t size) {
-    if (!keyed_ && !EVP_MAC_init(ctx_.get(), nullptr, 0, nullptr))
+    if (!fresh_ && !EVP_MAC_init(ctx_.get(), nullptr, 0, nullptr))
       throw std::runtime_error("the crypto library could not restart the HMAC");
-    keyed_ = false;
+    fresh_ = false;  // whatever follows, the next HMAC restarts from the key's states
     Hash out{};
     size_t length = 0;
     if (!EVP_MAC_update(ctx_.get(), data, size) || !EVP_MAC_final(ctx_.get(), out.data(), &length, out.size()) ||
@@ -49,10 +54,23 @@ class HmacSha256 {
   }
 
  private:
+  std::string key_;
   std::unique_ptr<EVP_MAC, MacFree> mac_;
   std::unique_ptr<EVP_MAC_CTX, MacFree> ctx_;
-  bool keyed_ = false;
+  bool fresh_ = false;
 };
+
+// A batch digests every return of a year under one key: the context keyed
+// for it is kept for the thread (fetching the HMAC and keying it cost as
+// much as a dozen passes) and keyed anew only when the key changes.
+HmacSha256& hmacKeyedWith(std::string_view key) {
+  thread_local std::unique_ptr<HmacSha256> kept;
+  if (!kept || !kept->keyedWith(key)) {
+    kept.reset();  // a key the library refuses leaves nothing kept
+    kept = std::make_unique<HmacSha256>(key);
+  }
+  return *kept;
+}
 
 std::string base64(const Hash& h) {
   unsigned char out[4 * ((sizeof(Hash) + 2) / 3) + 1];
@@ -63,7 +81,7 @@ std::string base64(const Hash& h) {
 }  // namespace
 
 std::string keyedDigest(std::string_view bytes, std::string_view secretKey, int passes) {
-  HmacSha256 hmac(secretKey);
+  HmacSha256& hmac = hmacKeyedWith(secretKey);
   Hash h = hmac.of(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
   for (int i = 0; i < passes; ++i) h = hmac.of(h.data(), h.size());
   return base64(h);

@@ -1,17 +1,40 @@
 #include "itr/efile/produce_ereturn.h"
 
+#include <algorithm>
+
+#include "common/years.h"
 #include "itr/efile/efile_digest.h"
 #include "itr/efile/finish_ereturn.h"
+#include "itr/efile/itr1_layout.h"
 #include "itr/efile/itr1_writer.h"
 #include "suite/atomic_file.h"
 #include "suite/efile/efile_credentials.h"
 #include "suite/efile/schema_catalogue.h"
 
 namespace meridian::itr::efile {
+namespace {
+
+// From A.Y. 2015-16 the form lists the bank accounts with the primary one
+// first, and the year's schema requires it: a return without a default
+// account could only be written as a file that fails its check. The return
+// screen may have been told to continue without bank details; the return is
+// then refused here, plainly, before anything is written.
+std::string refusalBeforeWriting(const EReturnInput& in) {
+  if (!itr1LayoutOf(in.year).bankGrid) return "";
+  const auto& banks = in.filing.bankAccounts;
+  if (std::any_of(banks.begin(), banks.end(), [](const BankAccount& b) { return b.isDefault; })) return "";
+  return "The e-return of A.Y. " + assessmentYearText(in.year) +
+         " cannot be written without bank details: from A.Y. 2015-16 the return must give the default bank "
+         "account, even when no refund is due, or the year's schema refuses the file. Please give the bank "
+         "accounts in 'Bank Details' and mark the default account.";
+}
+
+}  // namespace
 
 const char* produceResultName(ProduceResult r) {
   switch (r) {
     case ProduceResult::written: return "written";
+    case ProduceResult::refused: return "refused";
     case ProduceResult::invalid: return "invalid";
     case ProduceResult::notValidated: return "not validated";
     case ProduceResult::failed: break;
@@ -32,6 +55,11 @@ ProducedReturn produceEReturn(const EReturnInput& in, const std::filesystem::pat
   if (!root) {
     out.result = ProduceResult::notValidated;
     out.error = std::string(kCouldNotValidate) + " No schema is kept for " + in.formCode + " of this year.";
+    return out;
+  }
+  out.error = refusalBeforeWriting(in);
+  if (!out.error.empty()) {
+    out.result = ProduceResult::refused;
     return out;
   }
   // The software identifier goes into the file, so a year without its

@@ -18,7 +18,11 @@ struct CredentialSet;
 
 namespace meridian::itr::efile {
 
-enum class ProduceResult { written, invalid, notValidated, failed };
+// written: the file is finished. refused: the return's data cannot make a
+// file the department would take, told before anything is written.
+// invalid: the file was written and fails its schema. notValidated: no
+// schema to check it against. failed: the file could not be written.
+enum class ProduceResult { written, refused, invalid, notValidated, failed };
 
 struct ProducedReturn {
   ProduceResult result = ProduceResult::failed;
@@ -26,12 +30,15 @@ struct ProducedReturn {
   std::string digest;                    // as placed; "" before A.Y. 2015-16
   std::vector<std::string> warnings;     // told while the file is still finished
   suite::efile::ValidationReport check;  // the schema check
-  std::string error;                     // why it failed or was not validated
+  std::string error;                     // why it was refused, failed or was not validated
 };
 
-// How soon the file must be on disk: at once, or at the end of a batch that
-// then calls suite::syncFileSystem before it reports.
-enum class Durability { now, atEndOfBatch };
+// How soon the file must be on disk: at once; at the end of a batch that
+// then calls suite::syncFileSystem before it reports; or never, for a
+// working file whose synced copy is the one kept (the return screen's
+// temporary file, filed next as the dated copy). Each file is whole under
+// its name at once in every case; only the wait for the disk differs.
+enum class Durability { now, atEndOfBatch, workingFileOnly };
 
 ProducedReturn produceEReturn(const EReturnInput& in, const std::filesystem::path& file,
                               suite::efile::EfileCredentials& credentials, Durability durability = Durability::now);
@@ -39,7 +46,7 @@ ProducedReturn produceEReturn(const EReturnInput& in, const std::filesystem::pat
 ProducedReturn produceEReturn(const EReturnInput& in, const std::filesystem::path& file,
                               const suite::efile::CredentialSet& credentials, Durability durability = Durability::now);
 
-// "written", "invalid", "not validated", "failed".
+// "written", "refused", "invalid", "not validated", "failed".
 const char* produceResultName(ProduceResult r);
 
 }  // namespace meridian::itr::efile

@@ -66,7 +66,9 @@ std::optional<fs::path> eFileFromReturnScreen(host::Component& host, ui::Dialogs
     return std::nullopt;
   dialogs.progress("Generating e-Return Form " + r.formCode + " .............", 0, 1);
   suite::efile::EfileCredentials credentials(base.DbObj());
-  const ProducedReturn produced = produceEReturn(gathered.input, temporary, credentials);
+  // The dated copy filed below is the one synced to disk: syncing the
+  // temporary file as well would wait for the disk twice for one return.
+  const ProducedReturn produced = produceEReturn(gathered.input, temporary, credentials, Durability::workingFileOnly);
   dialogs.progress("Generating e-Return Form " + r.formCode + " .............", 1, 1);
   for (const auto& warning : produced.warnings) dialogs.info(warning);
   switch (produced.result) {
@@ -81,6 +83,9 @@ std::optional<fs::path> eFileFromReturnScreen(host::Component& host, ui::Dialogs
       tools.ValidFile(r.formCode, temporary.string(), faults, r.year);
       return std::nullopt;
     }
+    case ProduceResult::refused:
+      dialogs.exclamation(produced.error);
+      return std::nullopt;
     case ProduceResult::failed:
       dialogs.exclamation("The e-return could not be written, nothing was filed: " + produced.error + ".");
       return std::nullopt;

@@ -86,6 +86,20 @@ TEST_P(DemoBusinessYears, ComputeToTheFiguresWorkedByHand) {
   std::filesystem::remove_all(dir);
 }
 
+// C0822 owes 15,965 - 6,200 deducted = 9,765: under Rs. 10,000, so no advance
+// tax was due (s.208) and no interest u/ss 234B, 234C; paid as self-assessment
+// tax on 26/07/2016, before the due date of 31/07/2016 (no interest u/s 234A).
+TEST_P(DemoBusinessYears, TheTransportersSelfAssessmentTaxSettlesHisYear) {
+  const std::string dir = testsupport::scratchDir("demo-self-assessment");
+  suite::seedDemoPractice(conn(), suite::DataFolder::open(dir), {.clients = 3});
+  const engine::YearResult r = engine::computeYear(loadYearInput(conn(), {"C0822", "C0822", 2016}).input);
+  EXPECT_EQ(r.tds, Money::rupees(6200));
+  EXPECT_EQ(r.selfAssessmentTax, Money::rupees(9765));
+  EXPECT_EQ(r.interest.total(), Money{});
+  EXPECT_EQ(r.balance, Money{});
+  std::filesystem::remove_all(dir);
+}
+
 TEST_P(DemoBusinessYears, TheFirmHasItsPartnersAndThePartnerNamesTheFirm) {
   const std::string dir = testsupport::scratchDir("demo-partners");
   suite::seedDemoPractice(conn(), suite::DataFolder::open(dir), {.clients = 3});

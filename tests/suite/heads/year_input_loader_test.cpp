@@ -198,7 +198,8 @@ TEST_P(YearInputLoader, TheDemoYearsLoadWholeAndCompute) {
     ++computed;
   }
   EXPECT_EQ(computed, 20);
-  EXPECT_EQ(conn().scalar("SELECT COUNT(*) FROM income_salary WHERE ass_year = 2015"), "2")
+  // The bulk clients (C0001 on) have small earlier years of their own.
+  EXPECT_EQ(conn().scalar("SELECT COUNT(*) FROM income_salary WHERE ass_year = 2015 AND code_no >= 'C0801'"), "2")
       << "a year before for the carry-forward";
   std::filesystem::remove_all(dir);
 }
