@@ -1,6 +1,7 @@
 #include "http_load.h"
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <latch>
 #include <nlohmann/json.hpp>
@@ -34,7 +35,7 @@ bool signInUser(VirtualUser& u, const std::string& name, const std::string& pass
   return !u.tab.empty();
 }
 
-LoadResult drive(int port, const HttpPath& path, int users, int requestsPerUser) {
+std::vector<VirtualUser> connectUsers(int port, int users) {
   std::vector<VirtualUser> vus(static_cast<size_t>(users));
   for (int i = 0; i < users; ++i) {
     auto& u = vus[static_cast<size_t>(i)];
@@ -46,30 +47,61 @@ LoadResult drive(int port, const HttpPath& path, int users, int requestsPerUser)
     u.http->set_tcp_nodelay(true);
     u.http->set_default_headers({{"Accept-Encoding", "gzip, deflate, br"}});
     u.http->set_read_timeout(120, 0);
-    if (path.setUp) path.setUp(u);
   }
-  std::vector<std::vector<double>> latencies(static_cast<size_t>(users));
-  std::vector<size_t> failures(static_cast<size_t>(users), 0);
-  std::latch ready(users + 1);
+  return vus;
+}
+
+namespace {
+
+// Runs `body(user, index)` on a thread per user, all released together;
+// returns the seconds from the release until the last one ended.
+template <class Body>
+double allAtOnce(std::vector<VirtualUser>& users, Body body) {
+  std::latch ready(static_cast<std::ptrdiff_t>(users.size()) + 1);
   std::vector<std::thread> threads;
-  for (int i = 0; i < users; ++i) {
+  for (size_t i = 0; i < users.size(); ++i)
     threads.emplace_back([&, i] {
-      auto& u = vus[static_cast<size_t>(i)];
-      auto& mine = latencies[static_cast<size_t>(i)];
       ready.arrive_and_wait();
-      for (int k = 0; k < requestsPerUser; ++k) {
-        const auto start = std::chrono::steady_clock::now();
-        const bool ok = path.request(u);
-        mine.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-        ++u.requestsMade;
-        if (!ok) ++failures[static_cast<size_t>(i)];
-      }
+      body(users[i], i);
     });
-  }
   ready.arrive_and_wait();
   const auto start = std::chrono::steady_clock::now();
   for (auto& t : threads) t.join();
-  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+}  // namespace
+
+size_t prepare(std::vector<VirtualUser>& users, const Request& step) {
+  std::atomic<size_t> failed = 0;
+  allAtOnce(users, [&](VirtualUser& u, size_t) {
+    if (!step(u)) ++failed;
+  });
+  return failed;
+}
+
+LoadResult drive(std::vector<VirtualUser>& users, const Request& request, int requestsPerUser,
+                 std::chrono::milliseconds pace) {
+  std::vector<std::vector<double>> latencies(users.size());
+  std::vector<size_t> failures(users.size(), 0);
+  const double seconds = allAtOnce(users, [&](VirtualUser& u, size_t i) {
+    // Paced users start spread over one interval, not all in the same instant.
+    auto due = std::chrono::steady_clock::now() + pace * static_cast<long>(i) / static_cast<long>(users.size());
+    for (int k = 0; k < requestsPerUser; ++k) {
+      auto start = std::chrono::steady_clock::now();
+      if (pace.count() > 0) {
+        // Timed from when the request was due: a late answer also delays
+        // the requests queued behind it, and that wait counts too.
+        std::this_thread::sleep_until(due);
+        start = due;
+        due += pace;
+      }
+      const bool ok = request(u);
+      latencies[i].push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+      ++u.requestsMade;
+      if (!ok) ++failures[i];
+    }
+  });
   std::vector<double> all;
   LoadResult r;
   for (size_t i = 0; i < latencies.size(); ++i) {

@@ -1,10 +1,12 @@
 #pragma once
 // Drives a server over HTTP with a number of virtual users at once, each on
-// its own kept-alive connection, and reports throughput and latency. A path
-// is a set-up (sign in, open a screen) and one request; add a path by adding
-// an HttpPath to the list in http_bench.cpp.
+// its own kept-alive connection, and reports throughput and latency. Users
+// are connected (and signed in, when a path needs it) before the clock
+// starts, so that what is measured is the steady state of an office at work,
+// not its morning sign-in.
 #include <httplib.h>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
@@ -20,12 +22,6 @@ struct VirtualUser {
   httplib::Headers headers() const { return {{"Cookie", cookie}, {"X-CSRF-Token", csrf}, {"X-Tab", tab}}; }
 };
 
-struct HttpPath {
-  std::string name;
-  std::function<void(VirtualUser&)> setUp;  // may be empty
-  std::function<bool(VirtualUser&)> request;  // true when the answer was the expected one
-};
-
 struct LoadResult {
   size_t requests = 0;
   size_t failed = 0;
@@ -33,8 +29,20 @@ struct LoadResult {
   double p50ms = 0, p99ms = 0;
 };
 
-// Every user makes `requestsPerUser` requests, all users at once.
-LoadResult drive(int port, const HttpPath& path, int users, int requestsPerUser);
+using Request = std::function<bool(VirtualUser&)>;  // true when the answer was the expected one
+
+// `users` users, each with its own kept-alive connection to the server.
+std::vector<VirtualUser> connectUsers(int port, int users);
+
+// Runs `step` for every user at once (sign-in, opening a screen), untimed;
+// the number of users for whom it failed.
+size_t prepare(std::vector<VirtualUser>& users, const Request& step);
+
+// Every user makes `requestsPerUser` requests, all users at once: each
+// request as soon as the last one was answered, or, given a pace, one every
+// `pace` (as a person types), each timed from when it was due.
+LoadResult drive(std::vector<VirtualUser>& users, const Request& request, int requestsPerUser,
+                 std::chrono::milliseconds pace = std::chrono::milliseconds(0));
 
 // Signs the user in (name and password), takes the page's CSRF token and
 // the tab the page opens.

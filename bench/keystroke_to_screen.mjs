@@ -58,6 +58,18 @@ try {
   console.log(`keystroke to screen, ${clients} clients more than the demo, ${times.length} keys: ` +
     `p50 ${percentile(times, 0.5).toFixed(1)} ms, p90 ${percentile(times, 0.9).toFixed(1)} ms, ` +
     `p99 ${percentile(times, 0.99).toFixed(1)} ms, max ${times[times.length - 1].toFixed(1)} ms`);
+  // Where the time goes: the search's round trip as the browser timed it
+  // (request sent until the last byte of the answer: server and transfer);
+  // the rest of a keystroke is the page's own work (the patch of the list).
+  const trips = await page.evaluate(() => performance.getEntriesByType('resource')
+    .filter((e) => e.name.endsWith('/ev'))
+    .map((e) => ({ wait: e.responseStart - e.requestStart, body: e.responseEnd - e.responseStart, bytes: e.encodedBodySize })));
+  const sorted = (key) => trips.map((t) => t[key]).sort((a, b) => a - b);
+  const waits = sorted('wait'), bodies = sorted('body'), sizes = sorted('bytes');
+  console.log(`  /ev round trips, ${trips.length}: until the first byte p50 ${percentile(waits, 0.5).toFixed(1)} ms, ` +
+    `p99 ${percentile(waits, 0.99).toFixed(1)} ms; the answer's transfer p50 ${percentile(bodies, 0.5).toFixed(1)} ms; ` +
+    `answer p50 ${percentile(sizes, 0.5)} bytes on the wire`);
+  console.log(`  (load average ${(await import('node:os')).loadavg().map((l) => l.toFixed(2)).join(' ')})`);
 } finally {
   await practice.stop();
 }

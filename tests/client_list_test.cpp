@@ -33,7 +33,14 @@ bool oracleMatches(const std::string& cell, const std::string& box, bool panColu
   return c.compare(0, b.size(), b) == 0;
 }
 
-bool matches(const std::string& cell, const std::string& box, bool pan) { return SearchBox(box, pan).matches(cell); }
+// The box's answer for the cell as it is; the answer for the cell as the
+// list's packed, upper-cased column holds it must be the same.
+bool matches(const std::string& cell, const std::string& box, bool pan) {
+  const SearchBox b(box, pan);
+  const bool answer = b.matches(cell);
+  EXPECT_EQ(b.matchesFolded(foldCase(cell)), answer) << "folded cell \"" << cell << "\" box \"" << box << "\"";
+  return answer;
+}
 
 TEST(ClientListSearch, PrefixContainsAndMaskedPans) {
   struct Case {
@@ -149,6 +156,34 @@ TEST(ClientListSearch, EveryNonEmptyBoxMustMatch) {
   EXPECT_FALSE(RowFilter(titles, {"", "", "", ""}).active());
   // The mask is read only in the column titled PAN.
   EXPECT_EQ(shown({"", "", "XXXPR1234X", ""}), (std::vector<int>{}));
+}
+
+// A keystroke searches only the rows the last one showed when the new boxes
+// can show no row the old ones did not.
+TEST(ClientListSearch, NarrowsOnlyWhenNoNewRowCanShow) {
+  const std::vector<std::string> titles = {"Code", "Name", "PAN"};
+  struct Case {
+    std::vector<std::string> before, now;
+    bool narrows;
+  } cases[] = {
+      {{"", "", ""}, {"", "a", ""}, true},            // a box filled in
+      {{"", "as", ""}, {"", "ASH", ""}, true},        // typed further, whatever the case
+      {{"", "ash", ""}, {"", "as", ""}, false},       // a character taken back
+      {{"", "ash", ""}, {"", "asp", ""}, false},
+      {{"", "%ra", ""}, {"", "%rao", ""}, true},
+      {{"", "%ao", ""}, {"", "%rao", ""}, true},      // still holds the old text
+      {{"", "%ra", ""}, {"", "%ar", ""}, false},
+      {{"", "ra", ""}, {"", "%ra", ""}, false},       // prefix to contains shows more
+      {{"", "%ra", ""}, {"", "ra", ""}, false},       // and the other way round is another rule
+      {{"", "a", ""}, {"c", "a", ""}, true},          // a second box
+      {{"c", "a", ""}, {"", "a", ""}, false},         // a box emptied
+      {{"", "", "ABCxxxxx4"}, {"", "", "ABCxxxxx4F"}, false},  // a prefix grown into a masked PAN
+      {{"", "", "ABCxxxxx4F"}, {"", "", "ABCxxxxx4F"}, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.before[0] + "|" + c.before[1] + "|" + c.before[2] + " -> " + c.now[0] + "|" + c.now[1] + "|" + c.now[2]);
+    EXPECT_EQ(RowFilter(titles, c.now).narrows(RowFilter(titles, c.before)), c.narrows);
+  }
 }
 
 TEST(ClientListLayout, SettingOverDefaultBadPairsIgnored) {

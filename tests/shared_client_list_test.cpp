@@ -7,6 +7,7 @@
 #include "host/client_list_view.h"
 #include "register/income_form.h"
 #include "suite/client_list_table.h"
+#include "ui/grid_view.h"
 #include "support/session_fixture.h"
 
 namespace meridian::reg {
@@ -115,6 +116,40 @@ TEST_P(SharedClientList, AViewLeavesOutTheExcludedClientsOfItsModule) {
   const int p1 = viewOf(0).find("P1");
   ASSERT_GE(p1, 0);
   EXPECT_EQ(viewOf(0).cell(p1, 0), "P1");
+}
+
+// A keystroke that types a text further searches only the rows the last one
+// showed. Whatever was typed before, sorted or not, the list must be the one
+// a fresh search for the same text shows, row for row and in the same order.
+TEST_P(SharedClientList, TypingFurtherShowsWhatAFreshSearchShows) {
+  const char* names[] = {"Asha Rao", "asha traders", "Ashok Rao", "Ravi Rao", "Rao & Sons", "Kaveri Rao", "ASHWIN", "Rasa"};
+  for (size_t i = 0; i < std::size(names); ++i)
+    conn().execute("INSERT INTO main_info1 (code_no, nm, status) VALUES (?, ?, 'FIRM')", {"T" + std::to_string(i), names[i]});
+  suite::rebuildClientList(conn());
+  list(0).LoadClList("");
+  list(1).LoadClList("");
+  auto shownInOrder = [&](size_t person) {
+    std::vector<std::string> codes;
+    for (int i = 0; i < list(person).visibleCount(); ++i) codes.push_back(list(person).TextMatrix(list(person).grid().visibleRow(i), 0));
+    return codes;
+  };
+  struct Step {
+    const char* text;
+    int sortByName;  // 0: as it is; 1: a click on the Name title before the keystroke
+  } steps[] = {{"a", 0}, {"as", 0}, {"ash", 0}, {"asho", 0}, {"ash", 0}, {"as", 1}, {"ash", 0}, {"ashw", 1},
+               {"%", 0}, {"%r", 0}, {"%ra", 0}, {"%rao", 0}, {"%ao", 0}, {"%a", 0}, {"r", 0}, {"ra", 1}, {"rao", 0}, {"", 0}};
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.text);
+    if (step.sortByName) {
+      ui::sortByTitleClick(list(0).grid(), 1);
+      ui::sortByTitleClick(list(1).grid(), 1);
+    }
+    typeName(0, step.text);
+    typeName(1, "");  // the other screen searches afresh
+    typeName(1, step.text);
+    EXPECT_EQ(shownInOrder(0), shownInOrder(1));
+  }
+  EXPECT_EQ(typeName(0, "ash"), (std::vector<std::string>{"P1", "T0", "T1", "T2", "T6"}));
 }
 
 MERIDIAN_ON_BOTH_ENGINES(SharedClientList);

@@ -3,12 +3,11 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/command.h"
+#include "cli/demo_seed.h"
 #include "host/client_list.h"
 #include "host/client_list_view.h"
 #include "host/client_selection.h"
 #include "suite/application.h"
-#include "suite/demo_practice.h"
-#include "suite/opened_years.h"
 #include "suite/settings_store.h"
 
 namespace meridian::cli {
@@ -92,21 +91,10 @@ void addDemoCommand(CLI::App& app, GlobalOptions& g, Action& chosen) {
   sub->callback([&g, &chosen] {
     chosen = [&g] {
       suite::Application a(g.app());
-      if (!suite::seedDemoPracticeIfEmpty(a.conn(), a.data())) {
+      if (!seedDemoWithSummaries(a)) {
         std::cerr << "meridian: the database already holds clients; the demo practice goes only into an empty one\n";
         return 1;
       }
-      std::cout << "demo practice seeded: " << a.conn().scalar("SELECT COUNT(*) FROM tempcltbl") << " clients\n";
-      // The summaries of the years entered are the engine's, as if each year
-      // had been opened in the workspace.
-      const auto computed = suite::recomputeOpenedYears(a.conn(), [](int done, int total) {
-        // About ten steps of progress, however many years the demo holds.
-        if (done == total || done % std::max(10, total / 10) == 0)
-          std::cerr << "computing the demo years: " << done << " of " << total << "\r";
-      });
-      std::cerr << "\n";
-      for (const auto& why : computed.refused) std::cerr << "meridian: not computed: " << why << "\n";
-      std::cout << "summaries computed by the engine: " << computed.written << " years\n";
       // The practice itself is seeded whole; a year left uncomputed is named above.
       return 0;
     };

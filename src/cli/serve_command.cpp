@@ -2,9 +2,9 @@
 #include <iostream>
 
 #include "cli/command.h"
+#include "cli/demo_seed.h"
 #include "suite/application.h"
 #include "suite/daily_backups.h"
-#include "suite/demo_practice.h"
 #include "suite/folder_lock.h"
 #include "web/server.h"
 
@@ -38,7 +38,7 @@ void addServeCommand(CLI::App& app, GlobalOptions& g, Action& chosen) {
       const auto folder = suite::DataFolder::open(g.dataDir);
       const auto lock = suite::FolderLock::take(folder.root);
       suite::Application a(g.app());
-      if (o->demo && suite::seedDemoPracticeIfEmpty(a.conn(), a.data())) std::cout << "demo practice seeded\n";
+      if (o->demo) seedDemoWithSummaries(a);
       if (auto password = a.users().ensureAdministrator())
         std::cout << "administrator created: user admin, one-time password " << *password << "\n";
       std::unique_ptr<suite::DailyBackups> backups;

@@ -28,20 +28,43 @@ int ClientListView::find(const std::string& code) const {
   return it != rows_.end() && *it == *row ? static_cast<int>(it - rows_.begin()) : -1;
 }
 
+namespace {
+
+// The boxes of a filter, each with the folded column it searches (nullptr:
+// a column the list does not have, whose cells read as empty).
+using BoundBoxes = std::vector<std::pair<const FoldedColumn*, const SearchBox*>>;
+
+BoundBoxes bind(const ClientList& list, const RowFilter& filter) {
+  BoundBoxes bound;
+  for (const auto& [col, box] : filter.boxes())
+    bound.emplace_back(static_cast<size_t>(col) < list.fields().size() ? &list.folded(static_cast<size_t>(col)) : nullptr,
+                       &box);
+  return bound;
+}
+
+bool passes(const BoundBoxes& boxes, uint32_t row) {
+  for (const auto& [column, box] : boxes)
+    if (!box->matchesFolded(column ? column->at(row) : std::string_view())) return false;
+  return true;
+}
+
+}  // namespace
+
 void ClientListView::matching(const RowFilter& filter, const std::vector<int>& order, std::vector<int>& out) const {
   out.clear();
-  auto test = [&](int position) {
-    const uint32_t row = rows_[static_cast<size_t>(position)];
-    if (filter.matches([&](int col) -> std::string_view {
-          return static_cast<size_t>(col) < list_->fields().size() ? std::string_view(list_->cell(row, static_cast<size_t>(col)))
-                                                                  : std::string_view();
-        }))
-      out.push_back(position);
-  };
-  if (order.empty())
-    for (int p = 0; p < rowCount(); ++p) test(p);
-  else
-    for (int p : order) test(p);
+  const BoundBoxes boxes = bind(*list_, filter);
+  if (order.empty()) {
+    for (int p = 0; p < rowCount(); ++p)
+      if (passes(boxes, rows_[static_cast<size_t>(p)])) out.push_back(p);
+  } else {
+    for (int p : order)
+      if (passes(boxes, rows_[static_cast<size_t>(p)])) out.push_back(p);
+  }
+}
+
+void ClientListView::narrow(const RowFilter& filter, std::vector<int>& positions) const {
+  const BoundBoxes boxes = bind(*list_, filter);
+  std::erase_if(positions, [&](int p) { return !passes(boxes, rows_[static_cast<size_t>(p)]); });
 }
 
 }  // namespace meridian::host

@@ -33,6 +33,9 @@ class ClientListView final : public ui::RowSource {
   // pass the filter, in the order of `order` (positions of this view; every
   // position in turn when empty).
   void matching(const RowFilter& filter, const std::vector<int>& order, std::vector<int>& out) const;
+  // Keeps of `positions` (positions of this view) those that pass the filter,
+  // in their order.
+  void narrow(const RowFilter& filter, std::vector<int>& positions) const;
 
  private:
   std::shared_ptr<const ClientList> list_;

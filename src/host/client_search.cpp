@@ -3,15 +3,7 @@
 namespace meridian::host {
 namespace {
 
-// Only ASCII letters change: the bytes of UTF-8 text (Devanagari, Tamil ...)
-// are all above 0x7F and stay as typed.
 constexpr char upperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-std::string upperCased(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) c = upperAscii(c);
-  return out;
-}
 
 // The cell's characters from `at` equal the upper-cased text, ignoring case.
 bool equalAt(std::string_view cell, size_t at, std::string_view upper) {
@@ -33,9 +25,22 @@ bool containsIgnoringCase(std::string_view cell, std::string_view upper) {
   return false;
 }
 
+// The cell's characters from `at` equal the text, byte for byte (both folded).
+bool sameAt(std::string_view cell, size_t at, std::string_view text) { return cell.compare(at, text.size(), text) == 0; }
+
 }  // namespace
 
-SearchBox::SearchBox(std::string_view box, bool panColumn) : text_(upperCased(box)) {
+void foldCaseInPlace(std::string& text) {
+  for (char& c : text) c = upperAscii(c);
+}
+
+std::string foldCase(std::string_view text) {
+  std::string out(text);
+  foldCaseInPlace(out);
+  return out;
+}
+
+SearchBox::SearchBox(std::string_view box, bool panColumn) : text_(foldCase(box)) {
   if (box.empty()) return;
   const std::string_view b = text_;
   if (panColumn && b.size() == 10) {
@@ -66,6 +71,37 @@ bool SearchBox::matches(std::string_view cell) const {
     case Rule::intimationPan: return cell.size() == 10 && equalAt(cell, 0, b.substr(0, 3)) && equalAt(cell, 8, b.substr(8, 2));
   }
   return false;
+}
+
+bool SearchBox::matchesFolded(std::string_view cell) const {
+  const std::string_view b = text_;
+  switch (rule_) {
+    case Rule::all: return true;
+    case Rule::prefix: return cell.size() >= b.size() && sameAt(cell, 0, b);
+    case Rule::contains: return cell.find(b) != std::string_view::npos;
+    case Rule::acknowledgementPan: return cell.size() == 10 && sameAt(cell, 3, b.substr(3, 6));
+    case Rule::intimationPan: return cell.size() == 10 && sameAt(cell, 0, b.substr(0, 3)) && sameAt(cell, 8, b.substr(8, 2));
+  }
+  return false;
+}
+
+bool SearchBox::narrows(const SearchBox& before) const {
+  if (before.rule_ == Rule::all) return true;
+  if (rule_ != before.rule_) return false;
+  switch (rule_) {
+    case Rule::prefix: return std::string_view(text_).starts_with(before.text_);
+    case Rule::contains: return std::string_view(text_).find(before.text_) != std::string_view::npos;
+    default: return text_ == before.text_;  // a masked PAN: only the same mask
+  }
+}
+
+bool RowFilter::narrows(const RowFilter& before) const {
+  for (const auto& [column, old] : before.boxes_) {
+    bool kept = false;
+    for (const auto& [c, box] : boxes_) kept = kept || (c == column && box.narrows(old));
+    if (!kept) return false;
+  }
+  return true;
 }
 
 RowFilter::RowFilter(const std::vector<std::string>& titles, const std::vector<std::string>& boxes) {

@@ -16,12 +16,22 @@
 
 namespace meridian::host {
 
+// Upper-cases ASCII letters only: the bytes of UTF-8 text (Devanagari,
+// Tamil ...) are all above 0x7F and stay as typed.
+void foldCaseInPlace(std::string& text);
+std::string foldCase(std::string_view text);
+
 class SearchBox {
  public:
   SearchBox(std::string_view box, bool panColumn);
   // An empty box matches every cell.
   bool matchesAll() const { return rule_ == Rule::all; }
   bool matches(std::string_view cell) const;
+  // The same answer for a cell already passed through foldCase.
+  bool matchesFolded(std::string_view foldedCell) const;
+  // True when every cell this box matches, `before` matched too: the rows
+  // it shows can be found among the rows `before` showed.
+  bool narrows(const SearchBox& before) const;
 
  private:
   enum class Rule { all, prefix, contains, acknowledgementPan, intimationPan };
@@ -44,6 +54,12 @@ class RowFilter {
       if (!box.matches(cellOf(column))) return false;
     return true;
   }
+  // The non-empty boxes, each with its column.
+  const std::vector<std::pair<int, SearchBox>>& boxes() const { return boxes_; }
+  // True when every row this filter shows, `before` showed too (a text
+  // typed further, a box filled in): a keystroke then searches only the
+  // rows already shown.
+  bool narrows(const RowFilter& before) const;
 
  private:
   std::vector<std::pair<int, SearchBox>> boxes_;

@@ -18,6 +18,8 @@ std::shared_ptr<const ClientList> ClientList::read(db::Connection& conn) {
   list->fields_ = rows.columns().names();
   list->size_ = rows.size();
   list->columns_.resize(list->fields_.size());
+  list->folding_ = std::make_unique<std::once_flag[]>(list->fields_.size());
+  list->folded_.resize(list->fields_.size());
   for (auto& column : list->columns_) column.reserve(rows.size());
   // The cells move from the rows the driver gave into the columns: each
   // cell's text is copied once (out of the driver), not a second time here.
@@ -41,6 +43,11 @@ std::optional<uint32_t> ClientList::rowOf(std::string_view code) const {
   auto it = rowOfCode_.find(code);
   if (it == rowOfCode_.end()) return std::nullopt;
   return it->second;
+}
+
+const FoldedColumn& ClientList::folded(size_t col) const {
+  std::call_once(folding_[col], [&] { folded_[col] = std::make_unique<const FoldedColumn>(columns_[col]); });
+  return *folded_[col];
 }
 
 std::shared_ptr<const ClientList> SharedClientList::latest() const {

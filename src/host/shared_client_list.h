@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "db/connection.h"
+#include "host/folded_column.h"
 
 namespace meridian::host {
 
@@ -32,6 +33,9 @@ class ClientList {
   const std::string& cell(size_t row, size_t col) const { return columns_[col][row]; }
   // The row of a client code.
   std::optional<uint32_t> rowOf(std::string_view code) const;
+  // A column as the search reads it; packed the first time a search needs
+  // it (by any session), then shared like the rest of the list.
+  const FoldedColumn& folded(size_t col) const;
 
  private:
   long long changeCount_ = 0;
@@ -40,6 +44,8 @@ class ClientList {
   // Column by column: a search walks one column's cells in order.
   std::vector<std::vector<std::string>> columns_;
   std::unordered_map<std::string_view, uint32_t> rowOfCode_;  // views into column 0
+  mutable std::unique_ptr<std::once_flag[]> folding_;
+  mutable std::vector<std::unique_ptr<const FoldedColumn>> folded_;
 };
 
 class SharedClientList {

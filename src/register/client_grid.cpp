@@ -133,6 +133,13 @@ const std::vector<int>* ClientGrid::sortedOrder() {
   return &sorted_.positions;
 }
 
+bool ClientGrid::narrowsLastSearch(const host::RowFilter& filter, bool sorted) const {
+  const ui::Grid& g = *gridControl_->grid;
+  const int sortCol = sorted ? g.sortCol : -1;
+  return last_.filter && last_.view == view_ && last_.sortCol == sortCol &&
+         (sortCol < 0 || last_.descending == g.sortDescending) && filter.narrows(*last_.filter);
+}
+
 void ClientGrid::SearchClient() {
   ui::Grid& g = grid();
   const host::RowFilter filter(g.titles, g.search);
@@ -140,12 +147,23 @@ void ClientGrid::SearchClient() {
   if (!view_ || (!filter.active() && !order)) {
     g.view.clear();
     g.filtered = false;
+    last_ = {};
   } else if (!filter.active()) {
     g.view = *order;
     g.filtered = true;
+    last_ = {};
   } else {
-    static const std::vector<int> listOrder;
-    view_->matching(filter, order ? *order : listOrder, g.view);
+    if (narrowsLastSearch(filter, order != nullptr)) {
+      view_->narrow(filter, last_.shown);
+    } else {
+      static const std::vector<int> listOrder;
+      view_->matching(filter, order ? *order : listOrder, last_.shown);
+    }
+    last_.view = view_;
+    last_.filter = filter;
+    last_.sortCol = order ? g.sortCol : -1;
+    last_.descending = g.sortDescending;
+    g.view = last_.shown;
     g.filtered = true;
   }
   // The selection follows the first row still shown when its row went away.

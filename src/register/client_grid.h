@@ -6,6 +6,7 @@
 // view (row numbers only); a search keystroke compares cells in place.
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,10 @@ class ClientGrid {
   void followSharedList();
   // Every position of the view in the grid's sort order; nullptr when unsorted.
   const std::vector<int>* sortedOrder();
+  // True when the last search's rows hold every row `filter` shows, in the
+  // order the grid asks for now (sorted or not): a text typed further
+  // searches only them.
+  bool narrowsLastSearch(const host::RowFilter& filter, bool sorted) const;
 
   ui::Form& form_;
   host::Base& base_;
@@ -62,6 +67,15 @@ class ClientGrid {
     bool descending = false;
     std::vector<int> positions;
   } sorted_;
+  // The last search with boxes filled in and the positions it showed (kept
+  // apart from the grid's rows, which a click on a title may re-order).
+  struct LastSearch {
+    std::shared_ptr<const host::ClientListView> view;
+    std::optional<host::RowFilter> filter;
+    int sortCol = -1;
+    bool descending = false;
+    std::vector<int> shown;
+  } last_;
 };
 
 }  // namespace meridian::reg
