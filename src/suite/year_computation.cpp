@@ -18,7 +18,7 @@ namespace {
 const std::vector<std::string>& partsOfTheYear() {
   static const std::vector<std::string> parts = {
       "salary", "house property", "business, capital gains and agriculture", "other sources",
-      "losses", "deductions", "taxes paid", "relief"};
+      "losses", "deductions", "taxes paid", "relief", "MAT/AMT credit"};
   return parts;
 }
 

@@ -6,6 +6,7 @@
 #include "common/text.h"
 #include "common/years.h"
 #include "suite/computation/printout_table.h"
+#include "suite/engine/year_law.h"
 #include "suite/heads/capital_gains_year_input.h"
 #include "suite/returns/register_entry.h"
 
@@ -158,6 +159,8 @@ Statements loadStatements(db::Connection& conn, const StatementRequest& r, const
   s.creditKind = result.alternate.kind;
   s.credits = creditsOf(conn, r, result);
   s.creditsBroughtForward = creditsBroughtForward;
+  if (const engine::YearLaw* law = engine::lawOf(r.year))
+    s.creditYears = s.creditKind == engine::AlternateKind::mat ? law->matCreditYears : law->amtCreditYears;
   return s;
 }
 
@@ -232,7 +235,8 @@ void printCreditTables(host::ReportWriter& rep, const Statements& s, int year, b
              "Credit utilised during the current year", "Credit lapsed", "Balance credit carried forward"},
             "11111111", "01111111");
   // Credit is used oldest first; what this year uses comes off the oldest
-  // balances, and this year's own credit is carried whole.
+  // balances still within the limit of years (a balance past it lapses
+  // whole), and this year's own credit is carried whole.
   for (auto& [y, amounts] : byYear) {
     Money gross = amounts.first, earlier;
     for (const auto& c : s.credits)
@@ -240,10 +244,12 @@ void printCreditTables(host::ReportWriter& rep, const Statements& s, int year, b
         gross = c.additional;
         earlier = c.additional - amounts.first;
       }
-    const Money used = std::min(usedLeft, amounts.first);
+    const bool lapses = s.creditYears > 0 && year - y > s.creditYears;
+    const Money used = lapses ? Money() : std::min(usedLeft, amounts.first);
+    const Money lapsed = lapses ? amounts.first : Money();
     usedLeft -= used;
-    u.row({assessmentYearText(y), gross, earlier, Money(), amounts.first, used, Money(), amounts.first - used}, false,
-          "", "01111111");
+    u.row({assessmentYearText(y), gross, earlier, Money(), amounts.first, used, lapsed, amounts.first - used - lapsed},
+          false, "", "01111111");
   }
   if (!now.additional.isZero())
     u.row({assessmentYearText(year), now.additional, Money(), Money(), Money(), Money(), Money(), now.additional},

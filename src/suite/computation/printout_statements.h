@@ -60,6 +60,7 @@ struct Statements {
   engine::AlternateKind creditKind = engine::AlternateKind::none;
   std::vector<CreditYearRow> credits;
   std::vector<engine::TaxCredit> creditsBroughtForward;  // as the year took them
+  int creditYears = 0;  // years a credit is carried, by the year's law (ss.115JAA(3A), 115JD(4))
 };
 
 struct StatementRequest {
