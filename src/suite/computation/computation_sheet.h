@@ -34,6 +34,7 @@ struct ClientHeader {
   bool person = true;
   std::string officeAddress, residentialAddress;
   std::string group;
+  std::string communicationCity;  // the city of the address new_tab.addo names for communication
 };
 
 struct ComputationSheet {

@@ -52,6 +52,10 @@ PrintoutOptions PrintoutOptions::read(const SettingReader& setting) {
   o.annexures = on("CompAnnex");
   o.kvpDetails = on("KVPDet");
   o.nscDetails = on("NSCDet");
+  o.signerDesignation = on("CompOth9");
+  o.signerName = on("CompOth10");
+  o.commonPlace = value("PLACE");
+  o.cityAsPlace = on("CityAsPlace");
   o.footName = on("FootNm");
   o.footNameTitle = on("FootNmT");
   o.footAddress = on("FootAdd");

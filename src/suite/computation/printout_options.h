@@ -27,6 +27,10 @@ struct PrintoutOptions {
   bool annexures = false;     // CompAnnex: statements and schedules
   bool kvpDetails = false;    // KVPDet
   bool nscDetails = false;    // NSCDet
+  bool signerDesignation = false;  // CompOth9: the signer's designation under the signature
+  bool signerName = false;         // CompOth10: the signer's name there
+  std::string commonPlace;         // PLACE: the place of signing the settings call "(Common)"
+  bool cityAsPlace = false;        // CityAsPlace: "(Common)" is the client's city of communication
   // Page header and footer parts: the practitioner's name (FootNm), name as
   // a bold title (FootNmT), address (FootAdd), office phones (FootOff),
   // residence phones (FootRes), mobile (FootMob), on the first page only

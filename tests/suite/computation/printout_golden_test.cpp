@@ -21,6 +21,7 @@
 #include "suite/heads/demo_heads.h"
 #include "suite/returns/register_entry.h"
 #include "suite/report/text_renderer.h"
+#include "suite/report/utf8_text.h"
 #include "support/db_fixture.h"
 
 namespace meridian::suite::computation {
@@ -178,6 +179,10 @@ TEST_P(ComputationGolden, DemoClientYearsPrintAsExpected) {
       // Practitioner's particulars in the footer, bank accounts, signer and declaration.
       {"c0801_practice_footer", "C0801", PrintMode::computation, footerAll, true},
       {"c0801_practice_header_first_page", "C0801", PrintMode::computation, headAndFirstPage, true},
+      // The signer's name (CompOth10) and designation (CompOth9) under the
+      // signature, each on its own; without either only the place and PAN.
+      {"c0801_signer_name", "C0801", PrintMode::computation, {{"CompOth10", "1"}}, true},
+      {"c0801_signer_designation", "C0801", PrintMode::computation, {{"CompOth9", "1"}}, true},
       // Nothing but the title and page number.
       {"c0818_no_footer", "C0818", PrintMode::computation,
        {{"FootNm", "0"}, {"FootCd", "0"}, {"FootClNm", "0"}, {"FootAY", "0"}, {"FootPG", "0"}}},
@@ -227,6 +232,23 @@ TEST_P(ComputationGolden, DemoClientYearsPrintAsExpected) {
 }
 
 MERIDIAN_ON_BOTH_ENGINES(ComputationGolden);
+
+// Every expected printout fits the 78 columns of the text page: a line
+// longer than that would run past the paper's edge or wrap on a printer.
+TEST(ComputationGoldenWidth, EveryGoldenLineFitsSeventyEightColumns) {
+  int files = 0;
+  for (const auto& entry : fs::directory_iterator(fs::path(MERIDIAN_TEST_DATA_DIR) / "computation")) {
+    if (entry.path().extension() != ".txt") continue;
+    ++files;
+    std::istringstream in(readFile(entry.path()));
+    int n = 0;
+    for (std::string line; std::getline(in, line);) {
+      ++n;
+      EXPECT_LE(report::columnCount(line), 78) << entry.path().filename() << " line " << n << ": " << line;
+    }
+  }
+  EXPECT_GT(files, 0);
+}
 
 // Heads the demo years do not reach (business, capital gains, MAT and its
 // credit, interest) from a company's year given as the compute command's JSON.
