@@ -141,6 +141,14 @@ class Printout {
       if (r.kind == Kind::marker && r.caption == "##BANKDETAILS##") {
         if (o_.bankAccounts || o_.allBankAccounts) bankAccounts();
         ++i;
+      } else if (r.caption == "GROUP") {
+        // The group shows only as the settings ask: its code, its name, or both.
+        const std::string group = groupText(r.value);
+        if (!group.empty()) {
+          TableOut t(rep_, {20, 58}, {"T", "T"}, o_.borders);
+          t.row({r.caption, group}, false, "10", "");
+        }
+        ++i;
       } else if (pairedHeader(r.caption)) {
         TableOut t(rep_, {17, 22, 17, 22}, {"T", "T", "T", "T"}, o_.borders);
         std::vector<host::ReportValue> v{r.caption, r.value};
@@ -158,6 +166,13 @@ class Printout {
       }
     }
     rep_.printtext();
+  }
+
+  std::string groupText(const std::string& asCarried) const {
+    const ClientHeader& c = d_.client;
+    if (c.groupCode.empty() && c.groupName.empty())  // a sheet given whole: the group as it came
+      return o_.groupCode || o_.groupName ? asCarried : "";
+    return joinNonBlank({o_.groupCode ? c.groupCode : "", o_.groupName ? c.groupName : ""}, " - ");
   }
 
   // The statements and schedules after the computation, in the order the
@@ -182,10 +197,16 @@ class Printout {
     }
     if (shown.empty()) return;
     rep_.printtext(bold("DETAILS OF BANK ACCOUNTS"));
-    TableOut t(rep_, {34, 12, 18, 14}, {"T", "T", "T", "T"}, o_.borders);
-    t.row({"NAME & ADDRESS OF THE BANK BRANCH", "IFS CODE", "ACCOUNT NO.", "TYPE OF ACCOUNT"}, true, "1111", "");
-    for (const auto& b : shown)
-      t.row({joinNonBlank({b.bank, b.branchAddress}, ", "), b.ifsc, b.number, b.type}, false, "", "");
+    if (o_.branchApart) {
+      TableOut t(rep_, {16, 20, 12, 18, 12}, {"T", "T", "T", "T", "T"}, o_.borders);
+      t.heading({"NAME OF THE BANK", "ADDRESS OF THE BRANCH", "IFS CODE", "ACCOUNT NO.", "TYPE OF ACCOUNT"}, "11111", "");
+      for (const auto& b : shown) t.textRow({b.bank, b.branchAddress, b.ifsc, b.number, b.type}, "", "");
+    } else {
+      TableOut t(rep_, {34, 12, 18, 14}, {"T", "T", "T", "T"}, o_.borders);
+      t.row({"NAME & ADDRESS OF THE BANK BRANCH", "IFS CODE", "ACCOUNT NO.", "TYPE OF ACCOUNT"}, true, "1111", "");
+      for (const auto& b : shown)
+        t.row({joinNonBlank({b.bank, b.branchAddress}, ", "), b.ifsc, b.number, b.type}, false, "", "");
+    }
     rep_.printtext();
   }
 
@@ -258,16 +279,7 @@ class Printout {
 
   void dueDateLine() {
     rep_.printtext();
-    if (!d_.originalDueDate || *d_.originalDueDate == d_.dueDate) {
-      rep_.printtext("Due Date for filing of return is " + longDate(d_.dueDate));
-      return;
-    }
-    std::string line = "Due Date was " + longDate(*d_.originalDueDate) + ". Extended Due Date is " + longDate(d_.dueDate);
-    if (!d_.dueDateReference.empty())
-      line += upperCase(d_.dueDateReference).find("GENERAL CLAUSES ACT") != std::string::npos
-                  ? " As Per " + d_.dueDateReference
-                  : " Vide " + d_.dueDateReference;
-    for (const auto& piece : wrapped(line)) rep_.printtext(piece);
+    for (const auto& piece : dueDateLines(d_)) rep_.printtext(piece);
   }
 
   void declaration() {
@@ -316,6 +328,16 @@ std::string longDate(const CivilDate& d) {
   const unsigned day = static_cast<unsigned>(d.day());
   return std::string(months[m - 1]) + " " + (day < 10 ? "0" : "") + std::to_string(day) + ", " +
          std::to_string(static_cast<int>(d.year()));
+}
+
+std::vector<std::string> dueDateLines(const PrintoutData& d) {
+  if (!d.originalDueDate || *d.originalDueDate == d.dueDate) return {"Due Date for filing of return is " + longDate(d.dueDate)};
+  std::string line = "Due Date was " + longDate(*d.originalDueDate) + ". Extended Due Date is " + longDate(d.dueDate);
+  if (!d.dueDateReference.empty())
+    line += upperCase(d.dueDateReference).find("GENERAL CLAUSES ACT") != std::string::npos
+                ? " As Per " + d.dueDateReference
+                : " Vide " + d.dueDateReference;
+  return wrapped(line);
 }
 
 std::string filledDeclaration(std::string line, const PrintoutData& d) {

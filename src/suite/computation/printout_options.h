@@ -16,6 +16,8 @@ struct PrintoutOptions {
   int caseStyle = 0;        // CompPrn
   bool bankAccounts = false;     // CompOth0: the default bank account at the header's marker
   bool allBankAccounts = false;  // CompOth1: every bank account there
+  bool branchApart = false;      // CompBnkBrAddr 1 "Yes (Separately)": the branch's address in its own column
+  bool groupCode = false, groupName = false;  // GroupCode, GroupName: what the header's GROUP row shows
   // CompOth2 to CompOth5: the returned income, the acknowledgement
   // ("Receipt No."), the ward and the date of filing of this year's and the
   // previous year's returns.

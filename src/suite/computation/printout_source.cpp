@@ -46,6 +46,14 @@ ClientHeader headerOf(db::Connection& conn, const PrintoutRequest& r, std::strin
     if (!y.text("nation").empty()) h.residentialStatus = y.text("nation");
     if (!y.text("ward").empty()) h.ward = y.text("ward");
   }
+  const auto group = conn.query("SELECT grp_m.code, grp_m.nm FROM grp_trans JOIN grp_m ON grp_m.code = grp_trans.code_no "
+                                "WHERE grp_trans.c_code = ? ORDER BY grp_m.code",
+                                {r.client});
+  if (!group.empty()) {
+    h.groupCode = group.front().text("code");
+    h.groupName = group.front().text("nm");
+    h.group = joinNonBlank({h.groupCode, h.groupName}, " - ");
+  }
   fatherName = p.fatherName();
   daughter = upperCase(p.sex) == "FEMALE";
   return h;

@@ -75,6 +75,8 @@ struct GoldenCase {
   bool practiceDetails = false;  // bill particulars, a bank account, signer and declaration
   bool filingHistory = false;    // this year's and last year's returns filed, two bank accounts
   bool storedCredit = false;     // MAT credit of earlier years in the credit table
+  bool grouped = false;          // the client in a group of clients
+  bool interestToDate = false;   // interest computed up to 30/11/2015 ("Upto Input date")
 };
 
 class ComputationGolden : public testsupport::DbTest {
@@ -214,16 +216,43 @@ TEST_P(ComputationGolden, DemoClientYearsPrintAsExpected) {
       {"c0827_capital_gains", "C0827", PrintMode::computation, {{"CapStmt", "1"}, {"TDSTCSDET", "1"}}},
       // Tax collected at source beside tax deducted.
       {"c0820_tds_tcs", "C0820", PrintMode::computation, {{"TDSTCSDET", "1"}}},
+      // The group's code in the header; every account with the branch's
+      // address in a column of its own.
+      {"c0801_group_code_branch_apart", "C0801", PrintMode::computation,
+       {{"GroupCode", "1"}, {"CompOth1", "1"}, {"CompBnkBrAddr", "1"}}, false, true, false, true},
+      {"c0801_group_name", "C0801", PrintMode::computation, {{"GroupName", "1"}}, false, false, false, true},
+      // Interest computed to a date before the last instalments fall due.
+      {"c0806_estimate_after_computation_date", "C0806", PrintMode::estimate, {}, false, false, false, false, true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     if (c.practiceDetails) addPracticeDetails(c.client);
     if (c.filingHistory) addFilingHistory(c.client);
     if (c.storedCredit) addStoredCredit(c.client);
+    if (c.grouped) {
+      db::insertRow(conn(), "grp_m", {{"code", "G07"}, {"nm", "IYER FAMILY"}});
+      db::insertRow(conn(), "grp_trans", {{"code_no", "G07"}, {"c_code", c.client}});
+    }
+    if (c.interestToDate) {
+      YearSettings s = loadYearSettings(conn(), {c.client, 2016});
+      s.interest.uptoInputDate = true;
+      s.interest.computationDate = "30/11/2015";
+      saveYearSettings(conn(), {c.client, 2016}, s);
+    }
     const auto data = loadPrintoutData(conn(), {c.client, c.client, 2016, c.practiceDetails ? documents_ : ""});
     expectGolden(c.name, report::renderText(*paginatedPrintout(data, optionsOf(c.settings), c.mode)));
     if (c.filingHistory) removeFilingHistory();
     if (c.storedCredit) conn().execute("DELETE FROM taxcr115jbc1");
+    if (c.grouped) {
+      conn().execute("DELETE FROM grp_trans");
+      conn().execute("DELETE FROM grp_m");
+    }
+    if (c.interestToDate) {
+      YearSettings s = loadYearSettings(conn(), {c.client, 2016});
+      s.interest.uptoInputDate = false;
+      s.interest.computationDate.clear();
+      saveYearSettings(conn(), {c.client, 2016}, s);
+    }
     if (c.practiceDetails) {
       conn().execute("DELETE FROM bill_othclient");
       conn().execute("DELETE FROM bank_details");
@@ -278,6 +307,38 @@ TEST(ComputationGoldenJson, CompanyWithBusinessGainsAndMatPrintsAsExpected) {
   d.sheet = computationSheet(d.client, d.result, false);
   expectGolden("company_computation", report::renderText(*paginatedPrintout(d, optionsOf({}), PrintMode::computation)));
   expectGolden("company_estimate", report::renderText(*paginatedPrintout(d, optionsOf({}), PrintMode::estimate)));
+  // Incorporated in the year: the first instalment fell due before.
+  d.client.birthOrIncorporation = "01/08/2015";
+  expectGolden("company_estimate_incorporated_in_year",
+               report::renderText(*paginatedPrintout(d, optionsOf({}), PrintMode::estimate)));
+}
+
+// The due-date line: the law's or the masters' date as it is, or the date
+// extended with the order that extended it.
+TEST(ComputationDueDateLine, NamesTheExtensionAndItsAuthority) {
+  struct Case {
+    std::optional<CivilDate> original;
+    const char* reference;
+    std::vector<std::string> expected;
+  };
+  const Case cases[] = {
+      {std::nullopt, "", {"Due Date for filing of return is October 17, 2016"}},
+      {*makeDate(17, 10, 2016), "Order 12/2016", {"Due Date for filing of return is October 17, 2016"}},
+      {*makeDate(30, 9, 2016), "", {"Due Date was September 30, 2016. Extended Due Date is October 17, 2016"}},
+      {*makeDate(30, 9, 2016), "Section 10 of the General Clauses Act",
+       {"Due Date was September 30, 2016. Extended Due Date is October 17, 2016 As Per",
+        "Section 10 of the General Clauses Act"}},
+      {*makeDate(30, 9, 2016), "Order 12/2016",
+       {"Due Date was September 30, 2016. Extended Due Date is October 17, 2016 Vide", "Order 12/2016"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.reference);
+    PrintoutData d;
+    d.dueDate = *makeDate(17, 10, 2016);
+    d.originalDueDate = c.original;
+    d.dueDateReference = c.reference;
+    EXPECT_EQ(dueDateLines(d), c.expected);
+  }
 }
 
 }  // namespace
