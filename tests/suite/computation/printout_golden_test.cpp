@@ -260,6 +260,29 @@ TEST_P(ComputationGolden, DemoClientYearsPrintAsExpected) {
   }
 }
 
+// A firm claiming a deduction u/s 80-IA pays alternate minimum tax on its
+// adjusted total income: the AMT credit tables with the credit the year
+// earns (tax on 50,00,000 at 18.5% and cess over the normal 6,18,000).
+TEST_P(ComputationGolden, FirmPayingAlternateMinimumTaxPrintsItsCreditTables) {
+  const auto input = engine::yearInputFromJson(nlohmann::json::parse(R"({
+      "ay": "2016-17", "status": "Firm",
+      "business": {"net_profit": 5000000},
+      "deductions": {"80IA": 3000000},
+      "taxes_paid": {"tds": 900000}
+  })"));
+  PrintoutData d;
+  d.year = 2016;
+  d.client = {"K0002", "GODAVARI POWER PROJECTS", "FIRM", "AAGFG4321M", "RESIDENT", "WARD 3(4)", "", "", "", "",
+              "01/04/2008", false, "", "2-1-44, NALLAKUNTA, HYDERABAD, TELANGANA, 500044", ""};
+  d.result = engine::computeYear(input);
+  d.context = engine::resultContextOf(d.result, *engine::lawOf(2016));
+  d.dueDate = *makeDate(17, 10, 2016);
+  d.statements = loadStatements(conn(), {"K0002", "K0002", 2016, false}, d.result, input.taxCreditsBroughtForward);
+  d.sheet = computationSheet(d.client, d.result, false);
+  expectGolden("firm_amt_computation",
+               report::renderText(*paginatedPrintout(d, optionsOf({}), PrintMode::computation)));
+}
+
 MERIDIAN_ON_BOTH_ENGINES(ComputationGolden);
 
 // Every expected printout fits the 78 columns of the text page: a line
