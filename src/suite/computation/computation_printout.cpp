@@ -14,6 +14,7 @@
 #include "host/status.h"
 #include "suite/engine/printout_lines.h"
 #include "suite/engine/year_law.h"
+#include "suite/report/utf8_text.h"
 
 namespace meridian::suite::computation {
 namespace {
@@ -23,19 +24,9 @@ using Kind = SheetRow::Kind;
 std::string bold(const std::string& s) { return esc::boldOn + s + esc::boldOff; }
 std::string underlined(const std::string& s) { return esc::underlineOn + s + esc::underlineOff; }
 
-// Cuts a long line at blanks so that it stays within the page's columns.
-std::vector<std::string> wrapped(const std::string& line, std::size_t width = 78) {
-  std::vector<std::string> out;
-  std::string rest = line;
-  while (rest.size() > width) {
-    std::size_t cut = rest.rfind(' ', width);
-    if (cut == std::string::npos || cut == 0) cut = width;
-    out.push_back(rest.substr(0, cut));
-    rest = trimmed(rest.substr(cut));
-  }
-  out.push_back(rest);
-  return out;
-}
+// Cuts a long line at blanks so that it stays within the page's columns,
+// counting characters, not bytes, for names in Indian scripts.
+std::vector<std::string> wrapped(const std::string& line, int width = 78) { return report::wrapToWidth(line, width); }
 
 bool pairedHeader(const std::string& caption) {
   for (const char* p : {"STATUS", "WARD NO", "D.O.I.", "D.O.B.", "PHONE NO.", "MOBILE NO.", "AADHAAR NO.",
@@ -80,7 +71,7 @@ class Printout {
     if (o_.footYear) parts.push_back("A.Y. " + assessmentYearText(d_.year));
     std::vector<std::string> lines;
     for (const auto& part : parts) {
-      if (!lines.empty() && lines.back().size() + 1 + part.size() <= 78) {
+      if (!lines.empty() && report::columnCount(lines.back()) + 1 + report::columnCount(part) <= 78) {
         lines.back() += " " + part;
         continue;
       }
