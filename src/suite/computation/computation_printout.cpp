@@ -124,9 +124,23 @@ class Printout {
     }
   }
 
+  // The bank-account table prints at the header's marker.
+  bool headerCarriesBanks() const {
+    if (!(o_.bankAccounts || o_.allBankAccounts) || d_.banks.empty()) return false;
+    const auto& rows = d_.sheet.rows;
+    for (int i = 0; i <= d_.sheet.headerLast && i < static_cast<int>(rows.size()); ++i) {
+      const SheetRow& r = rows[static_cast<std::size_t>(i)];
+      if (r.kind == Kind::marker && r.caption == "##BANKDETAILS##") return true;
+    }
+    return false;
+  }
+
   void headerBlock() {
     const auto& rows = d_.sheet.rows;
-    const std::string mark = esc::fontSize(5);
+    // Beside the bank table the paired rows take its wider first columns;
+    // without it both pairs are alike.
+    const std::vector<int16_t> pairedWidths =
+        headerCarriesBanks() ? std::vector<int16_t>{20, 24, 18, 16} : std::vector<int16_t>{17, 22, 17, 22};
     for (int i = 0; i <= d_.sheet.headerLast && i < static_cast<int>(rows.size());) {
       const SheetRow& r = rows[static_cast<std::size_t>(i)];
       if (r.kind == Kind::marker && r.caption == "##BANKDETAILS##") {
@@ -141,7 +155,7 @@ class Printout {
         }
         ++i;
       } else if (pairedHeader(r.caption)) {
-        TableOut t(rep_, {17, 22, 17, 22}, {"T", "T", "T", "T"}, o_.borders);
+        TableOut t(rep_, pairedWidths, {"T", "T", "T", "T"}, o_.borders);
         std::vector<host::ReportValue> v{r.caption, r.value};
         ++i;
         if (i <= d_.sheet.headerLast && pairedHeader(rows[static_cast<std::size_t>(i)].caption)) {
