@@ -11,6 +11,7 @@
 #include "suite/computation/printout_annexures.h"
 #include "suite/computation/printout_table.h"
 #include "suite/computation/signature_block.h"
+#include "suite/computation/year_options.h"
 #include "host/status.h"
 #include "suite/engine/printout_lines.h"
 #include "suite/engine/year_law.h"
@@ -48,9 +49,11 @@ class Printout {
                            mode_ == PrintMode::estimate, o_.borders);
     if (mode_ == PrintMode::computation) {
       computationLines();
+      interestUptoLine();
       dueDateLine();
       declaration();
       signature();
+      lossesOnTheirOwnPage();
       schedules();
     } else {
       estimatedComputation();
@@ -228,7 +231,14 @@ class Printout {
           printFirmStatement(rep_, d_.annexures, o_.borders);
           rep_.printtext();
         }
-        i = rows[i].caption == "LOSSES TABLE" ? lossesTable(i + 1) : i + 1;
+        if (rows[i].caption != "LOSSES TABLE") {
+          ++i;
+        } else if (option(YearOption::lossesSamePage)) {
+          i = lossesTable(i + 1);
+        } else {
+          lossesAt_ = i + 1;  // printed after the signature, on a page of its own
+          for (++i; i < rows.size() && rows[i].kind == Kind::loss;) ++i;
+        }
         continue;
       }
       if (isTaxTitle(rows[i])) {
@@ -282,7 +292,25 @@ class Printout {
     return i;
   }
 
+  bool option(YearOption o) const { return yearOptionOn(d_.signer.options, o); }
+
+  void lossesOnTheirOwnPage() {
+    if (!lossesAt_) return;
+    rep_.printtext(esc::formFeed);
+    lossesTable(*lossesAt_);
+  }
+
+  // The date interest u/s 234A, 234B and 234C runs to: the date typed under
+  // "Upto Input date", else the due date, as the computation takes them.
+  void interestUptoLine() {
+    if (!option(YearOption::interestUptoLine)) return;
+    rep_.printtext();
+    rep_.printtext("Interest u/s 234A, 234B and 234C calculated upto " +
+                   formatDmy(d_.computationDate.value_or(d_.dueDate)));
+  }
+
   void dueDateLine() {
+    if (!option(YearOption::dueDateLine)) return;
     rep_.printtext();
     for (const auto& piece : dueDateLines(d_)) rep_.printtext(piece);
   }
@@ -322,6 +350,7 @@ class Printout {
   const PrintoutData& d_;
   const PrintoutOptions& o_;
   PrintMode mode_;
+  std::optional<std::size_t> lossesAt_;  // the losses table's first row, when it prints on its own page
 };
 
 }  // namespace

@@ -77,6 +77,7 @@ struct GoldenCase {
   bool storedCredit = false;     // MAT credit of earlier years in the credit table
   bool grouped = false;          // the client in a group of clients
   bool interestToDate = false;   // interest computed up to 30/11/2015 ("Upto Input date")
+  const char* yearOptions = "";  // new_tab.opts; "" a year never saved: the boxes' defaults
 };
 
 class ComputationGolden : public testsupport::DbTest {
@@ -223,6 +224,15 @@ TEST_P(ComputationGolden, DemoClientYearsPrintAsExpected) {
       {"c0801_group_name", "C0801", PrintMode::computation, {{"GroupName", "1"}}, false, false, false, true},
       // Interest computed to a date before the last instalments fall due.
       {"c0806_estimate_after_computation_date", "C0806", PrintMode::estimate, {}, false, false, false, false, true},
+      // The year's boxes: the losses table on a page of its own, the line
+      // naming the date interest runs to (typed, then the due date), the
+      // due date of filing left out.
+      {"c0801_losses_own_page", "C0801", PrintMode::computation, {}, false, false, false, false, false, "00000000101"},
+      {"c0806_interest_upto_input_date", "C0806", PrintMode::computation, {}, false, false, false, false, true,
+       "00000001111"},
+      {"c0806_interest_upto_due_date", "C0806", PrintMode::computation, {}, false, false, false, false, false,
+       "00000001111"},
+      {"c0801_no_due_date_line", "C0801", PrintMode::computation, {}, false, false, false, false, false, "00000001100"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -233,10 +243,13 @@ TEST_P(ComputationGolden, DemoClientYearsPrintAsExpected) {
       db::insertRow(conn(), "grp_m", {{"code", "G07"}, {"nm", "IYER FAMILY"}});
       db::insertRow(conn(), "grp_trans", {{"code_no", "G07"}, {"c_code", c.client}});
     }
-    if (c.interestToDate) {
+    if (c.interestToDate || *c.yearOptions) {
       YearSettings s = loadYearSettings(conn(), {c.client, 2016});
-      s.interest.uptoInputDate = true;
-      s.interest.computationDate = "30/11/2015";
+      if (c.interestToDate) {
+        s.interest.uptoInputDate = true;
+        s.interest.computationDate = "30/11/2015";
+      }
+      s.signer.options = c.yearOptions;
       saveYearSettings(conn(), {c.client, 2016}, s);
     }
     const auto data = loadPrintoutData(conn(), {c.client, c.client, 2016, c.practiceDetails ? documents_ : ""});
@@ -247,10 +260,11 @@ TEST_P(ComputationGolden, DemoClientYearsPrintAsExpected) {
       conn().execute("DELETE FROM grp_trans");
       conn().execute("DELETE FROM grp_m");
     }
-    if (c.interestToDate) {
+    if (c.interestToDate || *c.yearOptions) {
       YearSettings s = loadYearSettings(conn(), {c.client, 2016});
       s.interest.uptoInputDate = false;
       s.interest.computationDate.clear();
+      s.signer.options.clear();
       saveYearSettings(conn(), {c.client, 2016}, s);
     }
     if (c.practiceDetails) {
