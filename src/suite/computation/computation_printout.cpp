@@ -8,6 +8,7 @@
 #include "common/years.h"
 #include "suite/computation/advance_tax_instalments.h"
 #include "suite/computation/case_style.h"
+#include "suite/computation/gross_total_layout.h"
 #include "suite/computation/printout_annexures.h"
 #include "suite/computation/printout_table.h"
 #include "suite/computation/signature_block.h"
@@ -39,7 +40,11 @@ bool pairedHeader(const std::string& caption) {
 class Printout {
  public:
   Printout(host::ReportWriter& rep, const PrintoutData& d, const PrintoutOptions& o, PrintMode mode)
-      : rep_(rep), d_(d), o_(o), mode_(mode) {}
+      : rep_(rep),
+        d_(d),
+        o_(o),
+        mode_(mode),
+        rows_(arrangedGrossTotal(d.sheet.rows, static_cast<GrossTotalLayout>(o.grossTotalLayout))) {}
 
   void print() {
     pageHeaderAndFooter();
@@ -130,7 +135,7 @@ class Printout {
   // The bank-account table prints at the header's marker.
   bool headerCarriesBanks() const {
     if (!(o_.bankAccounts || o_.allBankAccounts) || d_.banks.empty()) return false;
-    const auto& rows = d_.sheet.rows;
+    const auto& rows = rows_;
     for (int i = 0; i <= d_.sheet.headerLast && i < static_cast<int>(rows.size()); ++i) {
       const SheetRow& r = rows[static_cast<std::size_t>(i)];
       if (r.kind == Kind::marker && r.caption == "##BANKDETAILS##") return true;
@@ -139,7 +144,7 @@ class Printout {
   }
 
   void headerBlock() {
-    const auto& rows = d_.sheet.rows;
+    const auto& rows = rows_;
     // Beside the bank table the paired rows take its wider first columns;
     // without it both pairs are alike.
     const std::vector<int16_t> pairedWidths =
@@ -220,7 +225,7 @@ class Printout {
 
   void computationLines() {
     rep_.printtext(bold(underlined("COMPUTATION OF TOTAL INCOME")));
-    const auto& rows = d_.sheet.rows;
+    const auto& rows = rows_;
     std::size_t i = static_cast<std::size_t>(d_.sheet.headerLast + 1);
     const auto isTaxTitle = [](const SheetRow& r) {
       return r.kind == Kind::title && r.caption == "COMPUTATION OF TAX ON TOTAL INCOME";
@@ -276,7 +281,7 @@ class Printout {
     t.row({"", "", "BROUGHT FORWARD", "OF THE YEAR", "SET-OFF", "CARRIED FORWARD"}, true, "111111", "001111");
     t.row(rule, true, "000000", "000000");
     Money bf, cy, so, cf;
-    const auto& rows = d_.sheet.rows;
+    const auto& rows = rows_;
     for (; i < rows.size() && rows[i].kind == Kind::loss; ++i) {
       const auto& l = rows[i].loss;
       t.row({assessmentYearText(l.year), caption(rows[i].caption), l.broughtForward, l.currentYear, l.setOff, l.carried},
@@ -350,6 +355,7 @@ class Printout {
   const PrintoutData& d_;
   const PrintoutOptions& o_;
   PrintMode mode_;
+  const std::vector<SheetRow> rows_;  // the computation lines, gross total income where GTOPT shows it
   std::optional<std::size_t> lossesAt_;  // the losses table's first row, when it prints on its own page
 };
 
