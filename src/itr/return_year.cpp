@@ -48,7 +48,11 @@ bool ReturnYear::ownBusinessIncome() const {
   if (businesses > 0 || presumptive44AD > 0 || goodsCarriages > 0) return true;
   if (!result) return false;
   const auto& b = result->business;
-  return !b.ordinary.isZero() || !b.speculation.isZero() || b.applied44ad || b.applied44ada || b.applied44ae;
+  // A partner's salary, bonus and interest from the firm are part of the
+  // ordinary business figure (s.28(v)) but are income from the firm, which
+  // ITR-3 shows.
+  return !(b.ordinary - b.firmRemuneration).isZero() || !b.speculation.isZero() || b.applied44ad || b.applied44ada ||
+         b.applied44ae;
 }
 
 bool ReturnYear::businessBeyondPresumptive() const {
@@ -273,6 +277,14 @@ void readTables(db::Connection& conn, ReturnYear& y) {
     if (r.money("spouseclaim").value_or(Money()) > Money()) ++kind.spouseClaims;
   }
   readCapitalAssets(conn, t, y);
+  for (const auto& r : t.rows("incsec5a", "SELECT * FROM incsec5a WHERE " + byYear, key)) {
+    auto pair = [&](const char* received, const char* spouse) {
+      return ReturnYear::Apportioned{r.money(received).value_or(Money()), r.money(spouse).value_or(Money())};
+    };
+    y.schedule5A = ReturnYear::Schedule5A{pair("hp_inc", "hp_spouse"), pair("bp_inc", "bp_spouse"),
+                                          pair("cg_inc", "cg_spouse"), pair("os_inc", "os_spouse"),
+                                          pair("tds", "tds_spouse")};
+  }
 }
 
 }  // namespace
