@@ -44,6 +44,8 @@ class Checks {
 // income, Chapter VI-A, tax credits) and those whose schedules this program
 // does not keep; each adds its results to `c`.
 void scheduleChecks(Checks& c, const ReturnYear& y, const CheckRequest& r);
+// Schedule 5A against the form and its own figures.
+void schedule5ACheck(Checks& c, const ReturnYear& y, const CheckRequest& r);
 // Schedule 5A and the trust's income u/s 11(4), after the presumptive income.
 void schedulesAfterPresumptiveChecks(Checks& c, const ReturnYear& y, const CheckRequest& r);
 // ITR-5's partners and members, and the method of a company's book profit.

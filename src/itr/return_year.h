@@ -115,6 +115,16 @@ struct ReturnYear {
   std::set<int> broughtForwardParts; // losses.part of the year
   Money relief90, relief90A, relief91;  // income_relief
 
+  // Schedule 5A (incsec5a): each head's income received and the part
+  // apportioned in the hands of the spouse; nothing when not filled.
+  struct Apportioned {
+    Money received, spouse;
+  };
+  struct Schedule5A {
+    Apportioned houseProperty, business, capitalGains, otherSources, tds;
+  };
+  std::optional<Schedule5A> schedule5A;
+
   // TDS and TCS entries by kind (table tds, its section from secdesc_items).
   CreditEntries salaryTds, otherTds, tcs, immovableTds;
 

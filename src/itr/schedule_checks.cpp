@@ -202,18 +202,10 @@ const std::vector<UnkeptSchedule>& schedulesAfterDeductions() {
   return list;
 }
 
-bool spouseShares(const ReturnYear& y) {
-  return y.salaryTds.spouseClaims + y.otherTds.spouseClaims + y.tcs.spouseClaims + y.immovableTds.spouseClaims > 0;
-}
-
 const std::vector<UnkeptSchedule>& schedulesAfterPresumptive() {
   static const std::vector<UnkeptSchedule> list{
       {"Income u/s 11(4)", {"ITR-7"}, 2013,
        "The income chargeable u/s 11(4) and the application of funds of the trust are not kept here.", always},
-      {"Schedule 5A", {"ITR-1", "ITR-2", "ITR-2A", "ITR-3", "ITR-4", "ITR-4S"}, 2014,
-       "Amounts are claimed in the hands of the spouse, but Schedule 5A (income apportioned u/s 5A) is not kept "
-       "here.",
-       spouseShares},
   };
   return list;
 }
@@ -229,7 +221,8 @@ const std::vector<UnkeptSchedule>& schedulesOfDistributions() {
 }  // namespace
 
 void schedulesAfterPresumptiveChecks(Checks& c, const ReturnYear& y, const CheckRequest& r) {
-  unkeptSchedules(c, y, r, schedulesAfterPresumptive());
+  unkeptSchedules(c, y, r, schedulesAfterPresumptive());  // the trust's income u/s 11(4)
+  schedule5ACheck(c, y, r);
 }
 
 void distributionChecks(Checks& c, const ReturnYear& y, const CheckRequest& r) {
