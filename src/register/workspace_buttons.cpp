@@ -22,6 +22,7 @@ const std::vector<WorkspaceButton>& workspaceButtons() {
       {"cmd_rebate",        "&Rebate",                                       "famheads", "PrjDeductions.Forms",     "ObjRebate",      nullptr, nullptr,              nullptr, true},
       {"cmd_taxdetail",     "&Tax Details",                                  "famheads", "PrjDeductions.Forms",     "Objtaxdetail",   nullptr, nullptr,              nullptr, true},
       {"cmddtaa",           "DTAA",                                          "famheads", "PrjDeductions.Forms",     "ObjSchFSITR",    nullptr, nullptr,              nullptr, true},
+      {"cmdschddt",         "Sch-DDT/BBS",                                   "famheads", "PrjDeductions.Forms",     "ObjSchDDT",      nullptr, nullptr,              nullptr, true},
       {"cmdappfund",        "Application of Fund",                           "famheads", "PrjDeductions.Forms",     "ObjAppfund",     nullptr, nullptr,              nullptr, true},
       {"cmdmatamt",         "MAT U/s 115JB",                                 "famheads", "PrjDeductions.Forms",     nullptr,          nullptr, nullptr,              nullptr, true},
       {"cmdchprn",          "Challan Print",                                 "famtasks", "PrjUtilities.Forms",      "ObjChallan",     nullptr, nullptr,              nullptr, false},
@@ -53,6 +54,7 @@ bool appliesTo(Persons persons, int statusCode) {
     case Persons::individuals: return statusCode == 0;
     case Persons::notIndividualOrHuf: return statusCode != 0 && statusCode != 1;
     case Persons::trusts: return statusCode == 3;
+    case Persons::companies: return statusCode == 6 || statusCode == 7;
   }
   return true;
 }
@@ -72,6 +74,8 @@ const ButtonYears kButtonYears[] = {
     {"cmdSch5A", 2014, 9999, Persons::individuals,
      "Schedule 5A of the return forms from A.Y. 2014-15 (s.5A: spouses governed by the Portuguese Civil Code)"},
     {"cmddtaa", 2012, 9999, Persons::all, "Schedules FSI and TR of the return forms from A.Y. 2012-13 (relief u/ss 90, 90A, 91)"},
+    {"cmdschddt", 2014, 9999, Persons::companies,
+     "Schedule DDT/BBS of ITR-6 from A.Y. 2014-15 (s.115-O; s.115QA, inserted by the Finance Act, 2013)"},
     {"cmdappfund", 0, 9999, Persons::trusts, "s.11: application of the income of a charitable or religious trust"},
     {"cmdfbt", 2006, 2009, Persons::notIndividualOrHuf,
      "Chapter XII-H (fringe benefit tax, employers other than individuals and HUFs, s.115W), inserted by the Finance "

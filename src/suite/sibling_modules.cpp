@@ -15,7 +15,7 @@ const std::map<std::string, std::vector<std::string>>& siblingMembers() {
       {"PrjSalary.Forms", {"ObjSalary"}},
       {"PrjDeductions.Forms",
        {"ObjLoss", "ObjRebate", "Objtaxdetail", "ObjDeduct", "ObjDeductN", "ObjMat_Cal", "ObjAMT_Cal", "ObjAppfund",
-        "ObjSchFSITR", "ObjItFrm"}},
+        "ObjSchFSITR", "ObjItFrm", "ObjSchDDT"}},
       {"PrjUtilities.Forms", {"ObjPending", "ObjChallan", "ObjAgriculture"}},
       {"PrjAssetSchedule.Forms", {"itfixedsch", "GetCurDepr", "oClsRep"}},
       {"PrjReturnsOld.Forms", {"EFile", "ReturnForm", "ReturnDate", "GetGenInfo", "GetGenInfoTrust", "GetGenInfooth"}},

@@ -60,9 +60,6 @@ void addDemoEntityFiling(db::Connection& conn, const DemoEntityFiling& e) {
   writeParticulars(conn, e.filing, {e.signer, e.signersFather, e.signersPan, entities.front().text("city")},
                    e.accountType);
   markAccountsAudited(conn, e.filing.code, e.filing.year);
-  // The signer of the computation is the one who verifies the return.
-  conn.execute("UPDATE new_tab SET psr = ?, fpsr = ?, caps = ? WHERE code_no = ? AND ass_year = ?",
-               {e.signer, e.signersFather, e.capacity, e.filing.code, std::to_string(e.filing.year)});
 }
 
 void markAccountsAudited(db::Connection& conn, const char* code, int year) {
@@ -121,9 +118,9 @@ void seedDemoFilings(db::Connection& conn) {
   // under the Companies Act and s.44AB, and is verified by a director.
   const DemoEntityFiling entities[] = {
       {{"C0825", 2016, "TAPI MERCANTILE BANK", "TMBK0001452", "145205001187", "27/09/2016"}, "CURRENT",
-       "HARSHAD PAREKH", "JAYANTILAL PAREKH", "AFRPP2294H", "PARTNER"},
+       "HARSHAD PAREKH", "JAYANTILAL PAREKH", "AFRPP2294H"},
       {{"C0826", 2016, "NARMADA VALLEY BANK", "NVBK0002278", "227805000931", "28/09/2016"}, "CURRENT",
-       "SUDHIR VASANT GOKHALE", "VASANT GOKHALE", "AHNPG4471Q", "DIRECTOR"},
+       "SUDHIR VASANT GOKHALE", "VASANT GOKHALE", "AHNPG4471Q"},
   };
   for (const auto& e : entities) addDemoEntityFiling(conn, e);
 }

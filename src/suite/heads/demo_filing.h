@@ -24,17 +24,18 @@ struct DemoFiling {
 // throws std::invalid_argument for a code that is no person.
 void addDemoFiling(db::Connection& conn, const DemoFiling& f);
 
-// A firm, company or other entity (main_info1) signs through a person in a
-// capacity its status gives (a partner of a firm, a director of a company),
-// and keeps a current account. Its books are kept (s.44AA) and audited
-// (s.44AB), as the year's General Information and audit box say.
+// A firm, company or other entity (main_info1) is verified by a person its
+// status allows (a partner of a firm, a director of a company, s.140), and
+// keeps a current account. Its books are kept (s.44AA) and audited (s.44AB),
+// as the year's General Information and audit box say. The return keeps no
+// capacity of the signer: the verification holds the name, father's name
+// and PAN only.
 struct DemoEntityFiling {
   DemoFiling filing;
   const char* accountType;  // "CURRENT", "SAVING" or "CASH CREDIT"
   const char* signer;
   const char* signersFather;
   const char* signersPan;
-  const char* capacity;  // "PARTNER", "DIRECTOR" ...
 };
 // Throws std::invalid_argument for a code that is no entity of the practice.
 void addDemoEntityFiling(db::Connection& conn, const DemoEntityFiling& e);
