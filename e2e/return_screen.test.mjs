@@ -109,3 +109,27 @@ test('a landline the client master keeps wrong: the message says where to mend i
   await page.keyboard.press('Enter');
   await page.waitForSelector('#form_frmitr2013', { state: 'detached' });
 });
+
+// From A.Y. 2015-16 the form lists the bank accounts, the default one first,
+// refund or none: with the only account removed (chosen by a click on its
+// row), the checks stop at the bank details and the grid takes the focus.
+test('the only bank account removed: the checks stop, the bank grid takes the focus', async () => {
+  const page = await signIn(practice);
+  await openReturnScreen(page, 'C0806', 'ITR-1');
+  const firstCell = '#vsBA input.cell[data-row="0"][data-col="0"]';
+  assert.equal(await page.locator('#vsBA input.cell[data-col="0"]').count(), 1);
+  await page.click(firstCell);
+  await idle(page);
+  await page.click('#cmddelbank');
+  await idle(page);
+  assert.equal(await page.locator('#vsBA input.cell[data-col="0"]').count(), 0);
+  await page.click('#cmdproceed');
+  assert.equal(await messageText(page),
+    "'Bank Account Details' are mandatory.\r\n\r\n"
+    + 'From A.Y. 2015-16, Please provide the details of all the savings and current accounts held by you at any time '
+    + 'during the previous year.');
+  await page.keyboard.press('Enter');
+  await idle(page);
+  assert.equal(await page.evaluate(() => document.activeElement.closest('#vsBA') !== null), true);
+  assert.match(await page.textContent('#lblchecks'), /^Stopped: 'Bank Account Details' are mandatory\./);
+});

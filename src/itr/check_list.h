@@ -44,12 +44,18 @@ class Checks {
 // income, Chapter VI-A, tax credits) and those whose schedules this program
 // does not keep; each adds its results to `c`.
 void scheduleChecks(Checks& c, const ReturnYear& y, const CheckRequest& r);
+// Schedule FSI against the relief claimed, the form's heads and the heads' income.
+void foreignIncomeCheck(Checks& c, const ReturnYear& y, const CheckRequest& r);
+// Schedule 5A against the form and its own figures.
+void schedule5ACheck(Checks& c, const ReturnYear& y, const CheckRequest& r);
 // Schedule 5A and the trust's income u/s 11(4), after the presumptive income.
 void schedulesAfterPresumptiveChecks(Checks& c, const ReturnYear& y, const CheckRequest& r);
 // ITR-5's partners and members, and the method of a company's book profit.
 void membersAndBookProfitChecks(Checks& c, const ReturnYear& y, const CheckRequest& r);
 // The business schedule, after the tax on distributions.
 void businessScheduleChecks(Checks& c, const ReturnYear& y, const CheckRequest& r);
+// Whether each of a company's distributions is a dividend or a buy-back.
+void distributionKindCheck(Checks& c, const ReturnYear& y, const CheckRequest& r);
 // Tax on a company's distributions, after Schedule AL.
 void distributionChecks(Checks& c, const ReturnYear& y, const CheckRequest& r);
 

@@ -182,13 +182,16 @@ void refundChecks(Checks& c, const ReturnYear& y, const FilingParticulars& f, co
 void bankGridChecks(Checks& c, const ReturnYear& y, const FilingParticulars& f, const CheckRequest& r) {
   const std::string what = "Bank accounts";
   if (y.year < kFirstYearOfBankGrid) return;
-  if (f.bankAccounts.empty()) {
-    if (y.balance().isNegative()) return c.stop(what, "'Bank Account Details' are mandatory.", "vsBA");
-    return c.ask(what,
-                 "From A.Y. 2015-16, Please provide the details of all the savings and current accounts held by you at "
-                 "any time during the previous year." + kTwoLines + "Do you want to Continue without Bank Details ?",
-                 "vsBA");
-  }
+  // From A.Y. 2015-16 every form lists the accounts with the default one
+  // first, and the year's schema will not take a return without it, refund
+  // or none: going on without bank details could only end in a file the
+  // e-file step refuses, so the screen stops here instead of asking.
+  if (f.bankAccounts.empty())
+    return c.stop(what,
+                  "'Bank Account Details' are mandatory." + kTwoLines +
+                      "From A.Y. 2015-16, Please provide the details of all the savings and current accounts held by you "
+                      "at any time during the previous year.",
+                  "vsBA");
   bool anyDefault = false;
   for (const auto& a : f.bankAccounts) anyDefault = anyDefault || a.isDefault;
   if (!anyDefault) return c.stop(what, "Please check 'Default' Account Details in 'Bank Details'.", "vsBA");

@@ -48,7 +48,11 @@ bool ReturnYear::ownBusinessIncome() const {
   if (businesses > 0 || presumptive44AD > 0 || goodsCarriages > 0) return true;
   if (!result) return false;
   const auto& b = result->business;
-  return !b.ordinary.isZero() || !b.speculation.isZero() || b.applied44ad || b.applied44ada || b.applied44ae;
+  // A partner's salary, bonus and interest from the firm are part of the
+  // ordinary business figure (s.28(v)) but are income from the firm, which
+  // ITR-3 shows.
+  return !(b.ordinary - b.firmRemuneration).isZero() || !b.speculation.isZero() || b.applied44ad || b.applied44ada ||
+         b.applied44ae;
 }
 
 bool ReturnYear::businessBeyondPresumptive() const {
@@ -249,8 +253,13 @@ void readTables(db::Connection& conn, ReturnYear& y) {
   else y.missingTables.insert("schpti");
   if (conn.hasTable("schresfa")) y.foreignAssetRows = t.count("schresfa", byYear, key);
   else y.missingTables.insert("schresfa");
-  if (conn.hasTable("taxrelsch")) y.foreignIncomeRows = t.count("taxrelsch", byYear, key);
-  else y.missingTables.insert("taxrelsch");
+  for (const auto& r : t.rows("taxrelsch",
+                              "SELECT * FROM taxrelsch WHERE " + byYear + " AND rowtyp <> 'CRREF' ORDER BY srno", key)) {
+    const std::string code = trimmed(r.text("country_cd")), name = trimmed(r.text("country_nm"));
+    y.foreignIncome.push_back({code.empty() || name.empty() ? "" : code + " " + name, trimmed(r.text("tin")),
+                               r.text("head"), r.text("relsec"), r.money("income").value_or(Money())});
+  }
+  y.foreignIncomeRows = static_cast<int>(y.foreignIncome.size());
 
   for (const auto& r : t.rows("losses", "SELECT DISTINCT part FROM losses WHERE " + byYear, key))
     y.broughtForwardParts.insert(static_cast<int>(r.integer("part")));
@@ -273,6 +282,22 @@ void readTables(db::Connection& conn, ReturnYear& y) {
     if (r.money("spouseclaim").value_or(Money()) > Money()) ++kind.spouseClaims;
   }
   readCapitalAssets(conn, t, y);
+  for (const auto& r : t.rows("geninfo_schj", "SELECT * FROM geninfo_schj WHERE " + byYear + " ORDER BY srno", key)) {
+    ReturnYear::Distribution d{static_cast<int>(r.integer("srno")), trimmed(r.text("flagbbs")), dateColumn(r, "dist_dt"),
+                               r.money("amount").value_or(Money()), r.money("received").value_or(Money()), Money()};
+    for (const auto& p : t.rows("dist_tax", "SELECT amt FROM dist_tax WHERE " + byYear + " AND schj_srno = ?",
+                                {y.dataSet, y.year, d.serial}))
+      d.taxPaid += p.money("amt").value_or(Money());
+    y.distributions.push_back(std::move(d));
+  }
+  for (const auto& r : t.rows("incsec5a", "SELECT * FROM incsec5a WHERE " + byYear, key)) {
+    auto pair = [&](const char* received, const char* spouse) {
+      return ReturnYear::Apportioned{r.money(received).value_or(Money()), r.money(spouse).value_or(Money())};
+    };
+    y.schedule5A = ReturnYear::Schedule5A{pair("hp_inc", "hp_spouse"), pair("bp_inc", "bp_spouse"),
+                                          pair("cg_inc", "cg_spouse"), pair("os_inc", "os_spouse"),
+                                          pair("tds", "tds_spouse")};
+  }
 }
 
 }  // namespace

@@ -111,9 +111,38 @@ struct ReturnYear {
   int specialRateRows = 0;           // sprtothinc
   int passThroughRows = 0;           // schpti
   int foreignAssetRows = 0;          // schresfa
-  int foreignIncomeRows = 0;         // taxrelsch (Schedule FSI)
+  int foreignIncomeRows = 0;         // taxrelsch (Schedule FSI), its income rows
+  // A row of Schedule FSI: the country, the taxpayer's number there, the
+  // head ("SAL", "HP", "BP", "CG", "OS") and the income; the section of the
+  // relief ("90", "90A", "91").
+  struct ForeignIncome {
+    std::string country, tin, head, reliefSection;
+    Money income;
+  };
+  std::vector<ForeignIncome> foreignIncome;
   std::set<int> broughtForwardParts; // losses.part of the year
   Money relief90, relief90A, relief91;  // income_relief
+
+  // A company's distributions (geninfo_schj) and the tax paid on each
+  // (dist_tax): the kind as kept ("N" dividend, "Y" buy-back), the amount
+  // distributed or paid and, on a buy-back, the amount received on issue.
+  struct Distribution {
+    int serial = 0;
+    std::string kind;
+    std::optional<CivilDate> date;
+    Money amount, received, taxPaid;
+  };
+  std::vector<Distribution> distributions;
+
+  // Schedule 5A (incsec5a): each head's income received and the part
+  // apportioned in the hands of the spouse; nothing when not filled.
+  struct Apportioned {
+    Money received, spouse;
+  };
+  struct Schedule5A {
+    Apportioned houseProperty, business, capitalGains, otherSources, tds;
+  };
+  std::optional<Schedule5A> schedule5A;
 
   // TDS and TCS entries by kind (table tds, its section from secdesc_items).
   CreditEntries salaryTds, otherTds, tcs, immovableTds;

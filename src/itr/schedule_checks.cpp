@@ -105,9 +105,6 @@ struct UnkeptSchedule {
 };
 bool always(const ReturnYear&) { return true; }
 bool companyInIndia(const ReturnYear& y) { return y.statusCode == "PVT" || y.statusCode == "PUB"; }
-bool claimsRelief(const ReturnYear& y) {
-  return !y.relief90.isZero() || !y.relief90A.isZero() || !y.relief91.isZero();
-}
 
 void unkeptSchedules(Checks& c, const ReturnYear& y, const CheckRequest& r, const std::vector<UnkeptSchedule>& list) {
   for (const auto& u : list) {
@@ -120,8 +117,7 @@ void unkeptSchedules(Checks& c, const ReturnYear& y, const CheckRequest& r, cons
 const std::vector<UnkeptSchedule>& schedulesBeforeDeductions() {
   static const std::vector<UnkeptSchedule> list{
       {"Key persons", {"ITR-6"}, 0,
-       "The directors' identification numbers (General Information -> Key Persons) and the kind of each distribution "
-       "(Schedule DDT/BBS) are not kept here.",
+       "The directors' identification numbers (General Information -> Key Persons) are not kept here.",
        companyInIndia},
   };
   return list;
@@ -192,36 +188,16 @@ void taxCreditCheck(Checks& c, const ReturnYear& y, const CheckRequest& r) {
 
 const std::vector<UnkeptSchedule>& schedulesAfterDeductions() {
   static const std::vector<UnkeptSchedule> list{
-      {"Schedule FSI", {"ITR-2", "ITR-2A", "ITR-3", "ITR-4", "ITR-5", "ITR-6"}, 0,
-       "Relief u/s 90, 90A or 91 is claimed, but Schedule FSI (income from outside India, head by head) is not kept "
-       "here.",
-       claimsRelief},
       {"Depreciation chart", {"ITR-4", "ITR-5", "ITR-6"}, 0,
        "The depreciation chart of the fixed assets (blocks and rates) is not kept here.", always},
   };
   return list;
 }
 
-bool spouseShares(const ReturnYear& y) {
-  return y.salaryTds.spouseClaims + y.otherTds.spouseClaims + y.tcs.spouseClaims + y.immovableTds.spouseClaims > 0;
-}
-
 const std::vector<UnkeptSchedule>& schedulesAfterPresumptive() {
   static const std::vector<UnkeptSchedule> list{
       {"Income u/s 11(4)", {"ITR-7"}, 2013,
        "The income chargeable u/s 11(4) and the application of funds of the trust are not kept here.", always},
-      {"Schedule 5A", {"ITR-1", "ITR-2", "ITR-2A", "ITR-3", "ITR-4", "ITR-4S"}, 2014,
-       "Amounts are claimed in the hands of the spouse, but Schedule 5A (income apportioned u/s 5A) is not kept "
-       "here.",
-       spouseShares},
-  };
-  return list;
-}
-
-const std::vector<UnkeptSchedule>& schedulesOfDistributions() {
-  static const std::vector<UnkeptSchedule> list{
-      {"Tax on distributed profits", {"ITR-6"}, 2014,
-       "The distributions of Schedule DDT/BBS and the tax paid on them are not kept here.", companyInIndia},
   };
   return list;
 }
@@ -229,11 +205,8 @@ const std::vector<UnkeptSchedule>& schedulesOfDistributions() {
 }  // namespace
 
 void schedulesAfterPresumptiveChecks(Checks& c, const ReturnYear& y, const CheckRequest& r) {
-  unkeptSchedules(c, y, r, schedulesAfterPresumptive());
-}
-
-void distributionChecks(Checks& c, const ReturnYear& y, const CheckRequest& r) {
-  unkeptSchedules(c, y, r, schedulesOfDistributions());
+  unkeptSchedules(c, y, r, schedulesAfterPresumptive());  // the trust's income u/s 11(4)
+  schedule5ACheck(c, y, r);
 }
 
 // The income computation and disclosure standards (s.145(2)) reach returns
@@ -243,9 +216,11 @@ void scheduleChecks(Checks& c, const ReturnYear& y, const CheckRequest& r) {
   capitalGainsCheck(c, y, r);
   lowerProfitCheck(c, y, r);
   unkeptSchedules(c, y, r, schedulesBeforeDeductions());
+  distributionKindCheck(c, y, r);
   membersAndBookProfitChecks(c, y, r);
   if (isOneOf(r.form, {"ITR-1", "ITR-2", "ITR-2A", "ITR-3", "ITR-4", "ITR-4S", "ITR-5", "ITR-6"})) chapterVIACheck(c, y, r);
   taxCreditCheck(c, y, r);
+  foreignIncomeCheck(c, y, r);
   unkeptSchedules(c, y, r, schedulesAfterDeductions());
 }
 

@@ -16,11 +16,13 @@ const std::vector<WorkspaceButton>& workspaceButtons() {
       {"Command4",          "&Other / Exempt /NSC / KVP",                    "famheads", "PrjOtherHeads.Forms",     "ObjOtherIncome", nullptr, nullptr,              nullptr, true},
       {"cmdsprate",         "Special &Rate Provisions",                      "famheads", "PrjOtherHeads.Forms",     "ObjSpRateInc",   nullptr, nullptr,              nullptr, true},
       {"cmdSchPTI",         "Sch-PTI",                                       "famheads", "PrjOtherHeads.Forms",     "SchPTI",         nullptr, nullptr,              nullptr, true},
+      {"cmdSch5A",          "Sch-5A",                                        "famheads", "PrjOtherHeads.Forms",     "ObjSch5A",       nullptr, nullptr,              nullptr, true},
       {"cmd_loss",          "&Losses",                                       "famheads", "PrjDeductions.Forms",     "ObjLoss",        nullptr, nullptr,              nullptr, true},
       {"Command6",          "&Deductions",                                   "famheads", "PrjDeductions.Forms",     nullptr,          nullptr, nullptr,              nullptr, true},
       {"cmd_rebate",        "&Rebate",                                       "famheads", "PrjDeductions.Forms",     "ObjRebate",      nullptr, nullptr,              nullptr, true},
       {"cmd_taxdetail",     "&Tax Details",                                  "famheads", "PrjDeductions.Forms",     "Objtaxdetail",   nullptr, nullptr,              nullptr, true},
       {"cmddtaa",           "DTAA",                                          "famheads", "PrjDeductions.Forms",     "ObjSchFSITR",    nullptr, nullptr,              nullptr, true},
+      {"cmdschddt",         "Sch-DDT/BBS",                                   "famheads", "PrjDeductions.Forms",     "ObjSchDDT",      nullptr, nullptr,              nullptr, true},
       {"cmdappfund",        "Application of Fund",                           "famheads", "PrjDeductions.Forms",     "ObjAppfund",     nullptr, nullptr,              nullptr, true},
       {"cmdmatamt",         "MAT U/s 115JB",                                 "famheads", "PrjDeductions.Forms",     nullptr,          nullptr, nullptr,              nullptr, true},
       {"cmdchprn",          "Challan Print",                                 "famtasks", "PrjUtilities.Forms",      "ObjChallan",     nullptr, nullptr,              nullptr, false},
@@ -52,6 +54,7 @@ bool appliesTo(Persons persons, int statusCode) {
     case Persons::individuals: return statusCode == 0;
     case Persons::notIndividualOrHuf: return statusCode != 0 && statusCode != 1;
     case Persons::trusts: return statusCode == 3;
+    case Persons::companies: return statusCode == 6 || statusCode == 7;
   }
   return true;
 }
@@ -68,7 +71,11 @@ const ButtonYears kButtonYears[] = {
     {"cmd_spfdbus", 2010, 9999, Persons::all, "s.35AD, inserted by the Finance (No. 2) Act, 2009, from A.Y. 2010-11"},
     {"cmdSchPTI", 2016, 9999, Persons::all,
      "Schedule PTI of the return forms from A.Y. 2016-17 (income of business trusts and investment funds, ss.115UA, 115UB)"},
+    {"cmdSch5A", 2014, 9999, Persons::individuals,
+     "Schedule 5A of the return forms from A.Y. 2014-15 (s.5A: spouses governed by the Portuguese Civil Code)"},
     {"cmddtaa", 2012, 9999, Persons::all, "Schedules FSI and TR of the return forms from A.Y. 2012-13 (relief u/ss 90, 90A, 91)"},
+    {"cmdschddt", 2014, 9999, Persons::companies,
+     "Schedule DDT/BBS of ITR-6 from A.Y. 2014-15 (s.115-O; s.115QA, inserted by the Finance Act, 2013)"},
     {"cmdappfund", 0, 9999, Persons::trusts, "s.11: application of the income of a charitable or religious trust"},
     {"cmdfbt", 2006, 2009, Persons::notIndividualOrHuf,
      "Chapter XII-H (fringe benefit tax, employers other than individuals and HUFs, s.115W), inserted by the Finance "

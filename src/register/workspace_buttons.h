@@ -26,7 +26,7 @@ const WorkspaceButton* workspaceButton(const std::string& control);
 
 // The persons a button applies to, by the year row's status code (Part of
 // the host's working context: 0 individual ... 10 artificial juridical person).
-enum class Persons { all, individuals, notIndividualOrHuf, trusts };
+enum class Persons { all, individuals, notIndividualOrHuf, trusts, companies };
 
 // Whether the button applies to the year and the client's status code; a
 // button not listed among the year-bound ones always applies.

@@ -10,12 +10,12 @@ namespace meridian::suite {
 const std::map<std::string, std::vector<std::string>>& siblingMembers() {
   static const std::map<std::string, std::vector<std::string>> members = {
       {"PrjAccounts.Forms", {"ObjNewFATR", "oClsRep"}},
-      {"PrjOtherHeads.Forms", {"ObjHouseProp", "ObjIncCap", "ObjOtherIncome", "ObjSpRateInc", "SchPTI"}},
+      {"PrjOtherHeads.Forms", {"ObjHouseProp", "ObjIncCap", "ObjOtherIncome", "ObjSpRateInc", "SchPTI", "ObjSch5A"}},
       {"PrjBusiness.Forms", {"objbusiness", "Objad44", "Objfirm", "Obj35AD"}},
       {"PrjSalary.Forms", {"ObjSalary"}},
       {"PrjDeductions.Forms",
        {"ObjLoss", "ObjRebate", "Objtaxdetail", "ObjDeduct", "ObjDeductN", "ObjMat_Cal", "ObjAMT_Cal", "ObjAppfund",
-        "ObjSchFSITR", "ObjItFrm"}},
+        "ObjSchFSITR", "ObjItFrm", "ObjSchDDT"}},
       {"PrjUtilities.Forms", {"ObjPending", "ObjChallan", "ObjAgriculture"}},
       {"PrjAssetSchedule.Forms", {"itfixedsch", "GetCurDepr", "oClsRep"}},
       {"PrjReturnsOld.Forms", {"EFile", "ReturnForm", "ReturnDate", "GetGenInfo", "GetGenInfoTrust", "GetGenInfooth"}},

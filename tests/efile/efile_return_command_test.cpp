@@ -119,8 +119,8 @@ TEST_F(EfileReturnCommandTest, ARefusalAnInvalidFileAndAFailedWriteAreToldApart)
     suite::Application app({data(), ""});
     app.conn().execute("UPDATE geninfo_miscinf SET section = '' WHERE code_no = 'C0803' AND ass_year = 2016");
     app.conn().execute("UPDATE owner1 SET email = 'not an address' WHERE code = 'C0804'");
-    // C0805 is due no refund (it still owes tax), so the screen only asks
-    // whether to go on without bank details.
+    // C0805 still owes tax, which the screen asks about first; from A.Y.
+    // 2015-16 the return then stops for want of bank details.
     app.conn().execute("DELETE FROM bank_details WHERE code_no = 'C0805' AND yr = 2016");
   }
   struct Case {
@@ -134,7 +134,7 @@ TEST_F(EfileReturnCommandTest, ARefusalAnInvalidFileAndAFailedWriteAreToldApart)
   for (const Case& c : std::vector<Case>{
            {{"--client", "C0803"}, "refused", 2, "reason", "Please specify section", false},
            {{"--client", "C0805"}, "refused", 2, "reason", "(answered No; give --yes to answer Yes)", false},
-           {{"--client", "C0805", "--yes"}, "refused", 2, "reason", "cannot be written without bank details", false},
+           {{"--client", "C0805", "--yes"}, "refused", 2, "reason", "'Bank Account Details' are mandatory.", false},
            {{"--client", "C0804"}, "invalid", 1, "first_error", "ITRForm:EmailAddress", true},
            {{"--client", "C0801", "--out", path("no such folder/C0801.xml")}, "failed", 3, "reason",
             "No such file or directory", false}}) {

@@ -51,14 +51,39 @@ const DemoYear kDemoYears[] = {
     {"C0818", "ITR-1", "a non-resident with one let-out flat and NRO interest: ITR-1 of these years admits non-residents"},
     {"C0819", "ITR-1", "family pension below the exemption limit: a nil return"},
     {"C0820", "ITR-1", "salary, tax collected on jewellery, a political donation u/s 80GGC"},
+    {"C0821", "ITR-4S", "a shop whose income is presumed u/s 44AD, and interest"},
+    {"C0822", "ITR-4S", "goods carriages u/s 44AE, heavy and light apart, and interest"},
+    {"C0823", "ITR-4", "an architect keeping books and audited u/s 44AB: a profession beyond the presumptive sections",
+     "ITR-4S", "Income under the Head \"Business or Profession\" (Other than Presumptive Business Income)."},
+    {"C0824", "ITR-3", "a partner whose salary and interest come from the firm, and a self-occupied flat", "ITR-2",
+     "Income from \"Firms in which Partner\" under the Head \"Business or Profession\"."},
+    {"C0825", "ITR-5", "a firm keeping books and audited, so SUGAM is not open to it", "ITR-4S",
+     "Liable for audit under section 44AB."},
+    {"C0826", "ITR-6", "a company: ITR-6 is its only form"},
+    {"C0827", "ITR-2", "pension and a long-term gain on a flat, exempt in part u/s 54", "ITR-2A",
+     "Income under the Head \"Capital Gains\"."},
+    {"C0828", "ITR-2", "salary and gains on listed shares and units", "ITR-2A",
+     "Income under the Head \"Capital Gains\"."},
 };
 
-class DemoYearForms : public testsupport::DbTest {};
+// The demo practice with three bulk clients besides the entered ones.
+class DemoYearForms : public testsupport::DbTest {
+ protected:
+  void SetUp() override {
+    DbTest::SetUp();
+    if (IsSkipped() || HasFatalFailure()) return;
+    dir_ = testsupport::scratchDir("demo-forms");
+    for (const char* table : {"owner1", "main_info1", "tempcltbl"}) conn().execute(std::string("DELETE FROM ") + table);
+    suite::seedDemoPractice(conn(), suite::DataFolder::open(dir_), {.clients = 3});
+  }
+  void TearDown() override {
+    if (!dir_.empty()) std::filesystem::remove_all(dir_);
+    DbTest::TearDown();
+  }
+  std::string dir_;
+};
 
 TEST_P(DemoYearForms, EachDemoYearFilesThePractitionersForm) {
-  const std::string dir = testsupport::scratchDir("demo-forms");
-  for (const char* table : {"owner1", "main_info1", "tempcltbl"}) conn().execute(std::string("DELETE FROM ") + table);
-  suite::seedDemoPractice(conn(), suite::DataFolder::open(dir), {.clients = 3});
   for (const auto& d : kDemoYears) {
     SCOPED_TRACE(std::string(d.client) + ": " + d.why);
     const ReturnReview review = reviewReturn(conn(), {d.client, 2016, "", true, *makeDate(20, 7, 2016)});
@@ -71,7 +96,26 @@ TEST_P(DemoYearForms, EachDemoYearFilesThePractitionersForm) {
           << simpler->reasonText();
     }
   }
-  std::filesystem::remove_all(dir);
+}
+
+// The firm and the company carry what a practitioner enters for them (the
+// section, a verifying partner or director, a current account, books kept
+// and audited), so every check runs on their years and none stops or asks.
+TEST_P(DemoYearForms, TheFirmAndTheCompanyPassEveryCheck) {
+  for (const auto& [client, ranChecks] :
+       {std::pair<const char*, std::vector<std::string>>{"C0825", {"Partners and members", "Verification"}},
+        {"C0826", {"Method of s.115JB", "Verification"}}}) {
+    SCOPED_TRACE(client);
+    const ReturnReview review = reviewReturn(conn(), {client, 2016, "", true, *makeDate(30, 9, 2016)});
+    ASSERT_FALSE(review.checks.empty());
+    for (const auto& c : review.checks)
+      EXPECT_TRUE(c.outcome != CheckOutcome::stopped && c.outcome != CheckOutcome::asked) << c.check << ": " << c.message;
+    for (const auto& name : ranChecks)
+      EXPECT_TRUE(std::any_of(review.checks.begin(), review.checks.end(),
+                              [&](const CheckResult& c) { return c.check == name && c.outcome == CheckOutcome::passed; }))
+          << name;
+    EXPECT_EQ(review.particulars.verification.pan.size(), 10u);
+  }
 }
 
 MERIDIAN_ON_BOTH_ENGINES(DemoYearForms);
@@ -99,6 +143,12 @@ TEST(PreferredForm, TheSimplestFormTheRulesLeave) {
       {"a firm keeping books", 2016, 5,
        [](ReturnYear& y) { y.statusCode = "FIRM"; y.businesses = y.businessesOutsidePresumptive = 1; }, "ITR-5"},
       {"a company", 2016, 6, [](ReturnYear& y) { y.statusCode = "PVT"; }, "ITR-6"},
+      {"a partner's salary and interest from the firm only", 2016, 0,
+       [](ReturnYear& y) {
+         y.firms.push_back({1, "F", "AAAFA1234A", "Y", "N"});
+         y.result->business.firmRemuneration = y.result->business.ordinary = Money::rupees(900000);
+       },
+       "ITR-3"},
   };
   for (const auto& c : cases) {
     ReturnYear y;

@@ -31,6 +31,10 @@ std::optional<CheckResult> firstNotPassed(const std::vector<CheckResult>& rs) {
 const std::string kMendPhone =
     "\r\n\r\nPlease correct the 'Telephone' in General Information of the client, then open this screen again.";
 
+const std::string kAccountsMandatory =
+    "'Bank Account Details' are mandatory.\r\n\r\nFrom A.Y. 2015-16, Please provide the details of all the savings "
+    "and current accounts held by you at any time during the previous year.";
+
 TEST(FilingChecks, EachCheckStopsOrAsksWithItsWordsAndFocus) {
   const CivilDate today = *makeDate(1, 8, 2016);
   const std::vector<Case> cases{
@@ -66,7 +70,10 @@ TEST(FilingChecks, EachCheckStopsOrAsksWithItsWordsAndFocus) {
       {"second mobile", [](ReturnYear&, FilingParticulars& f) { f.mobile2 = "98765"; }, CheckOutcome::stopped,
        "Invalid Mobile No. 2 [98765] (Length should be exactly 10).", "txtmobno2"},
       {"refund without accounts", [](ReturnYear& y, FilingParticulars& f) { y.result->balance = -Money::rupees(10); f.bankAccounts.clear(); },
-       CheckOutcome::stopped, "'Bank Account Details' are mandatory.", "vsBA"},
+       CheckOutcome::stopped, kAccountsMandatory, "vsBA"},
+      // No refund: the year's form still lists the accounts, the default first.
+      {"no accounts, nothing to refund", [](ReturnYear&, FilingParticulars& f) { f.bankAccounts.clear(); },
+       CheckOutcome::stopped, kAccountsMandatory, "vsBA"},
       {"no default account", [](ReturnYear&, FilingParticulars& f) { f.bankAccounts[0].isDefault = false; },
        CheckOutcome::stopped, "Please check 'Default' Account Details in 'Bank Details'.", "vsBA"},
       {"no IFSC", [](ReturnYear&, FilingParticulars& f) { f.bankAccounts[0].ifsc.clear(); }, CheckOutcome::stopped,
@@ -121,6 +128,20 @@ TEST(FilingChecks, SectionAdviceChangesTheSectionOnYes) {
   ASSERT_TRUE(r.has_value());
   EXPECT_EQ(r->sectionOnYes, "11");
   EXPECT_EQ(r->message.substr(0, 41), "Return Date is on or before the Due Date.");
+}
+
+// Before A.Y. 2015-16 the form asked for an account only to pay a refund into.
+TEST(FilingChecks, BeforeTheBankGridAnAccountIsNeededOnlyForARefund) {
+  ReturnYear y = testing::plainYear(2014);
+  FilingParticulars f = ready();
+  f.bankAccounts.clear();
+  f.refundMode = RefundMode::bankDeposit;
+  EXPECT_FALSE(firstNotPassed(runFilingChecks(y, f, {"ITR-1", true, *makeDate(1, 8, 2014)})).has_value());
+  y.result->balance = -Money::rupees(10);
+  const auto r = firstNotPassed(runFilingChecks(y, f, {"ITR-1", true, *makeDate(1, 8, 2014)}));
+  ASSERT_TRUE(r.has_value());
+  EXPECT_EQ(r->message, "'Bank Account No.' is mandatory.");
+  EXPECT_EQ(r->focus, "vsBA");
 }
 
 TEST(FilingChecks, AFirmsAuditAnswerIsNeededForITR3) {

@@ -22,7 +22,8 @@ TEST(WorkspaceButtonRules, ButtonsApplyByStatusAndYearAsTheLawStood) {
       {"cmdappfund", 2016, 3, true},      {"cmdappfund", 2016, 2, false},     {"cmdfbt", 2005, 5, false},
       {"cmdfbt", 2006, 5, true},          {"cmdfbt", 2009, 6, true},          {"cmdfbt", 2010, 6, false},
       {"cmdfbt", 2008, 0, false},         {"cmdfbt", 2008, 1, false},         {"famonline", 2006, 0, false},
-      {"famonline", 2007, 0, true},       {"cmd_house", 2000, 9, true},
+      {"famonline", 2007, 0, true},       {"cmd_house", 2000, 9, true},       {"cmdSch5A", 2013, 0, false},
+      {"cmdSch5A", 2014, 0, true},        {"cmdSch5A", 2016, 5, false},
   };
   for (const auto& c : cases)
     EXPECT_EQ(buttonApplies(c.control, c.year, c.status), c.applies) << c.control << " " << c.year << " " << c.status;

@@ -19,23 +19,60 @@ std::string joined(std::initializer_list<std::string> parts) {
 
 }  // namespace
 
-void addDemoFiling(db::Connection& conn, const DemoFiling& f) {
-  const auto people = db::selectWhere(conn, "owner1", {{"code", f.code}});
-  if (people.empty()) throw std::invalid_argument(std::string("no person of the practice has the code ") + f.code);
-  const db::Row& p = people.front();
+namespace {
+
+struct Signer {
+  std::string name, father, pan, place;
+};
+
+void writeParticulars(db::Connection& conn, const DemoFiling& f, const Signer& s, const char* accountType) {
   db::upsertRow(conn, "geninfo_miscinf", {{"code_no", f.code}, {"ass_year", f.year}}, {{"section", kBeforeDueDate}});
   db::insertRow(conn, "geninfo_retdet",
                 {{"code_no", f.code},
                  {"ass_year", f.year},
                  {"refm", kRefundIntoBank},
-                 {"vername", joined({p.text("f_nm"), p.text("m_nm"), p.text("l_nm")})},
-                 {"verfname", joined({p.text("fat_f_nm"), p.text("fat_m_nm"), p.text("fat_l_nm")})},
-                 {"verpan", p.text("pan")},
-                 {"verplace", p.text("city")},
+                 {"vername", s.name},
+                 {"verfname", s.father},
+                 {"verpan", s.pan},
+                 {"verplace", s.place},
                  {"verdate", f.signedOn}});
   db::insertRow(conn, "bank_details",
                 {{"code_no", f.code}, {"yr", f.year}, {"srno", 1}, {"banknm", f.bank}, {"ifsc", f.ifsc},
-                 {"acno", f.account}, {"actyp", "SAVING"}, {"defbank", "Y"}});
+                 {"acno", f.account}, {"actyp", accountType}, {"defbank", "Y"}});
+}
+
+}  // namespace
+
+void addDemoFiling(db::Connection& conn, const DemoFiling& f) {
+  const auto people = db::selectWhere(conn, "owner1", {{"code", f.code}});
+  if (people.empty()) throw std::invalid_argument(std::string("no person of the practice has the code ") + f.code);
+  const db::Row& p = people.front();
+  writeParticulars(conn, f,
+                   {joined({p.text("f_nm"), p.text("m_nm"), p.text("l_nm")}),
+                    joined({p.text("fat_f_nm"), p.text("fat_m_nm"), p.text("fat_l_nm")}), p.text("pan"), p.text("city")},
+                   "SAVING");
+}
+
+void addDemoEntityFiling(db::Connection& conn, const DemoEntityFiling& e) {
+  const auto entities = db::selectWhere(conn, "main_info1", {{"code_no", e.filing.code}});
+  if (entities.empty())
+    throw std::invalid_argument(std::string("no firm or company of the practice has the code ") + e.filing.code);
+  writeParticulars(conn, e.filing, {e.signer, e.signersFather, e.signersPan, entities.front().text("city")},
+                   e.accountType);
+  markAccountsAudited(conn, e.filing.code, e.filing.year);
+}
+
+void markAccountsAudited(db::Connection& conn, const char* code, int year) {
+  db::upsertRow(conn, "geninfo_miscinf", {{"code_no", code}, {"ass_year", year}},
+                {{"opt44aa", "1"}, {"opt44ab", "1"}});
+  if (!db::selectWhere(conn, "owner1", {{"code", code}}).empty()) {
+    conn.execute("UPDATE owner1 SET auditc = 'Y' WHERE code = ?", {code});
+    return;
+  }
+  conn.execute(
+      "INSERT INTO new_tab (code_no, ass_year, h_no, street, area, city, state, pin, ward, ward_no, pan, auditc) "
+      "SELECT code_no, ?, h_no, street, area, city, state, pin, ward, ward_no, pan, 'Y' FROM main_info1 WHERE code_no = ?",
+      {std::to_string(year), code});
 }
 
 void seedDemoFilings(db::Connection& conn) {
@@ -72,6 +109,20 @@ void seedDemoFilings(db::Connection& conn) {
       {"C0828", 2016, "SOHNA ROAD GRAMIN BANK", "SRGB0001184", "118401008841", "29/07/2016"},
   };
   for (const auto& f : filings) addDemoFiling(conn, f);
+  // The architect's fees of Rs. 38,50,000 pass the Rs. 25,00,000 of
+  // s.44AB(b): his books are kept and audited, and his return falls due on
+  // the audit date.
+  markAccountsAudited(conn, "C0823", 2016);
+  // The firm is audited (its turnover passes the Rs. 1 crore of s.44AB(a))
+  // and verified by its partner; the company keeps books and is audited
+  // under the Companies Act and s.44AB, and is verified by a director.
+  const DemoEntityFiling entities[] = {
+      {{"C0825", 2016, "TAPI MERCANTILE BANK", "TMBK0001452", "145205001187", "27/09/2016"}, "CURRENT",
+       "HARSHAD PAREKH", "JAYANTILAL PAREKH", "AFRPP2294H"},
+      {{"C0826", 2016, "NARMADA VALLEY BANK", "NVBK0002278", "227805000931", "28/09/2016"}, "CURRENT",
+       "SUDHIR VASANT GOKHALE", "VASANT GOKHALE", "AHNPG4471Q"},
+  };
+  for (const auto& e : entities) addDemoEntityFiling(conn, e);
 }
 
 }  // namespace meridian::suite::heads

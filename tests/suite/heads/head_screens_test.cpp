@@ -69,6 +69,12 @@ TEST_P(HeadScreens, EachScreenSavesTheRowsTypedAndShowsThemAgain) {
        "adv_tax", {{"bsr_code", "0510308"}, {"date", "2015-09-15"}, {"chsrno", "00012"}, {"amt", "10000", true}}},
       {"PrjDeductions.Forms", "Objtaxdetail", "Self", "vsfSelfTax", {"0510308", "20/07/2016", "00345", "2500"},
        "self_tax", {{"date", "2016-07-20"}, {"amt", "2500", true}}},
+      {"PrjDeductions.Forms", "ObjSchFSITR", "FSI", "vsfFSI",
+       {"2", "United States", "98-7654321", "OS", "40000", "4000", "90"}, "taxrelsch",
+       {{"rowtyp", "FSI"}, {"country_nm", "UNITED STATES"}, {"head", "OS"}, {"income", "40000", true},
+        {"relsec", "90"}}},
+      {"PrjDeductions.Forms", "ObjSchDDT", "Dist", "vsfDist", {"N", "15/03/2016", "1000000", ""}, "geninfo_schj",
+       {{"flagbbs", "N"}, {"dist_dt", "2016-03-15"}, {"amount", "1000000", true}}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.member) + " " + c.grid);
@@ -377,6 +383,24 @@ TEST_P(HeadScreens, ReliefIsOneRowOfTheYear) {
   (*screen_)["txtRel89"].text = "";
   click("cmdSave");
   EXPECT_EQ(conn().scalar("SELECT COUNT(*) FROM income_relief"), "0") << "nothing claimed, no row";
+}
+
+// Schedule 5A: the boxes make one row of the year, the spouse's PAN as the
+// department writes it; an emptied schedule leaves no row.
+TEST_P(HeadScreens, Schedule5AIsOneRowOfTheYear) {
+  open("PrjOtherHeads.Forms", "ObjSch5A");
+  for (const auto& [box, text] : {std::pair{"txtSpousePAN", "abcpf1234k"}, {"txtOSInc", "40000"}, {"txtOSSpouse", "20000"}}) {
+    (*screen_)[box].text = text;
+    ui::Event left{box, ui::EventType::change};
+    ASSERT_TRUE(screen_->dispatch(left));
+  }
+  EXPECT_EQ((*screen_)["txtSpousePAN"].text, "ABCPF1234K");
+  click("cmdSave");
+  EXPECT_EQ(conn().scalar("SELECT spouse_pan FROM incsec5a WHERE code_no = 'I1' AND ass_year = 2016"), "ABCPF1234K");
+  EXPECT_EQ(Money::parse(conn().scalar("SELECT os_spouse FROM incsec5a WHERE code_no = 'I1'")), Money::rupees(20000));
+  for (const char* box : {"txtSpousePAN", "txtOSInc", "txtOSSpouse"}) (*screen_)[box].text = "";
+  click("cmdSave");
+  EXPECT_EQ(conn().scalar("SELECT COUNT(*) FROM incsec5a"), "0");
 }
 
 TEST_P(HeadScreens, WithNoClientYearOpenTheScreenSaysSoAndChangesNothing) {
