@@ -52,6 +52,9 @@ PrintoutOptions PrintoutOptions::read(const SettingReader& setting) {
   o.annexures = on("CompAnnex");
   o.kvpDetails = on("KVPDet");
   o.nscDetails = on("NSCDet");
+  o.profitAndLoss = on("CompOth6");
+  o.balanceSheet = on("CompOth7");
+  o.assetsAndLiabilities = on("CompOth11");
   o.footName = on("FootNm");
   o.footNameTitle = on("FootNmT");
   o.footAddress = on("FootAdd");

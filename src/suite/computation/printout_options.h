@@ -27,6 +27,9 @@ struct PrintoutOptions {
   bool annexures = false;     // CompAnnex: statements and schedules
   bool kvpDetails = false;    // KVPDet
   bool nscDetails = false;    // NSCDet
+  // CompOth6, CompOth7, CompOth11: the profit and loss account, the balance
+  // sheet and the assets and liabilities (Schedule AL) of the year.
+  bool profitAndLoss = false, balanceSheet = false, assetsAndLiabilities = false;
   // Page header and footer parts: the practitioner's name (FootNm), name as
   // a bold title (FootNmT), address (FootAdd), office phones (FootOff),
   // residence phones (FootRes), mobile (FootMob), on the first page only
