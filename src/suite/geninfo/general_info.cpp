@@ -29,7 +29,36 @@ std::string additionsLastSection(int year) {
   return last;
 }
 
+template <class Figures>
+Figures figuresOf(const db::Row& r, const std::vector<AmountColumn<Figures>>& columns) {
+  Figures f;
+  for (const auto& c : columns) f.*c.figure = amountOf(r, c.column);
+  return f;
+}
+
 }  // namespace
+
+const std::vector<AmountColumn<NoAccountFigures>>& noAccountColumns() {
+  using F = NoAccountFigures;
+  static const std::vector<AmountColumn<F>> columns = {
+      {"grossrcpt", &F::grossReceipts},       {"grossprofit", &F::grossProfit},
+      {"expenses", &F::expenses},             {"netprofit", &F::netProfit},
+      {"sundrydebtors", &F::sundryDebtors},   {"sundrycreditors", &F::sundryCreditors},
+      {"stockintrade", &F::stockInTrade},     {"cashbal", &F::cashBalance},
+  };
+  return columns;
+}
+
+const std::vector<AmountColumn<AssetsAndLiabilities>>& assetColumns() {
+  using A = AssetsAndLiabilities;
+  static const std::vector<AmountColumn<A>> columns = {
+      {"land", &A::land},           {"building", &A::building},   {"bankdeposits", &A::bankDeposits},
+      {"shares", &A::shares},       {"insurance", &A::insurance}, {"loansgiven", &A::loansGiven},
+      {"cashinhand", &A::cashInHand}, {"jewellery", &A::jewellery}, {"artwork", &A::artWork},
+      {"vehicles", &A::vehicles},   {"liability", &A::liability},
+  };
+  return columns;
+}
 
 const std::vector<OtherDetailCategory>& otherDetailCategories() {
   static const std::vector<OtherDetailCategory> categories = {
@@ -57,33 +86,12 @@ GeneralInformation loadGeneralInformation(db::Connection& conn, const std::strin
   GeneralInformation g;
   const db::Pairs key{{"code_no", dataSet}, {"ass_year", year}};
   for (const auto& r : rowsOf(conn, "geninfo_balpl", key)) {
-    NoAccountFigures f;
-    f.booksMaintained = r.text("booksmaint") == "Y";
-    f.grossReceipts = amountOf(r, "grossrcpt");
-    f.grossProfit = amountOf(r, "grossprofit");
-    f.expenses = amountOf(r, "expenses");
-    f.netProfit = amountOf(r, "netprofit");
-    f.sundryDebtors = amountOf(r, "sundrydebtors");
-    f.sundryCreditors = amountOf(r, "sundrycreditors");
-    f.stockInTrade = amountOf(r, "stockintrade");
-    f.cashBalance = amountOf(r, "cashbal");
-    g.noAccount = f;
+    g.noAccount = figuresOf(r, noAccountColumns());
+    g.noAccount->booksMaintained = r.text("booksmaint") == "Y";
   }
   for (const auto& r : rowsOf(conn, "itrschal", key)) {
-    AssetsAndLiabilities a;
-    a.given = r.text("detgiven") == "Y";
-    a.land = amountOf(r, "land");
-    a.building = amountOf(r, "building");
-    a.bankDeposits = amountOf(r, "bankdeposits");
-    a.shares = amountOf(r, "shares");
-    a.insurance = amountOf(r, "insurance");
-    a.loansGiven = amountOf(r, "loansgiven");
-    a.cashInHand = amountOf(r, "cashinhand");
-    a.jewellery = amountOf(r, "jewellery");
-    a.artWork = amountOf(r, "artwork");
-    a.vehicles = amountOf(r, "vehicles");
-    a.liability = amountOf(r, "liability");
-    g.assets = a;
+    g.assets = figuresOf(r, assetColumns());
+    g.assets->given = r.text("detgiven") == "Y";
   }
   for (const auto& r : rowsOf(conn, "itdoc", {{"code_no", dataSet}, {"t_year", year}}, {"srno"}))
     g.enclosures.push_back({static_cast<int>(r.integer("srno")), r.text("particulars")});

@@ -39,6 +39,15 @@ struct AssetsAndLiabilities {
   Money total() const { return immovable() + movable(); }
 };
 
+// An amount column of geninfo_balpl or itrschal and the figure it holds.
+template <class Figures>
+struct AmountColumn {
+  const char* column;
+  Money Figures::*figure;
+};
+const std::vector<AmountColumn<NoAccountFigures>>& noAccountColumns();
+const std::vector<AmountColumn<AssetsAndLiabilities>>& assetColumns();
+
 struct Enclosure {  // itdoc
   int srNo = 0;
   std::string text;

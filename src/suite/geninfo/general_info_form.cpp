@@ -90,16 +90,9 @@ void GeneralInfoForm::writeYear(db::Connection& conn) {
 
 void GeneralInfoForm::refresh() {
   AssetsAndLiabilities a;
-  a.land = assets_->amount("txtLand");
-  a.building = assets_->amount("txtBuilding");
-  a.bankDeposits = assets_->amount("txtDeposits");
-  a.shares = assets_->amount("txtShares");
-  a.insurance = assets_->amount("txtInsurance");
-  a.loansGiven = assets_->amount("txtLoans");
-  a.cashInHand = assets_->amount("txtCashInHand");
-  a.jewellery = assets_->amount("txtJewellery");
-  a.artWork = assets_->amount("txtArt");
-  a.vehicles = assets_->amount("txtVehicles");
+  for (const auto& c : assetColumns())
+    for (const auto& box : assets_->fields())
+      if (box.column == c.column) a.*c.figure = assets_->amount(box.control);
   (*this)["lblTotals"].caption = "Immovable Asset : " + a.immovable().grouped() +
                                  "    Movable Asset : " + a.movable().grouped() +
                                  "    Total Assets : " + a.total().grouped();
