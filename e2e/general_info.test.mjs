@@ -1,13 +1,14 @@
 // A trader's General Information entered as a clerk enters it: the year's
 // "General Information (B/S, P&L)" opens the screen, the no-account figures
 // are typed key by key, a net profit that is not gross profit less expenses
-// is refused with the return's words, mended and saved; the computation
-// settings switch on the profit and loss account and the balance sheet, and
-// the print preview of the computation shows the figures typed.
+// is refused with the return's words, mended; enclosures are listed, one
+// chosen by a click and deleted; saved; the computation settings switch on
+// the profit and loss account, the balance sheet and the annexures, and the
+// print preview of the computation shows what was typed.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { startPractice, signIn, idle, messageText, openClientYear } from './helpers.mjs';
-import { openHead, leaveHead } from './head_screen_steps.mjs';
+import { openHead, leaveHead, addRow, clickRow } from './head_screen_steps.mjs';
 
 let practice;
 before(async () => { practice = await startPractice(); });
@@ -49,6 +50,15 @@ test('the no-account figures are typed, refused, mended, saved and printed with 
   await page.keyboard.type('180000');
   await page.keyboard.press('Tab');
   await idle(page);
+  await addRow(page, 'cmdAddEncl', ['Copy of bank statement']);
+  await addRow(page, 'cmdAddEncl', ['Typed by mistake']);
+  await addRow(page, 'cmdAddEncl', ['Stock statement']);
+  await clickRow(page, 'vsfEnclosures', 1);
+  await page.click('#cmdDelEncl');
+  assert.equal(await messageText(page), 'Do you want to delete the selected row?');
+  await page.click('#dialogYes');
+  await idle(page);
+  assert.equal(await page.locator('#vsfEnclosures tbody tr[data-row]').count(), 2);
   await page.click('#cmdSave');
   await idle(page);
   await leaveHead(page);
@@ -64,6 +74,7 @@ test('the no-account figures are typed, refused, mended, saved and printed with 
   await idle(page);
   await page.click('#chkcompoth5');
   await page.click('#chkcompoth4');
+  await page.click('#chkcompanx');
   await idle(page);
   await page.keyboard.press('Escape');
   await page.waitForSelector('#form_frmsetup1', { state: 'detached' });
@@ -79,4 +90,6 @@ test('the no-account figures are typed, refused, mended, saved and printed with 
   assert.match(text, /Gross Receipts\s+15,00,000/);
   assert.match(text, /Net Profit\s+1,80,000/);
   assert.match(text, /Stock-in-trade\s+82,000/);
+  assert.match(text, /List of Enclosures:\s*1\.\s+COPY OF BANK STATEMENT\s*2\.\s+STOCK STATEMENT/);
+  assert.ok(!text.includes('TYPED BY MISTAKE'));
 });
