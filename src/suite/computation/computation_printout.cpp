@@ -8,9 +8,11 @@
 #include "common/years.h"
 #include "suite/computation/advance_tax_instalments.h"
 #include "suite/computation/case_style.h"
+#include "suite/computation/gross_total_layout.h"
 #include "suite/computation/printout_annexures.h"
 #include "suite/computation/printout_table.h"
 #include "suite/computation/signature_block.h"
+#include "suite/computation/year_options.h"
 #include "host/status.h"
 #include "suite/engine/printout_lines.h"
 #include "suite/engine/year_law.h"
@@ -38,7 +40,11 @@ bool pairedHeader(const std::string& caption) {
 class Printout {
  public:
   Printout(host::ReportWriter& rep, const PrintoutData& d, const PrintoutOptions& o, PrintMode mode)
-      : rep_(rep), d_(d), o_(o), mode_(mode) {}
+      : rep_(rep),
+        d_(d),
+        o_(o),
+        mode_(mode),
+        rows_(arrangedGrossTotal(d.sheet.rows, static_cast<GrossTotalLayout>(o.grossTotalLayout))) {}
 
   void print() {
     pageHeaderAndFooter();
@@ -48,9 +54,11 @@ class Printout {
                            mode_ == PrintMode::estimate, o_.borders);
     if (mode_ == PrintMode::computation) {
       computationLines();
+      interestUptoLine();
       dueDateLine();
       declaration();
       signature();
+      lossesOnTheirOwnPage();
       schedules();
     } else {
       estimatedComputation();
@@ -124,9 +132,23 @@ class Printout {
     }
   }
 
+  // The bank-account table prints at the header's marker.
+  bool headerCarriesBanks() const {
+    if (!(o_.bankAccounts || o_.allBankAccounts) || d_.banks.empty()) return false;
+    const auto& rows = rows_;
+    for (int i = 0; i <= d_.sheet.headerLast && i < static_cast<int>(rows.size()); ++i) {
+      const SheetRow& r = rows[static_cast<std::size_t>(i)];
+      if (r.kind == Kind::marker && r.caption == "##BANKDETAILS##") return true;
+    }
+    return false;
+  }
+
   void headerBlock() {
-    const auto& rows = d_.sheet.rows;
-    const std::string mark = esc::fontSize(5);
+    const auto& rows = rows_;
+    // Beside the bank table the paired rows take its wider first columns;
+    // without it both pairs are alike.
+    const std::vector<int16_t> pairedWidths =
+        headerCarriesBanks() ? std::vector<int16_t>{20, 24, 18, 16} : std::vector<int16_t>{17, 22, 17, 22};
     for (int i = 0; i <= d_.sheet.headerLast && i < static_cast<int>(rows.size());) {
       const SheetRow& r = rows[static_cast<std::size_t>(i)];
       if (r.kind == Kind::marker && r.caption == "##BANKDETAILS##") {
@@ -141,7 +163,7 @@ class Printout {
         }
         ++i;
       } else if (pairedHeader(r.caption)) {
-        TableOut t(rep_, {17, 22, 17, 22}, {"T", "T", "T", "T"}, o_.borders);
+        TableOut t(rep_, pairedWidths, {"T", "T", "T", "T"}, o_.borders);
         std::vector<host::ReportValue> v{r.caption, r.value};
         ++i;
         if (i <= d_.sheet.headerLast && pairedHeader(rows[static_cast<std::size_t>(i)].caption)) {
@@ -208,7 +230,7 @@ class Printout {
 
   void computationLines() {
     rep_.printtext(bold(underlined("COMPUTATION OF TOTAL INCOME")));
-    const auto& rows = d_.sheet.rows;
+    const auto& rows = rows_;
     std::size_t i = static_cast<std::size_t>(d_.sheet.headerLast + 1);
     const auto isTaxTitle = [](const SheetRow& r) {
       return r.kind == Kind::title && r.caption == "COMPUTATION OF TAX ON TOTAL INCOME";
@@ -219,7 +241,14 @@ class Printout {
           printFirmStatement(rep_, d_.annexures, o_.borders);
           rep_.printtext();
         }
-        i = rows[i].caption == "LOSSES TABLE" ? lossesTable(i + 1) : i + 1;
+        if (rows[i].caption != "LOSSES TABLE") {
+          ++i;
+        } else if (option(YearOption::lossesSamePage)) {
+          i = lossesTable(i + 1);
+        } else {
+          lossesAt_ = i + 1;  // printed after the signature, on a page of its own
+          for (++i; i < rows.size() && rows[i].kind == Kind::loss;) ++i;
+        }
         continue;
       }
       if (isTaxTitle(rows[i])) {
@@ -257,7 +286,7 @@ class Printout {
     t.row({"", "", "BROUGHT FORWARD", "OF THE YEAR", "SET-OFF", "CARRIED FORWARD"}, true, "111111", "001111");
     t.row(rule, true, "000000", "000000");
     Money bf, cy, so, cf;
-    const auto& rows = d_.sheet.rows;
+    const auto& rows = rows_;
     for (; i < rows.size() && rows[i].kind == Kind::loss; ++i) {
       const auto& l = rows[i].loss;
       t.row({assessmentYearText(l.year), caption(rows[i].caption), l.broughtForward, l.currentYear, l.setOff, l.carried},
@@ -273,7 +302,25 @@ class Printout {
     return i;
   }
 
+  bool option(YearOption o) const { return yearOptionOn(d_.signer.options, o); }
+
+  void lossesOnTheirOwnPage() {
+    if (!lossesAt_) return;
+    rep_.printtext(esc::formFeed);
+    lossesTable(*lossesAt_);
+  }
+
+  // The date interest u/s 234A, 234B and 234C runs to: the date typed under
+  // "Upto Input date", else the due date, as the computation takes them.
+  void interestUptoLine() {
+    if (!option(YearOption::interestUptoLine)) return;
+    rep_.printtext();
+    rep_.printtext("Interest u/s 234A, 234B and 234C calculated upto " +
+                   formatDmy(d_.computationDate.value_or(d_.dueDate)));
+  }
+
   void dueDateLine() {
+    if (!option(YearOption::dueDateLine)) return;
     rep_.printtext();
     for (const auto& piece : dueDateLines(d_)) rep_.printtext(piece);
   }
@@ -313,6 +360,8 @@ class Printout {
   const PrintoutData& d_;
   const PrintoutOptions& o_;
   PrintMode mode_;
+  const std::vector<SheetRow> rows_;  // the computation lines, gross total income where GTOPT shows it
+  std::optional<std::size_t> lossesAt_;  // the losses table's first row, when it prints on its own page
 };
 
 }  // namespace

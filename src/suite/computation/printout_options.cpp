@@ -48,6 +48,7 @@ PrintoutOptions PrintoutOptions::read(const SettingReader& setting) {
   o.receiptNo = on("CompOth3");
   o.wardNo = on("CompOth4");
   o.returnDate = on("CompOth5");
+  o.grossTotalLayout = std::clamp(std::atoi(value("GTOPT").c_str()), 0, 3);
   o.capitalGains = on("CapStmt");
   o.taxesPaid = on("TDSTCSDET");
   o.deductorAddress = on("TDSTCSDEDADD");

@@ -22,6 +22,7 @@ struct PrintoutOptions {
   // ("Receipt No."), the ward and the date of filing of this year's and the
   // previous year's returns.
   bool returnIncome = false, receiptNo = false, wardNo = false, returnDate = false;
+  int grossTotalLayout = 0;       // GTOPT: where gross total income is shown (GrossTotalLayout)
   bool capitalGains = false;      // CapStmt
   bool taxesPaid = false;         // TDSTCSDET: TDS, TCS, advance and self-assessment tax
   bool deductorAddress = false;   // TDSTCSDEDADD

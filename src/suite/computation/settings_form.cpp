@@ -8,6 +8,7 @@
 #include "db/rows.h"
 #include "host/screen_registry.h"
 #include "suite/computation/printout_options.h"
+#include "suite/computation/year_options.h"
 
 namespace meridian::suite::computation {
 namespace {
@@ -97,7 +98,7 @@ constexpr const char* kYearOptions[] = {"Show Code No. in Return Form",
                                         "Print 'Depreciation Chart' on the same page as return",
                                         "Show the 'Intrest caluculated upto.....'  line",
                                         "Show Due Date of Filing of Return    "};
-constexpr int kYearOptionCount = 11;
+static_assert(std::size(kYearOptions) == kYearOptionCount);
 // Per loss: its rank among the losses, then a rank for each of the seven heads.
 constexpr int kSlots = 1 + kTargetHeads;
 
@@ -272,9 +273,10 @@ void SettingsForm::load() {
   // change is seen as such.
   if (settings_.signer.relation.empty()) settings_.signer.relation = kRelations[0];
   if (settings_.signer.place.empty()) settings_.signer.place = "##COMMON##";
-  settings_.signer.options.resize(kYearOptionCount, '0');
-  for (char& c : settings_.signer.options)
-    if (c != '1') c = '0';
+  std::string boxes;
+  for (int k = 0; k < kYearOptionCount; ++k)
+    boxes += yearOptionOn(settings_.signer.options, static_cast<YearOption>(k)) ? '1' : '0';
+  settings_.signer.options = boxes;
   settings_.signer.pan = upperCase(settings_.signer.pan);
   priorities_ = parsePriorities(settings_.priorities);
   show();
@@ -312,8 +314,7 @@ void SettingsForm::show() {
   const auto& s = settings_.signer;
   (*this)["chktel1"].value = s.showTelephone ? 1 : 0;
   for (int k = 0; k < kYearOptionCount; ++k)
-    (*this)["opts1" + std::to_string(k)].value =
-        static_cast<int>(s.options.size()) > k && s.options[static_cast<std::size_t>(k)] == '1';
+    (*this)["opts1" + std::to_string(k)].value = s.options[static_cast<std::size_t>(k)] == '1';
   (*this)["txtpsr"].text = s.name;
   (*this)["txtfpsr"].text = s.fatherName;
   (*this)["txtcaps"].text = s.capacity;

@@ -77,6 +77,7 @@ struct GoldenCase {
   bool storedCredit = false;     // MAT credit of earlier years in the credit table
   bool grouped = false;          // the client in a group of clients
   bool interestToDate = false;   // interest computed up to 30/11/2015 ("Upto Input date")
+  const char* yearOptions = "";  // new_tab.opts; "" a year never saved: the boxes' defaults
 };
 
 class ComputationGolden : public testsupport::DbTest {
@@ -223,6 +224,18 @@ TEST_P(ComputationGolden, DemoClientYearsPrintAsExpected) {
       {"c0801_group_name", "C0801", PrintMode::computation, {{"GroupName", "1"}}, false, false, false, true},
       // Interest computed to a date before the last instalments fall due.
       {"c0806_estimate_after_computation_date", "C0806", PrintMode::estimate, {}, false, false, false, false, true},
+      // The year's boxes: the losses table on a page of its own, the line
+      // naming the date interest runs to (typed, then the due date), the
+      // due date of filing left out.
+      {"c0801_losses_own_page", "C0801", PrintMode::computation, {}, false, false, false, false, false, "00000000101"},
+      {"c0806_interest_upto_input_date", "C0806", PrintMode::computation, {}, false, false, false, false, true,
+       "00000001111"},
+      {"c0806_interest_upto_due_date", "C0806", PrintMode::computation, {}, false, false, false, false, false,
+       "00000001111"},
+      {"c0801_no_due_date_line", "C0801", PrintMode::computation, {}, false, false, false, false, false, "00000001100"},
+      // Gross total income shown before the house loss is set off against
+      // the salary.
+      {"c0801_gross_total_before_set_off", "C0801", PrintMode::computation, {{"GTOPT", "2"}}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -233,10 +246,13 @@ TEST_P(ComputationGolden, DemoClientYearsPrintAsExpected) {
       db::insertRow(conn(), "grp_m", {{"code", "G07"}, {"nm", "IYER FAMILY"}});
       db::insertRow(conn(), "grp_trans", {{"code_no", "G07"}, {"c_code", c.client}});
     }
-    if (c.interestToDate) {
+    if (c.interestToDate || *c.yearOptions) {
       YearSettings s = loadYearSettings(conn(), {c.client, 2016});
-      s.interest.uptoInputDate = true;
-      s.interest.computationDate = "30/11/2015";
+      if (c.interestToDate) {
+        s.interest.uptoInputDate = true;
+        s.interest.computationDate = "30/11/2015";
+      }
+      s.signer.options = c.yearOptions;
       saveYearSettings(conn(), {c.client, 2016}, s);
     }
     const auto data = loadPrintoutData(conn(), {c.client, c.client, 2016, c.practiceDetails ? documents_ : ""});
@@ -247,10 +263,11 @@ TEST_P(ComputationGolden, DemoClientYearsPrintAsExpected) {
       conn().execute("DELETE FROM grp_trans");
       conn().execute("DELETE FROM grp_m");
     }
-    if (c.interestToDate) {
+    if (c.interestToDate || *c.yearOptions) {
       YearSettings s = loadYearSettings(conn(), {c.client, 2016});
       s.interest.uptoInputDate = false;
       s.interest.computationDate.clear();
+      s.signer.options.clear();
       saveYearSettings(conn(), {c.client, 2016}, s);
     }
     if (c.practiceDetails) {
@@ -334,6 +351,36 @@ TEST(ComputationGoldenJson, CompanyWithBusinessGainsAndMatPrintsAsExpected) {
   d.client.birthOrIncorporation = "01/08/2015";
   expectGolden("company_estimate_incorporated_in_year",
                report::renderText(*paginatedPrintout(d, optionsOf({}), PrintMode::estimate)));
+}
+
+// A business loss of the year set off against interest income and
+// unabsorbed depreciation brought forward: gross total income where each
+// GTOPT choice shows it, the default and the law's own order alike.
+TEST(ComputationGoldenJson, GrossTotalIncomeIsShownWhereTheSettingPutsIt) {
+  const auto input = engine::yearInputFromJson(nlohmann::json::parse(R"({
+      "ay": "2016-17", "status": "Company",
+      "business": {"net_profit": -200000},
+      "other_sources": {"other_interest": 800000},
+      "losses_brought_forward": [{"kind": "unabsorbed_depreciation", "ay": "2011-12", "amount": 100000}]
+  })"));
+  PrintoutData d;
+  d.year = 2016;
+  d.client = {"K0003", "NARMADA TRADING PRIVATE LIMITED", "PRIVATE LTD.", "AADCN5678P", "RESIDENT", "WARD 1(1)",
+              "", "", "", "", "01/04/2010", false, "", "", ""};
+  d.result = engine::computeYear(input);
+  d.context = engine::resultContextOf(d.result, *engine::lawOf(2016));
+  d.dueDate = *makeDate(30, 9, 2016);
+  d.sheet = computationSheet(d.client, d.result, false);
+  for (const auto& [name, layout] : {std::pair{"gross_total_as_computed", "0"},
+                                     std::pair{"gross_total_before_set_off", "2"},
+                                     std::pair{"gross_total_after_brought_forward", "3"}}) {
+    SCOPED_TRACE(name);
+    expectGolden(name,
+                 report::renderText(*paginatedPrintout(d, optionsOf({{"GTOPT", layout}}), PrintMode::computation)));
+  }
+  // "After Inter-head adj. & Losses B/f" is the law's gross total income: the default's lines.
+  EXPECT_EQ(report::renderText(*paginatedPrintout(d, optionsOf({{"GTOPT", "1"}}), PrintMode::computation)),
+            report::renderText(*paginatedPrintout(d, optionsOf({{"GTOPT", "0"}}), PrintMode::computation)));
 }
 
 // The due-date line: the law's or the masters' date as it is, or the date

@@ -69,6 +69,12 @@ TEST_P(SettingsScreen, ANewYearShows234AAnd234BTickedAnd234CInItsThirdState) {
   EXPECT_EQ(at("Check4").value, 2);
   EXPECT_EQ(at("Option3").value, 1);
   EXPECT_EQ(at("txtdof").text, "__/__/____");
+  // The year's boxes as the printout takes a year never saved: the losses
+  // table and depreciation chart on the computation's page, the due date
+  // shown, the other boxes clear.
+  std::string boxes;
+  for (int k = 0; k < 11; ++k) boxes += at("opts1" + std::to_string(k)).value ? '1' : '0';
+  EXPECT_EQ(boxes, "00000001101");
 }
 
 TEST_P(SettingsScreen, BoxStatesAreStoredAsTheirCodesAndShownAgain) {
@@ -172,7 +178,7 @@ TEST_P(SettingsScreen, SavedSettingsReachTheTablesTheUsersSettingsAndTheComputat
   EXPECT_EQ(conn().scalar("SELECT pan FROM miscsigndet WHERE code_no = 'I1'"), "BBBPK5678L");
   EXPECT_EQ(conn().scalar("SELECT place FROM miscsigndet WHERE code_no = 'I1'"), "PUNE");
   EXPECT_EQ(conn().scalar("SELECT psr FROM new_tab WHERE code_no = 'I1' AND ass_year = '2016'"), "KAVITA RAO");
-  EXPECT_EQ(conn().scalar("SELECT opts FROM new_tab WHERE code_no = 'I1' AND ass_year = '2016'"), "00000010000");
+  EXPECT_EQ(conn().scalar("SELECT opts FROM new_tab WHERE code_no = 'I1' AND ass_year = '2016'"), "00000011101");
   EXPECT_EQ(comp().base().GetSettingINI("Settings", "CompBorder", ""), "1");
   EXPECT_EQ(comp().base().GetSettingINI("Settings", "CompPrn", ""), "2");
 
