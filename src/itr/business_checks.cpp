@@ -89,17 +89,27 @@ void partnersRemunerationCheck(Checks& c, const ReturnYear& y) {
 }
 
 // The profit and loss account of a business outside the presumptive
-// sections: this program keeps its net profit only. A company keeps books by
-// law; another assessee marked as keeping accounts (s.44AA) or audited has
-// no "No Account Case" to fill.
+// sections. A company keeps books by law; another assessee marked as
+// keeping accounts (s.44AA) or audited, or whose General Information says
+// regular books are kept, has no "No Account Case" to fill.
+void noAccountCheck(Checks& c, const ReturnYear& y, const CheckRequest& r) {
+  const bool booksKept = r.form == "ITR-6" || y.liable44AA || y.audit44AB || y.auditTicked ||
+                         (y.noAccount && y.noAccount->booksMaintained);
+  if (booksKept) return;
+  const std::string what = "Sch-PL (No Account Case)";
+  if (!y.noAccount)
+    return c.notExamined(what,
+                         "The year is not marked as keeping accounts (s.44AA) or audited, and the gross profit and "
+                         "expenses of a business without accounts are not entered in General Information, so 'Net "
+                         "Profit should be Gross Profit - Expenses' could not be examined.");
+  if (y.noAccount->netProfit != y.noAccount->impliedNetProfit())
+    return c.stop(what, "Sch-PL (No Account Case) : Net Profit should be Gross Profit - Expenses", "cmdproceed");
+  c.pass(what);
+}
+
 void profitAndLossChecks(Checks& c, const ReturnYear& y, const CheckRequest& r) {
   if (!isOneOf(r.form, {"ITR-4", "ITR-5", "ITR-6"}) || y.businessesOutsidePresumptive == 0) return;
-  const bool booksKept = r.form == "ITR-6" || y.liable44AA || y.audit44AB || y.auditTicked;
-  if (!booksKept)
-    c.notExamined("Sch-PL (No Account Case)",
-                  "The year is not marked as keeping accounts (s.44AA) or audited, and the gross profit and expenses "
-                  "of a business without accounts are not entered here, so 'Net Profit should be Gross Profit - "
-                  "Expenses' could not be examined.");
+  noAccountCheck(c, y, r);
   c.notExamined("Other heads in Schedule BP",
                 "Incomes of other heads credited, and expenses debited, to the profit and loss account are not kept "
                 "apart from the net profit here.");

@@ -268,9 +268,7 @@ void scheduleALCheck(Checks& c, const ReturnYear& y, const CheckRequest& r) {
   if (!y.result) return c.notExamined(what, "The total income is not known: " + y.computationNote);
   const bool fifty = y.year >= 2016;
   const Money limit = Money::rupees(fifty ? 5000000 : 2500000);
-  if (y.totalIncome() <= limit) return c.pass(what);
-  // The details of assets and liabilities are not kept by this program yet,
-  // so they cannot be marked as given: the return needs them.
+  if (y.totalIncome() <= limit || y.assetsAndLiabilitiesGiven) return c.pass(what);
   std::string detail = "Schedule AL [Details of Asset and Liability at the end of the year";
   if (r.form == "ITR-4") detail += " (Other than those included in PartA-BS)";
   if (r.form == "ITR-3") detail += " (Other than those included in PartA-BS of the return of the Firm in which partner)";

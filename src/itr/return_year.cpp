@@ -218,6 +218,10 @@ void readTables(db::Connection& conn, ReturnYear& y) {
   }
   y.houses = static_cast<int>(y.houseShares.size());
 
+  const auto general = suite::geninfo::loadGeneralInformation(conn, y.dataSet, y.year);
+  y.noAccount = general.noAccount;
+  y.assetsAndLiabilitiesGiven = general.assets && general.assets->given;
+
   y.businesses = t.count("income_business", byYear, key);
   y.presumptive44AD = t.count("business_44adaf", byYear + " AND part_num = 0", key);
   if (y.businesses > 0 && t.has("business_44adaf"))

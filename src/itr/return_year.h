@@ -13,6 +13,7 @@
 #include "common/money.h"
 #include "db/connection.h"
 #include "suite/engine/year_result.h"
+#include "suite/geninfo/general_info.h"
 
 namespace meridian::itr {
 
@@ -88,6 +89,10 @@ struct ReturnYear {
   // From geninfo_miscinf.
   bool representativeAssessee = false, liable44AA = false, audit44AB = false;
   bool auditTicked = false;  // the year's audit tick in General Information (new_tab.auditc)
+  // General Information: the no-account figures (geninfo_balpl) when
+  // entered, and whether Schedule AL is marked as given (itrschal.detgiven).
+  std::optional<suite::geninfo::NoAccountFigures> noAccount;
+  bool assetsAndLiabilitiesGiven = false;
 
   // From the heads' tables.
   int houses = 0;

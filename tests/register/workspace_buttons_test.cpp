@@ -85,7 +85,7 @@ TEST_P(WorkspaceButtons, AButtonWhoseScreenIsNotInstalledSaysSoAndEveryOtherOpen
       {"cmdOthForms", "The Forms (Other than ITR) screen is not part of this installation yet.", nullptr},
       {"mnufaac", "The Final Accounts screen is not part of this installation yet.", nullptr},
       {"cmdonlineact", "The Client Login screen is not part of this installation yet.", nullptr},
-      {"cmdgen", "The General Information (B/S, P&L) screen is not part of this installation yet.", nullptr},
+      {"cmdgen", "", "GetGenInfooth"},
       {"cmdpinf", "", "frmsetup2"},
       {"cmdchprn", "", "ChallanList"},
   };

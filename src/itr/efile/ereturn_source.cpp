@@ -7,6 +7,7 @@
 #include "suite/efile/efile_credentials.h"
 #include "suite/engine/compute_year.h"
 #include "suite/engine/year_law.h"
+#include "suite/geninfo/general_info.h"
 #include "suite/heads/year_input_loader.h"
 #include "suite/returns/register_entry.h"
 #include "host/status.h"
@@ -77,6 +78,18 @@ void loadVehicles(db::Connection& conn, const EReturnRequest& q, EReturnInput& i
     in.vehicles.push_back({static_cast<int>(r.integer("no_month")), amount(r, "profit"), r.integer("heavy") == 1});
 }
 
+// The statement of a business without books, and whether books are kept,
+// from the year's General Information; a year without it keeps no books and
+// states nil figures.
+void loadGeneralInformation(db::Connection& conn, const EReturnRequest& q, EReturnInput& in) {
+  const auto general = suite::geninfo::loadGeneralInformation(conn, q.dataSet, q.year);
+  if (const auto& f = general.noAccount) {
+    in.facts.booksKept = f->booksMaintained;
+    in.noBooks = {f->sundryDebtors, f->sundryCreditors, f->stockInTrade, f->cashBalance};
+  }
+  in.facts.assetsAndLiabilitiesGiven = general.assets && general.assets->given;
+}
+
 CreationFacts creationFacts(host::Base& base, const EReturnRequest& q, const host::ClientParticulars& client) {
   suite::efile::EfileCredentials credentials(base.DbObj());
   const std::string city = client.office.city.empty() ? client.address.city : client.office.city;
@@ -129,6 +142,7 @@ GatheredReturn gatherEReturn(host::Base& base, const EReturnRequest& q, const st
   in.selfAssessmentTax = payments(conn, "self_tax", q);
   loadVehicles(conn, q, in);
   loadDonations(conn, q, in);
+  loadGeneralInformation(conn, q, in);
   return g;
 }
 

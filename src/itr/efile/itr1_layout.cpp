@@ -45,6 +45,7 @@ const std::vector<Itr1Layout>& layouts() {
        .bankGrid = true,
        .scheduleTotals = true,
        .vehicleRows = true,
+       .noBooksOptional = true,
        .deductionSections = kSections2014},
       {.fromYear = 2016,
        .residenceNameApart = true,
@@ -62,6 +63,7 @@ const std::vector<Itr1Layout>& layouts() {
        .vehicleRows = true,
        .salaryInterestByFirm = true,
        .scheduleAL = true,
+       .noBooksOptional = true,
        .deductionSections = kSections2016},
   };
   return all;

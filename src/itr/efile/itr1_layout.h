@@ -26,6 +26,7 @@ struct Itr1Layout {
   bool vehicleRows = false;             // Us44aeHeavy per vehicle with VehicleType; TotalPersumptiveInc
   bool salaryInterestByFirm = false;    // SalInterestByFirm in PersumptiveInc44AE
   bool scheduleAL = false;              // ScheduleAL when the assets and liabilities are given
+  bool noBooksOptional = false;         // NoBooksOfAccBS left out where books are kept (else always written)
   std::vector<std::string_view> deductionSections;  // Chapter VI-A sections, in the form's order
 };
 

@@ -401,7 +401,9 @@ class Document {
                                            (layout_.salaryInterestByFirm ? r(b.firmRemuneration) : Money()));
     w_.close();
     w_.amount("IncChargeableUnderBus", in_.result.heads.business);
-    if (!in_.facts.booksKept) {
+    // The A.Y. 2013-14 and 2014-15 schemas require the statement whether or
+    // not books are kept.
+    if (!in_.facts.booksKept || !layout_.noBooksOptional) {
       w_.open("NoBooksOfAccBS");
       w_.amount("TotSundryDbtAmt", in_.noBooks.sundryDebtors);
       w_.amount("TotSundryCrdAmt", in_.noBooks.sundryCreditors);

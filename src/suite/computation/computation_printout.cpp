@@ -192,12 +192,17 @@ class Printout {
   // practice reads them.
   void schedules() {
     const AnnexureSwitches on{o_.borders, o_.kvpDetails, o_.nscDetails, o_.annexures};
+    const GeneralInfoSwitches general{o_.borders, o_.annexures, o_.profitAndLoss, o_.balanceSheet,
+                                      o_.assetsAndLiabilities};
+    printEnclosures(rep_, d_.generalInfo, general);
     printItemDetails(rep_, d_.annexures, on);
     if (o_.annexures) printDisallowances(rep_, d_.statements, d_.year, o_.borders);
+    printAccounts(rep_, d_.generalInfo, general);
     printCreditTables(rep_, d_.statements, d_.year, o_.borders);
     if (o_.capitalGains) printCapitalGains(rep_, d_.statements, o_.borders);
     printCertificates(rep_, d_.annexures, on);
     if (o_.taxesPaid) printTaxesPaid(rep_, d_.statements, o_.deductorAddress, o_.borders);
+    printOtherDetails(rep_, d_.generalInfo, d_.year, general);
   }
 
   // Every account (CompOth1), or the default one alone (CompOth0): the one

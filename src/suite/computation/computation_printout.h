@@ -12,6 +12,7 @@
 #include "host/report_writer.h"
 #include "suite/computation/computation_sheet.h"
 #include "suite/computation/printout_annexures.h"
+#include "suite/computation/printout_general_info.h"
 #include "suite/computation/printout_options.h"
 #include "suite/computation/printout_statements.h"
 #include "suite/computation/year_settings.h"
@@ -49,6 +50,7 @@ struct PrintoutData {
   std::optional<CivilDate> computationDate;           // "Upto Input date": the date interest runs to
   Annexures annexures;
   Statements statements;
+  geninfo::GeneralInformation generalInfo;
 };
 
 enum class PrintMode { computation, estimate };

@@ -56,6 +56,9 @@ PrintoutOptions PrintoutOptions::read(const SettingReader& setting) {
   o.annexures = on("CompAnnex");
   o.kvpDetails = on("KVPDet");
   o.nscDetails = on("NSCDet");
+  o.profitAndLoss = on("CompOth6");
+  o.balanceSheet = on("CompOth7");
+  o.assetsAndLiabilities = on("CompOth11");
   o.signerDesignation = on("CompOth9");
   o.signerName = on("CompOth10");
   o.commonPlace = value("PLACE");

@@ -30,6 +30,9 @@ struct PrintoutOptions {
   bool annexures = false;     // CompAnnex: statements and schedules
   bool kvpDetails = false;    // KVPDet
   bool nscDetails = false;    // NSCDet
+  // CompOth6, CompOth7, CompOth11: the profit and loss account, the balance
+  // sheet and the assets and liabilities (Schedule AL) of the year.
+  bool profitAndLoss = false, balanceSheet = false, assetsAndLiabilities = false;
   bool signerDesignation = false;  // CompOth9: the signer's designation under the signature
   bool signerName = false;         // CompOth10: the signer's name there
   std::string commonPlace;         // PLACE: the place of signing the settings call "(Common)"

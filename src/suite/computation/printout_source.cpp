@@ -117,6 +117,7 @@ PrintoutData loadPrintoutData(db::Connection& conn, const PrintoutRequest& r, he
   if (settings.interest.uptoInputDate) d.computationDate = parseDmy(settings.interest.computationDate);
   d.advancePayments = loaded.input.taxesPaid.advance;
   d.annexures = loadAnnexures(conn, r.dataSet, r.year);
+  d.generalInfo = geninfo::loadGeneralInformation(conn, r.dataSet, r.year);
   d.statements = loadStatements(
       conn,
       {r.client, r.dataSet, r.year,

@@ -1,0 +1,42 @@
+// The year tables of the general information, keyed by the data set
+// (code_no) and the year column the data-set copy lists for each (itdoc by
+// t_year, the others by ass_year). Amounts are DECIMAL(15,2); flags 'Y'/'N'.
+#include "db/migrations.h"
+
+namespace meridian::suite::geninfo {
+namespace {
+
+std::vector<db::Migration> generalInfoMigrations() {
+  return {{780,
+           "general information: no-account figures, Schedule AL, enclosures, other details",
+           {
+               // One row per year. booksmaint: 'Y' when regular books of
+               // account are kept, so the no-account figures do not apply.
+               "CREATE TABLE geninfo_balpl (code_no VARCHAR(80) NOT NULL, ass_year INTEGER NOT NULL, "
+               "booksmaint VARCHAR(1) DEFAULT 'N', grossrcpt DECIMAL(15,2) DEFAULT 0, "
+               "grossprofit DECIMAL(15,2) DEFAULT 0, expenses DECIMAL(15,2) DEFAULT 0, "
+               "netprofit DECIMAL(15,2) DEFAULT 0, sundrydebtors DECIMAL(15,2) DEFAULT 0, "
+               "sundrycreditors DECIMAL(15,2) DEFAULT 0, stockintrade DECIMAL(15,2) DEFAULT 0, "
+               "cashbal DECIMAL(15,2) DEFAULT 0, PRIMARY KEY (code_no, ass_year))",
+               // One row per year, at cost; the sub-totals are sums of these.
+               // detgiven: 'Y' when the details are marked as given.
+               "CREATE TABLE itrschal (code_no VARCHAR(80) NOT NULL, ass_year INTEGER NOT NULL, "
+               "detgiven VARCHAR(1) DEFAULT 'N', land DECIMAL(15,2) DEFAULT 0, building DECIMAL(15,2) DEFAULT 0, "
+               "bankdeposits DECIMAL(15,2) DEFAULT 0, shares DECIMAL(15,2) DEFAULT 0, "
+               "insurance DECIMAL(15,2) DEFAULT 0, loansgiven DECIMAL(15,2) DEFAULT 0, "
+               "cashinhand DECIMAL(15,2) DEFAULT 0, jewellery DECIMAL(15,2) DEFAULT 0, "
+               "artwork DECIMAL(15,2) DEFAULT 0, vehicles DECIMAL(15,2) DEFAULT 0, "
+               "liability DECIMAL(15,2) DEFAULT 0, PRIMARY KEY (code_no, ass_year))",
+               "CREATE TABLE itdoc (code_no VARCHAR(80) NOT NULL, t_year INTEGER NOT NULL, srno INTEGER NOT NULL, "
+               "particulars VARCHAR(255) DEFAULT '', PRIMARY KEY (code_no, t_year, srno))",
+               // catg: a code of general_info.cpp's categories (EXI, DEI, D36 ...).
+               "CREATE TABLE business_othdet (code_no VARCHAR(80) NOT NULL, ass_year INTEGER NOT NULL, "
+               "srno INTEGER NOT NULL, catg VARCHAR(8) DEFAULT '', particulars VARCHAR(255) DEFAULT '', "
+               "amount DECIMAL(15,2) DEFAULT 0, PRIMARY KEY (code_no, ass_year, srno))",
+           }}};
+}
+
+const db::MigrationRegistration registered{generalInfoMigrations};
+
+}  // namespace
+}  // namespace meridian::suite::geninfo
