@@ -6,6 +6,7 @@
 #include "host/status.h"
 #include "register/head_carry_forward.h"
 #include "suite/dataset/head_copy.h"
+#include "suite/heads/tax_credit_history.h"
 
 namespace meridian::reg {
 namespace {
@@ -58,11 +59,35 @@ const std::vector<Schedules>& generalInformation() {
 constexpr const char* kAlwaysCarried = "geninfo_2c";
 
 constexpr const char* kCertificates = "rebate_nsc";
-constexpr const char* kCreditTables[] = {"taxcr115jbc1", "taxcr115jbc2"};
+// The second credit table holds the printout's credit statement, which this
+// installation builds from the first.
+constexpr const char* kSecondCreditTable = "taxcr115jbc2";
 
 std::string codeInUse(host::Component& host) {
   const std::string rt = host.clientCtx().vt_RTCode_No.get();
   return rt.empty() ? host.clientCtx().vT_Code_No.get() : rt;
+}
+
+// The MAT/AMT credit of the years before: the credit table keeps one row per
+// year of origin (suite/heads/tax_credit_history.h), so the year opened reads
+// the earlier years where they are and nothing is copied under the new year.
+// What the carry brings is the previous year's settled figures (a revised
+// return's, say) where the data set in use would read other rows for those
+// years: each year of origin stays one row, now with its final figures.
+void offerCreditCarryForward(db::Connection& conn, ui::Dialogs& dialogs, const std::string& client,
+                             const std::string& code, const std::string& previous, int year, AlternateTax credit) {
+  using suite::heads::taxCreditHistory;
+  const auto settled = taxCreditHistory(conn, client, previous, year);
+  const auto inUse = taxCreditHistory(conn, client, code, year);
+  suite::heads::TaxCreditHistory differing;
+  for (const auto& [origin, rows] : settled)
+    if (auto it = inUse.find(origin); it == inUse.end() || it->second != rows) differing.emplace(origin, rows);
+  if (differing.empty()) return;
+  const std::string name = credit == AlternateTax::mat ? "MAT Credit u/s 115JAA" : "AMT Credit u/s 115JD";
+  if (!dialogs.yesNo("Do you want to Carry Forward \"" + name + "\" available from Previous Year ?")) return;
+  auto tx = conn.begin();
+  suite::heads::replaceTaxCreditRows(conn, code, differing);
+  tx.commit();
 }
 
 std::string dmy(const std::optional<CivilDate>& d) { return d ? formatDmy(*d) : std::string(); }
@@ -183,15 +208,7 @@ void offerYearCarryForwards(host::Component& host, ui::Dialogs& dialogs, Alterna
   if (carriable(kCertificates) && dialogs.yesNo("Do you want to Carry Forward Previous Year NSC/KVP Details?"))
     carry(kCertificates);
   if (credit == AlternateTax::none) return;
-  std::vector<const char*> credits;
-  for (const char* t : kCreditTables)
-    if (carriable(t)) credits.push_back(t);
-  if (credits.empty()) return;
-  const std::string name = credit == AlternateTax::mat ? "MAT Credit u/s 115JAA" : "AMT Credit u/s 115JD";
-  if (!dialogs.yesNo("Do you want to Carry Forward \"" + name + "\" available from Previous Year ?")) return;
-  auto tx = conn.begin();
-  for (const char* t : credits) carry(t);
-  tx.commit();
+  offerCreditCarryForward(conn, dialogs, client, code, previous, year, credit);
 }
 
 std::vector<std::string> carryGeneralInformation(host::Component& host) {
@@ -247,7 +264,7 @@ std::string yearOpeningNotKept(db::Connection& conn, bool trust, AlternateTax cr
       {"the rebate items of the year", {"rebate"}, true},
       {"interest on income-tax refund received", {"refund", "othinc_items"}, true},
       {"the signatory of earlier years", {"signatory1"}, true},
-      {"the MAT or AMT credit of the second credit table", {kCreditTables[1]}, credit != AlternateTax::none},
+      {"the MAT or AMT credit of the second credit table", {kSecondCreditTable}, credit != AlternateTax::none},
       {"the general-information schedules", schedules, true},
   };
   std::string note;

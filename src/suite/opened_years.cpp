@@ -20,7 +20,7 @@ RecomputedYears recomputeOpenedYears(db::Connection& conn, const std::function<v
     // A register entry's data set ("C0801^R-1") belongs to the client before the mark.
     const std::string client = dataSet.substr(0, dataSet.find('^'));
     try {
-      writeSummaryRow(conn, computeLoadedYear(dataSet, year, loadYearFromDatabase(conn, client, dataSet, year)));
+      writeResultRows(conn, computeLoadedYear(dataSet, year, loadYearFromDatabase(conn, client, dataSet, year)));
       ++out.written;
     } catch (const std::exception& e) {
       out.refused.push_back(dataSet + " " + assessmentYearText(year) + ": " + e.what());

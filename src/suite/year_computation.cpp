@@ -5,6 +5,7 @@
 #include "common/text.h"
 #include "common/years.h"
 #include "db/connection.h"
+#include "suite/heads/tax_credit_history.h"
 #include "suite/heads/year_input_loader.h"
 #include "suite/engine/compute_year.h"
 #include "suite/engine/summary_row.h"
@@ -79,7 +80,7 @@ void EngineComputation::ITCalcProc() {
   last_ = std::move(c);
 }
 
-void writeSummaryRow(db::Connection& conn, const YearComputation& c) {
+void writeResultRows(db::Connection& conn, const YearComputation& c) {
   if (!c.unread.empty())
     throw std::runtime_error("The result tables were not rewritten: the computation does not read the year's " +
                              listed(c.unread) + " yet.");
@@ -95,6 +96,10 @@ void writeSummaryRow(db::Connection& conn, const YearComputation& c) {
   auto tx = conn.begin();
   conn.execute("DELETE FROM adv_n WHERE code_no = ? AND assyear = ?", {c.code, std::to_string(c.year)});
   conn.execute("INSERT INTO adv_n (" + columns + ") VALUES (" + marks + ")", params);
+  // The year's own MAT/AMT row, which the years after it read as its credit.
+  if (conn.hasTable(heads::kTaxCreditTable))
+    heads::replaceTaxCreditRows(conn, c.code,
+                                {{c.year, heads::taxCreditRowOf(c.result.alternate, c.result.tax.liability())}});
   tx.commit();
 }
 
@@ -103,7 +108,7 @@ void EngineComputation::writeResultTables() {
   const int year = client_.vT_Year.get();
   if (!last_ || last_->code != code || last_->year != year)
     throw std::runtime_error("The year has not been computed; its result tables were not rewritten.");
-  writeSummaryRow(base_.DbObj(), *last_);
+  writeResultRows(base_.DbObj(), *last_);
 }
 
 }  // namespace meridian::suite

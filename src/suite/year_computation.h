@@ -48,9 +48,11 @@ struct YearComputation {
 // engine::CannotCompute for a year the engine does not compute.
 YearComputation computeLoadedYear(const std::string& dataSet, int year, LoadedYear loaded);
 
-// Writes the summary row (adv_n) of a computation in one transaction; throws,
-// writing nothing, when its input was incomplete.
-void writeSummaryRow(db::Connection& conn, const YearComputation& c);
+// Writes the result rows of a computation in one transaction: the summary
+// row (adv_n) and the year's own MAT/AMT credit row (taxcr115jbc1), each
+// replacing the year's earlier one. Throws, writing nothing, when its input
+// was incomplete.
+void writeResultRows(db::Connection& conn, const YearComputation& c);
 
 class EngineComputation : public host::ComputationEngine {
  public:
@@ -67,7 +69,7 @@ class EngineComputation : public host::ComputationEngine {
   void ITCalcProc() override;
   const std::optional<YearComputation>& last() const { return last_; }
 
-  // Writes the summary row (adv_n) of the last computation; throws when
+  // Writes the result rows (writeResultRows) of the last computation; throws when
   // there is none for the data set and year in use, or its input was incomplete.
   void writeResultTables();
 

@@ -55,34 +55,6 @@ TEST_P(WorkspaceYears, AYearsParticularsComeFromTheMasterWithLastYearsAccounts) 
             (std::vector<std::string>{"CHENNAI|SHAH AND SONS HEAD OFFICE|CHENNAI|600001"}));
 }
 
-TEST_P(WorkspaceYears, TheCreditOfTheAlternateTaxIsOfferedFromLastYear) {
-  struct Case {
-    const char* client;
-    Answer answer;
-    std::vector<std::string> asked;
-    size_t rows2016;
-  } cases[] = {
-      {"C1", Answer::yes, {"Do you want to Carry Forward \"MAT Credit u/s 115JAA\" available from Previous Year ?"}, 1},
-      {"F1", Answer::yes, {"Do you want to Carry Forward \"AMT Credit u/s 115JD\" available from Previous Year ?"}, 1},
-      {"F1", Answer::no, {"Do you want to Carry Forward \"AMT Credit u/s 115JD\" available from Previous Year ?"}, 0},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.client);
-    conn().execute("DELETE FROM taxcr115jbc1");
-    conn().execute("INSERT INTO taxcr115jbc1 (code_no, ass_year, taxnormal, taxmatamt) VALUES (?, 2015, 100, 400)",
-                   {c.client});
-    const size_t m = mark();
-    dialogs().answer(c.answer);
-    open(c.client, 2016);
-    EXPECT_EQ(textsSince(m), c.asked);
-    EXPECT_EQ(rows("SELECT taxnormal, taxmatamt FROM taxcr115jbc1 WHERE ass_year = 2016").size(), c.rows2016);
-    host().desktop().close(*ws_);
-  }
-  const size_t m = mark();
-  open("I1", 2012);
-  EXPECT_TRUE(textsSince(m).empty()) << "no alternate tax reached an individual before A.Y. 2013-14";
-}
-
 TEST_P(WorkspaceYears, LastYearsCertificatesAreOfferedToAYearThatHasNone) {
   const char* question = "Do you want to Carry Forward Previous Year NSC/KVP Details?";
   struct Case {

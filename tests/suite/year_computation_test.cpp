@@ -80,6 +80,54 @@ TEST_P(YearComputationTest, AnIncompleteReadKeepsTheSummaryRowAsItWas) {
   }
 }
 
+// The year's own MAT/AMT row goes with its summary row: it replaces the
+// year's earlier row of the data set in use and leaves other years and data
+// sets alone; a computation refused for an incomplete read writes neither.
+TEST_P(YearComputationTest, TheYearsCreditRowReplacesItsEarlierOneWithTheSummaryRow) {
+  const auto creditRows = [&] {
+    std::vector<std::string> out;
+    for (const auto& r : conn().query("SELECT code_no, ass_year, taxnormal, taxmatamt, creditutil, marker "
+                                      "FROM taxcr115jbc1 ORDER BY code_no, ass_year"))
+      out.push_back(r.text(0) + "|" + r.text(1) + "|" + r.text(2) + "|" + r.text(3) + "|" + r.text(4) + "|" + r.text(5));
+    return out;
+  };
+  // Interest of 10 lakh: 3,00,000 + cess 9,000 = 3,09,000. 2015-16 left a
+  // credit of 1,00,000 - 40,000 = 60,000.
+  conn().execute("INSERT INTO other_income (code_no, ass_year, srno, nature, amount) VALUES ('C1', 2016, 1, 'INT', 1000000)");
+  conn().execute("INSERT INTO taxcr115jbc1 (code_no, ass_year, taxnormal, taxmatamt, creditutil, marker) VALUES "
+                 "('C1', 2015, 40000, 100000, 0, 'B'), ('C1', 2016, 1, 2, 3, 'B'), ('C1^R-1', 2016, 7, 7, 7, 'B')");
+  struct Case {
+    const char* name;
+    long long bookProfit;
+    std::vector<std::string> notes;
+    std::vector<std::string> rows;
+  } cases[] = {
+      // MAT on 5 lakh: 92,500 + 2,775 = 95,275; the 60,000 used whole.
+      {"MAT below the tax, credit used", 500000, {},
+       {"C1|2015|40000|100000|0|B", "C1|2016|309000|95275|60000|B", "C1^R-1|2016|7|7|7|B"}},
+      // MAT on 20 lakh: 3,70,000 + 11,100 = 3,81,100, payable; no credit used.
+      {"MAT payable", 2000000, {},
+       {"C1|2015|40000|100000|0|B", "C1|2016|309000|381100|0|B", "C1^R-1|2016|7|7|7|B"}},
+      {"a refused computation writes nothing", 500000, {"Salary of employer 2 is not computed yet."},
+       {"C1|2015|40000|100000|0|B", "C1|2016|309000|381100|0|B", "C1^R-1|2016|7|7|7|B"}},
+  };
+  enter("C1", 2016);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    conn().execute("DELETE FROM mat_cal");
+    conn().execute("INSERT INTO mat_cal (code_no, ass_year, net_profit) VALUES ('C1', 2016, ?)", {c.bookProfit});
+    engine().loader = [&c](host::Base& base, const std::string& client, const std::string& dataSet, int year) {
+      LoadedYear y = loadYearFromTables(base, client, dataSet, year);
+      y.notes = c.notes;
+      return y;
+    };
+    comp().resultCtx().NModule1().ITCalcProc();
+    const std::string error = errorOf([&] { comp().clientCtx().UpdateTbl(); });
+    EXPECT_EQ(error.empty(), c.notes.empty()) << error;
+    EXPECT_EQ(creditRows(), c.rows);
+  }
+}
+
 TEST_P(YearComputationTest, WhatTheEngineDoesNotComputeIsRefusedInWords) {
   conn().execute("INSERT INTO main_info1 (code_no, nm, status) VALUES ('L1', 'CITY MUNICIPALITY', 'LOCAL AUTHORITY')");
   struct Case {

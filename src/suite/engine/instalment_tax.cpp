@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "suite/engine/compute_year.h"
+#include "suite/engine/year_law.h"
 
 namespace meridian::engine {
 namespace {
@@ -14,12 +15,20 @@ void takeOut(Money& figure, Money later) {
   figure -= std::min(figure, later);
 }
 
+// Whether the year's law lets the proviso leave out business income that
+// arose for the first time (clause (c), from A.Y. 2017-18).
+bool firstBusinessLeftOut(const YearInput& in) {
+  const YearLaw* law = lawOf(in.year);
+  return law && law->provisoFirstBusiness234c;
+}
+
 bool arisesAfter(const YearInput& in, std::size_t instalment) {
+  const bool business = firstBusinessLeftOut(in);
   for (std::size_t p = instalment + 1; p < kArisingPeriods; ++p) {
     const IncomeArising& a = in.arising[p];
     const CapitalGainsInput& g = a.capitalGains;
     if (g.stcg111a > Money() || g.stcgOther > Money() || g.ltcgIndexed > Money() ||
-        g.ltcgWithoutIndexation > Money() || a.winnings > Money())
+        g.ltcgWithoutIndexation > Money() || a.winnings > Money() || (business && a.businessFirstTime > Money()))
       return true;
   }
   return false;
@@ -41,6 +50,7 @@ YearInput withoutIncomeArisingAfter(const YearInput& in, std::size_t instalment)
     later.capitalGains.ltcgIndexed += std::max(Money(), a.capitalGains.ltcgIndexed);
     later.capitalGains.ltcgWithoutIndexation += std::max(Money(), a.capitalGains.ltcgWithoutIndexation);
     later.winnings += std::max(Money(), a.winnings);
+    later.businessFirstTime += std::max(Money(), a.businessFirstTime);
   }
   YearInput out = in;
   takeOut(out.capitalGains.stcg111a, later.capitalGains.stcg111a);
@@ -48,8 +58,15 @@ YearInput withoutIncomeArisingAfter(const YearInput& in, std::size_t instalment)
   takeOut(out.capitalGains.ltcgIndexed, later.capitalGains.ltcgIndexed);
   takeOut(out.capitalGains.ltcgWithoutIndexation, later.capitalGains.ltcgWithoutIndexation);
   takeOut(out.otherSources.winnings, later.winnings);
+  if (firstBusinessLeftOut(in)) takeOut(out.business.netProfit, later.businessFirstTime);
   out.arising = {};
   return out;
+}
+
+Money winningsTdsArisingAfter(const YearInput& in, std::size_t instalment) {
+  Money tds;
+  for (std::size_t p = instalment + 1; p < kArisingPeriods; ++p) tds += std::max(Money(), in.arising[p].winningsTds);
+  return tds;
 }
 
 std::array<Money, 4> instalmentTaxes(const YearInput& in, Money netTax) {

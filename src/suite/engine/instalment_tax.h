@@ -8,9 +8,10 @@ namespace meridian::engine {
 
 // Proviso to s.234C(1): a shortfall on account of capital gains or winnings
 // (s.2(24)(ix)) that arose after an instalment's date is no shortfall of that
-// instalment. For each of the four dates, the net tax of the year computed
-// as though the gains and winnings arising after it were not there; `netTax`
-// where nothing arose after the date.
+// instalment; from A.Y. 2017-18 also one on account of business income that
+// arose for the first time (clause (c), Finance Act, 2016). For each of the
+// four dates, the net tax of the year computed as though the income arising
+// after it were not there; `netTax` where nothing arose after the date.
 std::array<Money, 4> instalmentTaxes(const YearInput& in, Money netTax);
 
 // The period of the return's schedule (0 to 4, see `IncomeArising`) in which
@@ -18,8 +19,11 @@ std::array<Money, 4> instalmentTaxes(const YearInput& in, Money netTax);
 // A.Y. beginning in `year`.
 std::size_t arisingPeriodOf(const CivilDate& date, int year);
 
-// The year without the gains and winnings that arose after the instalment
-// date `instalment` (0 to 3), each kind never below nil.
+// The year without the income the proviso reaches that arose after the
+// instalment date `instalment` (0 to 3), each kind never below nil.
 YearInput withoutIncomeArisingAfter(const YearInput& in, std::size_t instalment);
+
+// The tax deducted on the winnings that arose after the instalment date.
+Money winningsTdsArisingAfter(const YearInput& in, std::size_t instalment);
 
 }  // namespace meridian::engine

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "suite/engine/instalment_tax.h"
 #include "suite/tax/instalment_interest.h"
 #include "suite/tax/rupee_rate.h"
 
@@ -91,18 +92,20 @@ const params::InstalmentSchedule& scheduleOf(const YearInput& in, const YearLaw&
   return b.presumptive44ad ? law.presumptive44adSchedule : law.othersSchedule;
 }
 
-// Proviso to s.234C(1): gains and winnings that arose after an instalment's
-// date are left out of it only when the whole tax on them was paid as part of
-// the instalments that fell due after they arose, or by 31 March of the
+// Proviso to s.234C(1): income it reaches that arose after an instalment's
+// date is left out of it only when the whole tax on that income was paid as
+// part of the instalments that fell due after it arose, or by 31 March of the
 // previous year when none did. So for the instalment's own date and each
 // later one, the advance tax paid after that date up to 31 March must reach
-// the tax on what arose after it (the year's tax less the tax without it).
+// the tax on what arose after it (the year's tax less the tax without it),
+// less the tax deducted on those winnings, which no advance tax need cover
+// (s.209(1)(d)).
 bool provisoReaches(const YearInput& in, const InterestBase& b, const std::array<CivilDate, 4>& dates, size_t i) {
   if (!b.instalmentTax) return false;
   const CivilDate endOfPreviousYear = year{in.year} / March / 31;
   const Money paidInYear = paidUpTo(in.taxesPaid.advance, endOfPreviousYear);
   for (size_t k = i; k < dates.size(); ++k) {
-    const Money taxOnLaterIncome = b.netTax - (*b.instalmentTax)[k];
+    const Money taxOnLaterIncome = b.netTax - (*b.instalmentTax)[k] - winningsTdsArisingAfter(in, k);
     if (taxOnLaterIncome <= Money()) continue;
     if (paidInYear - paidUpTo(in.taxesPaid.advance, dates[k]) < taxOnLaterIncome) return false;
   }
@@ -110,15 +113,20 @@ bool provisoReaches(const YearInput& in, const InterestBase& b, const std::array
 }
 
 // s.234C: each instalment's shortfall on the tax due on the returned income,
-// that tax without gains and winnings arising after the instalment's date
-// where the proviso to s.234C(1) reaches them.
+// that tax without the income arising after the instalment's date where the
+// proviso to s.234C(1) reaches it. The Explanation to s.234C(1), clause (i),
+// takes off the tax deducted or collected on income "taken into account in
+// computing such total income": where later winnings are left out, so is the
+// tax deducted on them.
 std::vector<InstalmentFigures> instalments234c(const YearInput& in, const YearLaw& law, const InterestBase& b,
                                                bool owed) {
   const auto& schedule = scheduleOf(in, law, b);
   const auto dates = in.instalmentDates.value_or(statutoryInstalmentDates(in.year));
   const auto dueOn = [&](size_t i) {
-    const Money tax = provisoReaches(in, b, dates, i) ? (*b.instalmentTax)[i] : b.netTax;
-    return owed ? std::max(Money(), tax - in.taxesPaid.tds - in.taxesPaid.tcs) : Money();
+    const bool proviso = provisoReaches(in, b, dates, i);
+    const Money tax = proviso ? (*b.instalmentTax)[i] : b.netTax;
+    const Money leftOutTds = proviso ? winningsTdsArisingAfter(in, i) : Money();
+    return owed ? std::max(Money(), tax - (in.taxesPaid.tds - leftOutTds) - in.taxesPaid.tcs) : Money();
   };
   std::vector<InstalmentFigures> rows;
   Money dueBefore, paidBefore;

@@ -62,10 +62,15 @@ struct CapitalGainsInput {  // a loss negative
   Money stcg111a, stcgOther, ltcgIndexed, ltcgWithoutIndexation;
 };
 
-// Gains and winnings that arose within one period between advance-tax dates.
+// Gains and winnings that arose within one period between advance-tax dates,
+// the tax deducted on those winnings (ss.194B, 194BB), and business income
+// that arose for the first time (proviso to s.234C(1), clause (c), from
+// A.Y. 2017-18).
 struct IncomeArising {
   CapitalGainsInput capitalGains;
   Money winnings;
+  Money winningsTds;
+  Money businessFirstTime;
 };
 // The periods of the return's schedule: up to the first advance-tax date,
 // from each date to the next, and from the last date to 31 March.

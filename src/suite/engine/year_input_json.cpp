@@ -288,19 +288,27 @@ void readInstalmentDates(const Reader& r, YearInput& in) {
   in.instalmentDates = dates;
 }
 
-// "arising": the gains and winnings by the period they arose in, at most five
-// periods: to the first advance-tax date, between dates, after the last.
+// "arising": the gains, winnings (with the tax deducted on them) and business
+// income arising for the first time, by the period they arose in, at most
+// five periods: to the first advance-tax date, between dates, after the last.
+// The tax deducted on winnings is part of taxes_paid.tds, so never above it.
 void readArising(const Reader& r, YearInput& in) {
   const json& list = r.list("arising");
   if (list.size() > kArisingPeriods)
     throw BadYearInput("\"arising\" has at most " + std::to_string(kArisingPeriods) + " periods");
+  Money winningsTds;
   for (size_t i = 0; i < list.size(); ++i) {
     const Reader a(list[i], item("arising", i),
-                   {"stcg_111a", "stcg_other", "ltcg_indexed", "ltcg_without_indexation", "winnings"});
+                   {"stcg_111a", "stcg_other", "ltcg_indexed", "ltcg_without_indexation", "winnings", "winnings_tds",
+                    "business_first_time"});
     in.arising[i] = {{a.amount("stcg_111a"), a.amount("stcg_other"), a.amount("ltcg_indexed"),
                       a.amount("ltcg_without_indexation")},
-                     a.amount("winnings")};
+                     a.amount("winnings"), a.amount("winnings_tds"), a.amount("business_first_time")};
+    winningsTds += in.arising[i].winningsTds;
   }
+  if (winningsTds > in.taxesPaid.tds)
+    throw BadYearInput("\"arising\": the tax deducted on winnings (" + winningsTds.groupedRupees() +
+                       ") is more than taxes_paid.tds (" + in.taxesPaid.tds.groupedRupees() + ")");
 }
 
 }  // namespace

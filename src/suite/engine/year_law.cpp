@@ -98,6 +98,7 @@ YearLaw read(const params::YearParams& p, int y) {
   l.interest234c = p.rate(key::interest234cMonthly, y);
   l.paidShare234b = p.rate(key::advancePaidShare234b, y);
   l.interestRounding = p.amount(key::interestRounding, y);
+  l.provisoFirstBusiness234c = p.flag(key::provisoFirstBusiness234c, y);
   return l;
 }
 

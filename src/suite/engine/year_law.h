@@ -64,6 +64,7 @@ struct YearLaw {
   params::InstalmentSchedule presumptive44adSchedule;  // s.211(1)(b): one who declares income u/s 44AD
   BasisPoints interest234a = 0, interest234b = 0, interest234c = 0, paidShare234b = 0;
   params::Amount interestRounding = 1;
+  bool provisoFirstBusiness234c = false;  // s.234C(1), proviso, clause (c)
 };
 
 // The law of a computed year; nothing for a year outside them.

@@ -63,6 +63,8 @@ const std::vector<ParamSpec>& catalogue() {
       declare(interest234aMonthly, 0, kMonthlyInterestMax, kFirstYear, "interest u/s 234A per month"),
       declare(interest234bMonthly, 0, kMonthlyInterestMax, kFirstYear, "interest u/s 234B per month"),
       declare(interest234cMonthly, 0, kMonthlyInterestMax, kFirstYear, "interest u/s 234C per month"),
+      declare(provisoFirstBusiness234c, 0, 1, kFirstYear,
+              "the proviso to s.234C(1) reaches business income arising for the first time"),
       declare(hpStandardDeduction, 0, 5000, kFirstYear, "deduction u/s 24(a) from the annual value"),
       declare(familyPensionCap, 0, 1'000'000, kFirstYear, "largest deduction u/s 57(iia) from family pension"),
       declare(minorChildExemption, 0, 100'000, kFirstYear, "exemption u/s 10(32) for each minor child whose income is clubbed"),

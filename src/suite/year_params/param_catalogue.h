@@ -94,6 +94,7 @@ inline constexpr AmountParam interestRounding{"interest.shortfall_rounding"};
 inline constexpr RateParam interest234aMonthly{"interest.234a.monthly"};
 inline constexpr RateParam interest234bMonthly{"interest.234b.monthly"};
 inline constexpr RateParam interest234cMonthly{"interest.234c.monthly"};
+inline constexpr FlagParam provisoFirstBusiness234c{"interest.234c.proviso.first_business"};
 
 // Heads of income.
 inline constexpr RateParam hpStandardDeduction{"deduction.24a.rate"};

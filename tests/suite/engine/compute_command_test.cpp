@@ -96,6 +96,47 @@ TEST(ComputeCommand, GainsByWhenTheyAroseAndLossesOfTheirOwnKind) {
   EXPECT_EQ(j["losses_carried_forward"], carried);
 }
 
+// s.115JC end to end: an individual's deduction u/s 80-IA (Part C of Chapter
+// VI-A) raises the adjusted total income above the total income and past the
+// 20 lakh of s.115JEE(2); AMT is the tax where it is higher, and its credit is
+// used (s.115JD(4), (5)) in a later year whose tax exceeds the AMT.
+TEST(ComputeCommand, AlternateMinimumTaxOfAnIndividualWithAPartCDeduction) {
+  struct Case {
+    const char* name;
+    const char* input;
+    long long totalIncome, taxNormal, netTax;
+    const char* alternate;
+  } cases[] = {
+      // A.Y. 2016-17: business 50,00,000 less 80-IA 25,00,000 = 25,00,000; tax
+      // 25,000 + 1,00,000 + 4,50,000 = 5,75,000 + cess 3 % 17,250 = 5,92,250.
+      // Adjusted total income 50,00,000: AMT 18.5 % 9,25,000 + 27,750 =
+      // 9,52,750, payable; 3,60,500 of credit arises.
+      {"AMT payable", R"("ay": "2016-17", "deductions": {"80IA": 2500000})", 2500000, 575000, 952750,
+       R"({"section": "115JC", "base": 5000000, "tax": 952750, "payable": true, "credit_used": 0,
+           "credit_carried_forward": [{"ay": "2016-17", "amount": 360500}]})"},
+      // A.Y. 2017-18: 50,00,000 less 5,00,000 = 45,00,000; tax 25,000 +
+      // 1,00,000 + 10,50,000 = 11,75,000 + 35,250 = 12,10,250 above the AMT of
+      // 9,52,750 on 50,00,000: 2,57,500 of the 3,60,500 is used, 1,03,000 carried.
+      {"credit used", R"("ay": "2017-18", "deductions": {"80IA": 500000},
+           "tax_credit_brought_forward": [{"ay": "2016-17", "amount": 360500}])",
+       4500000, 1175000, 952750,
+       R"({"section": "115JC", "base": 5000000, "tax": 952750, "payable": false, "credit_used": 257500,
+           "credit_carried_forward": [{"ay": "2016-17", "amount": 103000}]})"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const Outcome o = compute(std::string(R"({"status": "Individual", "dob": "01/01/1970", "business": {"net_profit": 5000000},
+        "interest": {"234A": "none", "234B": "none", "234C": "none"}, )") + c.input + "}");
+    ASSERT_EQ(o.code, 0) << o.err;
+    const auto j = nlohmann::json::parse(o.out);
+    EXPECT_EQ(j["total_income"], c.totalIncome);
+    EXPECT_EQ(j["tax_normal"], c.taxNormal);
+    EXPECT_EQ(j["net_tax"], c.netTax);
+    EXPECT_EQ(j["alternate_tax"], nlohmann::json::parse(c.alternate));
+    EXPECT_EQ(j["balance"], c.netTax) << "nothing paid, no interest charged";
+  }
+}
+
 TEST(ComputeCommand, UnabsorbedDepreciationSpreadOverTheHeads) {
   // A.Y. 2015-16: salary 3,00,000, business 1,00,000 less its loss of 2012-13
   // (80,000), interest 60,000, a 20 % gain 40,000; depreciation of 2010-11,

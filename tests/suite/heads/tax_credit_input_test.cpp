@@ -6,6 +6,8 @@
 
 #include <tuple>
 
+#include "suite/dataset/data_set_engine.h"
+#include "suite/dataset/data_set_layout.h"
 #include "suite/engine/compute_year.h"
 #include "suite/heads/year_input_loader.h"
 #include "support/client_seed.h"
@@ -121,6 +123,36 @@ TEST_P(StoredTaxCredit, OnlyThePersonsOwnKindOfCreditIsReadAndWhatIsLeftOutIsNam
     const LoadedYear loaded = loadYearInput(conn(), {c.client, c.client, 2016});
     EXPECT_EQ(rupeesOf(loaded.input.taxCreditsBroughtForward), c.broughtForward);
     EXPECT_EQ(loaded.notes, c.notes);
+  }
+}
+
+// A revision's data set is a copy of the year alone (the return data copy
+// takes the year's rows); its earlier years are the client's, so it reads the
+// credit history the original reads, and a year it holds itself (last year's
+// revised figures, carried) stands in place of the client's row of that year.
+TEST_P(StoredTaxCredit, ARevisionReadsTheSameEarlierYearsAsTheOriginal) {
+  seedCompanyYear(2016, 500000, {{2013, 0, 100000, 0}, {2014, 0, 30000, 0}, {2016, 309000, 95275, 130000}});
+  const testsupport::ScratchDir docs("credit-docs");
+  suite::dataset::DataSetEngine(conn(), docs.path, suite::dataset::checkLayout(conn()))
+      .copy("C1", 2016, "C1", "C1^R-1");
+  EXPECT_EQ(conn().scalar("SELECT COUNT(*) FROM taxcr115jbc1 WHERE code_no = 'C1^R-1'"), "1") << "the year's row only";
+  struct Case {
+    const char* name;
+    const char* dataSet;
+    std::vector<CreditRow> own;
+    Credits broughtForward;
+  } cases[] = {
+      {"the original", "C1", {}, {{2013, 100000}, {2014, 30000}}},
+      {"the revision copied from it", "C1^R-1", {}, {{2013, 100000}, {2014, 30000}}},
+      // 2014-15 as revised used 10,000 of 2013-14 and gave 50,000.
+      {"a revision holding 2014-15 itself", "C1^R-1", {{2014, 0, 50000, 10000}}, {{2013, 90000}, {2014, 50000}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    addCredits(c.dataSet, c.own);
+    const LoadedYear loaded = loadYearInput(conn(), {"C1", c.dataSet, 2016});
+    EXPECT_EQ(rupeesOf(loaded.input.taxCreditsBroughtForward), c.broughtForward);
+    EXPECT_TRUE(loaded.notes.empty());
   }
 }
 
