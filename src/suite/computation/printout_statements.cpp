@@ -8,6 +8,7 @@
 #include "suite/computation/printout_table.h"
 #include "suite/engine/year_law.h"
 #include "suite/heads/capital_gains_year_input.h"
+#include "suite/heads/tax_credit_history.h"
 #include "suite/returns/register_entry.h"
 
 namespace meridian::suite::computation {
@@ -106,13 +107,15 @@ std::vector<CreditYearRow> creditsOf(db::Connection& conn, const StatementReques
   std::vector<CreditYearRow> out;
   const auto& alt = result.alternate;
   if (alt.kind == engine::AlternateKind::none) return out;
+  // The same history the computation reads: a revision or an order sees the
+  // original returns' rows for the years it holds none of its own.
+  const std::string marker = alt.kind == engine::AlternateKind::mat ? "B" : "C";
   Money balance;
-  if (conn.hasTable("taxcr115jbc1"))
-    for (const auto& c : conn.query("SELECT * FROM taxcr115jbc1 WHERE code_no = ? AND ass_year < ? AND marker = ? "
-                                    "ORDER BY ass_year",
-                                    {r.dataSet, r.year, std::string(alt.kind == engine::AlternateKind::mat ? "B" : "C")})) {
-      CreditYearRow y{static_cast<int>(c.integer("ass_year")), Money::rupees(c.integer("taxnormal")),
-                      Money::rupees(c.integer("taxmatamt")), {}, Money::rupees(c.integer("creditutil")), {}, {}};
+  for (const auto& [year, rows] : heads::taxCreditHistory(conn, r.client, r.dataSet, r.year))
+    for (const auto& c : rows) {
+      if (c.marker != marker) continue;
+      CreditYearRow y{year, Money::rupees(c.taxNormal), Money::rupees(c.alternateTax), {}, Money::rupees(c.creditUsed),
+                      {}, {}};
       y.additional = std::max(Money(), y.alternate - y.normal);
       balance = std::max(Money(), balance + y.additional - y.used);
       y.carried = balance;
