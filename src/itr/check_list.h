@@ -50,6 +50,8 @@ void schedulesAfterPresumptiveChecks(Checks& c, const ReturnYear& y, const Check
 void membersAndBookProfitChecks(Checks& c, const ReturnYear& y, const CheckRequest& r);
 // The business schedule, after the tax on distributions.
 void businessScheduleChecks(Checks& c, const ReturnYear& y, const CheckRequest& r);
+// The fixed-asset chart's blocks and rates (ITR-4, ITR-5, ITR-6).
+void depreciationChartCheck(Checks& c, const ReturnYear& y, const CheckRequest& r);
 // Tax on a company's distributions, after Schedule AL.
 void distributionChecks(Checks& c, const ReturnYear& y, const CheckRequest& r);
 

@@ -5,6 +5,7 @@
 
 #include "common/text.h"
 #include "host/client_particulars.h"
+#include "suite/assets/fixed_asset_chart.h"
 #include "suite/heads/capital_gain_rules.h"
 #include "suite/heads/cost_inflation_index.h"
 #include "suite/engine/compute_year.h"
@@ -273,6 +274,8 @@ void readTables(db::Connection& conn, ReturnYear& y) {
     if (r.money("spouseclaim").value_or(Money()) > Money()) ++kind.spouseClaims;
   }
   readCapitalAssets(conn, t, y);
+  if (conn.hasTable("dep_itr_it")) y.depreciationChart = suite::assets::readChart(conn, y.dataSet, y.year);
+  else y.missingTables.insert("dep_itr_it");
 }
 
 }  // namespace

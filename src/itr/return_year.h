@@ -12,6 +12,7 @@
 #include "common/dates.h"
 #include "common/money.h"
 #include "db/connection.h"
+#include "suite/assets/depreciation.h"
 #include "suite/engine/year_result.h"
 
 namespace meridian::itr {
@@ -114,6 +115,7 @@ struct ReturnYear {
   int foreignIncomeRows = 0;         // taxrelsch (Schedule FSI)
   std::set<int> broughtForwardParts; // losses.part of the year
   Money relief90, relief90A, relief91;  // income_relief
+  std::vector<suite::assets::ChartItem> depreciationChart;  // dep_itr_it
 
   // TDS and TCS entries by kind (table tds, its section from secdesc_items).
   CreditEntries salaryTds, otherTds, tcs, immovableTds;

@@ -196,8 +196,6 @@ const std::vector<UnkeptSchedule>& schedulesAfterDeductions() {
        "Relief u/s 90, 90A or 91 is claimed, but Schedule FSI (income from outside India, head by head) is not kept "
        "here.",
        claimsRelief},
-      {"Depreciation chart", {"ITR-4", "ITR-5", "ITR-6"}, 0,
-       "The depreciation chart of the fixed assets (blocks and rates) is not kept here.", always},
   };
   return list;
 }
@@ -247,6 +245,7 @@ void scheduleChecks(Checks& c, const ReturnYear& y, const CheckRequest& r) {
   if (isOneOf(r.form, {"ITR-1", "ITR-2", "ITR-2A", "ITR-3", "ITR-4", "ITR-4S", "ITR-5", "ITR-6"})) chapterVIACheck(c, y, r);
   taxCreditCheck(c, y, r);
   unkeptSchedules(c, y, r, schedulesAfterDeductions());
+  depreciationChartCheck(c, y, r);
 }
 
 }  // namespace meridian::itr

@@ -128,7 +128,6 @@ TEST(ScheduleChecks, UnkeptSchedulesAreReportedNotExamined) {
       {"relief u/s 90 in ITR-2", "ITR-2", "I", 2016, [](ReturnYear& y) { y.relief90 = Money::rupees(500); },
        "Schedule FSI", true, "Schedule FSI"},
       {"no relief, no FSI", "ITR-2", "I", 2016, none, "Schedule FSI", false, ""},
-      {"depreciation chart", "ITR-4", "I", 2016, none, "Depreciation chart", true, "depreciation chart"},
       {"trust's income u/s 11(4)", "ITR-7", "TRUST", 2016, none, "Income u/s 11(4)", true, "s 11(4)"},
       {"spouse's share", "ITR-2", "I", 2015, [](ReturnYear& y) { y.otherTds = {1, 0, 1}; }, "Schedule 5A", true,
        "Schedule 5A"},

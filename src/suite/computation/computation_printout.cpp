@@ -8,6 +8,7 @@
 #include "common/years.h"
 #include "suite/computation/case_style.h"
 #include "suite/computation/printout_annexures.h"
+#include "suite/computation/printout_depreciation.h"
 #include "suite/computation/printout_table.h"
 #include "host/status.h"
 #include "suite/engine/printout_lines.h"
@@ -148,6 +149,7 @@ class Printout {
     const AnnexureSwitches on{o_.borders, o_.kvpDetails, o_.nscDetails, o_.annexures};
     printItemDetails(rep_, d_.annexures, on);
     if (o_.annexures) printDisallowances(rep_, d_.statements, d_.year, o_.borders);
+    printDepreciationSchedule(rep_, d_.depreciation, d_.year, o_.borders);
     printCreditTables(rep_, d_.statements, d_.year, o_.borders);
     if (o_.capitalGains) printCapitalGains(rep_, d_.statements, o_.borders);
     printCertificates(rep_, d_.annexures, on);

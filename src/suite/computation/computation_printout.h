@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "host/report_writer.h"
+#include "suite/assets/depreciation.h"
 #include "suite/computation/computation_sheet.h"
 #include "suite/computation/printout_annexures.h"
 #include "suite/computation/printout_options.h"
@@ -49,6 +50,7 @@ struct PrintoutData {
   std::optional<CivilDate> computationDate;           // "Upto Input date": the date interest runs to
   Annexures annexures;
   Statements statements;
+  assets::DepreciationChart depreciation;  // the year's fixed-asset chart
 };
 
 enum class PrintMode { computation, estimate };
