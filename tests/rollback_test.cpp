@@ -193,6 +193,32 @@ TEST_P(RollbackOnFailure, SalarySave) {
   EXPECT_EQ(conn().scalar("SELECT no_of_empr FROM income WHERE code_no = 'I1' AND ass_year = 2016"), "1");
 }
 
+TEST_P(RollbackOnFailure, DepreciationChartSave) {
+  std::shared_ptr<ui::Form> form;
+  auto send = [&](ui::Event e) { ASSERT_TRUE(form->dispatch(e)); };
+  auto item = [&](int row, const char* name, const char* block, const char* rate, const char* opening) {
+    send({"cmdAddDep", ui::EventType::click});
+    send({"vsfDepChart", ui::EventType::cellEdited, 0, row, 0, name});
+    send({"vsfDepChart", ui::EventType::cellEdited, 0, row, 1, block});
+    send({"vsfDepChart", ui::EventType::cellEdited, 0, row, 2, rate});
+    send({"vsfDepChart", ui::EventType::cellEdited, 0, row, 3, opening});
+  };
+  eachStatementFailing(
+      clerk_.session->conn(),
+      [&] {
+        comp().clientCtx().vT_Code_No = "I1";
+        comp().clientCtx().vt_RTCode_No = "I1";
+        comp().clientCtx().vT_Year = 2016;
+        form = comp().sibling("PrjAccounts.Forms").object("ObjNewFATR");
+        if (form->loaded) comp().desktop().close(*form);
+        comp().showMaximised(form);
+        item(0, "OFFICE", "Buildings", "10", "500000");
+        item(1, "LATHE", "Machinary and plant", "15", "80000");
+      },
+      [&] { return dynamic_cast<suite::heads::HeadScreen&>(*form).save(); });
+  EXPECT_EQ(conn().scalar("SELECT COUNT(*) FROM dep_itr_it WHERE code_no = 'I1' AND t_year = 2016"), "2");
+}
+
 MERIDIAN_ON_BOTH_ENGINES(RollbackOnFailure);
 
 }  // namespace
