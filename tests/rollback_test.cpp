@@ -26,6 +26,17 @@ class RollbackOnFailure : public testsupport::PracticeTest {
     return out;
   }
 
+  // A head screen of a sibling shown afresh for I1's A.Y. 2016-17.
+  std::shared_ptr<ui::Form> showHeadScreen(const char* progId, const char* member) {
+    comp().clientCtx().vT_Code_No = "I1";
+    comp().clientCtx().vt_RTCode_No = "I1";
+    comp().clientCtx().vT_Year = 2016;
+    auto form = comp().sibling(progId).object(member);
+    if (form->loaded) comp().desktop().close(*form);
+    comp().showMaximised(form);
+    return form;
+  }
+
   // Runs the step with its first statement failing, then its second, and so
   // on until it runs to its end. `prepare` opens what the step needs, outside
   // the count; `act` is the step, true when it says it succeeded.
@@ -173,12 +184,7 @@ TEST_P(RollbackOnFailure, SalarySave) {
   eachStatementFailing(
       clerk_.session->conn(),
       [&] {
-        comp().clientCtx().vT_Code_No = "I1";
-        comp().clientCtx().vt_RTCode_No = "I1";
-        comp().clientCtx().vT_Year = 2016;
-        form = comp().sibling("PrjSalary.Forms").object("ObjSalary");
-        if (form->loaded) comp().desktop().close(*form);
-        comp().showMaximised(form);
+        form = showHeadScreen("PrjSalary.Forms", "ObjSalary");
         send({"cmdAddEmp", ui::EventType::click});
         cell("vsfEmployers", 0, "ACME");
         cell("vsfEmployers", 2, "Others");
@@ -206,12 +212,7 @@ TEST_P(RollbackOnFailure, DepreciationChartSave) {
   eachStatementFailing(
       clerk_.session->conn(),
       [&] {
-        comp().clientCtx().vT_Code_No = "I1";
-        comp().clientCtx().vt_RTCode_No = "I1";
-        comp().clientCtx().vT_Year = 2016;
-        form = comp().sibling("PrjAccounts.Forms").object("ObjNewFATR");
-        if (form->loaded) comp().desktop().close(*form);
-        comp().showMaximised(form);
+        form = showHeadScreen("PrjAccounts.Forms", "ObjNewFATR");
         item(0, "OFFICE", "Buildings", "10", "500000");
         item(1, "LATHE", "Machinary and plant", "15", "80000");
       },

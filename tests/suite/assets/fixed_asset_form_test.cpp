@@ -7,6 +7,7 @@
 #include "suite/assets/fixed_asset_form.h"
 #include "suite/heads/business_form.h"
 #include "suite/heads/head_screen_fixture.h"
+#include "suite/heads/year_input_loader.h"
 
 namespace meridian::suite::assets {
 namespace {
@@ -49,6 +50,13 @@ TEST_P(FixedAssetScreen, AnItemIsDepreciatedSavedAndShownAgain) {
   EXPECT_EQ(scalar("SELECT rate FROM dep_itr_it WHERE code_no = 'I1' AND t_year = 2016 AND srno = 2"), "25");
   EXPECT_EQ(Money::parse(scalar("SELECT add_half FROM dep_itr_it WHERE code_no = 'I1' AND srno = 1")),
             Money::rupees(40000));
+
+  // The computation does not take the chart, and says so.
+  const auto notes = heads::loadYearInput(conn(), {"I1", "I1", 2016}).notes;
+  EXPECT_NE(std::find(notes.begin(), notes.end(),
+                      "Depreciation of Rs. 25,500 on the depreciation chart is not taken into the business income: the "
+                      "net profit is taken as entered."),
+            notes.end());
 
   click(*form, "cmdBack");
   form = openFor<F>("ObjNewFATR", "I1", 2016);
