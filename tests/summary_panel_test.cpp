@@ -175,6 +175,36 @@ TEST_P(Summary, AUsersClientListSelectionNarrowsTheirSummaryAlone) {
   }
 }
 
+// The screen opens on the year the user works in, else on the latest year
+// with figures for a client of their list (never a year of rows whose client
+// is in no master), else on the list's own default.
+TEST_P(Summary, OpensOnTheWorkingYearOrTheLatestYearOfTheUsersList) {
+  conn().execute("DELETE FROM adv_n WHERE code_no = 'F1'");
+  conn().execute("INSERT INTO adv_n (code_no, assyear) VALUES ('F1', '2013')");
+  conn().execute("INSERT INTO adv_n (code_no, assyear) VALUES ('X9', '2016')");
+  struct Case {
+    const char* why;
+    host::ClientSelection selection;
+    int workingYear;
+    const char* opensOn;
+  } cases[] = {
+      {"the latest year of the practice's clients", {}, 0, "2015-16"},
+      {"the latest year of the firms selected", {"FIRM", ""}, 0, "2013-14"},
+      {"the working year", {"FIRM", ""}, 2014, "2014-15"},
+      {"no client selected has figures", {"HUF", ""}, 0, "2016-17"},
+  };
+  int n = 0;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.why);
+    Signed s = signIn(makeUser("opener" + std::to_string(++n)));
+    host::saveSelection(s.session->component().base(), "IT", c.selection);
+    s.session->component().clientCtx().vT_Year = c.workingYear;
+    auto income = std::dynamic_pointer_cast<IncomeForm>(s.session->forms().ObjIncome());
+    income->OpenForm(4);
+    EXPECT_EQ((*income)["cbosummrepAY"].text, c.opensOn);
+  }
+}
+
 MERIDIAN_ON_BOTH_ENGINES(Summary);
 
 }  // namespace

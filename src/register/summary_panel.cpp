@@ -1,6 +1,9 @@
 #include "register/summary_panel.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <functional>
+#include <optional>
 #include <tuple>
 #include <unordered_set>
 
@@ -132,6 +135,37 @@ void SummaryPanel::setUp() {
   fill("cbogroup", groups);
   form_.grid("vsfsummary").setColumns(summaryGridTitles());
   showSelection();
+  selectOpeningYear();
+}
+
+// The summaries open on the year the user is working in, when a client's
+// year was chosen; otherwise on the latest year any client of the user's
+// list has figures for, so that the first "Show" shows something. With no
+// figures at all the list keeps the last year whose computations are
+// complete.
+void SummaryPanel::selectOpeningYear() {
+  ui::Control& years = form_["cbosummrepAY"];
+  // Only a year the list holds: any other would leave the list with no choice.
+  const auto choose = [&](int year) {
+    const std::string entry = assessmentYearText(year);
+    if (std::find(years.items.begin(), years.items.end(), entry) == years.items.end()) return false;
+    years.selectText(entry);
+    return true;
+  };
+  if (choose(host_.clientCtx().vT_Year.get())) return;
+  // Year by year from the latest, each client's row read once at most: no
+  // scratch list of the whole practice is built just to open the screen.
+  const auto wanted = listedClients();
+  db::Connection& conn = host_.base().DbObj();
+  for (const auto& y : conn.query("select distinct assyear from adv_n order by assyear desc")) {
+    const int year = std::atoi(y.text("assyear").c_str());
+    const auto rows = conn.query(
+        "select code_no from adv_n where assyear = ? and (code_no in (select code_no from main_info1) or "
+        "code_no in (select code from owner1))",
+        {y.text("assyear")});
+    const bool listed = std::any_of(rows.begin(), rows.end(), [&](const db::Row& r) { return wanted(r.text("code_no")); });
+    if (listed && choose(year)) return;
+  }
 }
 
 // Names the user's selection above the grid, so a short summary is not taken
@@ -158,26 +192,33 @@ bool SummaryPanel::filterRefused() {
   return true;
 }
 
+// Whether a client is on the user's list: not excluded from the module, in
+// the user's own Client List Selection (which narrows the summary as it
+// narrows their list), and in the chosen group.
+std::function<bool(const std::string&)> SummaryPanel::listedClients() {
+  db::Connection& conn = host_.base().DbObj();
+  auto excluded = host::readExclusions(host_.base().DocPath.get(), kModule);
+  const auto selected = host::selectedCodes(conn, host::selectionOf(host_.base(), kModule));
+  std::optional<std::unordered_set<std::string>> only;
+  if (selected) only.emplace(selected->begin(), selected->end());
+  const int group = form_["cbogroup"].listIndex;
+  std::string groupCode;
+  if (group > 0)
+    groupCode = conn.scalar("Select code from grp_m where nm = ? order by nm", {form_["cbogroup"].text});
+  return [&conn, excluded = std::move(excluded), only = std::move(only), group, groupCode](const std::string& code) {
+    if (std::find(excluded.begin(), excluded.end(), code) != excluded.end()) return false;
+    if (only && !only->count(code)) return false;
+    return group <= 0 || conn.exists("select 1 from grp_trans where code_no = ? and c_code = ?", {groupCode, code});
+  };
+}
+
 // Runs inside the caller's transaction, which also reads and then drops the
 // rows: they are this session's alone and never outlive the step, so there
 // is nothing of the session's to clear first.
 void SummaryPanel::rebuildTempDisp() {
   db::Connection& conn = host_.base().DbObj();
-  const auto excluded = host::readExclusions(host_.base().DocPath.get(), kModule);
-  // The user's own Client List Selection narrows the summary as it narrows their list.
-  const auto selected = host::selectedCodes(conn, host::selectionOf(host_.base(), kModule));
-  const std::unordered_set<std::string> only = selected ? std::unordered_set<std::string>(selected->begin(), selected->end())
-                                                        : std::unordered_set<std::string>{};
   const std::string& session = host_.sessionKey();
-  const int group = form_["cbogroup"].listIndex;
-  std::string groupCode;
-  if (group > 0)
-    groupCode = conn.scalar("Select code from grp_m where nm = ? order by nm", {form_["cbogroup"].text});
-  auto wanted = [&](const std::string& code) {
-    if (std::find(excluded.begin(), excluded.end(), code) != excluded.end()) return false;
-    if (selected && !only.count(code)) return false;
-    return group <= 0 || conn.exists("select 1 from grp_trans where code_no = ? and c_code = ?", {groupCode, code});
-  };
+  const auto wanted = listedClients();
   for (bool person : {false, true})
     for (const auto& r : conn.query(person ? "select * from owner1" : "select * from main_info1")) {
       const auto client = host::ClientParticulars::fromMaster(r, person);

@@ -2,6 +2,7 @@
 // Summaries of computed figures across clients (the dashboard in mode 4): a
 // year's figures of every client, optionally filtered on one head with one or
 // two conditions, or every year of one client; printed through the report writer.
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -51,8 +52,10 @@ class SummaryPanel {
   std::optional<SummaryCondition> condition();
   // Tells the user why the head filter cannot be used; true then.
   bool filterRefused();
+  std::function<bool(const std::string&)> listedClients();
   void rebuildTempDisp();
   void showSelection();
+  void selectOpeningYear();
   db::RecordSet yearRows(int year, const std::optional<SummaryCondition>& cond);
   db::RecordSet openableRows(const db::RecordSet& rows);
   void fillGrid(const db::RecordSet& rows, bool byYear);

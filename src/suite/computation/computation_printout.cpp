@@ -6,13 +6,16 @@
 #include "common/dates.h"
 #include "common/text.h"
 #include "common/years.h"
+#include "suite/computation/advance_tax_instalments.h"
 #include "suite/computation/case_style.h"
 #include "suite/computation/printout_annexures.h"
 #include "suite/computation/printout_depreciation.h"
 #include "suite/computation/printout_table.h"
+#include "suite/computation/signature_block.h"
 #include "host/status.h"
 #include "suite/engine/printout_lines.h"
 #include "suite/engine/year_law.h"
+#include "suite/report/utf8_text.h"
 
 namespace meridian::suite::computation {
 namespace {
@@ -22,19 +25,9 @@ using Kind = SheetRow::Kind;
 std::string bold(const std::string& s) { return esc::boldOn + s + esc::boldOff; }
 std::string underlined(const std::string& s) { return esc::underlineOn + s + esc::underlineOff; }
 
-// Cuts a long line at blanks so that it stays within the page's columns.
-std::vector<std::string> wrapped(const std::string& line, std::size_t width = 78) {
-  std::vector<std::string> out;
-  std::string rest = line;
-  while (rest.size() > width) {
-    std::size_t cut = rest.rfind(' ', width);
-    if (cut == std::string::npos || cut == 0) cut = width;
-    out.push_back(rest.substr(0, cut));
-    rest = trimmed(rest.substr(cut));
-  }
-  out.push_back(rest);
-  return out;
-}
+// Cuts a long line at blanks so that it stays within the page's columns,
+// counting characters, not bytes, for names in Indian scripts.
+std::vector<std::string> wrapped(const std::string& line, int width = 78) { return report::wrapToWidth(line, width); }
 
 bool pairedHeader(const std::string& caption) {
   for (const char* p : {"STATUS", "WARD NO", "D.O.I.", "D.O.B.", "PHONE NO.", "MOBILE NO.", "AADHAAR NO.",
@@ -62,17 +55,30 @@ class Printout {
       schedules();
     } else {
       estimatedComputation();
-      instalments();
+      printInstalments(rep_, d_, o_.borders);
     }
   }
 
  private:
   std::string caption(const std::string& s) const { return inCaseStyle(s, o_.caseStyle); }
 
-  std::string title() const {
-    return std::string(mode_ == PrintMode::computation ? "Income-Tax Computation" : "Advance Tax Estimation") +
-           (o_.footClient ? " of " + d_.client.name : "") + (o_.footCode ? " (" + d_.client.code + ")" : "") +
-           (o_.footYear ? " A.Y. " + assessmentYearText(d_.year) : "");
+  // The page's title, broken within the page between its parts (the
+  // client's name, the code, the A.Y.) so that "A.Y." stays with its year.
+  std::vector<std::string> title() const {
+    std::vector<std::string> parts{std::string(mode_ == PrintMode::computation ? "Income-Tax Computation"
+                                                                               : "Advance Tax Estimation") +
+                                   (o_.footClient ? " of " + d_.client.name : "")};
+    if (o_.footCode) parts.push_back("(" + d_.client.code + ")");
+    if (o_.footYear) parts.push_back("A.Y. " + assessmentYearText(d_.year));
+    std::vector<std::string> lines;
+    for (const auto& part : parts) {
+      if (!lines.empty() && report::columnCount(lines.back()) + 1 + report::columnCount(part) <= 78) {
+        lines.back() += " " + part;
+        continue;
+      }
+      for (const auto& piece : wrapped(part)) lines.push_back(piece);
+    }
+    return lines;
   }
 
   // The practitioner's particulars, each part under its setting.
@@ -102,7 +108,8 @@ class Printout {
     const std::string small = esc::fontSize(1);
     const int pages = o_.footFirstPage ? 1 : 0;
     rep_.SelectHF(host::hfHeader, 0, true);
-    rep_.printtext(small + title());
+    // A long client name breaks the title between words within the page.
+    for (const auto& line : title()) rep_.printtext(small + line);
     if (o_.footAtHead) {
       rep_.SelectHF(host::hfHeader, pages, pages != 0);
       for (const auto& l : practitionerLines()) rep_.printtext(small + l);
@@ -112,7 +119,9 @@ class Printout {
       for (const auto& l : practitionerLines()) rep_.printtext(small + l);
     if (o_.footPage) {
       rep_.SelectHF(host::hfFooter, 0, false);
-      rep_.InsertPgNo_TB(2, 0, "Page ", "");
+      // Centred: the number stays within the page's 78 columns in any font
+      // step (the writer puts the blank between the word and the number).
+      rep_.InsertPgNo_TB(1, 0, "Page", "");
     }
   }
 
@@ -123,6 +132,14 @@ class Printout {
       const SheetRow& r = rows[static_cast<std::size_t>(i)];
       if (r.kind == Kind::marker && r.caption == "##BANKDETAILS##") {
         if (o_.bankAccounts || o_.allBankAccounts) bankAccounts();
+        ++i;
+      } else if (r.caption == "GROUP") {
+        // The group shows only as the settings ask: its code, its name, or both.
+        const std::string group = groupText(r.value);
+        if (!group.empty()) {
+          TableOut t(rep_, {20, 58}, {"T", "T"}, o_.borders);
+          t.row({r.caption, group}, false, "10", "");
+        }
         ++i;
       } else if (pairedHeader(r.caption)) {
         TableOut t(rep_, {17, 22, 17, 22}, {"T", "T", "T", "T"}, o_.borders);
@@ -141,6 +158,13 @@ class Printout {
       }
     }
     rep_.printtext();
+  }
+
+  std::string groupText(const std::string& asCarried) const {
+    const ClientHeader& c = d_.client;
+    if (c.groupCode.empty() && c.groupName.empty())  // a sheet given whole: the group as it came
+      return o_.groupCode || o_.groupName ? asCarried : "";
+    return joinNonBlank({o_.groupCode ? c.groupCode : "", o_.groupName ? c.groupName : ""}, " - ");
   }
 
   // The statements and schedules after the computation, in the order the
@@ -166,10 +190,16 @@ class Printout {
     }
     if (shown.empty()) return;
     rep_.printtext(bold("DETAILS OF BANK ACCOUNTS"));
-    TableOut t(rep_, {34, 12, 18, 14}, {"T", "T", "T", "T"}, o_.borders);
-    t.row({"NAME & ADDRESS OF THE BANK BRANCH", "IFS CODE", "ACCOUNT NO.", "TYPE OF ACCOUNT"}, true, "1111", "");
-    for (const auto& b : shown)
-      t.row({joinNonBlank({b.bank, b.branchAddress}, ", "), b.ifsc, b.number, b.type}, false, "", "");
+    if (o_.branchApart) {
+      TableOut t(rep_, {16, 20, 12, 18, 12}, {"T", "T", "T", "T", "T"}, o_.borders);
+      t.heading({"NAME OF THE BANK", "ADDRESS OF THE BRANCH", "IFS CODE", "ACCOUNT NO.", "TYPE OF ACCOUNT"}, "11111", "");
+      for (const auto& b : shown) t.textRow({b.bank, b.branchAddress, b.ifsc, b.number, b.type}, "", "");
+    } else {
+      TableOut t(rep_, {34, 12, 18, 14}, {"T", "T", "T", "T"}, o_.borders);
+      t.row({"NAME & ADDRESS OF THE BANK BRANCH", "IFS CODE", "ACCOUNT NO.", "TYPE OF ACCOUNT"}, true, "1111", "");
+      for (const auto& b : shown)
+        t.row({joinNonBlank({b.bank, b.branchAddress}, ", "), b.ifsc, b.number, b.type}, false, "", "");
+    }
     rep_.printtext();
   }
 
@@ -242,16 +272,7 @@ class Printout {
 
   void dueDateLine() {
     rep_.printtext();
-    if (!d_.originalDueDate || *d_.originalDueDate == d_.dueDate) {
-      rep_.printtext("Due Date for filing of return is " + longDate(d_.dueDate));
-      return;
-    }
-    std::string line = "Due Date was " + longDate(*d_.originalDueDate) + ". Extended Due Date is " + longDate(d_.dueDate);
-    if (!d_.dueDateReference.empty())
-      line += upperCase(d_.dueDateReference).find("GENERAL CLAUSES ACT") != std::string::npos
-                  ? " As Per " + d_.dueDateReference
-                  : " Vide " + d_.dueDateReference;
-    for (const auto& piece : wrapped(line)) rep_.printtext(piece);
+    for (const auto& piece : dueDateLines(d_)) rep_.printtext(piece);
   }
 
   void declaration() {
@@ -262,15 +283,10 @@ class Printout {
   }
 
   void signature() {
-    const Signer& s = d_.signer;
-    if (s.name.empty()) return;
+    const auto lines = signatureLines(d_, o_);
+    if (lines.empty()) return;
     rep_.printtext();
-    std::string place = s.place == "##CITY##" ? "" : s.place;
-    if (place == "##COMMON##") place = "";
-    if (!place.empty()) rep_.printtext("Place : " + place);
-    rep_.printtext(std::string(46, ' ') + "(" + s.name + ")");
-    if (!s.capacity.empty()) rep_.printtext(std::string(46, ' ') + s.capacity);
-    if (s.showPan && !s.pan.empty()) rep_.printtext(std::string(46, ' ') + "PAN : " + s.pan);
+    for (const auto& l : lines) rep_.printtext(l);
   }
 
   void estimatedComputation() {
@@ -290,95 +306,6 @@ class Printout {
     }
   }
 
-  void instalments() {
-    const auto& grid = d_.context.vArrValsAdvTaxInt;
-    rep_.printtext();
-    if (grid.status == "BELOWLIMIT") {
-      rep_.printtext(bold("Note: ") +
-                     "No Advance Tax Liability [Tax Payable is less than or equal to Rs. " +
-                     std::string(d_.year < 2010 ? "5000" : "10000") + " as per section 208].");
-      return;
-    }
-    if (grid.status == "SENIOR") {
-      rep_.printtext(bold("Note: ") +
-                     "No Advance Tax Liability [Assessee being an Individual Resident in India of the age of sixty "
-                     "years or more and does not have any income chargeable under head \"Profit and gains of "
-                     "Business or Profession\" as per section 207].");
-      return;
-    }
-    rep_.printtext(bold(underlined("ADVANCE TAX INSTALLMENTS")));
-    // Eleven columns: the share due and the least to be paid by each date,
-    // what was paid in the period (its last payment's date and the amount),
-    // before it, the share of the tax paid and the whole paid by the date,
-    // the shortfall interest runs on and the interest.
-    // 78 characters across. Every heading piece and every amount up to
-    // 99,999 is narrower than its column, and all but the first two columns
-    // are right-aligned, so neighbouring cells never run together; the
-    // headings are given line by line so that none wraps inside a word.
-    TableOut t(rep_, {6, 11, 5, 7, 11, 7, 7, 5, 7, 7, 5}, {"T", "T", "T", "A", "T", "A", "A", "T", "A", "A", "A"},
-               o_.borders);
-    const std::vector<std::vector<const char*>> headings = {
-        {"Inst.", "Due Date", "Due", "Min.", "Advance", "", "", "", "", "Int.", "Int."},
-        {"", "", "%", "Tax to", "Tax Paid", "", "", "", "", "u/s", "u/s"},
-        {"", "", "", "avoid", "", "", "", "", "", "234C", "234C"},
-        {"", "", "", "234C", "", "", "", "", "", "on", ""},
-    };
-    for (const auto& line : headings) {
-      std::vector<host::ReportValue> cells;
-      for (const char* piece : line) cells.emplace_back(std::string(piece));
-      t.row(cells, true, "11111111111", "00111111111");
-    }
-    t.row({"", "", "", "Amount", "Date", "Amount", "Before", "% of", "Gross", "", ""}, true, "00111111100",
-          "00111111111");
-    t.row({"", "", "", "", "", "", "", "Tax", "Amount", "", ""}, true, "00111111100", "00111111111");
-    t.row({"(1)", "(2)", "(3)", "(4)", "(5)", "(6)", "(7)", "(8)", "(9)", "(10)", "(11)"}, true, "11111111111",
-          "00111111111");
-    const char* ordinal[] = {"Ist", "IInd", "IIIrd", "IVth"};
-    const auto* law = engine::lawOf(d_.year);
-    const bool company = host::statusClass(d_.client.status) >= 3;
-    const auto incorporated = company ? parseDmy(d_.client.birthOrIncorporation) : std::nullopt;
-    bool beforeIncorporation = false;
-    std::optional<CivilDate> previousDue;
-    int n = 0;
-    for (const auto& r : grid.rows) {
-      const auto* step = law && n < static_cast<int>((company ? law->companySchedule : law->othersSchedule).size())
-                             ? &(company ? law->companySchedule : law->othersSchedule)[static_cast<std::size_t>(n)]
-                             : nullptr;
-      const int shareBp = step ? static_cast<int>(step->cumulative) : 0;
-      std::string lastPaid;
-      for (const auto& p : d_.advancePayments)
-        if (p.date <= r.dueDate && (!previousDue || p.date > *previousDue)) lastPaid = formatDmy(p.date);
-      // The share of the tax paid by the date: paid / (due / share).
-      std::string paidShare;
-      if (shareBp > 0 && r.cumulativeDue > Money())
-        paidShare = std::to_string(r.paidByDate.inPaise() * shareBp / r.cumulativeDue.inPaise() / 100) + "%";
-      const Money shortfall = std::max(Money(), r.cumulativeDue - r.paidByDate);
-      std::string label = ordinal[std::min(n, 3)];
-      if (incorporated && r.dueDate < *incorporated) {
-        label += "*";
-        beforeIncorporation = true;
-      }
-      t.row({label, formatDmy(r.dueDate), shareBp > 0 ? std::to_string(shareBp / 100) + "%" : std::string(),
-             r.cumulativeDue, lastPaid, r.paid, r.paidByDate - r.paid, paidShare, r.paidByDate, shortfall, r.interest},
-            false, "00000000000", "00111111111");
-      previousDue = r.dueDate;
-      ++n;
-    }
-    if (grid.rows.empty()) return;
-    t.row({"", "Total", host::ReportValue(), host::ReportValue(), host::ReportValue(), host::ReportValue(),
-           host::ReportValue(), host::ReportValue(), host::ReportValue(), host::ReportValue(),
-           d_.result.interest.s234c},
-          false, "01000000001", "00111111111");
-    rep_.printtext("(9) = (6) + (7); (10) = (4) - (9)");
-    if (beforeIncorporation) rep_.printtext("* Installment is Due before Date of Incorporation.");
-    if (d_.computationDate)
-      for (const auto& r : grid.rows)
-        if (r.dueDate > *d_.computationDate) {
-          rep_.printtext("** Installment is Due after Date of Computation.");
-          break;
-        }
-  }
-
   host::ReportWriter& rep_;
   const PrintoutData& d_;
   const PrintoutOptions& o_;
@@ -394,6 +321,16 @@ std::string longDate(const CivilDate& d) {
   const unsigned day = static_cast<unsigned>(d.day());
   return std::string(months[m - 1]) + " " + (day < 10 ? "0" : "") + std::to_string(day) + ", " +
          std::to_string(static_cast<int>(d.year()));
+}
+
+std::vector<std::string> dueDateLines(const PrintoutData& d) {
+  if (!d.originalDueDate || *d.originalDueDate == d.dueDate) return {"Due Date for filing of return is " + longDate(d.dueDate)};
+  std::string line = "Due Date was " + longDate(*d.originalDueDate) + ". Extended Due Date is " + longDate(d.dueDate);
+  if (!d.dueDateReference.empty())
+    line += upperCase(d.dueDateReference).find("GENERAL CLAUSES ACT") != std::string::npos
+                ? " As Per " + d.dueDateReference
+                : " Vide " + d.dueDateReference;
+  return wrapped(line);
 }
 
 std::string filledDeclaration(std::string line, const PrintoutData& d) {

@@ -59,6 +59,9 @@ void printComputation(host::ReportWriter& rep, const PrintoutData& d, const Prin
 
 // "July 31, 2016": the long form the due-date line uses.
 std::string longDate(const CivilDate& d);
+// The due-date line: the due date, or the date extended with the order
+// that extended it, broken within the page.
+std::vector<std::string> dueDateLines(const PrintoutData& d);
 // The declaration's placeholders filled from the client and the signer.
 std::string filledDeclaration(std::string line, const PrintoutData& d);
 

@@ -33,7 +33,9 @@ struct ClientHeader {
   std::string birthOrIncorporation;  // dd/mm/yyyy
   bool person = true;
   std::string officeAddress, residentialAddress;
-  std::string group;
+  std::string group;  // the GROUP row as the sheet carries it: code and name
+  std::string groupCode, groupName;  // the client's group (grp_trans, grp_m)
+  std::string communicationCity;  // the city of the address new_tab.addo names for communication
 };
 
 struct ComputationSheet {

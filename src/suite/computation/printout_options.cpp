@@ -41,6 +41,9 @@ PrintoutOptions PrintoutOptions::read(const SettingReader& setting) {
   o.caseStyle = std::atoi(value("CompPrn").c_str());
   o.bankAccounts = on("CompOth0");
   o.allBankAccounts = on("CompOth1");
+  o.branchApart = on("CompBnkBrAddr");
+  o.groupCode = on("GroupCode");
+  o.groupName = on("GroupName");
   o.returnIncome = on("CompOth2");
   o.receiptNo = on("CompOth3");
   o.wardNo = on("CompOth4");
@@ -52,6 +55,10 @@ PrintoutOptions PrintoutOptions::read(const SettingReader& setting) {
   o.annexures = on("CompAnnex");
   o.kvpDetails = on("KVPDet");
   o.nscDetails = on("NSCDet");
+  o.signerDesignation = on("CompOth9");
+  o.signerName = on("CompOth10");
+  o.commonPlace = value("PLACE");
+  o.cityAsPlace = on("CityAsPlace");
   o.footName = on("FootNm");
   o.footNameTitle = on("FootNmT");
   o.footAddress = on("FootAdd");

@@ -16,6 +16,8 @@ struct PrintoutOptions {
   int caseStyle = 0;        // CompPrn
   bool bankAccounts = false;     // CompOth0: the default bank account at the header's marker
   bool allBankAccounts = false;  // CompOth1: every bank account there
+  bool branchApart = false;      // CompBnkBrAddr 1 "Yes (Separately)": the branch's address in its own column
+  bool groupCode = false, groupName = false;  // GroupCode, GroupName: what the header's GROUP row shows
   // CompOth2 to CompOth5: the returned income, the acknowledgement
   // ("Receipt No."), the ward and the date of filing of this year's and the
   // previous year's returns.
@@ -27,6 +29,10 @@ struct PrintoutOptions {
   bool annexures = false;     // CompAnnex: statements and schedules
   bool kvpDetails = false;    // KVPDet
   bool nscDetails = false;    // NSCDet
+  bool signerDesignation = false;  // CompOth9: the signer's designation under the signature
+  bool signerName = false;         // CompOth10: the signer's name there
+  std::string commonPlace;         // PLACE: the place of signing the settings call "(Common)"
+  bool cityAsPlace = false;        // CityAsPlace: "(Common)" is the client's city of communication
   // Page header and footer parts: the practitioner's name (FootNm), name as
   // a bold title (FootNmT), address (FootAdd), office phones (FootOff),
   // residence phones (FootRes), mobile (FootMob), on the first page only

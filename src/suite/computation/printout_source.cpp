@@ -34,15 +34,26 @@ ClientHeader headerOf(db::Connection& conn, const PrintoutRequest& r, std::strin
   h.ward = p.ward;
   if (p.birthOrIncorporation) h.birthOrIncorporation = formatDmy(*p.birthOrIncorporation);
   h.aadhaar = ClientValues(conn).clientValue(r.client, "AADHAAR");
+  h.communicationCity = p.address.city;
   if (!year.empty()) {
     const db::Row& y = year.front();
     const auto home = host::Address::fromRow(y);
     if (!home.empty()) h.residentialAddress = home.oneLine();
     const auto office = host::Address::fromRow(y, "off_");
     if (!office.empty()) h.officeAddress = office.oneLine();
+    const auto& communication = y.text("addo") == "O" ? (office.empty() ? p.office : office) : (home.empty() ? p.address : home);
+    h.communicationCity = communication.city;
     if (!y.text("pan").empty()) h.pan = y.text("pan");
     if (!y.text("nation").empty()) h.residentialStatus = y.text("nation");
     if (!y.text("ward").empty()) h.ward = y.text("ward");
+  }
+  const auto group = conn.query("SELECT grp_m.code, grp_m.nm FROM grp_trans JOIN grp_m ON grp_m.code = grp_trans.code_no "
+                                "WHERE grp_trans.c_code = ? ORDER BY grp_m.code",
+                                {r.client});
+  if (!group.empty()) {
+    h.groupCode = group.front().text("code");
+    h.groupName = group.front().text("nm");
+    h.group = joinNonBlank({h.groupCode, h.groupName}, " - ");
   }
   fatherName = p.fatherName();
   daughter = upperCase(p.sex) == "FEMALE";

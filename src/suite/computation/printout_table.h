@@ -26,17 +26,12 @@ class TableOut {
   // longest needs: each title broken between words one short of its column,
   // so that no two titles run together whatever their alignment.
   void heading(const std::vector<std::string>& titles, const std::string& bold, const std::string& right) {
-    std::vector<std::vector<std::string>> pieces;
-    std::size_t lines = 1;
-    for (std::size_t c = 0; c < titles.size() && c < widths_.size(); ++c) {
-      pieces.push_back(report::wrapToWidth(titles[c], std::max(1, widths_[c] - 1)));
-      lines = std::max(lines, pieces.back().size());
-    }
-    for (std::size_t k = 0; k < lines; ++k) {
-      std::vector<host::ReportValue> values;
-      for (const auto& p : pieces) values.emplace_back(k < p.size() ? p[k] : std::string());
-      row(values, true, bold, right);
-    }
+    brokenRow(titles, true, bold, right);
+  }
+  // A row of texts broken the same way, for columns whose texts may fill
+  // them to the last character (names, addresses).
+  void textRow(const std::vector<std::string>& texts, const std::string& bold, const std::string& right) {
+    brokenRow(texts, false, bold, right);
   }
   void row(std::vector<host::ReportValue> values, bool heading, const std::string& bold, const std::string& right,
            const std::string& underline = "") {
@@ -52,6 +47,20 @@ class TableOut {
   }
 
  private:
+  void brokenRow(const std::vector<std::string>& titles, bool heading, const std::string& bold,
+                 const std::string& right) {
+    std::vector<std::vector<std::string>> pieces;
+    std::size_t lines = 1;
+    for (std::size_t c = 0; c < titles.size() && c < widths_.size(); ++c) {
+      pieces.push_back(report::wrapToWidth(titles[c], std::max(1, widths_[c] - 1)));
+      lines = std::max(lines, pieces.back().size());
+    }
+    for (std::size_t k = 0; k < lines; ++k) {
+      std::vector<host::ReportValue> values;
+      for (const auto& p : pieces) values.emplace_back(k < p.size() ? p[k] : std::string());
+      row(values, heading, bold, right);
+    }
+  }
   host::ReportWriter& rep_;
   std::vector<int16_t> widths_;
   std::vector<int32_t> positions_;

@@ -21,6 +21,7 @@
 #include "suite/heads/demo_heads.h"
 #include "suite/returns/register_entry.h"
 #include "suite/report/text_renderer.h"
+#include "suite/report/utf8_text.h"
 #include "support/db_fixture.h"
 
 namespace meridian::suite::computation {
@@ -74,6 +75,8 @@ struct GoldenCase {
   bool practiceDetails = false;  // bill particulars, a bank account, signer and declaration
   bool filingHistory = false;    // this year's and last year's returns filed, two bank accounts
   bool storedCredit = false;     // MAT credit of earlier years in the credit table
+  bool grouped = false;          // the client in a group of clients
+  bool interestToDate = false;   // interest computed up to 30/11/2015 ("Upto Input date")
 };
 
 class ComputationGolden : public testsupport::DbTest {
@@ -178,6 +181,10 @@ TEST_P(ComputationGolden, DemoClientYearsPrintAsExpected) {
       // Practitioner's particulars in the footer, bank accounts, signer and declaration.
       {"c0801_practice_footer", "C0801", PrintMode::computation, footerAll, true},
       {"c0801_practice_header_first_page", "C0801", PrintMode::computation, headAndFirstPage, true},
+      // The signer's name (CompOth10) and designation (CompOth9) under the
+      // signature, each on its own; without either only the place and PAN.
+      {"c0801_signer_name", "C0801", PrintMode::computation, {{"CompOth10", "1"}}, true},
+      {"c0801_signer_designation", "C0801", PrintMode::computation, {{"CompOth9", "1"}}, true},
       // Nothing but the title and page number.
       {"c0818_no_footer", "C0818", PrintMode::computation,
        {{"FootNm", "0"}, {"FootCd", "0"}, {"FootClNm", "0"}, {"FootAY", "0"}, {"FootPG", "0"}}},
@@ -209,16 +216,43 @@ TEST_P(ComputationGolden, DemoClientYearsPrintAsExpected) {
       {"c0827_capital_gains", "C0827", PrintMode::computation, {{"CapStmt", "1"}, {"TDSTCSDET", "1"}}},
       // Tax collected at source beside tax deducted.
       {"c0820_tds_tcs", "C0820", PrintMode::computation, {{"TDSTCSDET", "1"}}},
+      // The group's code in the header; every account with the branch's
+      // address in a column of its own.
+      {"c0801_group_code_branch_apart", "C0801", PrintMode::computation,
+       {{"GroupCode", "1"}, {"CompOth1", "1"}, {"CompBnkBrAddr", "1"}}, false, true, false, true},
+      {"c0801_group_name", "C0801", PrintMode::computation, {{"GroupName", "1"}}, false, false, false, true},
+      // Interest computed to a date before the last instalments fall due.
+      {"c0806_estimate_after_computation_date", "C0806", PrintMode::estimate, {}, false, false, false, false, true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     if (c.practiceDetails) addPracticeDetails(c.client);
     if (c.filingHistory) addFilingHistory(c.client);
     if (c.storedCredit) addStoredCredit(c.client);
+    if (c.grouped) {
+      db::insertRow(conn(), "grp_m", {{"code", "G07"}, {"nm", "IYER FAMILY"}});
+      db::insertRow(conn(), "grp_trans", {{"code_no", "G07"}, {"c_code", c.client}});
+    }
+    if (c.interestToDate) {
+      YearSettings s = loadYearSettings(conn(), {c.client, 2016});
+      s.interest.uptoInputDate = true;
+      s.interest.computationDate = "30/11/2015";
+      saveYearSettings(conn(), {c.client, 2016}, s);
+    }
     const auto data = loadPrintoutData(conn(), {c.client, c.client, 2016, c.practiceDetails ? documents_ : ""});
     expectGolden(c.name, report::renderText(*paginatedPrintout(data, optionsOf(c.settings), c.mode)));
     if (c.filingHistory) removeFilingHistory();
     if (c.storedCredit) conn().execute("DELETE FROM taxcr115jbc1");
+    if (c.grouped) {
+      conn().execute("DELETE FROM grp_trans");
+      conn().execute("DELETE FROM grp_m");
+    }
+    if (c.interestToDate) {
+      YearSettings s = loadYearSettings(conn(), {c.client, 2016});
+      s.interest.uptoInputDate = false;
+      s.interest.computationDate.clear();
+      saveYearSettings(conn(), {c.client, 2016}, s);
+    }
     if (c.practiceDetails) {
       conn().execute("DELETE FROM bill_othclient");
       conn().execute("DELETE FROM bank_details");
@@ -226,7 +260,47 @@ TEST_P(ComputationGolden, DemoClientYearsPrintAsExpected) {
   }
 }
 
+// A firm claiming a deduction u/s 80-IA pays alternate minimum tax on its
+// adjusted total income: the AMT credit tables with the credit the year
+// earns (tax on 50,00,000 at 18.5% and cess over the normal 6,18,000).
+TEST_P(ComputationGolden, FirmPayingAlternateMinimumTaxPrintsItsCreditTables) {
+  const auto input = engine::yearInputFromJson(nlohmann::json::parse(R"({
+      "ay": "2016-17", "status": "Firm",
+      "business": {"net_profit": 5000000},
+      "deductions": {"80IA": 3000000},
+      "taxes_paid": {"tds": 900000}
+  })"));
+  PrintoutData d;
+  d.year = 2016;
+  d.client = {"K0002", "GODAVARI POWER PROJECTS", "FIRM", "AAGFG4321M", "RESIDENT", "WARD 3(4)", "", "", "", "",
+              "01/04/2008", false, "", "2-1-44, NALLAKUNTA, HYDERABAD, TELANGANA, 500044", ""};
+  d.result = engine::computeYear(input);
+  d.context = engine::resultContextOf(d.result, *engine::lawOf(2016));
+  d.dueDate = *makeDate(17, 10, 2016);
+  d.statements = loadStatements(conn(), {"K0002", "K0002", 2016, false}, d.result, input.taxCreditsBroughtForward);
+  d.sheet = computationSheet(d.client, d.result, false);
+  expectGolden("firm_amt_computation",
+               report::renderText(*paginatedPrintout(d, optionsOf({}), PrintMode::computation)));
+}
+
 MERIDIAN_ON_BOTH_ENGINES(ComputationGolden);
+
+// Every expected printout fits the 78 columns of the text page: a line
+// longer than that would run past the paper's edge or wrap on a printer.
+TEST(ComputationGoldenWidth, EveryGoldenLineFitsSeventyEightColumns) {
+  int files = 0;
+  for (const auto& entry : fs::directory_iterator(fs::path(MERIDIAN_TEST_DATA_DIR) / "computation")) {
+    if (entry.path().extension() != ".txt") continue;
+    ++files;
+    std::istringstream in(readFile(entry.path()));
+    int n = 0;
+    for (std::string line; std::getline(in, line);) {
+      ++n;
+      EXPECT_LE(report::columnCount(line), 78) << entry.path().filename() << " line " << n << ": " << line;
+    }
+  }
+  EXPECT_GT(files, 0);
+}
 
 // Heads the demo years do not reach (business, capital gains, MAT and its
 // credit, interest) from a company's year given as the compute command's JSON.
@@ -256,6 +330,38 @@ TEST(ComputationGoldenJson, CompanyWithBusinessGainsAndMatPrintsAsExpected) {
   d.sheet = computationSheet(d.client, d.result, false);
   expectGolden("company_computation", report::renderText(*paginatedPrintout(d, optionsOf({}), PrintMode::computation)));
   expectGolden("company_estimate", report::renderText(*paginatedPrintout(d, optionsOf({}), PrintMode::estimate)));
+  // Incorporated in the year: the first instalment fell due before.
+  d.client.birthOrIncorporation = "01/08/2015";
+  expectGolden("company_estimate_incorporated_in_year",
+               report::renderText(*paginatedPrintout(d, optionsOf({}), PrintMode::estimate)));
+}
+
+// The due-date line: the law's or the masters' date as it is, or the date
+// extended with the order that extended it.
+TEST(ComputationDueDateLine, NamesTheExtensionAndItsAuthority) {
+  struct Case {
+    std::optional<CivilDate> original;
+    const char* reference;
+    std::vector<std::string> expected;
+  };
+  const Case cases[] = {
+      {std::nullopt, "", {"Due Date for filing of return is October 17, 2016"}},
+      {*makeDate(17, 10, 2016), "Order 12/2016", {"Due Date for filing of return is October 17, 2016"}},
+      {*makeDate(30, 9, 2016), "", {"Due Date was September 30, 2016. Extended Due Date is October 17, 2016"}},
+      {*makeDate(30, 9, 2016), "Section 10 of the General Clauses Act",
+       {"Due Date was September 30, 2016. Extended Due Date is October 17, 2016 As Per",
+        "Section 10 of the General Clauses Act"}},
+      {*makeDate(30, 9, 2016), "Order 12/2016",
+       {"Due Date was September 30, 2016. Extended Due Date is October 17, 2016 Vide", "Order 12/2016"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.reference);
+    PrintoutData d;
+    d.dueDate = *makeDate(17, 10, 2016);
+    d.originalDueDate = c.original;
+    d.dueDateReference = c.reference;
+    EXPECT_EQ(dueDateLines(d), c.expected);
+  }
 }
 
 }  // namespace
