@@ -80,6 +80,11 @@ TEST_F(ProduceEReturnTest, EachStopIsToldAndOnlyAnInvalidFileIsKept) {
     EXPECT_EQ(out.result, c.result);
     EXPECT_NE(out.error.find(c.errorPart), std::string::npos) << out.error;
     EXPECT_EQ(fs::exists(file("r.xml")), c.fileKept);
+    // A file kept for its faults is not one to file: it carries no digest.
+    if (c.fileKept) {
+      EXPECT_EQ(out.digest, "");
+      EXPECT_NE(suite::readWholeFile(file("r.xml")).find(kDigestElementWithPlaceholder), std::string::npos);
+    }
   }
 }
 

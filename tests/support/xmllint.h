@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace meridian::testsupport {
 
@@ -14,5 +15,13 @@ struct XmllintVerdict {
 
 // rootSchema as the catalogue names it ("ay2016-17/itr1/ITR-1_2016_Main.xsd").
 XmllintVerdict xmllint(const std::string& rootSchema, const std::filesystem::path& file);
+
+// Many files against one schema in one run: exit code 0 only when every file
+// passes; the output names each file's verdict and faults.
+struct XmllintRun {
+  int exitCode = -1;
+  std::string output;
+};
+XmllintRun xmllint(const std::string& rootSchema, const std::vector<std::filesystem::path>& files);
 
 }  // namespace meridian::testsupport

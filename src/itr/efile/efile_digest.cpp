@@ -117,7 +117,12 @@ DigestPlacement placeDigestInText(std::string& text, std::string_view secretKey,
   return result;
 }
 
-DigestPlacement placeDigest(const std::filesystem::path& file, std::string_view secretKey, std::string_view passes) {
+namespace {
+
+using SaveWhole = void (*)(const std::filesystem::path&, std::string_view);
+
+DigestPlacement placeDigestSaving(const std::filesystem::path& file, std::string_view secretKey,
+                                  std::string_view passes, SaveWhole save) {
   std::string text;
   try {
     text = suite::readWholeFile(file);
@@ -129,13 +134,19 @@ DigestPlacement placeDigest(const std::filesystem::path& file, std::string_view 
   DigestPlacement result = placeDigestInText(text, secretKey, passes);
   if (!result.succeeded || result.placeholders == 0) return result;
   try {
-    suite::writeFileAtomically(file, text);
+    save(file, text);
   } catch (const std::exception& e) {
     result.error = e.what();
     result.succeeded = false;
     result.placeholders = 0;
   }
   return result;
+}
+
+}  // namespace
+
+DigestPlacement placeDigest(const std::filesystem::path& file, std::string_view secretKey, std::string_view passes) {
+  return placeDigestSaving(file, secretKey, passes, suite::writeFileAtomically);
 }
 
 DigestPlacement placeDigest(const std::filesystem::path& file, suite::efile::EfileCredentials& credentials, int year) {
@@ -151,6 +162,14 @@ DigestPlacement placeDigest(const std::filesystem::path& file, const suite::efil
   DigestPlacement result;
   result.error = missingCredentials(set, year);
   return result.error.empty() ? placeDigest(file, set.secretKey, set.passes) : result;
+}
+
+DigestPlacement placeDigestInWorkingFile(const std::filesystem::path& file, const suite::efile::CredentialSet& set,
+                                         int year) {
+  DigestPlacement result;
+  result.error = missingCredentials(set, year);
+  if (!result.error.empty()) return result;
+  return placeDigestSaving(file, set.secretKey, set.passes, suite::writeFileAtomicallyUnsynced);
 }
 
 }  // namespace meridian::itr::efile

@@ -48,5 +48,9 @@ std::string missingCredentials(const suite::efile::CredentialSet& set, int year)
 DigestPlacement placeDigest(const std::filesystem::path& file, suite::efile::EfileCredentials& credentials, int year);
 // With the year's set already read; a set without key or passes places nothing.
 DigestPlacement placeDigest(const std::filesystem::path& file, const suite::efile::CredentialSet& set, int year);
+// The same for a working file whose synced copy is made next (the dated
+// copy): rewritten whole under its name, without waiting for the disk.
+DigestPlacement placeDigestInWorkingFile(const std::filesystem::path& file, const suite::efile::CredentialSet& set,
+                                         int year);
 
 }  // namespace meridian::itr::efile

@@ -3,6 +3,7 @@
 #include "host/efile_tools.h"
 #include "itr/efile/dated_copy.h"
 #include "itr/efile/efile_digest.h"
+#include "suite/efile/efile_credentials.h"
 #include "ui/dialogs.h"
 
 namespace meridian::itr::efile {
@@ -18,7 +19,10 @@ std::optional<std::filesystem::path> finishEReturn(const WrittenReturn& written,
   if (check == host::EfileTools::kInvalid) return std::nullopt;  // the tools have shown the faults
 
   if (written.year >= kFirstYearWithDigest) {
-    const DigestPlacement digest = placeDigest(written.file, credentials, written.year);
+    // The dated copy made below is synced to disk; the working file it is
+    // copied from need not wait for the disk as well.
+    const DigestPlacement digest =
+        placeDigestInWorkingFile(written.file, credentials.forYear(written.year), written.year);
     if (!digest.succeeded) {
       std::error_code ignored;
       std::filesystem::remove(written.file, ignored);

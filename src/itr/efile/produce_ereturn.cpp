@@ -78,29 +78,37 @@ ProducedReturn produceEReturn(const EReturnInput& in, const std::filesystem::pat
       suite::writeFileAtomicallyUnsynced(file, bytes);
   };
   try {
-    std::string bytes;
-    out.warnings = writeItr1OrItr4s(in, bytes);
-    out.check = suite::efile::validateAgainst(*root, bytes);
-    if (out.check.verdict == suite::efile::Verdict::notValidated) {
-      out.result = ProduceResult::notValidated;
-      out.error = out.check.reason;
-      return out;
-    }
-    if (out.check.verdict == suite::efile::Verdict::invalid) {
-      save(bytes);
-      out.result = ProduceResult::invalid;
-      out.error = suite::efile::describe(out.check.issues.front());
-      return out;
-    }
+    std::string written;
+    out.warnings = writeItr1OrItr4s(in, written);
+    // The digest covers the document as written, placeholder and all; the
+    // check then runs on the finished bytes, digest included, so that the
+    // file checked is byte for byte the file saved.
+    std::string finished = written;
     if (in.year >= kFirstYearWithDigest) {
-      const DigestPlacement digest = placeDigestInText(bytes, credentials.secretKey, credentials.passes);
+      const DigestPlacement digest = placeDigestInText(finished, credentials.secretKey, credentials.passes);
       if (!digest.succeeded) {
         out.error = "the digest could not be placed: " + digest.error;
         return out;
       }
       out.digest = digest.digest;
     }
-    save(bytes);
+    out.check = suite::efile::validateAgainst(*root, finished);
+    if (out.check.verdict == suite::efile::Verdict::notValidated) {
+      out.digest.clear();
+      out.result = ProduceResult::notValidated;
+      out.error = out.check.reason;
+      return out;
+    }
+    if (out.check.verdict == suite::efile::Verdict::invalid) {
+      // Kept without its digest: a file that fails its check is not one to
+      // file. Placing the digest moves no line, so the faults' lines hold.
+      out.digest.clear();
+      save(written);
+      out.result = ProduceResult::invalid;
+      out.error = suite::efile::describe(out.check.issues.front());
+      return out;
+    }
+    save(finished);
     out.result = ProduceResult::written;
   } catch (const std::exception& e) {
     out.error = e.what();

@@ -1,8 +1,9 @@
 #pragma once
-// One e-return made whole without a screen: written in memory, checked
-// against the schema of its form and year, digested (A.Y. 2015-16 on), and
-// only then written to its file, once. What went wrong is told in the
-// outcome, in words. A return found invalid is still written, so that its
+// One e-return made whole without a screen: written in memory, digested
+// (A.Y. 2015-16 on), the finished bytes checked against the schema of its
+// form and year, and only then written to its file, once: the bytes checked
+// are the bytes saved. What went wrong is told in the outcome, in words. A
+// return found invalid is still written, without its digest, so that its
 // faults can be read at their lines; any other failure writes nothing.
 #include <filesystem>
 #include <string>
