@@ -26,6 +26,17 @@ class RollbackOnFailure : public testsupport::PracticeTest {
     return out;
   }
 
+  // A head screen of a sibling shown afresh for I1's A.Y. 2016-17.
+  std::shared_ptr<ui::Form> showHeadScreen(const char* progId, const char* member) {
+    comp().clientCtx().vT_Code_No = "I1";
+    comp().clientCtx().vt_RTCode_No = "I1";
+    comp().clientCtx().vT_Year = 2016;
+    auto form = comp().sibling(progId).object(member);
+    if (form->loaded) comp().desktop().close(*form);
+    comp().showMaximised(form);
+    return form;
+  }
+
   // Runs the step with its first statement failing, then its second, and so
   // on until it runs to its end. `prepare` opens what the step needs, outside
   // the count; `act` is the step, true when it says it succeeded.
@@ -173,12 +184,7 @@ TEST_P(RollbackOnFailure, SalarySave) {
   eachStatementFailing(
       clerk_.session->conn(),
       [&] {
-        comp().clientCtx().vT_Code_No = "I1";
-        comp().clientCtx().vt_RTCode_No = "I1";
-        comp().clientCtx().vT_Year = 2016;
-        form = comp().sibling("PrjSalary.Forms").object("ObjSalary");
-        if (form->loaded) comp().desktop().close(*form);
-        comp().showMaximised(form);
+        form = showHeadScreen("PrjSalary.Forms", "ObjSalary");
         send({"cmdAddEmp", ui::EventType::click});
         cell("vsfEmployers", 0, "ACME");
         cell("vsfEmployers", 2, "Others");
@@ -191,6 +197,27 @@ TEST_P(RollbackOnFailure, SalarySave) {
       },
       [&] { return dynamic_cast<suite::heads::HeadScreen&>(*form).save(); });
   EXPECT_EQ(conn().scalar("SELECT no_of_empr FROM income WHERE code_no = 'I1' AND ass_year = 2016"), "1");
+}
+
+TEST_P(RollbackOnFailure, DepreciationChartSave) {
+  std::shared_ptr<ui::Form> form;
+  auto send = [&](ui::Event e) { ASSERT_TRUE(form->dispatch(e)); };
+  auto item = [&](int row, const char* name, const char* block, const char* rate, const char* opening) {
+    send({"cmdAddDep", ui::EventType::click});
+    send({"vsfDepChart", ui::EventType::cellEdited, 0, row, 0, name});
+    send({"vsfDepChart", ui::EventType::cellEdited, 0, row, 1, block});
+    send({"vsfDepChart", ui::EventType::cellEdited, 0, row, 2, rate});
+    send({"vsfDepChart", ui::EventType::cellEdited, 0, row, 3, opening});
+  };
+  eachStatementFailing(
+      clerk_.session->conn(),
+      [&] {
+        form = showHeadScreen("PrjAccounts.Forms", "ObjNewFATR");
+        item(0, "OFFICE", "Buildings", "10", "500000");
+        item(1, "LATHE", "Machinary and plant", "15", "80000");
+      },
+      [&] { return dynamic_cast<suite::heads::HeadScreen&>(*form).save(); });
+  EXPECT_EQ(conn().scalar("SELECT COUNT(*) FROM dep_itr_it WHERE code_no = 'I1' AND t_year = 2016"), "2");
 }
 
 MERIDIAN_ON_BOTH_ENGINES(RollbackOnFailure);

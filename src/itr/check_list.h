@@ -56,6 +56,8 @@ void membersAndBookProfitChecks(Checks& c, const ReturnYear& y, const CheckReque
 void businessScheduleChecks(Checks& c, const ReturnYear& y, const CheckRequest& r);
 // Whether each of a company's distributions is a dividend or a buy-back.
 void distributionKindCheck(Checks& c, const ReturnYear& y, const CheckRequest& r);
+// The fixed-asset chart's blocks and rates (ITR-4, ITR-5, ITR-6).
+void depreciationChartCheck(Checks& c, const ReturnYear& y, const CheckRequest& r);
 // Tax on a company's distributions, after Schedule AL.
 void distributionChecks(Checks& c, const ReturnYear& y, const CheckRequest& r);
 

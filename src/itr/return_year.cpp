@@ -5,6 +5,7 @@
 
 #include "common/text.h"
 #include "host/client_particulars.h"
+#include "suite/assets/fixed_asset_chart.h"
 #include "suite/heads/capital_gain_rules.h"
 #include "suite/heads/cost_inflation_index.h"
 #include "suite/engine/compute_year.h"
@@ -302,6 +303,8 @@ void readTables(db::Connection& conn, ReturnYear& y) {
                                           pair("cg_inc", "cg_spouse"), pair("os_inc", "os_spouse"),
                                           pair("tds", "tds_spouse")};
   }
+  if (conn.hasTable("dep_itr_it")) y.depreciationChart = suite::assets::readChart(conn, y.dataSet, y.year);
+  else y.missingTables.insert("dep_itr_it");
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "common/dates.h"
 #include "common/money.h"
 #include "db/connection.h"
+#include "suite/assets/depreciation.h"
 #include "suite/engine/year_result.h"
 #include "suite/geninfo/general_info.h"
 
@@ -127,6 +128,7 @@ struct ReturnYear {
   std::vector<ForeignIncome> foreignIncome;
   std::set<int> broughtForwardParts; // losses.part of the year
   Money relief90, relief90A, relief91;  // income_relief
+  std::vector<suite::assets::ChartItem> depreciationChart;  // dep_itr_it
 
   // A company's distributions (geninfo_schj) and the tax paid on each
   // (dist_tax): the kind as kept ("N" dividend, "Y" buy-back), the amount

@@ -186,14 +186,6 @@ void taxCreditCheck(Checks& c, const ReturnYear& y, const CheckRequest& r) {
   c.pass(what);
 }
 
-const std::vector<UnkeptSchedule>& schedulesAfterDeductions() {
-  static const std::vector<UnkeptSchedule> list{
-      {"Depreciation chart", {"ITR-4", "ITR-5", "ITR-6"}, 0,
-       "The depreciation chart of the fixed assets (blocks and rates) is not kept here.", always},
-  };
-  return list;
-}
-
 const std::vector<UnkeptSchedule>& schedulesAfterPresumptive() {
   static const std::vector<UnkeptSchedule> list{
       {"Income u/s 11(4)", {"ITR-7"}, 2013,
@@ -221,7 +213,7 @@ void scheduleChecks(Checks& c, const ReturnYear& y, const CheckRequest& r) {
   if (isOneOf(r.form, {"ITR-1", "ITR-2", "ITR-2A", "ITR-3", "ITR-4", "ITR-4S", "ITR-5", "ITR-6"})) chapterVIACheck(c, y, r);
   taxCreditCheck(c, y, r);
   foreignIncomeCheck(c, y, r);
-  unkeptSchedules(c, y, r, schedulesAfterDeductions());
+  depreciationChartCheck(c, y, r);
 }
 
 }  // namespace meridian::itr

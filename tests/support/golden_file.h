@@ -1,34 +1,13 @@
 #pragma once
-// A text compared line by line with its golden file, naming the first line
-// that differs; with MERIDIAN_REGENERATE_GOLDEN=1 the file is written
-// instead (review every changed line before committing it).
-#include <gtest/gtest.h>
-
-#include <cstdlib>
+// Text compared line by line with a golden file kept beside the tests,
+// naming the first line that differs. With MERIDIAN_REGENERATE_GOLDEN=1 the
+// file is written instead: a deliberate step, each changed line reviewed
+// before it is committed.
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 namespace meridian::testsupport {
 
-inline void expectGoldenFile(const std::filesystem::path& path, const std::string& text) {
-  if (const char* regen = std::getenv("MERIDIAN_REGENERATE_GOLDEN"); regen && std::string(regen) == "1") {
-    std::ofstream(path, std::ios::binary) << text;
-    return;
-  }
-  ASSERT_TRUE(std::filesystem::exists(path)) << path << " is missing: regenerate with MERIDIAN_REGENERATE_GOLDEN=1";
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream expected;
-  expected << in.rdbuf();
-  std::istringstream want(expected.str()), got(text);
-  std::string w, g;
-  for (int line = 1;; ++line) {
-    const bool moreWant = static_cast<bool>(std::getline(want, w));
-    const bool moreGot = static_cast<bool>(std::getline(got, g));
-    if (!moreWant && !moreGot) break;
-    ASSERT_EQ(moreWant ? w : "<end>", moreGot ? g : "<end>") << path.filename() << " line " << line;
-  }
-}
+void expectGoldenFile(const std::filesystem::path& path, const std::string& text);
 
 }  // namespace meridian::testsupport

@@ -10,6 +10,7 @@
 #include "suite/computation/case_style.h"
 #include "suite/computation/gross_total_layout.h"
 #include "suite/computation/printout_annexures.h"
+#include "suite/computation/printout_depreciation.h"
 #include "suite/computation/printout_table.h"
 #include "suite/computation/signature_block.h"
 #include "suite/computation/year_options.h"
@@ -198,6 +199,7 @@ class Printout {
     printItemDetails(rep_, d_.annexures, on);
     if (o_.annexures) printDisallowances(rep_, d_.statements, d_.year, o_.borders);
     printAccounts(rep_, d_.generalInfo, general);
+    printDepreciationSchedule(rep_, d_.depreciation, d_.year, o_.borders);
     printCreditTables(rep_, d_.statements, d_.year, o_.borders);
     if (o_.capitalGains) printCapitalGains(rep_, d_.statements, o_.borders);
     printCertificates(rep_, d_.annexures, on);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "host/report_writer.h"
+#include "suite/assets/depreciation.h"
 #include "suite/computation/computation_sheet.h"
 #include "suite/computation/printout_annexures.h"
 #include "suite/computation/printout_general_info.h"
@@ -51,6 +52,7 @@ struct PrintoutData {
   Annexures annexures;
   Statements statements;
   geninfo::GeneralInformation generalInfo;
+  assets::DepreciationChart depreciation;  // the year's fixed-asset chart
 };
 
 enum class PrintMode { computation, estimate };

@@ -4,6 +4,7 @@
 
 #include "common/text.h"
 #include "host/client_particulars.h"
+#include "suite/assets/fixed_asset_chart.h"
 #include "suite/computation/return_due_date.h"
 #include "suite/engine/compute_year.h"
 #include "suite/settings_store.h"
@@ -123,6 +124,7 @@ PrintoutData loadPrintoutData(db::Connection& conn, const PrintoutRequest& r, he
       {r.client, r.dataSet, r.year,
        loaded.input.status == engine::Status::individual || loaded.input.status == engine::Status::huf},
       d.result, loaded.input.taxCreditsBroughtForward);
+  d.depreciation = assets::depreciationChart(assets::readChart(conn, r.dataSet, r.year), r.year);
   d.declarationLines = declarationOf(r.documents);
   d.sheet = computationSheet(d.client, d.result, !d.banks.empty(), !d.annexures.firms.empty());
   return d;

@@ -66,7 +66,16 @@ BusinessForm::BusinessForm(host::Component& component)
                               {"Commission", "amount", CellType::money()},
                               {"Expenses", "expenses", CellType::money()}}});
   add(ui::ControlKind::label, "lblTotals");
+  // The depreciation of the business's assets is kept in the fixed-asset
+  // chart of the suite's accounts component, opened from here.
+  add(ui::ControlKind::button, "cmdDepChart", "Depreciation &Chart");
+  on("cmdDepChart", ui::EventType::click, [this](ui::Event&) { openDepreciationChart(); });
   addCommands();
+}
+
+void BusinessForm::openDepreciationChart() {
+  base_.Temp_Code = component_.clientCtx().vT_Code_No.get();
+  component_.showMaximised(component_.sibling("PrjAccounts.Forms").object("ObjNewFATR"));
 }
 
 void BusinessForm::readYear(db::Connection& conn) {

@@ -28,6 +28,7 @@ class BusinessForm : public HeadScreen {
 
  private:
   int businessesKept();
+  void openDepreciationChart();
 
   RowGrid* businesses_;
   RowGrid* disallowed_;
