@@ -23,6 +23,7 @@
 #include "suite/report/text_renderer.h"
 #include "suite/report/utf8_text.h"
 #include "support/db_fixture.h"
+#include "support/golden_file.h"
 
 namespace meridian::suite::computation {
 namespace {
@@ -43,21 +44,7 @@ std::string readFile(const fs::path& p) {
 // Compares with the golden file, naming the first line that differs; with
 // MERIDIAN_REGENERATE_GOLDEN=1 writes the file instead.
 void expectGolden(const std::string& name, const std::string& text) {
-  const fs::path path = goldenPath(name);
-  if (const char* regen = std::getenv("MERIDIAN_REGENERATE_GOLDEN"); regen && std::string(regen) == "1") {
-    std::ofstream(path, std::ios::binary) << text;
-    return;
-  }
-  ASSERT_TRUE(fs::exists(path)) << path << " is missing: regenerate with MERIDIAN_REGENERATE_GOLDEN=1";
-  const std::string expected = readFile(path);
-  std::istringstream want(expected), got(text);
-  std::string w, g;
-  for (int line = 1;; ++line) {
-    const bool moreWant = static_cast<bool>(std::getline(want, w));
-    const bool moreGot = static_cast<bool>(std::getline(got, g));
-    if (!moreWant && !moreGot) break;
-    ASSERT_EQ(moreWant ? w : "<end>", moreGot ? g : "<end>") << name << ".txt line " << line;
-  }
+  testsupport::expectGoldenFile(goldenPath(name), text);
 }
 
 PrintoutOptions optionsOf(const std::map<std::string, std::string>& settings) {
