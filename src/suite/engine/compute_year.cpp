@@ -23,6 +23,7 @@ IncomePots headsOf(const YearResult& r) {
   p.speculation = r.business.speculation;
   p.otherSources = r.otherSources.normal;
   p.winnings = r.otherSources.winnings;
+  p.dividend115bbda = r.otherSources.dividend115bbda;
   p.stcgOther = r.capitalGains.stcgOther;
   p.ltcgIndexed = r.capitalGains.ltcgIndexed;
   p.stcg111a = r.capitalGains.stcg111a;

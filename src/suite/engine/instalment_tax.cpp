@@ -22,13 +22,20 @@ bool firstBusinessLeftOut(const YearInput& in) {
   return law && law->provisoFirstBusiness234c;
 }
 
+// Clause (d) reaches dividends only in a year that charges s.115BBDA.
+bool dividendsLeftOut(const YearInput& in) {
+  const YearLaw* law = lawOf(in.year);
+  return law && law->dividend115bbdaRate > 0;
+}
+
 bool arisesAfter(const YearInput& in, std::size_t instalment) {
   const bool business = firstBusinessLeftOut(in);
+  const bool dividends = dividendsLeftOut(in);
   for (std::size_t p = instalment + 1; p < kArisingPeriods; ++p) {
     const IncomeArising& a = in.arising[p];
     const CapitalGainsInput& g = a.capitalGains;
     if (g.stcg111a > Money() || g.stcgOther > Money() || g.ltcgIndexed > Money() ||
-        g.ltcgWithoutIndexation > Money() || a.winnings > Money() || (business && a.businessFirstTime > Money()))
+        g.ltcgWithoutIndexation > Money() || a.winnings > Money() || (business && a.businessFirstTime > Money()) || (dividends && a.dividendDomestic > Money()))
       return true;
   }
   return false;
@@ -51,6 +58,7 @@ YearInput withoutIncomeArisingAfter(const YearInput& in, std::size_t instalment)
     later.capitalGains.ltcgWithoutIndexation += std::max(Money(), a.capitalGains.ltcgWithoutIndexation);
     later.winnings += std::max(Money(), a.winnings);
     later.businessFirstTime += std::max(Money(), a.businessFirstTime);
+    later.dividendDomestic += std::max(Money(), a.dividendDomestic);
   }
   YearInput out = in;
   takeOut(out.capitalGains.stcg111a, later.capitalGains.stcg111a);
@@ -58,6 +66,9 @@ YearInput withoutIncomeArisingAfter(const YearInput& in, std::size_t instalment)
   takeOut(out.capitalGains.ltcgIndexed, later.capitalGains.ltcgIndexed);
   takeOut(out.capitalGains.ltcgWithoutIndexation, later.capitalGains.ltcgWithoutIndexation);
   takeOut(out.otherSources.winnings, later.winnings);
+  // Clause (d): dividends arising later come out of the year's dividends, so
+  // only what s.115BBDA charges on them leaves the tax (none before it).
+  takeOut(out.otherSources.dividendDomestic, later.dividendDomestic);
   if (firstBusinessLeftOut(in)) takeOut(out.business.netProfit, later.businessFirstTime);
   out.arising = {};
   return out;

@@ -3,6 +3,21 @@
 #include "suite/engine/heads.h"
 
 namespace meridian::engine {
+namespace {
+
+// s.115BBDA(1): a resident individual, HUF or firm (an LLP is a firm, s.2(23))
+// is taxed on the dividends from domestic companies above the threshold; the
+// rest stays exempt u/s 10(34).
+Money dividendsCharged115bbda(const YearInput& in, const YearLaw& law) {
+  if (law.dividend115bbdaRate == 0 || in.residence == Residence::nonResident) return Money();
+  const bool reached = (in.status == Status::individual && law.dividend115bbdaIndividual) ||
+                       (in.status == Status::huf && law.dividend115bbdaHuf) ||
+                       ((in.status == Status::firm || in.status == Status::llp) && law.dividend115bbdaFirm);
+  if (!reached) return Money();
+  return std::max(Money(), in.otherSources.dividendDomestic - law.dividend115bbdaThreshold);
+}
+
+}  // namespace
 
 OtherSourceFigures otherSourcesOf(const YearInput& in, const YearLaw& law) {
   const OtherSourcesInput& o = in.otherSources;
@@ -20,6 +35,7 @@ OtherSourceFigures otherSourcesOf(const YearInput& in, const YearLaw& law) {
   }
   f.other = o.other;
   f.winnings = o.winnings;
+  f.dividend115bbda = dividendsCharged115bbda(in, law);
   f.raceHorses = o.raceHorses;
   f.normal = f.interest + f.dividend + f.familyPension - f.familyPensionDeduction + f.clubbed -
              f.clubbedExemption + f.other + std::max(Money(), f.raceHorses);

@@ -32,10 +32,10 @@ std::vector<PrintoutLine> estimatedComputationLines(const YearResult& r, const R
   l.add("Income From Capital Gain (Short-term) (u/s 111A)", g.stcg111a);
   l.add("Income From Capital Gain (Short-term) (Others)", g.stcgOther);
   l.add("Income From Capital Gain (Long-term)", g.ltcgIndexed + g.ltcgWithoutIndexation);
-  l.add("Income From Other Sources", h.otherSources + h.winnings);
+  l.add("Income From Other Sources", h.otherSources + h.winnings + h.dividend115bbda);
   // The incomes of the heads; their losses appear as set off below.
   Money total;
-  for (Money m : {h.salary, h.houseProperty, h.business, h.speculation, h.otherSources, h.winnings, h.stcgOther,
+  for (Money m : {h.salary, h.houseProperty, h.business, h.speculation, h.otherSources, h.winnings, h.dividend115bbda, h.stcgOther,
                   h.ltcgIndexed, h.stcg111a, h.ltcgWithoutIndexation})
     total += std::max(Money(), m);
   l.add("Total", total);

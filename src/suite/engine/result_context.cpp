@@ -22,7 +22,7 @@ LossVars lossVarsOf(const YearResult& r) {
   // A loss from other sources is never carried; what the year could not
   // absorb is the loss less the incomes it met.
   if (v.otherSources > Money()) {
-    const Money others = r.heads.total() - r.heads.otherSources - r.heads.winnings;
+    const Money others = r.heads.total() - r.heads.otherSources - r.heads.winnings - r.heads.dividend115bbda;
     v.otherSourcesNotAbsorbed = std::max(Money(), v.otherSources - std::max(Money(), others));
   }
   return v;

@@ -209,7 +209,7 @@ SetOffFigures setOffLosses(const IncomePots& heads, const CapitalGainFigures& ga
   for (int which = 0; which < 3; ++which)
     if (!done[static_cast<std::size_t>(which)]) setOffLoss(which);
   out.afterCurrentYear = p;
-  out.currentYearSetOff = positiveBefore - (p.total() - p.winnings);
+  out.currentYearSetOff = positiveBefore - (p.total() - p.winnings - p.dividend115bbda);
 
   // What is left of the profits of s.35AD businesses and of race horses in
   // their heads, taking the losses of the year as met by the head's other

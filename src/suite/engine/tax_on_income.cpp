@@ -56,14 +56,15 @@ Money taxBeforeRebate(const TaxableParts& parts, const YearInput& in, const Year
   if (normalOut) *normalOut = normal;
   return normal + tax::rupeesAtRate(p.ltcgIndexed, law.ltcgRate) +
          tax::rupeesAtRate(p.ltcgWithoutIndexation, law.ltcgWithoutIndexationRate) +
-         tax::rupeesAtRate(p.stcg111a, law.stcg111aRate) + tax::rupeesAtRate(p.winnings, law.winningsRate);
+         tax::rupeesAtRate(p.stcg111a, law.stcg111aRate) + tax::rupeesAtRate(p.winnings, law.winningsRate) +
+         tax::rupeesAtRate(p.dividend115bbda, law.dividend115bbdaRate);
 }
 
 // The same incomes cut down to `income`, the part at normal rates first: the
 // comparison income of marginal relief.
 TaxableParts cutTo(TaxableParts p, Money income) {
   Money excess = p.total() - income;
-  for (Money* part : {&p.normal, &p.ltcgWithoutIndexation, &p.stcg111a, &p.ltcgIndexed, &p.winnings}) {
+  for (Money* part : {&p.normal, &p.ltcgWithoutIndexation, &p.stcg111a, &p.ltcgIndexed, &p.winnings, &p.dividend115bbda}) {
     const Money cut = std::min(excess, *part);
     *part -= cut;
     excess -= cut;
@@ -80,10 +81,11 @@ TaxableParts taxableParts(const IncomePots& a, Money deductions) {
   p.ltcgWithoutIndexation = a.ltcgWithoutIndexation;
   p.stcg111a = a.stcg111a;
   p.winnings = a.winnings;
+  p.dividend115bbda = a.dividend115bbda;
   const Money unrounded = p.total();
   const Money rounded = unrounded > Money() ? unrounded.roundedOffToTens() : Money();
   Money diff = rounded - unrounded;
-  for (Money* part : {&p.normal, &p.ltcgWithoutIndexation, &p.stcg111a, &p.ltcgIndexed, &p.winnings}) {
+  for (Money* part : {&p.normal, &p.ltcgWithoutIndexation, &p.stcg111a, &p.ltcgIndexed, &p.winnings, &p.dividend115bbda}) {
     if (diff.isZero()) break;
     const Money step = diff > Money() ? diff : -std::min(-diff, *part);
     *part += step;

@@ -9,8 +9,8 @@ namespace meridian::engine {
 
 // Total income split by the rate each part bears.
 struct TaxableParts {
-  Money normal, ltcgIndexed, ltcgWithoutIndexation, stcg111a, winnings;
-  Money total() const { return normal + ltcgIndexed + ltcgWithoutIndexation + stcg111a + winnings; }
+  Money normal, ltcgIndexed, ltcgWithoutIndexation, stcg111a, winnings, dividend115bbda;
+  Money total() const { return normal + ltcgIndexed + ltcgWithoutIndexation + stcg111a + winnings + dividend115bbda; }
   Money special() const { return total() - normal; }
 };
 

@@ -71,6 +71,7 @@ struct IncomeArising {
   Money winnings;
   Money winningsTds;
   Money businessFirstTime;
+  Money dividendDomestic;  // clause (d): dividends of s.115BBDA
 };
 // The periods of the return's schedule: up to the first advance-tax date,
 // from each date to the next, and from the last date to 31 March.
@@ -80,6 +81,9 @@ struct OtherSourcesInput {
   Money savingsInterest, otherInterest, dividendTaxable, familyPension, winnings;
   Money other;  // a loss negative
   Money raceHorses;  // owning and maintaining race horses (s.74A(3)), a loss negative
+  // Dividends received from domestic companies: exempt u/s 10(34) except
+  // what s.115BBDA charges above its threshold.
+  Money dividendDomestic;
 };
 
 // Income of another person included in the client's (ss.60 to 64), shown

@@ -300,10 +300,11 @@ void readArising(const Reader& r, YearInput& in) {
   for (size_t i = 0; i < list.size(); ++i) {
     const Reader a(list[i], item("arising", i),
                    {"stcg_111a", "stcg_other", "ltcg_indexed", "ltcg_without_indexation", "winnings", "winnings_tds",
-                    "business_first_time"});
+                    "business_first_time", "dividend_domestic"});
     in.arising[i] = {{a.amount("stcg_111a"), a.amount("stcg_other"), a.amount("ltcg_indexed"),
                       a.amount("ltcg_without_indexation")},
-                     a.amount("winnings"), a.amount("winnings_tds"), a.amount("business_first_time")};
+                     a.amount("winnings"), a.amount("winnings_tds"), a.amount("business_first_time"),
+                     a.amount("dividend_domestic")};
     winningsTds += in.arising[i].winningsTds;
   }
   if (winningsTds > in.taxesPaid.tds)
@@ -341,10 +342,10 @@ YearInput yearInputFromJson(const json& o) {
   if (!r.value("other_sources").is_null()) {
     const Reader s(r.value("other_sources"), "other_sources",
                    {"savings_interest", "other_interest", "dividend_taxable", "family_pension", "winnings", "other",
-                    "race_horses"});
+                    "race_horses", "dividend_domestic"});
     in.otherSources = {s.amount("savings_interest"), s.amount("other_interest"), s.amount("dividend_taxable"),
                        s.amount("family_pension"),   s.amount("winnings"),       s.amount("other", true),
-                       s.amount("race_horses", true)};
+                       s.amount("race_horses", true), s.amount("dividend_domestic")};
   }
   const json& clubbing = r.list("clubbing");
   for (size_t i = 0; i < clubbing.size(); ++i) {

@@ -26,6 +26,11 @@ YearLaw read(const params::YearParams& p, int y) {
   l.ltcgWithoutIndexationRate = p.rate(key::ltcgWithoutIndexationRate, y);
   l.stcg111aRate = p.rate(key::stcg111aRate, y);
   l.winningsRate = p.rate(key::casualRate, y);
+  l.dividend115bbdaRate = p.rate(key::dividend115bbdaRate, y);
+  l.dividend115bbdaThreshold = rs(key::dividend115bbdaThreshold);
+  l.dividend115bbdaIndividual = p.flag(key::dividend115bbdaIndividual, y);
+  l.dividend115bbdaHuf = p.flag(key::dividend115bbdaHuf, y);
+  l.dividend115bbdaFirm = p.flag(key::dividend115bbdaFirm, y);
   if (const Money limit = rs(key::rebate87aIncomeLimit); limit > Money())
     l.rebates.push_back({"87A", tax::Rebate::Who::individual, limit, rs(key::rebate87aMax)});
   l.surchargeIndividual = p.surcharge(key::surchargeIndividualHuf, y);

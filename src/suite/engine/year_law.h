@@ -23,6 +23,11 @@ struct YearLaw {
   BasisPoints firmRate = 0, companyRate = 0, companySmallRate = 0;
   Money agriculturalFloor;
   BasisPoints ltcgRate = 0, ltcgWithoutIndexationRate = 0, stcg111aRate = 0, winningsRate = 0;
+  // s.115BBDA: dividends from domestic companies above the threshold, for
+  // the resident persons it reaches (rate 0: not in force).
+  BasisPoints dividend115bbdaRate = 0;
+  Money dividend115bbdaThreshold;
+  bool dividend115bbdaIndividual = false, dividend115bbdaHuf = false, dividend115bbdaFirm = false;
   std::vector<tax::Rebate> rebates;
   params::SurchargeBands surchargeIndividual, surchargeCooperative, surchargeFirm, surchargeCompany;
   BasisPoints educationCess = 0, sheCess = 0;

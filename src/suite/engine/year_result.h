@@ -49,6 +49,7 @@ struct CapitalGainFigures {  // after losses of the year within the head (s.70)
 struct OtherSourceFigures {
   Money interest, dividend, familyPension, familyPensionDeduction, clubbed, clubbedExemption, other;
   Money winnings;  // s.115BB, taxed apart
+  Money dividend115bbda;  // dividends from domestic companies above the s.115BBDA threshold, taxed apart
   Money normal;    // all but winnings, a loss negative
   // Race horses: a profit is part of `normal`; a loss is not, since it meets
   // only the income of that activity (s.74A(3)).
@@ -58,10 +59,10 @@ struct OtherSourceFigures {
 // The incomes that set-off works on. Capital gains are kept by rate, since
 // each bears its own tax.
 struct IncomePots {
-  Money salary, houseProperty, business, speculation, otherSources, winnings;
+  Money salary, houseProperty, business, speculation, otherSources, winnings, dividend115bbda;
   Money stcgOther, ltcgIndexed, stcg111a, ltcgWithoutIndexation;
   Money total() const;
-  Money atSpecialRates() const { return ltcgIndexed + stcg111a + ltcgWithoutIndexation + winnings; }
+  Money atSpecialRates() const { return ltcgIndexed + stcg111a + ltcgWithoutIndexation + winnings + dividend115bbda; }
 };
 
 // Loss heads as the losses table numbers them (column `part`).

@@ -63,6 +63,13 @@ inline constexpr AmountParam agriculturalFloor{"agricultural.integration_floor"}
 inline constexpr RateParam ltcgRate{"rate.ltcg_112"};
 inline constexpr RateParam stcg111aRate{"rate.stcg_111a"};
 inline constexpr RateParam casualRate{"rate.casual_115bb"};
+// Dividends from domestic companies above the threshold (s.115BBDA), and
+// the persons resident in India it reaches.
+inline constexpr RateParam dividend115bbdaRate{"rate.dividend_115bbda"};
+inline constexpr AmountParam dividend115bbdaThreshold{"dividend_115bbda.threshold"};
+inline constexpr FlagParam dividend115bbdaIndividual{"dividend_115bbda.individual"};
+inline constexpr FlagParam dividend115bbdaHuf{"dividend_115bbda.huf"};
+inline constexpr FlagParam dividend115bbdaFirm{"dividend_115bbda.firm"};
 
 // Rebates of Chapter VIII-A.
 inline constexpr AmountParam rebate87aIncomeLimit{"rebate.87a.income_limit"};
