@@ -46,6 +46,32 @@ ReturnYear::Distribution dividend(long long amount, long long paid) {
   return {1, "N", makeDate(15, 3, 2016), Money::rupees(amount), Money(), Money::rupees(paid)};
 }
 
+// A mistyped row of the rate table stops the program at its first use with
+// the row and the fault named, rather than taxing at a wrong rate.
+TEST(DistributionTax, AMistypedRateRowIsNamed) {
+  const std::string header = "section,from,to,rate_bp,surcharge_bp,cess_bp,gross_up,source\n";
+  const struct {
+    const char* row;
+    const char* says;
+  } cases[] = {
+      {"115-O,2013-04-01,2014-03-31,fifteen,1000,300,no,Act", "\"fifteen\" is not a rate in basis points"},
+      {"115-O,2013-04-01,2014-03-31,15000,1000,300,no,Act", "\"15000\" is not a rate in basis points"},
+      {"115-O,2013-04-01,2014-03-31,1500,10%,300,no,Act", "\"10%\" is not a rate in basis points"},
+      {"115P,2013-04-01,2014-03-31,1500,1000,300,no,Act", "the section is 115-O or 115QA"},
+      {"115-O,01/04/2013,2014-03-31,1500,1000,300,no,Act", "is not a date yyyy-mm-dd"},
+      {"115-O,2014-04-01,2014-03-31,1500,1000,300,no,Act", "the last day comes before the first"},
+      {"115-O,2013-04-01,2014-03-31,1500,1000,300,no,", "every row names its source"},
+  };
+  for (const auto& c : cases) {
+    try {
+      parseDistributionTaxRates(header + c.row + "\n");
+      ADD_FAILURE() << c.row << " was accepted";
+    } catch (const std::runtime_error& e) {
+      EXPECT_NE(std::string(e.what()).find(c.says), std::string::npos) << c.row << ": " << e.what();
+    }
+  }
+}
+
 TEST(DistributionChecks, EachStopsOrAsksOnItsFactAndPassesBesideIt) {
   const std::vector<testing::StopCase> cases{
       {"dividend tax short paid", "ITR-6", "PVT", 2016, "Tax on distributed profits",
