@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <map>
+#include <set>
 
 #include "suite/computation/settings_form.h"
 #include "suite/heads/year_input_loader.h"
@@ -297,6 +298,42 @@ TEST_P(SettingsScreen, BillParticularsAreAddedAndDeletedAfterAsking) {
   dialogs().answer(Answer::yes);
   click("cmddeleteo");
   EXPECT_TRUE(database().dump("bill_othclient").empty());
+}
+
+// A save touches only the rows of what the user changed: a presentation
+// setting alone writes no year row, a signer's name no miscsigndet row, and
+// so on. Tables compared whole before and after.
+TEST_P(SettingsScreen, ASaveWritesOnlyTheRowsOfWhatChanged) {
+  struct Case {
+    const char* name;
+    std::function<void(SettingsScreen&)> change;
+    std::set<std::string> tablesWritten;
+  } cases[] = {
+      {"a presentation setting", [](SettingsScreen& t) { t.at("optshowslab").value = 1; }, {"user_settings"}},
+      {"the signer's name", [](SettingsScreen& t) { t.at("txtpsr").text = "KAVITA RAO"; }, {"new_tab"}},
+      {"a year box", [](SettingsScreen& t) { t.at("opts16").value = 1; }, {"new_tab"}},
+      {"the relation", [](SettingsScreen& t) { t.at("cborelat").selectText("Daughter of"); }, {"miscsigndet"}},
+      {"the place", [](SettingsScreen& t) { t.at("cboplace").selectIndex(1); }, {"miscsigndet"}},
+      {"an interest box", [](SettingsScreen& t) { t.at("Check2").value = 0; }, {"income"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    open();
+    const auto before = everyTable();
+    c.change(*this);
+    click("cmdback");
+    EXPECT_FALSE(form_->loaded);
+    const auto after = everyTable();
+    std::set<std::string> written;
+    for (const auto& [table, rows] : after)
+      if (before.count(table) == 0 || before.at(table) != rows) written.insert(table);
+    EXPECT_EQ(written, c.tablesWritten);
+    // Left again without a change: nothing at all is written.
+    open();
+    const auto untouched = everyTable();
+    click("cmdback");
+    EXPECT_EQ(everyTable(), untouched);
+  }
 }
 
 TEST_P(SettingsScreen, AYearNeverOpenedIsRefusedNotLost) {
