@@ -139,8 +139,6 @@ TEST(ScheduleChecks, EachStopsOnItsFactAndPassesBesideIt) {
 TEST(ScheduleChecks, UnkeptSchedulesAreReportedNotExamined) {
   const auto none = [](ReturnYear&) {};
   const std::vector<testing::UnkeptCase> cases{
-      {"company's directors", "ITR-6", "PVT", 2016, none, "Key persons", true, "directors' identification numbers"},
-      {"foreign company", "ITR-6", "PUB_F", 2016, none, "Key persons", false, ""},
       {"trust's income u/s 11(4)", "ITR-7", "TRUST", 2016, none, "Income u/s 11(4)", true, "s 11(4)"},
       {"distributions where their tables are not kept", "ITR-6", "PVT", 2014,
        [](ReturnYear& y) { y.missingTables = {"geninfo_schj", "dist_tax"}; }, "Tax on distributed profits", true,
