@@ -48,9 +48,6 @@ TEST(KeyPersonChecks, EachStopsOrAsksOnItsFactAndPassesBesideIt) {
       {"an LLP's partner without DPIN", "ITR-5", "LLP", 2014, "Designated partners",
        [](ReturnYear& y) { partners(y, "00011111", ""); }, [](ReturnYear& y) { partners(y, "00011111", "00022222"); },
        CheckOutcome::asked, kNoDpin},
-      {"no partner of an LLP with DPIN", "ITR-5", "LLP", 2016, "Designated partners",
-       [](ReturnYear& y) { partners(y, "", ""); }, [](ReturnYear& y) { partners(y, "00011111", "00022222"); },
-       CheckOutcome::asked, kNoDpin},
   };
   testing::expectEachStopsAndPassesBeside(cases, ready(), kToday);
 }
