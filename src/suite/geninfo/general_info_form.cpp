@@ -2,6 +2,7 @@
 
 #include "host/screen_registry.h"
 #include "suite/geninfo/general_info.h"
+#include "suite/geninfo/key_persons.h"
 
 namespace meridian::suite::geninfo {
 namespace {
@@ -14,6 +15,7 @@ const heads::YearTable kEnclosures{.table = "itdoc", .yearColumn = "t_year", .se
 const heads::YearTable kOtherDetails{.table = "business_othdet", .serialColumn = "srno"};
 const heads::YearTable kProfitAndLossLines{.table = "geninfo_morepl", .yearColumn = "tyear", .serialColumn = "srno"};
 const heads::YearTable kBalanceSheetLines{.table = "geninfo_morebs", .yearColumn = "tyear", .serialColumn = "srno"};
+const heads::YearTable kKeyPersons{.table = "geninfo_schh_13", .serialColumn = "srno"};
 
 constexpr const char* kNetProfitRule = "Sch-PL (No Account Case) : Net Profit should be Gross Profit - Expenses";
 
@@ -82,6 +84,7 @@ GeneralInfoForm::GeneralInfoForm(host::Component& component, const std::string& 
                                                  "Further Lines of the Profit & Loss Account", profitAndLossSides()));
   balanceSheetLines_ =
       &addRowGrid(accountLines(balanceSheetLines, "MoreBS", "Further Lines of the Balance Sheet", balanceSheetSides()));
+  keyPersons_ = &addRowGrid({keyPersons, "KeyPer", "Key Persons", keyPersonColumns()});
   add(ui::ControlKind::label, "lblTotals");
   addCommands();
 }
@@ -93,6 +96,7 @@ void GeneralInfoForm::readYear(db::Connection& conn) {
   readGrid(conn, kOtherDetails, *otherDetails_);
   readGrid(conn, kProfitAndLossLines, *profitAndLossLines_);
   readGrid(conn, kBalanceSheetLines, *balanceSheetLines_);
+  readGrid(conn, kKeyPersons, *keyPersons_);
 }
 
 bool GeneralInfoForm::checkYear() {
@@ -112,6 +116,7 @@ void GeneralInfoForm::writeYear(db::Connection& conn) {
   writeGrid(conn, kOtherDetails, *otherDetails_);
   writeGrid(conn, kProfitAndLossLines, *profitAndLossLines_);
   writeGrid(conn, kBalanceSheetLines, *balanceSheetLines_);
+  writeGrid(conn, kKeyPersons, *keyPersons_);
 }
 
 void GeneralInfoForm::refresh() {

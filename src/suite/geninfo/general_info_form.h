@@ -18,6 +18,7 @@ class GeneralInfoForm : public heads::HeadScreen {
   static constexpr const char* otherDetails = "vsfOthDet";
   static constexpr const char* profitAndLossLines = "vsfMorePL";
   static constexpr const char* balanceSheetLines = "vsfMoreBS";
+  static constexpr const char* keyPersons = "vsfKeyPersons";
 
  protected:
   void readYear(db::Connection& conn) override;
@@ -32,6 +33,7 @@ class GeneralInfoForm : public heads::HeadScreen {
   heads::RowGrid* otherDetails_;
   heads::RowGrid* profitAndLossLines_;
   heads::RowGrid* balanceSheetLines_;
+  heads::RowGrid* keyPersons_;
 };
 
 }  // namespace meridian::suite::geninfo
