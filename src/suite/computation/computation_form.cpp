@@ -183,7 +183,10 @@ void ComputationForm::compute() {
     dialogs().info(std::string("The year can not be computed: ") + e.what() + ".");
     return;
   }
+  // The tax's working by slab and rate shows here as it prints.
+  const bool showSlab = base_.GetSettingINI("Settings", "ShowSlab", "0") == "1";
   for (const auto& r : data_->sheet.rows) {
+    if (r.rateWorking && !showSlab) continue;
     if (r.kind == SheetRow::Kind::loss)
       g.rows.push_back({"  " + r.caption + " " + std::to_string(r.loss.year), "", r.loss.carried.roundedToRupee().text()});
     else

@@ -11,6 +11,7 @@
 #include "suite/computation/gross_total_layout.h"
 #include "suite/computation/printout_annexures.h"
 #include "suite/computation/printout_depreciation.h"
+#include "suite/computation/printout_interest.h"
 #include "suite/computation/printout_table.h"
 #include "suite/computation/signature_block.h"
 #include "suite/computation/year_options.h"
@@ -55,6 +56,7 @@ class Printout {
                            mode_ == PrintMode::estimate, o_.borders);
     if (mode_ == PrintMode::computation) {
       computationLines();
+      if (option(YearOption::interestWorking)) printInterestWorking(rep_, d_.result.interest, o_.borders);
       interestUptoLine();
       dueDateLine();
       declaration();
@@ -193,18 +195,24 @@ class Printout {
   // practice reads them.
   void schedules() {
     const AnnexureSwitches on{o_.borders, o_.kvpDetails, o_.nscDetails, o_.annexures};
-    const GeneralInfoSwitches general{o_.borders, o_.annexures, o_.profitAndLoss, o_.balanceSheet,
-                                      o_.assetsAndLiabilities};
+    const GeneralInfoSwitches general{o_.borders,      o_.annexures,           o_.profitAndLoss,
+                                      o_.balanceSheet, o_.assetsAndLiabilities, o_.separateAnnexure};
     printEnclosures(rep_, d_.generalInfo, general);
     printItemDetails(rep_, d_.annexures, on);
     if (o_.annexures) printDisallowances(rep_, d_.statements, d_.year, o_.borders);
     printAccounts(rep_, d_.generalInfo, general);
-    printDepreciationSchedule(rep_, d_.depreciation, d_.year, o_.borders);
+    const bool depreciationHere = option(YearOption::depreciationSamePage);
+    if (depreciationHere) printDepreciationSchedule(rep_, d_.depreciation, d_.year, o_.borders);
     printCreditTables(rep_, d_.statements, d_.year, o_.borders);
     if (o_.capitalGains) printCapitalGains(rep_, d_.statements, o_.borders);
     printCertificates(rep_, d_.annexures, on);
     if (o_.taxesPaid) printTaxesPaid(rep_, d_.statements, o_.deductorAddress, o_.borders);
     printOtherDetails(rep_, d_.generalInfo, d_.year, general);
+    // Cleared, the chart takes a page of its own after everything else.
+    if (!depreciationHere && !(d_.depreciation.blocks.empty() && d_.depreciation.outside.empty())) {
+      rep_.printtext(esc::formFeed);
+      printDepreciationSchedule(rep_, d_.depreciation, d_.year, o_.borders);
+    }
   }
 
   // Every account (CompOth1), or the default one alone (CompOth0): the one
@@ -267,6 +275,10 @@ class Printout {
 
   void lineRow(TableOut& t, const SheetRow& r) {
     const std::string c = caption(r.caption);
+    if (r.rateWorking) {
+      if (o_.showSlab) t.row({"      " + c, *r.inner}, false, "000", "011");
+      return;
+    }
     switch (r.kind) {
       case Kind::title: t.row({c}, false, "100", "000"); break;
       case Kind::line: t.row({"   " + c, *r.inner}, false, "000", "011"); break;

@@ -23,6 +23,14 @@ class Sheet {
     if (always || !m.roundedToRupee().isZero())
       rows_.push_back({Kind::total, caption, "", std::nullopt, m.roundedToRupee()});
   }
+  // A line of the tax's working, shown even when nil: a slab at no tax is
+  // part of the working.
+  void rate(const engine::RatedIncome& r) {
+    const Money tax = r.basis == engine::RateBasis::agriculturalOffset ? -r.tax : r.tax;
+    SheetRow row{Kind::line, rateCaption(r), "", tax.roundedToRupee(), std::nullopt};
+    row.rateWorking = true;
+    rows_.push_back(row);
+  }
   void loss(const engine::LossRow& l) {
     SheetRow row{Kind::loss, engine::lossPartCaption(l.part)};
     row.loss = l;
@@ -115,10 +123,19 @@ void otherSources(Sheet& s, const engine::YearResult& r) {
   s.total("Income from Other Sources", o.normal + o.winnings, true);
 }
 
+bool atNormalRates(const engine::RatedIncome& r) {
+  using B = engine::RateBasis;
+  return r.basis == B::slab || r.basis == B::flat || r.basis == B::agriculturalOffset;
+}
+
 void tax(Sheet& s, const engine::YearResult& r) {
   s.title("COMPUTATION OF TAX ON TOTAL INCOME");
   const auto& t = r.tax;
+  for (const auto& w : t.working)
+    if (atNormalRates(w)) s.rate(w);
   s.line("Tax on Income at Normal Rates", t.taxNormal);
+  for (const auto& w : t.working)
+    if (!atNormalRates(w)) s.rate(w);
   s.line("Tax on Income at Special Rates", t.taxSpecial);
   s.total("Tax on Total Income", t.tax(), true);
   s.line("Less: Rebate u/s 87A", -t.rebate87a);
@@ -152,6 +169,37 @@ void tax(Sheet& s, const engine::YearResult& r) {
 }
 
 }  // namespace
+
+std::string percentText(int basisPoints) {
+  if (basisPoints == 0) return "Nil";
+  std::string text = std::to_string(basisPoints / 100);
+  if (int rest = basisPoints % 100; rest != 0) {
+    text += "." + std::string(rest < 10 ? "0" : "") + std::to_string(rest);
+    while (text.back() == '0') text.pop_back();
+  }
+  return text + "%";
+}
+
+std::string rateCaption(const engine::RatedIncome& r) {
+  using B = engine::RateBasis;
+  const std::string on = "On " + r.income.roundedToRupee().groupedRupees();
+  const std::string at = " @ " + percentText(r.rate);
+  switch (r.basis) {
+    case B::slab:
+      if (r.open) return on + " (above " + r.from.groupedRupees() + ")" + at;
+      if (r.from.isZero()) return on + " (upto " + r.upTo.groupedRupees() + ")" + at;
+      return on + " (" + (r.from + Money::rupees(1)).groupedRupees() + " to " + r.upTo.groupedRupees() + ")" + at;
+    case B::flat: return on + at;
+    case B::agriculturalOffset:
+      return "Less: Tax on " + r.income.roundedToRupee().groupedRupees() + " (Limit + Agri. Income)";
+    case B::ltcgIndexed: return on + " u/s 112" + at;
+    case B::ltcgWithoutIndexation: return on + " u/s 112 (no indexation)" + at;
+    case B::stcg111a: return on + " u/s 111A" + at;
+    case B::winnings: return on + " u/s 115BB" + at;
+    case B::dividend115bbda: return on + " u/s 115BBDA" + at;
+  }
+  return on + at;
+}
 
 ComputationSheet computationSheet(const ClientHeader& c, const engine::YearResult& r, bool bankMarker,
                                   bool firmMarker) {

@@ -26,6 +26,9 @@ struct SheetRow {
   std::string value;  // header rows
   std::optional<Money> inner, outer;
   engine::LossRow loss;
+  // A line of the tax worked slab by slab or rate by rate, shown only when
+  // the user asks for slabs and rates (ShowSlab).
+  bool rateWorking = false;
 };
 
 struct ClientHeader {
@@ -51,6 +54,13 @@ struct ComputationSheet {
 // bankMarker: the client has bank accounts (##BANKDETAILS## in the header);
 // firmMarker: the client is a partner whose statement of firms follows the
 // business head (##PARTREMUSTATEMENT##).
+// A rate in basis points as the printout words it: "10%", "12.5%", "Nil".
+std::string percentText(int basisPoints);
+
+// The caption of one line of the tax's working: the income, the slice of
+// the scale it falls in or the section that sets its rate, and the rate.
+std::string rateCaption(const engine::RatedIncome& r);
+
 ComputationSheet computationSheet(const ClientHeader& client, const engine::YearResult& r, bool bankMarker,
                                   bool firmMarker = false);
 

@@ -1,5 +1,7 @@
 #include "suite/computation/printout_general_info.h"
 
+#include <optional>
+
 #include "suite/computation/printout_table.h"
 
 namespace meridian::suite::computation {
@@ -10,8 +12,8 @@ namespace esc = host::esc;
 std::string bold(const std::string& s) { return esc::boldOn + s + esc::boldOff; }
 
 struct Line {
-  const char* caption;
-  Money amount;
+  std::string caption;
+  std::optional<Money> amount;  // none: a sub-heading
   bool subTotal = false;  // printed bold
 };
 
@@ -21,7 +23,38 @@ void amountTable(host::ReportWriter& rep, const std::string& title, const char* 
   for (const auto& piece : report::wrapToWidth(title, 78)) rep.printtext(bold(piece));
   TableOut t(rep, {58, 20}, {"T", "A"}, borders);
   t.row({std::string(heading), std::string(amountHeading)}, true, "11", "01");
-  for (const auto& l : lines) t.row({std::string(l.caption), l.amount}, false, l.subTotal ? "11" : "00", "01");
+  for (const auto& l : lines) {
+    if (!l.amount) {
+      t.row({l.caption}, false, "10", "00");
+      continue;
+    }
+    t.row({l.caption, *l.amount}, false, l.subTotal ? "11" : "00", "01");
+  }
+}
+
+// The further lines of an account, side by side in the sides' order, each
+// side under its caption and closed by its total.
+void addFurtherLines(std::vector<Line>& lines, const std::vector<geninfo::AccountLine>& further,
+                     const std::vector<geninfo::AccountSide>& sides) {
+  for (const auto& side : sides) {
+    Money total;
+    bool any = false;
+    for (const auto& l : further) {
+      if (l.side != side.code) continue;
+      if (!any) lines.push_back({side.caption, std::nullopt});
+      any = true;
+      lines.push_back({"   " + l.particulars, l.amount});
+      total += l.amount;
+    }
+    if (any) lines.push_back({std::string("Total ") + side.caption, total, true});
+  }
+}
+
+bool profitAndLossPrints(const geninfo::GeneralInformation& g, const GeneralInfoSwitches& on) {
+  return on.profitAndLoss && (g.noAccount || !g.profitAndLossLines.empty());
+}
+bool balanceSheetPrints(const geninfo::GeneralInformation& g, const GeneralInfoSwitches& on) {
+  return on.balanceSheet && (g.noAccount || !g.balanceSheetLines.empty());
 }
 
 }  // namespace
@@ -36,25 +69,41 @@ void printEnclosures(host::ReportWriter& rep, const geninfo::GeneralInformation&
 }
 
 void printAccounts(host::ReportWriter& rep, const geninfo::GeneralInformation& g, const GeneralInfoSwitches& on) {
-  if (g.noAccount) {
-    const geninfo::NoAccountFigures& f = *g.noAccount;
-    if (on.profitAndLoss)
-      amountTable(rep,
-                  std::string("Profit & Loss Account") +
-                      (f.booksMaintained ? "" : " (Regular books of account of business or profession are not maintained)"),
-                  "Particulars", "Amount (Rs.)",
-                  {{"Gross Receipts", f.grossReceipts},
-                   {"Gross Profit", f.grossProfit},
-                   {"Expenses", f.expenses},
-                   {"Net Profit", f.netProfit, true}},
-                  on.borders);
-    if (on.balanceSheet)
-      amountTable(rep, "Balance Sheet", "Particulars", "Amount (Rs.)",
-                  {{"Sundry Debtors", f.sundryDebtors},
-                   {"Sundry Creditors", f.sundryCreditors},
-                   {"Stock-in-trade", f.stockInTrade},
-                   {"Cash Balance", f.cashBalance}},
-                  on.borders);
+  const bool assets = on.assetsAndLiabilities && g.assets;
+  if (!profitAndLossPrints(g, on) && !balanceSheetPrints(g, on) && !assets) return;
+  // CompOth8: the accounts as an annexure of their own, on a fresh page.
+  if (on.separateAnnexure) {
+    rep.printtext(esc::formFeed);
+    rep.printtext(bold(esc::underlineOn + std::string("ANNEXURE") + esc::underlineOff));
+  }
+  if (profitAndLossPrints(g, on)) {
+    std::vector<Line> lines;
+    bool noBooks = false;
+    if (g.noAccount) {
+      const geninfo::NoAccountFigures& f = *g.noAccount;
+      noBooks = !f.booksMaintained;
+      lines = {{"Gross Receipts", f.grossReceipts},
+               {"Gross Profit", f.grossProfit},
+               {"Expenses", f.expenses},
+               {"Net Profit", f.netProfit, true}};
+    }
+    addFurtherLines(lines, g.profitAndLossLines, geninfo::profitAndLossSides());
+    amountTable(rep,
+                std::string("Profit & Loss Account") +
+                    (noBooks ? " (Regular books of account of business or profession are not maintained)" : ""),
+                "Particulars", "Amount (Rs.)", lines, on.borders);
+  }
+  if (balanceSheetPrints(g, on)) {
+    std::vector<Line> lines;
+    if (g.noAccount) {
+      const geninfo::NoAccountFigures& f = *g.noAccount;
+      lines = {{"Sundry Debtors", f.sundryDebtors},
+               {"Sundry Creditors", f.sundryCreditors},
+               {"Stock-in-trade", f.stockInTrade},
+               {"Cash Balance", f.cashBalance}};
+    }
+    addFurtherLines(lines, g.balanceSheetLines, geninfo::balanceSheetSides());
+    amountTable(rep, "Balance Sheet", "Particulars", "Amount (Rs.)", lines, on.borders);
   }
   if (on.assetsAndLiabilities && g.assets) {
     const geninfo::AssetsAndLiabilities& a = *g.assets;

@@ -15,11 +15,14 @@ struct GeneralInfoSwitches {
   bool profitAndLoss = false;      // CompOth6
   bool balanceSheet = false;       // CompOth7
   bool assetsAndLiabilities = false;  // CompOth11
+  bool separateAnnexure = false;      // CompOth8: the accounts and Schedule AL on a page of their own
 };
 
 // "List of Enclosures:", numbered in srno order.
 void printEnclosures(host::ReportWriter& rep, const geninfo::GeneralInformation& g, const GeneralInfoSwitches& on);
-// The profit and loss account, the balance sheet and Schedule AL, as switched.
+// The profit and loss account and the balance sheet (the no-account figures
+// and the further lines of a business with books) and Schedule AL, as
+// switched; under CompOth8 on a page of their own headed "ANNEXURE".
 void printAccounts(host::ReportWriter& rep, const geninfo::GeneralInformation& g, const GeneralInfoSwitches& on);
 // The other details, one table per category in the categories' order.
 void printOtherDetails(host::ReportWriter& rep, const geninfo::GeneralInformation& g, int year,

@@ -50,6 +50,7 @@ PrintoutOptions PrintoutOptions::read(const SettingReader& setting) {
   o.returnDate = on("CompOth5");
   o.grossTotalLayout = std::clamp(std::atoi(value("GTOPT").c_str()), 0, 3);
   o.capitalGains = on("CapStmt");
+  o.showSlab = on("ShowSlab");
   o.taxesPaid = on("TDSTCSDET");
   o.deductorAddress = on("TDSTCSDEDADD");
   o.declaration = on("Dec277A");
@@ -59,6 +60,7 @@ PrintoutOptions PrintoutOptions::read(const SettingReader& setting) {
   o.profitAndLoss = on("CompOth6");
   o.balanceSheet = on("CompOth7");
   o.assetsAndLiabilities = on("CompOth11");
+  o.separateAnnexure = on("CompOth8");
   o.signerDesignation = on("CompOth9");
   o.signerName = on("CompOth10");
   o.commonPlace = value("PLACE");

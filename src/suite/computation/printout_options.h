@@ -24,6 +24,7 @@ struct PrintoutOptions {
   bool returnIncome = false, receiptNo = false, wardNo = false, returnDate = false;
   int grossTotalLayout = 0;       // GTOPT: where gross total income is shown (GrossTotalLayout)
   bool capitalGains = false;      // CapStmt
+  bool showSlab = false;          // ShowSlab: the tax worked slab by slab and rate by rate
   bool taxesPaid = false;         // TDSTCSDET: TDS, TCS, advance and self-assessment tax
   bool deductorAddress = false;   // TDSTCSDEDADD
   bool declaration = false;   // Dec277A
@@ -33,6 +34,7 @@ struct PrintoutOptions {
   // CompOth6, CompOth7, CompOth11: the profit and loss account, the balance
   // sheet and the assets and liabilities (Schedule AL) of the year.
   bool profitAndLoss = false, balanceSheet = false, assetsAndLiabilities = false;
+  bool separateAnnexure = false;   // CompOth8: those three as an annexure on a page of their own
   bool signerDesignation = false;  // CompOth9: the signer's designation under the signature
   bool signerName = false;         // CompOth10: the signer's name there
   std::string commonPlace;         // PLACE: the place of signing the settings call "(Common)"

@@ -271,12 +271,7 @@ void SettingsForm::load() {
   settings_ = loadYearSettings(base_.DbObj(), key_);
   // What the lists show for a signer never saved, so that leaving without a
   // change is seen as such.
-  if (settings_.signer.relation.empty()) settings_.signer.relation = kRelations[0];
-  if (settings_.signer.place.empty()) settings_.signer.place = "##COMMON##";
-  std::string boxes;
-  for (int k = 0; k < kYearOptionCount; ++k)
-    boxes += yearOptionOn(settings_.signer.options, static_cast<YearOption>(k)) ? '1' : '0';
-  settings_.signer.options = boxes;
+  settings_.signer = asShown(settings_.signer);
   settings_.signer.pan = upperCase(settings_.signer.pan);
   priorities_ = parsePriorities(settings_.priorities);
   show();
@@ -398,11 +393,15 @@ bool SettingsForm::save() {
   // transaction: a failure leaves both as they were.
   auto tx = base_.DbObj().begin();
   try {
-    saveYearSettings(base_.DbObj(), key_, s);
+    // Only the user's settings changed: the year's rows stay as they are.
+    if (!(s == settings_)) saveYearSettings(base_.DbObj(), key_, s);
   } catch (const YearNotOpened& e) {
     return refuse(e.what(), "cmdback", ui::Icon::exclamation);
   }
-  for (const auto& [key, value] : keys) base_.SaveSettingINI("Settings", key, value);
+  for (const auto& [key, value] : keys) {
+    const auto shown = shownKeys_.find(key);
+    if (shown == shownKeys_.end() || shown->second != value) base_.SaveSettingINI("Settings", key, value);
+  }
   tx.commit();
   settings_ = s;
   shownKeys_ = keys;

@@ -14,7 +14,11 @@ enum class YearOption {
   capitalAccount,          // "Capital Account"
   profitAndLoss,           // "Profit And loss Account "
   tradingAccount,          // "Trading Account"
-  income80L,               // "Show detail of Income U/s 80L"
+  // "Show detail of Income U/s 80L": kept, never printed. Section 80L
+  // (interest on certain securities and deposits) was omitted by the Finance
+  // Act, 2005 from A.Y. 2006-07; no year the program computes can carry a
+  // deduction under it, so there is no detail to show.
+  income80L,
   interestWorking,         // "Show Calculation of 234 A, 234 B, 234 C"
   lossesSamePage,          // "Print 'Losses Table' on the same page as the return"
   depreciationSamePage,    // "Print 'Depreciation Chart' on the same page as return"

@@ -1,9 +1,12 @@
 #include "suite/computation/year_settings.h"
 
+#include <tuple>
+
 #include "common/dates.h"
 #include "common/years.h"
 #include "db/rows.h"
 #include "suite/computation/set_off_priority.h"
+#include "suite/computation/year_options.h"
 #include "suite/heads/year_input_loader.h"
 
 namespace meridian::suite::computation {
@@ -79,50 +82,83 @@ YearSettings loadYearSettings(db::Connection& conn, const YearKey& key) {
   return s;
 }
 
+Signer asShown(Signer g) {
+  if (g.relation.empty()) g.relation = "Son/Daughter of";
+  if (g.place.empty()) g.place = "##COMMON##";
+  std::string boxes;
+  for (int k = 0; k < kYearOptionCount; ++k) boxes += yearOptionOn(g.options, static_cast<YearOption>(k)) ? '1' : '0';
+  g.options = boxes;
+  return g;
+}
+
 void saveYearSettings(db::Connection& conn, const YearKey& key, const YearSettings& s) {
   const auto& i = s.interest;
-  const auto& g = s.signer;
+  const Signer g = asShown(s.signer);
   auto tx = conn.begin();
+  const YearSettings stored = loadYearSettings(conn, key);
+  const Signer was = asShown(stored.signer);
+  const auto codes = [](const InterestCodes& c) {
+    return std::tie(c.a234, c.b234, c.c234, c.selfy, c.selfy1, c.uptoInputDate, c.computationDate);
+  };
+  const auto typed = [](const InterestCodes& c) { return std::tie(c.byHand234a, c.byHand234b, c.byHand234c); };
+  const auto yearRow = [](const Signer& x) {
+    return std::tie(x.options, x.showTelephone, x.name, x.fatherName, x.capacity);
+  };
+  const auto signDetails = [](const Signer& x) { return std::tie(x.relation, x.showPan, x.pan, x.place); };
+  const bool codesChanged = codes(i) != codes(stored.interest);
+  const bool typedChanged = typed(i) != typed(stored.interest);
+  const bool yearRowChanged = yearRow(g) != yearRow(was);
+  const bool signChanged = signDetails(g) != signDetails(was);
+  const bool prioritiesChanged = s.priorities != stored.priorities;
+  if (!codesChanged && !typedChanged && !yearRowChanged && !signChanged && !prioritiesChanged) return;
   // The workspace writes the year row when the year is opened; settings of a
   // year never opened would have nowhere to go.
-  const long long yearRows = db::updateWhere(conn, "income",
-                  {{"a234", i.a234},
-                   {"b234", i.b234},
-                   {"c234", i.c234},
-                   {"selfy", i.selfy},
-                   {"selfy1", i.selfy1},
-                   {"todate", i.uptoInputDate ? 1 : 0},
-                   {"dt_tax_det", i.computationDate}},
-                  {{"code_no", key.dataSet}, {"ass_year", key.year}});
-  if (yearRows == 0)
+  const db::Pairs yearKey{{"code_no", key.dataSet}, {"ass_year", key.year}};
+  if (conn.scalar("SELECT COUNT(*) FROM income WHERE code_no = ? AND ass_year = ?", {key.dataSet, key.year}) == "0")
     throw YearNotOpened("A.Y. " + assessmentYearText(key.year) + " of " + key.dataSet +
                         " is not opened yet: open the year in the workspace first.");
-  const db::Pairs yearKey{{"code_no", key.dataSet}, {"ass_year", key.year}};
-  db::deleteWhere(conn, "incint234", yearKey);
-  db::insertRow(conn, "incint234",
-                {{"code_no", key.dataSet},
-                 {"ass_year", key.year},
-                 {"int234a", amount(i.byHand234a)},
-                 {"int234b", amount(i.byHand234b)},
-                 {"int234c", amount(i.byHand234c)}});
-  db::upsertRow(conn, "new_tab", {{"code_no", key.dataSet}, {"ass_year", std::to_string(key.year)}},
-                {{"opts", g.options},
-                 {"telsh", g.showTelephone ? 1 : 0},
-                 {"psr", g.name},
-                 {"fpsr", g.fatherName},
-                 {"caps", g.capacity}});
+  if (codesChanged)
+    db::updateWhere(conn, "income",
+                    {{"a234", i.a234},
+                     {"b234", i.b234},
+                     {"c234", i.c234},
+                     {"selfy", i.selfy},
+                     {"selfy1", i.selfy1},
+                     {"todate", i.uptoInputDate ? 1 : 0},
+                     {"dt_tax_det", i.computationDate}},
+                    yearKey);
+  if (typedChanged) {
+    db::deleteWhere(conn, "incint234", yearKey);
+    db::insertRow(conn, "incint234",
+                  {{"code_no", key.dataSet},
+                   {"ass_year", key.year},
+                   {"int234a", amount(i.byHand234a)},
+                   {"int234b", amount(i.byHand234b)},
+                   {"int234c", amount(i.byHand234c)}});
+  }
+  if (yearRowChanged)
+    db::upsertRow(conn, "new_tab", {{"code_no", key.dataSet}, {"ass_year", std::to_string(key.year)}},
+                  {{"opts", g.options},
+                   {"telsh", g.showTelephone ? 1 : 0},
+                   {"psr", g.name},
+                   {"fpsr", g.fatherName},
+                   {"caps", g.capacity}});
   const db::Pairs signKey{{"code_no", key.dataSet}, {"tyear", key.year}};
-  db::deleteWhere(conn, "miscsigndet", signKey);
-  db::insertRow(conn, "miscsigndet",
-                {{"code_no", key.dataSet},
-                 {"tyear", key.year},
-                 {"relat", g.relation},
-                 {"panopt", g.showPan ? 1 : 0},
-                 {"pan", g.pan},
-                 {"place", g.place}});
-  db::deleteWhere(conn, "cylatbl", signKey);
-  if (!s.priorities.empty())
-    db::insertRow(conn, "cylatbl", {{"code_no", key.dataSet}, {"tyear", key.year}, {"priorities", s.priorities}});
+  if (signChanged) {
+    db::deleteWhere(conn, "miscsigndet", signKey);
+    db::insertRow(conn, "miscsigndet",
+                  {{"code_no", key.dataSet},
+                   {"tyear", key.year},
+                   {"relat", g.relation},
+                   {"panopt", g.showPan ? 1 : 0},
+                   {"pan", g.pan},
+                   {"place", g.place}});
+  }
+  if (prioritiesChanged) {
+    db::deleteWhere(conn, "cylatbl", signKey);
+    if (!s.priorities.empty())
+      db::insertRow(conn, "cylatbl", {{"code_no", key.dataSet}, {"tyear", key.year}, {"priorities", s.priorities}});
+  }
   tx.commit();
 }
 

@@ -37,6 +37,11 @@ struct Signer {
   bool operator==(const Signer&) const = default;
 };
 
+// The signer as the settings screen shows one never saved: the first
+// relation, the common place, every year box spelt out at its default. A
+// save compares with this, so that merely showing the defaults writes no row.
+Signer asShown(Signer stored);
+
 struct YearSettings {
   InterestCodes interest;
   Signer signer;
@@ -56,9 +61,10 @@ struct YearNotOpened : std::runtime_error {
 // The year row (income) must exist: the workspace writes it when the year
 // is opened. Nothing there gives the defaults of a new year.
 YearSettings loadYearSettings(db::Connection& conn, const YearKey& key);
-// Writes everything in one transaction: the year row, incint234, new_tab,
-// miscsigndet and cylatbl; a failure writes nothing. Throws YearNotOpened
-// when the data set has no year row.
+// Writes in one transaction the parts that differ from what is stored (the
+// year row, incint234, new_tab, miscsigndet, cylatbl), nothing when none
+// does; a failure writes nothing. Throws YearNotOpened when something is to
+// be written and the data set has no year row.
 void saveYearSettings(db::Connection& conn, const YearKey& key, const YearSettings& s);
 
 // What the interest codes mean for the computation of ss.234A, 234B and

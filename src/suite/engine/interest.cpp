@@ -40,7 +40,8 @@ CivilDate returnDate(const YearInput& in) { return in.filingDate.value_or(in.due
 // s.234A: on the tax left after advance tax, TDS, TCS and the self-assessment
 // tax paid by the due date, from the day after the due date to the return.
 // An extension of the due date moves it unless the order kept s.234A out.
-Money interest234a(const YearInput& in, const YearLaw& law, const InterestBase& b, int& months) {
+Money interest234a(const YearInput& in, const YearLaw& law, const InterestBase& b, int& months,
+                   std::vector<InterestPeriod>& working) {
   const CivilDate due = in.dueDateFor234a.value_or(in.dueDate.value_or(defaultDueDate(in)));
   Money selfAssessed;
   switch (in.selfAssessmentForInterest.for234a) {
@@ -50,14 +51,19 @@ Money interest234a(const YearInput& in, const YearLaw& law, const InterestBase& 
   }
   const Money left =
       b.netTax - in.taxesPaid.tds - in.taxesPaid.tcs - totalOf(in.taxesPaid.advance) - selfAssessed;
-  months = monthsCounted(year_month_day{sys_days{due} + days{1}}, returnDate(in));
-  return tax::rupeesAtRate(tax::roundedDownForInterest(left, law.interestRounding), law.interest234a * months);
+  const CivilDate from = year_month_day{sys_days{due} + days{1}};
+  months = monthsCounted(from, returnDate(in));
+  const Money on = tax::roundedDownForInterest(left, law.interestRounding);
+  const Money interest = tax::rupeesAtRate(on, law.interest234a * months);
+  if (!interest.isZero()) working.push_back({from, returnDate(in), on, months, law.interest234a, interest});
+  return interest;
 }
 
 // s.234B: when advance tax paid is below the year's share of the assessed tax,
 // on the shortfall from 1 April of the A.Y. to the return; after each
 // self-assessment payment, on the shortfall it leaves (s.234B(2)).
-Money interest234b(const YearInput& in, const YearLaw& law, const InterestBase& b, int& months) {
+Money interest234b(const YearInput& in, const YearLaw& law, const InterestBase& b, int& months,
+                   std::vector<InterestPeriod>& working) {
   const Money assessed = b.netTax - in.taxesPaid.tds - in.taxesPaid.tcs;
   const Money advance = totalOf(in.taxesPaid.advance);
   months = 0;
@@ -72,16 +78,24 @@ Money interest234b(const YearInput& in, const YearLaw& law, const InterestBase& 
   Money shortfall = assessed - advance;
   Money interest;
   int monthsBefore = 0;
+  CivilDate stretchFrom = from;
+  // Each stretch runs on the shortfall left at its start, up to the next
+  // payment of self-assessment tax or the return.
+  const auto charge = [&](const CivilDate& until, int monthsHere) {
+    const Money on = tax::roundedDownForInterest(shortfall, law.interestRounding);
+    const Money part = tax::rupeesAtRate(on, law.interest234b * monthsHere);
+    if (!part.isZero()) working.push_back({stretchFrom, until, on, monthsHere, law.interest234b, part});
+    interest += part;
+  };
   for (const auto& p : payments) {
     const int m = monthsCounted(from, p.date);
-    interest += tax::rupeesAtRate(tax::roundedDownForInterest(shortfall, law.interestRounding),
-                                  law.interest234b * (m - monthsBefore));
+    charge(p.date, m - monthsBefore);
     monthsBefore = std::max(monthsBefore, m);
     shortfall -= p.amount;
+    stretchFrom = p.date;
   }
   months = monthsCounted(from, to);
-  interest += tax::rupeesAtRate(tax::roundedDownForInterest(shortfall, law.interestRounding),
-                                law.interest234b * std::max(0, months - monthsBefore));
+  charge(to, std::max(0, months - monthsBefore));
   return interest;
 }
 
@@ -140,6 +154,11 @@ std::vector<InstalmentFigures> instalments234c(const YearInput& in, const YearLa
     row.cumulativeDue = owedHere.cumulativeDue;
     row.due = row.cumulativeDue - dueBefore;
     row.interest = owed ? owedHere.interest : Money();
+    if (!row.interest.isZero()) {
+      row.interestOn = owedHere.interestOn;
+      row.months = owedHere.months;
+      row.monthlyRate = law.interest234c;
+    }
     dueBefore = row.cumulativeDue;
     paidBefore = row.paidByDate;
     rows.push_back(row);
@@ -173,8 +192,8 @@ InterestFigures interestOn(const YearInput& in, const YearLaw& law, const Intere
   InterestFigures f;
   f.owed = advanceTaxOwed(in, law, base);
   const bool owed = f.owed == AdvanceTaxOwed::owed;
-  f.s234a = chosen(in.interest[0], interest234a(in, law, base, f.months234a));
-  f.s234b = chosen(in.interest[1], owed ? interest234b(in, law, base, f.months234b) : Money());
+  f.s234a = chosen(in.interest[0], interest234a(in, law, base, f.months234a, f.working234a));
+  f.s234b = chosen(in.interest[1], owed ? interest234b(in, law, base, f.months234b, f.working234b) : Money());
   f.instalments = instalments234c(in, law, base, owed);
   Money c;
   for (const auto& row : f.instalments) c += row.interest;

@@ -1,6 +1,7 @@
 #include "suite/engine/tax_on_income.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "suite/tax/rupee_rate.h"
 #include "suite/tax/slab_tax.h"
@@ -13,22 +14,56 @@ bool residentIndividual(const YearInput& in) {
   return in.status == Status::individual && in.residence != Residence::nonResident;
 }
 
-// Tax at normal rates on the part of income that bears them.
-Money normalTax(Money income, const YearInput& in, const YearLaw& law, int ageClass) {
+using Working = std::vector<RatedIncome>;
+
+void addSlices(Money income, const params::Scale& scale, Working* working) {
+  if (!working) return;
+  for (const auto& s : tax::scaleSlices(income, scale))
+    working->push_back({RateBasis::slab, s.from, s.upTo, s.open, s.income, s.rate, s.tax});
+}
+
+Money flatTax(Money income, params::BasisPoints rate, Working* working) {
+  const Money tax = tax::rupeesAtRate(income, rate);
+  if (working) working->push_back({RateBasis::flat, Money(), Money(), false, income, rate, tax});
+  return tax;
+}
+
+// The scale tax with agricultural income joined for the rate: the slices of
+// both together, less the tax on the exemption limit and the agricultural
+// income (tax::slabTaxWithAgriculture, whose figure this must equal).
+Money scaleTaxWithAgriculture(Money income, const YearInput& in, const YearLaw& law, const params::Scale& scale,
+                              Working* working) {
+  const Money tax = tax::slabTaxWithAgriculture(income, in.agricultural, law.agriculturalFloor, scale);
+  const Money limit = tax::rupees(params::exemptionLimit(scale));
+  if (in.agricultural <= law.agriculturalFloor || income <= limit) {
+    addSlices(income, scale, working);
+    return tax;
+  }
+  addSlices(income + in.agricultural, scale, working);
+  if (working)
+    working->push_back({RateBasis::agriculturalOffset, Money(), Money(), false, limit + in.agricultural, 0,
+                        tax::scaleTax(limit + in.agricultural, scale)});
+  return tax;
+}
+
+// Tax at normal rates on the part of income that bears them; `working`,
+// when given, takes each slice or rate as charged.
+Money normalTax(Money income, const YearInput& in, const YearLaw& law, int ageClass, Working* working = nullptr) {
   if (income <= Money()) return Money();
   switch (in.status) {
     case Status::individual:
     case Status::huf:
     case Status::aopBoi:
-      return tax::slabTaxWithAgriculture(income, in.agricultural, law.agriculturalFloor, scaleOf(in, law, ageClass));
+      return scaleTaxWithAgriculture(income, in, law, scaleOf(in, law, ageClass), working);
     case Status::cooperative:
+      addSlices(income, law.cooperative, working);
       return tax::scaleTax(income, law.cooperative);
     case Status::firm:
     case Status::llp:
-      return tax::rupeesAtRate(income, law.firmRate);
+      return flatTax(income, law.firmRate, working);
     case Status::company:
-      return tax::rupeesAtRate(income, in.smallCompany && law.companySmallRate > 0 ? law.companySmallRate
-                                                                                    : law.companyRate);
+      return flatTax(income, in.smallCompany && law.companySmallRate > 0 ? law.companySmallRate : law.companyRate,
+                     working);
   }
   return Money();
 }
@@ -50,14 +85,22 @@ TaxableParts withShortfallUsed(TaxableParts p, const YearInput& in, const YearLa
 }
 
 Money taxBeforeRebate(const TaxableParts& parts, const YearInput& in, const YearLaw& law, int ageClass,
-                      Money* normalOut = nullptr) {
+                      Money* normalOut = nullptr, Working* working = nullptr) {
   const TaxableParts p = withShortfallUsed(parts, in, law, ageClass);
-  const Money normal = normalTax(p.normal, in, law, ageClass);
+  const Money normal = normalTax(p.normal, in, law, ageClass, working);
   if (normalOut) *normalOut = normal;
-  return normal + tax::rupeesAtRate(p.ltcgIndexed, law.ltcgRate) +
-         tax::rupeesAtRate(p.ltcgWithoutIndexation, law.ltcgWithoutIndexationRate) +
-         tax::rupeesAtRate(p.stcg111a, law.stcg111aRate) + tax::rupeesAtRate(p.winnings, law.winningsRate) +
-         tax::rupeesAtRate(p.dividend115bbda, law.dividend115bbdaRate);
+  Money special;
+  for (const auto& [basis, income, rate] :
+       {std::tuple{RateBasis::ltcgIndexed, p.ltcgIndexed, law.ltcgRate},
+        std::tuple{RateBasis::ltcgWithoutIndexation, p.ltcgWithoutIndexation, law.ltcgWithoutIndexationRate},
+        std::tuple{RateBasis::stcg111a, p.stcg111a, law.stcg111aRate},
+        std::tuple{RateBasis::winnings, p.winnings, law.winningsRate},
+        std::tuple{RateBasis::dividend115bbda, p.dividend115bbda, law.dividend115bbdaRate}}) {
+    const Money tax = tax::rupeesAtRate(income, rate);
+    special += tax;
+    if (working && income > Money()) working->push_back({basis, Money(), Money(), false, income, rate, tax});
+  }
+  return normal + special;
 }
 
 // The same incomes cut down to `income`, the part at normal rates first: the
@@ -129,7 +172,7 @@ TaxFigures taxOnTotalIncome(const TaxableParts& parts, const YearInput& in, cons
   TaxFigures f;
   f.normalIncome = parts.normal;
   f.specialIncome = parts.special();
-  const Money whole = taxBeforeRebate(parts, in, law, ageClass, &f.taxNormal);
+  const Money whole = taxBeforeRebate(parts, in, law, ageClass, &f.taxNormal, &f.working);
   f.taxSpecial = whole - f.taxNormal;
   // s.87A: a resident individual whose total income is within the limit.
   const tax::Claimant who{residentIndividual(in), ageClass, in.sex == Sex::female};

@@ -107,9 +107,33 @@ struct DeductionLine {
   bool partC = false;  // a deduction in respect of certain incomes (Part C of Chapter VI-A)
 };
 
+// One line of the tax as it was worked: a slice of the scale, the flat rate
+// of a firm or company, a part of income at a special rate, or (with
+// agricultural income joined for the rate) the tax on the exemption limit
+// and the agricultural income that comes off the scale tax.
+enum class RateBasis {
+  slab,
+  flat,
+  agriculturalOffset,
+  ltcgIndexed,
+  ltcgWithoutIndexation,
+  stcg111a,
+  winnings,
+  dividend115bbda,
+};
+struct RatedIncome {
+  RateBasis basis = RateBasis::slab;
+  Money from, upTo;  // the slice of the scale (slab)
+  bool open = false;  // the scale's last slice, no upper end
+  Money income;
+  int rate = 0;  // basis points
+  Money tax;     // rounded to the rupee; subtracted for agriculturalOffset
+};
+
 struct TaxFigures {
   Money normalIncome, specialIncome;  // parts of total income
   Money taxNormal, taxSpecial;
+  std::vector<RatedIncome> working;  // the tax at normal rates, then at special rates
   Money tax() const { return taxNormal + taxSpecial; }
   Money rebate87a;
   Money surcharge, educationCess, sheCess;
@@ -137,6 +161,19 @@ struct InstalmentFigures {
   Money paid;        // advance tax paid in the period up to the date
   Money paidByDate;  // cumulative
   Money interest;    // s.234C
+  Money interestOn;  // the shortfall it ran on, rounded down (Rule 119A(b)); 0 when none was charged
+  int months = 0;    // the months it ran
+  int monthlyRate = 0;  // basis points a month
+};
+
+// One stretch of interest u/s 234A or 234B as charged: the amount it ran on,
+// rounded down as Rule 119A(b) takes it, the months counted and the rate.
+struct InterestPeriod {
+  CivilDate from, to;
+  Money on;
+  int months = 0;
+  int monthlyRate = 0;  // basis points a month
+  Money interest;
 };
 
 struct InterestFigures {
@@ -145,6 +182,9 @@ struct InterestFigures {
   AdvanceTaxOwed owed = AdvanceTaxOwed::owed;
   std::vector<InstalmentFigures> instalments;
   int months234a = 0, months234b = 0;
+  // The interest as computed, stretch by stretch (empty when none ran); the
+  // year's options may still leave it out or take a typed amount instead.
+  std::vector<InterestPeriod> working234a, working234b;
 };
 
 struct YearResult {

@@ -97,7 +97,22 @@ GeneralInformation loadGeneralInformation(db::Connection& conn, const std::strin
     g.enclosures.push_back({static_cast<int>(r.integer("srno")), r.text("particulars")});
   for (const auto& r : rowsOf(conn, "business_othdet", key, {"srno"}))
     g.otherDetails.push_back({r.text("catg"), r.text("particulars"), amountOf(r, "amount")});
+  const db::Pairs byTyear{{"code_no", dataSet}, {"tyear", year}};
+  for (const auto& r : rowsOf(conn, "geninfo_morepl", byTyear, {"srno"}))
+    g.profitAndLossLines.push_back({r.text("side"), r.text("particulars"), amountOf(r, "amount")});
+  for (const auto& r : rowsOf(conn, "geninfo_morebs", byTyear, {"srno"}))
+    g.balanceSheetLines.push_back({r.text("side"), r.text("particulars"), amountOf(r, "amount")});
   return g;
+}
+
+const std::vector<AccountSide>& profitAndLossSides() {
+  static const std::vector<AccountSide> sides = {{"CR", "Income"}, {"DR", "Expenditure"}};
+  return sides;
+}
+
+const std::vector<AccountSide>& balanceSheetSides() {
+  static const std::vector<AccountSide> sides = {{"L", "Liabilities"}, {"A", "Assets"}};
+  return sides;
 }
 
 }  // namespace meridian::suite::geninfo

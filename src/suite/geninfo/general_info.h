@@ -59,11 +59,28 @@ struct OtherDetail {  // business_othdet
   Money amount;
 };
 
+// A further line of the profit and loss account (geninfo_morepl) or of the
+// balance sheet (geninfo_morebs), on one side of the account.
+struct AccountLine {
+  std::string side;  // a code of profitAndLossSides() or balanceSheetSides()
+  std::string particulars;
+  Money amount;
+};
+
+// The sides of each account, in the order they print.
+struct AccountSide {
+  const char* code;
+  const char* caption;
+};
+const std::vector<AccountSide>& profitAndLossSides();
+const std::vector<AccountSide>& balanceSheetSides();
+
 struct GeneralInformation {
   std::optional<NoAccountFigures> noAccount;
   std::optional<AssetsAndLiabilities> assets;
   std::vector<Enclosure> enclosures;      // by srno
   std::vector<OtherDetail> otherDetails;  // in the order entered
+  std::vector<AccountLine> profitAndLossLines, balanceSheetLines;  // in the order entered
 };
 
 // The categories of business_othdet, in the order they print.

@@ -13,6 +13,8 @@ const heads::YearTable kNoAccount{.table = "geninfo_balpl"};
 const heads::YearTable kAssets{.table = "itrschal"};
 const heads::YearTable kEnclosures{.table = "itdoc", .yearColumn = "t_year", .serialColumn = "srno"};
 const heads::YearTable kOtherDetails{.table = "business_othdet", .serialColumn = "srno"};
+const heads::YearTable kProfitAndLossLines{.table = "geninfo_morepl", .yearColumn = "tyear", .serialColumn = "srno"};
+const heads::YearTable kBalanceSheetLines{.table = "geninfo_morebs", .yearColumn = "tyear", .serialColumn = "srno"};
 const heads::YearTable kKeyPersons{.table = "geninfo_schh_13", .serialColumn = "srno"};
 
 constexpr const char* kNetProfitRule = "Sch-PL (No Account Case) : Net Profit should be Gross Profit - Expenses";
@@ -21,6 +23,22 @@ std::vector<heads::Choice> categoryChoices() {
   std::vector<heads::Choice> out;
   for (const auto& c : otherDetailCategories()) out.push_back({c.code, c.caption});
   return out;
+}
+
+std::vector<heads::Choice> sideChoices(const std::vector<AccountSide>& sides) {
+  std::vector<heads::Choice> out;
+  for (const auto& s : sides) out.push_back({s.code, s.caption});
+  return out;
+}
+
+// A line of an account: its side, what it is and its amount (a loss or a
+// debit balance may be negative).
+heads::GridSpec accountLines(const char* name, const char* key, const char* caption,
+                             const std::vector<AccountSide>& sides) {
+  return {name, key, caption,
+          {{"Side", "side", CellType::choice(sideChoices(sides)), true},
+           {"Particulars", "particulars", CellType::text(255), true},
+           {"Amount", "amount", CellType::loss(), true}}};
 }
 
 }  // namespace
@@ -62,6 +80,10 @@ GeneralInfoForm::GeneralInfoForm(host::Component& component, const std::string& 
                                {{"Category", "catg", CellType::choice(categoryChoices()), true},
                                 {"Particulars", "particulars", CellType::text(255)},
                                 {"Amount", "amount", CellType::money(), true}}});
+  profitAndLossLines_ = &addRowGrid(accountLines(profitAndLossLines, "MorePL",
+                                                 "Further Lines of the Profit & Loss Account", profitAndLossSides()));
+  balanceSheetLines_ =
+      &addRowGrid(accountLines(balanceSheetLines, "MoreBS", "Further Lines of the Balance Sheet", balanceSheetSides()));
   keyPersons_ = &addRowGrid({keyPersons, "KeyPer", "Key Persons", keyPersonColumns()});
   add(ui::ControlKind::label, "lblTotals");
   addCommands();
@@ -72,6 +94,8 @@ void GeneralInfoForm::readYear(db::Connection& conn) {
   readFields(conn, kAssets, *assets_);
   readGrid(conn, kEnclosures, *enclosures_);
   readGrid(conn, kOtherDetails, *otherDetails_);
+  readGrid(conn, kProfitAndLossLines, *profitAndLossLines_);
+  readGrid(conn, kBalanceSheetLines, *balanceSheetLines_);
   readGrid(conn, kKeyPersons, *keyPersons_);
 }
 
@@ -90,6 +114,8 @@ void GeneralInfoForm::writeYear(db::Connection& conn) {
   writeFields(conn, kAssets, *assets_);
   writeGrid(conn, kEnclosures, *enclosures_);
   writeGrid(conn, kOtherDetails, *otherDetails_);
+  writeGrid(conn, kProfitAndLossLines, *profitAndLossLines_);
+  writeGrid(conn, kBalanceSheetLines, *balanceSheetLines_);
   writeGrid(conn, kKeyPersons, *keyPersons_);
 }
 

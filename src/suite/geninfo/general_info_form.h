@@ -3,8 +3,9 @@
 // general information of a client's year that the workspace's "General
 // Information (B/S, P&L)" opens: the profit and loss account and balance
 // sheet of a business that keeps no regular books, the assets and
-// liabilities at the end of the year (Schedule AL), the list of enclosures
-// and the other details by category. Saved in one transaction.
+// liabilities at the end of the year (Schedule AL), the list of enclosures,
+// the other details by category, and the further lines of the accounts of a
+// business with books. Saved in one transaction.
 #include "suite/heads/head_screen.h"
 
 namespace meridian::suite::geninfo {
@@ -15,6 +16,8 @@ class GeneralInfoForm : public heads::HeadScreen {
 
   static constexpr const char* enclosures = "vsfEnclosures";
   static constexpr const char* otherDetails = "vsfOthDet";
+  static constexpr const char* profitAndLossLines = "vsfMorePL";
+  static constexpr const char* balanceSheetLines = "vsfMoreBS";
   static constexpr const char* keyPersons = "vsfKeyPersons";
 
  protected:
@@ -28,6 +31,8 @@ class GeneralInfoForm : public heads::HeadScreen {
   heads::FieldSet* assets_;
   heads::RowGrid* enclosures_;
   heads::RowGrid* otherDetails_;
+  heads::RowGrid* profitAndLossLines_;
+  heads::RowGrid* balanceSheetLines_;
   heads::RowGrid* keyPersons_;
 };
 

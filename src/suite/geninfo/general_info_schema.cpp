@@ -33,6 +33,21 @@ std::vector<db::Migration> generalInfoMigrations() {
                "CREATE TABLE business_othdet (code_no VARCHAR(80) NOT NULL, ass_year INTEGER NOT NULL, "
                "srno INTEGER NOT NULL, catg VARCHAR(8) DEFAULT '', particulars VARCHAR(255) DEFAULT '', "
                "amount DECIMAL(15,2) DEFAULT 0, PRIMARY KEY (code_no, ass_year, srno))",
+           }},
+          {830,
+           "general information: further lines of the profit and loss account and of the balance sheet",
+           {
+               // Lines a business with books adds to its accounts beyond the
+               // no-account figures, kept by tyear as the data-set copy lists
+               // them. side: a code of general_info.cpp's account sides
+               // (CR/DR for the profit and loss account, L/A for the
+               // balance sheet).
+               "CREATE TABLE geninfo_morepl (code_no VARCHAR(80) NOT NULL, tyear INTEGER NOT NULL, "
+               "srno INTEGER NOT NULL, side VARCHAR(2) DEFAULT '', particulars VARCHAR(255) DEFAULT '', "
+               "amount DECIMAL(15,2) DEFAULT 0, PRIMARY KEY (code_no, tyear, srno))",
+               "CREATE TABLE geninfo_morebs (code_no VARCHAR(80) NOT NULL, tyear INTEGER NOT NULL, "
+               "srno INTEGER NOT NULL, side VARCHAR(2) DEFAULT '', particulars VARCHAR(255) DEFAULT '', "
+               "amount DECIMAL(15,2) DEFAULT 0, PRIMARY KEY (code_no, tyear, srno))",
            }}};
 }
 

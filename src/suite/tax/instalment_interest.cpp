@@ -19,8 +19,11 @@ InstalmentInterest instalmentInterest(Money taxDue, Money paidByDate, const para
   out.cumulativeDue = rupeesAtRate(t, step.cumulative);
   const bool charged = step.chargeBelow == 0 || paidByDate < rupeesAtRate(t, step.chargeBelow);
   const Money shortfall = roundedDownForInterest(out.cumulativeDue - paidByDate, rounding);
-  if (step.cumulative > 0 && charged && shortfall > Money())
+  if (step.cumulative > 0 && charged && shortfall > Money()) {
     out.interest = rupeesAtRate(shortfall, monthly * step.months);
+    out.interestOn = shortfall;
+    out.months = step.months;
+  }
   return out;
 }
 

@@ -8,6 +8,8 @@ namespace meridian::tax {
 struct InstalmentInterest {
   Money cumulativeDue;  // the share of the tax that should have been paid by the date
   Money interest;
+  Money interestOn;  // the shortfall interest ran on, rounded down; 0 when none was charged
+  int months = 0;    // the months it ran, when charged
 };
 
 // `taxDue` is the tax the instalments are worked on (after TDS and TCS);

@@ -6,14 +6,23 @@
 
 namespace meridian::tax {
 
-Money scaleTax(Money income, const params::Scale& scale) {
-  Money tax, from;
+std::vector<ScaleSlice> scaleSlices(Money income, const params::Scale& scale) {
+  std::vector<ScaleSlice> slices;
+  Money from;
   for (const auto& step : scale) {
     const Money to = step.open ? income : std::min(income, rupees(step.upTo));
-    if (to > from) tax += rupeesAtRate(to - from, step.rate);
+    if (to > from)
+      slices.push_back({from, step.open ? Money() : rupees(step.upTo), step.open, to - from, step.rate,
+                        rupeesAtRate(to - from, step.rate)});
     if (step.open || income <= rupees(step.upTo)) break;
     from = rupees(step.upTo);
   }
+  return slices;
+}
+
+Money scaleTax(Money income, const params::Scale& scale) {
+  Money tax;
+  for (const auto& slice : scaleSlices(income, scale)) tax += slice.tax;
   return tax;
 }
 

@@ -33,8 +33,10 @@ class DepreciationSchedulePrintout : public testsupport::DbTest {
                    {"rate", rate}, {"opening_wdv", opening}, {"add_full", full}, {"add_half", half},
                    {"sales", sales}});
   }
-  std::string printed() {
-    const auto data = loadPrintoutData(conn(), {"C0823", "C0823", 2016, ""});
+  // yearOptions: new_tab.opts as the year's boxes give it ("" the defaults).
+  std::string printed(const std::string& yearOptions = "") {
+    auto data = loadPrintoutData(conn(), {"C0823", "C0823", 2016, ""});
+    if (!yearOptions.empty()) data.signer.options = yearOptions;
     return report::renderText(*paginatedPrintout(data, PrintoutOptions::read([](const std::string&) { return ""; }),
                                                  PrintMode::computation));
   }
@@ -53,6 +55,11 @@ TEST_P(DepreciationSchedulePrintout, TheChartPrintsByBlockAfterTheBusinessStatem
   testsupport::expectGoldenFile(std::filesystem::path(MERIDIAN_TEST_DATA_DIR) / "computation" /
                                     "c0823_depreciation_schedule.txt",
                                 printed());
+  // The year's box cleared: the chart on a page of its own, after the
+  // other schedules.
+  testsupport::expectGoldenFile(std::filesystem::path(MERIDIAN_TEST_DATA_DIR) / "computation" /
+                                    "c0823_depreciation_own_page.txt",
+                                printed("00000001001"));
 }
 
 MERIDIAN_ON_BOTH_ENGINES(DepreciationSchedulePrintout);

@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <map>
+#include <tuple>
 
 #include "db/rows.h"
 #include "suite/computation/printout_document.h"
@@ -83,6 +84,34 @@ TEST_P(GeneralInfoPrintout, EveryPiecePrintsUnderItsSetting) {
       EXPECT_EQ(none.find(piece), std::string::npos) << piece << " with every setting off";
     }
   }
+
+  // A business with books: the further lines of each account, side by
+  // side with their totals; under CompOth8 the accounts as an annexure of
+  // their own page.
+  int n = 0;
+  for (const auto& [side, text, amount] : {std::tuple{"DR", "RENT OF GODOWN", "36000"},
+                                           std::tuple{"CR", "DISCOUNT RECEIVED", "4200"},
+                                           std::tuple{"DR", "WAGES", "64000"}})
+    db::insertRow(conn(), "geninfo_morepl", {{"code_no", "C0821"}, {"tyear", 2016}, {"srno", ++n}, {"side", side},
+                                             {"particulars", text}, {"amount", amount}});
+  n = 0;
+  for (const auto& [side, text, amount] :
+       {std::tuple{"A", "FIXED DEPOSIT", "90000"}, std::tuple{"L", "LOAN FROM BANK", "250000"}})
+    db::insertRow(conn(), "geninfo_morebs", {{"code_no", "C0821"}, {"tyear", 2016}, {"srno", ++n}, {"side", side},
+                                             {"particulars", text}, {"amount", amount}});
+  testsupport::expectGoldenFile(
+      std::filesystem::path(MERIDIAN_TEST_DATA_DIR) / "computation" / "c0821_accounts_further_lines.txt",
+      printed({{"CompOth6", "1"}, {"CompOth7", "1"}}));
+  testsupport::expectGoldenFile(
+      std::filesystem::path(MERIDIAN_TEST_DATA_DIR) / "computation" / "c0821_accounts_separate_annexure.txt",
+      printed({{"CompOth6", "1"}, {"CompOth7", "1"}, {"CompOth11", "1"}, {"CompOth8", "1"}}));
+  // The further lines alone, with no no-account figures, still print.
+  conn().execute("DELETE FROM geninfo_balpl");
+  const std::string furtherOnly = printed({{"CompOth6", "1"}});
+  EXPECT_NE(furtherOnly.find("RENT OF GODOWN"), std::string::npos);
+  EXPECT_EQ(furtherOnly.find("are not maintained"), std::string::npos);
+  EXPECT_EQ(printed({{"CompOth8", "1"}}).find("ANNEXURE"), std::string::npos) << "no account switched on, no annexure";
+  db::insertRow(conn(), "geninfo_balpl", {{"code_no", "C0821"}, {"ass_year", 2016}, {"booksmaint", "N"}});
 
   conn().execute("UPDATE geninfo_balpl SET booksmaint = 'Y'");
   const std::string books = printed({{"CompOth6", "1"}});

@@ -220,6 +220,11 @@ TEST_P(ComputationGolden, DemoClientYearsPrintAsExpected) {
       {"c0806_interest_upto_due_date", "C0806", PrintMode::computation, {}, false, false, false, false, false,
        "00000001111"},
       {"c0801_no_due_date_line", "C0801", PrintMode::computation, {}, false, false, false, false, false, "00000001100"},
+      // The tax worked slab by slab (ShowSlab), beside c0801_computation without it.
+      {"c0801_show_slab", "C0801", PrintMode::computation, {{"ShowSlab", "1"}}},
+      // s.234C worked instalment by instalment under the year's box.
+      {"c0806_interest_working", "C0806", PrintMode::computation, {}, false, false, false, false, true,
+       "00000011101"},
       // Gross total income shown before the house loss is set off against
       // the salary.
       {"c0801_gross_total_before_set_off", "C0801", PrintMode::computation, {{"GTOPT", "2"}}},
@@ -333,6 +338,12 @@ TEST(ComputationGoldenJson, CompanyWithBusinessGainsAndMatPrintsAsExpected) {
   d.dueDateReference = "Order F.No. 225/195/2016 of the Board";
   d.sheet = computationSheet(d.client, d.result, false);
   expectGolden("company_computation", report::renderText(*paginatedPrintout(d, optionsOf({}), PrintMode::computation)));
+  // The company's flat rate and its gains at their special rates; interest
+  // u/s 234B and 234C worked as charged.
+  d.signer.options = "00000011101";
+  expectGolden("company_computation_slabs_interest",
+               report::renderText(*paginatedPrintout(d, optionsOf({{"ShowSlab", "1"}}), PrintMode::computation)));
+  d.signer.options.clear();
   expectGolden("company_estimate", report::renderText(*paginatedPrintout(d, optionsOf({}), PrintMode::estimate)));
   // Incorporated in the year: the first instalment fell due before.
   d.client.birthOrIncorporation = "01/08/2015";

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <map>
+#include <set>
 
 #include "suite/computation/settings_form.h"
 #include "suite/heads/year_input_loader.h"
@@ -228,11 +229,10 @@ TEST_P(SettingsScreen, EachOtherPrintoutBoxIsStoredUnderItsOwnKey) {
     for (int k = 0; k < 12; ++k) at("chkcompoth" + std::to_string(k)).value = 0;
     at(b.box).value = 1;
     escape();
-    std::map<std::string, std::string> stored;
-    for (const auto& r : conn().query("SELECT skey, svalue FROM user_settings WHERE section = 'Settings'"))
-      if (r.text("skey").rfind("CompOth", 0) == 0) stored[r.text("skey")] = r.text("svalue");
-    ASSERT_EQ(stored.size(), 12u);
-    for (const auto& [key, value] : stored) EXPECT_EQ(value, key == b.key ? "1" : "0") << key;
+    // A key never changed from its default is not written and reads as "0".
+    for (const auto& other : boxes)
+      EXPECT_EQ(comp().base().GetSettingINI("Settings", other.key, "0"), std::string(other.key) == b.key ? "1" : "0")
+          << other.key;
     open();
     EXPECT_EQ(at(b.box).value, 1) << "shown again from its key";
   }
@@ -297,6 +297,42 @@ TEST_P(SettingsScreen, BillParticularsAreAddedAndDeletedAfterAsking) {
   dialogs().answer(Answer::yes);
   click("cmddeleteo");
   EXPECT_TRUE(database().dump("bill_othclient").empty());
+}
+
+// A save touches only the rows of what the user changed: a presentation
+// setting alone writes no year row, a signer's name no miscsigndet row, and
+// so on. Tables compared whole before and after.
+TEST_P(SettingsScreen, ASaveWritesOnlyTheRowsOfWhatChanged) {
+  struct Case {
+    const char* name;
+    std::function<void(SettingsScreen&)> change;
+    std::set<std::string> tablesWritten;
+  } cases[] = {
+      {"a presentation setting", [](SettingsScreen& t) { t.at("optshowslab").value = 1; }, {"user_settings"}},
+      {"the signer's name", [](SettingsScreen& t) { t.at("txtpsr").text = "KAVITA RAO"; }, {"new_tab"}},
+      {"a year box", [](SettingsScreen& t) { t.at("opts16").value = 1; }, {"new_tab"}},
+      {"the relation", [](SettingsScreen& t) { t.at("cborelat").selectText("Daughter of"); }, {"miscsigndet"}},
+      {"the place", [](SettingsScreen& t) { t.at("cboplace").selectIndex(1); }, {"miscsigndet"}},
+      {"an interest box", [](SettingsScreen& t) { t.at("Check2").value = 0; }, {"income"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    open();
+    const auto before = everyTable();
+    c.change(*this);
+    click("cmdback");
+    EXPECT_FALSE(form_->loaded);
+    const auto after = everyTable();
+    std::set<std::string> written;
+    for (const auto& [table, rows] : after)
+      if (before.count(table) == 0 || before.at(table) != rows) written.insert(table);
+    EXPECT_EQ(written, c.tablesWritten);
+    // Left again without a change: nothing at all is written.
+    open();
+    const auto untouched = everyTable();
+    click("cmdback");
+    EXPECT_EQ(everyTable(), untouched);
+  }
 }
 
 TEST_P(SettingsScreen, AYearNeverOpenedIsRefusedNotLost) {

@@ -14,7 +14,9 @@ namespace {
 
 using F = GeneralInfoForm;
 
-const std::vector<std::string> kTables = {"geninfo_balpl", "itrschal", "itdoc", "business_othdet", "geninfo_schh_13"};
+const std::vector<std::string> kTables = {"geninfo_balpl",  "itrschal",       "itdoc",
+                                          "business_othdet", "geninfo_schh_13", "geninfo_morepl",
+                                          "geninfo_morebs"};
 
 class GeneralInfoScreen : public heads::ScreenEventsTest {
  protected:
@@ -49,9 +51,22 @@ TEST_P(GeneralInfoScreen, WhatIsTypedIsSavedShownAgainAndReadAsTheReturnsReadIt)
   addRow(*form, F::enclosures, "Encl", {{"Enclosure", "Form 16 from the employer"}});
   addRow(*form, F::enclosures, "Encl", {{"Enclosure", "Bank statement"}});
   addRow(*form, F::otherDetails, "OthDet", {{"Category", "D37"}, {"Particulars", "Penalty"}, {"Amount", "5000"}});
+  addRow(*form, F::profitAndLossLines, "MorePL",
+         {{"Side", "DR"}, {"Particulars", "Rent of godown"}, {"Amount", "36000"}});
+  addRow(*form, F::balanceSheetLines, "MoreBS",
+         {{"Side", "L"}, {"Particulars", "Loan from bank"}, {"Amount", "250000"}});
+  addRow(*form, F::balanceSheetLines, "MoreBS", {{"Side", "A"}, {"Particulars", "Fixed deposit"}, {"Amount", "90000"}});
   ASSERT_TRUE(form->save()) << lastMessage();
+  // Kept by tyear, the column the data-set copy reads these tables by.
+  EXPECT_EQ(scalar("SELECT COUNT(*) FROM geninfo_morebs WHERE code_no = 'C1' AND tyear = 2016"), "2");
 
   const GeneralInformation g = loadGeneralInformation(conn(), "C1", 2016);
+  ASSERT_EQ(g.profitAndLossLines.size(), 1u);
+  EXPECT_EQ(g.profitAndLossLines[0].side, "DR");
+  EXPECT_EQ(g.profitAndLossLines[0].amount, Money::rupees(36000));
+  ASSERT_EQ(g.balanceSheetLines.size(), 2u);
+  EXPECT_EQ(g.balanceSheetLines[1].side, "A");
+  EXPECT_EQ(g.balanceSheetLines[1].amount, Money::rupees(90000));
   ASSERT_TRUE(g.noAccount && g.assets);
   EXPECT_FALSE(g.noAccount->booksMaintained);
   EXPECT_EQ(g.noAccount->netProfit, Money::rupees(180000));
