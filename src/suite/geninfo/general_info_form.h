@@ -3,7 +3,8 @@
 // general information of a client's year that the workspace's "General
 // Information (B/S, P&L)" opens: the profit and loss account and balance
 // sheet of a business that keeps no regular books, the assets and
-// liabilities at the end of the year (Schedule AL), the list of enclosures
+// liabilities at the end of the year (Schedule AL, with each immovable asset
+// by description and address), the list of enclosures
 // and the other details by category. Saved in one transaction.
 #include "suite/heads/head_screen.h"
 
@@ -13,6 +14,7 @@ class GeneralInfoForm : public heads::HeadScreen {
  public:
   GeneralInfoForm(host::Component& component, const std::string& member);
 
+  static constexpr const char* immovables = "vsfImmovable";
   static constexpr const char* enclosures = "vsfEnclosures";
   static constexpr const char* otherDetails = "vsfOthDet";
 
@@ -25,6 +27,7 @@ class GeneralInfoForm : public heads::HeadScreen {
  private:
   heads::FieldSet* noAccount_;
   heads::FieldSet* assets_;
+  heads::RowGrid* immovables_;
   heads::RowGrid* enclosures_;
   heads::RowGrid* otherDetails_;
 };
