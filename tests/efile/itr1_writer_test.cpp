@@ -218,40 +218,6 @@ TEST_F(Itr1WriterTest, EachConditionWritesItsElementsAndTheReturnStillPassesItsS
        [](EReturnInput& in) { in.facts.booksKept = true; },
        {},
        {"NoBooksOfAccBS"}},
-      {"Schedule AL given, A.Y. 2016-17: each immovable asset with its address, then the movable assets",
-       {.year = 2016, .everySchedule = true},
-       {},
-       {"    <ITRForm:ScheduleAL>\n      <ITRForm:ImmovableDetails>\n        " +
-            element("Description", "RESIDENTIAL FLAT") + "\n        <ITRForm:AddressAL>\n          " +
-            element("ResidenceNo", "B-402") + "\n          " + element("ResidenceName", "SAI &amp; SONS TOWERS"),
-        // the second asset has neither premises, road nor PIN
-        element("ResidenceNo", "GAT 17") + "\n          " + element("LocalityOrArea", "MULSHI"),
-        element("StateCode", "27") + "\n          " + element("CountryCode", "91") +
-            "\n        </ITRForm:AddressAL>\n        " + element("Amount", "900000"),
-        element("Amount", "4200000"),  // Rs. 42,00,000.50 half to even
-        "<ITRForm:MovableAsset>\n        " + element("DepositsInBank", "350000") + "\n        " +
-            element("SharesAndSecurities", "125000") + "\n        " + element("InsurancePolicies", "80000") +
-            "\n        " + element("LoansAndAdvancesGiven", "50000") + "\n        " +
-            element("CashInHand", "15000") + "\n        " + element("JewelleryBullionEtc", "400000") +
-            "\n        " + element("ArchCollDrawPaintSulpArt", "0") + "\n        " +
-            element("VehiclYachtsBoatsAircrafts", "650000") + "\n      </ITRForm:MovableAsset>\n      " +
-            element("LiabilityInRelatAssets", "2500000") + "\n    </ITRForm:ScheduleAL>\n  </ITR1FORM:ITR1>"},
-       {}},
-      {"Schedule AL last in ITR-4S too, after the vehicle rows",
-       {.year = 2016, .form = "ITR-4S", .everySchedule = true},
-       {},
-       {"</ITRForm:TotalHeavyVehcl>\n    <ITRForm:ScheduleAL>", "</ITRForm:ScheduleAL>\n  </ITR4SFORM:ITR4S>"},
-       {}},
-      {"Schedule AL not marked as given is not written",
-       {.year = 2016, .everySchedule = true},
-       [](EReturnInput& in) { in.facts.assetsAndLiabilitiesGiven = false; },
-       {},
-       {"ScheduleAL"}},
-      {"no Schedule AL before A.Y. 2016-17",
-       {.year = 2015, .everySchedule = true},
-       {},
-       {},
-       {"ScheduleAL"}},
       {"no vehicle rows before A.Y. 2015-16",
        {.year = 2014, .form = "ITR-4S"},
        {},
