@@ -3,6 +3,7 @@
 #include "host/screen_registry.h"
 #include "host/states.h"
 #include "suite/geninfo/general_info.h"
+#include "suite/geninfo/key_persons.h"
 
 namespace meridian::suite::geninfo {
 namespace {
@@ -14,6 +15,7 @@ const heads::YearTable kAssets{.table = "itrschal"};
 const heads::YearTable kImmovables{.table = "itrschal_immov", .serialColumn = "srno"};
 const heads::YearTable kEnclosures{.table = "itdoc", .yearColumn = "t_year", .serialColumn = "srno"};
 const heads::YearTable kOtherDetails{.table = "business_othdet", .serialColumn = "srno"};
+const heads::YearTable kKeyPersons{.table = "geninfo_schh_13", .serialColumn = "srno"};
 
 constexpr const char* kNetProfitRule = "Sch-PL (No Account Case) : Net Profit should be Gross Profit - Expenses";
 
@@ -83,6 +85,7 @@ GeneralInfoForm::GeneralInfoForm(host::Component& component, const std::string& 
                                {{"Category", "catg", CellType::choice(categoryChoices()), true},
                                 {"Particulars", "particulars", CellType::text(255)},
                                 {"Amount", "amount", CellType::money(), true}}});
+  keyPersons_ = &addRowGrid({keyPersons, "KeyPer", "Key Persons", keyPersonColumns()});
   add(ui::ControlKind::label, "lblTotals");
   addCommands();
 }
@@ -93,6 +96,7 @@ void GeneralInfoForm::readYear(db::Connection& conn) {
   readGrid(conn, kImmovables, *immovables_);
   readGrid(conn, kEnclosures, *enclosures_);
   readGrid(conn, kOtherDetails, *otherDetails_);
+  readGrid(conn, kKeyPersons, *keyPersons_);
 }
 
 bool GeneralInfoForm::checkYear() {
@@ -111,6 +115,7 @@ void GeneralInfoForm::writeYear(db::Connection& conn) {
   writeGrid(conn, kImmovables, *immovables_);
   writeGrid(conn, kEnclosures, *enclosures_);
   writeGrid(conn, kOtherDetails, *otherDetails_);
+  writeGrid(conn, kKeyPersons, *keyPersons_);
 }
 
 void GeneralInfoForm::refresh() {

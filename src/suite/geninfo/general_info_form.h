@@ -17,6 +17,7 @@ class GeneralInfoForm : public heads::HeadScreen {
   static constexpr const char* immovables = "vsfImmovable";
   static constexpr const char* enclosures = "vsfEnclosures";
   static constexpr const char* otherDetails = "vsfOthDet";
+  static constexpr const char* keyPersons = "vsfKeyPersons";
 
  protected:
   void readYear(db::Connection& conn) override;
@@ -30,6 +31,7 @@ class GeneralInfoForm : public heads::HeadScreen {
   heads::RowGrid* immovables_;
   heads::RowGrid* enclosures_;
   heads::RowGrid* otherDetails_;
+  heads::RowGrid* keyPersons_;
 };
 
 }  // namespace meridian::suite::geninfo
