@@ -10,18 +10,19 @@
 #include "computation_bench.h"
 #include "report_bench.h"
 
-// meridian_bench [report] [clients] [dataset] [compute] [efile] [http] [http-steady] [computation]: every
-// benchmark, or the ones named.
+// meridian_bench [report] [clients] [dataset] [compute] [efile] [efile-batch] [http] [http-steady]
+// [computation]: every benchmark, or the ones named.
 int main(int argc, char** argv) {
   const std::map<std::string, std::function<void()>> groups = {
       {"report", meridian::bench::runReportBenchmarks},   {"clients", meridian::bench::runClientListBenchmarks},
       {"dataset", meridian::bench::runDataSetBenchmarks}, {"compute", meridian::bench::runComputeBenchmarks},
-      {"efile", meridian::bench::runEfileBenchmarks},     {"http", meridian::bench::runHttpBenchmarks},
+      {"efile", meridian::bench::runEfileBenchmarks},     {"efile-batch", meridian::bench::runEfileBatchBenchmarks},
+      {"http", meridian::bench::runHttpBenchmarks},
       {"http-steady", meridian::bench::runHttpSteadyState},
       {"computation", meridian::bench::runComputationBenchmarks}};
   for (const auto& [name, run] : groups) {
-    // http-steady is part of http: run on its own only when named.
-    bool wanted = argc < 2 && name != "http-steady";
+    // http-steady is part of http, efile-batch of efile: run on their own only when named.
+    bool wanted = argc < 2 && name != "http-steady" && name != "efile-batch";
     for (int i = 1; i < argc; ++i) wanted = wanted || name == argv[i];
     if (wanted) run();
   }

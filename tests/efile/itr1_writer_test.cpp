@@ -242,6 +242,29 @@ TEST_F(Itr1WriterTest, EachConditionWritesItsElementsAndTheReturnStillPassesItsS
   }
 }
 
+TEST(ScheduleAL, WrittenFromAY2016_17WhenGivenExceptInAFirmsITR4S) {
+  struct Case {
+    int year;
+    std::string form, status;
+    bool given, written;
+  };
+  const std::vector<Case> cases = {
+      {2016, "ITR-1", "INDIVIDUAL", true, true},   {2016, "ITR-4S", "INDIVIDUAL", true, true},
+      {2016, "ITR-4S", "HUF", true, true},         {2016, "ITR-4S", "FIRM", true, false},
+      {2016, "ITR-1", "INDIVIDUAL", false, false}, {2015, "ITR-1", "INDIVIDUAL", true, false},
+      {2017, "ITR-4S", "INDIVIDUAL", true, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.form + " " + c.status + " " + std::to_string(c.year) + (c.given ? " given" : ""));
+    EReturnInput in;
+    in.year = c.year;
+    in.formCode = c.form;
+    in.client.status = c.status;
+    in.facts.assetsAndLiabilitiesGiven = c.given;
+    EXPECT_EQ(writesScheduleAL(in), c.written);
+  }
+}
+
 TEST_F(Itr1WriterTest, AHinduUndividedFamilyIsNoPerson) {
   EReturnInput in = testsupport::sampleEReturnInput({.year = 2016, .form = "ITR-4S"});
   in.client.person = false;

@@ -19,6 +19,13 @@ namespace fs = std::filesystem;
 
 const suite::efile::CredentialSet kCredentials{"SW12345678", "A1b2C3d4E5f6G7h", "0003"};
 
+// The sample's Schedule AL, on a return that otherwise has no schedules.
+void withAssets(EReturnInput& in) {
+  const EReturnInput full = testsupport::sampleEReturnInput({.year = 2016, .everySchedule = true});
+  in.assets = full.assets;
+  in.facts.assetsAndLiabilitiesGiven = true;
+}
+
 class ProduceEReturnTest : public ::testing::Test {
  protected:
   void TearDown() override { fs::remove_all(dir_); }
@@ -45,7 +52,7 @@ TEST_F(ProduceEReturnTest, TheFileIsTheWritersBytesWithTheirDigestInPlace) {
   }
 }
 
-TEST_F(ProduceEReturnTest, EachStopIsToldAndOnlyAnInvalidFileIsKept) {
+TEST_F(ProduceEReturnTest, EachStopIsToldAndOnlyAFinishedOrInvalidFileIsKept) {
   struct Case {
     const char* what;
     std::function<void(EReturnInput&)> change;
@@ -70,6 +77,40 @@ TEST_F(ProduceEReturnTest, EachStopIsToldAndOnlyAnInvalidFileIsKept) {
       {"bank accounts none of them the default",
        [](EReturnInput& in) { in.filing.bankAccounts.front().isDefault = false; }, kCredentials,
        ProduceResult::refused, "mark the default account", false},
+      // Schedule AL (the sample's everySchedule gives it; here on the plain
+      // sample): the listed assets must add up to the land and building.
+      {"immovable assets that do not add up to the land and building",
+       [](EReturnInput& in) {
+         withAssets(in);
+         in.assets.immovableTotal = Money::rupees(5100001);
+       },
+       kCredentials, ProduceResult::refused, "come to Rs. 51,00,000, but land and building are entered as Rs. 51,00,001.",
+       false},
+      {"land and building without the assets listed",
+       [](EReturnInput& in) {
+         withAssets(in);
+         in.assets.immovables.clear();
+       },
+       kCredentials, ProduceResult::refused, "come to Rs. 0, but", false},
+      {"an immovable asset without its city",
+       [](EReturnInput& in) {
+         withAssets(in);
+         in.assets.immovables.back().city.clear();
+       },
+       kCredentials, ProduceResult::refused, "immovable asset 2 needs its flat or door number", false},
+      {"an immovable asset abroad",
+       [](EReturnInput& in) {
+         withAssets(in);
+         in.assets.immovables.front().stateCode = "99";
+       },
+       kCredentials, ProduceResult::refused, "immovable asset 1 is outside India", false},
+      {"assets that do not add up but are not marked as given are not filed, so not refused",
+       [](EReturnInput& in) {
+         withAssets(in);
+         in.assets.immovables.clear();
+         in.facts.assetsAndLiabilitiesGiven = false;
+       },
+       kCredentials, ProduceResult::written, "", true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -81,7 +122,7 @@ TEST_F(ProduceEReturnTest, EachStopIsToldAndOnlyAnInvalidFileIsKept) {
     EXPECT_NE(out.error.find(c.errorPart), std::string::npos) << out.error;
     EXPECT_EQ(fs::exists(file("r.xml")), c.fileKept);
     // A file kept for its faults is not one to file: it carries no digest.
-    if (c.fileKept) {
+    if (c.result == ProduceResult::invalid) {
       EXPECT_EQ(out.digest, "");
       EXPECT_NE(suite::readWholeFile(file("r.xml")).find(kDigestElementWithPlaceholder), std::string::npos);
     }

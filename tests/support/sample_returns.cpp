@@ -85,6 +85,16 @@ void everySchedule(itr::efile::EReturnInput& in, const SampleReturn& s) {
        "MAHARASHTRA", "411004", rupees(1500)},
   };
   in.selfAssessmentTax = {{"0510308", "20/07/" + y, "00345", rupees(1000)}};
+  // Schedule AL (written from A.Y. 2016-17): a flat with every part of its
+  // address, a plot with only those the form requires, a text to escape.
+  in.facts.assetsAndLiabilitiesGiven = true;
+  in.assets = {.immovables = {{"RESIDENTIAL FLAT", "B-402", "SAI & SONS TOWERS", "BANER ROAD", "BANER", "PUNE", "27",
+                               "411045", rupees(4200000) + Money::paise(50)},
+                              {"AGRICULTURAL LAND", "GAT 17", "", "", "MULSHI", "PUNE", "27", "", rupees(900000)}},
+               .immovableTotal = rupees(5100000) + Money::paise(50),
+               .bankDeposits = rupees(350000), .shares = rupees(125000), .insurance = rupees(80000),
+               .loansGiven = rupees(50000), .cashInHand = rupees(15000) + Money::paise(50), .jewellery = rupees(400000),
+               .artWork = rupees(0), .vehicles = rupees(650000), .liability = rupees(2500000)};
   if (s.form == "ITR-4S") {
     in.filing.sectionCode = "17";
     in.entry = {.revised = true, .originalAckNo = "123456789012345", .originalDate = "30/07/" + y};

@@ -45,6 +45,22 @@ struct ClientFacts {
   bool assetsAndLiabilitiesGiven = false;
 };
 
+// Schedule AL: the assets at cost at the end of the year and the liability
+// against them, as the General Information keeps them.
+struct ImmovableAssetRow {
+  std::string description;
+  // The asset's own address; the state as the department's two-digit code.
+  std::string flatDoor, premises, road, area, city, stateCode, pin;
+  Money amount;
+};
+struct AssetsStatement {
+  std::vector<ImmovableAssetRow> immovables;
+  Money immovableTotal;  // land and building as entered, to be matched by the rows
+  Money bankDeposits, shares, insurance, loansGiven, cashInHand;
+  Money jewellery, artWork, vehicles;
+  Money liability;
+};
+
 // One entry of the TDS or TCS schedules (table tds).
 struct TaxCreditRow {
   std::string tan, name;
@@ -104,6 +120,7 @@ struct EReturnInput {
   std::vector<TaxCreditRow> tdsOnSalary, tdsOther, tcs;
   std::vector<TaxPaymentRow> advanceTax, selfAssessmentTax;
   std::vector<DonationRow> donations;  // in the order they were entered
+  AssetsStatement assets;              // written when facts.assetsAndLiabilitiesGiven
   Money exemptInterest;
   // ITR-4S
   std::vector<BusinessNature> natures;

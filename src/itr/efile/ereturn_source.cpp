@@ -79,8 +79,8 @@ void loadVehicles(db::Connection& conn, const EReturnRequest& q, EReturnInput& i
 }
 
 // The statement of a business without books, and whether books are kept,
-// from the year's General Information; a year without it keeps no books and
-// states nil figures.
+// and Schedule AL, from the year's General Information; a year without it
+// keeps no books, states nil figures and gives no Schedule AL.
 void loadGeneralInformation(db::Connection& conn, const EReturnRequest& q, EReturnInput& in) {
   const auto general = suite::geninfo::loadGeneralInformation(conn, q.dataSet, q.year);
   if (const auto& f = general.noAccount) {
@@ -88,6 +88,16 @@ void loadGeneralInformation(db::Connection& conn, const EReturnRequest& q, ERetu
     in.noBooks = {f->sundryDebtors, f->sundryCreditors, f->stockInTrade, f->cashBalance};
   }
   in.facts.assetsAndLiabilitiesGiven = general.assets && general.assets->given;
+  if (const auto& a = general.assets) {
+    in.assets = {.immovableTotal = a->immovable(),
+                 .bankDeposits = a->bankDeposits, .shares = a->shares, .insurance = a->insurance,
+                 .loansGiven = a->loansGiven, .cashInHand = a->cashInHand,
+                 .jewellery = a->jewellery, .artWork = a->artWork, .vehicles = a->vehicles,
+                 .liability = a->liability};
+  }
+  for (const auto& i : general.immovables)
+    in.assets.immovables.push_back(
+        {i.description, i.flatDoor, i.premises, i.road, i.area, i.city, i.stateCode, i.pin, i.amount});
 }
 
 CreationFacts creationFacts(host::Base& base, const EReturnRequest& q, const host::ClientParticulars& client) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "itr/efile/assets_schedule.h"
 #include "itr/efile/donations_schedule.h"
 #include "itr/efile/efile_digest.h"
 #include "itr/efile/itr1_layout.h"
@@ -59,6 +60,7 @@ class Document {
       writeTdsOnOtherThanSalaries(w_, in_.tdsOther, schedules);
       vehicles();
     }
+    if (writesScheduleAL(in_)) writeScheduleAL(w_, in_.assets);
     w_.finish();
     return warnings_;
   }
@@ -443,6 +445,13 @@ class Document {
 }  // namespace
 
 bool isItr1OrItr4s(std::string_view formCode) { return formCode == "ITR-1" || formCode == "ITR-4S"; }
+
+// A firm's ITR-4S has no Schedule AL; a person's return carries it from the
+// year the form asks for it, once the details are marked as given.
+bool writesScheduleAL(const EReturnInput& in) {
+  return itr1LayoutOf(in.year).scheduleAL && in.facts.assetsAndLiabilitiesGiven &&
+         !(in.formCode == "ITR-4S" && in.client.status == "FIRM");
+}
 
 namespace {
 

@@ -26,4 +26,8 @@ std::vector<std::string> writeItr1OrItr4s(const EReturnInput& in, std::string& b
 // "ITR-1" and "ITR-4S": the forms this writer knows.
 bool isItr1OrItr4s(std::string_view formCode);
 
+// Whether the return carries Schedule AL: from A.Y. 2016-17, once the details
+// are marked as given, except in a firm's ITR-4S.
+bool writesScheduleAL(const EReturnInput& in);
+
 }  // namespace meridian::itr::efile

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/years.h"
+#include "itr/efile/assets_schedule.h"
 #include "itr/efile/efile_digest.h"
 #include "itr/efile/finish_ereturn.h"
 #include "itr/efile/itr1_layout.h"
@@ -20,6 +21,10 @@ namespace {
 // screen may have been told to continue without bank details; the return is
 // then refused here, plainly, before anything is written.
 std::string refusalBeforeWriting(const EReturnInput& in) {
+  if (writesScheduleAL(in)) {
+    std::string fault = assetsStatementFault(in.assets);
+    if (!fault.empty()) return fault;
+  }
   if (!itr1LayoutOf(in.year).bankGrid) return "";
   const auto& banks = in.filing.bankAccounts;
   if (std::any_of(banks.begin(), banks.end(), [](const BankAccount& b) { return b.isDefault; })) return "";

@@ -93,6 +93,10 @@ GeneralInformation loadGeneralInformation(db::Connection& conn, const std::strin
     g.assets = figuresOf(r, assetColumns());
     g.assets->given = r.text("detgiven") == "Y";
   }
+  for (const auto& r : rowsOf(conn, "itrschal_immov", key, {"srno"}))
+    g.immovables.push_back({static_cast<int>(r.integer("srno")), r.text("descr"), r.text("h_no"), r.text("h_nm"),
+                            r.text("street"), r.text("area"), r.text("city"), r.text("statecode"), r.text("pin"),
+                            amountOf(r, "amount")});
   for (const auto& r : rowsOf(conn, "itdoc", {{"code_no", dataSet}, {"t_year", year}}, {"srno"}))
     g.enclosures.push_back({static_cast<int>(r.integer("srno")), r.text("particulars")});
   for (const auto& r : rowsOf(conn, "business_othdet", key, {"srno"}))

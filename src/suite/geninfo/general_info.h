@@ -39,6 +39,17 @@ struct AssetsAndLiabilities {
   Money total() const { return immovable() + movable(); }
 };
 
+// itrschal_immov: one immovable asset of Schedule AL, as the return from
+// A.Y. 2016-17 lists them, each with its description and address. The
+// asset's address is its own, not the client's; the state is kept as the
+// department's two-digit code.
+struct ImmovableAsset {
+  int srNo = 0;
+  std::string description;
+  std::string flatDoor, premises, road, area, city, stateCode, pin;
+  Money amount;  // at cost
+};
+
 // An amount column of geninfo_balpl or itrschal and the figure it holds.
 template <class Figures>
 struct AmountColumn {
@@ -78,6 +89,7 @@ const std::vector<AccountSide>& balanceSheetSides();
 struct GeneralInformation {
   std::optional<NoAccountFigures> noAccount;
   std::optional<AssetsAndLiabilities> assets;
+  std::vector<ImmovableAsset> immovables;  // by srno
   std::vector<Enclosure> enclosures;      // by srno
   std::vector<OtherDetail> otherDetails;  // in the order entered
   std::vector<AccountLine> profitAndLossLines, balanceSheetLines;  // in the order entered

@@ -1,6 +1,7 @@
 #include "suite/geninfo/general_info_form.h"
 
 #include "host/screen_registry.h"
+#include "host/states.h"
 #include "suite/geninfo/general_info.h"
 #include "suite/geninfo/key_persons.h"
 
@@ -11,6 +12,7 @@ using heads::CellType;
 
 const heads::YearTable kNoAccount{.table = "geninfo_balpl"};
 const heads::YearTable kAssets{.table = "itrschal"};
+const heads::YearTable kImmovables{.table = "itrschal_immov", .serialColumn = "srno"};
 const heads::YearTable kEnclosures{.table = "itdoc", .yearColumn = "t_year", .serialColumn = "srno"};
 const heads::YearTable kOtherDetails{.table = "business_othdet", .serialColumn = "srno"};
 const heads::YearTable kProfitAndLossLines{.table = "geninfo_morepl", .yearColumn = "tyear", .serialColumn = "srno"};
@@ -39,6 +41,13 @@ heads::GridSpec accountLines(const char* name, const char* key, const char* capt
           {{"Side", "side", CellType::choice(sideChoices(sides)), true},
            {"Particulars", "particulars", CellType::text(255), true},
            {"Amount", "amount", CellType::loss(), true}}};
+}
+
+// Kept as the department's code, shown by name.
+std::vector<heads::Choice> stateChoices() {
+  std::vector<heads::Choice> out;
+  for (const auto& st : host::states()) out.push_back({st.code, st.name});
+  return out;
 }
 
 }  // namespace
@@ -74,6 +83,20 @@ GeneralInfoForm::GeneralInfoForm(host::Component& component, const std::string& 
                         {"txtVehicles", "Vehicles, yachts, boats and aircraft", "vehicles", CellType::money()},
                         {"txtLiability", "Liability in relation to Assets", "liability", CellType::money()}},
                        "famSchAL");
+  // From A.Y. 2016-17 the return lists each immovable asset with its
+  // description and address; the land and building boxes above stay the
+  // totals the printout shows.
+  immovables_ = &addRowGrid({immovables, "Immov", "Immovable Assets (Description and Address)",
+                             {{"Description", "descr", CellType::text(125), true},
+                              {"Flat/Door/Block No.", "h_no", CellType::text(50), true},
+                              {"Premises/Building", "h_nm", CellType::text(50)},
+                              {"Road/Street", "street", CellType::text(50)},
+                              {"Area/Locality", "area", CellType::text(50), true},
+                              {"Town/City/District", "city", CellType::text(50), true},
+                              {"State", "statecode", CellType::choice(stateChoices()), true},
+                              {"PIN Code", "pin", CellType::digits(6, "PIN Code must be of 6 digits.")},
+                              {"Amount (Cost)", "amount", CellType::money(), true}},
+                             false, "famSchAL"});
   enclosures_ = &addRowGrid({enclosures, "Encl", "List of Enclosures",
                              {{"Enclosure", "particulars", CellType::text(255), true}}, true});
   otherDetails_ = &addRowGrid({otherDetails, "OthDet", "Other Details",
@@ -92,6 +115,7 @@ GeneralInfoForm::GeneralInfoForm(host::Component& component, const std::string& 
 void GeneralInfoForm::readYear(db::Connection& conn) {
   readFields(conn, kNoAccount, *noAccount_);
   readFields(conn, kAssets, *assets_);
+  readGrid(conn, kImmovables, *immovables_);
   readGrid(conn, kEnclosures, *enclosures_);
   readGrid(conn, kOtherDetails, *otherDetails_);
   readGrid(conn, kProfitAndLossLines, *profitAndLossLines_);
@@ -112,6 +136,7 @@ bool GeneralInfoForm::checkYear() {
 void GeneralInfoForm::writeYear(db::Connection& conn) {
   writeFields(conn, kNoAccount, *noAccount_);
   writeFields(conn, kAssets, *assets_);
+  writeGrid(conn, kImmovables, *immovables_);
   writeGrid(conn, kEnclosures, *enclosures_);
   writeGrid(conn, kOtherDetails, *otherDetails_);
   writeGrid(conn, kProfitAndLossLines, *profitAndLossLines_);

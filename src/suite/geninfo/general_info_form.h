@@ -3,9 +3,10 @@
 // general information of a client's year that the workspace's "General
 // Information (B/S, P&L)" opens: the profit and loss account and balance
 // sheet of a business that keeps no regular books, the assets and
-// liabilities at the end of the year (Schedule AL), the list of enclosures,
-// the other details by category, and the further lines of the accounts of a
-// business with books. Saved in one transaction.
+// liabilities at the end of the year (Schedule AL, with each immovable asset
+// by description and address), the list of enclosures, the other details by
+// category, and the further lines of the accounts of a business with books.
+// Saved in one transaction.
 #include "suite/heads/head_screen.h"
 
 namespace meridian::suite::geninfo {
@@ -14,6 +15,7 @@ class GeneralInfoForm : public heads::HeadScreen {
  public:
   GeneralInfoForm(host::Component& component, const std::string& member);
 
+  static constexpr const char* immovables = "vsfImmovable";
   static constexpr const char* enclosures = "vsfEnclosures";
   static constexpr const char* otherDetails = "vsfOthDet";
   static constexpr const char* profitAndLossLines = "vsfMorePL";
@@ -29,6 +31,7 @@ class GeneralInfoForm : public heads::HeadScreen {
  private:
   heads::FieldSet* noAccount_;
   heads::FieldSet* assets_;
+  heads::RowGrid* immovables_;
   heads::RowGrid* enclosures_;
   heads::RowGrid* otherDetails_;
   heads::RowGrid* profitAndLossLines_;

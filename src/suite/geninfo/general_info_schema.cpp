@@ -34,6 +34,18 @@ std::vector<db::Migration> generalInfoMigrations() {
                "srno INTEGER NOT NULL, catg VARCHAR(8) DEFAULT '', particulars VARCHAR(255) DEFAULT '', "
                "amount DECIMAL(15,2) DEFAULT 0, PRIMARY KEY (code_no, ass_year, srno))",
            }},
+          {785,
+           "general information: the immovable assets of Schedule AL by description and address",
+           {
+               // One row per asset, by srno. The address is the asset's:
+               // h_no, h_nm, street, area, city, the department's state
+               // code (statecode, "99" abroad) and pin; amount at cost.
+               "CREATE TABLE itrschal_immov (code_no VARCHAR(80) NOT NULL, ass_year INTEGER NOT NULL, "
+               "srno INTEGER NOT NULL, descr VARCHAR(125) DEFAULT '', h_no VARCHAR(50) DEFAULT '', "
+               "h_nm VARCHAR(50) DEFAULT '', street VARCHAR(50) DEFAULT '', area VARCHAR(50) DEFAULT '', "
+               "city VARCHAR(50) DEFAULT '', statecode VARCHAR(2) DEFAULT '', pin VARCHAR(6) DEFAULT '', "
+               "amount DECIMAL(15,2) DEFAULT 0, PRIMARY KEY (code_no, ass_year, srno))",
+           }},
           {830,
            "general information: further lines of the profit and loss account and of the balance sheet",
            {

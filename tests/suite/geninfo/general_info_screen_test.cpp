@@ -14,9 +14,8 @@ namespace {
 
 using F = GeneralInfoForm;
 
-const std::vector<std::string> kTables = {"geninfo_balpl",  "itrschal",       "itdoc",
-                                          "business_othdet", "geninfo_schh_13", "geninfo_morepl",
-                                          "geninfo_morebs"};
+const std::vector<std::string> kTables = {"geninfo_balpl",  "itrschal",        "itrschal_immov", "itdoc",
+                                          "business_othdet", "geninfo_schh_13", "geninfo_morepl", "geninfo_morebs"};
 
 class GeneralInfoScreen : public heads::ScreenEventsTest {
  protected:
@@ -48,6 +47,9 @@ TEST_P(GeneralInfoScreen, WhatIsTypedIsSavedShownAgainAndReadAsTheReturnsReadIt)
   box(*form, "txtLiability", "1800000");
   EXPECT_NE((*form)["lblTotals"].caption.find("Total Assets : 61,50,000.00"), std::string::npos)
       << (*form)["lblTotals"].caption;
+  addRow(*form, F::immovables, "Immov",
+         {{"Description", "Flat"}, {"Flat/Door/Block No.", "B-402"}, {"Area/Locality", "Baner"},
+          {"Town/City/District", "Pune"}, {"State", "27"}, {"PIN Code", "411045"}, {"Amount (Cost)", "5500000"}});
   addRow(*form, F::enclosures, "Encl", {{"Enclosure", "Form 16 from the employer"}});
   addRow(*form, F::enclosures, "Encl", {{"Enclosure", "Bank statement"}});
   addRow(*form, F::otherDetails, "OthDet", {{"Category", "D37"}, {"Particulars", "Penalty"}, {"Amount", "5000"}});
@@ -74,6 +76,11 @@ TEST_P(GeneralInfoScreen, WhatIsTypedIsSavedShownAgainAndReadAsTheReturnsReadIt)
   EXPECT_TRUE(g.assets->given);
   EXPECT_EQ(g.assets->immovable(), Money::rupees(5500000));
   EXPECT_EQ(g.assets->total(), Money::rupees(6150000));
+  ASSERT_EQ(g.immovables.size(), 1u);
+  EXPECT_EQ(g.immovables[0].description, "FLAT");
+  EXPECT_EQ(g.immovables[0].stateCode, "27") << "kept as the department's code";
+  EXPECT_EQ(g.immovables[0].pin, "411045");
+  EXPECT_EQ(g.immovables[0].amount, g.assets->immovable());
   ASSERT_EQ(g.enclosures.size(), 2u);
   EXPECT_EQ(g.enclosures[1].srNo, 2);
   ASSERT_EQ(g.otherDetails.size(), 1u);
