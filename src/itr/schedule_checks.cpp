@@ -54,10 +54,6 @@ void capitalGainsCheck(Checks& c, const ReturnYear& y, const CheckRequest& r) {
     }
   }
   c.pass(what);
-  if (!y.capitalAssets.empty())
-    c.notExamined("Deemed capital gains",
-                  "Gains deemed for amounts not used for the new asset (tables capital_deemed, capital_deemn) are "
-                  "not kept here.");
 }
 
 // Income declared below the presumptive rate: the books must be kept and
@@ -206,6 +202,7 @@ void schedulesAfterPresumptiveChecks(Checks& c, const ReturnYear& y, const Check
 // check runs here.
 void scheduleChecks(Checks& c, const ReturnYear& y, const CheckRequest& r) {
   capitalGainsCheck(c, y, r);
+  deemedGainsCheck(c, y, r);
   lowerProfitCheck(c, y, r);
   unkeptSchedules(c, y, r, schedulesBeforeDeductions());
   distributionKindCheck(c, y, r);
