@@ -255,6 +255,9 @@ void readTables(db::Connection& conn, ReturnYear& y) {
                               "SELECT term, prev_year, section FROM capital_deemn WHERE " + byYear + " ORDER BY srno", key))
     y.deemedGains.push_back({r.text("term") == "L", true, static_cast<int>(r.integer("prev_year")), trimmed(r.text("section"))});
   y.capitalGainRows += static_cast<int>(y.deemedGains.size());
+  for (const auto& r : t.rows("appfund", "SELECT bus_books, charge_11_4 FROM appfund WHERE " + byYear, key))
+    y.trustBusiness = ReturnYear::TrustBusiness{r.money("bus_books").value_or(Money()),
+                                                r.money("charge_11_4").value_or(Money())};
   y.depreciableAssetGains = t.count("capital_depr", byYear, key);
   y.specialRateRows = t.count("sprtothinc", "code_no = ? AND tyear = ?", key);
   y.passThroughRows = t.count("schpti", byYear, key);

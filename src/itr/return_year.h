@@ -125,6 +125,13 @@ struct ReturnYear {
   int capitalGainRows = 0;           // capital, capital_deemed, capital_deemn
   std::vector<CapitalAssetFacts> capitalAssets;
   std::vector<DeemedGainFacts> deemedGains;
+  // A trust's application of its income (appfund): the income of a business
+  // held under trust as in the undertaking's accounts, and the income
+  // entered as chargeable u/s 11(4); nothing when the year has no row.
+  struct TrustBusiness {
+    Money inAccounts, chargeable;
+  };
+  std::optional<TrustBusiness> trustBusiness;
   int depreciableAssetGains = 0;     // capital_depr
   int specialRateRows = 0;           // sprtothinc
   int passThroughRows = 0;           // schpti

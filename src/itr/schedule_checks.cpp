@@ -99,7 +99,6 @@ struct UnkeptSchedule {
   const char* missing;
   bool (*applies)(const ReturnYear&);
 };
-bool always(const ReturnYear&) { return true; }
 bool companyInIndia(const ReturnYear& y) { return y.statusCode == "PVT" || y.statusCode == "PUB"; }
 
 void unkeptSchedules(Checks& c, const ReturnYear& y, const CheckRequest& r, const std::vector<UnkeptSchedule>& list) {
@@ -182,18 +181,10 @@ void taxCreditCheck(Checks& c, const ReturnYear& y, const CheckRequest& r) {
   c.pass(what);
 }
 
-const std::vector<UnkeptSchedule>& schedulesAfterPresumptive() {
-  static const std::vector<UnkeptSchedule> list{
-      {"Income u/s 11(4)", {"ITR-7"}, 2013,
-       "The income chargeable u/s 11(4) and the application of funds of the trust are not kept here.", always},
-  };
-  return list;
-}
-
 }  // namespace
 
 void schedulesAfterPresumptiveChecks(Checks& c, const ReturnYear& y, const CheckRequest& r) {
-  unkeptSchedules(c, y, r, schedulesAfterPresumptive());  // the trust's income u/s 11(4)
+  trustBusinessCheck(c, y, r);
   schedule5ACheck(c, y, r);
 }
 

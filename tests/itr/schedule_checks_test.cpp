@@ -129,14 +129,15 @@ TEST(ScheduleChecks, UnkeptSchedulesAreReportedNotExamined) {
   const std::vector<testing::UnkeptCase> cases{
       {"company's directors", "ITR-6", "PVT", 2016, none, "Key persons", true, "directors' identification numbers"},
       {"foreign company", "ITR-6", "PUB_F", 2016, none, "Key persons", false, ""},
-      {"trust's income u/s 11(4)", "ITR-7", "TRUST", 2016, none, "Income u/s 11(4)", true, "s 11(4)"},
+      {"trust's application of funds", "ITR-7", "TRUST", 2016, [](ReturnYear& y) { y.missingTables.insert("appfund"); },
+       "Income u/s 11(4)", true, "appfund"},
       {"distributions where their tables are not kept", "ITR-6", "PVT", 2014,
        [](ReturnYear& y) { y.missingTables = {"geninfo_schj", "dist_tax"}; }, "Tax on distributed profits", true,
        "geninfo_schj"},
       {"Chapter VI-A list of a later year", "ITR-1", "I", 2016,
        [](ReturnYear& y) { y.result->deductions = {claim("80C")}; }, "Chapter VI-A", true,
        "Return Form [ITR-1] for A.Y. 2016-17"},
-      {"deemed gains", "ITR-2", "I", 2016, [](ReturnYear& y) { y.capitalAssets = {share(true)}; },
+      {"deemed gains", "ITR-2", "I", 2016, [](ReturnYear& y) { y.missingTables.insert("capital_deemn"); },
        "Deemed capital gains", true, "capital_deemed"},
   };
   testing::expectEachNotExaminedWhereItMatters(cases, readyParticulars(), *makeDate(1, 8, 2017));
