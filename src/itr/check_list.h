@@ -44,6 +44,11 @@ class Checks {
 // income, Chapter VI-A, tax credits) and those whose schedules this program
 // does not keep; each adds its results to `c`.
 void scheduleChecks(Checks& c, const ReturnYear& y, const CheckRequest& r);
+// The sections and previous years of the capital gains deemed to arise in the year.
+void deemedGainsCheck(Checks& c, const ReturnYear& y, const CheckRequest& r);
+// ITR-7: the income chargeable u/s 11(4) entered in the application of
+// funds against the business head's income beyond the undertaking's accounts.
+void trustBusinessCheck(Checks& c, const ReturnYear& y, const CheckRequest& r);
 // Schedule FSI against the relief claimed, the form's heads and the heads' income.
 void foreignIncomeCheck(Checks& c, const ReturnYear& y, const CheckRequest& r);
 // Schedule 5A against the form and its own figures.

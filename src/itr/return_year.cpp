@@ -259,16 +259,20 @@ void readTables(db::Connection& conn, ReturnYear& y) {
     y.bookProfitClauses.push_back(r.text("flagad") + ":" + r.text("clause"));
 
   y.capitalGainRows = t.count("capital", byYear, key);
-  // Deemed gains and gains on depreciable assets are not kept by every
-  // installation; a missing table is noted, so the rules resting on it say
-  // they were not examined instead of passing.
-  for (const char* deemed : {"capital_deemed", "capital_deemn"}) y.capitalGainRows += t.count(deemed, byYear, key);
+  for (const auto& r : t.rows("capital_deemed", "SELECT term, section FROM capital_deemed WHERE " + byYear + " ORDER BY srno",
+                              key))
+    y.deemedGains.push_back({r.text("term") == "L", false, 0, trimmed(r.text("section"))});
+  for (const auto& r : t.rows("capital_deemn",
+                              "SELECT term, prev_year, section FROM capital_deemn WHERE " + byYear + " ORDER BY srno", key))
+    y.deemedGains.push_back({r.text("term") == "L", true, static_cast<int>(r.integer("prev_year")), trimmed(r.text("section"))});
+  y.capitalGainRows += static_cast<int>(y.deemedGains.size());
+  for (const auto& r : t.rows("appfund", "SELECT bus_books, charge_11_4 FROM appfund WHERE " + byYear, key))
+    y.trustBusiness = ReturnYear::TrustBusiness{r.money("bus_books").value_or(Money()),
+                                                r.money("charge_11_4").value_or(Money())};
   y.depreciableAssetGains = t.count("capital_depr", byYear, key);
   y.specialRateRows = t.count("sprtothinc", "code_no = ? AND tyear = ?", key);
-  if (conn.hasTable("schpti")) y.passThroughRows = t.count("schpti", byYear, key);
-  else y.missingTables.insert("schpti");
-  if (conn.hasTable("schresfa")) y.foreignAssetRows = t.count("schresfa", byYear, key);
-  else y.missingTables.insert("schresfa");
+  y.passThroughRows = t.count("schpti", byYear, key);
+  y.foreignAssetRows = t.count("schresfa", byYear, key);
   for (const auto& r : t.rows("taxrelsch",
                               "SELECT * FROM taxrelsch WHERE " + byYear + " AND rowtyp <> 'CRREF' ORDER BY srno", key)) {
     const std::string code = trimmed(r.text("country_cd")), name = trimmed(r.text("country_nm"));

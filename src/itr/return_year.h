@@ -69,6 +69,17 @@ struct CapitalAssetFacts {
   std::vector<Claim> claims;
 };
 
+// A capital gain deemed to arise in the year: an exemption of an earlier
+// transfer withdrawn (capital_deemed), or an amount not used for the new
+// asset within the time (capital_deemn, with the first year of the previous
+// year of the original transfer, 0 when not given).
+struct DeemedGainFacts {
+  bool longTerm = false;
+  bool unused = false;
+  int previousYear = 0;
+  std::string section;  // "" when not stated
+};
+
 // Tax-credit entries of one kind (TDS on salary, other TDS, TCS, TDS on the
 // sale of immovable property u/s 194IA).
 struct CreditEntries {
@@ -120,6 +131,14 @@ struct ReturnYear {
   std::vector<std::string> bookProfitClauses;
   int capitalGainRows = 0;           // capital, capital_deemed, capital_deemn
   std::vector<CapitalAssetFacts> capitalAssets;
+  std::vector<DeemedGainFacts> deemedGains;
+  // A trust's application of its income (appfund): the income of a business
+  // held under trust as in the undertaking's accounts, and the income
+  // entered as chargeable u/s 11(4); nothing when the year has no row.
+  struct TrustBusiness {
+    Money inAccounts, chargeable;
+  };
+  std::optional<TrustBusiness> trustBusiness;
   int depreciableAssetGains = 0;     // capital_depr
   int specialRateRows = 0;           // sprtothinc
   int passThroughRows = 0;           // schpti

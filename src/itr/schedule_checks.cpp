@@ -54,10 +54,6 @@ void capitalGainsCheck(Checks& c, const ReturnYear& y, const CheckRequest& r) {
     }
   }
   c.pass(what);
-  if (!y.capitalAssets.empty())
-    c.notExamined("Deemed capital gains",
-                  "Gains deemed for amounts not used for the new asset (tables capital_deemed, capital_deemn) are "
-                  "not kept here.");
 }
 
 // Income declared below the presumptive rate: the books must be kept and
@@ -92,25 +88,6 @@ void lowerProfitCheck(Checks& c, const ReturnYear& y, const CheckRequest& r) {
             "under sub-section(2) of section 44AA and get them audited and furnish a report of such audit as required "
             "under section 44AB." + kTwoLines + "Do you still want to Continue?",
         "cmdproceed");
-}
-
-// Schedules of the company, firm and trust returns that this program does not
-// keep yet: what rests on them cannot be examined, and the result says so.
-struct UnkeptSchedule {
-  const char* check;
-  std::vector<const char*> forms;
-  int fromYear;
-  const char* missing;
-  bool (*applies)(const ReturnYear&);
-};
-bool always(const ReturnYear&) { return true; }
-
-void unkeptSchedules(Checks& c, const ReturnYear& y, const CheckRequest& r, const std::vector<UnkeptSchedule>& list) {
-  for (const auto& u : list) {
-    if (y.year < u.fromYear || !u.applies(y)) continue;
-    if (std::none_of(u.forms.begin(), u.forms.end(), [&](const char* f) { return r.form == f; })) continue;
-    c.notExamined(u.check, u.missing);
-  }
 }
 
 // Chapter VI-A: every section claimed must be one the form's schedule lists.
@@ -176,18 +153,10 @@ void taxCreditCheck(Checks& c, const ReturnYear& y, const CheckRequest& r) {
   c.pass(what);
 }
 
-const std::vector<UnkeptSchedule>& schedulesAfterPresumptive() {
-  static const std::vector<UnkeptSchedule> list{
-      {"Income u/s 11(4)", {"ITR-7"}, 2013,
-       "The income chargeable u/s 11(4) and the application of funds of the trust are not kept here.", always},
-  };
-  return list;
-}
-
 }  // namespace
 
 void schedulesAfterPresumptiveChecks(Checks& c, const ReturnYear& y, const CheckRequest& r) {
-  unkeptSchedules(c, y, r, schedulesAfterPresumptive());  // the trust's income u/s 11(4)
+  trustBusinessCheck(c, y, r);
   schedule5ACheck(c, y, r);
 }
 
@@ -196,6 +165,7 @@ void schedulesAfterPresumptiveChecks(Checks& c, const ReturnYear& y, const Check
 // check runs here.
 void scheduleChecks(Checks& c, const ReturnYear& y, const CheckRequest& r) {
   capitalGainsCheck(c, y, r);
+  deemedGainsCheck(c, y, r);
   lowerProfitCheck(c, y, r);
   keyPersonsCheck(c, y, r);
   distributionKindCheck(c, y, r);

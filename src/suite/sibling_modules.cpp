@@ -10,7 +10,8 @@ namespace meridian::suite {
 const std::map<std::string, std::vector<std::string>>& siblingMembers() {
   static const std::map<std::string, std::vector<std::string>> members = {
       {"PrjAccounts.Forms", {"ObjNewFATR", "oClsRep"}},
-      {"PrjOtherHeads.Forms", {"ObjHouseProp", "ObjIncCap", "ObjOtherIncome", "ObjSpRateInc", "SchPTI", "ObjSch5A"}},
+      {"PrjOtherHeads.Forms", {"ObjHouseProp", "ObjIncCap", "ObjOtherIncome", "ObjSpRateInc", "SchPTI", "ObjSch5A", "ObjSchFA",
+                               "ObjCapDeemed", "ObjCapDepr"}},
       {"PrjBusiness.Forms", {"objbusiness", "Objad44", "Objfirm", "Obj35AD"}},
       {"PrjSalary.Forms", {"ObjSalary"}},
       {"PrjDeductions.Forms",

@@ -335,9 +335,14 @@ YearInput yearInputFromJson(const json& o) {
   readBusiness(r, in);
   if (!r.value("capital_gains").is_null()) {
     const Reader c(r.value("capital_gains"), "capital_gains",
-                   {"stcg_111a", "stcg_other", "ltcg_indexed", "ltcg_without_indexation"});
+                   {"stcg_111a", "stcg_other", "ltcg_indexed", "ltcg_without_indexation", "deemed_short_term",
+                    "deemed_long_term"});
     in.capitalGains = {c.amount("stcg_111a", true), c.amount("stcg_other", true), c.amount("ltcg_indexed", true),
                        c.amount("ltcg_without_indexation", true)};
+    // Gains deemed to arise this year (ss.54(2), 54EC(2), 54F(4) ...) are taxed
+    // with the gains of their term at the same rates.
+    in.capitalGains.stcgOther += c.amount("deemed_short_term");
+    in.capitalGains.ltcgIndexed += c.amount("deemed_long_term");
   }
   if (!r.value("other_sources").is_null()) {
     const Reader s(r.value("other_sources"), "other_sources",

@@ -5,6 +5,7 @@
 #include "db/rows.h"
 #include "suite/engine/instalment_tax.h"
 #include "suite/engine/year_law.h"
+#include "suite/heads/deemed_gains_input.h"
 
 namespace meridian::suite::heads {
 
@@ -94,6 +95,7 @@ void loadCapitalGains(db::Connection& conn, const std::string& code, engine::Yea
   const auto transfers = readTransfers(conn, code, in.year, notes);
   addTransfers(transfers, who, CostInflationIndex::shipped(), in.capitalGains);
   addArising(transfers, who, CostInflationIndex::shipped(), in);
+  addDeemedGains(readDeemedGains(conn, code, in.year), in.capitalGains);
 }
 
 }  // namespace meridian::suite::heads

@@ -168,6 +168,18 @@ TEST(ComputeCommand, UnabsorbedDepreciationSpreadOverTheHeads) {
   }
 }
 
+// A gain deemed to arise this year goes with the gains of its term: the
+// long-term one at the 20 % of s.112 after the exemption limit is used up by
+// the salary, the short-term one at normal rates.
+TEST(ComputeCommand, DeemedGainsAreTaxedWithTheGainsOfTheirTerm) {
+  const Outcome o = compute(R"({"ay": "2016-17", "salary": [{"gross": 600000}],
+    "capital_gains": {"deemed_short_term": 50000, "deemed_long_term": 100000}})");
+  ASSERT_EQ(o.code, 0) << o.err;
+  const auto j = nlohmann::json::parse(o.out);
+  EXPECT_EQ(j["gross_total_income"], 750000);
+  EXPECT_EQ(j["tax_special"], 20000);
+}
+
 TEST(ComputeCommand, RefusesBadInputWithOneLine) {
   struct Case {
     const char* input;
@@ -185,6 +197,8 @@ TEST(ComputeCommand, RefusesBadInputWithOneLine) {
        "must be a year before"},
       {R"({"ay": "2016-17", "arising": [{}, {}, {}, {}, {}, {}]})", "\"arising\" has at most 5 periods"},
       {R"({"ay": "2016-17", "arising": [{"stcg_111a": -5}]})", "\"arising[0].stcg_111a\" must not be negative"},
+      {R"({"ay": "2016-17", "capital_gains": {"deemed_long_term": -5}})",
+       "\"capital_gains.deemed_long_term\" must not be negative"},
       {R"({"ay": "2016-17", "unabsorbed_depreciation_set_off": {"salary": 5}})",
        "unknown key \"unabsorbed_depreciation_set_off.salary\""},
   };

@@ -75,6 +75,21 @@ TEST_P(HeadScreens, EachScreenSavesTheRowsTypedAndShowsThemAgain) {
         {"relsec", "90"}}},
       {"PrjDeductions.Forms", "ObjSchDDT", "Dist", "vsfDist", {"N", "15/03/2016", "1000000", ""}, "geninfo_schj",
        {{"flagbbs", "N"}, {"dist_dt", "2016-03-15"}, {"amount", "1000000", true}}},
+      {"PrjOtherHeads.Forms", "SchPTI", "PTI", "vsfPTI", {"BT", "Nagar Infra Trust", "aaatn1234k", "OS", "20000", "2000"},
+       "schpti", {{"inv_kind", "BT"}, {"inv_name", "NAGAR INFRA TRUST"}, {"inv_pan", "AAATN1234K"}, {"head", "OS"},
+                  {"amount", "20000", true}, {"tds", "2000", true}}},
+      {"PrjOtherHeads.Forms", "ObjSchFA", "FA", "vsfFA",
+       {"A", "2", "United States", "First Harbor Bank", "12 Main St", "Savings", "01/04/2010", "150000", "1200"},
+       "schresfa", {{"part", "A"}, {"country_nm", "UNITED STATES"}, {"held_since", "01/04/2010"},
+                    {"value", "150000", true}, {"income", "1200", true}}},
+      {"PrjOtherHeads.Forms", "ObjCapDeemed", "Deemed", "vsfDeemed", {"L", "54EC", "300000"}, "capital_deemed",
+       {{"term", "L"}, {"section", "54EC"}, {"amount", "300000", true}}},
+      {"PrjOtherHeads.Forms", "ObjCapDeemed", "DeemN", "vsfDeemN", {"S", "2013-14", "54b", "2014", "900000", "100000"},
+       "capital_deemn", {{"term", "S"}, {"prev_year", "2013"}, {"section", "54B"}, {"new_year", "2014"},
+                         {"utilised", "900000", true}, {"amount", "100000", true}}},
+      {"PrjOtherHeads.Forms", "ObjCapDepr", "Depr", "vsfDepr", {"Plant and Machinery", "15", "500000", "200000", "5000", "Y"},
+       "capital_depr", {{"block", "PLANT AND MACHINERY"}, {"rate", "15"}, {"sale_val", "500000", true},
+                        {"wdv", "200000", true}, {"ceased", "Y"}}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.member) + " " + c.grid);
@@ -401,6 +416,19 @@ TEST_P(HeadScreens, Schedule5AIsOneRowOfTheYear) {
   for (const char* box : {"txtSpousePAN", "txtOSInc", "txtOSSpouse"}) (*screen_)[box].text = "";
   click("cmdSave");
   EXPECT_EQ(conn().scalar("SELECT COUNT(*) FROM incsec5a"), "0");
+}
+
+// The application of a trust's income: one row of the year.
+TEST_P(HeadScreens, ApplicationOfFundIsOneRowOfTheYear) {
+  open("PrjDeductions.Forms", "ObjAppfund");
+  for (const auto& [box, text] : {std::pair{"txtIncDerived", "900000"}, {"txtBusBooks", "420000"}, {"txtCharge114", "80000"}}) {
+    (*screen_)[box].text = text;
+    ui::Event left{box, ui::EventType::change};
+    ASSERT_TRUE(screen_->dispatch(left));
+  }
+  click("cmdSave");
+  EXPECT_EQ(Money::parse(stored("appfund", "charge_11_4", " AND ass_year = 2016")), Money::rupees(80000));
+  EXPECT_EQ(Money::parse(stored("appfund", "bus_books")), Money::rupees(420000));
 }
 
 TEST_P(HeadScreens, WithNoClientYearOpenTheScreenSaysSoAndChangesNothing) {
