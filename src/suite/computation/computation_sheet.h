@@ -50,8 +50,9 @@ struct ComputationSheet {
 // Chapter VI-A, total income, the losses table, then the tax.
 // bankMarker: the client has bank accounts (##BANKDETAILS## in the header);
 // firmMarker: the client is a partner whose statement of firms follows the
-// business head (##PARTREMUSTATEMENT##).
+// business head (##PARTREMUSTATEMENT##); memberMarker: the client is a member
+// of an AOP or BOI whose statement of shares follows (##MEMSHARESTATEMENT##).
 ComputationSheet computationSheet(const ClientHeader& client, const engine::YearResult& r, bool bankMarker,
-                                  bool firmMarker = false);
+                                  bool firmMarker = false, bool memberMarker = false);
 
 }  // namespace meridian::suite::computation
