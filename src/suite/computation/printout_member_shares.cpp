@@ -12,7 +12,7 @@ namespace esc = host::esc;
 namespace ms = heads::member_shares;
 
 const std::vector<int16_t> kWidths{20, 11, 6, 11, 10, 10, 10};  // 78 columns
-const std::string kRight = "0010111";
+const std::string kRight = "0000111";  // the share per cent left, so that it never meets the next column
 
 // A share whose AOP is charged at the maximum marginal rate stays out of
 // total income; any other is included (its tax rebated where the AOP paid at

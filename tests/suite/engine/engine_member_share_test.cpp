@@ -10,6 +10,7 @@
 #include <nlohmann/json.hpp>
 
 #include "suite/engine/compute_json.h"
+#include "suite/engine/compute_year.h"
 #include "suite/engine/member_share.h"
 
 namespace meridian::engine {

@@ -68,8 +68,8 @@ TEST_P(MemberShareScreen, AYearIsSavedShownAgainAndTotalledBySection86) {
   EXPECT_EQ(scalar("SELECT aop_pan FROM memsharedet WHERE code_no = 'I1' AND srno = 1"), "AAAAG1234K");
   EXPECT_EQ(scalar("SELECT tax_basis FROM memsharedet WHERE code_no = 'I1' AND srno = 1"), "M");
   EXPECT_EQ(scalar("SELECT tax_basis FROM memsharedet WHERE code_no = 'I1' AND srno = 3"), "X");
-  EXPECT_EQ(scalar("SELECT share_inc FROM memsharedet WHERE code_no = 'I1' AND srno = 2"),
-            scalar("SELECT CAST(60000 AS DECIMAL(15,2))"));
+  EXPECT_EQ(Money::parse(scalar("SELECT share_inc FROM memsharedet WHERE code_no = 'I1' AND srno = 2")),
+            Money::rupees(60000));
 
   click(*form, "cmdBack");
   form = openFor<M>("Objaop", "I1", 2016);
