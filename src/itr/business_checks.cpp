@@ -3,6 +3,7 @@
 // business schedule (a partner's remuneration against the firm's rows, the
 // profit and loss account of a business without books).
 #include <algorithm>
+#include <regex>
 
 #include "itr/check_list.h"
 #include "suite/heads/book_profit_clauses.h"
@@ -84,6 +85,32 @@ void partnersRemunerationCheck(Checks& c, const ReturnYear& y) {
   if (!y.firms.empty()) c.pass(what);
 }
 
+// The PAN of each AOP or BOI of which the client is a member: a PAN at all,
+// one of an association or body (its fourth character A or B), and not the
+// client's own.
+void memberShareCheck(Checks& c, const ReturnYear& y) {
+  if (y.aopShares.empty()) return;
+  const std::string what = "Share of income as member of AOP/BOI";
+  static const std::regex pan("[A-Z]{5}[0-9]{4}[A-Z]");
+  for (const auto& a : y.aopShares) {
+    if (!std::regex_match(a.pan, pan))
+      return c.stop(what, "Please specify valid 'PAN' in 'Share of Income as Member of AOP/BOI' Details.",
+                    "cmdproceed");
+    if (a.pan[3] != 'A' && a.pan[3] != 'B')
+      return c.stop(what,
+                    "PAN [" + a.pan + "] of AOP/BOI [" + a.name +
+                        "] is not the PAN of an Association of Persons or Body of Individuals.",
+                    "cmdproceed");
+    if (a.pan == y.pan)
+      return c.stop(what, "PAN of AOP/BOI [" + a.name + "] can not be the PAN of the Assessee.", "cmdproceed");
+    if (a.basis.empty())
+      return c.stop(what, "Please specify how AOP/BOI [" + a.name + "] is taxed in 'Share of Income as Member of "
+                          "AOP/BOI' Details.",
+                    "cmdproceed");
+  }
+  c.pass(what);
+}
+
 // The profit and loss account of a business outside the presumptive
 // sections. A company keeps books by law; another assessee marked as
 // keeping accounts (s.44AA) or audited, or whose General Information says
@@ -123,10 +150,12 @@ void membersAndBookProfitChecks(Checks& c, const ReturnYear& y, const CheckReque
 // the ordinary business's net profit, so the two figures the department's
 // schedule compares are the same stored figure and no difference can arise.
 // Of the items Schedule BP may not show, only the s.44AD income is kept, and
-// the business screen takes it only from those the section reaches. A share
-// of profit of an AOP or BOI is not entered anywhere, so it has no PAN to check.
+// the business screen takes it only from those the section reaches. The
+// share of an AOP or BOI is listed in Schedule EI (or, where included in
+// total income, beside the business income) by the AOP's PAN.
 void businessScheduleChecks(Checks& c, const ReturnYear& y, const CheckRequest& r) {
   partnersRemunerationCheck(c, y);
+  memberShareCheck(c, y);
   if (r.form == "ITR-5" && (y.statusCode == "FIRM" || y.statusCode == "LLP") && !y.members.empty())
     c.notExamined("Partners' remuneration in Sch-PL",
                   "The partners' salary and interest debited to the profit and loss account are not kept apart from "

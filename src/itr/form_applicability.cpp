@@ -124,6 +124,16 @@ std::vector<Rule> buildRules() {
        {"business_firm"}});
   add({qualified(firms, kNotPresumptive), kBusinessNotPresumptive,
        [](const ReturnYear& y, const Flags&) { return !y.firms.empty(); }, 0, 9999, {"business_firm"}});
+  // A share of an AOP or BOI that s.86 includes in total income is computed
+  // as business income; an exempt share is exempt income, counted there.
+  const std::string aops =
+      "Share of Income from \"AOP/BOI\" included in Total Income under the Head \"Business or Profession\".";
+  const auto includedAopShare = [](const ReturnYear& y, const Flags&) {
+    return std::any_of(y.aopShares.begin(), y.aopShares.end(),
+                       [](const AopShare& a) { return (a.basis == "N" || a.basis == "X") && a.share > Money(); });
+  };
+  add({aops, kNoBusiness, includedAopShare, 0, 9999, {"memsharedet"}});
+  add({qualified(aops, kNotPresumptive), kBusinessNotPresumptive, includedAopShare, 0, 9999, {"memsharedet"}});
   add({"Income under the Head \"Capital Gains\".", kSimpleForms,
        [](const ReturnYear& y, const Flags&) {
          return y.capitalGainRows > 0 || (y.result && !y.result->capitalGains.total().isZero());

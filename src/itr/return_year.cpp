@@ -252,6 +252,10 @@ void readTables(db::Connection& conn, ReturnYear& y) {
     y.firms.push_back({static_cast<int>(r.integer("firm_no")), r.text("firm_name"), r.text("firm_pan"),
                        r.text("audapp"), r.text("app92e"), r.money("salary").value_or(Money()),
                        r.money("interest").value_or(Money())});
+  for (const auto& r : t.rows("memsharedet", "SELECT * FROM memsharedet WHERE code_no = ? AND t_year = ? ORDER BY srno",
+                              key))
+    y.aopShares.push_back({r.text("aop_name"), r.text("aop_pan"), r.text("tax_basis"),
+                           r.money("share_inc").value_or(Money())});
   readFirmsRows(conn, t, y);
   readMembers(conn, t, y);
   readKeyPersons(t, y);

@@ -34,6 +34,13 @@ struct FirmShare {
   std::optional<Money> firmsSalary, firmsInterest;
 };
 
+// An AOP or BOI of which the client is a member, with the member's share of
+// its income (memsharedet); basis: how it is taxed, M, N, X or "".
+struct AopShare {
+  std::string name, pan, basis;
+  Money share;
+};
+
 // A partner of a firm or a member of an association: a person the client
 // register links to the client (owner1), with the share of profit the
 // firm's rows for the year give (part_remu).
@@ -124,6 +131,7 @@ struct ReturnYear {
   int commissionRows = 0;            // comms
   bool specifiedBusiness35AD = false;  // business_35ad serial 1
   std::vector<FirmShare> firms;      // business_firm
+  std::vector<AopShare> aopShares;   // memsharedet
   std::vector<MemberFacts> members;  // the client's partners or members
   std::vector<KeyPersonFacts> keyPersons;  // geninfo_schh_13
   // The clauses of s.115JB a company's book profit is adjusted by

@@ -10,6 +10,7 @@ const std::vector<WorkspaceButton>& workspaceButtons() {
       {"cmd_business",      "Business / Profession",                         "famheads", "PrjBusiness.Forms",       "objbusiness",    nullptr, "business",           "B",   true},
       {"cmd_ad44",          "44AD, AE, AF",                                  "famheads", "PrjBusiness.Forms",       "Objad44",        nullptr, "presumptive",        nullptr, true},
       {"cmd_firm",          "Income from Firms in which you are partner",    "famheads", "PrjBusiness.Forms",       "Objfirm",        nullptr, "firm",               nullptr, true},
+      {"cmd_aop",           "Share of Income as Member of AOP/BOI",          "famheads", "PrjBusiness.Forms",       "Objaop",         nullptr, nullptr,              nullptr, true},
       {"cmd_spfdbus",       "Specified Business u/s 35AD",                   "famheads", "PrjBusiness.Forms",       "Obj35AD",        nullptr, "specified_business", nullptr, true},
       {"cmd_agri",          "&Agriculture && Clubbing of Income",            "famheads", "PrjUtilities.Forms",      "ObjAgriculture", nullptr, "agriculture",        nullptr, true},
       {"cmd_captial",       " &Capital Gain",                                "famheads", "PrjOtherHeads.Forms",     "ObjIncCap",      nullptr, nullptr,              nullptr, true},

@@ -19,7 +19,7 @@ TEST_P(DataSetLayoutTest, EveryTableOfTheProgramIsAccountedFor) {
   EXPECT_TRUE(layout.problems.empty()) << layout.problems.front();
   std::vector<std::string> present;
   for (const auto& t : layout.tables) present.push_back(t.table.name);
-  for (const char* t : {"income", "new_tab", "adv_n", "misc_oth_inf", "nordrefs", "nremutbl"})
+  for (const char* t : {"income", "new_tab", "adv_n", "misc_oth_inf", "nordrefs", "nremutbl", "memsharedet"})
     EXPECT_NE(std::find(present.begin(), present.end(), t), present.end()) << t;
   EXPECT_NE(std::find(layout.absent.begin(), layout.absent.end(), "itr7n_schvc"), layout.absent.end());
 }

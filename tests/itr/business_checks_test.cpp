@@ -31,6 +31,10 @@ FirmShare firm(long long salary, long long interest, long long firmsSalary, long
   return f;
 }
 
+AopShare aopShare(const char* pan, const char* basis = "M") {
+  return {"GANGA BUILDERS CONSORTIUM", pan, basis, Money::rupees(240000)};
+}
+
 const std::string kMethod =
     "Method for Determine Higher Tax u/s 115JB is not correct as per New Form ITR-6. Please select appropriate method "
     "in MAT Calculation.";
@@ -78,6 +82,30 @@ TEST(BusinessChecks, EachStopsOrAsksOnItsFactAndPassesBesideIt) {
        "Remuneration from Firm [PAREKH DALAL SYNTHETICS] does not match the Firm's Partners' Remuneration Details :"
        "\r\nInterest on Capital : Rs. 1,20,000 shown here, Rs. 1,80,000 in the Firm's Partners' Remuneration Details"
        "\r\n\r\nContinue ?"},
+      {"an AOP's PAN of nine characters", "ITR-4", "I", 2016, "Share of income as member of AOP/BOI",
+       [](ReturnYear& y) { y.aopShares = {aopShare("AAAAG1234")}; },
+       [](ReturnYear& y) { y.aopShares = {aopShare("AAAAG1234K")}; }, CheckOutcome::stopped,
+       "Please specify valid 'PAN' in 'Share of Income as Member of AOP/BOI' Details."},
+      {"a firm's PAN given for an AOP", "ITR-4", "I", 2015, "Share of income as member of AOP/BOI",
+       [](ReturnYear& y) { y.aopShares = {aopShare("AAAFG1234K")}; },
+       [](ReturnYear& y) { y.aopShares = {aopShare("AAABG1234K")}; }, CheckOutcome::stopped,
+       "PAN [AAAFG1234K] of AOP/BOI [GANGA BUILDERS CONSORTIUM] is not the PAN of an Association of Persons or Body "
+       "of Individuals."},
+      {"the member's own PAN given for the AOP", "ITR-5", "AOP", 2016, "Share of income as member of AOP/BOI",
+       [](ReturnYear& y) {
+         y.pan = "AAAAG1234K";
+         y.aopShares = {aopShare("AAAAG1234K")};
+       },
+       [](ReturnYear& y) {
+         y.pan = "AAAAG1234K";
+         y.aopShares = {aopShare("AAAAH1234K")};
+       },
+       CheckOutcome::stopped, "PAN of AOP/BOI [GANGA BUILDERS CONSORTIUM] can not be the PAN of the Assessee."},
+      {"how the AOP is taxed not stated", "ITR-4", "I", 2017, "Share of income as member of AOP/BOI",
+       [](ReturnYear& y) { y.aopShares = {aopShare("AAAAG1234K", "")}; },
+       [](ReturnYear& y) { y.aopShares = {aopShare("AAAAG1234K", "X")}; }, CheckOutcome::stopped,
+       "Please specify how AOP/BOI [GANGA BUILDERS CONSORTIUM] is taxed in 'Share of Income as Member of AOP/BOI' "
+       "Details."},
   };
   testing::expectEachStopsAndPassesBeside(cases, ready(), kToday);
 }
@@ -164,6 +192,21 @@ TEST_P(BusinessFactsFromTables, PartnersTheirSharesAndTheFirmsRowsAreRead) {
   const auto method = resultOf(runFilingChecks(firmYear, ready(), {"ITR-6", true, kToday}), "Method of s.115JB");
   ASSERT_TRUE(method.has_value());
   EXPECT_EQ(method->message, kMethod);
+
+  // The member's shares of AOPs of the year, in their order, with the PAN
+  // the checks examine.
+  conn().execute("INSERT INTO memsharedet (code_no, t_year, srno, aop_name, aop_pan, share_inc, tax_basis) VALUES "
+                 "('I1', 2016, 2, 'SECOND AOP', 'AAAAS4321Q', 60000, 'N'), ('I1', 2016, 1, 'FIRST AOP', 'AAAF1', 1, 'M'), "
+                 "('I1', 2015, 1, 'LAST YEAR', 'AAAAL1111L', 5, 'X')");
+  const ReturnYear member = readReturnYear(conn(), "I1", 2016);
+  ASSERT_EQ(member.aopShares.size(), 2u);
+  EXPECT_EQ(member.aopShares[0].pan, "AAAF1");
+  EXPECT_EQ(member.aopShares[1].share, Money::rupees(60000));
+  EXPECT_EQ(member.aopShares[1].basis, "N");
+  const auto pan = resultOf(runFilingChecks(member, ready(), {"ITR-4", true, kToday}),
+                            "Share of income as member of AOP/BOI");
+  ASSERT_TRUE(pan.has_value());
+  EXPECT_EQ(pan->message, "Please specify valid 'PAN' in 'Share of Income as Member of AOP/BOI' Details.");
 
   // The year before, the firm's rows give I1 alone a share.
   EXPECT_EQ(readReturnYear(conn(), "F1", 2015).members[0].shareTenThousandths, 500000);

@@ -10,6 +10,7 @@
 #include "suite/computation/case_style.h"
 #include "suite/computation/gross_total_layout.h"
 #include "suite/computation/printout_annexures.h"
+#include "suite/computation/printout_member_shares.h"
 #include "suite/computation/printout_depreciation.h"
 #include "suite/computation/printout_interest.h"
 #include "suite/computation/printout_table.h"
@@ -249,6 +250,10 @@ class Printout {
       if (rows[i].kind == Kind::marker) {
         if (rows[i].caption == "##PARTREMUSTATEMENT##") {
           printFirmStatement(rep_, d_.annexures, o_.borders);
+          rep_.printtext();
+        }
+        if (rows[i].caption == "##MEMSHARESTATEMENT##") {
+          printMemberShareStatement(rep_, d_.annexures.memberShares, o_.borders);
           rep_.printtext();
         }
         if (rows[i].caption != "LOSSES TABLE") {

@@ -82,19 +82,24 @@ void houses(Sheet& s, const engine::YearResult& r) {
   s.total("Income from House Property", r.heads.houseProperty, true);
 }
 
-void business(Sheet& s, const engine::YearResult& r, bool firmMarker) {
+void business(Sheet& s, const engine::YearResult& r, bool firmMarker, bool memberMarker) {
   const auto& b = r.business;
-  if (r.heads.business.isZero() && r.heads.speculation.isZero() && b.firmShareExempt.isZero()) return;
+  if (r.heads.business.isZero() && r.heads.speculation.isZero() && b.firmShareExempt.isZero() &&
+      r.memberShares.exempt.isZero() && !memberMarker)
+    return;
   s.title("PROFITS AND GAINS OF BUSINESS OR PROFESSION");
   s.line("Income u/s 44AD", b.applied44ad ? b.presumptive44ad : Money());
   s.line("Income u/s 44ADA", b.applied44ada ? b.presumptive44ada : Money());
   s.line("Income u/s 44AE", b.applied44ae ? b.presumptive44ae : Money());
   s.line("Remuneration and Interest from Firms", b.firmRemuneration);
+  s.line("Share of Income from AOP/BOI included u/s 86", r.memberShares.included());
   s.line("Business (other than Speculation)", b.ordinary);
   s.line("Speculation Business", b.speculation);
   s.total("Income from Business or Profession", r.heads.business + std::max(Money(), r.heads.speculation), true);
   s.line("Share of Profit from Firm exempt u/s 10(2A)", b.firmShareExempt);
   if (firmMarker) s.marker("##PARTREMUSTATEMENT##");
+  s.line("Share of Income from AOP/BOI exempt u/s 86", r.memberShares.exempt);
+  if (memberMarker) s.marker("##MEMSHARESTATEMENT##");
 }
 
 void capitalGains(Sheet& s, const engine::YearResult& r) {
@@ -139,6 +144,7 @@ void tax(Sheet& s, const engine::YearResult& r) {
   s.line("Tax on Income at Special Rates", t.taxSpecial);
   s.total("Tax on Total Income", t.tax(), true);
   s.line("Less: Rebate u/s 87A", -t.rebate87a);
+  s.line("Less: Rebate u/s 110 on Share from AOP/BOI", -t.rebate110);
   s.line("Surcharge", t.surcharge);
   s.line("Education Cess", t.educationCess);
   s.line("Secondary and Higher Education Cess", t.sheCess);
@@ -202,7 +208,7 @@ std::string rateCaption(const engine::RatedIncome& r) {
 }
 
 ComputationSheet computationSheet(const ClientHeader& c, const engine::YearResult& r, bool bankMarker,
-                                  bool firmMarker) {
+                                  bool firmMarker, bool memberMarker) {
   Sheet s;
   s.header("GROUP", c.group);
   s.header("CODE NO.", c.code, true);
@@ -224,7 +230,7 @@ ComputationSheet computationSheet(const ClientHeader& c, const engine::YearResul
 
   salaries(s, r);
   houses(s, r);
-  business(s, r, firmMarker);
+  business(s, r, firmMarker, memberMarker);
   capitalGains(s, r);
   otherSources(s, r);
   // The incomes of the heads; their losses appear as set off below.

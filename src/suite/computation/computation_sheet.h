@@ -49,11 +49,6 @@ struct ComputationSheet {
 // The header block: GROUP, CODE NO., NAME OF ASSESSEE, the addresses, then
 // the paired rows (STATUS, WARD NO ...); `bankMarker` adds the row that
 // places the bank accounts.
-// The computation: each head as computed, set-off, gross total income,
-// Chapter VI-A, total income, the losses table, then the tax.
-// bankMarker: the client has bank accounts (##BANKDETAILS## in the header);
-// firmMarker: the client is a partner whose statement of firms follows the
-// business head (##PARTREMUSTATEMENT##).
 // A rate in basis points as the printout words it: "10%", "12.5%", "Nil".
 std::string percentText(int basisPoints);
 
@@ -61,7 +56,13 @@ std::string percentText(int basisPoints);
 // the scale it falls in or the section that sets its rate, and the rate.
 std::string rateCaption(const engine::RatedIncome& r);
 
+// The computation: each head as computed, set-off, gross total income,
+// Chapter VI-A, total income, the losses table, then the tax.
+// bankMarker: the client has bank accounts (##BANKDETAILS## in the header);
+// firmMarker: the client is a partner whose statement of firms follows the
+// business head (##PARTREMUSTATEMENT##); memberMarker: the client is a member
+// of an AOP or BOI whose statement of shares follows (##MEMSHARESTATEMENT##).
 ComputationSheet computationSheet(const ClientHeader& client, const engine::YearResult& r, bool bankMarker,
-                                  bool firmMarker = false);
+                                  bool firmMarker = false, bool memberMarker = false);
 
 }  // namespace meridian::suite::computation

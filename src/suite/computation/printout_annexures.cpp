@@ -84,6 +84,7 @@ Annexures loadAnnexures(db::Connection& conn, const std::string& dataSet, int ye
                                     {dataSet, year}))
       a.firms.push_back({r.text("firm_name"), r.text("firm_pan"), r.text("share_pct"), moneyOf(r, "share_profit"),
                          moneyOf(r, "salary"), moneyOf(r, "interest"), moneyOf(r, "commission")});
+  a.memberShares = heads::member_shares::read(conn, dataSet, year);
   if (conn.hasTable("rebate_nsc")) {
     a.kvp = certificates(conn, dataSet, year, "2");
     a.nsc = certificates(conn, dataSet, year, "1");

@@ -10,6 +10,7 @@
 #include "common/money.h"
 #include "db/connection.h"
 #include "host/report_writer.h"
+#include "suite/heads/member_shares.h"
 
 namespace meridian::suite::computation {
 
@@ -32,6 +33,7 @@ struct ItemDetailTable {  // incitemdet: the rows of one kind of exempt income
 
 struct Annexures {
   std::vector<FirmShareRow> firms;
+  std::vector<heads::member_shares::Row> memberShares;  // memsharedet
   std::vector<CertificateRow> kvp, nsc;
   std::vector<ItemDetailTable> itemDetails;
 };

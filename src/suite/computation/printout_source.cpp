@@ -126,7 +126,8 @@ PrintoutData loadPrintoutData(db::Connection& conn, const PrintoutRequest& r, he
       d.result, loaded.input.taxCreditsBroughtForward);
   d.depreciation = assets::depreciationChart(assets::readChart(conn, r.dataSet, r.year), r.year);
   d.declarationLines = declarationOf(r.documents);
-  d.sheet = computationSheet(d.client, d.result, !d.banks.empty(), !d.annexures.firms.empty());
+  d.sheet = computationSheet(d.client, d.result, !d.banks.empty(), !d.annexures.firms.empty(),
+                             !d.annexures.memberShares.empty());
   return d;
 }
 

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "suite/engine/heads.h"
+#include "suite/engine/member_share.h"
 #include "suite/tax/rupee_rate.h"
 
 namespace meridian::engine {
@@ -65,7 +66,7 @@ BusinessFigures businessOf(const YearInput& in, const YearLaw& law) {
   f.firmShareExempt = in.business.firmShareExempt;
   f.specified = in.business.specifiedBusiness;
   f.ordinary = in.business.netProfit + f.firmRemuneration + f.presumptive44ad + f.presumptive44ada + f.presumptive44ae +
-               std::max(Money(), f.specified);
+               std::max(Money(), f.specified) + memberSharesOf(in).included();
   f.speculation = in.business.speculation;
   return f;
 }

@@ -74,6 +74,13 @@ ojson resultJson(const YearResult& r) {
   o["taxes_paid"] = rs(r.taxesPaid());
   o["balance"] = rs(r.balance);
   o["losses_carried_forward"] = carried;
+  // A member's shares of AOPs or BOIs (s.86), when the year has any.
+  const MemberShareFigures& m = r.memberShares;
+  if (!m.exempt.isZero() || !m.included().isZero())
+    o["member_shares"] = {{"exempt", rs(m.exempt)},
+                          {"included_rebated", rs(m.includedRebated)},
+                          {"included_taxed", rs(m.includedTaxed)},
+                          {"rebate_110", rs(r.tax.rebate110)}};
   // MAT or AMT, when the person comes under either.
   if (r.alternate.kind != AlternateKind::none || r.alternate.creditBroughtForward > Money())
     o["alternate_tax"] = {{"section", r.alternate.kind == AlternateKind::mat ? "115JB" : "115JC"},

@@ -73,7 +73,8 @@ YearResult netTaxOf(const YearInput& in) {
   r.otherSources = otherSourcesOf(in, *law);
   r.heads = headsOf(r);
   r.agricultural = in.agricultural;
-  r.exemptIncome = r.business.firmShareExempt + r.otherSources.clubbedExemption;
+  r.memberShares = memberSharesOf(in);
+  r.exemptIncome = r.business.firmShareExempt + r.memberShares.exempt + r.otherSources.clubbedExemption;
 
   const CivilDate due = in.dueDate.value_or(defaultDueDate(in));
   const bool filedLate = in.filingDate && *in.filingDate > due;

@@ -69,7 +69,8 @@ std::vector<PrintoutLine> estimatedComputationLines(const YearResult& r, const R
     l.add("Tax Payable on Total Income (at Special Rates)", r.tax.taxSpecial);
     l.add("Tax Payable on Total Income", r.tax.tax());
     l.add("Less: Rebate u/s 87A", r.tax.rebate87a);
-    l.add("Balance Tax Payable", r.tax.tax() - r.tax.rebate87a);
+    l.add("Less: Rebate u/s 110 on Share from AOP/BOI", r.tax.rebate110);
+    l.add("Balance Tax Payable", r.tax.tax() - r.tax.rebate87a - r.tax.rebate110);
     l.add("Surcharge", r.tax.surcharge);
     l.add("Education Cess", r.tax.educationCess);
     l.add("Secondary and Higher Education Cess", r.tax.sheCess);

@@ -34,7 +34,8 @@ ResultContext resultContextOf(const YearResult& r, const YearLaw& law) {
   ResultContext c;
   const bool alternate = r.alternate.payable;
   c.vTot_ITTAX = alternate ? r.alternate.tax : r.tax.tax();
-  c.vRebt_Tot = c.vRebtUs87A = alternate ? Money() : r.tax.rebate87a;
+  c.vRebtUs87A = alternate ? Money() : r.tax.rebate87a;
+  c.vRebt_Tot = alternate ? Money() : r.tax.rebate87a + r.tax.rebate110;
   const Money surcharge = alternate ? r.alternate.surcharge : r.tax.surcharge;
   c.VEducess = alternate ? r.alternate.educationCess + r.alternate.sheCess : r.tax.educationCess + r.tax.sheCess;
   c.vShEduCess = alternate ? r.alternate.sheCess : r.tax.sheCess;

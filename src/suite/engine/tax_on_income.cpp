@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <tuple>
 
+#include "suite/engine/member_share.h"
 #include "suite/tax/rupee_rate.h"
 #include "suite/tax/slab_tax.h"
 #include "suite/tax/surcharge.h"
@@ -177,7 +178,9 @@ TaxFigures taxOnTotalIncome(const TaxableParts& parts, const YearInput& in, cons
   // s.87A: a resident individual whose total income is within the limit.
   const tax::Claimant who{residentIndividual(in), ageClass, in.sex == Sex::female};
   f.rebate87a = tax::rebates(law.rebates, who, parts.total(), whole).amount;
-  const Money afterRebate = whole - f.rebate87a;
+  f.rebate110 = std::min(whole - f.rebate87a,
+                         rebateAtAverageRate(memberSharesOf(in).includedRebated, whole, parts.total()));
+  const Money afterRebate = whole - f.rebate87a - f.rebate110;
   const auto taxAt = [&](Money income) { return taxBeforeRebate(cutTo(parts, income), in, law, ageClass); };
   f.surcharge = tax::surchargeWithRelief(parts.total(), afterRebate, surchargeBandsOf(in.status, law), taxAt);
   addCesses(afterRebate + f.surcharge, law, f.educationCess, f.sheCess);

@@ -58,6 +58,15 @@ struct BusinessInput {
   Money specifiedBusiness; // s.35AD businesses after their capital expenditure, a loss negative
 };
 
+// How an association of persons or body of individuals of which the client is
+// a member is charged on its own total income; it decides what s.86 does
+// with the member's share.
+enum class AopTaxed { maximumMarginalRate, normalRates, notChargeable };
+struct MemberShareInput {  // the share in one AOP or BOI, computed u/s 67A
+  Money share;
+  AopTaxed taxed = AopTaxed::maximumMarginalRate;
+};
+
 struct CapitalGainsInput {  // a loss negative
   Money stcg111a, stcgOther, ltcgIndexed, ltcgWithoutIndexation;
 };
@@ -177,6 +186,7 @@ struct YearInput {
   std::vector<SalaryInput> salaries;
   std::vector<HouseInput> houses;
   BusinessInput business;
+  std::vector<MemberShareInput> memberShares;
   CapitalGainsInput capitalGains;
   OtherSourcesInput otherSources;
   std::vector<ClubbedIncome> clubbed;

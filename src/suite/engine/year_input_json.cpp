@@ -1,5 +1,6 @@
 #include "suite/engine/year_input_json.h"
 
+#include <algorithm>
 #include <initializer_list>
 #include <set>
 #include <string>
@@ -144,6 +145,25 @@ void readHouses(const Reader& r, YearInput& in) {
     const int share = h.whole("share_percent", 0, 100);
     house.sharePercent = share == 0 ? 100 : share;
     in.houses.push_back(house);
+  }
+}
+
+// "member_shares": [{share, aop_taxed}], the shares of income as a member of
+// an AOP or BOI with how the AOP or BOI is charged (s.86).
+void readMemberShares(const Reader& r, YearInput& in) {
+  static const std::pair<const char*, AopTaxed> kTaxed[] = {{"maximum_marginal_rate", AopTaxed::maximumMarginalRate},
+                                                            {"normal_rates", AopTaxed::normalRates},
+                                                            {"not_chargeable", AopTaxed::notChargeable}};
+  const json& list = r.list("member_shares");
+  for (size_t i = 0; i < list.size(); ++i) {
+    const Reader m(list[i], item("member_shares", i), {"share", "aop_taxed"});
+    const std::string taxed = m.text("aop_taxed");
+    const auto* found = std::find_if(std::begin(kTaxed), std::end(kTaxed),
+                                     [&](const auto& t) { return taxed == t.first; });
+    if (found == std::end(kTaxed))
+      throw BadYearInput("\"" + m.at("aop_taxed") +
+                         "\" must be \"maximum_marginal_rate\", \"normal_rates\" or \"not_chargeable\"");
+    in.memberShares.push_back({m.amount("share"), found->second});
   }
 }
 
@@ -319,7 +339,7 @@ YearInput yearInputFromJson(const json& o) {
                          "capital_gains", "other_sources", "clubbing", "agricultural", "losses_brought_forward",
                          "deductions", "book_profit", "small_company", "tax_credit_brought_forward", "relief",
                          "taxes_paid", "due_date", "filing_date", "interest", "instalment_dates", "arising",
-                         "unabsorbed_depreciation_set_off"});
+                         "unabsorbed_depreciation_set_off", "member_shares"});
   YearInput in;
   in.year = yearOf(r.text("ay"), "ay");
   in.status = statusOf(r.text("status").empty() ? "Individual" : r.text("status"));
@@ -333,6 +353,7 @@ YearInput yearInputFromJson(const json& o) {
   readSalaries(r, in);
   readHouses(r, in);
   readBusiness(r, in);
+  readMemberShares(r, in);
   if (!r.value("capital_gains").is_null()) {
     const Reader c(r.value("capital_gains"), "capital_gains",
                    {"stcg_111a", "stcg_other", "ltcg_indexed", "ltcg_without_indexation", "deemed_short_term",

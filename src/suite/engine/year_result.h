@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "suite/engine/member_share.h"
 #include "suite/engine/year_input.h"
 
 namespace meridian::engine {
@@ -136,8 +137,9 @@ struct TaxFigures {
   std::vector<RatedIncome> working;  // the tax at normal rates, then at special rates
   Money tax() const { return taxNormal + taxSpecial; }
   Money rebate87a;
+  Money rebate110;  // on a member's share of an AOP or BOI taxed at normal rates (ss.86(b), 110)
   Money surcharge, educationCess, sheCess;
-  Money liability() const { return tax() - rebate87a + surcharge + educationCess + sheCess; }
+  Money liability() const { return tax() - rebate87a - rebate110 + surcharge + educationCess + sheCess; }
 };
 
 enum class AlternateKind { none, mat, amt };
@@ -193,6 +195,7 @@ struct YearResult {
   std::vector<SalaryFigures> salaries;
   std::vector<HouseFigures> houses;
   BusinessFigures business;
+  MemberShareFigures memberShares;  // part of the business head where included
   CapitalGainFigures capitalGains;
   OtherSourceFigures otherSources;
   IncomePots heads;  // each head as computed, before losses cross heads

@@ -156,6 +156,24 @@ TEST_P(YearInputLoader, WhatTheComputationDoesNotTakeIsNamed) {
   EXPECT_EQ(loaded.input.lossesBroughtForward[1].amount, Money::rupees(6000));
 }
 
+// The shares of AOPs are read in the screen's order with their charge; one
+// whose charge is not stated is named and left out, not taken as taxed.
+TEST_P(YearInputLoader, SharesAsMemberOfAnAopCarryHowTheAopIsTaxed) {
+  run("INSERT INTO memsharedet (code_no, t_year, srno, aop_name, share_inc, tax_basis) VALUES "
+      "('I1', 2016, 2, 'SECOND', 60000, 'N'), ('I1', 2016, 1, 'FIRST', 240000, 'M'), "
+      "('I1', 2016, 3, 'THIRD', 15000, ''), ('I1', 2016, 4, 'FOURTH', 7000, 'X'), ('I1', 2015, 1, 'OLD', 1, 'X')");
+  const LoadedYear loaded = loadYearInput(conn(), {"I1", "I1", 2016});
+  ASSERT_EQ(loaded.input.memberShares.size(), 3u);
+  EXPECT_EQ(loaded.input.memberShares[0].share, Money::rupees(240000));
+  EXPECT_EQ(loaded.input.memberShares[0].taxed, engine::AopTaxed::maximumMarginalRate);
+  EXPECT_EQ(loaded.input.memberShares[1].taxed, engine::AopTaxed::normalRates);
+  EXPECT_EQ(loaded.input.memberShares[2].taxed, engine::AopTaxed::notChargeable);
+  EXPECT_NE(std::find(loaded.notes.begin(), loaded.notes.end(),
+                      "The share of income from AOP/BOI 3 (THIRD) is not computed: how the AOP/BOI is taxed is not "
+                      "stated."),
+            loaded.notes.end());
+}
+
 TEST_P(YearInputLoader, ThePersonComesFromTheMasterAndTheYearsParticulars) {
   struct Case {
     const char* code;
