@@ -11,7 +11,7 @@ const std::map<std::string, std::vector<std::string>>& siblingMembers() {
   static const std::map<std::string, std::vector<std::string>> members = {
       {"PrjAccounts.Forms", {"ObjNewFATR", "oClsRep"}},
       {"PrjOtherHeads.Forms", {"ObjHouseProp", "ObjIncCap", "ObjOtherIncome", "ObjSpRateInc", "SchPTI", "ObjSch5A"}},
-      {"PrjBusiness.Forms", {"objbusiness", "Objad44", "Objfirm", "Obj35AD"}},
+      {"PrjBusiness.Forms", {"objbusiness", "Objad44", "Objfirm", "Obj35AD", "Obj10AA"}},
       {"PrjSalary.Forms", {"ObjSalary"}},
       {"PrjDeductions.Forms",
        {"ObjLoss", "ObjRebate", "Objtaxdetail", "ObjDeduct", "ObjDeductN", "ObjMat_Cal", "ObjAMT_Cal", "ObjAppfund",
