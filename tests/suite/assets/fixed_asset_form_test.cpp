@@ -51,12 +51,14 @@ TEST_P(FixedAssetScreen, AnItemIsDepreciatedSavedAndShownAgain) {
   EXPECT_EQ(Money::parse(scalar("SELECT add_half FROM dep_itr_it WHERE code_no = 'I1' AND srno = 1")),
             Money::rupees(40000));
 
-  // The computation does not take the chart, and says so.
-  const auto notes = heads::loadYearInput(conn(), {"I1", "I1", 2016}).notes;
-  EXPECT_NE(std::find(notes.begin(), notes.end(),
-                      "Depreciation of Rs. 25,500 on the depreciation chart is not taken into the business income: the "
-                      "net profit is taken as entered."),
-            notes.end());
+  // With no business kept on accounts the computation does not take the
+  // chart, and says so.
+  const auto loaded = heads::loadYearInput(conn(), {"I1", "I1", 2016});
+  EXPECT_NE(std::find(loaded.notes.begin(), loaded.notes.end(),
+                      "Depreciation of Rs. 25,500 on the depreciation chart is not taken: no business of the year is "
+                      "computed from its accounts, and presumptive income counts depreciation as allowed."),
+            loaded.notes.end());
+  EXPECT_TRUE(loaded.input.business.depreciationAllowed.isZero());
 
   click(*form, "cmdBack");
   form = openFor<F>("ObjNewFATR", "I1", 2016);
