@@ -83,6 +83,8 @@ YearResult netTaxOf(const YearInput& in) {
   IncomePots afterExport = r.setOff.afterBroughtForward;
   afterExport.business -= r.exportDeductions.total;
 
+  // The return shows the gross total income before ss.10A/10AA; for Chapter
+  // VI-A it is the total income before that Chapter (s.80B(5)), after them.
   DeductionBase base;
   base.grossTotalIncome = r.grossTotalIncome - r.exportDeductions.total;
   base.specialIncome = r.setOff.afterBroughtForward.atSpecialRates();
