@@ -5,6 +5,7 @@
 #include "db/table_schema.h"
 #include "host/status.h"
 #include "register/head_carry_forward.h"
+#include "suite/assets/chart_carry_forward.h"
 #include "suite/dataset/head_copy.h"
 #include "suite/heads/tax_credit_history.h"
 
@@ -207,6 +208,14 @@ void offerYearCarryForwards(host::Component& host, ui::Dialogs& dialogs, Alterna
   };
   if (carriable(kCertificates) && dialogs.yesNo("Do you want to Carry Forward Previous Year NSC/KVP Details?"))
     carry(kCertificates);
+  // Last year's closing values open this year's depreciation chart; the year
+  // before is read in its settled data set, never in this year's revision.
+  if (suite::assets::chartCarriable(conn, previous, code, year) &&
+      dialogs.yesNo("Do you want to Carry Forward Closing W.D.V. of Previous Year's Depreciation Chart?")) {
+    auto tx = conn.begin();
+    suite::assets::carryChartForward(conn, previous, code, year);
+    tx.commit();
+  }
   if (credit == AlternateTax::none) return;
   offerCreditCarryForward(conn, dialogs, client, code, previous, year, credit);
 }

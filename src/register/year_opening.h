@@ -29,8 +29,9 @@ void deriveYearStatus(host::Component& host);
 // otherwise), with last year's bank accounts and cards. True when it was built.
 bool ensureYearParticulars(host::Component& host);
 
-// Asks about carrying last year's NSC/KVP certificates and the MAT or AMT
-// credit into the year, where the year has none and last year has some.
+// Asks about carrying last year's NSC/KVP certificates, the closing values of
+// its depreciation chart and the MAT or AMT credit into the year, where the
+// year has none and last year has some.
 void offerYearCarryForwards(host::Component& host, ui::Dialogs& dialogs, AlternateTax credit);
 
 // Carries last year's general-information schedules (the trust schedules for

@@ -12,7 +12,7 @@ const std::map<std::string, std::vector<std::string>>& siblingMembers() {
       {"PrjAccounts.Forms", {"ObjNewFATR", "oClsRep"}},
       {"PrjOtherHeads.Forms", {"ObjHouseProp", "ObjIncCap", "ObjOtherIncome", "ObjSpRateInc", "SchPTI", "ObjSch5A", "ObjSchFA",
                                "ObjCapDeemed", "ObjCapDepr"}},
-      {"PrjBusiness.Forms", {"objbusiness", "Objad44", "Objfirm", "Objaop", "Obj35AD"}},
+      {"PrjBusiness.Forms", {"objbusiness", "Objad44", "Objfirm", "Objaop", "Obj35AD", "Obj10AA"}},
       {"PrjSalary.Forms", {"ObjSalary"}},
       {"PrjDeductions.Forms",
        {"ObjLoss", "ObjRebate", "Objtaxdetail", "ObjDeduct", "ObjDeductN", "ObjMat_Cal", "ObjAMT_Cal", "ObjAppfund",

@@ -12,6 +12,9 @@ namespace meridian::suite::assets {
 
 // The chart's block for an asset the Rules give no block for.
 inline const std::string kOtherBlock = "Other";
+// The block of machinery and plant, the only one that takes additional
+// depreciation u/s 32(1)(iia).
+inline const std::string kPlantBlock = "Machinary and plant";
 
 struct BlockRates {
   std::string block;

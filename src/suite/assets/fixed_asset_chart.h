@@ -16,4 +16,7 @@ inline const char* const kChartTable = "dep_itr_it";
 // The year's items in the chart's order (srno).
 std::vector<ChartItem> readChart(db::Connection& conn, const std::string& dataSet, int year);
 
+// The depreciation u/s 32 the year's chart allows.
+Money chartDepreciation(db::Connection& conn, const std::string& dataSet, int year);
+
 }  // namespace meridian::suite::assets

@@ -21,7 +21,8 @@ std::vector<heads::Choice> blockChoices() {
 const std::vector<std::string>& blockTitles() {
   static const std::vector<std::string> titles{"Block",     "Rate %", "Opening W.D.V.", "Additions (180 days or more)",
                                                "Additions (less than 180 days)", "Sales", "Depreciation",
-                                               "Closing W.D.V.", "Short-term Gain u/s 50"};
+                                               "Closing W.D.V.", "Short-term Gain u/s 50",
+                                               "of which Additional u/s 32(1)(iia)", "Additional Carried to Next Year"};
   return titles;
 }
 
@@ -38,7 +39,10 @@ FixedAssetForm::FixedAssetForm(host::Component& component)
                          {"Opening W.D.V.", "opening_wdv", CellType::money()},
                          {"Additions (180 days or more)", "add_full", CellType::money()},
                          {"Additions (less than 180 days)", "add_half", CellType::money()},
-                         {"Sales", "sales", CellType::money()}},
+                         {"Sales", "sales", CellType::money()},
+                         {"New P&M of a Manufacturer u/s 32(1)(iia)", "new_pm", CellType::flag()},
+                         {"Additional Depreciation b/f (half withheld)", "addl_bf", CellType::money()},
+                         {"Every Asset of the Block Sold", "all_sold", CellType::flag()}},
                         true});
   add(ui::ControlKind::frame, "famDepBlocks", "Depreciation u/s 32(1)(ii) by block");
   ui::Grid& g = *addGrid(blocks, "famDepBlocks").grid;
@@ -50,6 +54,24 @@ FixedAssetForm::FixedAssetForm(host::Component& component)
 
 void FixedAssetForm::readYear(db::Connection& conn) { readGrid(conn, kChart, *chart_); }
 
+bool FixedAssetForm::checkYear() {
+  for (int r : chart_->filledRows()) {
+    const auto at = [&](const char* column, const std::string& message) {
+      chart_->select(r, chart_->columnIndex(column));
+      return refuse(message, chart);
+    };
+    const bool plant = chart_->code(r, "block") == kPlantBlock;
+    if (chart_->code(r, "new_pm") == "Y" && !plant)
+      return at("new_pm", "Additional depreciation u/s 32(1)(iia) is for new machinery or plant only.");
+    if (!chart_->amount(r, "addl_bf").isZero() && !plant)
+      return at("addl_bf", "Additional depreciation u/s 32(1)(iia) is for new machinery or plant only.");
+    if (chart_->code(r, "new_pm") == "Y" && chart_->amount(r, "add_full").isZero() &&
+        chart_->amount(r, "add_half").isZero())
+      return at("new_pm", "Additional depreciation u/s 32(1)(iia) is on the additions of the year: enter them.");
+  }
+  return true;
+}
+
 void FixedAssetForm::writeYear(db::Connection& conn) { writeGrid(conn, kChart, *chart_); }
 
 void FixedAssetForm::refresh() {
@@ -57,19 +79,23 @@ void FixedAssetForm::refresh() {
   for (int r : chart_->filledRows())
     items.push_back({chart_->cell(r, "item"), chart_->code(r, "block"), std::atoi(chart_->cell(r, "rate").c_str()),
                      chart_->amount(r, "opening_wdv"), chart_->amount(r, "add_full"), chart_->amount(r, "add_half"),
-                     chart_->amount(r, "sales")});
+                     chart_->amount(r, "sales"), chart_->code(r, "new_pm") == "Y", chart_->amount(r, "addl_bf"),
+                     chart_->code(r, "all_sold") == "Y"});
   const DepreciationChart c = depreciationChart(items, year());
   ui::Grid& g = grid(blocks);
   g.clearRows();
   for (const auto& b : c.blocks)
     g.rows.push_back({b.block, std::to_string(b.ratePercent), shown(b.openingWdv), shown(b.additionsFull),
                       shown(b.additionsHalf), shown(b.sales), shown(b.depreciation), shown(b.closingWdv),
-                      shown(b.shortTermGain)});
+                      shown(b.shortTermGain), shown(b.additional + b.additionalBalanceAllowed),
+                      shown(b.additionalCarried)});
   for (const auto& i : c.outside)
     g.rows.push_back({i.block, std::to_string(i.ratePercent), shown(i.openingWdv), shown(i.additionsFull),
-                      shown(i.additionsHalf), shown(i.sales), "Other Block or Rate", "", ""});
+                      shown(i.additionsHalf), shown(i.sales), "Other Block or Rate", "", "", "", ""});
   std::string totals = "Depreciation : " + c.depreciation().grouped();
-  if (!c.shortTermGain().isZero()) totals += "    Short-term Capital Gain u/s 50 : " + c.shortTermGain().grouped();
+  if (!c.shortTermGain().isZero())
+    totals += (c.shortTermGain().isNegative() ? "    Short-term Capital Loss u/s 50 : " + (-c.shortTermGain()).grouped()
+                                              : "    Short-term Capital Gain u/s 50 : " + c.shortTermGain().grouped());
   if (!c.outside.empty())
     totals += "    Items with Other Block or Rate (in no schedule) : " + std::to_string(c.outside.size());
   (*this)["lblTotals"].caption = totals;

@@ -18,6 +18,7 @@ class FixedAssetForm : public heads::HeadScreen {
 
  protected:
   void readYear(db::Connection& conn) override;
+  bool checkYear() override;
   void writeYear(db::Connection& conn) override;
   void refresh() override;
 

@@ -10,17 +10,17 @@ namespace meridian::engine {
 namespace {
 
 // Which alternate tax reaches the person, and on what.
-void chooseKind(const YearInput& in, const YearLaw& law, Money totalIncome, Money partC, AlternateTaxFigures& f) {
+void chooseKind(const YearInput& in, const YearLaw& law, Money totalIncome, Money addedBack, AlternateTaxFigures& f) {
   if (in.status == Status::company) {
     f.kind = AlternateKind::mat;
     f.base = std::max(Money(), in.bookProfit);
     return;
   }
   // s.115JEE: a person other than a company who claims a deduction of Part C
-  // (80P excepted); an individual, HUF, AOP or BOI only above the limit of
-  // adjusted total income (s.115JEE(2)).
-  if (!law.amtForNonCompany || partC <= Money()) return;
-  const Money adjusted = totalIncome + partC;
+  // (80P excepted) or u/s 10AA; an individual, HUF, AOP or BOI only above the
+  // limit of adjusted total income (s.115JEE(2)).
+  if (!law.amtForNonCompany || addedBack <= Money()) return;
+  const Money adjusted = totalIncome + addedBack;
   if (onIndividualScale(in.status) && adjusted <= law.amtIndividualLimit) return;
   f.kind = AlternateKind::amt;
   f.base = adjusted;
@@ -28,10 +28,10 @@ void chooseKind(const YearInput& in, const YearLaw& law, Money totalIncome, Mone
 
 }  // namespace
 
-AlternateTaxFigures alternateTax(const YearInput& in, const YearLaw& law, Money totalIncome, Money partC,
+AlternateTaxFigures alternateTax(const YearInput& in, const YearLaw& law, Money totalIncome, Money addedBack,
                                  Money regular) {
   AlternateTaxFigures f;
-  chooseKind(in, law, totalIncome, partC, f);
+  chooseKind(in, law, totalIncome, addedBack, f);
   if (f.kind != AlternateKind::none && f.base > Money()) {
     const params::BasisPoints rate = f.kind == AlternateKind::mat ? law.matRate : law.amtRate;
     f.tax = tax::rupeesAtRate(f.base, rate);

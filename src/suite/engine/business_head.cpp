@@ -65,8 +65,12 @@ BusinessFigures businessOf(const YearInput& in, const YearLaw& law) {
   f.firmRemuneration = in.business.firmRemuneration;
   f.firmShareExempt = in.business.firmShareExempt;
   f.specified = in.business.specifiedBusiness;
-  f.ordinary = in.business.netProfit + f.firmRemuneration + f.presumptive44ad + f.presumptive44ada + f.presumptive44ae +
-               std::max(Money(), f.specified) + memberSharesOf(in).included();
+  // s.32(1): the depreciation the books debit gives way to the depreciation
+  // the Act allows on the blocks of assets.
+  f.depreciationAllowed = in.business.depreciationAllowed;
+  f.ordinary = in.business.netProfit + in.business.depreciationDebited - f.depreciationAllowed + f.firmRemuneration +
+               f.presumptive44ad + f.presumptive44ada + f.presumptive44ae + std::max(Money(), f.specified) +
+               memberSharesOf(in).included();
   f.speculation = in.business.speculation;
   return f;
 }

@@ -57,6 +57,7 @@ ojson resultJson(const YearResult& r) {
   ojson o;
   o["heads"] = heads;
   o["gross_total_income"] = rs(r.grossTotalIncome);
+  if (!r.exportDeductions.lines.empty()) o["deduction_10a_10aa"] = rs(r.exportDeductions.total);
   o["deductions_allowed"] = allowed;
   o["deductions_total"] = rs(r.deductionsTotal);
   o["total_income"] = rs(r.totalIncome);

@@ -80,9 +80,14 @@ YearResult netTaxOf(const YearInput& in) {
   const bool filedLate = in.filingDate && *in.filingDate > due;
   r.setOff = setOffLosses(r.heads, r.capitalGains, in, *law, filedLate);
   r.grossTotalIncome = r.setOff.afterBroughtForward.total();
+  r.exportDeductions = exportDeductions(in.exportUnits, in.year, r.setOff.afterBroughtForward.business);
+  IncomePots afterExport = r.setOff.afterBroughtForward;
+  afterExport.business -= r.exportDeductions.total;
 
+  // The return shows the gross total income before ss.10A/10AA; for Chapter
+  // VI-A it is the total income before that Chapter (s.80B(5)), after them.
   DeductionBase base;
-  base.grossTotalIncome = r.grossTotalIncome;
+  base.grossTotalIncome = r.grossTotalIncome - r.exportDeductions.total;
   base.specialIncome = r.setOff.afterBroughtForward.atSpecialRates();
   base.salary = r.setOff.afterBroughtForward.salary;
   base.savingsInterest = in.otherSources.savingsInterest;
@@ -94,10 +99,11 @@ YearResult netTaxOf(const YearInput& in) {
     if (d.partC && d.section != "80P") partC += d.allowed;
   }
 
-  const TaxableParts parts = taxableParts(r.setOff.afterBroughtForward, r.deductionsTotal);
+  const TaxableParts parts = taxableParts(afterExport, r.deductionsTotal);
   r.totalIncome = parts.total();
   r.tax = taxOnTotalIncome(parts, in, *law, r.ageClass);
-  r.alternate = alternateTax(in, *law, r.totalIncome, partC, r.tax.liability());
+  r.alternate = alternateTax(in, *law, r.totalIncome, partC + r.exportDeductions.of(ExportSection::s10aa),
+                             r.tax.liability());
   r.grossTaxPayable = r.alternate.payable ? r.alternate.total() : r.tax.liability();
   r.taxAfterCredit = r.grossTaxPayable - r.alternate.creditUsed;
   applyRelief(in, r);

@@ -58,6 +58,7 @@ ResultContext resultContextOf(const YearResult& r, const YearLaw& law) {
   c.vtot_self_tax = r.selfAssessmentTax;
   c.vi_tax_tot = r.balance;
   c.VChVIADedTot = r.deductionsTotal;
+  c.vDedUs10A_AA = r.exportDeductions.total;
   for (const auto& d : r.deductions) c.vDedVars.push_back({d.section, d.claimed, d.allowed});
   c.vdedcnt = static_cast<int>(c.vDedVars.size());
   c.vRoundedOffToNearest10 = c.vTot_Tax_Inc = r.totalIncome;

@@ -155,6 +155,28 @@ Money SetOffFigures::currentYearCarried() const {
   return m;
 }
 
+namespace {
+
+// s.32(2): the part of the year's business loss that is the depreciation of
+// the year is unabsorbed depreciation, carried with no limit of years and
+// whether or not the return was late (s.80 does not reach it). Depreciation
+// is taken as absorbed last, so what the other heads met is the loss before
+// depreciation first.
+void pushBusinessLossOfYear(Money whole, Money left, Money depreciation, int year, bool filedLate,
+                            std::vector<LossRow>& rows) {
+  const Money depreciationWhole = std::min(whole, depreciation);
+  const Money depreciationLeft = std::min(left, depreciation);
+  const Money businessWhole = whole - depreciationWhole, businessLeft = left - depreciationLeft;
+  if (businessWhole > Money())
+    rows.push_back({LossPart::business, year, Money(), businessWhole, businessWhole - businessLeft,
+                    filedLate ? Money() : businessLeft});
+  if (depreciationWhole > Money())
+    rows.push_back({LossPart::unabsorbedDepreciation, year, Money(), depreciationWhole,
+                    depreciationWhole - depreciationLeft, depreciationLeft});
+}
+
+}  // namespace
+
 SetOffFigures setOffLosses(const IncomePots& heads, const CapitalGainFigures& gains, const YearInput& in,
                            const YearLaw& law, bool filedLate) {
   SetOffFigures out;
@@ -263,6 +285,11 @@ SetOffFigures setOffLosses(const IncomePots& heads, const CapitalGainFigures& ga
   };
   for (const YearLoss& y : yearLosses) {
     if (y.whole <= Money()) continue;
+    if (y.kind == LossKind::business) {
+      pushBusinessLossOfYear(y.whole, y.left, std::max(Money(), in.business.depreciationAllowed), in.year, filedLate,
+                             out.rows);
+      continue;
+    }
     const bool carried = !filedLate || y.kind == LossKind::houseProperty;
     out.rows.push_back({partOf(y.kind), in.year, Money(), y.whole, y.whole - y.left, carried ? y.left : Money()});
   }

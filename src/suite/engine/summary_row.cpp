@@ -16,7 +16,9 @@ SummaryRow summaryRowOf(const YearResult& r, const ResultContext& c) {
   a[4] = g.ltcgIndexed + g.ltcgWithoutIndexation;
   a[5] = h.otherSources + h.winnings + h.dividend115bbda;
   a[6] = r.grossTotalIncome;
-  a[7] = r.deductionsTotal;
+  // Deductions from the gross total income: ss.10A/10AA and Chapter VI-A,
+  // so that the column leads from the gross total to the total income.
+  a[7] = r.exportDeductions.total + r.deductionsTotal;
   a[8] = r.totalIncome;
   a[9] = r.agricultural;
   a[10] = c.vRebt_Tot;

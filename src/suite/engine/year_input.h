@@ -11,6 +11,7 @@
 
 #include "common/dates.h"
 #include "common/money.h"
+#include "suite/engine/sez_deduction_rules.h"
 
 namespace meridian::engine {
 
@@ -56,6 +57,21 @@ struct BusinessInput {
   Money firmShareExempt;   // share of a firm's profit, exempt u/s 10(2A)
   Money firmRemuneration;  // salary, bonus, commission and interest from firms, s.28(v)
   Money specifiedBusiness; // s.35AD businesses after their capital expenditure, a loss negative
+  // s.32: `netProfit` is the profit and loss account's, after the
+  // depreciation the books debit; that is added back and the depreciation
+  // the Act allows (the fixed-asset chart) taken instead.
+  Money depreciationDebited;
+  Money depreciationAllowed;
+};
+
+// An undertaking whose profits from export are deducted u/s 10A or 10AA.
+struct ExportUnit {
+  ExportSection section = ExportSection::s10aa;
+  int firstYear = 0;  // A.Y. (its first calendar year) of the previous year it began to manufacture or provide services
+  Money profit;       // of the undertaking, included in the business income
+  Money exportTurnover, totalTurnover;
+  Money reserve;      // credited to the re-investment reserve (s.10AA(1)(iii), (2))
+  Money claimed;      // the deduction claimed; nil: as the law gives it
 };
 
 // How an association of persons or body of individuals of which the client is
@@ -187,6 +203,7 @@ struct YearInput {
   std::vector<HouseInput> houses;
   BusinessInput business;
   std::vector<MemberShareInput> memberShares;
+  std::vector<ExportUnit> exportUnits;  // ss.10A, 10AA
   CapitalGainsInput capitalGains;
   OtherSourcesInput otherSources;
   std::vector<ClubbedIncome> clubbed;

@@ -171,8 +171,11 @@ void readBusiness(const Reader& r, YearInput& in) {
   if (r.value("business").is_null()) return;
   const Reader b(r.value("business"), "business", {"net_profit", "speculation", "presumptive_44ad", "presumptive_44ada",
                                                    "presumptive_44ae", "firm_share_exempt", "firm_remuneration",
-                                                   "specified_business"});
+                                                   "specified_business", "depreciation_debited",
+                                                   "depreciation_allowed"});
   BusinessInput& out = in.business;
+  out.depreciationDebited = b.amount("depreciation_debited");
+  out.depreciationAllowed = b.amount("depreciation_allowed");
   out.netProfit = b.amount("net_profit", true);
   out.speculation = b.amount("speculation", true);
   out.firmShareExempt = b.amount("firm_share_exempt");
@@ -193,6 +196,24 @@ void readBusiness(const Reader& r, YearInput& in) {
     const Reader v(vehicles[i], item("business.presumptive_44ae", i), {"heavy", "months", "tons", "declared"});
     out.presumptive44ae.push_back({v.flag("heavy"), v.whole("months", 0, 12), v.whole("tons", 0, 1000),
                                    v.amount("declared")});
+  }
+}
+
+// "export_units": undertakings whose profits from export are deducted u/s
+// 10A or 10AA.
+void readExportUnits(const Reader& r, YearInput& in) {
+  const json& units = r.list("export_units");
+  for (size_t i = 0; i < units.size(); ++i) {
+    const std::string where = item("export_units", i);
+    const Reader u(units[i], where,
+                   {"section", "first_ay", "profit", "export_turnover", "total_turnover", "reserve", "claimed"});
+    const auto section = exportSectionOf(u.text("section"));
+    if (!section) throw BadYearInput("\"" + u.at("section") + "\" must be \"10A\" or \"10AA\"");
+    ExportUnit unit{*section, yearOf(u.text("first_ay"), u.at("first_ay")), u.amount("profit", true),
+                    u.amount("export_turnover"), u.amount("total_turnover"), u.amount("reserve"), u.amount("claimed")};
+    if (unit.exportTurnover > unit.totalTurnover)
+      throw BadYearInput("\"" + u.at("export_turnover") + "\" cannot exceed the total turnover");
+    in.exportUnits.push_back(unit);
   }
 }
 
@@ -339,7 +360,8 @@ YearInput yearInputFromJson(const json& o) {
                          "capital_gains", "other_sources", "clubbing", "agricultural", "losses_brought_forward",
                          "deductions", "book_profit", "small_company", "tax_credit_brought_forward", "relief",
                          "taxes_paid", "due_date", "filing_date", "interest", "instalment_dates", "arising",
-                         "unabsorbed_depreciation_set_off", "member_shares"});
+                         "unabsorbed_depreciation_set_off", "member_shares",
+                         "export_units"});
   YearInput in;
   in.year = yearOf(r.text("ay"), "ay");
   in.status = statusOf(r.text("status").empty() ? "Individual" : r.text("status"));
@@ -354,6 +376,7 @@ YearInput yearInputFromJson(const json& o) {
   readHouses(r, in);
   readBusiness(r, in);
   readMemberShares(r, in);
+  readExportUnits(r, in);
   if (!r.value("capital_gains").is_null()) {
     const Reader c(r.value("capital_gains"), "capital_gains",
                    {"stcg_111a", "stcg_other", "ltcg_indexed", "ltcg_without_indexation", "deemed_short_term",

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "suite/engine/member_share.h"
+#include "suite/engine/sez_deduction.h"
 #include "suite/engine/year_input.h"
 
 namespace meridian::engine {
@@ -39,6 +40,7 @@ struct BusinessFigures {
   // s.35AD businesses: a profit is part of `ordinary`; a loss is not, since
   // it meets only the profit of such a business (s.73A).
   Money specified;
+  Money depreciationAllowed;  // s.32, deducted in `ordinary`; what a loss of the year leaves of it is carried apart (s.32(2))
 };
 
 struct CapitalGainFigures {  // after losses of the year within the head (s.70)
@@ -201,6 +203,7 @@ struct YearResult {
   IncomePots heads;  // each head as computed, before losses cross heads
   SetOffFigures setOff;
   Money grossTotalIncome;
+  ExportDeductions exportDeductions;  // ss.10A, 10AA, after the gross total income
   std::vector<DeductionLine> deductions;
   Money deductionsTotal;
   Money totalIncome;  // rounded to ten (s.288A)

@@ -2,6 +2,7 @@
 
 #include "host/screen_registry.h"
 #include "suite/engine/heads.h"
+#include "suite/assets/fixed_asset_chart.h"
 #include "suite/heads/business_rules.h"
 #include "suite/heads/business_year_input.h"
 #include "suite/heads/row_texts.h"
@@ -22,6 +23,9 @@ std::vector<GridColumn> businessColumns() {
       {"Gross Receipts", "gross_rec", CellType::money()},
       {"Net Profit (Loss) as per P&L", "net_profit", CellType::loss()},
       {"Speculation Profit (Loss)", "spec_profit", CellType::loss()},
+      // The net profit is after the depreciation the books debit; the
+      // computation adds it back and takes the chart's depreciation instead.
+      {"Depreciation debited to P&L", "dep_debited", CellType::money()},
   };
 }
 
@@ -70,6 +74,10 @@ BusinessForm::BusinessForm(host::Component& component)
   // chart of the suite's accounts component, opened from here.
   add(ui::ControlKind::button, "cmdDepChart", "Depreciation &Chart");
   on("cmdDepChart", ui::EventType::click, [this](ui::Event&) { openDepreciationChart(); });
+  add(ui::ControlKind::button, "cmd10AA", "Deductions u/s 10A / 10&AA");
+  on("cmd10AA", ui::EventType::click, [this](ui::Event&) {
+    component_.showMaximised(component_.sibling("PrjBusiness.Forms").object("Obj10AA"));
+  });
   addCommands();
 }
 
@@ -83,6 +91,7 @@ void BusinessForm::readYear(db::Connection& conn) {
   commission_->show(readRows(conn, kCommission, code(), year()));
   const std::string master = component_.clientCtx().vT_Code_No.get();
   person_ = clientPersonOf(base_, master.empty() ? code() : master, year());
+  depreciationAllowed_ = assets::chartDepreciation(conn, code(), year());
 }
 
 bool BusinessForm::checkYear() {
@@ -99,6 +108,12 @@ bool BusinessForm::checkYear() {
       businesses_->select(m, businesses_->columnIndex("net_profit"));
       return refuse("The income of a business under s.44AD or s.44ADA is the presumptive income: its net profit "
                     "and speculation profit are left blank.",
+                    businesses);
+    }
+    if (!businesses_->amount(m, "dep_debited").isZero()) {
+      businesses_->select(m, businesses_->columnIndex("dep_debited"));
+      return refuse("Depreciation of a business under s.44AD or s.44ADA is deemed allowed in its presumptive "
+                    "income: leave 'Depreciation debited to P&L' blank.",
                     businesses);
     }
     const auto& disallowances = rowsUnder(*details_, disallowed_, m);
@@ -139,7 +154,8 @@ void BusinessForm::refresh() {
   }
   std::vector<BusinessEntry> entries;
   for (int m = 0; m < businesses_->rowCount(); ++m) {
-    BusinessEntry b{businesses_->amount(m, "net_profit"), businesses_->amount(m, "spec_profit"), Money(), std::nullopt};
+    BusinessEntry b{businesses_->amount(m, "net_profit"), businesses_->amount(m, "spec_profit"), Money(), std::nullopt,
+                    businesses_->amount(m, "dep_debited")};
     for (const auto& texts : rowsUnder(*details_, disallowed_, m)) b.disallowed += RowTexts(*disallowed_, texts).amount("amount");
     const auto& rows = rowsUnder(*details_, presumptive_, m);
     if (const int first = firstFilled(*presumptive_, rows); first >= 0)
@@ -155,8 +171,10 @@ void BusinessForm::refresh() {
   in.residence = person_.residence;
   addBusinesses(entries, person_, *law, in.business);
   addCommission(commission, in.business);
+  in.business.depreciationAllowed = depreciationAllowed_;
   const engine::BusinessFigures f = engine::businessOf(in, *law);
   (*this)["lblTotals"].caption = "Business and Profession : " + f.ordinary.grouped() +
+                                 "    after Depreciation u/s 32 : " + f.depreciationAllowed.grouped() +
                                  "    of which Presumptive u/s 44AD : " + f.presumptive44ad.grouped() +
                                  ", u/s 44ADA : " + f.presumptive44ada.grouped() +
                                  "    Speculation Business : " + f.speculation.grouped();

@@ -36,6 +36,7 @@ class BusinessForm : public HeadScreen {
   RowGrid* commission_;
   MasterDetail* details_;
   ClientPerson person_;
+  Money depreciationAllowed_;  // by the year's fixed-asset chart, as read when the screen was shown
 };
 
 }  // namespace meridian::suite::heads

@@ -12,6 +12,7 @@ void addBusinesses(const std::vector<BusinessEntry>& entries, const ClientPerson
   for (const BusinessEntry& b : entries) {
     if (!b.presumptive) {
       out.netProfit += b.netProfit + b.disallowed;
+      out.depreciationDebited += b.depreciationDebited;
       out.speculation += b.speculation;
       continue;
     }
@@ -73,7 +74,7 @@ void loadBusiness(db::Connection& conn, const std::string& code, engine::YearInp
   std::map<long long, bool> profession;
   for (const auto& r : db::selectWhere(conn, "income_business", year, {"business_no"})) {
     const long long n = r.integer("business_no");
-    byNumber[n] = {amount(r, "net_profit"), amount(r, "spec_profit"), Money(), std::nullopt};
+    byNumber[n] = {amount(r, "net_profit"), amount(r, "spec_profit"), Money(), std::nullopt, amount(r, "dep_debited")};
     profession[n] = r.text("nature") == business_codes::profession;
   }
   for (const auto& r : db::selectWhere(conn, "business_disallowed", year, {"business_no", "srno"})) {

@@ -22,6 +22,7 @@ struct BusinessEntry {
   Money speculation;  // a loss negative
   Money disallowed;   // amounts debited that the law does not allow
   std::optional<PresumptiveEntry> presumptive;  // its income is then presumed, its accounts set aside
+  Money depreciationDebited;  // in the profit and loss account, added back (s.32 allows the chart's instead)
 };
 
 struct CommissionEntry {

@@ -39,7 +39,7 @@ TEST_P(FixedAssetScreen, AnItemIsDepreciatedSavedAndShownAgain) {
   // 15 % of 1,50,000 and half of it on 40,000: 22,500 + 3,000.
   EXPECT_EQ(rowOf(*form, F::blocks, 0),
             (std::vector<std::string>{"Machinary and plant", "15", "1,00,000.00", "50,000.00", "40,000.00", "",
-                                      "25,500.00", "1,64,500.00", ""}));
+                                      "25,500.00", "1,64,500.00", "", "", ""}));
   EXPECT_EQ((*form)["lblTotals"].caption, "Depreciation : 25,500.00");
   addRow(*form, F::chart, "Dep",
          {{"Particulars", "Goodwill"}, {"Block", "Other"}, {"Rate %", "25"}, {"Opening W.D.V.", "80000"}});
@@ -51,12 +51,14 @@ TEST_P(FixedAssetScreen, AnItemIsDepreciatedSavedAndShownAgain) {
   EXPECT_EQ(Money::parse(scalar("SELECT add_half FROM dep_itr_it WHERE code_no = 'I1' AND srno = 1")),
             Money::rupees(40000));
 
-  // The computation does not take the chart, and says so.
-  const auto notes = heads::loadYearInput(conn(), {"I1", "I1", 2016}).notes;
-  EXPECT_NE(std::find(notes.begin(), notes.end(),
-                      "Depreciation of Rs. 25,500 on the depreciation chart is not taken into the business income: the "
-                      "net profit is taken as entered."),
-            notes.end());
+  // With no business kept on accounts the computation does not take the
+  // chart, and says so.
+  const auto loaded = heads::loadYearInput(conn(), {"I1", "I1", 2016});
+  EXPECT_NE(std::find(loaded.notes.begin(), loaded.notes.end(),
+                      "Depreciation of Rs. 25,500 on the depreciation chart is not taken: no business of the year is "
+                      "computed from its accounts, and presumptive income counts depreciation as allowed."),
+            loaded.notes.end());
+  EXPECT_TRUE(loaded.input.business.depreciationAllowed.isZero());
 
   click(*form, "cmdBack");
   form = openFor<F>("ObjNewFATR", "I1", 2016);
@@ -84,6 +86,32 @@ TEST_P(FixedAssetScreen, ARefusedChartPointsAtTheCellAndWritesNothing) {
   EXPECT_EQ(lastMessage(), "Please specify 'Rate %'.");
   EXPECT_EQ(form->grid(F::chart).selectedRow, 1);
   EXPECT_EQ(dumpOf({"dep_itr_it"}), before);
+
+  // Additional depreciation only on the year's additions of machinery or plant.
+  type(*form, F::chart, 1, "Rate %", "10");
+  const struct {
+    const char* block;
+    const char* column;
+    const char* typed;
+    const char* message;
+  } cases[] = {
+      {"Buildings", "New P&M of a Manufacturer u/s 32(1)(iia)", "Yes",
+       "Additional depreciation u/s 32(1)(iia) is for new machinery or plant only."},
+      {"Buildings", "Additional Depreciation b/f (half withheld)", "5000",
+       "Additional depreciation u/s 32(1)(iia) is for new machinery or plant only."},
+      {"Mac", "New P&M of a Manufacturer u/s 32(1)(iia)", "Yes",
+       "Additional depreciation u/s 32(1)(iia) is on the additions of the year: enter them."},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.message);
+    type(*form, F::chart, 1, "Block", c.block);
+    type(*form, F::chart, 1, c.column, c.typed);
+    EXPECT_FALSE(form->save());
+    EXPECT_EQ(lastMessage(), c.message);
+    EXPECT_EQ(form->grid(F::chart).selectedRow, 1);
+    EXPECT_EQ(dumpOf({"dep_itr_it"}), before);
+    type(*form, F::chart, 1, c.column, "");
+  }
 }
 
 MERIDIAN_ON_BOTH_ENGINES(FixedAssetScreen);

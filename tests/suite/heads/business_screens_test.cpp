@@ -62,7 +62,7 @@ TEST_P(BusinessScreens, BusinessesWithTheirDetailsAreSavedAndShownAgain) {
   ASSERT_EQ(form->grid(B::businesses).rowCount(), 2);
   EXPECT_EQ(rowOf(*form, B::businesses, 1),
             (std::vector<std::string>{"RAO TAX CONSULTANTS", "Profession", "", "1200000.00", "350000.00",
-                                      "-12000.00"}));
+                                      "-12000.00", ""}));
   EXPECT_EQ(rowOf(*form, B::presumptive, 0), (std::vector<std::string>{"44AD", "4800000.00", "1500000.00", ""}))
       << "the first business's figures are shown with it";
   selectRow(*form, B::businesses, 1);
@@ -115,6 +115,11 @@ TEST_P(BusinessScreens, ARefusedSaveWritesNothingAndSaysWhy) {
       {"turnover above the limit", "I1", 2016,
        [](ScreenEventsTest& t, B& f) { t.type(f, B::presumptive, 0, "Turnover / Gross Receipts", "10000001"); },
        "Turnover of Rs. 1,00,00,001 exceeds the limit of Rs. 1,00,00,000 of s.44AD.", B::presumptive},
+      {"depreciation debited by a presumptive business", "I1", 2016,
+       [](ScreenEventsTest& t, B& f) { t.type(f, B::businesses, 0, "Depreciation debited to P&L", "5000"); },
+       "Depreciation of a business under s.44AD or s.44ADA is deemed allowed in its presumptive income: leave "
+       "'Depreciation debited to P&L' blank.",
+       B::businesses},
       {"a required cell left blank", "I1", 2016,
        [](ScreenEventsTest& t, B& f) { t.type(f, B::businesses, 1, "Name of Business / Profession", ""); },
        "Please specify 'Name of Business / Profession'.", B::businesses},
