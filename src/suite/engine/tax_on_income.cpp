@@ -49,6 +49,16 @@ TaxableParts withShortfallUsed(TaxableParts p, const YearInput& in, const YearLa
   return p;
 }
 
+Money taxOnUnexplained(const TaxedApart& a, const YearLaw& law) {
+  return tax::rupeesAtRate(a.unexplained115bbe, law.unexplained115bbeRate);
+}
+
+// Each income taxed apart at its own rate (ss.115BB, 115BBDA, 115BBE).
+Money taxApart(const TaxedApart& a, const YearLaw& law) {
+  return tax::rupeesAtRate(a.winnings, law.winningsRate) +
+         tax::rupeesAtRate(a.dividends115bbda, law.dividend115bbdaRate) + taxOnUnexplained(a, law);
+}
+
 Money taxBeforeRebate(const TaxableParts& parts, const YearInput& in, const YearLaw& law, int ageClass,
                       Money* normalOut = nullptr) {
   const TaxableParts p = withShortfallUsed(parts, in, law, ageClass);
@@ -56,15 +66,15 @@ Money taxBeforeRebate(const TaxableParts& parts, const YearInput& in, const Year
   if (normalOut) *normalOut = normal;
   return normal + tax::rupeesAtRate(p.ltcgIndexed, law.ltcgRate) +
          tax::rupeesAtRate(p.ltcgWithoutIndexation, law.ltcgWithoutIndexationRate) +
-         tax::rupeesAtRate(p.stcg111a, law.stcg111aRate) + tax::rupeesAtRate(p.winnings, law.winningsRate) +
-         tax::rupeesAtRate(p.dividend115bbda, law.dividend115bbdaRate);
+         tax::rupeesAtRate(p.stcg111a, law.stcg111aRate) + taxApart(p.apart, law);
 }
 
 // The same incomes cut down to `income`, the part at normal rates first: the
 // comparison income of marginal relief.
 TaxableParts cutTo(TaxableParts p, Money income) {
   Money excess = p.total() - income;
-  for (Money* part : {&p.normal, &p.ltcgWithoutIndexation, &p.stcg111a, &p.ltcgIndexed, &p.winnings, &p.dividend115bbda}) {
+  for (Money* part : {&p.normal, &p.ltcgWithoutIndexation, &p.stcg111a, &p.ltcgIndexed, &p.apart.winnings,
+                      &p.apart.dividends115bbda, &p.apart.unexplained115bbe}) {
     const Money cut = std::min(excess, *part);
     *part -= cut;
     excess -= cut;
@@ -80,12 +90,12 @@ TaxableParts taxableParts(const IncomePots& a, Money deductions) {
   p.ltcgIndexed = a.ltcgIndexed;
   p.ltcgWithoutIndexation = a.ltcgWithoutIndexation;
   p.stcg111a = a.stcg111a;
-  p.winnings = a.winnings;
-  p.dividend115bbda = a.dividend115bbda;
+  p.apart = a.apart;
   const Money unrounded = p.total();
   const Money rounded = unrounded > Money() ? unrounded.roundedOffToTens() : Money();
   Money diff = rounded - unrounded;
-  for (Money* part : {&p.normal, &p.ltcgWithoutIndexation, &p.stcg111a, &p.ltcgIndexed, &p.winnings, &p.dividend115bbda}) {
+  for (Money* part : {&p.normal, &p.ltcgWithoutIndexation, &p.stcg111a, &p.ltcgIndexed, &p.apart.winnings,
+                      &p.apart.dividends115bbda, &p.apart.unexplained115bbe}) {
     if (diff.isZero()) break;
     const Money step = diff > Money() ? diff : -std::min(-diff, *part);
     *part += step;
@@ -135,8 +145,17 @@ TaxFigures taxOnTotalIncome(const TaxableParts& parts, const YearInput& in, cons
   const tax::Claimant who{residentIndividual(in), ageClass, in.sex == Sex::female};
   f.rebate87a = tax::rebates(law.rebates, who, parts.total(), whole).amount;
   const Money afterRebate = whole - f.rebate87a;
-  const auto taxAt = [&](Money income) { return taxBeforeRebate(cutTo(parts, income), in, law, ageClass); };
-  f.surcharge = tax::surchargeWithRelief(parts.total(), afterRebate, surchargeBandsOf(in.status, law), taxAt);
+  // From A.Y. 2017-18 the tax u/s 115BBE bears a surcharge of its own in
+  // place of the bands', which are then worked on the rest of the tax.
+  const bool ownSurcharge = law.unexplained115bbeSurcharge > 0;
+  const Money unexplainedTax = ownSurcharge ? taxOnUnexplained(parts.apart, law) : Money();
+  const auto taxAt = [&](Money income) {
+    const TaxableParts cut = cutTo(parts, income);
+    return taxBeforeRebate(cut, in, law, ageClass) - (ownSurcharge ? taxOnUnexplained(cut.apart, law) : Money());
+  };
+  f.surcharge = tax::surchargeWithRelief(parts.total(), std::max(Money(), afterRebate - unexplainedTax),
+                                         surchargeBandsOf(in.status, law), taxAt) +
+                tax::rupeesAtRate(unexplainedTax, law.unexplained115bbeSurcharge);
   addCesses(afterRebate + f.surcharge, law, f.educationCess, f.sheCess);
   return f;
 }
