@@ -9,6 +9,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "engine_cases.h"
 #include "suite/engine/compute_json.h"
 
 namespace meridian::engine {
@@ -71,17 +72,9 @@ const UnexplainedCase kCases[] = {
      7000000, 7000000, 1625000, 600000, 0, 312500, 50750, 25375, 0},
 };
 
-nlohmann::json computed(const char* input) {
-  std::istringstream in(input);
-  std::ostringstream out, err;
-  const int code = runComputeJson(in, out, err);
-  EXPECT_EQ(code, 0) << err.str();
-  return nlohmann::json::parse(out.str());
-}
-
 TEST(EngineUnexplained115bbe, RateSurchargeAndSetOffByYear) {
   for (const UnexplainedCase& c : kCases) {
-    const nlohmann::json j = computed(c.input);
+    const nlohmann::json j = testing::computedJson(c.input);
     EXPECT_EQ(j["heads"]["other_sources"], c.otherSources) << c.name;
     EXPECT_EQ(j["total_income"], c.totalIncome) << c.name;
     EXPECT_EQ(j["tax_normal"], c.taxNormal) << c.name;
