@@ -226,6 +226,17 @@ TEST_P(ClientInfoSave, SaveWritesTheYearTheMasterAndTheClientList) {
   EXPECT_EQ(again["txtpassport"].text, "Z1234567");
 }
 
+// A partner's DPIN is the person's, kept in the register's row of the person.
+TEST_P(ClientInfoSave, APartnersDpinIsKeptWithThePerson) {
+  auto o = open("P1", 2016);
+  o["txtdpin"].text = "00012345";
+  o.s.dialogs->answer(Answer::yes);
+  ASSERT_TRUE(o.form->save());
+  EXPECT_EQ(conn().scalar("SELECT dpin FROM owner1 WHERE code = 'P1'"), "00012345");
+  EXPECT_EQ(open("P1", 2016)["txtdpin"].text, "00012345");
+  EXPECT_FALSE(open("F1", 2016)["txtdpin"].visible) << "a firm has no DPIN of its own";
+}
+
 TEST_P(ClientInfoSave, NoToTheMasterQuestionWritesOnlyTheYear) {
   auto o = openTicked();
   o["txtnm"].text = "RENAMED FIRM";
@@ -265,6 +276,7 @@ TEST_P(ClientInfoSave, BoxTwoHasNoMeaningIn2014) {
 // the focus in the box; an accepted value says nothing.
 TEST_P(ClientInfoSave, EachBoxIsCheckedOnLeaving) {
   namespace m = host::messages;
+  const std::string_view kDpinDigits = "The Designated Partner Identification No. (DPIN) is of 8 digits.";
   struct Case {
     const char* code;
     const char* box;
@@ -281,6 +293,8 @@ TEST_P(ClientInfoSave, EachBoxIsCheckedOnLeaving) {
       {"I1", "txtpin", "041100", m::pin, "411001"},
       {"I1", "txtmobile", "5123456789", m::mobile, "9123456789"},
       {"C1", "txtregno", "U17110", m::cin, "U17110GJ2010PTC061234"},
+      {"P1", "txtdpin", "0001234", kDpinDigits, "00012345"},
+      {"P1", "txtdpin", "0001234X", kDpinDigits, ""},  // blank: asked for by the LLP's return
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.code) + " " + c.box + " " + c.bad);

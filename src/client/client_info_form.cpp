@@ -23,6 +23,7 @@
 #include "host/versioned_row.h"
 #include "suite/client_list_table.h"
 #include "suite/client_register.h"
+#include "suite/geninfo/key_persons.h"
 
 namespace meridian::client {
 
@@ -48,6 +49,7 @@ const std::vector<FieldDef>& clientInfoFields() {
       {"txtfatlnm", "Father's Last Name", ControlKind::textBox, 0, 75, "fraPersonal"},
       {"txtpan", "PAN", ControlKind::textBox, 3, 10, "fraPersonal"},
       {"txtaadhaar", "Aadhaar No.", ControlKind::textBox, 1, 12, "fraPersonal"},
+      {"txtdpin", "Designated Partner Identification No. (DPIN)", ControlKind::textBox, 1, 8, "fraPersonal"},
       {"txtpassport", "Passport No.", ControlKind::textBox, 3, 20, "fraPersonal"},
       {"txtregnosebi", "Registration No. with the securities regulator", ControlKind::textBox, 0, 50, "fraPersonal"},
       {"txtregno", "Registration No.", ControlKind::textBox, 0, 21, "fraPersonal"},
@@ -136,6 +138,7 @@ const std::vector<KeptIn>& keptIn() {
       {"txtrange",      Shown::text,    "range",      "range",    "range",    nullptr,  true},
       {"txtwardno",     Shown::text,    "ward_no",    "ward_no",  "ward_no",  nullptr,  true},
       {"txtpan",        Shown::text,    "pan",        "pan",      "pan",      nullptr,  false},
+      {"txtdpin",       Shown::text,    nullptr,      "dpin",     nullptr,    nullptr,  false},
       {"txtareacd",     Shown::text,    "areacd",     "areacd",   "areacd",   nullptr,  true},
       {"txtareatyp",    Shown::text,    "areatyp",    "areatyp",  "areatyp",  nullptr,  true},
       {"txtaorng",      Shown::text,    "aorng",      "aorng",    "aorng",    nullptr,  true},
@@ -176,6 +179,11 @@ const host::ColumnMap& carriedColumns() {
   return map;
 }
 
+// An LLP's designated partner's number from the corporate registry.
+host::Verdict checkDpin(const std::string& typed) {
+  return suite::geninfo::checkIdentificationNo(typed, "Designated Partner Identification No. (DPIN)");
+}
+
 // The address of communication, kept as "O" (office) or "R" (residence).
 void showAddressChoice(ui::Form& f, const db::Row& yearRow) {
   f["cboAddO"].selectText(yearRow.text("addo") == "O" ? "OFFICE" : "RESIDENCE");
@@ -197,7 +205,7 @@ void ClientInfoForm::build() {
     c.maxLength = f.maxLength;
   }
   // Numbers that are identifiers take digits only, no signs.
-  for (const char* n : {"txtpin", "txtoffpin", "txtmobile", "txtaadhaar"}) (*this)[n].exclude = "+-";
+  for (const char* n : {"txtpin", "txtoffpin", "txtmobile", "txtaadhaar", "txtdpin"}) (*this)[n].exclude = "+-";
   add(ControlKind::label, "lbldob", "DATE OF BIRTH", "fraPersonal");
   addDateBox("txtdob", "", "fraPersonal");
   add(ControlKind::label, "lblregno", "Registration No.", "fraPersonal");
@@ -253,6 +261,7 @@ void ClientInfoForm::wireEvents() {
   checkOnLeaving("txtpan", [this] { return checkClientPan(text("txtpan")); });
   checkOnLeaving("txtemail", [this] { return checkEmail(text("txtemail")); });
   checkOnLeaving("txtaadhaar", [this] { return checkAadhaar(text("txtaadhaar")); });
+  checkOnLeaving("txtdpin", [this] { return checkDpin(text("txtdpin")); });
   checkOnLeaving("txtregno", [this] {
     return checkRegistrationNo(registrationKindForLabel((*this)["lblregno"].caption), text("txtregno"));
   });
@@ -383,7 +392,8 @@ void ClientInfoForm::load() {
   (*this)["cbocountry"].selectText("INDIA");
 
   // 3. The master row.
-  for (const char* n : {"txtfnm", "txtmnm", "txtlnm", "txtfatfnm", "txtfatmnm", "txtfatlnm", "cbosex", "cbomatst"})
+  for (const char* n :
+       {"txtfnm", "txtmnm", "txtlnm", "txtfatfnm", "txtfatmnm", "txtfatlnm", "cbosex", "cbomatst", "txtdpin"})
     (*this)[n].visible = individual_;
   (*this)["txtnm"].visible = !individual_;
   (*this)["lbldob"].caption = individual_ ? "DATE OF BIRTH" : "DATE OF INCORPORATION";
@@ -530,7 +540,8 @@ std::optional<ClientInfoForm::SavePlan> ClientInfoForm::askBeforeSaving() {
   // The other boxes checked on leaving, in the order they stand.
   if (refused(checkEmail(v["txtemail"]), "txtemail") || refused(checkAadhaar(v["txtaadhaar"]), "txtaadhaar") ||
       refused(host::checkMobile(v["txtmobile"]), "txtmobile") || refused(host::checkPin(v["txtpin"]), "txtpin") ||
-      refused(host::checkPin(v["txtoffpin"]), "txtoffpin"))
+      refused(host::checkPin(v["txtoffpin"]), "txtoffpin") ||
+      refused(checkDpin(v["txtdpin"]), "txtdpin"))
     return std::nullopt;
   // 5. A PAN that another client holds.
   const std::string pan = v["txtpan"];

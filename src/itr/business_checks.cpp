@@ -11,7 +11,6 @@ namespace meridian::itr {
 namespace {
 
 constexpr long long kWholeShare = 100 * 10000;  // 100 % in ten-thousandths
-constexpr int kFirstYearOfDpin = 2014;
 
 // ITR-5: the partners of a firm or the members of an association, as the
 // register links them to the client, with their shares from the firm's rows.
@@ -35,10 +34,7 @@ void membersCheck(Checks& c, const ReturnYear& y, const CheckRequest& r) {
     if (m.status.empty())
       return c.stop(what, "Please Specify 'Status' in General Information -> Partner/Member Info.", "cmdproceed");
   c.pass(what);
-  if (y.statusCode == "LLP" && y.year >= kFirstYearOfDpin)
-    c.notExamined("Designated partners",
-                  "The Designated Partner Identification No. of the partners of an LLP is not kept in the client "
-                  "register.");
+  designatedPartnersCheck(c, y, r);
 }
 
 // ITR-6: the book profit is adjusted clause by clause of Explanation 1 to

@@ -137,7 +137,7 @@ FilingParticulars loadFilingParticulars(db::Connection& conn, const std::string&
     f.refundMode = refundModeOfCode(r.text("refm"));
     f.furnishedUnder = r.text("section1");
     f.verification = {r.text("vername"), r.text("verfname"), r.text("verpan"), r.text("verplace"),
-                      parseDmy(r.text("verdate"))};
+                      parseDmy(r.text("verdate")), r.text("vercaps")};
     if (const long long srno = r.integer("trpsrno"); srno > 0) {
       auto trp = conn.query("SELECT srno, trpnm, trpid FROM trp_master WHERE srno = ?", {srno});
       if (!trp.empty())
@@ -154,6 +154,11 @@ FilingParticulars loadFilingParticulars(db::Connection& conn, const std::string&
     if (v.pan.empty() && client->person) v.pan = client->pan;
     if (v.place.empty()) v.place = client->address.city;
   }
+  // A blank capacity takes the one the year's computation settings give the
+  // person who signs (new_tab.caps of the data set).
+  if (f.verification.capacity.empty())
+    f.verification.capacity =
+        conn.scalar("SELECT caps FROM new_tab WHERE code_no = ? AND ass_year = ?", {dataSetCode, std::to_string(f.year)});
   std::tie(f.mobile2, f.mobile2Common) = secondContact(conn, f.client, keys::kMobile2);
   std::tie(f.email2, f.email2Common) = secondContact(conn, f.client, keys::kEmail2);
   return f;

@@ -69,6 +69,9 @@ struct Verification {
   std::string pan;         // the signer's PAN
   std::string place;
   std::optional<CivilDate> date;
+  // In which capacity the signer verifies (director, partner, trustee ...):
+  // the returns of firms, companies and trusts state it.
+  std::string capacity;
 };
 
 struct ReturnPreparer {

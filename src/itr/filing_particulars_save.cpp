@@ -57,7 +57,8 @@ void saveFilingParticulars(db::Connection& conn, const FilingParticulars& f) {
                  {"verfname", f.verification.fatherName},
                  {"verpan", f.verification.pan},
                  {"verplace", f.verification.place},
-                 {"verdate", dateText(f.verification.date)}});
+                 {"verdate", dateText(f.verification.date)},
+                 {"vercaps", f.verification.capacity}});
   saveSecondContact(conn, f, keys::kMobile2, f.mobile2, f.mobile2Common);
   saveSecondContact(conn, f, keys::kEmail2, f.email2, f.email2Common);
   saveAccounts(conn, f);

@@ -24,6 +24,10 @@ std::vector<db::Migration> itrMigrations() {
            "trpid VARCHAR(16) NOT NULL DEFAULT '')",
            "ALTER TABLE bank_details ADD COLUMN ifsc VARCHAR(11) DEFAULT ''",
        }},
+      {851, "capacity in which the person signing verifies the return",
+       {
+           "ALTER TABLE geninfo_retdet ADD COLUMN vercaps VARCHAR(255) DEFAULT ''",
+       }},
   };
 }
 

@@ -93,6 +93,7 @@ void ReturnScreen::build() {
   add(K::textBox, "txtPAN", "PAN", "famverification").maxLength = 10;
   add(K::textBox, "txtPlace", "Place", "famverification");
   addDateBox("txtDate", "Date", "famverification");
+  add(K::textBox, "txtCapacity", "Capacity", "famverification").maxLength = 255;
 
   add(K::frame, "famtrp", "Return Preparer");
   add(K::comboBox, "cbotrp", "Return Preparer", "famtrp");
@@ -194,6 +195,7 @@ void ReturnScreen::showParticulars() {
   (*this)["txtPAN"].text = f.verification.pan;
   (*this)["txtPlace"].text = f.verification.place;
   showDate("txtDate", formatDmy(f.verification.date.value_or(today())));
+  (*this)["txtCapacity"].text = f.verification.capacity;
   (*this)["cbotrp"].selectText(f.preparer ? f.preparer->name : "(Select)");
   (*this)["txttrpamt"].text = f.preparer && !f.preparer->amount.isZero() ? f.preparer->amount.text() : "";
   (*this)["cbomobno2"].selectText(f.mobile2Common ? kCommon : kSpecify);
@@ -243,8 +245,12 @@ FilingParticulars ReturnScreen::typedParticulars() {
     a.isDefault = upperCaseText(row.at(4)) == "DEF" || upperCaseText(row.at(4)) == "Y";
     f.bankAccounts.push_back(a);
   }
-  f.verification = {text("txtnm"), text("txtfnm"), upperCaseText(text("txtPAN")), text("txtPlace"),
-                    parseDmy(completeTypedDate((*this)["txtDate"].text))};
+  f.verification = {text("txtnm"),
+                    text("txtfnm"),
+                    upperCaseText(text("txtPAN")),
+                    text("txtPlace"),
+                    parseDmy(completeTypedDate((*this)["txtDate"].text)),
+                    text("txtCapacity")};
   const int trp = (*this)["cbotrp"].listIndex;
   if (trp > 0 && static_cast<size_t>(trp) <= preparers_.size()) {
     f.preparer = preparers_[static_cast<size_t>(trp - 1)];

@@ -186,10 +186,20 @@ void readFirmsRows(db::Connection& conn, TableReader& t, ReturnYear& y) {
 // the year's profit from the firm's rows (none: no share given).
 void readMembers(db::Connection& conn, TableReader& t, ReturnYear& y) {
   if (!t.has("owner1") || !t.has("part_remu")) return;
-  for (const auto& r : conn.query("SELECT o.code, o.status, p.pro_rate FROM owner1 o LEFT JOIN part_remu p ON p.code = "
-                                  "o.code AND p.t_year = ? WHERE o.code_no = ? ORDER BY o.code",
+  for (const auto& r : conn.query("SELECT o.code, o.status, o.dpin, p.pro_rate FROM owner1 o LEFT JOIN part_remu p ON "
+                                  "p.code = o.code AND p.t_year = ? WHERE o.code_no = ? ORDER BY o.code",
                                   {y.year, y.client}))
-    y.members.push_back({r.text("code"), trimmed(r.text("status")), std::llround(r.number("pro_rate") * 10000)});
+    y.members.push_back({r.text("code"), trimmed(r.text("status")), std::llround(r.number("pro_rate") * 10000),
+                         trimmed(r.text("dpin"))});
+}
+
+// The key persons of a company's year, in the order they were entered.
+void readKeyPersons(TableReader& t, ReturnYear& y) {
+  for (const auto& r : t.rows("geninfo_schh_13",
+                              "SELECT name, desig, din FROM geninfo_schh_13 WHERE code_no = ? AND ass_year = ? "
+                              "ORDER BY srno",
+                              {y.dataSet, y.year}))
+    y.keyPersons.push_back({trimmed(r.text("name")), trimmed(r.text("desig")), trimmed(r.text("din"))});
 }
 
 void readTables(db::Connection& conn, ReturnYear& y) {
@@ -244,6 +254,7 @@ void readTables(db::Connection& conn, ReturnYear& y) {
                        r.money("interest").value_or(Money())});
   readFirmsRows(conn, t, y);
   readMembers(conn, t, y);
+  readKeyPersons(t, y);
   for (const auto& r : t.rows("tbmatadddedn", "SELECT DISTINCT flagad, clause FROM tbmatadddedn WHERE " + byYear, key))
     y.bookProfitClauses.push_back(r.text("flagad") + ":" + r.text("clause"));
 

@@ -40,6 +40,12 @@ struct FirmShare {
 struct MemberFacts {
   std::string code, status;
   long long shareTenThousandths = 0;  // 50.25 % is 502500
+  std::string dpin;                   // designated partner's identification number
+};
+
+// A key person of a company's year (General Information -> Key Persons).
+struct KeyPersonFacts {
+  std::string name, designation, din;
 };
 
 struct HouseShares {
@@ -108,6 +114,7 @@ struct ReturnYear {
   bool specifiedBusiness35AD = false;  // business_35ad serial 1
   std::vector<FirmShare> firms;      // business_firm
   std::vector<MemberFacts> members;  // the client's partners or members
+  std::vector<KeyPersonFacts> keyPersons;  // geninfo_schh_13
   // The clauses of s.115JB a company's book profit is adjusted by
   // (tbmatadddedn), as "A:fb" (flag and clause).
   std::vector<std::string> bookProfitClauses;

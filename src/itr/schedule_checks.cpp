@@ -104,7 +104,6 @@ struct UnkeptSchedule {
   bool (*applies)(const ReturnYear&);
 };
 bool always(const ReturnYear&) { return true; }
-bool companyInIndia(const ReturnYear& y) { return y.statusCode == "PVT" || y.statusCode == "PUB"; }
 
 void unkeptSchedules(Checks& c, const ReturnYear& y, const CheckRequest& r, const std::vector<UnkeptSchedule>& list) {
   for (const auto& u : list) {
@@ -112,15 +111,6 @@ void unkeptSchedules(Checks& c, const ReturnYear& y, const CheckRequest& r, cons
     if (std::none_of(u.forms.begin(), u.forms.end(), [&](const char* f) { return r.form == f; })) continue;
     c.notExamined(u.check, u.missing);
   }
-}
-
-const std::vector<UnkeptSchedule>& schedulesBeforeDeductions() {
-  static const std::vector<UnkeptSchedule> list{
-      {"Key persons", {"ITR-6"}, 0,
-       "The directors' identification numbers (General Information -> Key Persons) are not kept here.",
-       companyInIndia},
-  };
-  return list;
 }
 
 // Chapter VI-A: every section claimed must be one the form's schedule lists.
@@ -207,7 +197,7 @@ void schedulesAfterPresumptiveChecks(Checks& c, const ReturnYear& y, const Check
 void scheduleChecks(Checks& c, const ReturnYear& y, const CheckRequest& r) {
   capitalGainsCheck(c, y, r);
   lowerProfitCheck(c, y, r);
-  unkeptSchedules(c, y, r, schedulesBeforeDeductions());
+  keyPersonsCheck(c, y, r);
   distributionKindCheck(c, y, r);
   membersAndBookProfitChecks(c, y, r);
   if (isOneOf(r.form, {"ITR-1", "ITR-2", "ITR-2A", "ITR-3", "ITR-4", "ITR-4S", "ITR-5", "ITR-6"})) chapterVIACheck(c, y, r);

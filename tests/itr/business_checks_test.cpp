@@ -90,11 +90,6 @@ TEST(BusinessChecks, DataNotKeptIsReportedNotExamined) {
     y.liable44AA = true;
   };
   const std::vector<testing::UnkeptCase> cases{
-      {"an LLP's designated partners", "ITR-5", "LLP", 2014,
-       [](ReturnYear& y) { y.members = {member("P1", 5000), member("P2", 5000)}; }, "Designated partners", true,
-       "Designated Partner Identification No."},
-      {"an LLP before A.Y. 2014-15", "ITR-5", "LLP", 2013,
-       [](ReturnYear& y) { y.members = {member("P1", 5000), member("P2", 5000)}; }, "Designated partners", false},
       {"a business without books", "ITR-4", "I", 2016, booksNotKept, "Sch-PL (No Account Case)", true, "gross profit and expenses"},
       {"a business with books", "ITR-4", "I", 2016, booksKept, "Sch-PL (No Account Case)", false},
       {"an audited business", "ITR-5", "AOP", 2016,

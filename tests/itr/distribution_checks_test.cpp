@@ -32,6 +32,8 @@ TEST(DistributionTax, TheRatesOfTheDateOfTheDistribution) {
       {"a dividend of A.Y. 2016-17", DistributionKind::dividend, *makeDate(15, 3, 2016), 1000000, 203580},
       // 20 % + 12 % + 3 % of Rs. 5,00,000: 1,15,360.
       {"a buy-back of A.Y. 2016-17", DistributionKind::buyBack, *makeDate(1, 9, 2015), 500000, 115360},
+      // 20 % + 10 % + 3 % of Rs. 5,00,000: 1,13,300.
+      {"a buy-back of the first day of s.115QA", DistributionKind::buyBack, *makeDate(1, 6, 2013), 500000, 113300},
       {"a buy-back before s.115QA", DistributionKind::buyBack, *makeDate(31, 5, 2013), 500000, std::nullopt},
       {"a dividend after the years kept", DistributionKind::dividend, *makeDate(1, 4, 2016), 1000000, std::nullopt},
   };

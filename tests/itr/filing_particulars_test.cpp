@@ -85,6 +85,22 @@ TEST_P(FilingParticularsLoad, EverythingKeptForARevisionReadsBack) {
   EXPECT_TRUE(f.email2Common);
 }
 
+// The signer's capacity goes with the data set's verification; where none is
+// kept there, the capacity the year's computation settings give the signer.
+TEST_P(FilingParticularsLoad, TheSignersCapacityIsKeptPerDataSet) {
+  conn().execute("DELETE FROM new_tab WHERE code_no = 'C1' AND ass_year = '2016'");
+  conn().execute("INSERT INTO new_tab (code_no, ass_year, caps) VALUES ('C1', '2016', 'DIRECTOR')");
+  EXPECT_EQ(loadFilingParticulars(conn(), "C1", "2016").verification.capacity, "DIRECTOR");
+
+  auto revised = loadFilingParticulars(conn(), "C1^R-1", "2016");
+  EXPECT_EQ(revised.verification.capacity, "");  // the revision's year row says nothing
+  revised.verification.capacity = "MANAGING DIRECTOR";
+  saveFilingParticulars(conn(), revised);
+  EXPECT_EQ(loadFilingParticulars(conn(), "C1^R-1", "2016").verification.capacity, "MANAGING DIRECTOR");
+  // The original keeps its own.
+  EXPECT_EQ(loadFilingParticulars(conn(), "C1", "2016").verification.capacity, "DIRECTOR");
+}
+
 TEST_P(FilingParticularsLoad, AYearThatDoesNotReadIsRefused) {
   EXPECT_THROW(loadFilingParticulars(conn(), "I1", "A.Y."), std::invalid_argument);
 }

@@ -66,10 +66,45 @@ TEST(FormTables, TheShippedTablesAnswerByFormAndYear) {
     if (!c) continue;
     EXPECT_EQ((std::array<bool, 4>{c->salaryTds, c->tcs, c->spouseClaims, c->tds194IA}), *expected) << form << " " << year;
   }
-  EXPECT_TRUE(deductionSectionsOf("ITR-4S", 2014)->count("80EE"));
-  EXPECT_FALSE(deductionSectionsOf("ITR-4", 2013)->count("80EE"));
-  EXPECT_TRUE(deductionSectionsOf("ITR-6", 2013)->count("80JJAA"));
-  EXPECT_FALSE(deductionSectionsOf("ITR-6", 2013)->count("80C"));
+}
+
+// Each row is a fact of the Act or of the year's form that a wrong row of the
+// Chapter VI-A table would break.
+TEST(FormTables, ChapterVIASectionsFollowTheActYearByYear) {
+  const std::vector<std::tuple<std::string, int, std::string, bool, std::string>> cases{
+      {"ITR-4", 2013, "80EE", false, "80EE enacted for A.Y. 2014-15"},
+      {"ITR-4S", 2014, "80EE", true, "first year of 80EE"},
+      {"ITR-2A", 2015, "80EE", true, "the balance of the interest in 2015-16"},
+      {"ITR-4", 2016, "80EE", false, "80EE lapsed until A.Y. 2017-18"},
+      {"ITR-2", 2015, "80CCD(1B)", false, "80CCD(1B) from A.Y. 2016-17"},
+      {"ITR-2", 2016, "80CCD(1B)", true, "80CCD(1B) from A.Y. 2016-17"},
+      {"ITR-1", 2016, "80IA", false, "ITR-1 carries no undertaking's profits"},
+      {"ITR-2A", 2015, "80IB", false, "ITR-2A carries no undertaking's profits"},
+      {"ITR-4", 2016, "80IA", true, "business income goes in ITR-4"},
+      {"ITR-5", 2015, "80QQB", false, "authors' royalties: individuals only"},
+      {"ITR-6", 2016, "80RRB", false, "patent royalties: individuals only"},
+      {"ITR-5", 2014, "80P", true, "co-operative societies file ITR-5"},
+      {"ITR-6", 2014, "80P", false, "80P is for co-operative societies"},
+      {"ITR-5", 2016, "80GGB", false, "contributions by Indian companies only"},
+      {"ITR-6", 2013, "80JJAA", true, "new workmen of Indian companies"},
+      {"ITR-5", 2014, "80JJAA", false, "new workmen: Indian companies only before A.Y. 2017-18"},
+      {"ITR-6", 2014, "80C", false, "80C is for individuals and HUFs"},
+  };
+  for (const auto& [form, year, section, listed, why] : cases) {
+    const auto sections = deductionSectionsOf(form, year);
+    ASSERT_TRUE(sections) << form << " " << year;
+    EXPECT_EQ(sections->count(section) == 1, listed) << form << " " << year << " " << section << ": " << why;
+  }
+}
+
+// The check reads the table for ITR-1 to ITR-6 of every year the return screen
+// serves: a form and year without a row would leave it "not examined".
+TEST(FormTables, EveryServedFormAndYearHasItsChapterVIASections) {
+  for (int year = 2013; year <= 2016; ++year)
+    for (const auto& form : suite::returnFormsOf(year)) {
+      if (form == "ITR-7") continue;  // trusts: no Chapter VI-A schedule is checked
+      EXPECT_TRUE(deductionSectionsOf(form, year).has_value()) << form << " " << year;
+    }
 }
 
 TEST(FormTables, TheReturnScreensOptionsComeFromTheListOfForms) {

@@ -2,6 +2,7 @@
 
 #include "host/screen_registry.h"
 #include "suite/geninfo/general_info.h"
+#include "suite/geninfo/key_persons.h"
 
 namespace meridian::suite::geninfo {
 namespace {
@@ -12,6 +13,7 @@ const heads::YearTable kNoAccount{.table = "geninfo_balpl"};
 const heads::YearTable kAssets{.table = "itrschal"};
 const heads::YearTable kEnclosures{.table = "itdoc", .yearColumn = "t_year", .serialColumn = "srno"};
 const heads::YearTable kOtherDetails{.table = "business_othdet", .serialColumn = "srno"};
+const heads::YearTable kKeyPersons{.table = "geninfo_schh_13", .serialColumn = "srno"};
 
 constexpr const char* kNetProfitRule = "Sch-PL (No Account Case) : Net Profit should be Gross Profit - Expenses";
 
@@ -60,6 +62,7 @@ GeneralInfoForm::GeneralInfoForm(host::Component& component, const std::string& 
                                {{"Category", "catg", CellType::choice(categoryChoices()), true},
                                 {"Particulars", "particulars", CellType::text(255)},
                                 {"Amount", "amount", CellType::money(), true}}});
+  keyPersons_ = &addRowGrid({keyPersons, "KeyPer", "Key Persons", keyPersonColumns()});
   add(ui::ControlKind::label, "lblTotals");
   addCommands();
 }
@@ -69,6 +72,7 @@ void GeneralInfoForm::readYear(db::Connection& conn) {
   readFields(conn, kAssets, *assets_);
   readGrid(conn, kEnclosures, *enclosures_);
   readGrid(conn, kOtherDetails, *otherDetails_);
+  readGrid(conn, kKeyPersons, *keyPersons_);
 }
 
 bool GeneralInfoForm::checkYear() {
@@ -86,6 +90,7 @@ void GeneralInfoForm::writeYear(db::Connection& conn) {
   writeFields(conn, kAssets, *assets_);
   writeGrid(conn, kEnclosures, *enclosures_);
   writeGrid(conn, kOtherDetails, *otherDetails_);
+  writeGrid(conn, kKeyPersons, *keyPersons_);
 }
 
 void GeneralInfoForm::refresh() {

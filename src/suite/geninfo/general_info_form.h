@@ -15,6 +15,7 @@ class GeneralInfoForm : public heads::HeadScreen {
 
   static constexpr const char* enclosures = "vsfEnclosures";
   static constexpr const char* otherDetails = "vsfOthDet";
+  static constexpr const char* keyPersons = "vsfKeyPersons";
 
  protected:
   void readYear(db::Connection& conn) override;
@@ -27,6 +28,7 @@ class GeneralInfoForm : public heads::HeadScreen {
   heads::FieldSet* assets_;
   heads::RowGrid* enclosures_;
   heads::RowGrid* otherDetails_;
+  heads::RowGrid* keyPersons_;
 };
 
 }  // namespace meridian::suite::geninfo

@@ -14,7 +14,7 @@ namespace {
 
 using F = GeneralInfoForm;
 
-const std::vector<std::string> kTables = {"geninfo_balpl", "itrschal", "itdoc", "business_othdet"};
+const std::vector<std::string> kTables = {"geninfo_balpl", "itrschal", "itdoc", "business_othdet", "geninfo_schh_13"};
 
 class GeneralInfoScreen : public heads::ScreenEventsTest {
  protected:
@@ -96,6 +96,32 @@ TEST_P(GeneralInfoScreen, ANoAccountNetProfitOtherThanGrossProfitLessExpensesIsR
     click(*form, "cmdBack");
   }
   EXPECT_EQ(scalar("SELECT booksmaint FROM geninfo_balpl WHERE code_no = 'C1' AND ass_year = 2016"), "Y");
+}
+
+// A company's key persons: a DIN is eight digits or nothing; the rows saved
+// come back in their order and are what the return's check reads.
+TEST_P(GeneralInfoScreen, KeyPersonsAreKeptWithTheirDin) {
+  auto form = open();
+  addRow(*form, F::keyPersons, "KeyPer",
+         {{"Name", "Anita Desai"}, {"Designation", "Managing Director"}, {"PAN", "AAAPD1234K"}});
+  dialogs().clear();
+  type(*form, F::keyPersons, 0, "DIN", "1234567");
+  EXPECT_EQ(lastMessage(), "The Director Identification Number (DIN) is of 8 digits.");
+  const auto before = dumpOf(kTables);
+  EXPECT_FALSE(form->save()) << "a refused number is not saved";
+  EXPECT_EQ(dumpOf(kTables), before);
+  type(*form, F::keyPersons, 0, "DIN", "00012345");
+  addRow(*form, F::keyPersons, "KeyPer", {{"Name", "Rohan Mehta"}, {"Designation", "CS"}});
+  ASSERT_TRUE(form->save()) << lastMessage();
+  EXPECT_EQ(scalar("SELECT desig FROM geninfo_schh_13 WHERE code_no = 'C1' AND ass_year = 2016 AND srno = 1"), "MD");
+  EXPECT_EQ(scalar("SELECT din FROM geninfo_schh_13 WHERE code_no = 'C1' AND ass_year = 2016 AND srno = 1"),
+            "00012345");
+
+  click(*form, "cmdBack");
+  form = open();
+  ASSERT_EQ(form->grid(F::keyPersons).rowCount(), 2);
+  EXPECT_EQ(rowOf(*form, F::keyPersons, 0)[0], "ANITA DESAI");
+  EXPECT_EQ(rowOf(*form, F::keyPersons, 1)[1], "Company Secretary");
 }
 
 MERIDIAN_ON_BOTH_ENGINES(GeneralInfoScreen);
