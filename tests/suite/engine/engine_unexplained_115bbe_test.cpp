@@ -63,13 +63,13 @@ const UnexplainedCase kCases[] = {
      R"({"ay": "2017-18", "other_sources": {"unexplained_115bbe": 600000},
          "losses_brought_forward": [{"kind": "unabsorbed_depreciation", "ay": "2014-15", "amount": 100000}]})",
      600000, 600000, 0, 360000, 0, 90000, 9000, 4500, 100000},
-    // Interest 60,00,000: 25,000 + 1,00,000 + 15,00,000 = 16,25,000, its
-    // surcharge 10 % (total income 70 lakh, above 50 lakh) 1,62,500. The
-    // 10,00,000 at 60 %: 6,00,000 and 25 % of it, 1,50,000, not 10 %.
-    // Cesses on 16,25,000 + 6,00,000 + 3,12,500 = 25,37,500.
+    // Interest 1,10,50,000: 25,000 + 1,00,000 + 30 % of 1,00,50,000 =
+    // 31,40,000, its surcharge 15 % (total income above one crore) 4,71,000.
+    // The 10,00,000 at 60 %: 6,00,000 and 25 % of it, 1,50,000, not 15 %.
+    // Cesses on 31,40,000 + 6,00,000 + 6,21,000 = 43,61,000.
     {"2017-18, the bands' surcharge on the rest",
-     R"({"ay": "2017-18", "other_sources": {"other_interest": 6000000, "unexplained_115bbe": 1000000}})",
-     7000000, 7000000, 1625000, 600000, 0, 312500, 50750, 25375, 0},
+     R"({"ay": "2017-18", "other_sources": {"other_interest": 11050000, "unexplained_115bbe": 1000000}})",
+     12050000, 12050000, 3140000, 600000, 0, 621000, 87220, 43610, 0},
 };
 
 TEST(EngineUnexplained115bbe, RateSurchargeAndSetOffByYear) {
