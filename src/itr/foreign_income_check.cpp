@@ -22,7 +22,7 @@ const Head kHeads[] = {
     {"BP", "Business Income", [](const engine::IncomePots& p) { return p.business + p.speculation; }},
     {"CG", "Capital Gain Income",
      [](const engine::IncomePots& p) { return p.stcgOther + p.stcg111a + p.ltcgIndexed + p.ltcgWithoutIndexation; }},
-    {"OS", "Other Sources Income", [](const engine::IncomePots& p) { return p.otherSources + p.winnings; }},
+    {"OS", "Other Sources Income", [](const engine::IncomePots& p) { return p.otherSourcesWhole(); }},
 };
 
 // The heads a form has no schedule for.

@@ -43,7 +43,7 @@ bool ReturnYear::houseLossNotAbsorbed() const {
 }
 
 bool ReturnYear::otherSourcesLoss() const { return result && result->otherSources.normal.isNegative(); }
-bool ReturnYear::winnings() const { return result && result->otherSources.winnings > Money(); }
+bool ReturnYear::winnings() const { return result && result->otherSources.apart.winnings > Money(); }
 
 bool ReturnYear::ownBusinessIncome() const {
   if (businesses > 0 || presumptive44AD > 0 || goodsCarriages > 0) return true;

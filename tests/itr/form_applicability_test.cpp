@@ -80,7 +80,7 @@ TEST(FormRules, EachFactRefusesItsFormsWithItsReason) {
        {"ITR-1", "ITR-4S", "ITR-2A"}},
       {"other sources loss", 2016, [](ReturnYear& y) { y.result->otherSources.normal = -Money::rupees(100); },
        "Loss under the Head \"Other Sources\".", {"ITR-1"}},
-      {"winnings", 2016, [](ReturnYear& y) { y.result->otherSources.winnings = Money::rupees(10000); },
+      {"winnings", 2016, [](ReturnYear& y) { y.result->otherSources.apart.winnings = Money::rupees(10000); },
        "Income from \"Winnings from Lottery/Horse Race\" under the Head \"Other Sources\".", {"ITR-1", "ITR-4S"}},
       {"special rate", 2016, [](ReturnYear& y) { y.specialRateRows = 1; }, "Special Rate Income can not be shown.",
        {"ITR-1", "ITR-4S"}},

@@ -115,7 +115,7 @@ void capitalGains(Sheet& s, const engine::YearResult& r) {
 
 void otherSources(Sheet& s, const engine::YearResult& r) {
   const auto& o = r.otherSources;
-  if (o.normal.isZero() && o.winnings.isZero()) return;
+  if (o.normal.isZero() && o.apart.total().isZero()) return;
   s.title("INCOME FROM OTHER SOURCES");
   s.line("Interest", o.interest);
   s.line("Dividend", o.dividend);
@@ -124,8 +124,10 @@ void otherSources(Sheet& s, const engine::YearResult& r) {
   s.line("Income of Minor Child and Others Clubbed", o.clubbed);
   s.line("Less: Exempt u/s 10(32)", -o.clubbedExemption);
   s.line("Other Income", o.other);
-  s.line("Winnings from Lotteries u/s 115BB", o.winnings);
-  s.total("Income from Other Sources", o.normal + o.winnings, true);
+  s.line("Winnings from Lotteries u/s 115BB", o.apart.winnings);
+  s.line("Dividends from Domestic Companies u/s 115BBDA", o.apart.dividends115bbda);
+  s.line("Unexplained Income u/s 115BBE", o.apart.unexplained115bbe);
+  s.total("Income from Other Sources", o.normal + o.apart.total(), true);
 }
 
 bool atNormalRates(const engine::RatedIncome& r) {
@@ -203,6 +205,7 @@ std::string rateCaption(const engine::RatedIncome& r) {
     case B::stcg111a: return on + " u/s 111A" + at;
     case B::winnings: return on + " u/s 115BB" + at;
     case B::dividend115bbda: return on + " u/s 115BBDA" + at;
+    case B::unexplained115bbe: return on + " u/s 115BBE" + at;
   }
   return on + at;
 }
@@ -236,9 +239,9 @@ ComputationSheet computationSheet(const ClientHeader& c, const engine::YearResul
   // The incomes of the heads; their losses appear as set off below.
   Money heads;
   for (Money m : {r.heads.salary, r.heads.houseProperty, r.heads.business, r.heads.speculation, r.heads.otherSources,
-                  r.heads.winnings, r.heads.stcgOther, r.heads.ltcgIndexed, r.heads.stcg111a,
-                  r.heads.ltcgWithoutIndexation})
+                  r.heads.stcgOther, r.heads.ltcgIndexed, r.heads.stcg111a, r.heads.ltcgWithoutIndexation})
     heads += std::max(Money(), m);
+  heads += r.heads.apart.total();
   s.total("Total of Heads of Income", heads, true);
   s.total("Less: Losses of Current Year Set Off", -r.setOff.currentYearSetOff);
   s.total("Less: Brought Forward Losses Set Off", -r.setOff.broughtForwardSetOff);

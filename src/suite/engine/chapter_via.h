@@ -12,7 +12,7 @@ namespace meridian::engine {
 
 struct DeductionBase {
   Money grossTotalIncome;
-  Money specialIncome;     // long-term gains, s.111A gains, winnings
+  Money specialIncome;     // long-term gains, s.111A gains, incomes taxed apart
   Money salary;            // income under the head salaries (ss.80CCD)
   Money savingsInterest;   // s.80TTA
   int ageClass = 0;

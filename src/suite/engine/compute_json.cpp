@@ -44,7 +44,7 @@ ojson resultJson(const YearResult& r) {
                  {"house_property", rs(r.heads.houseProperty)},
                  {"business", rs(r.heads.business + std::max(Money(), r.heads.speculation))},
                  {"capital_gains", rs(r.capitalGains.total())},
-                 {"other_sources", rs(r.heads.otherSources + r.heads.winnings + r.heads.dividend115bbda)}};
+                 {"other_sources", rs(r.heads.otherSourcesWhole())}};
   ojson allowed = ojson::object();
   for (const auto& d : r.deductions) allowed[d.section] = rs(d.allowed);
   ojson carried = ojson::array();

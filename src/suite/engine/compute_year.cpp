@@ -22,8 +22,7 @@ IncomePots headsOf(const YearResult& r) {
   p.business = r.business.ordinary;
   p.speculation = r.business.speculation;
   p.otherSources = r.otherSources.normal;
-  p.winnings = r.otherSources.winnings;
-  p.dividend115bbda = r.otherSources.dividend115bbda;
+  p.apart = r.otherSources.apart;
   p.stcgOther = r.capitalGains.stcgOther;
   p.ltcgIndexed = r.capitalGains.ltcgIndexed;
   p.stcg111a = r.capitalGains.stcg111a;

@@ -3,7 +3,7 @@
 namespace meridian::engine {
 
 Money IncomePots::total() const {
-  return salary + houseProperty + business + speculation + otherSources + winnings + dividend115bbda + stcgOther + ltcgIndexed +
+  return salary + houseProperty + business + speculation + otherSources + apart.total() + stcgOther + ltcgIndexed +
          stcg111a + ltcgWithoutIndexation;
 }
 

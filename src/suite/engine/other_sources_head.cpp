@@ -34,11 +34,16 @@ OtherSourceFigures otherSourcesOf(const YearInput& in, const YearLaw& law) {
     if (c.minorChild) f.clubbedExemption += std::min(std::max(Money(), c.amount), law.minorChildExemption);
   }
   f.other = o.other;
-  f.winnings = o.winnings;
-  f.dividend115bbda = dividendsCharged115bbda(in, law);
+  f.apart.winnings = o.winnings;
+  f.apart.dividends115bbda = dividendsCharged115bbda(in, law);
   f.raceHorses = o.raceHorses;
+  // s.115BBE: unexplained income is charged at its own rate from A.Y.
+  // 2013-14; before, it was income at the normal rates like any other.
+  if (law.unexplained115bbeRate > 0)
+    f.apart.unexplained115bbe = o.unexplained115bbe;
   f.normal = f.interest + f.dividend + f.familyPension - f.familyPensionDeduction + f.clubbed -
-             f.clubbedExemption + f.other + std::max(Money(), f.raceHorses);
+             f.clubbedExemption + f.other + std::max(Money(), f.raceHorses) +
+             (law.unexplained115bbeRate > 0 ? Money() : o.unexplained115bbe);
   return f;
 }
 

@@ -32,12 +32,13 @@ std::vector<PrintoutLine> estimatedComputationLines(const YearResult& r, const R
   l.add("Income From Capital Gain (Short-term) (u/s 111A)", g.stcg111a);
   l.add("Income From Capital Gain (Short-term) (Others)", g.stcgOther);
   l.add("Income From Capital Gain (Long-term)", g.ltcgIndexed + g.ltcgWithoutIndexation);
-  l.add("Income From Other Sources", h.otherSources + h.winnings + h.dividend115bbda);
+  l.add("Income From Other Sources", h.otherSourcesWhole());
   // The incomes of the heads; their losses appear as set off below.
   Money total;
-  for (Money m : {h.salary, h.houseProperty, h.business, h.speculation, h.otherSources, h.winnings, h.dividend115bbda, h.stcgOther,
-                  h.ltcgIndexed, h.stcg111a, h.ltcgWithoutIndexation})
+  for (Money m : {h.salary, h.houseProperty, h.business, h.speculation, h.otherSources, h.stcgOther, h.ltcgIndexed,
+                  h.stcg111a, h.ltcgWithoutIndexation})
     total += std::max(Money(), m);
+  total += h.apart.total();
   l.add("Total", total);
   l.add("Losses of Current Year Set Off", r.setOff.currentYearSetOff);
   const Money balance = r.setOff.afterCurrentYear.total();

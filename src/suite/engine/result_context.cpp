@@ -7,7 +7,7 @@ namespace {
 
 Money lossOf(Money m) { return m < Money() ? -m : Money(); }
 
-LossVars lossVarsOf(const YearResult& r) {
+LossVars lossVarsOf(const YearResult& r, const YearLaw& law) {
   LossVars v;
   v.houseProperty = lossOf(r.heads.houseProperty);
   v.business = lossOf(r.heads.business);
@@ -22,7 +22,10 @@ LossVars lossVarsOf(const YearResult& r) {
   // A loss from other sources is never carried; what the year could not
   // absorb is the loss less the incomes it met.
   if (v.otherSources > Money()) {
-    const Money others = r.heads.total() - r.heads.otherSources - r.heads.winnings - r.heads.dividend115bbda;
+    // Incomes taxed apart take no such loss, but for unexplained income before
+    // the bar of s.115BBE(2).
+    const Money open = law.unexplainedSetOffBarred ? Money() : r.heads.apart.unexplained115bbe;
+    const Money others = r.heads.total() - r.heads.otherSourcesWhole() + open;
     v.otherSourcesNotAbsorbed = std::max(Money(), v.otherSources - std::max(Money(), others));
   }
   return v;
@@ -69,8 +72,8 @@ ResultContext resultContextOf(const YearResult& r, const YearLaw& law) {
   c.vTotEmpNos = static_cast<int>(r.salaries.size());
   c.VBusVars = r.business;
   const auto& o = r.otherSources;
-  c.vOthVars = {o.interest, o.dividend, o.familyPension, o.familyPensionDeduction, o.other, o.winnings, Money()};
-  c.vLossVars = lossVarsOf(r);
+  c.vOthVars = {o.interest, o.dividend, o.familyPension, o.familyPensionDeduction, o.other, o.apart.winnings, Money()};
+  c.vLossVars = lossVarsOf(r, law);
   c.vAgri_Var = r.agricultural;
   c.vEX_Income = r.exemptIncome;
   if (r.alternate.kind == AlternateKind::mat) c.vArrVals115JB = r.alternate;

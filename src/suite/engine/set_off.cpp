@@ -14,15 +14,35 @@ Money lossIn(Money& pot) {
   return loss;
 }
 
+Money setOffInOrder(Money loss, const std::vector<Money*>& pots) {
+  for (Money* pot : pots) loss = setOffAgainst(loss, {pot});
+  return loss;
+}
+
+// Unexplained income (s.115BBE) is income of other sources. Until A.Y.
+// 2016-17 s.115BBE(2) barred only deductions of expenditure and allowances,
+// so a loss that may meet other sources met it too; the Finance Act, 2016
+// added "or set off of any loss" from A.Y. 2017-18. It is taken after the
+// incomes at normal rates and before the gains at lower rates, its rate of
+// thirty per cent being the highest of them.
+std::vector<Money*> withUnexplained(std::vector<Money*> pots, IncomePots& p, const YearLaw& law) {
+  if (law.unexplainedSetOffBarred) return pots;
+  const auto at = std::find(pots.begin(), pots.end(), &p.ltcgIndexed);
+  pots.insert(at, &p.apart.unexplained115bbe);
+  return pots;
+}
+
 // Sets a brought-forward loss of one kind off against the incomes the law lets
 // it meet. House property: only house property (s.71B). Speculation: only
 // speculation (s.73). Business: any business, ordinary first (s.72(1)).
 // Unabsorbed depreciation: after business losses (s.72(2)), any head but
 // salaries (s.32(2)). Short-term capital loss: any capital gain; long-term
-// loss: long-term gains only (s.74(1)). Winnings take no loss (s.58(4)).
+// loss: long-term gains only (s.74(1)). Incomes taxed apart take none, but
+// for unexplained income in the years `unexplainedReach` opens.
 // Specified business (s.73A(2)) and race horses (s.74A(3)): only the profit of
 // that kind still left in the head, `own`.
-Money setOffBroughtForward(LossKind kind, Money loss, IncomePots& p, Money& ownSpecified, Money& ownRaceHorses) {
+Money setOffBroughtForward(LossKind kind, Money loss, IncomePots& p, Money& ownSpecified, Money& ownRaceHorses,
+                          const YearLaw& law) {
   const auto againstOwn = [&loss](Money& own, Money& pot) {
     Money reach = std::min(own, std::max(Money(), pot));
     const Money left = setOffAgainst(loss, {&reach});
@@ -42,8 +62,9 @@ Money setOffBroughtForward(LossKind kind, Money loss, IncomePots& p, Money& ownS
     case LossKind::business:
       return setOffAgainst(loss, {&p.business, &p.speculation});
     case LossKind::unabsorbedDepreciation:
-      return setOffAgainst(loss, {&p.business, &p.speculation, &p.houseProperty, &p.otherSources, &p.stcgOther,
-                                  &p.ltcgIndexed, &p.stcg111a, &p.ltcgWithoutIndexation});
+      return setOffInOrder(loss, withUnexplained({&p.business, &p.speculation, &p.houseProperty, &p.otherSources,
+                                                  &p.stcgOther, &p.ltcgIndexed, &p.stcg111a, &p.ltcgWithoutIndexation},
+                                                 p, law));
     case LossKind::stcl:
       return setOffAgainst(loss, {&p.stcgOther, &p.ltcgIndexed, &p.stcg111a, &p.ltcgWithoutIndexation});
     case LossKind::ltcl:
@@ -69,7 +90,7 @@ std::vector<Money*> potsOf(SetOffHead head, IncomePots& p) {
     case SetOffHead::business: return {&p.business, &p.speculation};
     case SetOffHead::shortTerm: return {&p.stcgOther, &p.stcg111a};
     case SetOffHead::longTerm: return {&p.ltcgIndexed, &p.ltcgWithoutIndexation};
-    case SetOffHead::otherSources: return {&p.otherSources};
+    case SetOffHead::otherSources: return {&p.otherSources, &p.apart.unexplained115bbe};
   }
   return {};
 }
@@ -90,11 +111,6 @@ std::vector<Money*> chosenOrder(const std::vector<SetOffHead>* chosen, std::vect
   for (Money* pot : lawOrder)
     if (std::find(out.begin(), out.end(), pot) == out.end()) out.push_back(pot);
   return out;
-}
-
-Money setOffInOrder(Money loss, const std::vector<Money*>& pots) {
-  for (Money* pot : pots) loss = setOffAgainst(loss, {pot});
-  return loss;
 }
 
 // s.32(2): unabsorbed depreciation first as the practitioner spread it, each
@@ -181,12 +197,15 @@ SetOffFigures setOffLosses(const IncomePots& heads, const CapitalGainFigures& ga
                            const YearLaw& law, bool filedLate) {
   SetOffFigures out;
   IncomePots p = heads;
-  const Money positiveBefore = [&p] {
+  // The incomes losses of the year may meet, before and after they do.
+  const auto reachable = [&law](const IncomePots& q) {
     Money m;
-    for (Money v : {p.salary, p.houseProperty, p.business, p.speculation, p.otherSources})
+    for (Money v : {q.salary, q.houseProperty, q.business, q.speculation, q.otherSources})
       m += std::max(Money(), v);
-    return m + p.stcgOther + p.ltcgIndexed + p.stcg111a + p.ltcgWithoutIndexation;
-  }();
+    m += q.stcgOther + q.ltcgIndexed + q.stcg111a + q.ltcgWithoutIndexation;
+    return law.unexplainedSetOffBarred ? m : m + q.apart.unexplained115bbe;
+  };
+  const Money positiveBefore = reachable(p);
 
   // Losses of the year. Within the business head an ordinary loss meets
   // speculation profit (s.70); a speculation loss meets nothing else (s.73(1)).
@@ -203,20 +222,26 @@ SetOffFigures setOffLosses(const IncomePots& heads, const CapitalGainFigures& ga
     switch (which) {
       case 0:
         house = setOffInOrder(house, chosenOrder(chosen ? &chosen->houseProperty : nullptr,
-                                                 {&p.salary, &p.business, &p.speculation, &p.otherSources,
-                                                  &p.stcgOther, &p.ltcgIndexed, &p.stcg111a, &p.ltcgWithoutIndexation},
+                                                 withUnexplained({&p.salary, &p.business, &p.speculation,
+                                                                  &p.otherSources, &p.stcgOther, &p.ltcgIndexed,
+                                                                  &p.stcg111a, &p.ltcgWithoutIndexation},
+                                                                 p, law),
                                                  p));
         break;
       case 1:
         business = setOffInOrder(business, chosenOrder(chosen ? &chosen->business : nullptr,
-                                                       {&p.houseProperty, &p.otherSources, &p.stcgOther,
-                                                        &p.ltcgIndexed, &p.stcg111a, &p.ltcgWithoutIndexation},
+                                                       withUnexplained({&p.houseProperty, &p.otherSources,
+                                                                        &p.stcgOther, &p.ltcgIndexed, &p.stcg111a,
+                                                                        &p.ltcgWithoutIndexation},
+                                                                       p, law),
                                                        p));
         break;
       case 2:
         other = setOffInOrder(other, chosenOrder(chosen ? &chosen->otherSources : nullptr,
-                                                 {&p.salary, &p.houseProperty, &p.business, &p.speculation,
-                                                  &p.stcgOther, &p.ltcgIndexed, &p.stcg111a, &p.ltcgWithoutIndexation},
+                                                 withUnexplained({&p.salary, &p.houseProperty, &p.business,
+                                                                  &p.speculation, &p.stcgOther, &p.ltcgIndexed,
+                                                                  &p.stcg111a, &p.ltcgWithoutIndexation},
+                                                                 p, law),
                                                  p));
         break;
     }
@@ -231,7 +256,7 @@ SetOffFigures setOffLosses(const IncomePots& heads, const CapitalGainFigures& ga
   for (int which = 0; which < 3; ++which)
     if (!done[static_cast<std::size_t>(which)]) setOffLoss(which);
   out.afterCurrentYear = p;
-  out.currentYearSetOff = positiveBefore - (p.total() - p.winnings - p.dividend115bbda);
+  out.currentYearSetOff = positiveBefore - reachable(p);
 
   // What is left of the profits of s.35AD businesses and of race horses in
   // their heads, taking the losses of the year as met by the head's other
@@ -252,7 +277,7 @@ SetOffFigures setOffLosses(const IncomePots& heads, const CapitalGainFigures& ga
       if (l.year < in.year && withinYears(l.year, in.year, limit)) {
         Money toSetOff = l.amount;
         if (kind == LossKind::unabsorbedDepreciation && spreadLeft) toSetOff = setOffAsSpread(toSetOff, p, *spreadLeft);
-        const Money left = setOffBroughtForward(kind, toSetOff, p, ownSpecified, ownRaceHorses);
+        const Money left = setOffBroughtForward(kind, toSetOff, p, ownSpecified, ownRaceHorses, law);
         row.setOff = l.amount - left;
         if (withinYears(l.year, in.year + 1, limit)) row.carried = left;
       }

@@ -14,7 +14,7 @@ SummaryRow summaryRowOf(const YearResult& r, const ResultContext& c) {
   a[2] = h.business + std::max(Money(), h.speculation);
   a[3] = g.stcg111a + g.stcgOther;
   a[4] = g.ltcgIndexed + g.ltcgWithoutIndexation;
-  a[5] = h.otherSources + h.winnings + h.dividend115bbda;
+  a[5] = h.otherSourcesWhole();
   a[6] = r.grossTotalIncome;
   // Deductions from the gross total income: ss.10A/10AA and Chapter VI-A,
   // so that the column leads from the gross total to the total income.

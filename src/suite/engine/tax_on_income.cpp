@@ -85,6 +85,16 @@ TaxableParts withShortfallUsed(TaxableParts p, const YearInput& in, const YearLa
   return p;
 }
 
+Money taxOnUnexplained(const TaxedApart& a, const YearLaw& law) {
+  return tax::rupeesAtRate(a.unexplained115bbe, law.unexplained115bbeRate);
+}
+
+// Each income taxed apart at its own rate (ss.115BB, 115BBDA, 115BBE).
+Money taxApart(const TaxedApart& a, const YearLaw& law) {
+  return tax::rupeesAtRate(a.winnings, law.winningsRate) +
+         tax::rupeesAtRate(a.dividends115bbda, law.dividend115bbdaRate) + taxOnUnexplained(a, law);
+}
+
 Money taxBeforeRebate(const TaxableParts& parts, const YearInput& in, const YearLaw& law, int ageClass,
                       Money* normalOut = nullptr, Working* working = nullptr) {
   const TaxableParts p = withShortfallUsed(parts, in, law, ageClass);
@@ -95,8 +105,9 @@ Money taxBeforeRebate(const TaxableParts& parts, const YearInput& in, const Year
        {std::tuple{RateBasis::ltcgIndexed, p.ltcgIndexed, law.ltcgRate},
         std::tuple{RateBasis::ltcgWithoutIndexation, p.ltcgWithoutIndexation, law.ltcgWithoutIndexationRate},
         std::tuple{RateBasis::stcg111a, p.stcg111a, law.stcg111aRate},
-        std::tuple{RateBasis::winnings, p.winnings, law.winningsRate},
-        std::tuple{RateBasis::dividend115bbda, p.dividend115bbda, law.dividend115bbdaRate}}) {
+        std::tuple{RateBasis::winnings, p.apart.winnings, law.winningsRate},
+        std::tuple{RateBasis::dividend115bbda, p.apart.dividends115bbda, law.dividend115bbdaRate},
+        std::tuple{RateBasis::unexplained115bbe, p.apart.unexplained115bbe, law.unexplained115bbeRate}}) {
     const Money tax = tax::rupeesAtRate(income, rate);
     special += tax;
     if (working && income > Money()) working->push_back({basis, Money(), Money(), false, income, rate, tax});
@@ -108,7 +119,8 @@ Money taxBeforeRebate(const TaxableParts& parts, const YearInput& in, const Year
 // comparison income of marginal relief.
 TaxableParts cutTo(TaxableParts p, Money income) {
   Money excess = p.total() - income;
-  for (Money* part : {&p.normal, &p.ltcgWithoutIndexation, &p.stcg111a, &p.ltcgIndexed, &p.winnings, &p.dividend115bbda}) {
+  for (Money* part : {&p.normal, &p.ltcgWithoutIndexation, &p.stcg111a, &p.ltcgIndexed, &p.apart.winnings,
+                      &p.apart.dividends115bbda, &p.apart.unexplained115bbe}) {
     const Money cut = std::min(excess, *part);
     *part -= cut;
     excess -= cut;
@@ -124,12 +136,12 @@ TaxableParts taxableParts(const IncomePots& a, Money deductions) {
   p.ltcgIndexed = a.ltcgIndexed;
   p.ltcgWithoutIndexation = a.ltcgWithoutIndexation;
   p.stcg111a = a.stcg111a;
-  p.winnings = a.winnings;
-  p.dividend115bbda = a.dividend115bbda;
+  p.apart = a.apart;
   const Money unrounded = p.total();
   const Money rounded = unrounded > Money() ? unrounded.roundedOffToTens() : Money();
   Money diff = rounded - unrounded;
-  for (Money* part : {&p.normal, &p.ltcgWithoutIndexation, &p.stcg111a, &p.ltcgIndexed, &p.winnings, &p.dividend115bbda}) {
+  for (Money* part : {&p.normal, &p.ltcgWithoutIndexation, &p.stcg111a, &p.ltcgIndexed, &p.apart.winnings,
+                      &p.apart.dividends115bbda, &p.apart.unexplained115bbe}) {
     if (diff.isZero()) break;
     const Money step = diff > Money() ? diff : -std::min(-diff, *part);
     *part += step;
@@ -181,8 +193,17 @@ TaxFigures taxOnTotalIncome(const TaxableParts& parts, const YearInput& in, cons
   f.rebate110 = std::min(whole - f.rebate87a,
                          rebateAtAverageRate(memberSharesOf(in).includedRebated, whole, parts.total()));
   const Money afterRebate = whole - f.rebate87a - f.rebate110;
-  const auto taxAt = [&](Money income) { return taxBeforeRebate(cutTo(parts, income), in, law, ageClass); };
-  f.surcharge = tax::surchargeWithRelief(parts.total(), afterRebate, surchargeBandsOf(in.status, law), taxAt);
+  // From A.Y. 2017-18 the tax u/s 115BBE bears a surcharge of its own in
+  // place of the bands', which are then worked on the rest of the tax.
+  const bool ownSurcharge = law.unexplained115bbeSurcharge > 0;
+  const Money unexplainedTax = ownSurcharge ? taxOnUnexplained(parts.apart, law) : Money();
+  const auto taxAt = [&](Money income) {
+    const TaxableParts cut = cutTo(parts, income);
+    return taxBeforeRebate(cut, in, law, ageClass) - (ownSurcharge ? taxOnUnexplained(cut.apart, law) : Money());
+  };
+  f.surcharge = tax::surchargeWithRelief(parts.total(), std::max(Money(), afterRebate - unexplainedTax),
+                                         surchargeBandsOf(in.status, law), taxAt) +
+                tax::rupeesAtRate(unexplainedTax, law.unexplained115bbeSurcharge);
   addCesses(afterRebate + f.surcharge, law, f.educationCess, f.sheCess);
   return f;
 }

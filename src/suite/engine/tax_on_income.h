@@ -9,8 +9,9 @@ namespace meridian::engine {
 
 // Total income split by the rate each part bears.
 struct TaxableParts {
-  Money normal, ltcgIndexed, ltcgWithoutIndexation, stcg111a, winnings, dividend115bbda;
-  Money total() const { return normal + ltcgIndexed + ltcgWithoutIndexation + stcg111a + winnings + dividend115bbda; }
+  Money normal, ltcgIndexed, ltcgWithoutIndexation, stcg111a;
+  TaxedApart apart;
+  Money total() const { return normal + ltcgIndexed + ltcgWithoutIndexation + stcg111a + apart.total(); }
   Money special() const { return total() - normal; }
 };
 

@@ -109,6 +109,9 @@ struct OtherSourcesInput {
   // Dividends received from domestic companies: exempt u/s 10(34) except
   // what s.115BBDA charges above its threshold.
   Money dividendDomestic;
+  // Cash credits, investments, money and expenditure unexplained (ss.68, 69,
+  // 69A, 69B, 69C, 69D), taxed u/s 115BBE.
+  Money unexplained115bbe;
 };
 
 // Income of another person included in the client's (ss.60 to 64), shown

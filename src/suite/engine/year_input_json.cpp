@@ -116,9 +116,12 @@ void readSalaries(const Reader& r, YearInput& in) {
   for (size_t i = 0; i < list.size(); ++i) {
     const Reader s(list[i], item("salary", i), {"gross", "exempt_allowances", "perquisites", "profits_in_lieu",
                                                  "entertainment_allowance", "professional_tax"});
-    in.salaries.push_back({s.amount("gross"), s.amount("exempt_allowances"), s.amount("perquisites"),
-                           s.amount("profits_in_lieu"), s.amount("entertainment_allowance"),
-                           s.amount("professional_tax")});
+    in.salaries.push_back({.gross = s.amount("gross"),
+                           .exemptAllowances = s.amount("exempt_allowances"),
+                           .perquisites = s.amount("perquisites"),
+                           .profitsInLieu = s.amount("profits_in_lieu"),
+                           .entertainmentAllowance = s.amount("entertainment_allowance"),
+                           .professionalTax = s.amount("professional_tax")});
   }
 }
 
@@ -183,19 +186,23 @@ void readBusiness(const Reader& r, YearInput& in) {
   out.specifiedBusiness = b.amount("specified_business", true);
   if (!b.value("presumptive_44ad").is_null()) {
     const Reader p(b.value("presumptive_44ad"), "business.presumptive_44ad", {"turnover", "digital_turnover", "declared"});
-    out.presumptive44ad = {p.amount("turnover"), p.amount("digital_turnover"), p.amount("declared")};
+    out.presumptive44ad = {.turnover = p.amount("turnover"),
+                           .digitalTurnover = p.amount("digital_turnover"),
+                           .declared = p.amount("declared")};
     if (out.presumptive44ad.digitalTurnover > out.presumptive44ad.turnover)
       throw BadYearInput("\"business.presumptive_44ad.digital_turnover\" cannot exceed the turnover");
   }
   if (!b.value("presumptive_44ada").is_null()) {
     const Reader p(b.value("presumptive_44ada"), "business.presumptive_44ada", {"receipts", "declared"});
-    out.presumptive44ada = {p.amount("receipts"), p.amount("declared")};
+    out.presumptive44ada = {.receipts = p.amount("receipts"), .declared = p.amount("declared")};
   }
   const json& vehicles = b.list("presumptive_44ae");
   for (size_t i = 0; i < vehicles.size(); ++i) {
     const Reader v(vehicles[i], item("business.presumptive_44ae", i), {"heavy", "months", "tons", "declared"});
-    out.presumptive44ae.push_back({v.flag("heavy"), v.whole("months", 0, 12), v.whole("tons", 0, 1000),
-                                   v.amount("declared")});
+    out.presumptive44ae.push_back({.heavy = v.flag("heavy"),
+                                   .months = v.whole("months", 0, 12),
+                                   .tons = v.whole("tons", 0, 1000),
+                                   .declared = v.amount("declared")});
   }
 }
 
@@ -236,7 +243,8 @@ void readLossesAndCredits(const Reader& r, YearInput& in) {
     const Reader l(losses[i], where, {"kind", "ay", "amount"});
     const int y = yearOf(l.text("ay"), where + ".ay");
     if (y >= in.year) throw BadYearInput("\"" + where + ".ay\" must be a year before the one computed");
-    in.lossesBroughtForward.push_back({lossKindOf(l.text("kind"), where + ".kind"), y, l.amount("amount")});
+    in.lossesBroughtForward.push_back(
+        {.kind = lossKindOf(l.text("kind"), where + ".kind"), .year = y, .amount = l.amount("amount")});
   }
   const json& credits = r.list("tax_credit_brought_forward");
   for (size_t i = 0; i < credits.size(); ++i) {
@@ -244,7 +252,7 @@ void readLossesAndCredits(const Reader& r, YearInput& in) {
     const Reader c(credits[i], where, {"ay", "amount"});
     const int y = yearOf(c.text("ay"), where + ".ay");
     if (y >= in.year) throw BadYearInput("\"" + where + ".ay\" must be a year before the one computed");
-    in.taxCreditsBroughtForward.push_back({y, c.amount("amount")});
+    in.taxCreditsBroughtForward.push_back({.year = y, .amount = c.amount("amount")});
   }
 }
 
@@ -262,7 +270,10 @@ void readDeductions(const Reader& r, YearInput& in) {
           entry.value().get<bool>();
     } else if (key == "80G" && entry.value().is_object()) {
       const Reader g(entry.value(), name, {"100", "50", "100_limited", "50_limited"});
-      out.donations = {g.amount("100"), g.amount("50"), g.amount("100_limited"), g.amount("50_limited")};
+      out.donations = {.full = g.amount("100"),
+                       .half = g.amount("50"),
+                       .fullLimited = g.amount("100_limited"),
+                       .halfLimited = g.amount("50_limited")};
     } else if (key == "80G") {
       out.donations.full = Reader::amountOf(entry.value(), name, false);  // a figure already worked out
     } else if (isKnownSection(key)) {
@@ -286,7 +297,7 @@ void readTaxesPaid(const Reader& r, YearInput& in) {
       const Reader p(list[i], where, {"date", "amount"});
       const auto date = p.date("date");
       if (!date) throw BadYearInput("\"" + where + ".date\" is needed");
-      into.push_back({*date, p.amount("amount")});
+      into.push_back({.date = *date, .amount = p.amount("amount")});
     }
   }
   // Advance tax is paid within the previous year (s.207); what is paid after
@@ -309,7 +320,7 @@ void readInterestOptions(const Reader& r, YearInput& in) {
     if (v == "none") {
       in.interest[i].choice = InterestChoice::none;
     } else if (v.is_number()) {
-      in.interest[i] = {InterestChoice::byHand, Reader::amountOf(v, o.at(keys[i]), false)};
+      in.interest[i] = {.choice = InterestChoice::byHand, .byHand = Reader::amountOf(v, o.at(keys[i]), false)};
     } else {
       throw BadYearInput("\"" + o.at(keys[i]) + "\" must be \"charge\", \"none\" or the amount typed in");
     }
@@ -342,10 +353,14 @@ void readArising(const Reader& r, YearInput& in) {
     const Reader a(list[i], item("arising", i),
                    {"stcg_111a", "stcg_other", "ltcg_indexed", "ltcg_without_indexation", "winnings", "winnings_tds",
                     "business_first_time", "dividend_domestic"});
-    in.arising[i] = {{a.amount("stcg_111a"), a.amount("stcg_other"), a.amount("ltcg_indexed"),
-                      a.amount("ltcg_without_indexation")},
-                     a.amount("winnings"), a.amount("winnings_tds"), a.amount("business_first_time"),
-                     a.amount("dividend_domestic")};
+    in.arising[i] = {.capitalGains = {.stcg111a = a.amount("stcg_111a"),
+                                      .stcgOther = a.amount("stcg_other"),
+                                      .ltcgIndexed = a.amount("ltcg_indexed"),
+                                      .ltcgWithoutIndexation = a.amount("ltcg_without_indexation")},
+                     .winnings = a.amount("winnings"),
+                     .winningsTds = a.amount("winnings_tds"),
+                     .businessFirstTime = a.amount("business_first_time"),
+                     .dividendDomestic = a.amount("dividend_domestic")};
     winningsTds += in.arising[i].winningsTds;
   }
   if (winningsTds > in.taxesPaid.tds)
@@ -381,8 +396,10 @@ YearInput yearInputFromJson(const json& o) {
     const Reader c(r.value("capital_gains"), "capital_gains",
                    {"stcg_111a", "stcg_other", "ltcg_indexed", "ltcg_without_indexation", "deemed_short_term",
                     "deemed_long_term"});
-    in.capitalGains = {c.amount("stcg_111a", true), c.amount("stcg_other", true), c.amount("ltcg_indexed", true),
-                       c.amount("ltcg_without_indexation", true)};
+    in.capitalGains = {.stcg111a = c.amount("stcg_111a", true),
+                       .stcgOther = c.amount("stcg_other", true),
+                       .ltcgIndexed = c.amount("ltcg_indexed", true),
+                       .ltcgWithoutIndexation = c.amount("ltcg_without_indexation", true)};
     // Gains deemed to arise this year (ss.54(2), 54EC(2), 54F(4) ...) are taxed
     // with the gains of their term at the same rates.
     in.capitalGains.stcgOther += c.amount("deemed_short_term");
@@ -391,24 +408,33 @@ YearInput yearInputFromJson(const json& o) {
   if (!r.value("other_sources").is_null()) {
     const Reader s(r.value("other_sources"), "other_sources",
                    {"savings_interest", "other_interest", "dividend_taxable", "family_pension", "winnings", "other",
-                    "race_horses", "dividend_domestic"});
-    in.otherSources = {s.amount("savings_interest"), s.amount("other_interest"), s.amount("dividend_taxable"),
-                       s.amount("family_pension"),   s.amount("winnings"),       s.amount("other", true),
-                       s.amount("race_horses", true), s.amount("dividend_domestic")};
+                    "race_horses", "dividend_domestic", "unexplained_115bbe"});
+    in.otherSources = {.savingsInterest = s.amount("savings_interest"),
+                       .otherInterest = s.amount("other_interest"),
+                       .dividendTaxable = s.amount("dividend_taxable"),
+                       .familyPension = s.amount("family_pension"),
+                       .winnings = s.amount("winnings"),
+                       .other = s.amount("other", true),
+                       .raceHorses = s.amount("race_horses", true),
+                       .dividendDomestic = s.amount("dividend_domestic"),
+                       .unexplained115bbe = s.amount("unexplained_115bbe")};
   }
   const json& clubbing = r.list("clubbing");
   for (size_t i = 0; i < clubbing.size(); ++i) {
     const Reader c(clubbing[i], item("clubbing", i), {"minor_child", "amount"});
-    in.clubbed.push_back({c.flag("minor_child"), c.amount("amount")});
+    in.clubbed.push_back({.minorChild = c.flag("minor_child"), .amount = c.amount("amount")});
   }
   in.agricultural = r.amount("agricultural");
   readLossesAndCredits(r, in);
   if (!r.value("unabsorbed_depreciation_set_off").is_null()) {
     const Reader u(r.value("unabsorbed_depreciation_set_off"), "unabsorbed_depreciation_set_off",
                    {"house_property", "business", "speculation", "short_term", "long_term", "other_sources"});
-    in.depreciationSpread = DepreciationSpread{u.amount("house_property"), u.amount("business"),
-                                               u.amount("speculation"),    u.amount("short_term"),
-                                               u.amount("long_term"),      u.amount("other_sources")};
+    in.depreciationSpread = DepreciationSpread{.houseProperty = u.amount("house_property"),
+                                               .business = u.amount("business"),
+                                               .speculation = u.amount("speculation"),
+                                               .shortTerm = u.amount("short_term"),
+                                               .longTerm = u.amount("long_term"),
+                                               .otherSources = u.amount("other_sources")};
   }
   readDeductions(r, in);
   in.bookProfit = r.amount("book_profit", true);

@@ -31,6 +31,9 @@ YearLaw read(const params::YearParams& p, int y) {
   l.dividend115bbdaIndividual = p.flag(key::dividend115bbdaIndividual, y);
   l.dividend115bbdaHuf = p.flag(key::dividend115bbdaHuf, y);
   l.dividend115bbdaFirm = p.flag(key::dividend115bbdaFirm, y);
+  l.unexplained115bbeRate = p.rate(key::unexplained115bbeRate, y);
+  l.unexplained115bbeSurcharge = p.rate(key::unexplained115bbeSurcharge, y);
+  l.unexplainedSetOffBarred = p.flag(key::unexplained115bbeSetOffBarred, y);
   if (const Money limit = rs(key::rebate87aIncomeLimit); limit > Money())
     l.rebates.push_back({"87A", tax::Rebate::Who::individual, limit, rs(key::rebate87aMax)});
   l.surchargeIndividual = p.surcharge(key::surchargeIndividualHuf, y);

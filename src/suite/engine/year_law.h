@@ -28,6 +28,11 @@ struct YearLaw {
   BasisPoints dividend115bbdaRate = 0;
   Money dividend115bbdaThreshold;
   bool dividend115bbdaIndividual = false, dividend115bbdaHuf = false, dividend115bbdaFirm = false;
+  // s.115BBE: the rate on unexplained income, the surcharge on that tax in
+  // place of the surcharge of the bands (0: none), and whether losses may
+  // still be set off against the income.
+  BasisPoints unexplained115bbeRate = 0, unexplained115bbeSurcharge = 0;
+  bool unexplainedSetOffBarred = false;
   std::vector<tax::Rebate> rebates;
   params::SurchargeBands surchargeIndividual, surchargeCooperative, surchargeFirm, surchargeCompany;
   BasisPoints educationCess = 0, sheCess = 0;

@@ -49,11 +49,23 @@ struct CapitalGainFigures {  // after losses of the year within the head (s.70)
   Money total() const { return stcg111a + stcgOther + ltcgIndexed + ltcgWithoutIndexation; }
 };
 
+// Incomes of other sources taxed apart, each at its own rate on the whole of
+// it: no deduction of Chapter VI-A reaches them (ss.115BB, 115BBDA(2),
+// 115BBE(2)), nor any unused exemption limit (that meets only the gains of
+// ss.111A and 112), and no loss meets them, except that before A.Y. 2017-18
+// losses met unexplained income (see `YearLaw::unexplainedSetOffBarred`).
+// Every figure read apart from income at normal rates is read from here.
+struct TaxedApart {
+  Money winnings;           // s.115BB (s.58(4): no loss, no expense)
+  Money dividends115bbda;   // dividends from domestic companies above the s.115BBDA threshold
+  Money unexplained115bbe;  // cash credits, investments, money, expenditure (ss.68 to 69D), s.115BBE
+  Money total() const { return winnings + dividends115bbda + unexplained115bbe; }
+};
+
 struct OtherSourceFigures {
   Money interest, dividend, familyPension, familyPensionDeduction, clubbed, clubbedExemption, other;
-  Money winnings;  // s.115BB, taxed apart
-  Money dividend115bbda;  // dividends from domestic companies above the s.115BBDA threshold, taxed apart
-  Money normal;    // all but winnings, a loss negative
+  TaxedApart apart;
+  Money normal;    // all but the incomes taxed apart, a loss negative
   // Race horses: a profit is part of `normal`; a loss is not, since it meets
   // only the income of that activity (s.74A(3)).
   Money raceHorses;
@@ -62,10 +74,13 @@ struct OtherSourceFigures {
 // The incomes that set-off works on. Capital gains are kept by rate, since
 // each bears its own tax.
 struct IncomePots {
-  Money salary, houseProperty, business, speculation, otherSources, winnings, dividend115bbda;
+  Money salary, houseProperty, business, speculation, otherSources;
+  TaxedApart apart;  // part of other sources
   Money stcgOther, ltcgIndexed, stcg111a, ltcgWithoutIndexation;
   Money total() const;
-  Money atSpecialRates() const { return ltcgIndexed + stcg111a + ltcgWithoutIndexation + winnings + dividend115bbda; }
+  // The head of other sources whole: normal rates and taxed apart.
+  Money otherSourcesWhole() const { return otherSources + apart.total(); }
+  Money atSpecialRates() const { return ltcgIndexed + stcg111a + ltcgWithoutIndexation + apart.total(); }
 };
 
 // Loss heads as the losses table numbers them (column `part`).
@@ -123,6 +138,7 @@ enum class RateBasis {
   stcg111a,
   winnings,
   dividend115bbda,
+  unexplained115bbe,
 };
 struct RatedIncome {
   RateBasis basis = RateBasis::slab;

@@ -15,7 +15,7 @@ const YearTable kDisallowed{.table = "business_disallowed", .serialColumn = "srn
 const YearTable kPresumptive{.table = "business_44adaf", .serialColumn = "srno"};
 const YearTable kCommission{.table = "comms", .yearColumn = "assyear", .serialColumn = "srno"};
 
-std::vector<GridColumn> businessColumns() {
+std::vector<GridColumn> businessColumns(DateRule firstEarned) {
   return {
       {"Name of Business / Profession", "bus_name", CellType::text(125), true},
       {"Nature", "nature", CellType::choice(businessNatures()), true},
@@ -26,6 +26,8 @@ std::vector<GridColumn> businessColumns() {
       // The net profit is after the depreciation the books debit; the
       // computation adds it back and takes the chart's depreciation instead.
       {"Depreciation debited to P&L", "dep_debited", CellType::money()},
+      // s.234C(1), proviso, clause (c): a business new to the year.
+      {"First Earned On (new business)", "first_earned", CellType::date(std::move(firstEarned), true)},
   };
 }
 
@@ -51,7 +53,16 @@ PresumptiveEntry presumptiveOf(const RowTexts& row) {
 
 BusinessForm::BusinessForm(host::Component& component)
     : HeadScreen(component, "objbusiness", "Business / Profession") {
-  businesses_ = &addRowGrid({businesses, "Bus", "Businesses and Professions", businessColumns(), true});
+  // A business that earned before the previous year is not new to it.
+  auto withinPreviousYear = [this](const CivilDate& d) -> std::optional<std::string> {
+    const CivilDate from = std::chrono::year{year() - 1} / std::chrono::April / 1;
+    if (year() > 0 && (d < from || d > previousYearEnd()))
+      return "A business first earns within the previous year, " + formatDmy(from) + " to " +
+             formatDmy(previousYearEnd()) + ".";
+    return std::nullopt;
+  };
+  businesses_ = &addRowGrid(
+      {businesses, "Bus", "Businesses and Professions", businessColumns(std::move(withinPreviousYear)), true});
   details_ = &addMasterDetail(*businesses_, kBusinesses);
   disallowed_ = &addDetailGrid({disallowed, "Dis", "Amounts not allowed (of the business selected)",
                                 {{"Section", "section", CellType::choice(disallowanceSections()), true},

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "db/rows.h"
+#include "suite/engine/instalment_tax.h"
 
 namespace meridian::suite::heads {
 
@@ -30,6 +31,14 @@ void addBusinesses(const std::vector<BusinessEntry>& entries, const ClientPerson
       out.presumptive44ad.declared += taken;
     }
   }
+}
+
+void addFirstEarnings(const std::vector<FirstEarning>& firsts, engine::YearInput& in) {
+  using namespace std::chrono;
+  const CivilDate from = year{in.year - 1} / April / 1, to = year{in.year} / March / 31;
+  for (const FirstEarning& f : firsts)
+    if (f.day >= from && f.day <= to && f.income > Money())
+      in.arising[engine::arisingPeriodOf(f.day, in.year)].businessFirstTime += f.income;
 }
 
 void addCommission(const std::vector<CommissionEntry>& entries, engine::BusinessInput& out) {
@@ -72,8 +81,11 @@ void loadBusiness(db::Connection& conn, const std::string& code, engine::YearInp
   const db::Pairs year = yearOf(code, in.year);
   std::map<long long, BusinessEntry> byNumber;
   std::map<long long, bool> profession;
+  std::map<long long, CivilDate> firstEarned;
   for (const auto& r : db::selectWhere(conn, "income_business", year, {"business_no"})) {
     const long long n = r.integer("business_no");
+    // A DATE column reads back "yyyy-mm-dd" (MariaDB may add a time).
+    if (const auto day = parseIso(r.text("first_earned").substr(0, 10))) firstEarned[n] = *day;
     byNumber[n] = {amount(r, "net_profit"), amount(r, "spec_profit"), Money(), std::nullopt, amount(r, "dep_debited")};
     profession[n] = r.text("nature") == business_codes::profession;
   }
@@ -91,6 +103,15 @@ void loadBusiness(db::Connection& conn, const std::string& code, engine::YearInp
   for (auto& [n, b] : byNumber) businesses.push_back(b);
   const engine::YearLaw* law = engine::lawOf(in.year);
   if (law) addBusinesses(businesses, ClientPerson{in.status, in.residence}, *law, in.business);
+  std::vector<FirstEarning> firsts;
+  for (const auto& [n, day] : firstEarned) {
+    const BusinessEntry& b = byNumber[n];
+    const Money income = !b.presumptive ? b.netProfit + b.disallowed
+                         : law          ? presumptiveIncomeTaken(*b.presumptive, ClientPerson{in.status, in.residence}, *law)
+                                        : Money();
+    firsts.push_back({day, income});
+  }
+  addFirstEarnings(firsts, in);
 
   std::vector<CommissionEntry> commission;
   for (const auto& r : db::selectWhere(conn, "comms", yearOf(code, in.year, "assyear"), {"srno"}))

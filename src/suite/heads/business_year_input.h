@@ -42,6 +42,15 @@ struct SpecifiedBusinessEntry {
 // Each adds its entries into the business input; `law` is the year's.
 void addBusinesses(const std::vector<BusinessEntry>& entries, const ClientPerson& who, const engine::YearLaw& law,
                    engine::BusinessInput& out);
+// s.234C(1), proviso, clause (c): the income of a business that first earned
+// in the year, counted as arising in the period of that day. A day outside
+// the previous year, or a loss, adds nothing.
+struct FirstEarning {
+  CivilDate day;
+  Money income;
+};
+void addFirstEarnings(const std::vector<FirstEarning>& firsts, engine::YearInput& in);
+
 void addCommission(const std::vector<CommissionEntry>& entries, engine::BusinessInput& out);
 void addVehicles(const std::vector<Vehicle>& vehicles, engine::BusinessInput& out);
 void addFirmShares(const std::vector<FirmShare>& firms, engine::BusinessInput& out);

@@ -46,7 +46,10 @@ const std::vector<Choice>& exemptIncomeKinds() {
 }
 
 const std::vector<Choice>& specialRateSections() {
-  static const std::vector<Choice> list = {{"5BB", "Winnings u/s 115BB (Lottery, Crossword, Races)"}};
+  static const std::vector<Choice> list = {
+      {"5BB", "Winnings u/s 115BB (Lottery, Crossword, Races)"},
+      {"5BBE", "Unexplained Credits, Investments, Money, Expenditure u/s 115BBE (ss.68 to 69D)"},
+  };
   return list;
 }
 

@@ -18,7 +18,8 @@ const std::vector<Choice>& houseUses();
 const std::vector<Choice>& otherSourceNatures();
 // Exempt income by kind.
 const std::vector<Choice>& exemptIncomeKinds();
-// Incomes of other sources taxed at special rates: 5BB winnings.
+// Incomes of other sources taxed at special rates: 5BB winnings, 5BBE
+// unexplained income (the return's section codes).
 const std::vector<Choice>& specialRateSections();
 // 1 NSC, 2 KVP.
 const std::vector<Choice>& savingsCertificates();

@@ -27,7 +27,10 @@ OtherSourcesForm::OtherSourcesForm(host::Component& component)
                           {"txtRaceHorseReceipts", "Owning and Maintaining Race Horses: Receipts",
                            "racehorse_receipts", CellType::money()},
                           {"txtRaceHorseExpenses", "Owning and Maintaining Race Horses: Deductions u/s 57",
-                           "racehorse_expenses", CellType::money()}},
+                           "racehorse_expenses", CellType::money()},
+                          {"txtDividendDomestic",
+                           "Dividends from Domestic Companies (exempt u/s 10(34); above the limit taxed u/s 115BBDA)",
+                           "dividend_domestic", CellType::money()}},
                          "famOthInc");
   special_ = &addRowGrid({specialRate, "SpRate", "Income chargeable at special rates",
                           {{"Section", "seccode", CellType::choice(choices::specialRateSections()), true},
@@ -57,6 +60,8 @@ void OtherSourcesForm::readYear(db::Connection& conn) {
   readGrid(conn, kExempt, *exempt_);
   readGrid(conn, kCertificates, *certificates_);
   readFields(conn, kExpenses, *expenses_);
+  const std::string master = component_.clientCtx().vT_Code_No.get();
+  person_ = clientPersonOf(base_, master.empty() ? code() : master, year());
 }
 
 void OtherSourcesForm::writeYear(db::Connection& conn) {
@@ -71,12 +76,12 @@ OtherSourceAmounts OtherSourcesForm::amounts() const {
   OtherSourceAmounts a;
   for (int r : receipts_->filledRows()) addReceipt(a, receipts_->code(r, "nature"), receipts_->amount(r, "amount"));
   a.certificateInterest = certificates_->total("interest");
-  for (int r : special_->filledRows())
-    if (special_->code(r, "seccode") == "5BB") a.winnings += special_->amount(r, "amount");
+  for (int r : special_->filledRows()) addSpecialRate(a, special_->code(r, "seccode"), special_->amount(r, "amount"));
   a.expenses = expenses_->amount("txtExpenses");
   a.depreciation = expenses_->amount("txtDepreciation");
   a.raceHorseReceipts = expenses_->amount("txtRaceHorseReceipts");
   a.raceHorseExpenses = expenses_->amount("txtRaceHorseExpenses");
+  a.dividendDomestic = expenses_->amount("txtDividendDomestic");
   return a;
 }
 
@@ -85,10 +90,12 @@ void OtherSourcesForm::refresh() {
   if (!law) return;
   engine::YearInput in;
   in.year = year();
+  in.status = person_.status;
+  in.residence = person_.residence;
   in.otherSources = otherSourcesInputOf(amounts());
   const auto f = engine::otherSourcesOf(in, *law);
   (*this)["lblTotals"].caption = "Income from Other Sources : " + f.normal.grouped() +
-                                 "    At special rates : " + f.winnings.grouped() +
+                                 "    At special rates : " + f.apart.total().grouped() +
                                  (f.raceHorses.isZero() ? std::string() : "    Race Horses : " + f.raceHorses.grouped()) +
                                  "    Exempt Income : " + exempt_->total("amount").grouped();
 }

@@ -4,7 +4,9 @@
 // rates (sprtothinc), exempt income by kind (incitemdet, its kind in typ),
 // NSC and KVP held with the interest of the year (rebate_nsc), and the
 // expenses and depreciation claimed u/s 57, and the receipts and deductions
-// of owning and maintaining race horses (oth_inc).
+// of owning and maintaining race horses, and the dividends received from
+// domestic companies (oth_inc).
+#include "suite/heads/client_person.h"
 #include "suite/heads/head_screen.h"
 #include "suite/heads/other_sources_input.h"
 
@@ -32,6 +34,7 @@ class OtherSourcesForm : public HeadScreen {
   RowGrid* exempt_;
   RowGrid* certificates_;
   FieldSet* expenses_;
+  ClientPerson person_;  // whom s.115BBDA reaches
 };
 
 }  // namespace meridian::suite::heads

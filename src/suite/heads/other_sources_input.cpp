@@ -17,8 +17,8 @@ void loadOtherSources(db::Connection& conn, const YearSource& s, engine::YearInp
     a.certificateInterest += amountIn(r, "interest");
   for (const auto& r :
        readRows(conn, {.table = "sprtothinc", .yearColumn = "tyear", .serialColumn = "srno"}, s.dataSet, s.year)) {
-    if (r.text("seccode") == "5BB") a.winnings += amountIn(r, "amount");
-    else notes.push_back("Income at the special rate of section code " + r.text("seccode") + " is not computed yet.");
+    if (!addSpecialRate(a, r.text("seccode"), amountIn(r, "amount")))
+      notes.push_back("Income at the special rate of section code " + r.text("seccode") + " is not computed yet.");
   }
   const auto expenses = readRows(conn, {.table = "oth_inc", .yearColumn = "assyear"}, s.dataSet, s.year);
   if (!expenses.empty()) {
@@ -26,6 +26,7 @@ void loadOtherSources(db::Connection& conn, const YearSource& s, engine::YearInp
     a.depreciation = amountIn(expenses.front(), "depreciation");
     a.raceHorseReceipts = amountIn(expenses.front(), "racehorse_receipts");
     a.raceHorseExpenses = amountIn(expenses.front(), "racehorse_expenses");
+    a.dividendDomestic = amountIn(expenses.front(), "dividend_domestic");
   }
   in.otherSources = otherSourcesInputOf(a);
 }

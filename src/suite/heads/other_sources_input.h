@@ -1,8 +1,9 @@
 #pragma once
 // Income from other sources as the other-sources screen and the year's loader
 // both read it, and the computation's record of it: receipts by nature, the
-// interest accrued on savings certificates (other interest), winnings at the
-// special rate, and the expenses and depreciation claimed u/s 57 taken off
+// interest accrued on savings certificates (other interest), winnings and
+// unexplained income at their special rates, dividends from domestic
+// companies (exempt, or taxed above the s.115BBDA threshold), and the expenses and depreciation claimed u/s 57 taken off
 // the other income (which may then be a loss); race horses apart, their
 // deductions taken off their own receipts only.
 #include "common/money.h"
@@ -13,7 +14,9 @@ namespace meridian::suite::heads {
 struct OtherSourceAmounts {
   Money savingsInterest, otherInterest, dividend, familyPension, other;  // other_income by nature
   Money certificateInterest;                                             // rebate_nsc
-  Money winnings;                                                        // sprtothinc, s.115BB
+  Money winnings;                                                        // sprtothinc 5BB, s.115BB
+  Money unexplained;                                                     // sprtothinc 5BBE, s.115BBE
+  Money dividendDomestic;                                                // oth_inc, s.10(34) and s.115BBDA
   Money expenses, depreciation;                                          // oth_inc, s.57
   Money raceHorseReceipts, raceHorseExpenses;                            // oth_inc, s.74A(3)
 };
@@ -25,7 +28,18 @@ inline engine::OtherSourcesInput otherSourcesInputOf(const OtherSourceAmounts& a
           .familyPension = a.familyPension,
           .winnings = a.winnings,
           .other = a.other - a.expenses - a.depreciation,
-          .raceHorses = a.raceHorseReceipts - a.raceHorseExpenses};
+          .raceHorses = a.raceHorseReceipts - a.raceHorseExpenses,
+          .dividendDomestic = a.dividendDomestic,
+          .unexplained115bbe = a.unexplained};
+}
+
+// Adds an income at a special rate to the figure of its section code (the
+// codes of choices::specialRateSections); false for a code not known.
+inline bool addSpecialRate(OtherSourceAmounts& a, const std::string& section, Money amount) {
+  if (section == "5BB") a.winnings += amount;
+  else if (section == "5BBE") a.unexplained += amount;
+  else return false;
+  return true;
 }
 
 // Adds a receipt to the figure of its nature (the codes of choices::otherSourceNatures).

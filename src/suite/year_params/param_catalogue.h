@@ -70,6 +70,10 @@ inline constexpr AmountParam dividend115bbdaThreshold{"dividend_115bbda.threshol
 inline constexpr FlagParam dividend115bbdaIndividual{"dividend_115bbda.individual"};
 inline constexpr FlagParam dividend115bbdaHuf{"dividend_115bbda.huf"};
 inline constexpr FlagParam dividend115bbdaFirm{"dividend_115bbda.firm"};
+// Unexplained cash credits, investments, money and expenditure (s.115BBE).
+inline constexpr RateParam unexplained115bbeRate{"rate.unexplained_115bbe"};
+inline constexpr RateParam unexplained115bbeSurcharge{"unexplained_115bbe.surcharge"};
+inline constexpr FlagParam unexplained115bbeSetOffBarred{"unexplained_115bbe.set_off_barred"};
 
 // Rebates of Chapter VIII-A.
 inline constexpr AmountParam rebate87aIncomeLimit{"rebate.87a.income_limit"};

@@ -1,6 +1,13 @@
 #pragma once
 #include <ostream>
-// Helpers shared by the computation tests: amounts in rupees and a blank year.
+#include <sstream>
+// Helpers shared by the computation tests: amounts in rupees, a blank year,
+// and a year computed through the command's JSON.
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include "suite/engine/compute_json.h"
 #include "suite/engine/compute_year.h"
 #include "suite/engine/year_law.h"
 
@@ -21,5 +28,14 @@ inline YearInput blankYear(int year, Status status = Status::individual) {
 }
 
 inline const YearLaw& law(int year) { return *lawOf(year); }
+
+// The command's output for one JSON object; a refusal fails the test.
+inline nlohmann::json computedJson(const char* input) {
+  std::istringstream in(input);
+  std::ostringstream out, err;
+  const int code = runComputeJson(in, out, err);
+  EXPECT_EQ(code, 0) << err.str();
+  return nlohmann::json::parse(out.str());
+}
 
 }  // namespace meridian::engine::testing

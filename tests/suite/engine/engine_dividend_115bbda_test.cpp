@@ -8,6 +8,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "engine_cases.h"
 #include "suite/engine/compute_json.h"
 
 namespace meridian::engine {
@@ -57,17 +58,9 @@ const DividendCase kCases[] = {
      250000, 250000, 0, 25000, 5000, 400, 200},
 };
 
-nlohmann::json computed(const char* input) {
-  std::istringstream in(input);
-  std::ostringstream out, err;
-  const int code = runComputeJson(in, out, err);
-  EXPECT_EQ(code, 0) << err.str();
-  return nlohmann::json::parse(out.str());
-}
-
 TEST(EngineDividend115bbda, ExcessOverTenLakhByPersonAndYear) {
   for (const DividendCase& c : kCases) {
-    const nlohmann::json j = computed(c.input);
+    const nlohmann::json j = testing::computedJson(c.input);
     EXPECT_EQ(j["heads"]["other_sources"], c.otherSources) << c.name;
     EXPECT_EQ(j["total_income"], c.totalIncome) << c.name;
     EXPECT_EQ(j["tax_normal"], c.taxNormal) << c.name;
@@ -79,7 +72,7 @@ TEST(EngineDividend115bbda, ExcessOverTenLakhByPersonAndYear) {
 }
 
 TEST(EngineDividend115bbda, DeductionsAndLossesLeaveTheDividendsAlone) {
-  const nlohmann::json j = computed(kCases[std::size(kCases) - 1].input);
+  const nlohmann::json j = testing::computedJson(kCases[std::size(kCases) - 1].input);
   EXPECT_EQ(j["deductions_total"], 0);
   ASSERT_EQ(j["losses_carried_forward"].size(), 1u);
   EXPECT_EQ(j["losses_carried_forward"][0]["kind"], "business");

@@ -165,6 +165,58 @@ TEST(EngineInstalments, BusinessArisingForTheFirstTimeIsLeftOutFrom2017) {
   }
 }
 
+TEST(EngineInstalments, DividendsAbove115bbdaThresholdArisingLaterAreLeftOut) {
+  // A.Y. 2017-18, clause (d) of the proviso: interest 10,00,000, tax 1,25,000
+  // + cess 3,750 = 1,28,750. Dividends from domestic companies 20,00,000:
+  // 10,00,000 above the threshold at 10 % = 1,00,000 + 3,000 = 1,03,000; in
+  // all 2,31,750. Paid 20,000, 40,000 and 40,000 by 15 June, September and
+  // December, and the rest on 15 March (15 %, 45 %, 75 %, 100 %; no interest
+  // on the first two when 12 % and 36 % were paid).
+  struct Case {
+    const char* name;
+    int period;                      // when the later dividends arose: 3 after 15 December, 4 after 15 March
+    std::int64_t arose;              // of the 20,00,000; 0: not said
+    std::int64_t paidInMarch;        // on 15 March
+    std::int64_t paidAfterMarch15;   // on 25 March
+    std::int64_t interest;
+  } cases[] = {
+      // All after 15 December, their 1,03,000 paid after: the first three
+      // dates are worked on 1,28,750 (19,312.50, 57,937.50, 96,562.50: paid).
+      {"all after 15 December, paid", 3, 2000000, 131750, 0, 0},
+      // Not said: each date on 2,31,750. 15 June 34,762.50 - 20,000 ->
+      // 14,700 x 3 % = 441; 15 September 1,04,287.50 - 60,000 -> 44,200 x 3 %
+      // = 1,326; 15 December 1,73,812.50 - 1,00,000 -> 73,800 x 3 % = 2,214.
+      {"not said", 3, 0, 131750, 0, 3981},
+      // 5,00,000 after 15 December: without them 15,00,000, of which 5,00,000
+      // is charged, 51,500: the first three dates on 1,80,250. 15 June
+      // 27,037.50 - 20,000 -> 7,000 x 3 % = 210; 15 September 81,112.50 -
+      // 60,000 -> 21,100 x 3 % = 633; 15 December 1,35,187.50 - 1,00,000 ->
+      // 35,100 x 3 % = 1,053. Only the part above the threshold leaves.
+      {"a quarter after 15 December", 3, 500000, 131750, 0, 1896},
+      // 10,00,000 after 15 December: the 10,00,000 left are all exempt, so
+      // the first three dates are on 1,28,750, as when all arose later.
+      {"half after 15 December", 3, 1000000, 131750, 0, 0},
+      // After 15 March, with nothing paid after it by 31 March: the proviso
+      // reaches no date; the 3,981 of "not said".
+      {"after 15 March, unpaid", 4, 2000000, 131750, 0, 3981},
+      // After 15 March, 1,03,000 paid on 25 March: every date on 1,28,750,
+      // 15 March included, and 1,28,750 was paid by it.
+      {"after 15 March, paid by 31 March", 4, 2000000, 28750, 103000, 0},
+  };
+  for (const auto& c : cases) {
+    YearInput in = blankYear(2017);
+    in.otherSources.otherInterest = rs(1000000);
+    in.otherSources.dividendDomestic = rs(2000000);
+    if (c.arose > 0) in.arising[static_cast<std::size_t>(c.period)].dividendDomestic = rs(c.arose);
+    in.taxesPaid.advance = {paid("15/06/2016", 20000), paid("15/09/2016", 40000), paid("15/12/2016", 40000),
+                            paid("15/03/2017", c.paidInMarch)};
+    if (c.paidAfterMarch15 > 0) in.taxesPaid.advance.push_back(paid("25/03/2017", c.paidAfterMarch15));
+    const YearResult r = computeYear(in);
+    ASSERT_EQ(r.netTax, rs(231750)) << c.name;
+    EXPECT_EQ(r.interest.s234c, rs(c.interest)) << c.name;
+  }
+}
+
 TEST(EngineInstalments, TaxDeductedOnWinningsLeftOutIsNotTakenOffTheInstalment) {
   // A.Y. 2016-17: interest 10,00,000 and winnings of 1,00,000 after 15
   // December with 30,000 deducted on them (s.194B): 1,59,650, TDS 30,000.

@@ -1,0 +1,127 @@
+// Facts of a stored year that reach the computation from the screens: the
+// dividends from domestic companies and unexplained income typed on the
+// other-sources screen, taxed apart by whom the law reaches; and the day a
+// new business first earned, which places its income in the periods of the
+// s.234C proviso. Figures worked by hand.
+#include <gtest/gtest.h>
+
+#include "suite/engine/compute_year.h"
+#include "suite/heads/business_year_input.h"
+#include "suite/heads/head_screen_fixture.h"
+#include "suite/heads/year_input_loader.h"
+
+namespace meridian::suite::heads {
+namespace {
+
+class YearFactsScreens : public testsupport::HeadScreenTest {
+ protected:
+  void typeBox(const std::string& box, const std::string& text) {
+    (*screen_)[box].text = text;
+    ui::Event left{box, ui::EventType::change};
+    ASSERT_TRUE(screen_->dispatch(left)) << box;
+  }
+};
+
+TEST_P(YearFactsScreens, DividendsAndUnexplainedIncomeTypedAreTaxedApart) {
+  // A.Y. 2017-18: dividends 12,50,000 and unexplained cash credits 1,00,000.
+  struct Case {
+    const char* client;
+    std::int64_t dividends115bbda;  // charged above ten lakh, for an individual only here
+    std::int64_t taxSpecial;        // 10 % of the dividends charged + 60 % of 1,00,000
+    std::int64_t surcharge;         // 25 % of the 60,000 u/s 115BBE
+  } cases[] = {
+      {"I1", 250000, 85000, 15000},
+      // s.115BBDA does not reach a company: its dividends stay exempt.
+      {"C1", 0, 60000, 15000},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.client);
+    open("PrjOtherHeads.Forms", "ObjOtherIncome", c.client, 2017);
+    typeBox("txtDividendDomestic", "1250000");
+    click("cmdAddSpRate");
+    type("vsfSpRate", 0, {"5BBE", "CASH CREDITS NOT EXPLAINED", "100000"});
+    click("cmdSave");
+    EXPECT_EQ(scalar("SELECT seccode FROM sprtothinc WHERE code_no = ? AND tyear = 2017", {std::string(c.client)}),
+              "5BBE");
+
+    const auto loaded = loadYearInput(conn(), {c.client, c.client, 2017});
+    EXPECT_TRUE(loaded.notes.empty()) << loaded.notes.front();
+    const engine::YearResult r = engine::computeYear(loaded.input);
+    EXPECT_EQ(r.heads.apart.dividends115bbda, Money::rupees(c.dividends115bbda));
+    EXPECT_EQ(r.heads.apart.unexplained115bbe, Money::rupees(100000));
+    EXPECT_EQ(r.tax.taxSpecial, Money::rupees(c.taxSpecial));
+    EXPECT_EQ(r.tax.surcharge, Money::rupees(c.surcharge));
+  }
+}
+
+TEST(FirstEarnings, ABusinessNewToTheYearArisesInThePeriodOfItsFirstDay) {
+  // A.Y. 2017-18: periods to 15 June, 15 September, 15 December, 15 March
+  // 2017 and after.
+  struct Case {
+    const char* name;
+    const char* day;
+    std::int64_t income;
+    int period;  // -1: none
+  } cases[] = {
+      {"began in May", "10/05/2016", 300000, 0},
+      {"began on 15 December", "15/12/2016", 300000, 2},
+      {"began after 15 December", "16/12/2016", 300000, 3},
+      {"began after 15 March", "20/03/2017", 300000, 4},
+      {"began before the previous year", "31/03/2016", 300000, -1},
+      {"a date after the previous year", "01/04/2017", 300000, -1},
+      {"a loss arises as nothing", "10/01/2017", -50000, -1},
+  };
+  for (const auto& c : cases) {
+    engine::YearInput in;
+    in.year = 2017;
+    addFirstEarnings({{*parseDmy(c.day), Money::rupees(c.income)}}, in);
+    for (std::size_t p = 0; p < engine::kArisingPeriods; ++p)
+      EXPECT_EQ(in.arising[p].businessFirstTime,
+                static_cast<int>(p) == c.period ? Money::rupees(c.income) : Money())
+          << c.name << ", period " << p;
+  }
+}
+
+TEST_P(YearFactsScreens, TheFirstEarnedDayOfAStoredBusinessReachesTheInstalments) {
+  // Two businesses of A.Y. 2017-18: an old one earning 2,00,000 and one
+  // first earning on 10 January 2017, 5,00,000 with 20,000 not allowed.
+  conn().execute("INSERT INTO income_business (code_no, ass_year, business_no, bus_name, nature, net_profit) VALUES "
+                 "('I1', 2017, 1, 'OLD SHOP', 'B', 200000)");
+  conn().execute("INSERT INTO income_business (code_no, ass_year, business_no, bus_name, nature, net_profit, "
+                 "first_earned) VALUES ('I1', 2017, 2, 'NEW SHOP', 'B', 500000, '2017-01-10')");
+  conn().execute("INSERT INTO business_disallowed (code_no, ass_year, business_no, srno, section, amount) VALUES "
+                 "('I1', 2017, 2, 1, '43B', 20000)");
+  const auto loaded = loadYearInput(conn(), {"I1", "I1", 2017});
+  EXPECT_EQ(loaded.input.business.netProfit, Money::rupees(720000));
+  EXPECT_EQ(loaded.input.arising[3].businessFirstTime, Money::rupees(520000));
+  for (std::size_t p : {0u, 1u, 2u, 4u}) EXPECT_EQ(loaded.input.arising[p].businessFirstTime, Money()) << p;
+}
+
+TEST_P(YearFactsScreens, AFirstEarnedDayOutsideThePreviousYearIsRefused) {
+  open("PrjBusiness.Forms", "objbusiness", "I1", 2017);
+  click("cmdAddBus");
+  const auto& titles = grid("vsfBus").titles;
+  const int col = static_cast<int>(std::find(titles.begin(), titles.end(), "First Earned On (new business)") -
+                                   titles.begin());
+  ASSERT_LT(col, static_cast<int>(titles.size()));
+  type("vsfBus", 0, {"NEW SHOP", "b"});
+  const struct {
+    const char* typed;
+    std::vector<std::string> said;
+  } cases[] = {
+      {"31/03/2016", {"A business first earns within the previous year, 01/04/2016 to 31/03/2017."}},
+      {"01/04/2017", {"A business first earns within the previous year, 01/04/2016 to 31/03/2017."}},
+      {"01/04/2016", {}},
+      {"31/03/2017", {}},
+  };
+  for (const auto& c : cases) {
+    dialogs().clear();
+    edit("vsfBus", 0, col, c.typed);
+    EXPECT_EQ(dialogs().texts(), c.said) << c.typed;
+  }
+}
+
+MERIDIAN_ON_BOTH_ENGINES(YearFactsScreens);
+
+}  // namespace
+}  // namespace meridian::suite::heads
