@@ -4,6 +4,7 @@
 #include "db/rows.h"
 #include "db/table_schema.h"
 #include "host/status.h"
+#include "host/year_row.h"
 #include "register/head_carry_forward.h"
 #include "suite/assets/chart_carry_forward.h"
 #include "suite/dataset/head_copy.h"
@@ -143,36 +144,7 @@ bool ensureYearParticulars(host::Component& host) {
   const std::string yearText = std::to_string(year);
   if (conn.exists("SELECT 1 FROM new_tab WHERE code_no = ? AND ass_year = ?", {code, yearText})) return false;
 
-  // The columns the year row shares by name with the master row, the
-  // office's under "off_", and the date of birth or incorporation.
-  auto person = conn.query("SELECT * FROM owner1 WHERE code = ?", {client});
-  auto other = person.empty() ? conn.query("SELECT * FROM main_info1 WHERE code_no = ?", {client}) : db::RecordSet();
-  auto office = conn.query("SELECT * FROM off_info WHERE code_no = ?", {client});
-  db::Pairs values = {{"code_no", code}, {"ass_year", yearText}};
-  auto taken = [&](const std::string& column) {
-    for (const auto& [name, value] : values)
-      if (name == column) return true;
-    return false;
-  };
-  const db::Row* master = !person.empty() ? &person.front() : !other.empty() ? &other.front() : nullptr;
-  for (const auto& col : db::tableColumns(conn, "new_tab")) {
-    if (taken(col.name)) continue;
-    const bool number = !col.isText();
-    auto put = [&](const db::Row& row, const std::string& from) {
-      if (!row.has(from) || row.isNull(from)) return;
-      if (number) values.emplace_back(col.name, row.integer(from));
-      else values.emplace_back(col.name, row.text(from));
-    };
-    if (col.name.rfind("off_", 0) == 0) {
-      if (!office.empty()) put(office.front(), col.name == "off_nm" ? "nm" : col.name.substr(4));
-    } else if (master) {
-      put(*master, col.name == "dob" && person.empty() ? "doi" : col.name);
-    }
-  }
-  for (auto& [name, value] : values)
-    if (auto* text = std::get_if<std::string>(&value.raw()); name == "nation" && text && text->empty())
-      value = std::string("RESIDENT");
-  if (!taken("nation")) values.emplace_back("nation", std::string("RESIDENT"));
+  const db::Pairs values = host::newYearRow(conn, client, code, year);
 
   auto tx = conn.begin();
   db::insertRow(conn, "new_tab", values);

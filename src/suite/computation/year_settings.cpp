@@ -5,6 +5,7 @@
 #include "common/dates.h"
 #include "common/years.h"
 #include "db/rows.h"
+#include "host/year_row.h"
 #include "suite/computation/set_off_priority.h"
 #include "suite/computation/year_options.h"
 #include "suite/heads/year_input_loader.h"
@@ -137,12 +138,12 @@ void saveYearSettings(db::Connection& conn, const YearKey& key, const YearSettin
                    {"int234c", amount(i.byHand234c)}});
   }
   if (yearRowChanged)
-    db::upsertRow(conn, "new_tab", {{"code_no", key.dataSet}, {"ass_year", std::to_string(key.year)}},
-                  {{"opts", g.options},
-                   {"telsh", g.showTelephone ? 1 : 0},
-                   {"psr", g.name},
-                   {"fpsr", g.fatherName},
-                   {"caps", g.capacity}});
+    host::writeYearRow(conn, key.dataSet.substr(0, key.dataSet.find('^')), key.dataSet, key.year,
+                       {{"opts", g.options},
+                        {"telsh", g.showTelephone ? 1 : 0},
+                        {"psr", g.name},
+                        {"fpsr", g.fatherName},
+                        {"caps", g.capacity}});
   const db::Pairs signKey{{"code_no", key.dataSet}, {"tyear", key.year}};
   if (signChanged) {
     db::deleteWhere(conn, "miscsigndet", signKey);

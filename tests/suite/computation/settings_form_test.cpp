@@ -335,6 +335,23 @@ TEST_P(SettingsScreen, ASaveWritesOnlyTheRowsOfWhatChanged) {
   }
 }
 
+// The year row overrides the client master for its year (address, audit and
+// so the due date), so the first save that creates it starts from the master.
+TEST_P(SettingsScreen, TheFirstSaveOfAYearKeepsTheClientsParticularsForThatYear) {
+  conn().execute("UPDATE owner1 SET auditc = '1' WHERE code = 'I1'");
+  ASSERT_EQ(conn().scalar("SELECT COUNT(*) FROM new_tab WHERE code_no = 'I1' AND ass_year = '2016'"), "0");
+  open();
+  at("txtpsr").text = "KAVITA RAO";
+  click("cmdback");
+  const auto row = conn().query("SELECT psr, city, pin, pan, auditc FROM new_tab WHERE code_no = 'I1'");
+  ASSERT_EQ(row.size(), 1u);
+  EXPECT_EQ(row.front().text("psr"), "KAVITA RAO");
+  EXPECT_EQ(row.front().text("city"), "PUNE");
+  EXPECT_EQ(row.front().integer("pin"), 411001);
+  EXPECT_EQ(row.front().text("pan"), "BBBPK5678L");
+  EXPECT_EQ(row.front().text("auditc"), "1");
+}
+
 TEST_P(SettingsScreen, AYearNeverOpenedIsRefusedNotLost) {
   conn().execute("DELETE FROM income");
   open();
