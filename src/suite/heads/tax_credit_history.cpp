@@ -5,22 +5,11 @@ namespace {
 
 TaxCreditHistory rowsOf(db::Connection& conn, const std::string& code, int beforeYear) {
   TaxCreditHistory rows;
-  std::map<int, long long> broughtInto;  // year of origin -> the carried_into its rows come from
-  for (const auto& r : conn.query(std::string("SELECT ass_year, taxnormal, taxmatamt, creditutil, marker, carried_into "
-                                              "FROM ") +
-                                      kTaxCreditTable +
-                                      " WHERE code_no = ? AND ass_year < ? AND carried_into <= ? "
-                                      "ORDER BY ass_year, carried_into",
-                                  {code, beforeYear, beforeYear})) {
-    const int origin = static_cast<int>(r.integer("ass_year"));
-    const long long into = r.integer("carried_into");
-    // Rows come in rising carried_into: a later carry replaces what came before it.
-    if (auto it = broughtInto.find(origin); it == broughtInto.end() || it->second != into) {
-      rows[origin].clear();
-      broughtInto[origin] = into;
-    }
-    rows[origin].push_back({r.integer("taxnormal"), r.integer("taxmatamt"), r.integer("creditutil"), r.text("marker")});
-  }
+  for (const auto& r : conn.query(std::string("SELECT ass_year, taxnormal, taxmatamt, creditutil, marker FROM ") +
+                                      kTaxCreditTable + " WHERE code_no = ? AND ass_year < ? ORDER BY ass_year",
+                                  {code, beforeYear}))
+    rows[static_cast<int>(r.integer("ass_year"))].push_back(
+        {r.integer("taxnormal"), r.integer("taxmatamt"), r.integer("creditutil"), r.text("marker")});
   return rows;
 }
 
@@ -35,17 +24,14 @@ TaxCreditHistory taxCreditHistory(db::Connection& conn, const std::string& clien
   return history;
 }
 
-void replaceTaxCreditRows(db::Connection& conn, const std::string& dataSet, const TaxCreditHistory& rows,
-                          int carriedInto) {
+void replaceTaxCreditRows(db::Connection& conn, const std::string& dataSet, const TaxCreditHistory& rows) {
   for (const auto& [year, list] : rows) {
-    conn.execute(std::string("DELETE FROM ") + kTaxCreditTable +
-                     " WHERE code_no = ? AND ass_year = ? AND carried_into = ?",
-                 {dataSet, year, carriedInto});
+    conn.execute(std::string("DELETE FROM ") + kTaxCreditTable + " WHERE code_no = ? AND ass_year = ?",
+                 {dataSet, year});
     for (const auto& r : list)
       conn.execute(std::string("INSERT INTO ") + kTaxCreditTable +
-                       " (code_no, ass_year, taxnormal, taxmatamt, creditutil, marker, carried_into) "
-                       "VALUES (?, ?, ?, ?, ?, ?, ?)",
-                   {dataSet, year, r.taxNormal, r.alternateTax, r.creditUsed, r.marker, carriedInto});
+                       " (code_no, ass_year, taxnormal, taxmatamt, creditutil, marker) VALUES (?, ?, ?, ?, ?, ?)",
+                   {dataSet, year, r.taxNormal, r.alternateTax, r.creditUsed, r.marker});
   }
 }
 
