@@ -100,11 +100,11 @@ TEST_P(YearFactsScreens, TheFirstEarnedDayOfAStoredBusinessReachesTheInstalments
 TEST_P(YearFactsScreens, AFirstEarnedDayOutsideThePreviousYearIsRefused) {
   open("PrjBusiness.Forms", "objbusiness", "I1", 2017);
   click("cmdAddBus");
-  const auto& titles = grid("vsfBus").titles;
+  const auto& titles = grid("vsfBusiness").titles;
   const int col = static_cast<int>(std::find(titles.begin(), titles.end(), "First Earned On (new business)") -
                                    titles.begin());
   ASSERT_LT(col, static_cast<int>(titles.size()));
-  type("vsfBus", 0, {"NEW SHOP", "b"});
+  type("vsfBusiness", 0, {"NEW SHOP", "b"});
   const struct {
     const char* typed;
     std::vector<std::string> said;
@@ -116,7 +116,7 @@ TEST_P(YearFactsScreens, AFirstEarnedDayOutsideThePreviousYearIsRefused) {
   };
   for (const auto& c : cases) {
     dialogs().clear();
-    edit("vsfBus", 0, col, c.typed);
+    edit("vsfBusiness", 0, col, c.typed);
     EXPECT_EQ(dialogs().texts(), c.said) << c.typed;
   }
 }
