@@ -246,12 +246,12 @@ class Document {
   void taxComputation() {
     const engine::ResultContext& f = in_.figures;
     const Money tax = r(f.vTot_ITTAX);
-    const Money afterRebate = layout_.rebate87a ? tax - r(f.vRebt_Tot) : tax;
+    const Money afterRebate = layout_.rebate87a ? tax - r(f.vRebtUs87A) : tax;
     const Money surchargeOnly = f.vSurcharge - f.VEducess;
     w_.open(names_.taxBlock);
     w_.amount("TotalTaxPayable", tax);
     if (layout_.rebate87a) {
-      w_.amount("Rebate87A", f.vRebt_Tot);
+      w_.amount("Rebate87A", f.vRebtUs87A);
       w_.amount("TaxPayableOnRebate", afterRebate);
       w_.amount("SurchargeOnAboveCrore", surchargeOnly);
     } else if (itr1_) {
