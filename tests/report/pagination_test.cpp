@@ -216,6 +216,32 @@ TEST_F(PaginationTest, HeadingRowIsNotLeftAloneAtTheFootOfAPage) {
   EXPECT_EQ(trimmed(report.pages[1].body[1].plainText()).substr(0, 11), "Particulars");
 }
 
+TEST_F(PaginationTest, ABoldScheduleTitleGoesWithItsFirstSectionsTable) {
+  const struct {
+    bool bold;
+    size_t firstPageLines;
+    const char* secondPageStarts;
+  } cases[] = {{true, 63, "SCHEDULE"}, {false, 64, "Section"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.bold ? "bold" : "plain");
+    shown.shown.clear();
+    start();
+    lines(63);
+    const auto styled = [&](const std::string& text) {
+      return c.bold ? host::esc::boldOn + text + host::esc::boldOff : text;
+    };
+    writer->printtext(styled("SCHEDULE"));
+    writer->printtext(styled("Section"));
+    writer->createtable(1, 2);
+    tableRow("Particulars", "Amount", true);
+    tableRow("Salary", "1000", false);
+    const PagedReport& report = show();
+    ASSERT_EQ(report.pages.size(), 2u);
+    EXPECT_EQ(report.pages[0].body.size(), c.firstPageLines);
+    EXPECT_EQ(trimmed(report.pages[1].body[0].plainText()), c.secondPageStarts);
+  }
+}
+
 TEST_F(PaginationTest, PrinttextWithoutArgumentAddsABlankLine) {
   start();
   writer->printtext("a");

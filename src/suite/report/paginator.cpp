@@ -29,10 +29,11 @@ class BodyPager {
 
   std::vector<std::vector<Line>> take() { return std::move(pages_); }
 
-  // A title printed just before a table goes with the table's heading and
-  // first row: when they would not all fit, the title starts a new page.
-  void keepWithTable(const Table& table) {
-    int needed = 1;
+  // The title lines printed just before a table go with the table's heading
+  // and first row: when they would not all fit, the first title starts a
+  // new page.
+  void keepWithTable(const Table& table, int titleLines) {
+    int needed = titleLines;
     for (const auto& row : table.rows) {
       needed += static_cast<int>(layoutTableRow(row).size());
       if (!row.heading) break;
@@ -99,16 +100,33 @@ std::vector<Line> sectionLines(const HeaderFooter& section, int page, int pageCo
   return lines;
 }
 
+bool allBold(const Line& line) {
+  return std::all_of(line.runs.begin(), line.runs.end(),
+                     [](const Run& r) { return r.style.bold || r.text.find_first_not_of(" ") == std::string::npos; });
+}
+
 }  // namespace
 
 PagedReport paginate(const ReportDocument& document, const PageGeometry& geometry) {
   BodyPager pager(document, geometry);
+  const auto titleAt = [&](std::size_t i) -> const Line* {
+    const auto* line = i < document.body.size() ? std::get_if<Line>(&document.body[i]) : nullptr;
+    return line && line->plainText().find_first_not_of(" ") != std::string::npos ? line : nullptr;
+  };
+  const auto tableAt = [&](std::size_t i) -> const Table* {
+    return i < document.body.size() ? std::get_if<Table>(&document.body[i]) : nullptr;
+  };
   for (std::size_t i = 0; i < document.body.size(); ++i) {
-    const BodyBlock& block = document.body[i];
-    const auto* line = std::get_if<Line>(&block);
-    if (line && line->plainText().find_first_not_of(" ") != std::string::npos && i + 1 < document.body.size())
-      if (const auto* table = std::get_if<Table>(&document.body[i + 1])) pager.keepWithTable(*table);
-    pager.place(block);
+    // A bold schedule title over a bold section title goes with the
+    // section's table too; any other line only when it is the last before it.
+    if (const Line* title = titleAt(i)) {
+      const Line* next = titleAt(i + 1);
+      if (const Table* table = tableAt(i + 2); table && next && allBold(*title) && allBold(*next))
+        pager.keepWithTable(*table, 2);
+      else if (const Table* own = tableAt(i + 1))
+        pager.keepWithTable(*own, 1);
+    }
+    pager.place(document.body[i]);
   }
   std::vector<std::vector<Line>> bodies = pager.take();
   // A break written last leaves an empty page behind; it holds nothing.
