@@ -11,21 +11,15 @@
 #include "suite/computation/printout_source.h"
 #include "suite/heads/demo_heads.h"
 #include "suite/report/text_renderer.h"
+#include "demo_heads_test.h"
 #include "support/db_fixture.h"
 #include "support/golden_file.h"
 
 namespace meridian::suite::computation {
 namespace {
 
-class DepreciationSchedulePrintout : public testsupport::DbTest {
+class DepreciationSchedulePrintout : public DemoHeadsTest {
  protected:
-  void SetUp() override {
-    DbTest::SetUp();
-    if (IsSkipped() || HasFatalFailure()) return;
-    auto tx = conn().begin();
-    heads::seedDemoHeads(conn());
-    tx.commit();
-  }
   void addItem(int srno, const char* item, const char* block, int rate, const char* opening, const char* full,
                const char* half, const char* sales) {
     db::insertRow(conn(), "dep_itr_it",

@@ -15,6 +15,7 @@
 #include "suite/computation/printout_source.h"
 #include "suite/heads/demo_heads.h"
 #include "suite/report/text_renderer.h"
+#include "demo_heads_test.h"
 #include "support/db_fixture.h"
 #include "support/golden_file.h"
 
@@ -23,13 +24,12 @@ namespace {
 
 const char* kNoBooks = " (Regular books of account of business or profession are not maintained)";
 
-class GeneralInfoPrintout : public testsupport::DbTest {
+class GeneralInfoPrintout : public DemoHeadsTest {
  protected:
   void SetUp() override {
-    DbTest::SetUp();
+    DemoHeadsTest::SetUp();
     if (IsSkipped() || HasFatalFailure()) return;
     auto tx = conn().begin();
-    heads::seedDemoHeads(conn());
     const db::Pairs year{{"code_no", "C0821"}, {"ass_year", 2016}};
     db::insertRow(conn(), "geninfo_balpl",
                   {{"code_no", "C0821"}, {"ass_year", 2016}, {"booksmaint", "N"}, {"grossrcpt", "4250000"},

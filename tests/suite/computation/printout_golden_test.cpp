@@ -22,6 +22,7 @@
 #include "suite/returns/register_entry.h"
 #include "suite/report/text_renderer.h"
 #include "suite/report/utf8_text.h"
+#include "demo_heads_test.h"
 #include "support/db_fixture.h"
 #include "support/golden_file.h"
 
@@ -67,14 +68,11 @@ struct GoldenCase {
   const char* yearOptions = "";  // new_tab.opts; "" a year never saved: the boxes' defaults
 };
 
-class ComputationGolden : public testsupport::DbTest {
+class ComputationGolden : public DemoHeadsTest {
  protected:
   void SetUp() override {
-    DbTest::SetUp();
+    DemoHeadsTest::SetUp();
     if (IsSkipped() || HasFatalFailure()) return;
-    auto tx = conn().begin();
-    heads::seedDemoHeads(conn());
-    tx.commit();
     documents_ = testsupport::scratchDir("declaration");
   }
   void TearDown() override {

@@ -10,21 +10,15 @@
 #include "suite/computation/printout_source.h"
 #include "suite/heads/demo_heads.h"
 #include "suite/report/text_renderer.h"
+#include "demo_heads_test.h"
 #include "support/db_fixture.h"
 #include "support/golden_file.h"
 
 namespace meridian::suite::computation {
 namespace {
 
-class MemberSharePrintout : public testsupport::DbTest {
+class MemberSharePrintout : public DemoHeadsTest {
  protected:
-  void SetUp() override {
-    DbTest::SetUp();
-    if (IsSkipped() || HasFatalFailure()) return;
-    auto tx = conn().begin();
-    heads::seedDemoHeads(conn());
-    tx.commit();
-  }
   void addShare(int srno, const char* name, const char* pan, const char* pct, const char* share, const char* basis) {
     db::insertRow(conn(), "memsharedet",
                   {{"code_no", "C0801"}, {"t_year", 2016}, {"srno", srno}, {"aop_name", name}, {"aop_pan", pan},

@@ -9,6 +9,7 @@ namespace meridian::engine {
 namespace {
 
 using testing::blankYear;
+using testing::lateFiler;
 using testing::rs;
 
 TEST(EngineAlternateTax, MatAmtAndCredit) {
@@ -64,15 +65,6 @@ TEST(EngineInterest, MonthsCountAPartAsWhole) {
   for (const auto& c : cases) EXPECT_EQ(monthsCounted(*parseDmy(c.from), *parseDmy(c.to)), c.months) << c.from << " " << c.to;
 }
 
-// Income 10 lakh in 2016-17: tax 125000 + 3 % = 128750; TDS 100000 leaves 28750.
-YearInput lateFiler() {
-  YearInput in = blankYear(2016);
-  in.otherSources.otherInterest = rs(1000000);
-  in.taxesPaid.tds = rs(100000);
-  in.dueDate = parseDmy("31/07/2016");
-  in.filingDate = parseDmy("15/11/2016");
-  return in;
-}
 
 TEST(EngineInterest, Sections234ABC) {
   struct Case {

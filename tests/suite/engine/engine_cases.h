@@ -7,6 +7,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "common/dates.h"
 #include "suite/engine/compute_json.h"
 #include "suite/engine/compute_year.h"
 #include "suite/engine/year_law.h"
@@ -24,6 +25,17 @@ inline YearInput blankYear(int year, Status status = Status::individual) {
   YearInput in;
   in.year = year;
   in.status = status;
+  return in;
+}
+
+// Income 10 lakh in 2016-17: tax 1,25,000 + 3 % cess = 1,28,750; TDS
+// 1,00,000 leaves 28,750, filed on 15 November against a due date of 31 July.
+inline YearInput lateFiler() {
+  YearInput in = blankYear(2016);
+  in.otherSources.otherInterest = rs(1000000);
+  in.taxesPaid.tds = rs(100000);
+  in.dueDate = parseDmy("31/07/2016");
+  in.filingDate = parseDmy("15/11/2016");
   return in;
 }
 

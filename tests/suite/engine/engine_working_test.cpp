@@ -10,6 +10,7 @@ namespace meridian::engine {
 namespace {
 
 using testing::blankYear;
+using testing::lateFiler;
 using testing::rs;
 
 struct Line {
@@ -75,16 +76,6 @@ TEST(EngineWorking, TaxIsWorkedSliceBySliceAndRateByRate) {
   }
 }
 
-// Income 10 lakh in 2016-17, tax 1,28,750 after cess, TDS 1,00,000: 28,750
-// left, filed on 15 November against a due date of 31 July.
-YearInput lateFiler() {
-  YearInput in = blankYear(2016);
-  in.otherSources.otherInterest = rs(1000000);
-  in.taxesPaid.tds = rs(100000);
-  in.dueDate = parseDmy("31/07/2016");
-  in.filingDate = parseDmy("15/11/2016");
-  return in;
-}
 
 TEST(EngineWorking, InterestIsWorkedStretchByStretch) {
   struct Stretch {
