@@ -40,7 +40,7 @@ using suite::heads::OtherHead;
 
 // A business keeping books whose account holds the items given.
 std::function<void(ReturnYear&)> withItems(std::function<void(suite::heads::ProfitAndLossItems&)> items,
-                                           std::function<void(ReturnYear&)> besides = [](ReturnYear&) {}) {
+                                           std::function<void(ReturnYear&)> besides) {
   return [=](ReturnYear& y) {
     y.businesses = y.businessesOutsidePresumptive = 1;
     y.liable44AA = true;
@@ -50,13 +50,32 @@ std::function<void(ReturnYear&)> withItems(std::function<void(suite::heads::Prof
   };
 }
 
-// A firm's two partners, paid as its rows for the year say.
+const auto nothingElse = [](ReturnYear&) {};
+std::function<void(ReturnYear&)> creditedTo(OtherHead h, long long rupees,
+                                            std::function<void(ReturnYear&)> besides = nothingElse) {
+  return withItems([=](auto& i) { i.credited[h] = Money::rupees(rupees); }, besides);
+}
+std::function<void(ReturnYear&)> debitedTo(OtherHead h, long long rupees,
+                                           std::function<void(ReturnYear&)> besides = nothingElse) {
+  return withItems([=](auto& i) { i.debited[h] = Money::rupees(rupees); }, besides);
+}
+
+// A firm's two partners, paid as its rows for the year say: Rs. 15,00,000
+// salary and Rs. 3,00,000 interest in all.
 void twoPaidPartners(ReturnYear& y) {
   y.members = {member("P1", 5000), member("P2", 5000)};
   y.members[0].remuneration = Money::rupees(900000);
   y.members[0].interest = Money::rupees(180000);
   y.members[1].remuneration = Money::rupees(600000);
   y.members[1].interest = Money::rupees(120000);
+}
+std::function<void(ReturnYear&)> debitedToPartners(long long remuneration, long long interest) {
+  return withItems(
+      [=](auto& i) {
+        i.partnersRemuneration = Money::rupees(remuneration);
+        i.partnersInterest = Money::rupees(interest);
+      },
+      twoPaidPartners);
 }
 
 // An export undertaking whose deduction the computation allows.
@@ -139,23 +158,21 @@ TEST(BusinessChecks, EachStopsOrAsksOnItsFactAndPassesBesideIt) {
        "Please specify how AOP/BOI [GANGA BUILDERS CONSORTIUM] is taxed in 'Share of Income as Member of AOP/BOI' "
        "Details."},
       {"interest credited to the account but no other sources", "ITR-4", "I", 2016, "Other heads in Schedule BP",
-       withItems([](auto& i) { i.credited[OtherHead::otherSources] = Money::rupees(60000); }),
-       withItems([](auto& i) { i.credited[OtherHead::otherSources] = Money::rupees(60000); },
-                 [](ReturnYear& y) { y.result->otherSources.interest = Money::rupees(60000); }),
+       creditedTo(OtherHead::otherSources, 60000),
+       creditedTo(OtherHead::otherSources, 60000,
+                  [](ReturnYear& y) { y.result->otherSources.interest = Money::rupees(60000); }),
        CheckOutcome::stopped,
        "Income of Rs. 60,000 credited to P&L is taken off the business income in Schedule-BP as income under the "
        "head 'Other Sources', but no income under the head 'Other Sources' is given."},
       {"rent credited but no house", "ITR-5", "AOP", 2015, "Other heads in Schedule BP",
-       withItems([](auto& i) { i.credited[OtherHead::houseProperty] = Money::rupees(240000); }),
-       withItems([](auto& i) { i.credited[OtherHead::houseProperty] = Money::rupees(240000); },
-                 [](ReturnYear& y) { y.houses = 1; }),
+       creditedTo(OtherHead::houseProperty, 240000),
+       creditedTo(OtherHead::houseProperty, 240000, [](ReturnYear& y) { y.houses = 1; }),
        CheckOutcome::stopped,
        "Income of Rs. 2,40,000 credited to P&L is taken off the business income in Schedule-BP as income under the "
        "head 'House Property', but no income under the head 'House Property' is given."},
       {"expenses of a sale debited but no capital gain", "ITR-6", "PVT", 2016, "Other heads in Schedule BP",
-       withItems([](auto& i) { i.debited[OtherHead::capitalGains] = Money::rupees(15000); }),
-       withItems([](auto& i) { i.debited[OtherHead::capitalGains] = Money::rupees(15000); },
-                 [](ReturnYear& y) { y.capitalGainRows = 1; }),
+       debitedTo(OtherHead::capitalGains, 15000),
+       debitedTo(OtherHead::capitalGains, 15000, [](ReturnYear& y) { y.capitalGainRows = 1; }),
        CheckOutcome::asked,
        "Expenses of Rs. 15,000 debited to P&L are added back to the business income in Schedule-BP as expenses "
        "under the head 'Capital Gains', but no income under the head 'Capital Gains' is given.\r\n\r\nContinue ?"},
@@ -168,7 +185,7 @@ TEST(BusinessChecks, EachStopsOrAsksOnItsFactAndPassesBesideIt) {
        "Share of Profit from Firms of Rs. 8,31,026 credited to P&L is more than Rs. 8,31,025 given in 'Income from "
        "Firms in which Partner' Details."},
       {"an AOP's share credited with no AOP", "ITR-4", "H", 2014, "Other heads in Schedule BP",
-       withItems([](auto& i) { i.aopShare = Money::rupees(50000); }),
+       withItems([](auto& i) { i.aopShare = Money::rupees(50000); }, nothingElse),
        withItems([](auto& i) { i.aopShare = Money::rupees(50000); },
                  [](ReturnYear& y) { y.aopShares = {aopShare("AAAAG1234K")}; }),
        CheckOutcome::stopped,
@@ -182,29 +199,12 @@ TEST(BusinessChecks, EachStopsOrAsksOnItsFactAndPassesBesideIt) {
        CheckOutcome::stopped,
        "Other Exempt Income of Rs. 6,500 credited to P&L is more than Rs. 6,000 given in 'Exempt Income Details'."},
       {"partners' interest debited unlike the firm's rows", "ITR-5", "FIRM", 2016, "Partners' remuneration in Sch-PL",
-       withItems(
-           [](auto& i) {
-             i.partnersRemuneration = Money::rupees(1500000);
-             i.partnersInterest = Money::rupees(250000);
-           },
-           twoPaidPartners),
-       withItems(
-           [](auto& i) {
-             i.partnersRemuneration = Money::rupees(1500000);
-             i.partnersInterest = Money::rupees(300000);
-           },
-           twoPaidPartners),
+       debitedToPartners(1500000, 250000), debitedToPartners(1500000, 300000),
        CheckOutcome::asked,
        "Partners' Remuneration debited to P&L does not match Partners' Remuneration Details in General Information :"
        "\r\nInterest : Rs. 2,50,000 debited to P&L, Rs. 3,00,000 in Partners' Remuneration Details\r\n\r\nContinue ?"},
       {"an LLP's partners paid but nothing debited", "ITR-5", "LLP", 2015, "Partners' remuneration in Sch-PL",
-       withItems([](auto&) {}, twoPaidPartners),
-       withItems(
-           [](auto& i) {
-             i.partnersRemuneration = Money::rupees(1500000);
-             i.partnersInterest = Money::rupees(300000);
-           },
-           twoPaidPartners),
+       debitedToPartners(0, 0), debitedToPartners(1500000, 300000),
        CheckOutcome::asked,
        "Partners' Remuneration debited to P&L does not match Partners' Remuneration Details in General Information :"
        "\r\nSalary, Bonus, Commission : Rs. 0 debited to P&L, Rs. 15,00,000 in Partners' Remuneration Details"
