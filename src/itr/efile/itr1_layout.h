@@ -27,12 +27,15 @@ struct Itr1Layout {
   bool salaryInterestByFirm = false;    // SalInterestByFirm in PersumptiveInc44AE
   bool scheduleAL = false;              // ScheduleAL when the assets and liabilities are given
   bool noBooksOptional = false;         // NoBooksOfAccBS left out where books are kept (else always written)
-  std::vector<std::string_view> deductionSections;  // Chapter VI-A sections, in the form's order
 };
 
 // The layout of the year (2016 for A.Y. 2016-17); throws std::invalid_argument
 // for a year before the first layout.
 const Itr1Layout& itr1LayoutOf(int year);
+
+// The Chapter VI-A sections come, in the form's order, from the same list the
+// checks before a return read (itr/form_columns.h): a claim the form cannot
+// show is stopped there, never dropped here.
 
 // The element a Chapter VI-A section is written as: "Section80C",
 // "Section80CCDEmployeeOrSE" for "80CCD(1)" ...
