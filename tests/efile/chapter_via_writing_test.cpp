@@ -1,7 +1,8 @@
 // The Chapter VI-A sections of ITR-1 and ITR-4S: the writer writes those the
 // form's schedule lists, in its order, and a claim under any other section is
 // stopped by the checks before a file is made (the file itself never holds an
-// element its schema refuses).
+// element its schema refuses, and each written one stands where the schema's
+// sequence puts it).
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -9,7 +10,6 @@
 #include "itr/check_cases.h"
 #include "itr/efile/itr1_writer.h"
 #include "itr/filing_checks.h"
-#include "itr/form_columns.h"
 #include "suite/efile/schema_catalogue.h"
 #include "suite/efile/schema_validator.h"
 #include "support/db_fixture.h"
@@ -59,29 +59,6 @@ TEST(ChapterVIAWriting, AClaimTheFormCannotShowIsStoppedBeforeWritingAndOneItCan
         << (check.issues.empty() ? check.reason : suite::efile::describe(check.issues.front()));
   }
   fs::remove_all(dir);
-}
-
-// The writer follows the list's order: the first section of the schedule
-// comes first in both blocks, whatever order the computation gives.
-TEST(ChapterVIAWriting, SectionsAreWrittenInTheSchedulesOrder) {
-  EReturnInput in = testsupport::sampleEReturnInput({.year = 2016, .form = "ITR-4S"});
-  in.figures.vDedVars = {{"80TTA", Money::rupees(5000), Money::rupees(5000)},
-                         {"80IB", Money::rupees(7000), Money::rupees(7000)},
-                         {"80C", Money::rupees(9000), Money::rupees(9000)}};
-  const fs::path dir = testsupport::scratchDir("chapter_via_order");
-  const std::string bytes = testsupport::writeEReturn(dir / "r.xml", in);
-  fs::remove_all(dir);
-  const auto at = [&](const std::string& element, size_t from) { return bytes.find("<ITRForm:" + element + ">", from); };
-  const size_t allowed = bytes.find("<ITRForm:DeductUndChapVIA>");
-  ASSERT_NE(allowed, std::string::npos);
-  for (size_t from : {size_t{0}, allowed}) {
-    EXPECT_LT(at("Section80C", from), at("Section80IB", from));
-    EXPECT_LT(at("Section80IB", from), at("Section80TTA", from));
-  }
-  const auto order = deductionSectionOrderOf("ITR-4S", 2016);
-  ASSERT_TRUE(order);
-  EXPECT_EQ(order->front(), "80C");
-  EXPECT_EQ(order->back(), "80TTA");
 }
 
 }  // namespace
