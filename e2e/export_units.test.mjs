@@ -5,7 +5,7 @@
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { startPractice, signIn, idle } from './helpers.mjs';
-import { cell, openYear, reopenYear, openHead, leaveHead, addRow } from './head_screen_steps.mjs';
+import { cell, openYear, reopenYear, addRow, openFromBusiness, leaveToYearThroughBusiness } from './head_screen_steps.mjs';
 
 let practice;
 before(async () => { practice = await startPractice(); });
@@ -13,20 +13,7 @@ after(async () => { await practice.stop(); });
 
 const CLIENT = 'C0002';
 
-async function openExportUnits(page) {
-  await openHead(page, 'cmd_business', 'objbusiness');
-  assert.equal(await page.textContent('#cmd10AA'), 'Deductions u/s 10A / 10AA');
-  await page.click('#cmd10AA');
-  await page.waitForSelector('#form_Obj10AA');
-  await idle(page);
-}
-
-async function backToYear(page) {
-  await page.keyboard.press('Escape');
-  await page.waitForSelector('#form_objbusiness');
-  await idle(page);
-  await leaveHead(page);
-}
+const openExportUnits = (page) => openFromBusiness(page, 'cmd10AA', 'Obj10AA');
 
 test('a unit in a zone is typed, its deduction shown, saved and read back', async () => {
   const page = await signIn(practice);
@@ -38,7 +25,7 @@ test('a unit in a zone is typed, its deduction shown, saved and read back', asyn
     'Deduction u/s 10A / 10AA (before set-off of losses) : 6,00,000.00');
   await page.click('#cmdSave');
   await idle(page);
-  await backToYear(page);
+  await leaveToYearThroughBusiness(page);
 
   await reopenYear(page);
   await openExportUnits(page);

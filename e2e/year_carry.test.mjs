@@ -6,7 +6,7 @@
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { startPractice, signIn, idle, messageText, openClientYear } from './helpers.mjs';
-import { cell, reopenYear, openHead, leaveHead, addRow } from './head_screen_steps.mjs';
+import { cell, reopenYear, addRow, openFromBusiness, leaveToYearThroughBusiness } from './head_screen_steps.mjs';
 
 let practice;
 before(async () => { practice = await startPractice(); });
@@ -14,19 +14,7 @@ after(async () => { await practice.stop(); });
 
 const CLIENT = 'C0002';
 
-async function openChart(page) {
-  await openHead(page, 'cmd_business', 'objbusiness');
-  await page.click('#cmdDepChart');
-  await page.waitForSelector('#form_ObjNewFATR');
-  await idle(page);
-}
-
-async function leaveChart(page) {
-  await page.keyboard.press('Escape');
-  await page.waitForSelector('#form_objbusiness');
-  await idle(page);
-  await leaveHead(page);
-}
+const openChart = (page) => openFromBusiness(page, 'cmdDepChart', 'ObjNewFATR');
 
 test('last year\'s closing W.D.V. is offered to the new year and a Yes opens its chart with it', async () => {
   const page = await signIn(practice);
@@ -36,7 +24,7 @@ test('last year\'s closing W.D.V. is offered to the new year and a Yes opens its
   await addRow(page, 'cmdAddDep', ['Lathe', 'Mac', '15', '100000', '', '', '']);
   await page.click('#cmdSave');
   await idle(page);
-  await leaveChart(page);
+  await leaveToYearThroughBusiness(page);
 
   // Back to the dashboard, the next year chosen, Enter on the same client.
   await page.keyboard.press('Escape');
@@ -56,7 +44,7 @@ test('last year\'s closing W.D.V. is offered to the new year and a Yes opens its
   await openChart(page);
   assert.equal(await page.inputValue(cell('vsfDepChart', 0, 0)), 'LATHE');
   assert.equal(await page.inputValue(cell('vsfDepChart', 0, 3)), '85000.00');
-  await leaveChart(page);
+  await leaveToYearThroughBusiness(page);
 
   // The year has its chart now: opened again, nothing is asked.
   await reopenYear(page);
