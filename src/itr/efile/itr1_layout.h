@@ -1,7 +1,10 @@
 #pragma once
 // How the ITR-1 and ITR-4S documents differ from year to year, as data: each
 // row holds from its first assessment year until the next row. The writer
-// asks the row of its year and never compares years itself.
+// asks the row of its year and never compares years itself. The Chapter VI-A
+// sections are not here: the writer takes them, in the form's order, from the
+// list the checks before a return read (itr/form_columns.h), so a claim the
+// form cannot show is stopped by the check, never left out of the file.
 #include <string_view>
 #include <vector>
 
@@ -32,10 +35,6 @@ struct Itr1Layout {
 // The layout of the year (2016 for A.Y. 2016-17); throws std::invalid_argument
 // for a year before the first layout.
 const Itr1Layout& itr1LayoutOf(int year);
-
-// The Chapter VI-A sections come, in the form's order, from the same list the
-// checks before a return read (itr/form_columns.h): a claim the form cannot
-// show is stopped there, never dropped here.
 
 // The element a Chapter VI-A section is written as: "Section80C",
 // "Section80CCDEmployeeOrSE" for "80CCD(1)" ...
