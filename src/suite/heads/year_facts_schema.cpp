@@ -2,7 +2,8 @@
 // the dividends received from domestic companies (exempt u/s 10(34) up to the
 // threshold of s.115BBDA, taxed above it) on the other-sources screen, and the
 // day a business first earned, which lets s.234C leave its income out of the
-// instalments that fell due before it (proviso, clause (c)).
+// instalments that fell due before it (proviso, clause (c)); and the MAT/AMT
+// credit rows a later year was given in place of an earlier year's own.
 #include "db/migrations.h"
 
 namespace meridian::suite::heads {
@@ -14,6 +15,10 @@ std::vector<db::Migration> yearFactsMigrations() {
        {"ALTER TABLE oth_inc ADD COLUMN dividend_domestic DECIMAL(15,2) DEFAULT 0"}},
       {811, "businesses: the day a business first earned, for the s.234C proviso",
        {"ALTER TABLE income_business ADD COLUMN first_earned DATE"}},
+      // A year's own credit row and the settled figures of an earlier year
+      // brought into a later one are kept apart (suite/heads/tax_credit_history.h).
+      {870, "MAT/AMT credit: rows brought into a later year kept apart from the year's own",
+       {"ALTER TABLE taxcr115jbc1 ADD COLUMN carried_into INTEGER DEFAULT 0"}},
   };
 }
 
