@@ -62,6 +62,10 @@ struct BusinessInput {
   // the Act allows (the fixed-asset chart) taken instead.
   Money depreciationDebited;
   Money depreciationAllowed;
+  // Income of a business arising for the first time that the s.234C proviso
+  // leaves out of an instalment: taken off the head's whole income, since it
+  // may be presumptive income (ss.44AD, 44ADA, 44AE) as well as net profit.
+  Money firstTimeLeftOut;
 };
 
 // An undertaking whose profits from export are deducted u/s 10A or 10AA.
