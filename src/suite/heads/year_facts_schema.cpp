@@ -6,7 +6,7 @@
 // credit rows a later year was given in place of an earlier year's own; and
 // when winnings and dividends u/s 115BBDA arose and when deemed capital gains
 // are deemed to arise, which the s.234C proviso also reads (clauses (a),
-// (b), (d)).
+// (b), (d)); and the head income clubbed with the client's was computed under.
 #include "db/migrations.h"
 
 namespace meridian::suite::heads {
@@ -32,6 +32,10 @@ std::vector<db::Migration> yearFactsMigrations() {
         "PRIMARY KEY (code_no, ass_year, srno))"}},
       {872, "deemed capital gains: the date each is deemed to arise",
        {"ALTER TABLE capital_deemed ADD COLUMN arise_dt DATE", "ALTER TABLE capital_deemn ADD COLUMN arise_dt DATE"}},
+      // Blank for rows kept before: other sources, where they were computed.
+      {873, "income clubbed: the head each income was computed under",
+       {"ALTER TABLE mininc ADD COLUMN head VARCHAR(24) DEFAULT ''",
+        "ALTER TABLE clubinc ADD COLUMN head VARCHAR(24) DEFAULT ''"}},
   };
 }
 
