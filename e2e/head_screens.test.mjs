@@ -31,6 +31,16 @@ test('a salaried client\'s year is entered head by head and reads back after reo
 
   await openHead(page, 'Command4', 'ObjOtherIncome');
   await addRow(page, 'cmdAddOthInc', ['SB', 'Bank of Maharashtra', '6400']);
+  // Of the table of when winnings and dividends arose, the row deleted is the one clicked.
+  await addRow(page, 'cmdAddArising', ['W', '0', '0', '0', '25000', '0']);
+  await addRow(page, 'cmdAddArising', ['D', '0', '0', '0', '0', '0']);
+  await clickRow(page, 'vsfArising', 0);
+  await page.click('#cmdDelArising');
+  assert.equal(await messageText(page), 'Do you want to delete the selected row?');
+  await page.click('#dialogYes');
+  await idle(page);
+  assert.equal(await page.locator('#vsfArising tbody tr[data-row]').count(), 1);
+  assert.equal(await page.inputValue(cell('vsfArising', 0, 0)), 'Dividends from domestic companies (s.115BBDA)');
   await saveAndLeave(page);
 
   await openHead(page, 'Command6', 'ObjDeductN');

@@ -173,8 +173,9 @@ TEST_P(Dashboard, CreditTransferMovesOnceAndKeepsOtherClients) {
   conn().execute("INSERT INTO mat_taxcredit (code_no, ass_year, taxnormal, tax115jb, creditutil) VALUES ('F10', 2009, 1, 2, 3)");
   conn().execute("INSERT INTO taxcr115jbc1 (code_no, ass_year, taxnormal, taxmatamt, creditutil) VALUES ('F1', 2009, 7, 7, 7)");
   ASSERT_TRUE(transferCredits(conn(), "F1"));
-  // 2009 already had a row in the current table: only 2008 moves; the source goes.
-  EXPECT_EQ(database().dump("taxcr115jbc1"), (std::vector<std::string>{"F1|2008|100|300|0|B|", "F1|2009|7|7|7||"}));
+  // 2009 already had a row in the current table: only 2008 moves, as the
+  // year's own row (carried_into 0); the source goes.
+  EXPECT_EQ(database().dump("taxcr115jbc1"), (std::vector<std::string>{"F1|2008|100|300|0|B|0|", "F1|2009|7|7|7||0|"}));
   EXPECT_EQ(database().dump("mat_taxcredit"), (std::vector<std::string>{"F10|2009|1|2|3|"}));
   ASSERT_TRUE(transferCredits(conn(), "F1"));
   EXPECT_EQ(database().dump("taxcr115jbc1").size(), 2u) << "the second run finds nothing to move";

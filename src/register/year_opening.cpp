@@ -79,7 +79,8 @@ std::string codeInUse(host::Component& host) {
 // the earlier years where they are and nothing is copied under the new year.
 // What the carry brings is the previous year's settled figures (a revised
 // return's, say) where the data set in use would read other rows for those
-// years: each year of origin stays one row, now with its final figures.
+// years: kept as brought into this year, so that computing the earlier year
+// again leaves them standing, and each year of origin is still read once.
 void offerCreditCarryForward(db::Connection& conn, ui::Dialogs& dialogs, const std::string& client,
                              const std::string& code, const std::string& previous, int year, AlternateTax credit) {
   using suite::heads::taxCreditHistory;
@@ -92,7 +93,7 @@ void offerCreditCarryForward(db::Connection& conn, ui::Dialogs& dialogs, const s
   const std::string name = credit == AlternateTax::mat ? "MAT Credit u/s 115JAA" : "AMT Credit u/s 115JD";
   if (!dialogs.yesNo("Do you want to Carry Forward \"" + name + "\" available from Previous Year ?")) return;
   auto tx = conn.begin();
-  suite::heads::replaceTaxCreditRows(conn, code, differing);
+  suite::heads::replaceTaxCreditRows(conn, code, differing, year);
   tx.commit();
 }
 

@@ -120,12 +120,13 @@ TEST_P(WorkspaceCredit, LastYearsRevisedFiguresAreCarriedInPlaceOfTheOriginals) 
   struct Case {
     Answer answer;
     long long broughtForward;
-    std::vector<std::string> row2015;
+    std::vector<std::string> row2015;  // carried_into|taxnormal|taxmatamt|creditutil
   } cases[] = {
-      // Revised 2015-16: MAT 4,00,000 against tax 1,00,000: 3,00,000 of credit.
-      {Answer::yes, 300000, {"100000|400000|0"}},
+      // Revised 2015-16: MAT 4,00,000 against tax 1,00,000: 3,00,000 of
+      // credit, kept as brought into 2016-17 beside the original's own row.
+      {Answer::yes, 300000, {"0|150000|200000|0", "2016|100000|400000|0"}},
       // The original's 2015-16: 2,00,000 against 1,50,000: 50,000.
-      {Answer::no, 50000, {"150000|200000|0"}},
+      {Answer::no, 50000, {"0|150000|200000|0"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.answer == Answer::yes ? "Yes" : "No");
@@ -140,7 +141,8 @@ TEST_P(WorkspaceCredit, LastYearsRevisedFiguresAreCarriedInPlaceOfTheOriginals) 
     open("C1", 2016);
     EXPECT_EQ(textsSince(m), std::vector<std::string>{question});
     EXPECT_EQ(computed().creditBroughtForward.wholeRupees(), c.broughtForward);
-    EXPECT_EQ(rows("SELECT taxnormal, taxmatamt, creditutil FROM taxcr115jbc1 WHERE code_no = 'C1' AND ass_year = 2015"),
+    EXPECT_EQ(rows("SELECT carried_into, taxnormal, taxmatamt, creditutil FROM taxcr115jbc1 WHERE code_no = 'C1' "
+                   "AND ass_year = 2015 ORDER BY carried_into"),
               c.row2015);
     host().desktop().close(*ws_);
   }
@@ -152,6 +154,39 @@ TEST_P(WorkspaceCredit, LastYearsRevisedFiguresAreCarriedInPlaceOfTheOriginals) 
   const size_t m = mark();
   open("I1", 2012);
   EXPECT_TRUE(textsSince(m).empty());
+}
+
+// After a Yes, computing last year's original again rewrites the original's
+// own row and leaves the revised figures this year was given; coming back to
+// this year reads them still and does not ask again.
+TEST_P(WorkspaceCredit, RecomputingTheOriginalKeepsTheRevisedFiguresCarried) {
+  const std::string question = "Do you want to Carry Forward \"MAT Credit u/s 115JAA\" available from Previous Year ?";
+  conn().execute("INSERT INTO taxcr115jbc1 (code_no, ass_year, taxnormal, taxmatamt, creditutil, marker) VALUES "
+                 "('C1', 2015, 150000, 200000, 0, 'B'), ('C1^R-2', 2015, 100000, 400000, 0, 'B')");
+  conn().execute("INSERT INTO nrevordr (code_no, asyear, srno, typ, flagyn) VALUES "
+                 "('C1', 2015, 1, 'R', 'N'), ('C1', 2015, 2, 'R', 'Y')");
+  // The original's 2015-16: interest 5 lakh at 30 % + cess 3 % = 1,54,500;
+  // MAT on 10 lakh 1,85,000 + 5,550 = 1,90,550 payable: 36,050 of credit.
+  seedYear("C1", true, {2015, 500000, 1000000, 0, 0, 0, 0, {}});
+  dialogs().answer(Answer::yes);
+  const size_t m = mark();
+  open("C1", 2016);
+  EXPECT_EQ(computed().creditBroughtForward.wholeRupees(), 300000);  // the revision's 4,00,000 - 1,00,000
+  // The year opens on its settled revision; the original is chosen and left,
+  // which computes it again.
+  choose("CmbasYr", assessmentYearText(2015));
+  raise(*ws_, "vsRevOrd", ui::EventType::rowColChange, 0);
+  ASSERT_EQ(host().clientCtx().vt_RTCode_No.get(), "C1");
+  EXPECT_EQ(computed().creditBroughtForward.wholeRupees(), 0);
+  choose("CmbasYr", assessmentYearText(2016));
+  EXPECT_EQ(rows("SELECT carried_into, taxnormal, taxmatamt, creditutil FROM taxcr115jbc1 WHERE code_no = 'C1' "
+                 "AND ass_year = 2015 ORDER BY carried_into"),
+            (std::vector<std::string>{"0|154500|190550|0", "2016|100000|400000|0"}));
+  EXPECT_EQ(computed().creditBroughtForward.wholeRupees(), 300000);
+  EXPECT_EQ(textsSince(m), std::vector<std::string>{question});
+  // The year after reads the revision's 3,00,000 through it, not the original's 36,050.
+  choose("CmbasYr", assessmentYearText(2017));
+  EXPECT_EQ(computed().creditBroughtForward.wholeRupees(), 300000);
 }
 
 MERIDIAN_ON_BOTH_ENGINES(WorkspaceCredit);

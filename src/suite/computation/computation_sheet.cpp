@@ -52,8 +52,15 @@ const char* useCaption(engine::HouseUse u) {
   return "";
 }
 
+// Income of others included under a head the client's own figures above do
+// not hold (salary, house property, business), less its part of s.10(32).
+void clubbedLines(Sheet& s, const engine::YearResult& r, engine::ClubbedHead head) {
+  s.line("Income of Minor Child and Others Clubbed", r.clubbed.grossOf(head));
+  s.line("Less: Exempt u/s 10(32)", -r.clubbed.exemptOf(head));
+}
+
 void salaries(Sheet& s, const engine::YearResult& r) {
-  if (r.salaries.empty()) return;
+  if (r.salaries.empty() && r.heads.salary.isZero()) return;
   s.title("INCOME FROM SALARIES");
   int n = 0;
   for (const auto& e : r.salaries) {
@@ -63,11 +70,12 @@ void salaries(Sheet& s, const engine::YearResult& r) {
     s.line("Less: Entertainment Allowance u/s 16(ii)", -e.entertainment);
     s.line("Less: Professional Tax u/s 16(iii)", -e.professionalTax);
   }
+  clubbedLines(s, r, engine::ClubbedHead::salary);
   s.total("Income from Salaries", r.heads.salary, true);
 }
 
 void houses(Sheet& s, const engine::YearResult& r) {
-  if (r.houses.empty()) return;
+  if (r.houses.empty() && r.heads.houseProperty.isZero()) return;
   s.title("INCOME FROM HOUSE PROPERTY");
   int n = 0;
   for (const auto& h : r.houses) {
@@ -79,6 +87,7 @@ void houses(Sheet& s, const engine::YearResult& r) {
     s.line("Less: Interest on Borrowed Capital u/s 24(b)", -h.interestAllowed);
     s.line("Income from this House", h.income);
   }
+  clubbedLines(s, r, engine::ClubbedHead::houseProperty);
   s.total("Income from House Property", r.heads.houseProperty, true);
 }
 
@@ -95,6 +104,7 @@ void business(Sheet& s, const engine::YearResult& r, bool firmMarker, bool membe
   s.line("Share of Income from AOP/BOI included u/s 86", r.memberShares.included());
   s.line("Business (other than Speculation)", b.ordinary);
   s.line("Speculation Business", b.speculation);
+  clubbedLines(s, r, engine::ClubbedHead::business);
   s.total("Income from Business or Profession", r.heads.business + std::max(Money(), r.heads.speculation), true);
   s.line("Share of Profit from Firm exempt u/s 10(2A)", b.firmShareExempt);
   if (firmMarker) s.marker("##PARTREMUSTATEMENT##");

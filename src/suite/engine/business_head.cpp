@@ -70,7 +70,7 @@ BusinessFigures businessOf(const YearInput& in, const YearLaw& law) {
   f.depreciationAllowed = in.business.depreciationAllowed;
   f.ordinary = in.business.netProfit + in.business.depreciationDebited - f.depreciationAllowed + f.firmRemuneration +
                f.presumptive44ad + f.presumptive44ada + f.presumptive44ae + std::max(Money(), f.specified) +
-               memberSharesOf(in).included();
+               memberSharesOf(in).included() - in.business.firstTimeLeftOut;
   f.speculation = in.business.speculation;
   return f;
 }

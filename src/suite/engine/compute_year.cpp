@@ -18,8 +18,10 @@ namespace {
 IncomePots headsOf(const YearResult& r) {
   IncomePots p;
   for (const auto& s : r.salaries) p.salary += s.income;
+  p.salary += r.clubbed.included(ClubbedHead::salary);
   for (const auto& h : r.houses) p.houseProperty += h.income;
-  p.business = r.business.ordinary;
+  p.houseProperty += r.clubbed.included(ClubbedHead::houseProperty);
+  p.business = r.business.ordinary + r.clubbed.included(ClubbedHead::business);
   p.speculation = r.business.speculation;
   p.otherSources = r.otherSources.normal;
   p.apart = r.otherSources.apart;
@@ -68,12 +70,13 @@ YearResult netTaxOf(const YearInput& in) {
   for (const auto& s : in.salaries) r.salaries.push_back(salaryOf(s, *law));
   r.houses = housesOf(in.houses, *law);
   r.business = businessOf(in, *law);
-  r.capitalGains = capitalGainsOf(in.capitalGains);
+  r.clubbed = clubbedIncomeOf(in.clubbed, *law);
+  r.capitalGains = capitalGainsOf(withClubbedGains(in.capitalGains, r.clubbed));
   r.otherSources = otherSourcesOf(in, *law);
   r.heads = headsOf(r);
   r.agricultural = in.agricultural;
   r.memberShares = memberSharesOf(in);
-  r.exemptIncome = r.business.firmShareExempt + r.memberShares.exempt + r.otherSources.clubbedExemption;
+  r.exemptIncome = r.business.firmShareExempt + r.memberShares.exempt + r.clubbed.totalExempt();
 
   const CivilDate due = in.dueDate.value_or(defaultDueDate(in));
   const bool filedLate = in.filingDate && *in.filingDate > due;
@@ -117,8 +120,8 @@ YearResult computeYear(const YearInput& in) {
   r.tcs = in.taxesPaid.tcs.roundedToRupee();
   r.advanceTax = sumOf(in.taxesPaid.advance);
   r.selfAssessmentTax = sumOf(in.taxesPaid.selfAssessment);
-  const bool business =
-      !r.business.ordinary.isZero() || !r.business.speculation.isZero() || !r.business.specified.isZero();
+  const bool business = !r.heads.business.isZero() || !r.business.speculation.isZero() ||
+                        !r.business.specified.isZero();
   InterestBase base{r.netTax, r.ageClass, business};
   base.instalmentTax = instalmentTaxes(in, r.netTax);
   base.presumptive44ad = r.business.applied44ad;

@@ -69,7 +69,9 @@ YearInput withoutIncomeArisingAfter(const YearInput& in, std::size_t instalment)
   // Clause (d): dividends arising later come out of the year's dividends, so
   // only what s.115BBDA charges on them leaves the tax (none before it).
   takeOut(out.otherSources.dividendDomestic, later.dividendDomestic);
-  if (firstBusinessLeftOut(in)) takeOut(out.business.netProfit, later.businessFirstTime);
+  // Clause (c): the new business's income is whatever the head took of it,
+  // net profit or presumptive income alike.
+  if (firstBusinessLeftOut(in)) out.business.firstTimeLeftOut += later.businessFirstTime;
   out.arising = {};
   return out;
 }

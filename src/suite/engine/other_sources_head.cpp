@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "suite/engine/clubbed_income.h"
 #include "suite/engine/heads.h"
 
 namespace meridian::engine {
@@ -28,11 +29,11 @@ OtherSourceFigures otherSourcesOf(const YearInput& in, const YearLaw& law) {
   // s.57(iia): a third of family pension, at most the year's cap.
   const Money third = Money::paise(o.familyPension.inPaise() / 3).roundedToRupee();
   f.familyPensionDeduction = std::min(third, law.familyPensionCap);
-  // s.10(32): each minor child's clubbed income is exempt up to the year's figure.
-  for (const ClubbedIncome& c : in.clubbed) {
-    f.clubbed += c.amount;
-    if (c.minorChild) f.clubbedExemption += std::min(std::max(Money(), c.amount), law.minorChildExemption);
-  }
+  // Income of others included that was computed under this head, less the
+  // part of the exemption of s.10(32) taken off it.
+  const ClubbedFigures clubbed = clubbedIncomeOf(in.clubbed, law);
+  f.clubbed = clubbed.grossOf(ClubbedHead::otherSources);
+  f.clubbedExemption = clubbed.exemptOf(ClubbedHead::otherSources);
   f.other = o.other;
   f.apart.winnings = o.winnings;
   f.apart.dividends115bbda = dividendsCharged115bbda(in, law);

@@ -62,6 +62,10 @@ struct BusinessInput {
   // the Act allows (the fixed-asset chart) taken instead.
   Money depreciationDebited;
   Money depreciationAllowed;
+  // Income of a business arising for the first time that the s.234C proviso
+  // leaves out of an instalment: taken off the head's whole income, since it
+  // may be presumptive income (ss.44AD, 44ADA, 44AE) as well as net profit.
+  Money firstTimeLeftOut;
 };
 
 // An undertaking whose profits from export are deducted u/s 10A or 10AA.
@@ -114,11 +118,21 @@ struct OtherSourcesInput {
   Money unexplained115bbe;
 };
 
-// Income of another person included in the client's (ss.60 to 64), shown
-// under other sources; a minor child's income earns the exemption of s.10(32).
+// The head under which income of another person included in the client's
+// (ss.60 to 64) was computed. It stays under that head in the client's
+// computation, so it takes the head's losses and keeps its rate (a minor's
+// gain u/s 111A clubbed is still taxed at that section's rate).
+enum class ClubbedHead { salary, houseProperty, business, stcg111a, stcgOther, ltcgIndexed, ltcgWithoutIndexation,
+                         otherSources };
+inline constexpr std::size_t kClubbedHeads = 8;
+
+// Income of another person included in the client's; a minor child's income
+// earns the exemption of s.10(32), up to the year's figure for each child.
 struct ClubbedIncome {
   bool minorChild = false;
-  Money amount;
+  Money amount;  // as computed under its head, a loss negative
+  ClubbedHead head = ClubbedHead::otherSources;
+  std::string child;  // the minor's name, which groups the exemption; empty: this entry alone
 };
 
 enum class LossKind { houseProperty, business, speculation, unabsorbedDepreciation, stcl, ltcl, raceHorses,

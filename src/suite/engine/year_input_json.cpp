@@ -6,6 +6,7 @@
 #include <string>
 
 #include "suite/engine/chapter_via.h"
+#include "suite/engine/clubbed_income.h"
 
 namespace meridian::engine {
 namespace {
@@ -421,8 +422,14 @@ YearInput yearInputFromJson(const json& o) {
   }
   const json& clubbing = r.list("clubbing");
   for (size_t i = 0; i < clubbing.size(); ++i) {
-    const Reader c(clubbing[i], item("clubbing", i), {"minor_child", "amount"});
-    in.clubbed.push_back({.minorChild = c.flag("minor_child"), .amount = c.amount("amount")});
+    const Reader c(clubbing[i], item("clubbing", i), {"minor_child", "amount", "head", "child"});
+    const auto head = clubbedHeadOf(c.text("head"));
+    if (!head) c.fail("has a \"head\" that is none of salary, house_property, business, stcg_111a, stcg_other, "
+                      "ltcg_indexed, ltcg_without_indexation, other_sources");
+    in.clubbed.push_back({.minorChild = c.flag("minor_child"),
+                          .amount = c.amount("amount", true),
+                          .head = *head,
+                          .child = c.text("child")});
   }
   in.agricultural = r.amount("agricultural");
   readLossesAndCredits(r, in);

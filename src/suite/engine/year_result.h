@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "suite/engine/clubbed_income.h"
 #include "suite/engine/member_share.h"
 #include "suite/engine/sez_deduction.h"
 #include "suite/engine/year_input.h"
@@ -216,6 +217,10 @@ struct YearResult {
   MemberShareFigures memberShares;  // part of the business head where included
   CapitalGainFigures capitalGains;
   OtherSourceFigures otherSources;
+  // Income of others included (ss.60 to 64): each head above holds its part
+  // (other sources and capital gains), or `heads` adds it (salary, house
+  // property, business).
+  ClubbedFigures clubbed;
   IncomePots heads;  // each head as computed, before losses cross heads
   SetOffFigures setOff;
   Money grossTotalIncome;

@@ -1,6 +1,7 @@
 #include "suite/heads/agriculture_form.h"
 
 #include "host/screen_registry.h"
+#include "suite/engine/clubbed_income.h"
 #include "suite/engine/heads.h"
 #include "suite/heads/agriculture_year_input.h"
 
@@ -31,6 +32,13 @@ const std::vector<Choice>& clubbingSections() {
   return list;
 }
 
+// The head each income was computed under; blank stands for other sources.
+std::vector<Choice> clubbedHeads() {
+  std::vector<Choice> list;
+  for (const auto& n : engine::clubbedHeadNames()) list.push_back({n.code, n.caption});
+  return list;
+}
+
 std::vector<db::Pairs> filled(const RowGrid& g) {
   std::vector<db::Pairs> rows;
   for (int r : g.filledRows()) rows.push_back(g.pairsOf(r));
@@ -51,13 +59,15 @@ AgricultureForm::AgricultureForm(host::Component& component)
                          {{"Name of Minor", "name", CellType::text(125), true},
                           {"Relation", "relation", CellType::choice(children()), true},
                           {"Nature of Income", "nature", CellType::text(255)},
-                          {"Income", "income", CellType::loss()}}});
+                          {"Income", "income", CellType::loss()},
+                          {"Head of Income", "head", CellType::choice(clubbedHeads())}}});
   others_ = &addRowGrid({others, "Club", "Income of other persons included (ss.60 to 64)",
                          {{"Name of Person", "name", CellType::text(125), true},
                           {"PAN", "pan", CellType::pan()},
                           {"Section", "section", CellType::choice(clubbingSections()), true},
                           {"Nature of Income", "nature", CellType::text(255)},
-                          {"Income", "income", CellType::loss()}}});
+                          {"Income", "income", CellType::loss()},
+                          {"Head of Income", "head", CellType::choice(clubbedHeads())}}});
   add(ui::ControlKind::label, "lblTotals");
   addCommands();
 }
@@ -84,13 +94,14 @@ void AgricultureForm::refresh() {
   std::string caption = "Net Agricultural Income : " + agricultural.grouped();
   if (const engine::YearLaw* law = engine::lawOf(year())) {
     std::vector<ClubbedEntry> entries;
-    for (int r : minors_->filledRows()) entries.push_back({true, minors_->amount(r, "income")});
-    for (int r : others_->filledRows()) entries.push_back({false, others_->amount(r, "income")});
-    engine::YearInput in;
-    in.year = year();
-    addClubbed(entries, in.clubbed);
-    const engine::OtherSourceFigures f = engine::otherSourcesOf(in, *law);
-    caption += "    Income Clubbed : " + f.clubbed.grouped() + "    Exempt u/s 10(32) : " + f.clubbedExemption.grouped();
+    for (int r : minors_->filledRows())
+      entries.push_back({true, minors_->amount(r, "income"), minors_->code(r, "head"), minors_->cell(r, "name")});
+    for (int r : others_->filledRows())
+      entries.push_back({false, others_->amount(r, "income"), others_->code(r, "head"), others_->cell(r, "name")});
+    std::vector<engine::ClubbedIncome> clubbed;
+    addClubbed(entries, clubbed);
+    const engine::ClubbedFigures f = engine::clubbedIncomeOf(clubbed, *law);
+    caption += "    Income Clubbed : " + f.totalGross().grouped() + "    Exempt u/s 10(32) : " + f.totalExempt().grouped();
   }
   (*this)["lblTotals"].caption = caption;
 }

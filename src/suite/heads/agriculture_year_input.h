@@ -21,10 +21,15 @@ Money netAgriculturalIncome(const AgriculturalFigures& f);
 struct ClubbedEntry {
   bool minorChild = false;  // s.64(1A), with the exemption of s.10(32)
   Money income;             // a loss negative
+  std::string head;         // engine::clubbedHeadNames' code; blank: other sources
+  std::string name;         // of the minor, whose incomes share one exemption
 };
-void addClubbed(const std::vector<ClubbedEntry>& entries, std::vector<engine::ClubbedIncome>& out);
+// A head not known is refused with a note, and the entry left out.
+void addClubbed(const std::vector<ClubbedEntry>& entries, std::vector<engine::ClubbedIncome>& out,
+                std::vector<std::string>* notes = nullptr);
 
 // Reads agri, mininc and clubinc of a data set's year into `in`.
-void loadAgricultureAndClubbing(db::Connection& conn, const std::string& code, engine::YearInput& in);
+void loadAgricultureAndClubbing(db::Connection& conn, const std::string& code, engine::YearInput& in,
+                                std::vector<std::string>* notes = nullptr);
 
 }  // namespace meridian::suite::heads

@@ -11,7 +11,7 @@ void loadBusinessGainsAndAgriculture(db::Connection& conn, const std::string& co
                                      std::vector<std::string>& notes) {
   loadBusiness(conn, code, in);
   loadCapitalGains(conn, code, in, notes);
-  loadAgricultureAndClubbing(conn, code, in);
+  loadAgricultureAndClubbing(conn, code, in, &notes);
 }
 
 namespace {

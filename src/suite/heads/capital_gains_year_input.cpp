@@ -95,7 +95,9 @@ void loadCapitalGains(db::Connection& conn, const std::string& code, engine::Yea
   const auto transfers = readTransfers(conn, code, in.year, notes);
   addTransfers(transfers, who, CostInflationIndex::shipped(), in.capitalGains);
   addArising(transfers, who, CostInflationIndex::shipped(), in);
-  addDeemedGains(readDeemedGains(conn, code, in.year), in.capitalGains);
+  const auto deemed = readDeemedGains(conn, code, in.year);
+  addDeemedGains(deemed, in.capitalGains);
+  addDeemedGainsArising(deemed, in);
 }
 
 }  // namespace meridian::suite::heads

@@ -18,11 +18,20 @@ std::vector<Choice> sections() {
 
 DeemedGainsForm::DeemedGainsForm(host::Component& component)
     : TableGridsScreen(component, "ObjCapDeemed", "Deemed Capital Gain") {
+  // The gain is income of this previous year, so it arises within it; the
+  // date places it among the advance-tax instalments (s.234C proviso).
+  auto withinTheYear = [this](const CivilDate& d) -> std::optional<std::string> {
+    if (year() <= 0 || (d >= previousYearStart() && d <= previousYearEnd())) return std::nullopt;
+    return "A gain is deemed to arise within the previous year, " + formatDmy(previousYearStart()) + " to " +
+           formatDmy(previousYearEnd()) + ".";
+  };
+  const GridColumn arises{"Date deemed to arise", "arise_dt", CellType::date(withinTheYear, true)};
   withdrawn_ = &addTableGrid({.table = "capital_deemed", .serialColumn = "srno"},
                              {"vsfDeemed", "Deemed", "Exemptions of earlier years withdrawn this year",
                               {{"Short-term / Long-term", "term", CellType::choice(terms()), true},
                                {"Section", "section", CellType::choice(sections())},
-                               {"Amount deemed as Capital Gain", "amount", CellType::money()}},
+                               {"Amount deemed as Capital Gain", "amount", CellType::money()},
+                               arises},
                               true});
   unused_ = &addTableGrid(
       {.table = "capital_deemn", .serialColumn = "srno"},
@@ -32,7 +41,8 @@ DeemedGainsForm::DeemedGainsForm(host::Component& component)
         {"Section under which deduction claimed", "section", CellType::choice(sections())},
         {"Year of acquisition/construction of new asset", "new_year", CellType::year(2000, years::kLatest)},
         {"Amount utilised out of Capital Gains account", "utilised", CellType::money()},
-        {"Amount not used for new asset", "amount", CellType::money()}}});
+        {"Amount not used for new asset", "amount", CellType::money()},
+        arises}});
   add(ui::ControlKind::label, "lblTotals");
   addCommands();
 }

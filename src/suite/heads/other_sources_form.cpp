@@ -12,6 +12,14 @@ const YearTable kSpecialRate{.table = "sprtothinc", .yearColumn = "tyear", .seri
 const YearTable kExempt{.table = "incitemdet", .yearColumn = "tyear", .serialColumn = "srno"};
 const YearTable kCertificates{.table = "rebate_nsc", .serialColumn = "srno"};
 const YearTable kExpenses{.table = "oth_inc", .yearColumn = "assyear"};
+const YearTable kArising{.table = "oth_arising", .serialColumn = "srno"};
+
+const std::vector<Choice>& arisingKinds() {
+  static const std::vector<Choice> list = {
+      {arising_kinds::winnings, "Winnings from lotteries, crossword puzzles, races, games (s.115BB)"},
+      {arising_kinds::dividends, "Dividends from domestic companies (s.115BBDA)"}};
+  return list;
+}
 
 }  // namespace
 
@@ -50,6 +58,12 @@ OtherSourcesForm::OtherSourcesForm(host::Component& component)
                                 {"Amount", "amount", CellType::money(), true},
                                 {"Rate %", "rate", CellType::money()},
                                 {"Interest for the Year", "interest", CellType::money()}}});
+  // Interest u/s 234C leaves out of an instalment what arose after its date
+  // when its tax was paid in the instalments after; blank: all arose by 15 June.
+  std::vector<GridColumn> periods = {{"Income", "kind", CellType::choice(arisingKinds()), true}};
+  for (const auto& p : arisingPeriodColumns()) periods.push_back({p.caption, p.column, CellType::money()});
+  arising_ = &addRowGrid({arising, "Arising", "Winnings and dividends u/s 115BBDA by the date they arose",
+                          std::move(periods)});
   add(ui::ControlKind::label, "lblTotals");
   addCommands();
 }
@@ -59,6 +73,7 @@ void OtherSourcesForm::readYear(db::Connection& conn) {
   readGrid(conn, kSpecialRate, *special_);
   readGrid(conn, kExempt, *exempt_);
   readGrid(conn, kCertificates, *certificates_);
+  readGrid(conn, kArising, *arising_);
   readFields(conn, kExpenses, *expenses_);
   const std::string master = component_.clientCtx().vT_Code_No.get();
   person_ = clientPersonOf(base_, master.empty() ? code() : master, year());
@@ -69,6 +84,7 @@ void OtherSourcesForm::writeYear(db::Connection& conn) {
   writeGrid(conn, kSpecialRate, *special_);
   writeGrid(conn, kExempt, *exempt_);
   writeGrid(conn, kCertificates, *certificates_);
+  writeGrid(conn, kArising, *arising_);
   writeFields(conn, kExpenses, *expenses_);
 }
 

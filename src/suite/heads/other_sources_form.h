@@ -5,7 +5,8 @@
 // NSC and KVP held with the interest of the year (rebate_nsc), and the
 // expenses and depreciation claimed u/s 57, and the receipts and deductions
 // of owning and maintaining race horses, and the dividends received from
-// domestic companies (oth_inc).
+// domestic companies (oth_inc), and when winnings and those dividends arose,
+// by the periods between the advance-tax dates (oth_arising).
 #include "suite/heads/client_person.h"
 #include "suite/heads/head_screen.h"
 #include "suite/heads/other_sources_input.h"
@@ -20,6 +21,7 @@ class OtherSourcesForm : public HeadScreen {
   static constexpr const char* specialRate = "vsfSpRate";
   static constexpr const char* exemptIncome = "vsfExempt";
   static constexpr const char* certificates = "vsfNsc";
+  static constexpr const char* arising = "vsfArising";
 
  protected:
   void readYear(db::Connection& conn) override;
@@ -33,6 +35,7 @@ class OtherSourcesForm : public HeadScreen {
   RowGrid* special_;
   RowGrid* exempt_;
   RowGrid* certificates_;
+  RowGrid* arising_;
   FieldSet* expenses_;
   ClientPerson person_;  // whom s.115BBDA reaches
 };

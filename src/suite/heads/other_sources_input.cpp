@@ -5,6 +5,26 @@
 #include "suite/heads/year_rows.h"
 
 namespace meridian::suite::heads {
+
+const std::array<ArisingPeriodColumn, engine::kArisingPeriods>& arisingPeriodColumns() {
+  static const std::array<ArisingPeriodColumn, engine::kArisingPeriods> list = {{
+      {"upto_15_6", "Up to 15/6"},
+      {"upto_15_9", "From 16/6 to 15/9"},
+      {"upto_15_12", "From 16/9 to 15/12"},
+      {"upto_15_3", "From 16/12 to 15/3"},
+      {"upto_31_3", "From 16/3 to 31/3"},
+  }};
+  return list;
+}
+
+void addOtherSourcesArising(const std::vector<ArisingEntry>& entries, engine::YearInput& in) {
+  for (const ArisingEntry& e : entries)
+    for (std::size_t p = 0; p < engine::kArisingPeriods; ++p) {
+      if (e.kind == arising_kinds::winnings) in.arising[p].winnings += e.amounts[p];
+      else if (e.kind == arising_kinds::dividends) in.arising[p].dividendDomestic += e.amounts[p];
+    }
+}
+
 namespace {
 
 Money amountIn(const db::Row& r, const char* column) { return r.money(column).value_or(Money()); }
@@ -29,6 +49,13 @@ void loadOtherSources(db::Connection& conn, const YearSource& s, engine::YearInp
     a.dividendDomestic = amountIn(expenses.front(), "dividend_domestic");
   }
   in.otherSources = otherSourcesInputOf(a);
+  std::vector<ArisingEntry> arising;
+  for (const auto& r : readRows(conn, {.table = "oth_arising", .serialColumn = "srno"}, s.dataSet, s.year)) {
+    ArisingEntry e{r.text("kind"), {}};
+    for (std::size_t p = 0; p < engine::kArisingPeriods; ++p) e.amounts[p] = amountIn(r, arisingPeriodColumns()[p].column);
+    arising.push_back(std::move(e));
+  }
+  addOtherSourcesArising(arising, in);
 }
 
 const YearInputPartRegistration registered{"other sources", &loadOtherSources};

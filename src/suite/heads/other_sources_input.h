@@ -6,6 +6,10 @@
 // companies (exempt, or taxed above the s.115BBDA threshold), and the expenses and depreciation claimed u/s 57 taken off
 // the other income (which may then be a loss); race horses apart, their
 // deductions taken off their own receipts only.
+#include <array>
+#include <string>
+#include <vector>
+
 #include "common/money.h"
 #include "suite/engine/year_input.h"
 
@@ -50,5 +54,26 @@ inline void addReceipt(OtherSourceAmounts& a, const std::string& nature, Money a
   else if (nature == "FP") a.familyPension += amount;
   else a.other += amount;
 }
+
+// When winnings and dividends u/s 115BBDA arose (oth_arising): one row per
+// kind, its amounts by the periods of `YearInput::arising`.
+namespace arising_kinds {
+inline constexpr const char* winnings = "W";
+inline constexpr const char* dividends = "D";
+}  // namespace arising_kinds
+
+struct ArisingPeriodColumn {
+  const char* column;
+  const char* caption;
+};
+const std::array<ArisingPeriodColumn, engine::kArisingPeriods>& arisingPeriodColumns();
+
+struct ArisingEntry {
+  std::string kind;  // arising_kinds
+  std::array<Money, engine::kArisingPeriods> amounts{};
+};
+
+// Adds the entries to `in.arising`; a kind not known is passed over.
+void addOtherSourcesArising(const std::vector<ArisingEntry>& entries, engine::YearInput& in);
 
 }  // namespace meridian::suite::heads

@@ -5,11 +5,22 @@ namespace {
 
 TaxCreditHistory rowsOf(db::Connection& conn, const std::string& code, int beforeYear) {
   TaxCreditHistory rows;
-  for (const auto& r : conn.query(std::string("SELECT ass_year, taxnormal, taxmatamt, creditutil, marker FROM ") +
-                                      kTaxCreditTable + " WHERE code_no = ? AND ass_year < ? ORDER BY ass_year",
-                                  {code, beforeYear}))
-    rows[static_cast<int>(r.integer("ass_year"))].push_back(
-        {r.integer("taxnormal"), r.integer("taxmatamt"), r.integer("creditutil"), r.text("marker")});
+  std::map<int, long long> broughtInto;  // year of origin -> the carried_into its rows come from
+  for (const auto& r : conn.query(std::string("SELECT ass_year, taxnormal, taxmatamt, creditutil, marker, carried_into "
+                                              "FROM ") +
+                                      kTaxCreditTable +
+                                      " WHERE code_no = ? AND ass_year < ? AND carried_into <= ? "
+                                      "ORDER BY ass_year, carried_into",
+                                  {code, beforeYear, beforeYear})) {
+    const int origin = static_cast<int>(r.integer("ass_year"));
+    const long long into = r.integer("carried_into");
+    // Rows come in rising carried_into: a later carry replaces what came before it.
+    if (auto it = broughtInto.find(origin); it == broughtInto.end() || it->second != into) {
+      rows[origin].clear();
+      broughtInto[origin] = into;
+    }
+    rows[origin].push_back({r.integer("taxnormal"), r.integer("taxmatamt"), r.integer("creditutil"), r.text("marker")});
+  }
   return rows;
 }
 
@@ -24,14 +35,17 @@ TaxCreditHistory taxCreditHistory(db::Connection& conn, const std::string& clien
   return history;
 }
 
-void replaceTaxCreditRows(db::Connection& conn, const std::string& dataSet, const TaxCreditHistory& rows) {
+void replaceTaxCreditRows(db::Connection& conn, const std::string& dataSet, const TaxCreditHistory& rows,
+                          int carriedInto) {
   for (const auto& [year, list] : rows) {
-    conn.execute(std::string("DELETE FROM ") + kTaxCreditTable + " WHERE code_no = ? AND ass_year = ?",
-                 {dataSet, year});
+    conn.execute(std::string("DELETE FROM ") + kTaxCreditTable +
+                     " WHERE code_no = ? AND ass_year = ? AND carried_into = ?",
+                 {dataSet, year, carriedInto});
     for (const auto& r : list)
       conn.execute(std::string("INSERT INTO ") + kTaxCreditTable +
-                       " (code_no, ass_year, taxnormal, taxmatamt, creditutil, marker) VALUES (?, ?, ?, ?, ?, ?)",
-                   {dataSet, year, r.taxNormal, r.alternateTax, r.creditUsed, r.marker});
+                       " (code_no, ass_year, taxnormal, taxmatamt, creditutil, marker, carried_into) "
+                       "VALUES (?, ?, ?, ?, ?, ?, ?)",
+                   {dataSet, year, r.taxNormal, r.alternateTax, r.creditUsed, r.marker, carriedInto});
   }
 }
 

@@ -11,6 +11,14 @@
 // has them and the client's (the original returns') for the other years, so a
 // revision or an order sees the same earlier years as the original, and each
 // year of origin is counted once.
+//
+// Opening a year may bring the settled figures of an earlier year (a revised
+// return's) in place of the data set's own: those rows are kept apart, marked
+// with the year they were brought into (carried_into; 0 for a year's own
+// row), so that computing the earlier year again rewrites only its own row
+// and the later years still read the figures chosen for them. A year reads,
+// for each year of origin, the rows brought into the latest year up to it,
+// else the year's own.
 #include <map>
 #include <string>
 #include <vector>
@@ -37,8 +45,10 @@ TaxCreditHistory taxCreditHistory(db::Connection& conn, const std::string& clien
                                   int beforeYear);
 
 // Replaces the rows of the data set for the given years with those given,
-// inside the caller's transaction.
-void replaceTaxCreditRows(db::Connection& conn, const std::string& dataSet, const TaxCreditHistory& rows);
+// inside the caller's transaction: the years' own rows, or with
+// `carriedInto` the rows brought into that year.
+void replaceTaxCreditRows(db::Connection& conn, const std::string& dataSet, const TaxCreditHistory& rows,
+                          int carriedInto = 0);
 
 // The row a computed year leaves for the years after it: its tax on total
 // income, its alternate tax and the credit it used; none when the year had

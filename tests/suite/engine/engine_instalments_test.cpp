@@ -165,6 +165,45 @@ TEST(EngineInstalments, BusinessArisingForTheFirstTimeIsLeftOutFrom2017) {
   }
 }
 
+// Clause (c) reaches a new business whatever its income is made of: a
+// presumptive business's income is its presumed income, not a net profit.
+TEST(EngineInstalments, PresumptiveIncomeOfANewBusinessIsLeftOutFrom2017) {
+  struct Case {
+    const char* name;
+    void (*business)(YearInput&);
+    std::size_t period;               // in which it first earned
+    std::int64_t interest;            // other sources
+    std::int64_t newIncome;           // the new business's income
+    std::array<std::int64_t, 4> tax;  // worked on at each date
+  } cases[] = {
+      // s.44ADA, receipts 20,00,000 at 50 %: 10,00,000, first earned in
+      // October. Interest 6,00,000 alone: 25,000 + 20,000 = 45,000 + cess
+      // 1,350 = 46,350; with the profession 16,00,000: 25,000 + 1,00,000 +
+      // 1,80,000 = 3,05,000 + 9,150 = 3,14,150.
+      {"44ADA",
+       [](YearInput& in) { in.business.presumptive44ada.receipts = rs(2000000); },
+       2, 600000, 1000000, {46350, 46350, 314150, 314150}},
+      // s.44AE, two light goods carriages from December at 7,500 a month for
+      // four months: 60,000, first earned after 15 December. Interest
+      // 10,00,000 alone: 1,25,000 + 3,750 = 1,28,750; with them 1,43,000 +
+      // 4,290 = 1,47,290.
+      {"44AE",
+       [](YearInput& in) { in.business.presumptive44ae = {{false, 4, 0, {}}, {false, 4, 0, {}}}; },
+       3, 1000000, 60000, {128750, 128750, 128750, 147290}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    YearInput in = blankYear(2017);
+    in.otherSources.otherInterest = rs(c.interest);
+    c.business(in);
+    in.arising[c.period].businessFirstTime = rs(c.newIncome);
+    const Money netTax = computeYear(in).netTax;
+    ASSERT_EQ(netTax, rs(c.tax[3]));
+    const auto taxes = instalmentTaxes(in, netTax);
+    for (std::size_t i = 0; i < taxes.size(); ++i) EXPECT_EQ(taxes[i], rs(c.tax[i])) << "instalment " << i + 1;
+  }
+}
+
 TEST(EngineInstalments, DividendsAbove115bbdaThresholdArisingLaterAreLeftOut) {
   // A.Y. 2017-18, clause (d) of the proviso: interest 10,00,000, tax 1,25,000
   // + cess 3,750 = 1,28,750. Dividends from domestic companies 20,00,000:

@@ -6,7 +6,9 @@
 
 #include "suite/heads/agriculture_form.h"
 #include "suite/heads/capital_gains_form.h"
+#include "suite/engine/compute_year.h"
 #include "suite/heads/head_screen_fixture.h"
+#include "suite/heads/year_input_loader.h"
 
 namespace meridian::suite::heads {
 namespace {
@@ -134,6 +136,35 @@ TEST_P(GainsAndAgricultureScreens, AgriculturalIncomeAndIncomesClubbed) {
   ASSERT_TRUE(form->save());
   EXPECT_EQ(scalar("SELECT COUNT(*) FROM agri WHERE code_no = 'I1'"), "0") << "nothing entered, no row";
   EXPECT_EQ(scalar("SELECT COUNT(*) FROM mininc WHERE code_no = 'I1'"), "0");
+}
+
+// A minor's incomes under two heads, the name typed two ways: one exemption
+// of 1,500 for the child, 1,000 of it off the interest at normal rates and
+// 500 off the gain u/s 111A, which keeps its 15 % in the computation.
+TEST_P(GainsAndAgricultureScreens, IncomeClubbedKeepsItsHead) {
+  conn().execute("INSERT INTO other_income (code_no, ass_year, srno, nature, amount) VALUES ('I1', 2017, 1, 'INT', 1000000)");
+  auto form = openFor<A>("ObjAgriculture", "I1", 2017);
+  addRow(*form, A::minors, "Minor",
+         {{"Name of Minor", "Anu Rao"}, {"Relation", "d"}, {"Income", "101500"}, {"Head of Income", "stcg_111a"}});
+  addRow(*form, A::minors, "Minor", {{"Name of Minor", "ANU RAO"}, {"Relation", "d"}, {"Income", "1000"}});
+  EXPECT_EQ((*form)["lblTotals"].caption,
+            "Net Agricultural Income : 0.00    Income Clubbed : 1,02,500.00    Exempt u/s 10(32) : 1,500.00");
+  ASSERT_TRUE(form->save()) << lastMessage();
+  EXPECT_EQ(scalar("SELECT head FROM mininc WHERE code_no = 'I1' AND ass_year = 2017 AND income = 101500"), "stcg_111a");
+  EXPECT_EQ(scalar("SELECT head FROM mininc WHERE code_no = 'I1' AND ass_year = 2017 AND income = 1000"), "");
+
+  const auto loaded = loadYearInput(conn(), {"I1", "I1", 2017});
+  ASSERT_TRUE(loaded.notes.empty()) << loaded.notes.front();
+  const engine::YearResult r = engine::computeYear(loaded.input);
+  EXPECT_EQ(r.capitalGains.stcg111a, Money::rupees(101000));
+  EXPECT_EQ(r.clubbed.totalExempt(), Money::rupees(1500));
+  EXPECT_EQ(r.tax.taxSpecial, Money::rupees(15150));
+
+  // A head the program does not know (a row written by another program) is
+  // named, and the year's result tables are not rewritten from it.
+  conn().execute("UPDATE mininc SET head = 'perquisite' WHERE code_no = 'I1' AND ass_year = 2017 AND head = ''");
+  const auto refused = loadYearInput(conn(), {"I1", "I1", 2017});
+  EXPECT_EQ(refused.notes, std::vector<std::string>{"Income clubbed under the head \"perquisite\" is not computed."});
 }
 
 MERIDIAN_ON_BOTH_ENGINES(GainsAndAgricultureScreens);

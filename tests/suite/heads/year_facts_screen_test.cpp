@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "suite/engine/compute_year.h"
+#include "suite/engine/instalment_tax.h"
 #include "suite/heads/business_year_input.h"
 #include "suite/heads/head_screen_fixture.h"
 #include "suite/heads/year_input_loader.h"
@@ -117,6 +118,78 @@ TEST_P(YearFactsScreens, AFirstEarnedDayOutsideThePreviousYearIsRefused) {
   for (const auto& c : cases) {
     dialogs().clear();
     edit("vsfBusiness", 0, col, c.typed);
+    EXPECT_EQ(dialogs().texts(), c.said) << c.typed;
+  }
+}
+
+// Winnings and dividends u/s 115BBDA typed by the period they arose, and a
+// deemed gain by the date it is deemed to arise, reach the instalments of
+// s.234C as they do from the command's `arising`. A.Y. 2017-18, interest
+// 10,00,000 besides: 1,25,000 + cess 3,750 = 1,28,750 without them.
+TEST_P(YearFactsScreens, WhenWinningsDividendsAndDeemedGainsAroseReachesTheInstalments) {
+  struct Case {
+    const char* name;
+    std::vector<std::string> arisingRow;  // Income, then the five periods; empty: none typed
+    const char* winnings;                 // s.115BB, on the grid of special rates
+    const char* dividends;                // from domestic companies
+    std::string deemedSql;                // a deemed gain with its date
+    std::array<std::int64_t, 4> tax;      // the instalments are worked on
+  } cases[] = {
+      // Winnings 1,00,000 after 15 December: 30,000 more, 1,55,000 + 4,650.
+      {"winnings", {"W", "0", "0", "0", "100000", "0"}, "100000", "", "", {128750, 128750, 128750, 159650}},
+      // Dividends 15,00,000, 5,00,000 of them after 15 September: 10 % on
+      // the 5,00,000 above ten lakh, 1,75,000 + 5,250; without the later
+      // ones none is above the threshold.
+      {"dividends", {"D", "1000000", "0", "500000", "0", "0"}, "", "1500000", "", {128750, 128750, 180250, 180250}},
+      // Capital gains account left unused, long-term 2,00,000 deemed to
+      // arise on 1 August 2016: 20 %, 1,65,000 + 4,950.
+      {"deemed gain", {}, "", "",
+       "INSERT INTO capital_deemn (code_no, ass_year, srno, term, prev_year, section, amount, arise_dt) VALUES "
+       "('I1', 2017, 1, 'L', 2013, '54EC', 200000, '2016-08-01')",
+       {128750, 169950, 169950, 169950}},
+      // Typed without the periods: all taken as arising by 15 June.
+      {"winnings not placed", {}, "100000", "", "", {159650, 159650, 159650, 159650}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    for (const char* table : {"other_income", "sprtothinc", "oth_inc", "oth_arising", "capital_deemn"})
+      conn().execute(std::string("DELETE FROM ") + table + " WHERE code_no = 'I1'");
+    conn().execute("INSERT INTO other_income (code_no, ass_year, srno, nature, amount) VALUES ('I1', 2017, 1, 'INT', 1000000)");
+    if (!c.deemedSql.empty()) conn().execute(c.deemedSql);
+    open("PrjOtherHeads.Forms", "ObjOtherIncome", "I1", 2017);
+    if (*c.dividends) typeBox("txtDividendDomestic", c.dividends);
+    if (*c.winnings) {
+      click("cmdAddSpRate");
+      type("vsfSpRate", 0, {"5BB", "LOTTERY", c.winnings});
+    }
+    if (!c.arisingRow.empty()) {
+      click("cmdAddArising");
+      type("vsfArising", 0, c.arisingRow);
+    }
+    click("cmdSave");
+    const auto loaded = loadYearInput(conn(), {"I1", "I1", 2017});
+    EXPECT_TRUE(loaded.notes.empty()) << loaded.notes.front();
+    const Money netTax = engine::computeYear(loaded.input).netTax;
+    ASSERT_EQ(netTax, Money::rupees(c.tax[3]));
+    const auto taxes = engine::instalmentTaxes(loaded.input, netTax);
+    for (std::size_t i = 0; i < taxes.size(); ++i) EXPECT_EQ(taxes[i], Money::rupees(c.tax[i])) << "instalment " << i + 1;
+  }
+}
+
+TEST_P(YearFactsScreens, ADeemedGainArisesWithinThePreviousYear) {
+  open("PrjOtherHeads.Forms", "ObjCapDeemed", "I1", 2017);
+  click("cmdAddDeemN");
+  const auto& titles = grid("vsfDeemN").titles;
+  const int col = static_cast<int>(std::find(titles.begin(), titles.end(), "Date deemed to arise") - titles.begin());
+  ASSERT_LT(col, static_cast<int>(titles.size()));
+  const std::vector<std::string> refused{"A gain is deemed to arise within the previous year, 01/04/2016 to 31/03/2017."};
+  const struct {
+    const char* typed;
+    std::vector<std::string> said;
+  } cases[] = {{"31/03/2016", refused}, {"01/04/2017", refused}, {"01/04/2016", {}}, {"31/03/2017", {}}};
+  for (const auto& c : cases) {
+    dialogs().clear();
+    edit("vsfDeemN", 0, col, c.typed);
     EXPECT_EQ(dialogs().texts(), c.said) << c.typed;
   }
 }
