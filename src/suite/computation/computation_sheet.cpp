@@ -67,7 +67,7 @@ void salaries(Sheet& s, const engine::YearResult& r) {
 }
 
 void houses(Sheet& s, const engine::YearResult& r) {
-  if (r.houses.empty()) return;
+  if (r.houses.empty() && r.passThrough.houseProperty.isZero()) return;
   s.title("INCOME FROM HOUSE PROPERTY");
   int n = 0;
   for (const auto& h : r.houses) {
@@ -79,6 +79,7 @@ void houses(Sheet& s, const engine::YearResult& r) {
     s.line("Less: Interest on Borrowed Capital u/s 24(b)", -h.interestAllowed);
     s.line("Income from this House", h.income);
   }
+  s.line("Passed through by Business Trusts / Investment Funds", r.passThrough.houseProperty);
   s.total("Income from House Property", r.heads.houseProperty, true);
 }
 

@@ -33,7 +33,7 @@ OtherSourceFigures otherSourcesOf(const YearInput& in, const YearLaw& law) {
     f.clubbed += c.amount;
     if (c.minorChild) f.clubbedExemption += std::min(std::max(Money(), c.amount), law.minorChildExemption);
   }
-  f.other = o.other;
+  f.other = o.other + in.passThrough.otherSources;  // ss.115UA(3), 115UB(1)
   f.apart.winnings = o.winnings;
   f.apart.dividends115bbda = dividendsCharged115bbda(in, law);
   f.raceHorses = o.raceHorses;
