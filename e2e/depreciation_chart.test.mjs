@@ -5,7 +5,7 @@
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { startPractice, signIn, idle } from './helpers.mjs';
-import { cell, openYear, reopenYear, openHead, leaveHead, addRow } from './head_screen_steps.mjs';
+import { cell, openYear, reopenYear, addRow, openFromBusiness, leaveToYearThroughBusiness } from './head_screen_steps.mjs';
 
 let practice;
 before(async () => { practice = await startPractice(); });
@@ -13,12 +13,7 @@ after(async () => { await practice.stop(); });
 
 const CLIENT = 'C0002';
 
-async function openChart(page) {
-  await openHead(page, 'cmd_business', 'objbusiness');
-  await page.click('#cmdDepChart');
-  await page.waitForSelector('#form_ObjNewFATR');
-  await idle(page);
-}
+const openChart = (page) => openFromBusiness(page, 'cmdDepChart', 'ObjNewFATR');
 
 test('an item typed into the depreciation chart shows its depreciation, is saved and read back', async () => {
   const page = await signIn(practice);
@@ -32,10 +27,7 @@ test('an item typed into the depreciation chart shows its depreciation, is saved
   assert.match(await page.textContent('#vsfDepBlocks'), /Machinary and plant[\s\S]*25,500\.00[\s\S]*1,64,500\.00/);
   await page.click('#cmdSave');
   await idle(page);
-  await page.keyboard.press('Escape');
-  await page.waitForSelector('#form_objbusiness');
-  await idle(page);
-  await leaveHead(page);
+  await leaveToYearThroughBusiness(page);
 
   await reopenYear(page);
   await openChart(page);

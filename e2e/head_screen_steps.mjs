@@ -23,6 +23,22 @@ export async function openHead(page, button, form) {
   await idle(page);
 }
 
+// A screen reached from the business screen by its button, and back to the
+// year through the business screen.
+export async function openFromBusiness(page, button, form) {
+  await openHead(page, 'cmd_business', 'objbusiness');
+  await page.click('#' + button);
+  await page.waitForSelector('#form_' + form);
+  await idle(page);
+}
+
+export async function leaveToYearThroughBusiness(page) {
+  await page.keyboard.press('Escape');
+  await page.waitForSelector('#form_objbusiness');
+  await idle(page);
+  await leaveHead(page);
+}
+
 export async function leaveHead(page) {
   await page.keyboard.press('Escape');
   await page.waitForSelector('#form_subform');

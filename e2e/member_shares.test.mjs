@@ -18,7 +18,9 @@ test('shares of AOPs are typed, one deleted by a click, read back and computed u
   const page = await signIn(practice);
   await openYear(page, CLIENT);
 
+  assert.equal(await page.textContent('#cmd_aop'), 'Share of Income as Member of AOP/BOI');
   await openHead(page, 'cmd_aop', 'Objaop');
+  assert.match(await page.textContent('#form_Objaop h1.caption'), /^Share of Income as Member of AOP\/BOI/);
   await addRow(page, 'cmdAddAOP', ['Ganga Builders Consortium', 'AAAAG1234K', '25', '240000', 'M']);
   await addRow(page, 'cmdAddAOP', ['Wrong Venture', 'AAAAW1234K', '', '60000', 'N']);
   assert.equal(await rowCount(page, 'vsfAOPs'), 2);

@@ -251,6 +251,10 @@ TEST_P(ClientInfoSave, NoToTheMasterQuestionWritesOnlyTheYear) {
     EXPECT_EQ(after.at(t), before.at(t)) << t;
   EXPECT_EQ(conn().scalar("SELECT city FROM new_tab WHERE code_no = 'F1' AND ass_year = '2016'"), "MADURAI");
   EXPECT_EQ(conn().scalar("SELECT off_nm FROM new_tab WHERE code_no = 'F1' AND ass_year = '2016'"), "BRANCH");
+  // The name only the master keeps is left as it was, and the user is told.
+  EXPECT_EQ(o.s.session->component().desktop().statusLine,
+            "General information of client F1 for A.Y. 2016-17 saved. Not saved, as only the client's master keeps "
+            "them: Name.");
 }
 
 TEST_P(ClientInfoSave, BoxTwoHasNoMeaningIn2014) {

@@ -758,6 +758,13 @@ void ClientInfoForm::afterSaving(const SavePlan& plan) {
   if (plan.updateMaster && firm_ && changed("chkmmr")) llpMarker_ = plan.llp ? "LLP_Y" : "LLP_N";
   loadedAudit_ = plan.audit;
   loadedPan_ = plan.pan;
+  // Answering No to the master question leaves what only the master keeps
+  // (a name, the sex, the DPIN ...) as it was: the status line names it.
+  std::string notSaved;
+  if (!plan.updateMaster)
+    for (const auto& k : keptIn())
+      if (!k.year && (individual_ ? k.person : k.other) && changed(k.control))
+        notSaved += (notSaved.empty() ? "" : ", ") + (*this)[k.control].caption;
   markUnchanged();
 
   const std::string name = clientName();
@@ -775,7 +782,9 @@ void ClientInfoForm::afterSaving(const SavePlan& plan) {
   // The dashboard's list shows this client selected when it is on top again.
   host_.base().vLstSelClCode = code_;
   if (desktop())
-    desktop()->statusLine = "General information of client " + code_ + " for A.Y. " + assessmentYearText(year_) + " saved.";
+    desktop()->statusLine = "General information of client " + code_ + " for A.Y. " + assessmentYearText(year_) +
+                            " saved." +
+                            (notSaved.empty() ? "" : " Not saved, as only the client's master keeps them: " + notSaved + ".");
 }
 
 bool ClientInfoForm::loadPreviousYear() {

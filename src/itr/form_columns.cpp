@@ -64,7 +64,9 @@ std::vector<DeductionSectionsRow> parseDeductionSections(std::string_view csv) {
   for (size_t i = 0; i < rows.size(); ++i) {
     const auto sections = words(rows[i][3]);
     if (sections.empty()) throw std::runtime_error(list + ", " + rows[i][0] + ": no section listed");
-    out.push_back({spans[i], {sections.begin(), sections.end()}});
+    const std::set<std::string> unique(sections.begin(), sections.end());
+    if (unique.size() != sections.size()) throw std::runtime_error(list + ", " + rows[i][0] + ": a section listed twice");
+    out.push_back({spans[i], unique, sections});
   }
   return out;
 }
@@ -76,10 +78,20 @@ std::optional<TaxCreditColumns> taxCreditColumns(const std::string& form, int ye
   return std::nullopt;
 }
 
-std::optional<std::set<std::string>> deductionSectionsOf(const std::string& form, int year) {
+static const DeductionSectionsRow* deductionRowOf(const std::string& form, int year) {
   static const auto table = parseDeductionSections(suite::shippedText("data/return_deduction_sections.csv"));
   for (const auto& r : table)
-    if (covers(r, form, year)) return r.sections;
+    if (covers(r, form, year)) return &r;
+  return nullptr;
+}
+
+std::optional<std::set<std::string>> deductionSectionsOf(const std::string& form, int year) {
+  if (const auto* row = deductionRowOf(form, year)) return row->sections;
+  return std::nullopt;
+}
+
+std::optional<std::vector<std::string>> deductionSectionOrderOf(const std::string& form, int year) {
+  if (const auto* row = deductionRowOf(form, year)) return row->order;
   return std::nullopt;
 }
 

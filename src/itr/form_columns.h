@@ -26,6 +26,7 @@ struct TaxColumnsRow : FormYearRow {
 };
 struct DeductionSectionsRow : FormYearRow {
   std::set<std::string> sections;
+  std::vector<std::string> order;  // as the form's schedule lists them: the e-return writes them so
 };
 
 // Parsers, strict: a malformed table names its line and what is wrong.
@@ -34,5 +35,7 @@ std::vector<DeductionSectionsRow> parseDeductionSections(std::string_view csv);
 
 std::optional<TaxCreditColumns> taxCreditColumns(const std::string& form, int year);
 std::optional<std::set<std::string>> deductionSectionsOf(const std::string& form, int year);
+// The same sections in the order of the form's schedule.
+std::optional<std::vector<std::string>> deductionSectionOrderOf(const std::string& form, int year);
 
 }  // namespace meridian::itr

@@ -43,7 +43,11 @@ struct Schedules {
 };
 const std::vector<Schedules>& generalInformation() {
   static const std::vector<Schedules> list = {
-      {false, "geninfo_schh", {"geninfo_schh_9", "geninfo_schh_11", "geninfo_schh_13", "geninfo_schh_14", "geninfo_schh_17"}},
+      {false, "geninfo_schh", {"geninfo_schh_9", "geninfo_schh_11", "geninfo_schh_14", "geninfo_schh_17"}},
+      // The key persons are kept by their own grid, with no row of
+      // geninfo_schh: a company's directors come into the new year by
+      // themselves, whether or not that schedule is kept or carried.
+      {false, "geninfo_schh_13", {}},
       {true, "form3a_geninfo", {}},
       {true, "form3a_schi", {}},
       {true, "form3a_schk1", {}},

@@ -143,6 +143,23 @@ void enterEarlierYear(db::Connection& conn, const std::string& client, int year,
       .claim("80C", "PROVIDENT FUND AND LIFE INSURANCE", d.savings);
 }
 
+// Two directors of a demo company for the year the practice is opened on,
+// named and numbered from the client's number alone: no draw of the sequence
+// is spent, so the rest of the practice stays as it was. The registry gives
+// a DIN to the directors of an Indian company only.
+void enterDirectors(db::Connection& conn, const std::string& company, int n, bool indian) {
+  constexpr int kYearOpened = 2016;
+  for (int k = 0; k < 2; ++k) {
+    const size_t pick = static_cast<size_t>(n * 7 + k * 5);
+    char din[16];
+    std::snprintf(din, sizeof din, "%08d", 2000000 + n * 2 + k);
+    heads::addDemoKeyPerson(conn, {company, kYearOpened, k + 1,
+                                   std::string(kMaleNames[pick % kMaleNames.size()]) + " " +
+                                       kSurnames[pick % kSurnames.size()],
+                                   k == 0 ? "MD" : "DIR", "", indian ? din : ""});
+  }
+}
+
 std::string code(int n) {
   char buf[16];
   std::snprintf(buf, sizeof buf, "C%04d", n);
@@ -206,6 +223,7 @@ void seedDemoPractice(db::Connection& conn, const DataFolder& data, DemoSize siz
       conn.execute("INSERT INTO off_info (code_no, nm, street, city, state, pin) VALUES (?, ?, ?, ?, ?, ?)",
                    {c, name, street, city, state, pinCode});
       if (std::string(kind.status) == "FIRM") firms.push_back(c);
+      if (kind.panLetter == 'C') enterDirectors(conn, c, n, std::string(kind.status) != "FOREIGN COMPANY");
     }
     const char* groupCode = groups[static_cast<size_t>(n) % groups.size()].first;
     if (n % 4 == 0) conn.execute("INSERT INTO grp_trans (code_no, c_code) VALUES (?, ?)", {groupCode, c});

@@ -36,6 +36,8 @@ TEST(FormTables, MalformedLinesAreRefusedWithTheirFault) {
        "names its source"},
       {"no sections", [](const std::string& t) { parseDeductionSections(t); },
        "forms,first_year,last_year,sections,source\nITR-1,2013,2013, ,s\n", "no section listed"},
+      {"a section twice", [](const std::string& t) { parseDeductionSections(t); },
+       "forms,first_year,last_year,sections,source\nITR-1,2013,2013,80C 80D 80C,s\n", "a section listed twice"},
       {"option out of range", [](const std::string& t) { suite::parseReturnForms(t); },
        formTitles + "ITR-1,2007,2017,SAHAJ(ITR-&1),6,s\n", "an index from 0 to 5"},
       {"an option without a caption", [](const std::string& t) { suite::parseReturnForms(t); },
@@ -89,6 +91,13 @@ TEST(FormTables, ChapterVIASectionsFollowTheActYearByYear) {
       {"ITR-6", 2013, "80JJAA", true, "new workmen of Indian companies"},
       {"ITR-5", 2014, "80JJAA", false, "new workmen: Indian companies only before A.Y. 2017-18"},
       {"ITR-6", 2014, "80C", false, "80C is for individuals and HUFs"},
+      {"ITR-4", 2013, "80IE", true, "ITR-4's Schedule 80-IC gives the North-Eastern States"},
+      {"ITR-4", 2016, "80IE", true, "ITR-4's Schedule 80-IC gives the North-Eastern States"},
+      {"ITR-5", 2015, "80IE", true, "Section80IC of ITR-5 adds 80-IE"},
+      {"ITR-6", 2013, "80IE", true, "Section80IC of ITR-6 adds 80-IE"},
+      {"ITR-4S", 2014, "80IE", false, "SUGAM has no Schedule 80-IC"},
+      {"ITR-2", 2014, "80IE", false, "ITR-2 has no Schedule 80-IC"},
+      {"ITR-1", 2015, "80IE", false, "ITR-1 carries no undertaking's profits"},
   };
   for (const auto& [form, year, section, listed, why] : cases) {
     const auto sections = deductionSectionsOf(form, year);

@@ -25,6 +25,14 @@ const std::string kNoDpin =
     "'Designated Partner Identification No.' is not filled in General Information -> Partner/Member Info.\r\n\r\n"
     "Continue without 'Designated Partner Identification No.' ?";
 
+const std::string kNoKeyPerson =
+    "No Key Person is entered in General Information -> Key Persons.\r\n\r\nReturn Form [ITR-6] gives the name, "
+    "designation and PAN of the company's key persons, and for a Director the 'Director Identification Number (DIN) "
+    "issued by MCA'.";
+const std::string kNoDirector =
+    "No Director is entered in General Information -> Key Persons.\r\n\r\nEnter the company's Directors, each "
+    "with the 'Director Identification Number (DIN) issued by MCA'.";
+
 KeyPersonFacts person(const char* designation, const char* din) { return {"ANITA DESAI", designation, din}; }
 
 // Two partners of half each, so that the partners' own check passes.
@@ -45,6 +53,16 @@ TEST(KeyPersonChecks, EachStopsOrAsksOnItsFactAndPassesBesideIt) {
        [](ReturnYear& y) { y.keyPersons = {person("CS", ""), person("WTD", "")}; },
        [](ReturnYear& y) { y.keyPersons = {person("CS", ""), person("WTD", "00012345")}; }, CheckOutcome::stopped,
        kNoDin},
+      {"a company with no key person at all", "ITR-6", "PVT", 2016, "Key persons",
+       [](ReturnYear& y) { y.keyPersons = {}; }, [](ReturnYear& y) { y.keyPersons = {person("DIR", "00012345")}; },
+       CheckOutcome::stopped, kNoKeyPerson},
+      {"a foreign company with no key person: the form still names them", "ITR-6", "PVT_F", 2016, "Key persons",
+       [](ReturnYear& y) { y.keyPersons = {}; }, [](ReturnYear& y) { y.keyPersons = {person("DIR", "")}; },
+       CheckOutcome::stopped, kNoKeyPerson},
+      {"a public company's secretary but no director", "ITR-6", "PUB", 2014, "Key persons",
+       [](ReturnYear& y) { y.keyPersons = {person("CS", "")}; },
+       [](ReturnYear& y) { y.keyPersons = {person("CS", ""), person("MD", "00012345")}; }, CheckOutcome::stopped,
+       kNoDirector},
       {"an LLP's partner without DPIN", "ITR-5", "LLP", 2014, "Designated partners",
        [](ReturnYear& y) { partners(y, "00011111", ""); }, [](ReturnYear& y) { partners(y, "00011111", "00022222"); },
        CheckOutcome::asked, kNoDpin},
@@ -56,6 +74,8 @@ TEST(KeyPersonChecks, OnlyTheReturnsTheyConcernAreChecked) {
   const std::vector<testing::UnkeptCase> cases{
       {"a foreign company's directors hold no DIN", "ITR-6", "PVT_F", 2016,
        [](ReturnYear& y) { y.keyPersons = {person("DIR", "")}; }, "Key persons", false, ""},
+      {"a firm's return names no key persons", "ITR-5", "FIRM", 2016, [](ReturnYear& y) { y.keyPersons = {}; },
+       "Key persons", false, ""},
       {"a firm has no designated partners", "ITR-5", "FIRM", 2016, [](ReturnYear& y) { partners(y, "", ""); },
        "Designated partners", false, ""},
       {"an LLP before A.Y. 2014-15", "ITR-5", "LLP", 2013, [](ReturnYear& y) { partners(y, "", ""); },

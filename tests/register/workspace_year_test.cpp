@@ -133,6 +133,26 @@ TEST_P(WorkspaceYears, ATrustsGeneralInformationIsCarriedWhenTheYearHasNone) {
       << "a firm keeps no trust schedules";
 }
 
+// A company's key persons are entered on their own grid, with no row of the
+// schedule geninfo_schh (not kept by this installation): the new year still
+// gets its directors, and a year that has its own keeps them.
+TEST_P(WorkspaceYears, ACompanysKeyPersonsComeIntoTheNewYearByThemselves) {
+  conn().execute("INSERT INTO main_info1 (code_no, nm, status) VALUES ('K1', 'KAVERI MILLS', 'PRIVATE LTD.')");
+  conn().execute("INSERT INTO main_info1 (code_no, nm, status) VALUES ('K2', 'TUNGA MILLS', 'PRIVATE LTD.')");
+  for (const char* code : {"K1", "K2"})
+    conn().execute("INSERT INTO geninfo_schh_13 (code_no, ass_year, srno, name, desig, din) VALUES (?, 2015, 1, "
+                   "'RAVI KUMAR', 'DIR', '00012345')",
+                   {std::string(code)});
+  conn().execute("INSERT INTO geninfo_schh_13 (code_no, ass_year, srno, name, desig, din) VALUES ('K2', 2016, 1, "
+                 "'ASHA ROY', 'MD', '00067890')");
+  open("K1", 2016);
+  EXPECT_EQ(rows("SELECT ass_year, name, din FROM geninfo_schh_13 WHERE code_no = 'K1' ORDER BY ass_year"),
+            (std::vector<std::string>{"2015|RAVI KUMAR|00012345", "2016|RAVI KUMAR|00012345"}));
+  open("K2", 2016);
+  EXPECT_EQ(rows("SELECT name FROM geninfo_schh_13 WHERE code_no = 'K2' AND ass_year = 2016"),
+            (std::vector<std::string>{"ASHA ROY"}));
+}
+
 TEST_P(WorkspaceYears, TheYearLeftIsRecomputedFromTwoThousandTwoOn) {
   open("I1", 2016);
   struct Step {

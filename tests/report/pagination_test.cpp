@@ -216,22 +216,24 @@ TEST_F(PaginationTest, HeadingRowIsNotLeftAloneAtTheFootOfAPage) {
   EXPECT_EQ(trimmed(report.pages[1].body[1].plainText()).substr(0, 11), "Particulars");
 }
 
-TEST_F(PaginationTest, ABoldScheduleTitleGoesWithItsFirstSectionsTable) {
+TEST_F(PaginationTest, TitlesOverATableGoWithItsFirstRow) {
+  const std::string bold = host::esc::boldOn, plain = host::esc::boldOff;
   const struct {
-    bool bold;
+    const char* name;
+    std::vector<std::string> before;  // the lines written between the page's 63 and the table
     size_t firstPageLines;
     const char* secondPageStarts;
-  } cases[] = {{true, 63, "SCHEDULE"}, {false, 64, "Section"}};
+  } cases[] = {
+      {"bold schedule over bold section", {bold + "SCHEDULE" + plain, bold + "Section" + plain}, 63, "SCHEDULE"},
+      {"plain line over plain line", {"SCHEDULE", "Section"}, 64, "Section"},
+      {"title parted by one blank line", {"Title", ""}, 63, "Title"},
+  };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.bold ? "bold" : "plain");
+    SCOPED_TRACE(c.name);
     shown.shown.clear();
     start();
     lines(63);
-    const auto styled = [&](const std::string& text) {
-      return c.bold ? host::esc::boldOn + text + host::esc::boldOff : text;
-    };
-    writer->printtext(styled("SCHEDULE"));
-    writer->printtext(styled("Section"));
+    for (const auto& line : c.before) line.empty() ? writer->printtext() : writer->printtext(line);
     writer->createtable(1, 2);
     tableRow("Particulars", "Amount", true);
     tableRow("Salary", "1000", false);

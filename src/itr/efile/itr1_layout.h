@@ -1,7 +1,10 @@
 #pragma once
 // How the ITR-1 and ITR-4S documents differ from year to year, as data: each
 // row holds from its first assessment year until the next row. The writer
-// asks the row of its year and never compares years itself.
+// asks the row of its year and never compares years itself. The Chapter VI-A
+// sections are not here: the writer takes them, in the form's order, from the
+// list the checks before a return read (itr/form_columns.h), so a claim the
+// form cannot show is stopped by the check, never left out of the file.
 #include <string_view>
 #include <vector>
 
@@ -27,7 +30,6 @@ struct Itr1Layout {
   bool salaryInterestByFirm = false;    // SalInterestByFirm in PersumptiveInc44AE
   bool scheduleAL = false;              // ScheduleAL when the assets and liabilities are given
   bool noBooksOptional = false;         // NoBooksOfAccBS left out where books are kept (else always written)
-  std::vector<std::string_view> deductionSections;  // Chapter VI-A sections, in the form's order
 };
 
 // The layout of the year (2016 for A.Y. 2016-17); throws std::invalid_argument

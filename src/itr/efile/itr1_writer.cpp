@@ -10,6 +10,7 @@
 #include "itr/efile/return_xml_writer.h"
 #include "itr/efile/root_layout.h"
 #include "itr/efile/tax_schedules.h"
+#include "itr/form_columns.h"
 #include "host/status.h"
 
 namespace meridian::itr::efile {
@@ -28,7 +29,12 @@ constexpr FormNames kItr4s{"Form_ITR4S", "For Indl having Income From Presemptiv
 class Document {
  public:
   Document(const EReturnInput& in, ReturnXmlWriter& w)
-      : in_(in), w_(w), layout_(itr1LayoutOf(in.year)), itr1_(in.formCode == "ITR-1"), names_(itr1_ ? kItr1 : kItr4s) {}
+      : in_(in),
+        w_(w),
+        layout_(itr1LayoutOf(in.year)),
+        itr1_(in.formCode == "ITR-1"),
+        names_(itr1_ ? kItr1 : kItr4s),
+        deductionSections_(deductionSectionOrderOf(in.formCode, in.year).value()) {}
 
   std::vector<std::string> write() {
     w_.openRoot(in_.year, in_.formCode);
@@ -213,7 +219,7 @@ class Document {
   void deductions(std::string_view block, bool allowed) {
     Money total;
     w_.open(block);
-    for (std::string_view section : layout_.deductionSections)
+    for (const std::string& section : deductionSections_)
       for (const engine::DeductionVar& d : in_.figures.vDedVars)
         if (d.section == section) {
           const Money amount = allowed ? d.allowed : d.claimed;
@@ -439,6 +445,7 @@ class Document {
   const Itr1Layout& layout_;
   const bool itr1_;
   const FormNames& names_;
+  const std::vector<std::string> deductionSections_;  // in the form's order
   std::vector<std::string> warnings_;
 };
 
@@ -455,11 +462,15 @@ bool writesScheduleAL(const EReturnInput& in) {
 
 namespace {
 
-// Refuses a form or year without a layout before the file is touched.
+// Refuses a form or year without a layout, or without its list of Chapter
+// VI-A sections, before the file is touched.
 void refuseUnknownLayout(const EReturnInput& in) {
   if (!isItr1OrItr4s(in.formCode))
     throw std::invalid_argument("the ITR-1 and ITR-4S writer cannot write " + in.formCode);
   itr1LayoutOf(in.year);
+  if (!deductionSectionOrderOf(in.formCode, in.year))
+    throw std::invalid_argument("the Chapter VI-A sections of " + in.formCode + " for the year " +
+                                std::to_string(in.year) + " are not in data/return_deduction_sections.csv");
 }
 
 }  // namespace

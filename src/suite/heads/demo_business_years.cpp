@@ -140,6 +140,10 @@ void seedDemoBusinessYears(db::Connection& conn) {
       .advance("0400215", "15/12/2015", "00471", 220000)
       .advance("0400215", "15/03/2016", "00690", 180000);
 
+  // Its board: a managing director and a director, each with his DIN.
+  addDemoKeyPerson(conn, {"C0826", kYear, 1, "HARSHAD VASANT KULKARNI", "MD", "AKRPK5521D", "01184527"});
+  addDemoKeyPerson(conn, {"C0826", kYear, 2, "MEERA HARSHAD KULKARNI", "DIR", "AKRPK5530G", "01184618"});
+
   // A retired teacher sold the flat she bought in 2002 and improved in 2008,
   // and bought a smaller one within the year: s.54 exempts the gain invested.
   // Cost and improvement indexed (447 and 551 to 1081) come to round figures.

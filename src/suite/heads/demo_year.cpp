@@ -57,6 +57,12 @@ void addDemoPartner(db::Connection& conn, const DemoPartner& p) {
                  {"intt", p.interest}, {"remun", p.salary}, {"profit", p.shareOfProfit}});
 }
 
+void addDemoKeyPerson(db::Connection& conn, const DemoKeyPerson& k) {
+  db::insertRow(conn, "geninfo_schh_13",
+                {{"code_no", k.company}, {"ass_year", k.year}, {"srno", k.srNo}, {"name", k.name},
+                 {"desig", k.designation}, {"pan", k.pan}, {"din", k.din}});
+}
+
 DemoYear::DemoYear(db::Connection& conn, std::string code, int year, int statusCode)
     : conn_(conn), code_(std::move(code)), year_(year), status_(statusCode) {}
 

@@ -61,6 +61,16 @@ struct DemoPartner {
 };
 void addDemoPartner(db::Connection& conn, const DemoPartner& p);
 
+// A key person of a company's year (General Information -> Key Persons):
+// designation a code of suite/geninfo/key_persons.cpp ("DIR", "MD" ...).
+struct DemoKeyPerson {
+  std::string company;
+  int year;
+  int srNo;
+  std::string name, designation, pan, din;
+};
+void addDemoKeyPerson(db::Connection& conn, const DemoKeyPerson& k);
+
 // One client's year. The year's counts (employers, houses, businesses) go to
 // the income row when the year is destroyed, i.e. at the end of the statement
 // that enters it.

@@ -116,15 +116,22 @@ PagedReport paginate(const ReportDocument& document, const PageGeometry& geometr
   const auto tableAt = [&](std::size_t i) -> const Table* {
     return i < document.body.size() ? std::get_if<Table>(&document.body[i]) : nullptr;
   };
+  const auto blankAt = [&](std::size_t i) {
+    const auto* line = i < document.body.size() ? std::get_if<Line>(&document.body[i]) : nullptr;
+    return line && line->plainText().find_first_not_of(" ") == std::string::npos;
+  };
   for (std::size_t i = 0; i < document.body.size(); ++i) {
     // A bold schedule title over a bold section title goes with the
-    // section's table too; any other line only when it is the last before it.
+    // section's table too; any other line only when it is the last before
+    // it, or is parted from it by one blank line.
     if (const Line* title = titleAt(i)) {
       const Line* next = titleAt(i + 1);
       if (const Table* table = tableAt(i + 2); table && next && allBold(*title) && allBold(*next))
         pager.keepWithTable(*table, 2);
       else if (const Table* own = tableAt(i + 1))
         pager.keepWithTable(*own, 1);
+      else if (const Table* apart = tableAt(i + 2); apart && blankAt(i + 1))
+        pager.keepWithTable(*apart, 2);
     }
     pager.place(document.body[i]);
   }

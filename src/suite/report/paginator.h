@@ -15,7 +15,8 @@ namespace meridian::suite::report {
 // - When a table runs onto a new page its heading rows (the latest run of
 //   consecutive heading rows) are printed again first; a heading row is
 //   kept together with the row that follows it, and the title line just
-//   before a table (or a bold title over a bold section title) with both.
+//   before a table (or parted from it by one blank line, or a bold title
+//   over a bold section title) with both.
 // - Every page has at least one body line of room, even when the header and
 //   footer fill it, so pagination always ends.
 PagedReport paginate(const ReportDocument& document, const PageGeometry& geometry);
