@@ -8,7 +8,6 @@
 
 #include "db/rows.h"
 #include "suite/heads/depreciable_gains_input.h"
-#include "suite/heads/pass_through_input.h"
 #include "suite/heads/year_input_loader.h"
 #include "support/client_seed.h"
 #include "support/db_fixture.h"
@@ -54,20 +53,6 @@ TEST(DepreciableGainsTaken, TheChartsBlockIsNotCountedTwice) {
   EXPECT_EQ(notes[0],
             "Capital gain u/s 50 on the block \" machinary AND plant \" at 15 % is taken from the depreciation chart "
             "(Rs. 0), not from \"Capital Gain on Depreciable Assets\" (Rs. 1,00,000): the chart holds the same block.");
-}
-
-TEST(PassedThrough, EachStoredHeadFillsItsFigure) {
-  engine::PassThroughIncome p;
-  for (const auto& [head, amount] : std::vector<std::pair<std::string, long long>>{
-           {"HP", 1}, {"STCG", 20}, {"LTCG", 300}, {"OS", 4000}, {"EX", 50000}, {"OS", 600000}})
-    EXPECT_TRUE(addPassedThrough(head, rs(amount), p)) << head;
-  EXPECT_FALSE(addPassedThrough("", rs(7), p));
-  EXPECT_FALSE(addPassedThrough("BP", rs(7), p));
-  EXPECT_EQ(p.houseProperty, rs(1));
-  EXPECT_EQ(p.shortTerm, rs(20));
-  EXPECT_EQ(p.longTerm, rs(300));
-  EXPECT_EQ(p.otherSources, rs(604000));
-  EXPECT_EQ(p.exempt, rs(50000));
 }
 
 class GainsPassedAndDepreciable : public testsupport::DbTest {
