@@ -70,3 +70,26 @@ test('a presumptive business and goods carriages are typed row by row, one delet
   const figures = JSON.parse(meridian(['compute', '--client', CLIENT, '--ay', '2016-17', '--json'], practice.dataDir));
   assert.equal(figures.heads.business, 502500);
 });
+
+test('interest credited to the P&L of the business clicked comes off its profit and is read back under it', async () => {
+  const page = await signIn(practice);
+  await openYear(page, 'C0001');
+  await openHead(page, 'cmd_business', 'objbusiness');
+  await addRow(page, 'cmdAddBus', ['Joshi Traders', 'B', '2000000', '', '400000', '', '', '']);
+  await addRow(page, 'cmdAddBus', ['Joshi Consultancy', 'P', '', '500000', '150000', '', '', '']);
+  await clickRow(page, 'vsfBusiness', 0);
+  await addRow(page, 'cmdAddPL', ['Income credited of the head Other Sources', 'Fixed deposit interest', '25000']);
+  // 4,00,000 + 1,50,000, less the interest, which belongs to other sources.
+  assert.match(await page.textContent('#lblTotals'), /Business and Profession : 5,25,000\.00/);
+  await saveAndLeave(page);
+
+  await reopenYear(page);
+  await openHead(page, 'cmd_business', 'objbusiness');
+  await clickRow(page, 'vsfBusiness', 1);
+  assert.equal(await rowCount(page, 'vsfPLItems'), 0);
+  await clickRow(page, 'vsfBusiness', 0);
+  assert.equal(await rowCount(page, 'vsfPLItems'), 1);
+  assert.equal(await page.inputValue(cell('vsfPLItems', 0, 0)), 'Income credited of the head Other Sources');
+  assert.equal(await page.inputValue(cell('vsfPLItems', 0, 2)), '25000.00');
+  await leaveHead(page);
+});

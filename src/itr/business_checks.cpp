@@ -1,7 +1,9 @@
 // The checks before a return that read the business tables: a firm's or an
 // association's partners and members, a company's book profit, and the
 // business schedule (a partner's remuneration against the firm's rows, the
-// profit and loss account of a business without books).
+// profit and loss account: of a business without books, the amounts of
+// other heads and of the partners within it, and what Schedule BP can not
+// show).
 #include <algorithm>
 #include <regex>
 
@@ -130,12 +132,154 @@ void noAccountCheck(Checks& c, const ReturnYear& y, const CheckRequest& r) {
   c.pass(what);
 }
 
+// What the profit and loss account credits of other heads and of exempt
+// income is taken off the business income (Schedule BP, items 3 and 5), and
+// what it debits of them added back (items 7 and 8). An income taken off
+// must be shown under its own head, or it escapes tax; an exempt income
+// taken off may not exceed what the exempt income details give.
+bool headGiven(const ReturnYear& y, suite::heads::OtherHead h) {
+  const engine::YearResult& r = *y.result;
+  switch (h) {
+    case suite::heads::OtherHead::salaries: return !r.salaries.empty();
+    case suite::heads::OtherHead::houseProperty: return y.houses > 0 || !r.houses.empty();
+    case suite::heads::OtherHead::capitalGains:
+      return y.capitalGainRows > 0 || y.depreciableAssetGains > 0 || !r.capitalGains.total().isZero();
+    case suite::heads::OtherHead::otherSources: {
+      const auto& o = r.otherSources;
+      return !o.normal.isZero() || !o.apart.total().isZero() || !o.interest.isZero() || !o.dividend.isZero() ||
+             !o.other.isZero() || !o.familyPension.isZero() || !o.raceHorses.isZero();
+    }
+  }
+  return false;
+}
+
+void otherHeadsCheck(Checks& c, const ReturnYear& y) {
+  const std::string what = "Other heads in Schedule BP";
+  if (!y.profitAndLossItems)
+    return c.notExamined(what, "The incomes of other heads and exempt incomes within the profit and loss account "
+                               "(table business_plitems) are not kept here.");
+  if (!y.result) return c.notExamined(what, "The income of each head is not known: " + y.computationNote);
+  const auto& items = *y.profitAndLossItems;
+  for (const auto head : suite::heads::kOtherHeads) {
+    const Money credited = items.credited.count(head) ? items.credited.at(head) : Money();
+    const Money debited = items.debited.count(head) ? items.debited.at(head) : Money();
+    if ((credited.isZero() && debited.isZero()) || headGiven(y, head)) continue;
+    const std::string name = suite::heads::otherHeadName(head);
+    if (!credited.isZero())
+      return c.stop(what,
+                    "Income of Rs. " + credited.groupedRupees() + " credited to P&L is taken off the business income "
+                    "in Schedule-BP as income under the head '" + name + "', but no income under the head '" + name +
+                    "' is given.",
+                    "cmdproceed");
+    return c.ask(what,
+                 "Expenses of Rs. " + debited.groupedRupees() + " debited to P&L are added back to the business "
+                 "income in Schedule-BP as expenses under the head '" + name + "', but no income under the head '" +
+                 name + "' is given." + kTwoLines + "Continue ?",
+                 "cmdproceed");
+  }
+  Money firmShares, aopShares;
+  for (const auto& f : y.firms) firmShares += f.shareOfProfit;
+  for (const auto& a : y.aopShares) aopShares += a.share;
+  const Money exemptGiven = y.exemptIncomeEntered + y.result->agricultural;
+  const struct {
+    const char* item;
+    Money credited, given;
+    const char* details;
+  } exempt[] = {
+      {"Share of Profit from Firms", items.firmShare, firmShares, "'Income from Firms in which Partner' Details"},
+      {"Share of Income from AOP/BOI", items.aopShare, aopShares, "'Share of Income as Member of AOP/BOI' Details"},
+      {"Other Exempt Income", items.otherExempt, exemptGiven, "'Exempt Income Details'"},
+  };
+  for (const auto& e : exempt)
+    if (e.credited > e.given)
+      return c.stop(what,
+                    std::string(e.item) + " of Rs. " + e.credited.groupedRupees() + " credited to P&L is more than Rs. " +
+                        e.given.groupedRupees() + " given in " + e.details + ".",
+                    "cmdproceed");
+  c.pass(what);
+}
+
+// Each speculation profit is entered beside the ordinary net profit
+// (income_business.spec_profit) and each specified business's profit with
+// its own capital expenditure (business_35ad); the ordinary net profit holds
+// neither, and the business schedule's items 2a and 2b and its parts B and C
+// are filled from those same figures. The difference the department's form
+// looks for, between the profit within the account and the profit computed
+// apart, therefore cannot arise: the check passes and says why.
+void speculationAndSpecifiedCheck(Checks& c, const ReturnYear& y, const CheckRequest& r) {
+  if (!isOneOf(r.form, {"ITR-4", "ITR-5", "ITR-6"})) return;
+  const bool speculation = y.result && !y.result->business.speculation.isZero();
+  if (!speculation && !y.specifiedBusiness35AD) return;
+  c.pass("Speculation and specified business profits",
+         "The speculation profit and the profit of a specified business u/s 35AD are each entered once, apart from "
+         "the ordinary net profit, and Schedule BP shows them from the same figures, so no difference can arise.");
+}
+
+// A firm's partners' salary, bonus, commission and interest debited to its
+// accounts against what the firm's rows for the year pay each partner. A
+// firm whose income is all presumed has no account in the return.
+void partnersInAccountsCheck(Checks& c, const ReturnYear& y, const CheckRequest& r) {
+  if (r.form != "ITR-5" || (y.statusCode != "FIRM" && y.statusCode != "LLP") || y.members.empty() ||
+      y.businessesOutsidePresumptive == 0)
+    return;
+  const std::string what = "Partners' remuneration in Sch-PL";
+  if (!y.profitAndLossItems)
+    return c.notExamined(what, "The partners' remuneration and interest debited to the profit and loss account "
+                               "(table business_plitems) are not kept here, so the Partners' Remuneration Details "
+                               "could not be compared with them.");
+  Money remuneration, interest;
+  for (const auto& m : y.members) {
+    remuneration += m.remuneration;
+    interest += m.interest;
+  }
+  std::string differences;
+  auto compare = [&](const char* item, const Money& debited, const Money& paid) {
+    if (debited != paid)
+      differences += std::string(kCrLf) + item + " : Rs. " + debited.groupedRupees() + " debited to P&L, Rs. " +
+                     paid.groupedRupees() + " in Partners' Remuneration Details";
+  };
+  compare("Salary, Bonus, Commission", y.profitAndLossItems->partnersRemuneration, remuneration);
+  compare("Interest", y.profitAndLossItems->partnersInterest, interest);
+  if (!differences.empty())
+    return c.ask(what,
+                 "Partners' Remuneration debited to P&L does not match Partners' Remuneration Details in General "
+                 "Information :" + differences + kTwoLines + "Continue ?",
+                 "cmdproceed");
+  c.pass(what);
+}
+
+// Items Schedule BP has no line for. An income declared u/s 44AD by a
+// person or a turnover the section does not reach is ordinary business
+// income, not a deemed profit; a deduction u/s 10A or 10AA has no place in
+// a form without Schedule BP. Incomes u/s 44DB, 44AF and Chapter XII-G are
+// not entered in this program, so none of them reaches a return.
+void scheduleBPItemsCheck(Checks& c, const ReturnYear& y, const CheckRequest& r) {
+  const std::string what = "Items Schedule BP can not show";
+  const bool withSchedule = isOneOf(r.form, {"ITR-4", "ITR-5", "ITR-6"});
+  const bool withoutSchedule = isOneOf(r.form, {"ITR-1", "ITR-2", "ITR-2A", "ITR-3", "ITR-4S"});
+  const bool exportUnits = y.input && !y.input->exportUnits.empty();
+  if (!(withSchedule && y.presumptive44AD > 0) && !(withoutSchedule && exportUnits)) return;
+  if (!y.result) return c.notExamined(what, "The business income is not known: " + y.computationNote);
+  const auto& b = y.result->business;
+  if (withSchedule && !b.applied44ad && b.presumptive44ad > Money())
+    return c.stop(what,
+                  "Profits and gains of business or profession deemed to be u/s 44AD of Rs. " +
+                      b.presumptive44ad.groupedRupees() + " can not be shown in Schedule-BP.",
+                  "cmdproceed");
+  if (withoutSchedule)
+    for (const auto& [section, words] : {std::pair{engine::ExportSection::s10aa, "Deduction u/s 10AA of Rs. "},
+                                         std::pair{engine::ExportSection::s10a, "Deduction u/s 10A of Rs. "}}) {
+      const Money deduction = y.result->exportDeductions.of(section);
+      if (deduction > Money())
+        return c.stop(what, words + deduction.groupedRupees() + " can not be shown in Schedule-BP.", "cmdproceed");
+    }
+  c.pass(what);
+}
+
 void profitAndLossChecks(Checks& c, const ReturnYear& y, const CheckRequest& r) {
   if (!isOneOf(r.form, {"ITR-4", "ITR-5", "ITR-6"}) || y.businessesOutsidePresumptive == 0) return;
   noAccountCheck(c, y, r);
-  c.notExamined("Other heads in Schedule BP",
-                "Incomes of other heads credited, and expenses debited, to the profit and loss account are not kept "
-                "apart from the net profit here.");
+  otherHeadsCheck(c, y);
 }
 
 }  // namespace
@@ -145,22 +289,14 @@ void membersAndBookProfitChecks(Checks& c, const ReturnYear& y, const CheckReque
   bookProfitMethodCheck(c, y, r);
 }
 
-// The speculation profit and a specified business's profit are kept once
-// each (income_business.spec_profit, business_35ad) and never as a part of
-// the ordinary business's net profit, so the two figures the department's
-// schedule compares are the same stored figure and no difference can arise.
-// Of the items Schedule BP may not show, only the s.44AD income is kept, and
-// the business screen takes it only from those the section reaches. The
-// share of an AOP or BOI is listed in Schedule EI (or, where included in
-// total income, beside the business income) by the AOP's PAN.
+// The business schedule, in the order of the return screen.
 void businessScheduleChecks(Checks& c, const ReturnYear& y, const CheckRequest& r) {
+  speculationAndSpecifiedCheck(c, y, r);
   partnersRemunerationCheck(c, y);
   memberShareCheck(c, y);
-  if (r.form == "ITR-5" && (y.statusCode == "FIRM" || y.statusCode == "LLP") && !y.members.empty())
-    c.notExamined("Partners' remuneration in Sch-PL",
-                  "The partners' salary and interest debited to the profit and loss account are not kept apart from "
-                  "the net profit here, so the firm's Partners' Remuneration Details could not be compared with them.");
+  partnersInAccountsCheck(c, y, r);
   profitAndLossChecks(c, y, r);
+  scheduleBPItemsCheck(c, y, r);
 }
 
 }  // namespace meridian::itr

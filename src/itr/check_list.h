@@ -21,7 +21,10 @@ inline bool isOneOf(const std::string& form, std::initializer_list<const char*> 
 class Checks {
  public:
   explicit Checks(std::vector<CheckResult>& out) : out_(out) {}
-  void pass(const std::string& check) { out_.push_back({check, CheckOutcome::passed, "", ""}); }
+  // `why`: where a check passes by the way the data is kept, the reason.
+  void pass(const std::string& check, const std::string& why = "") {
+    out_.push_back({check, CheckOutcome::passed, why, ""});
+  }
   void stop(const std::string& check, const std::string& message, const std::string& focus) {
     out_.push_back({check, CheckOutcome::stopped, message, focus});
   }

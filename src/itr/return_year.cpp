@@ -186,11 +186,12 @@ void readFirmsRows(db::Connection& conn, TableReader& t, ReturnYear& y) {
 // the year's profit from the firm's rows (none: no share given).
 void readMembers(db::Connection& conn, TableReader& t, ReturnYear& y) {
   if (!t.has("owner1") || !t.has("part_remu")) return;
-  for (const auto& r : conn.query("SELECT o.code, o.status, o.dpin, p.pro_rate FROM owner1 o LEFT JOIN part_remu p ON "
-                                  "p.code = o.code AND p.t_year = ? WHERE o.code_no = ? ORDER BY o.code",
+  for (const auto& r : conn.query("SELECT o.code, o.status, o.dpin, p.pro_rate, p.remun, p.intt FROM owner1 o LEFT "
+                                  "JOIN part_remu p ON p.code = o.code AND p.t_year = ? WHERE o.code_no = ? ORDER BY "
+                                  "o.code",
                                   {y.year, y.client}))
     y.members.push_back({r.text("code"), trimmed(r.text("status")), std::llround(r.number("pro_rate") * 10000),
-                         trimmed(r.text("dpin"))});
+                         trimmed(r.text("dpin")), Money::rupees(r.integer("remun")), Money::rupees(r.integer("intt"))});
 }
 
 // The key persons of a company's year, in the order they were entered.
@@ -258,7 +259,14 @@ void readTables(db::Connection& conn, ReturnYear& y) {
   for (const auto& r : t.rows("business_firm", "SELECT * FROM business_firm WHERE " + byYear + " ORDER BY firm_no", key))
     y.firms.push_back({static_cast<int>(r.integer("firm_no")), r.text("firm_name"), r.text("firm_pan"),
                        r.text("audapp"), r.text("app92e"), r.money("salary").value_or(Money()),
-                       r.money("interest").value_or(Money())});
+                       r.money("interest").value_or(Money()), r.money("share_profit").value_or(Money())});
+  if (t.has(suite::heads::kProfitAndLossItemsTable)) {
+    y.profitAndLossItems.emplace();
+    for (const auto& [business, items] : suite::heads::readProfitAndLossItems(conn, y.dataSet, y.year))
+      *y.profitAndLossItems += items;
+  }
+  for (const auto& r : t.rows("incitemdet", "SELECT amount FROM incitemdet WHERE code_no = ? AND tyear = ?", key))
+    y.exemptIncomeEntered += r.money("amount").value_or(Money());
   for (const auto& r : t.rows("memsharedet", "SELECT * FROM memsharedet WHERE code_no = ? AND t_year = ? ORDER BY srno",
                               key))
     y.aopShares.push_back({r.text("aop_name"), r.text("aop_pan"), r.text("tax_basis"),

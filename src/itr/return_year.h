@@ -15,6 +15,7 @@
 #include "suite/assets/depreciation.h"
 #include "suite/engine/year_result.h"
 #include "suite/geninfo/general_info.h"
+#include "suite/heads/profit_and_loss_items.h"
 
 namespace meridian::itr {
 
@@ -29,6 +30,7 @@ struct FirmShare {
   std::string name, pan;
   std::string auditApplies, section92EApplies;  // "Y", "N" or "" when not stated
   Money salary, interest;  // as the partner's year states them
+  Money shareOfProfit;     // exempt u/s 10(2A)
   // What the firm's own rows (part_remu) pay this partner, when the firm is a
   // client of the practice and lists the client among its partners.
   std::optional<Money> firmsSalary, firmsInterest;
@@ -48,6 +50,7 @@ struct MemberFacts {
   std::string code, status;
   long long shareTenThousandths = 0;  // 50.25 % is 502500
   std::string dpin;                   // designated partner's identification number
+  Money remuneration, interest;       // what the firm's row for the year pays (salary, bonus, commission; interest)
 };
 
 // A key person of a company's year (General Information -> Key Persons).
@@ -134,6 +137,11 @@ struct ReturnYear {
   int unclassifiedCarriages = 0;     // neither heavy (1) nor other (0)
   int commissionRows = 0;            // comms
   bool specifiedBusiness35AD = false;  // business_35ad serial 1
+  // The amounts of other heads, exempt income and partners' payments within
+  // the businesses' accounts, added up (business_plitems); nothing when the
+  // table is not kept.
+  std::optional<suite::heads::ProfitAndLossItems> profitAndLossItems;
+  Money exemptIncomeEntered;  // the exempt incomes of the other sources screen (incitemdet)
   std::vector<FirmShare> firms;      // business_firm
   std::vector<AopShare> aopShares;   // memsharedet
   std::vector<MemberFacts> members;  // the client's partners or members

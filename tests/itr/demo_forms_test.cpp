@@ -103,7 +103,7 @@ TEST_P(DemoYearForms, EachDemoYearFilesThePractitionersForm) {
 // and audited), so every check runs on their years and none stops or asks.
 TEST_P(DemoYearForms, TheFirmAndTheCompanyPassEveryCheck) {
   for (const auto& [client, ranChecks] :
-       {std::pair<const char*, std::vector<std::string>>{"C0825", {"Partners and members", "Verification"}},
+       {std::pair<const char*, std::vector<std::string>>{"C0825", {"Partners and members", "Partners' remuneration in Sch-PL", "Other heads in Schedule BP", "Verification"}},
         {"C0826", {"Method of s.115JB", "Verification"}}}) {
     SCOPED_TRACE(client);
     const ReturnReview review = reviewReturn(conn(), {client, 2016, "", true, *makeDate(30, 9, 2016)});

@@ -5,6 +5,7 @@
 #include "suite/assets/fixed_asset_chart.h"
 #include "suite/heads/business_rules.h"
 #include "suite/heads/business_year_input.h"
+#include "suite/heads/profit_and_loss_items.h"
 #include "suite/heads/row_texts.h"
 
 namespace meridian::suite::heads {
@@ -13,6 +14,7 @@ namespace {
 const YearTable kBusinesses{.table = "income_business", .serialColumn = "business_no"};
 const YearTable kDisallowed{.table = "business_disallowed", .serialColumn = "srno"};
 const YearTable kPresumptive{.table = "business_44adaf", .serialColumn = "srno"};
+const YearTable kProfitAndLossItems{.table = kProfitAndLossItemsTable, .serialColumn = "srno"};
 const YearTable kCommission{.table = "comms", .yearColumn = "assyear", .serialColumn = "srno"};
 
 std::vector<GridColumn> businessColumns(DateRule firstEarned) {
@@ -75,6 +77,11 @@ BusinessForm::BusinessForm(host::Component& component)
                                   {"Of which by Cheque, Draft or Electronic Clearing", "turnover_dig", CellType::money()},
                                   {"Income Declared (blank: presumptive)", "tic", CellType::money()}}},
                                 *details_, kPresumptive, "bus_num");
+  plItems_ = &addDetailGrid({plItems, "PL", "Other heads and exempt income in the P&L (of the business selected)",
+                             {{"Item", "item", CellType::choice(profitAndLossItemKinds()), true},
+                              {"Particulars", "particulars", CellType::text(255)},
+                              {"Amount", "amount", CellType::money()}}},
+                            *details_, kProfitAndLossItems, "business_no");
   commission_ = &addRowGrid({commission, "Comm", "Commission received",
                              {{"Paid by", "payer", CellType::text(125), true},
                               {"Nature", "nature", CellType::text(255)},
@@ -108,6 +115,7 @@ void BusinessForm::readYear(db::Connection& conn) {
 bool BusinessForm::checkYear() {
   const engine::YearLaw* law = engine::lawOf(year());
   for (int m = 0; m < businesses_->rowCount(); ++m) {
+    if (!checkProfitAndLossItems(m)) return false;
     const auto& rows = rowsUnder(*details_, presumptive_, m);
     const int first = firstFilled(*presumptive_, rows);
     if (first < 0) continue;
@@ -131,12 +139,40 @@ bool BusinessForm::checkYear() {
     if (const int d = firstFilled(*disallowed_, disallowances); d >= 0)
       return refuseAtDetail(*details_, *disallowed_, m, d, "section",
                             "Amounts not allowed are not added to a presumptive income.");
+    if (const int i = firstFilled(*plItems_, rowsUnder(*details_, plItems_, m)); i >= 0)
+      return refuseAtDetail(*details_, *plItems_, m, i, "item",
+                            "The profit and loss account of a business under s.44AD or s.44ADA is set aside: nothing "
+                            "of it is taken off a presumptive income.");
     if (!law) continue;
     const RowTexts row(*presumptive_, rows[static_cast<size_t>(first)]);
     const bool profession = businesses_->code(m, "nature") == business_codes::profession;
     if (auto fault = presumptiveFault(presumptiveOf(row), profession, person_, *law))
       return refuseAtDetail(*details_, *presumptive_, m, first, fault->column, fault->message);
   }
+  return true;
+}
+
+// Only a firm pays its partners. An expense of exempt income is added back
+// once: here or among the amounts not allowed (s.14A), not both.
+bool BusinessForm::checkProfitAndLossItems(int m) {
+  const auto& items = rowsUnder(*details_, plItems_, m);
+  const bool firm = person_.status == engine::Status::firm || person_.status == engine::Status::llp;
+  bool exemptExpense = false;
+  for (size_t r = 0; r < items.size(); ++r) {
+    if (plItems_->blank(items[r])) continue;
+    const std::string item = RowTexts(*plItems_, items[r]).code("item");
+    if (isPartnersItem(item) && !firm)
+      return refuseAtDetail(*details_, *plItems_, m, static_cast<int>(r), "item",
+                            "Only a firm debits salary, bonus, commission or interest to its partners.");
+    exemptExpense = exemptExpense || isExemptExpenseItem(item);
+  }
+  if (!exemptExpense) return true;
+  const auto& disallowances = rowsUnder(*details_, disallowed_, m);
+  for (size_t d = 0; d < disallowances.size(); ++d)
+    if (!disallowed_->blank(disallowances[d]) && RowTexts(*disallowed_, disallowances[d]).code("section") == "14A")
+      return refuseAtDetail(*details_, *disallowed_, m, static_cast<int>(d), "section",
+                            "Expenses relating to exempt income are added back once: as an item of the P&L or as an "
+                            "amount not allowed u/s 14A, not both.");
   return true;
 }
 
@@ -168,6 +204,12 @@ void BusinessForm::refresh() {
     BusinessEntry b{businesses_->amount(m, "net_profit"), businesses_->amount(m, "spec_profit"), Money(), std::nullopt,
                     businesses_->amount(m, "dep_debited")};
     for (const auto& texts : rowsUnder(*details_, disallowed_, m)) b.disallowed += RowTexts(*disallowed_, texts).amount("amount");
+    ProfitAndLossItems items;
+    for (const auto& texts : rowsUnder(*details_, plItems_, m)) {
+      const RowTexts row(*plItems_, texts);
+      items.add(row.code("item"), row.amount("amount"));
+    }
+    b.otherHeadsAndExempt = items.takenOffNetProfit();
     const auto& rows = rowsUnder(*details_, presumptive_, m);
     if (const int first = firstFilled(*presumptive_, rows); first >= 0)
       b.presumptive = presumptiveOf(RowTexts(*presumptive_, rows[static_cast<size_t>(first)]));

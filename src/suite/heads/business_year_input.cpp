@@ -5,6 +5,7 @@
 
 #include "db/rows.h"
 #include "suite/engine/instalment_tax.h"
+#include "suite/heads/profit_and_loss_items.h"
 
 namespace meridian::suite::heads {
 
@@ -12,7 +13,7 @@ void addBusinesses(const std::vector<BusinessEntry>& entries, const ClientPerson
                    engine::BusinessInput& out) {
   for (const BusinessEntry& b : entries) {
     if (!b.presumptive) {
-      out.netProfit += b.netProfit + b.disallowed;
+      out.netProfit += b.accountsIncome();
       out.depreciationDebited += b.depreciationDebited;
       out.speculation += b.speculation;
       continue;
@@ -93,6 +94,10 @@ void loadBusiness(db::Connection& conn, const std::string& code, engine::YearInp
     auto it = byNumber.find(r.integer("business_no"));
     if (it != byNumber.end()) it->second.disallowed += amount(r, "amount");
   }
+  for (const auto& [n, items] : readProfitAndLossItems(conn, code, in.year)) {
+    auto it = byNumber.find(n);
+    if (it != byNumber.end()) it->second.otherHeadsAndExempt = items.takenOffNetProfit();
+  }
   for (const auto& r : db::selectWhere(conn, "business_44adaf", year, {"bus_num", "srno"})) {
     auto it = byNumber.find(r.integer("bus_num"));
     if (it == byNumber.end()) continue;
@@ -106,7 +111,7 @@ void loadBusiness(db::Connection& conn, const std::string& code, engine::YearInp
   std::vector<FirstEarning> firsts;
   for (const auto& [n, day] : firstEarned) {
     const BusinessEntry& b = byNumber[n];
-    const Money income = !b.presumptive ? b.netProfit + b.disallowed
+    const Money income = !b.presumptive ? b.accountsIncome()
                          : law          ? presumptiveIncomeTaken(*b.presumptive, ClientPerson{in.status, in.residence}, *law)
                                         : Money();
     firsts.push_back({day, income});

@@ -23,6 +23,13 @@ struct BusinessEntry {
   Money disallowed;   // amounts debited that the law does not allow
   std::optional<PresumptiveEntry> presumptive;  // its income is then presumed, its accounts set aside
   Money depreciationDebited;  // in the profit and loss account, added back (s.32 allows the chart's instead)
+  // Incomes of other heads and exempt incomes credited to the account, less
+  // the expenses of them debited: each head takes its own, so the business
+  // income leaves them out.
+  Money otherHeadsAndExempt;
+  // The income of the business: the net profit with the amounts the law
+  // does not allow added back and the other heads' amounts taken off.
+  Money accountsIncome() const { return netProfit + disallowed - otherHeadsAndExempt; }
 };
 
 struct CommissionEntry {

@@ -110,6 +110,8 @@ void seedDemoBusinessYears(db::Connection& conn) {
   DemoYear(conn, "C0825", kYear, kFirmStatus)
       .business("TRADING IN SYNTHETIC FABRICS", business, 48000000, 0, 2450000)
       .disallowed("43B", "BONUS PAYABLE NOT PAID BY THE DUE DATE OF THE RETURN", 40000)
+      .accountItem("PREM", "SALARIES TO WORKING PARTNERS", 1500000)
+      .accountItem("PINT", "INTEREST ON PARTNERS' CAPITAL AT 12%", 300000)
       .receipt("INT", "FIXED DEPOSIT - TAPI MERCANTILE BANK", 60000)
       .tds("194A", "TAPI MERCANTILE BANK, RING ROAD", "SRTT01452D", "31/03/2016", 60000, 6000, 5)
       .advance("0390118", "15/09/2015", "00409", 235000)

@@ -129,6 +129,12 @@ DemoYear& DemoYear::disallowed(const char* section, const char* particulars, lon
   return *this;
 }
 
+DemoYear& DemoYear::accountItem(const char* item, const char* particulars, long long amount) {
+  row("business_plitems", {{"business_no", businesses_}, {"srno", next("pl" + std::to_string(businesses_))},
+                           {"item", item}, {"particulars", particulars}, {"amount", rupees(amount)}});
+  return *this;
+}
+
 DemoYear& DemoYear::presumptive(const char* section, long long turnover, long long digital, long long declared) {
   row("business_44adaf", {{"bus_num", businesses_}, {"srno", next("pre" + std::to_string(businesses_))},
                           {"part_num", section}, {"turnover", rupees(turnover)}, {"turnover_dig", rupees(digital)},

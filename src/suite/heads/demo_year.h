@@ -97,6 +97,9 @@ class DemoYear {
   DemoYear& business(const char* name, const char* nature, long long turnover, long long grossReceipts,
                      long long netProfit);
   DemoYear& disallowed(const char* section, const char* particulars, long long amount);
+  // An amount within the last business's profit and loss account of another
+  // head, exempt income or a firm's partners (its code in profit_and_loss_items.h).
+  DemoYear& accountItem(const char* item, const char* particulars, long long amount);
   // s.44AD or s.44ADA (`section` "0" or "1"); a nil `declared` takes the presumptive income.
   DemoYear& presumptive(const char* section, long long turnover, long long digital, long long declared = 0);
   // A goods carriage u/s 44AE; a nil `declaredPerMonth` takes the presumptive income.

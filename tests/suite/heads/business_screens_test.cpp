@@ -15,7 +15,7 @@ namespace {
 using B = BusinessForm;
 
 const std::vector<std::string> kBusinessTables = {"income_business", "business_disallowed", "business_44adaf", "comms",
-                                                  "income"};
+                                                  "income", "business_plitems"};
 
 class BusinessScreens : public ScreenEventsTest {
  protected:
@@ -71,6 +71,29 @@ TEST_P(BusinessScreens, BusinessesWithTheirDetailsAreSavedAndShownAgain) {
   EXPECT_FALSE(form->changed()) << "moving between businesses changes nothing";
 }
 
+// Incomes of other heads credited come off the business's profit and
+// expenses of exempt income debited go back on; each is kept under its
+// business.
+TEST_P(BusinessScreens, AccountItemsOfOtherHeadsComeOffTheirBusinessesProfit) {
+  auto form = enterTwoBusinesses("I1", 2016);
+  addRow(*form, B::plItems, "PL",
+         {{"Item", "Income credited of the head Other Sources"}, {"Particulars", "Bank interest"}, {"Amount", "30000"}});
+  addRow(*form, B::plItems, "PL", {{"Item", "Expenses debited relating to Exempt Income"}, {"Amount", "4000"}});
+  EXPECT_NE((*form)["lblTotals"].caption.find("Business and Profession : 7,68,000.00"), std::string::npos)
+      << "7,94,000 less the interest of 30,000, with the 4,000 added back: " << (*form)["lblTotals"].caption;
+  ASSERT_TRUE(form->save()) << lastMessage();
+  EXPECT_EQ(scalar("SELECT COUNT(*) FROM business_plitems WHERE code_no = 'I1' AND ass_year = 2016 AND business_no = 2"),
+            "2");
+  EXPECT_EQ(scalar("SELECT item FROM business_plitems WHERE code_no = 'I1' AND business_no = 2 AND srno = 1"), "IOS");
+
+  click(*form, "cmdBack");
+  form = openFor<B>("objbusiness", "I1", 2016);
+  EXPECT_EQ(form->grid(B::plItems).rowCount(), 0) << "the first business has none";
+  selectRow(*form, B::businesses, 1);
+  EXPECT_EQ(rowOf(*form, B::plItems, 1), (std::vector<std::string>{"Expenses debited relating to Exempt Income", "",
+                                                                   "4000.00"}));
+}
+
 TEST_P(BusinessScreens, DeletingABusinessTakesItsRowsAlong) {
   auto entered = enterTwoBusinesses("I1", 2016);
   ASSERT_TRUE(entered->save());
@@ -123,6 +146,28 @@ TEST_P(BusinessScreens, ARefusedSaveWritesNothingAndSaysWhy) {
       {"a required cell left blank", "I1", 2016,
        [](ScreenEventsTest& t, B& f) { t.type(f, B::businesses, 1, "Name of Business / Profession", ""); },
        "Please specify 'Name of Business / Profession'.", B::businesses},
+      {"partners' interest debited by a person", "I1", 2016,
+       [](ScreenEventsTest& t, B& f) {
+         t.selectRow(f, B::businesses, 1);
+         t.addRow(f, B::plItems, "PL", {{"Item", "Partners' Interest debited"}, {"Amount", "1000"}});
+       },
+       "Only a firm debits salary, bonus, commission or interest to its partners.", B::plItems},
+      {"an expense of exempt income added back twice", "I1", 2016,
+       [](ScreenEventsTest& t, B& f) {
+         t.selectRow(f, B::businesses, 1);
+         t.addRow(f, B::plItems, "PL", {{"Item", "Expenses debited relating to Exempt Income"}, {"Amount", "4000"}});
+         t.type(f, B::disallowed, 0, "Section", "14A");
+       },
+       "Expenses relating to exempt income are added back once: as an item of the P&L or as an amount not allowed "
+       "u/s 14A, not both.",
+       B::disallowed},
+      {"an account item of a presumptive business", "I1", 2016,
+       [](ScreenEventsTest& t, B& f) {
+         t.addRow(f, B::plItems, "PL", {{"Item", "Income credited of the head Other Sources"}, {"Amount", "500"}});
+       },
+       "The profit and loss account of a business under s.44AD or s.44ADA is set aside: nothing of it is taken off a "
+       "presumptive income.",
+       B::plItems},
       {"a company under s.44AD", "C1", 2016,
        [](ScreenEventsTest& t, B& f) {
          t.addRow(f, B::businesses, "Bus", {{"Name of Business / Profession", "Weaving"}, {"Nature", "Business"}});
