@@ -66,6 +66,7 @@ void businessScheduleChecks(Checks& c, const ReturnYear& y, const CheckRequest& 
 void distributionKindCheck(Checks& c, const ReturnYear& y, const CheckRequest& r);
 // The fixed-asset chart's blocks and rates (ITR-4, ITR-5, ITR-6).
 void depreciationChartCheck(Checks& c, const ReturnYear& y, const CheckRequest& r);
+void depreciationDebitedCheck(Checks& c, const ReturnYear& y, const CheckRequest& r);
 // A company's directors' DIN (General Information -> Key Persons).
 void keyPersonsCheck(Checks& c, const ReturnYear& y, const CheckRequest& r);
 // An LLP's partners' DPIN, after the partners' shares and status.

@@ -244,6 +244,13 @@ void readTables(db::Connection& conn, ReturnYear& y) {
         {y.dataSet, y.year, y.dataSet, y.year});
   else
     y.businessesOutsidePresumptive = y.businesses;
+  if (y.businesses > 0 && t.has("business_44adaf"))
+    y.businessesWithoutBooksDepreciation = t.count(
+        "income_business",
+        byYear + " AND COALESCE(dep_debited, 0) = 0 AND NOT EXISTS (SELECT 1 FROM business_44adaf p WHERE "
+                 "p.code_no = income_business.code_no AND p.ass_year = income_business.ass_year AND "
+                 "p.bus_num = income_business.business_no)",
+        key);
   y.goodsCarriages = t.count("business_44ae", byYear, key);
   y.heavyCarriages = t.count("business_44ae", byYear + " AND heavy = 1", key);
   y.unclassifiedCarriages = t.count("business_44ae", byYear + " AND heavy NOT IN (0, 1)", key);

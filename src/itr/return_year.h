@@ -127,6 +127,10 @@ struct ReturnYear {
   std::vector<HouseShares> houseShares;
   int businesses = 0;                // income_business rows
   int businessesOutsidePresumptive = 0;  // of them, with no s.44AD figures
+  // Of the businesses with no presumptive figures at all, those whose
+  // depreciation debited to the profit and loss account is nil (every row
+  // saved before the column was added reads so).
+  int businessesWithoutBooksDepreciation = 0;
   int presumptive44AD = 0;           // business_44adaf rows u/s 44AD
   int goodsCarriages = 0;            // business_44ae rows
   int heavyCarriages = 0;

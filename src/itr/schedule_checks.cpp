@@ -174,6 +174,7 @@ void scheduleChecks(Checks& c, const ReturnYear& y, const CheckRequest& r) {
   taxCreditCheck(c, y, r);
   foreignIncomeCheck(c, y, r);
   depreciationChartCheck(c, y, r);
+  depreciationDebitedCheck(c, y, r);
 }
 
 }  // namespace meridian::itr

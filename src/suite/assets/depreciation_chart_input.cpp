@@ -14,11 +14,12 @@ namespace {
 
 // A business of the year whose income is computed from its accounts: one
 // with no presumptive figures.
-bool keepsAccounts(db::Connection& conn, const std::string& dataSet, int year) {
+// `extra` narrows the businesses further.
+bool keepsAccounts(db::Connection& conn, const std::string& dataSet, int year, const std::string& extra = "") {
   for (const auto& r : conn.query(
            "SELECT COUNT(*) AS n FROM income_business b WHERE b.code_no = ? AND b.ass_year = ? AND NOT EXISTS "
            "(SELECT 1 FROM business_44adaf p WHERE p.code_no = b.code_no AND p.ass_year = b.ass_year "
-           "AND p.bus_num = b.business_no)",
+           "AND p.bus_num = b.business_no)" + extra,
            {dataSet, year}))
     return r.integer("n") > 0;
   return false;
@@ -29,9 +30,15 @@ void takeChart(db::Connection& conn, const heads::YearSource& source, engine::Ye
   if (items.empty()) return;
   const DepreciationChart chart = depreciationChart(items, source.year);
   if (!chart.depreciation().isZero()) {
-    if (keepsAccounts(conn, source.dataSet, source.year))
+    if (keepsAccounts(conn, source.dataSet, source.year)) {
       in.business.depreciationAllowed += chart.depreciation();
-    else
+      // Rows saved before the business screen had the column read nil.
+      if (keepsAccounts(conn, source.dataSet, source.year, " AND COALESCE(b.dep_debited, 0) = 0"))
+        notes.push_back("Depreciation of Rs. " + chart.depreciation().groupedRupees() +
+                        " on the depreciation chart is deducted from the net profit, and no depreciation debited "
+                        "to P&L is entered to add back: check that the net profit is before the books' "
+                        "depreciation.");
+    } else
       notes.push_back("Depreciation of Rs. " + chart.depreciation().groupedRupees() +
                       " on the depreciation chart is not taken: no business of the year is computed from its "
                       "accounts, and presumptive income counts depreciation as allowed.");

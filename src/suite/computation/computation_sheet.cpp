@@ -88,6 +88,7 @@ void houses(Sheet& s, const engine::YearResult& r) {
     s.line("Income from this House", h.income);
   }
   clubbedLines(s, r, engine::ClubbedHead::houseProperty);
+  s.line("Passed through by Business Trusts / Investment Funds", r.passThrough.houseProperty);
   s.total("Income from House Property", r.heads.houseProperty, true);
 }
 

@@ -75,6 +75,7 @@ ojson resultJson(const YearResult& r) {
   o["taxes_paid"] = rs(r.taxesPaid());
   o["balance"] = rs(r.balance);
   o["losses_carried_forward"] = carried;
+  if (!r.exemptIncome.isZero()) o["exempt_income"] = rs(r.exemptIncome);
   // A member's shares of AOPs or BOIs (s.86), when the year has any.
   const MemberShareFigures& m = r.memberShares;
   if (!m.exempt.isZero() || !m.included().isZero())

@@ -32,6 +32,12 @@ IncomePots headsOf(const YearResult& r) {
   return p;
 }
 
+CapitalGainsInput withPassThrough(CapitalGainsInput gains, const PassThroughIncome& passed) {
+  gains.stcgOther += passed.shortTerm;
+  gains.ltcgIndexed += passed.longTerm;
+  return gains;
+}
+
 // Relief u/s 89, 90 and 91, in that order, never above the tax left.
 void applyRelief(const YearInput& in, YearResult& r) {
   Money room = std::max(Money(), r.taxAfterCredit);
@@ -71,12 +77,17 @@ YearResult netTaxOf(const YearInput& in) {
   r.houses = housesOf(in.houses, *law);
   r.business = businessOf(in, *law);
   r.clubbed = clubbedIncomeOf(in.clubbed, *law);
-  r.capitalGains = capitalGainsOf(withClubbedGains(in.capitalGains, r.clubbed));
+  r.capitalGains = capitalGainsOf(withPassThrough(withClubbedGains(in.capitalGains, r.clubbed), in.passThrough));
   r.otherSources = otherSourcesOf(in, *law);
   r.heads = headsOf(r);
+  // ss.115UA(3), 115UB(1): the unit holder's share of a trust's or fund's
+  // income from house property is already computed there; it joins the head
+  // as it stands, without a second s.24.
+  r.passThrough = in.passThrough;
+  r.heads.houseProperty += in.passThrough.houseProperty;
   r.agricultural = in.agricultural;
   r.memberShares = memberSharesOf(in);
-  r.exemptIncome = r.business.firmShareExempt + r.memberShares.exempt + r.clubbed.totalExempt();
+  r.exemptIncome = r.business.firmShareExempt + r.memberShares.exempt + r.clubbed.totalExempt() + in.passThrough.exempt;
 
   const CivilDate due = in.dueDate.value_or(defaultDueDate(in));
   const bool filedLate = in.filingDate && *in.filingDate > due;

@@ -34,7 +34,7 @@ OtherSourceFigures otherSourcesOf(const YearInput& in, const YearLaw& law) {
   const ClubbedFigures clubbed = clubbedIncomeOf(in.clubbed, law);
   f.clubbed = clubbed.grossOf(ClubbedHead::otherSources);
   f.clubbedExemption = clubbed.exemptOf(ClubbedHead::otherSources);
-  f.other = o.other;
+  f.other = o.other + in.passThrough.otherSources;  // ss.115UA(3), 115UB(1)
   f.apart.winnings = o.winnings;
   f.apart.dividends115bbda = dividendsCharged115bbda(in, law);
   f.raceHorses = o.raceHorses;

@@ -117,7 +117,9 @@ std::vector<Money*> chosenOrder(const std::vector<SetOffHead>* chosen, std::vect
 // head's share as far as the head's income still goes (earlier losses may
 // have taken it). What the spread does not place returns to the law's order,
 // since the allowance is given as far as the income of the year allows.
-Money setOffAsSpread(Money loss, IncomePots& p, DepreciationSpread& left) {
+// Before A.Y. 2017-18 a share spread over other sources meets unexplained
+// income (s.115BBE) when the income at normal rates is spent.
+Money setOffAsSpread(Money loss, IncomePots& p, DepreciationSpread& left, const YearLaw& law) {
   const struct {
     Money* share;
     std::vector<Money*> pots;
@@ -127,7 +129,7 @@ Money setOffAsSpread(Money loss, IncomePots& p, DepreciationSpread& left) {
       {&left.speculation, {&p.speculation}},
       {&left.shortTerm, {&p.stcgOther, &p.stcg111a}},
       {&left.longTerm, {&p.ltcgIndexed, &p.ltcgWithoutIndexation}},
-      {&left.otherSources, {&p.otherSources}},
+      {&left.otherSources, withUnexplained({&p.otherSources}, p, law)},
   };
   for (const auto& s : shares) {
     const Money part = std::min(loss, *s.share);
@@ -276,7 +278,8 @@ SetOffFigures setOffLosses(const IncomePots& heads, const CapitalGainFigures& ga
       LossRow row{partOf(kind), l.year, l.amount, Money(), Money(), Money()};
       if (l.year < in.year && withinYears(l.year, in.year, limit)) {
         Money toSetOff = l.amount;
-        if (kind == LossKind::unabsorbedDepreciation && spreadLeft) toSetOff = setOffAsSpread(toSetOff, p, *spreadLeft);
+        if (kind == LossKind::unabsorbedDepreciation && spreadLeft)
+          toSetOff = setOffAsSpread(toSetOff, p, *spreadLeft, law);
         const Money left = setOffBroughtForward(kind, toSetOff, p, ownSpecified, ownRaceHorses, law);
         row.setOff = l.amount - left;
         if (withinYears(l.year, in.year + 1, limit)) row.carried = left;

@@ -118,6 +118,15 @@ struct OtherSourcesInput {
   Money unexplained115bbe;
 };
 
+// Income a business trust (s.115UA) or an investment fund (s.115UB) passes
+// through to its unit holder: chargeable in the holder's hands under the head
+// it was of in the trust's or fund's hands (Schedule PTI), its exempt part
+// exempt. A capital gain's rate class is not recorded: a short-term gain is
+// taken at the normal rates, a long-term one at the rate of s.112.
+struct PassThroughIncome {
+  Money houseProperty, shortTerm, longTerm, otherSources, exempt;
+};
+
 // The head under which income of another person included in the client's
 // (ss.60 to 64) was computed. It stays under that head in the client's
 // computation, so it takes the head's losses and keeps its rate (a minor's
@@ -224,6 +233,7 @@ struct YearInput {
   CapitalGainsInput capitalGains;
   OtherSourcesInput otherSources;
   std::vector<ClubbedIncome> clubbed;
+  PassThroughIncome passThrough;
   Money agricultural;
   // When the capital gains and winnings arose (s.234C(1), proviso); all zero:
   // taken as arising before the first advance-tax date.

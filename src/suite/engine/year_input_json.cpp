@@ -377,7 +377,7 @@ YearInput yearInputFromJson(const json& o) {
                          "deductions", "book_profit", "small_company", "tax_credit_brought_forward", "relief",
                          "taxes_paid", "due_date", "filing_date", "interest", "instalment_dates", "arising",
                          "unabsorbed_depreciation_set_off", "member_shares",
-                         "export_units"});
+                         "export_units", "pass_through"});
   YearInput in;
   in.year = yearOf(r.text("ay"), "ay");
   in.status = statusOf(r.text("status").empty() ? "Individual" : r.text("status"));
@@ -430,6 +430,15 @@ YearInput yearInputFromJson(const json& o) {
                           .amount = c.amount("amount", true),
                           .head = *head,
                           .child = c.text("child")});
+  }
+  if (!r.value("pass_through").is_null()) {
+    const Reader p(r.value("pass_through"), "pass_through",
+                   {"house_property", "short_term", "long_term", "other_sources", "exempt"});
+    in.passThrough = {.houseProperty = p.amount("house_property"),
+                      .shortTerm = p.amount("short_term"),
+                      .longTerm = p.amount("long_term"),
+                      .otherSources = p.amount("other_sources"),
+                      .exempt = p.amount("exempt")};
   }
   in.agricultural = r.amount("agricultural");
   readLossesAndCredits(r, in);

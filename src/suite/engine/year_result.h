@@ -213,6 +213,7 @@ struct YearResult {
   int ageClass = 0;
   std::vector<SalaryFigures> salaries;
   std::vector<HouseFigures> houses;
+  PassThroughIncome passThrough;  // ss.115UA, 115UB: each part is inside its head's figures
   BusinessFigures business;
   MemberShareFigures memberShares;  // part of the business head where included
   CapitalGainFigures capitalGains;
