@@ -29,6 +29,22 @@ namespace {
 
 Money amountIn(const db::Row& r, const char* column) { return r.money(column).value_or(Money()); }
 
+// The year's parts are read in no set order, so this head's figures are
+// added to what another part may already have put under other sources,
+// never written over it.
+void addTo(engine::OtherSourcesInput& to, const engine::OtherSourcesInput& from) {
+  static_assert(sizeof(engine::OtherSourcesInput) == 9 * sizeof(Money), "a new field of other sources is added here");
+  to.savingsInterest += from.savingsInterest;
+  to.otherInterest += from.otherInterest;
+  to.dividendTaxable += from.dividendTaxable;
+  to.familyPension += from.familyPension;
+  to.winnings += from.winnings;
+  to.other += from.other;
+  to.raceHorses += from.raceHorses;
+  to.dividendDomestic += from.dividendDomestic;
+  to.unexplained115bbe += from.unexplained115bbe;
+}
+
 void loadOtherSources(db::Connection& conn, const YearSource& s, engine::YearInput& in, LoadNotes& notes) {
   OtherSourceAmounts a;
   for (const auto& r : readRows(conn, {.table = "other_income", .serialColumn = "srno"}, s.dataSet, s.year))
@@ -48,7 +64,7 @@ void loadOtherSources(db::Connection& conn, const YearSource& s, engine::YearInp
     a.raceHorseExpenses = amountIn(expenses.front(), "racehorse_expenses");
     a.dividendDomestic = amountIn(expenses.front(), "dividend_domestic");
   }
-  in.otherSources = otherSourcesInputOf(a);
+  addTo(in.otherSources, otherSourcesInputOf(a));
   std::vector<ArisingEntry> arising;
   for (const auto& r : readRows(conn, {.table = "oth_arising", .serialColumn = "srno"}, s.dataSet, s.year)) {
     ArisingEntry e{r.text("kind"), {}};
