@@ -81,6 +81,9 @@ void runStoredYearsBenchmarks() {
   const auto load = [&](const StoredYear &y) {
     return suite::loadYearFromDatabase(app.conn(), y.client, y.client, y.year);
   };
+  // One pass untimed first, so that neither side pays for warming the
+  // database's pages and the statements' caches.
+  for (const auto& y : years) keep += static_cast<long long>(load(y).input.salaries.size());
   const double reading = bestOfMilliseconds(2, [&] {
     for (const auto &y : years) keep += static_cast<long long>(load(y).input.salaries.size());
   });
